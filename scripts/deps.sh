@@ -1,0 +1,43 @@
+# Installs the Debian packages that building, running and testing need,
+# only those that are missing. Sourced by run.sh and test.sh.
+
+korvalen_packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev zlib1g-dev libjpeg62-turbo-dev
+    libgtest-dev libbenchmark-dev
+    xvfb xauth fonts-dejavu-core
+)
+
+korvalen_install_missing() {
+    local missing=()
+    local package
+    for package in "${korvalen_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# korvalen_build DIR [cmake options...]: configures once, then builds.
+korvalen_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir" -j 2
+}

@@ -1,0 +1,238 @@
+#include "ListFile.h"
+
+#include "DeflateWriter.h"
+#include "InflateReader.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+enum class TField { Band, Source, Media, Quality, Name, Date, City, Venue, Country, Num, Info, Front, Back, Comment };
+
+using TLayout = std::vector<TField>;
+
+// Fields of a record, in the order each version stores them.
+const TLayout* LayoutOfVersion(int32_t version) {
+    using F = TField;
+    static const TLayout v1{F::Source, F::Media, F::Quality, F::Name, F::Date, F::City, F::Venue, F::Country, F::Info};
+    static const TLayout v2{F::Source, F::Media, F::Num,   F::Quality, F::Name,
+                            F::Date,   F::City,  F::Venue, F::Country, F::Info};
+    static const TLayout v3{F::Source, F::Media, F::Quality, F::Name, F::Date,
+                            F::City,   F::Venue, F::Country, F::Num,  F::Info};
+    static const TLayout v13{F::Band,  F::Source,  F::Media, F::Quality, F::Name,  F::Date, F::City,
+                             F::Venue, F::Country, F::Num,   F::Info,    F::Front, F::Back, F::Comment};
+    switch (version) {
+    case 1:
+        return &v1;
+    case 2:
+        return &v2;
+    case 3:
+        return &v3;
+    case kListFileVersion:
+        return &v13;
+    default:
+        return nullptr;
+    }
+}
+
+std::string* TextField(TBootData& record, TField field) {
+    switch (field) {
+    case TField::Band:
+        return &record.Band;
+    case TField::Quality:
+        return &record.Quality;
+    case TField::Name:
+        return &record.Name;
+    case TField::Date:
+        return &record.Date;
+    case TField::City:
+        return &record.City;
+    case TField::Venue:
+        return &record.Venue;
+    case TField::Country:
+        return &record.Country;
+    case TField::Num:
+        return &record.Num;
+    case TField::Info:
+        return &record.Info;
+    case TField::Front:
+        return &record.Covers[0];
+    case TField::Back:
+        return &record.Covers[1];
+    case TField::Comment:
+        return &record.Comment;
+    case TField::Source:
+    case TField::Media:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+// The media list of version 2 had eight entries.
+int32_t MediaOfVersion2(int32_t stored) {
+    static const int32_t kMap[8] = {0, 1, 2, 3, 8, 9, 10, 15};
+    return stored >= 0 && stored < 8 ? kMap[stored] : stored;
+}
+
+bool ReadRecord(TInflateReader& in, const TLayout& layout, int32_t version, TBootData& record) {
+    for (TField field : layout) {
+        if (field == TField::Source || field == TField::Media) {
+            int32_t& code = field == TField::Source ? record.Source : record.Media;
+            if (!in.ReadInt32(code))
+                return false;
+            if (field == TField::Media && version == 2)
+                code = MediaOfVersion2(code);
+            continue;
+        }
+        int32_t length = 0;
+        if (!in.ReadInt32(length))
+            return false;
+        std::string& text = *TextField(record, field);
+        if (length <= 0)
+            text.clear();
+        else if (!in.ReadBytes(text, static_cast<size_t>(length)))
+            return false;
+    }
+    return true;
+}
+
+// How many records to make room for before reading them. The count in the
+// file is not trusted: no more than a file of this size could hold (deflate
+// packs at most 1032 bytes into one), and no more than a bounded number, past
+// which the array grows as records really arrive.
+size_t RecordsToReserve(int32_t count, long long fileSize) {
+    constexpr size_t kSmallestRecord = 9 * 4; // version 1, all texts empty
+    constexpr size_t kMostReserved = size_t(1) << 17;
+    size_t reserve = count > 0 ? static_cast<size_t>(count) : 0;
+    if (fileSize >= 0)
+        reserve = std::min(reserve, static_cast<size_t>(fileSize) * 1032 / kSmallestRecord + 1);
+    return std::min(reserve, kMostReserved);
+}
+
+TListReadResult Failure(int32_t version, std::string reason) {
+    return {TListReadResult::TStatus::Failed, version, std::move(reason)};
+}
+
+// Buffers small writes so that the sink sees large pieces.
+class TBufferedSink {
+public:
+    explicit TBufferedSink(TByteSink& out) : m_out(out) { m_buffer.reserve(kPiece); }
+    void PutInt32(int32_t value) {
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        char bytes[4] = {char(bits & 0xFF), char(bits >> 8 & 0xFF), char(bits >> 16 & 0xFF), char(bits >> 24 & 0xFF)};
+        Put(bytes, 4);
+    }
+    void PutString(const std::string& text) {
+        if (text.size() > static_cast<size_t>(INT32_MAX)) {
+            Refuse("A text of the list is too long to be stored (over 2 GiB).");
+            return;
+        }
+        PutInt32(static_cast<int32_t>(text.size()));
+        Put(text.data(), text.size());
+    }
+    void Refuse(std::string reason) {
+        if (m_ok)
+            m_error = std::move(reason);
+        m_ok = false;
+    }
+    const std::string& Error() const { return m_error.empty() ? m_out.Error() : m_error; }
+    bool Flush() {
+        bool ok = m_ok && (m_buffer.empty() || m_out.Write(m_buffer.data(), m_buffer.size()));
+        m_buffer.clear();
+        m_ok = ok;
+        return ok;
+    }
+
+private:
+    void Put(const char* data, size_t size) {
+        if (m_buffer.size() + size > kPiece && !Flush())
+            return;
+        if (size >= kPiece) {
+            m_ok = m_ok && m_out.Write(data, size);
+            return;
+        }
+        m_buffer.append(data, size);
+    }
+
+    static constexpr size_t kPiece = 64 * 1024;
+    TByteSink& m_out;
+    std::string m_buffer;
+    bool m_ok = true;
+    std::string m_error;
+};
+
+} // namespace
+
+TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
+    TInflateReader in(file);
+    int32_t version = 0;
+    if (!in.ReadInt32(version))
+        return Failure(0, in.Error() == TInflateReader::TError::ContentEndsEarly
+                              ? "The file is damaged: it holds no list."
+                              : in.ErrorText());
+    if (version > kListFileVersion)
+        return {TListReadResult::TStatus::NewerVersion, version,
+                "Wrong file version (" + std::to_string(version) + ")."};
+
+    TArrayOfBootData read;
+    if (const TLayout* layout = LayoutOfVersion(version)) {
+        int32_t count = 0;
+        if (!in.ReadInt32(count))
+            return Failure(version, "The file is damaged: it ends before its number of bootlegs.");
+        read.reserve(RecordsToReserve(count, file.SizeHint()));
+        for (int32_t i = 0; i < count; ++i) {
+            if (!ReadRecord(in, *layout, version, read.emplace_back())) {
+                if (in.Error() != TInflateReader::TError::ContentEndsEarly)
+                    return Failure(version, in.ErrorText());
+                return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
+                                            std::to_string(count) + " bootlegs.");
+            }
+        }
+    }
+    if (!in.Finish())
+        return Failure(version, in.ErrorText());
+    records = std::move(read);
+    return {TListReadResult::TStatus::Ok, version, {}};
+}
+
+bool WriteListContent(const TArrayOfBootData& records, TByteSink& sink, std::string& error) {
+    TBufferedSink out(sink);
+    if (records.size() > static_cast<size_t>(INT32_MAX))
+        out.Refuse("The list has too many bootlegs to be stored.");
+    out.PutInt32(kListFileVersion);
+    out.PutInt32(static_cast<int32_t>(records.size()));
+    for (const TBootData& record : records) {
+        out.PutString(record.Band);
+        out.PutInt32(record.Source);
+        out.PutInt32(record.Media);
+        out.PutString(record.Quality);
+        out.PutString(record.Name);
+        out.PutString(record.Date);
+        out.PutString(record.City);
+        out.PutString(record.Venue);
+        out.PutString(record.Country);
+        out.PutString(record.Num);
+        out.PutString(record.Info);
+        out.PutString(record.Covers[0]);
+        out.PutString(record.Covers[1]);
+        out.PutString(record.Comment);
+    }
+    if (out.Flush())
+        return true;
+    error = out.Error();
+    return false;
+}
+
+bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error) {
+    TDeflateWriter compressed(file);
+    if (!WriteListContent(records, compressed, error))
+        return false;
+    if (compressed.Finish())
+        return true;
+    error = compressed.Error();
+    return false;
+}

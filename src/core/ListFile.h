@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BootData.h"
+#include "platform/ByteStream.h"
+
+#include <cstdint>
+#include <string>
+
+// The list file: one zlib stream holding the version, the record count and
+// the records. Versions 1, 2, 3 and 13 hold records; other versions up to 13
+// hold none; a newer version is refused.
+
+constexpr int32_t kListFileVersion = 13;
+
+struct TListReadResult {
+    enum class TStatus { Ok, NewerVersion, Failed };
+
+    TStatus Status = TStatus::Failed;
+    int32_t Version = 0;
+    // Why the list was not read, for the user ("Wrong file version (14)." for
+    // a newer version).
+    std::string Reason;
+
+    bool Ok() const { return Status == TStatus::Ok; }
+};
+
+// Reads a whole list file. On failure `records` is left as it was.
+TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records);
+
+// Writes `records` as a version-13 list file; on failure `error` says why.
+bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error);
+
+// The uncompressed content of a version-13 list file.
+bool WriteListContent(const TArrayOfBootData& records, TByteSink& out, std::string& error);

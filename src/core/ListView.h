@@ -1,0 +1,12 @@
+#pragma once
+
+#include "BootData.h"
+#include "FilterState.h"
+
+#include <cstdint>
+#include <vector>
+
+// Computes which records pass the filter: returns their indices into `data`
+// in ascending order and sets every record's ViewIndex (its row in the view,
+// or -1 when it is hidden).
+std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& filter);

@@ -1,0 +1,6 @@
+#include "MainForm.h"
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Korvalen"));
+    resize(780, 580);
+}

@@ -1,0 +1,184 @@
+#include "cli/Cli.h"
+#include "core/DeflateWriter.h"
+#include "core/ListSort.h"
+#include "core/Project.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct TRun {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+TRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+void SaveRandomList(const std::string& path, size_t count, uint32_t seed) {
+    TRandomRecords random(seed);
+    TProject list;
+    list.FileName = path;
+    for (size_t i = 0; i < count; ++i)
+        list.Data.push_back(random.Record());
+    ASSERT_TRUE(list.Save().Ok);
+}
+
+TProject Load(const std::string& path) {
+    TProject list;
+    list.FileName = path;
+    EXPECT_TRUE(list.Load().Ok());
+    return list;
+}
+
+} // namespace
+
+TEST(Cli, InfoPrintsVersionAndCount) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 12, 1);
+    TRun run = Cli({"info", dir.File("a.kvu")});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "version 13, 12 bootlegs\n");
+    EXPECT_EQ(run.Err, "");
+
+    WriteBytes(dir.File("old.kvu"), CompressBytes(TContent().Int(7).Int(3).Bytes()));
+    EXPECT_EQ(Cli({"info", dir.File("old.kvu")}).Out, "version 7, 0 bootlegs\n");
+}
+
+TEST(Cli, NewerVersionPrintsExactlyTheMessage) {
+    TTempDir dir;
+    WriteBytes(dir.File("new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
+    for (const char* command : {"info", "dump"}) {
+        TRun run = Cli({command, dir.File("new.kvu")});
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err, "Wrong file version (14).\n");
+    }
+}
+
+TEST(Cli, DumpImportRoundTripGivesTheSameFile) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 300, 2);
+    TRun dump = Cli({"dump", dir.File("a.kvu")});
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    EXPECT_EQ(std::count(dump.Out.begin(), dump.Out.end(), '\n'), 300);
+    WriteBytes(dir.File("a.tsv"), dump.Out);
+    TRun import = Cli({"import", dir.File("a.tsv"), dir.File("b.kvu")});
+    ASSERT_EQ(import.Status, 0) << import.Err;
+    EXPECT_EQ(import.Out, "");
+    EXPECT_EQ(ReadBytes(dir.File("b.kvu")), ReadBytes(dir.File("a.kvu")));
+}
+
+TEST(Cli, ImportAcceptsCrLfLinesAndAnEmptyDump) {
+    TTempDir dir;
+    WriteBytes(dir.File("a.tsv"), "B\tD\t\t\t\t\t1\t2\t\t\t\t\t\t\r\nC\t\t\t\t\t\t0\t0\t\t\t\t\t\t");
+    ASSERT_EQ(Cli({"import", dir.File("a.tsv"), dir.File("a.kvu")}).Status, 0);
+    TProject list = Load(dir.File("a.kvu"));
+    ASSERT_EQ(list.Data.size(), 2u);
+    EXPECT_EQ(list.Data[0].Date, "D");
+    EXPECT_EQ(list.Data[1].Band, "C");
+
+    WriteBytes(dir.File("empty.tsv"), "");
+    ASSERT_EQ(Cli({"import", dir.File("empty.tsv"), dir.File("e.kvu")}).Status, 0);
+    EXPECT_EQ(Cli({"info", dir.File("e.kvu")}).Out, "version 13, 0 bootlegs\n");
+}
+
+TEST(Cli, ImportErrorNamesTheLineAndWritesNothing) {
+    TTempDir dir;
+    WriteBytes(dir.File("out.kvu"), "previous");
+    WriteBytes(dir.File("bad.tsv"), "B\t\t\t\t\t\t1\t2\t\t\t\t\t\t\nB\t\t\t\t\t\tone\t2\t\t\t\t\t\t\n");
+    TRun run = Cli({"import", dir.File("bad.tsv"), dir.File("out.kvu")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find("bad.tsv:2: the source code \"one\" is not a whole number."), std::string::npos) << run.Err;
+    EXPECT_EQ(ReadBytes(dir.File("out.kvu")), "previous");
+
+    WriteBytes(dir.File("short.tsv"), "B\t\t\t\t\t\t1\t2\t\t\t\t\t\t\n\nB\n");
+    run = Cli({"import", dir.File("short.tsv"), dir.File("new.kvu")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("short.tsv:2: 1 fields instead of 14"), std::string::npos) << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("new.kvu")));
+}
+
+TEST(Cli, SortEqualsTheListSort) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 400, 3);
+    for (int column = 1; column <= 13; ++column) {
+        for (bool descending : {false, true}) {
+            std::vector<std::string> args = {"sort", dir.File("a.kvu"), std::to_string(column), "-o",
+                                             dir.File("s.kvu")};
+            if (descending)
+                args.insert(args.begin() + 3, "--descending");
+            TRun run = Cli(args);
+            ASSERT_EQ(run.Status, 0) << run.Err;
+            TProject expected = Load(dir.File("a.kvu"));
+            SortRecords(expected.Data, column + 1, !descending);
+            TProject sorted = Load(dir.File("s.kvu"));
+            ASSERT_EQ(sorted.Data.size(), expected.Data.size());
+            for (size_t i = 0; i < sorted.Data.size(); ++i)
+                ASSERT_TRUE(SameStoredFields(sorted.Data[i], expected.Data[i])) << column << " " << i;
+        }
+    }
+}
+
+TEST(Cli, SortInPlaceReplacesTheInput) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 50, 4);
+    ASSERT_EQ(Cli({"sort", dir.File("a.kvu"), "1", "-o", dir.File("a.kvu")}).Status, 0);
+    TProject list = Load(dir.File("a.kvu"));
+    EXPECT_TRUE(std::is_sorted(list.Data.begin(), list.Data.end(),
+                               [](const TBootData& a, const TBootData& b) { return a.Band < b.Band; }));
+    EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 5, 5);
+    WriteBytes(dir.File("out.kvu"), "previous");
+    WriteBytes(dir.File("broken.kvu"), "not a list");
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"frobnicate"},
+        {"info"},
+        {"info", dir.File("a.kvu"), "extra"},
+        {"info", dir.File("missing.kvu")},
+        {"dump", dir.File("broken.kvu")},
+        {"import", dir.File("missing.tsv"), dir.File("out.kvu")},
+        {"sort", dir.File("a.kvu"), "0", "-o", dir.File("out.kvu")},
+        {"sort", dir.File("a.kvu"), "14", "-o", dir.File("out.kvu")},
+        {"sort", dir.File("a.kvu"), "x", "-o", dir.File("out.kvu")},
+        {"sort", dir.File("a.kvu"), "2"},
+        {"sort", dir.File("a.kvu"), "2", "-o"},
+        {"sort", dir.File("broken.kvu"), "2", "-o", dir.File("out.kvu")},
+        {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")},
+    };
+    for (const auto& args : bad) {
+        TRun run = Cli(args);
+        EXPECT_EQ(run.Status, 1) << testing::PrintToString(args);
+        EXPECT_EQ(run.Out, "") << testing::PrintToString(args);
+        EXPECT_FALSE(run.Err.empty());
+        EXPECT_EQ(ReadBytes(dir.File("out.kvu")), "previous");
+    }
+    EXPECT_NE(Cli({"dump", dir.File("broken.kvu")}).Err.find("not a Korvalen list"), std::string::npos);
+    EXPECT_NE(Cli({"info", dir.File("missing.kvu")}).Err.find("No such file or directory"), std::string::npos);
+}
+
+TEST(Cli, HelpForEveryCommand) {
+    for (const char* command : {"info", "dump", "import", "sort"}) {
+        TRun run = Cli({command, "--help"});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;
+        EXPECT_EQ(run.Err, "");
+    }
+    TRun run = Cli({"--help"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("korvalen-cli sort"), std::string::npos);
+}

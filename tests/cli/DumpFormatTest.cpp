@@ -1,0 +1,74 @@
+#include "cli/DumpFormat.h"
+
+#include <gtest/gtest.h>
+
+TEST(DumpFormat, EscapesOnlyBackslashTabCrLf) {
+    EXPECT_EQ(EscapeDumpField("a\\b\tc\rd\ne|f[g\xE9"), "a\\\\b\\tc\\rd\\ne|f[g\xE9");
+    std::string back;
+    ASSERT_TRUE(UnescapeDumpField("a\\\\b\\tc\\rd\\ne", back));
+    EXPECT_EQ(back, "a\\b\tc\rd\ne");
+}
+
+TEST(DumpFormat, RefusesUnknownAndDanglingEscapes) {
+    std::string back;
+    EXPECT_FALSE(UnescapeDumpField("\\x", back));
+    EXPECT_FALSE(UnescapeDumpField("end\\", back));
+    EXPECT_FALSE(UnescapeDumpField("\\N", back));
+}
+
+TEST(DumpFormat, LineHoldsTheFieldsInDumpOrder) {
+    TBootData r;
+    r.Band = "B";
+    r.Date = "D";
+    r.City = "Ci";
+    r.Country = "Co";
+    r.Venue = "V";
+    r.Name = "N";
+    r.Source = 4;
+    r.Media = 16;
+    r.Quality = "Q";
+    r.Num = "7";
+    r.Covers = {"f.jpg", "b.jpg"};
+    r.Info = "l1\r\nl2";
+    r.Comment = "c";
+    const std::string line = "B\tD\tCi\tCo\tV\tN\t4\t16\tQ\t7\tf.jpg\tb.jpg\tl1\\r\\nl2\tc";
+    EXPECT_EQ(FormatDumpLine(r), line);
+    TBootData back;
+    std::string error;
+    ASSERT_TRUE(ParseDumpLine(line, back, error)) << error;
+    EXPECT_EQ(FormatDumpLine(back), line);
+    EXPECT_EQ(back.Info, "l1\r\nl2");
+    EXPECT_EQ(back.Media, 16);
+}
+
+TEST(DumpFormat, EmptyRecordIsThirteenTabs) {
+    EXPECT_EQ(FormatDumpLine(TBootData()), "\t\t\t\t\t\t0\t0\t\t\t\t\t\t");
+}
+
+TEST(DumpFormat, BadLinesSayWhatIsWrong) {
+    struct {
+        std::string Line;
+        const char* ErrorPart;
+    } cases[] = {
+        {"", "1 fields instead of 14"},
+        {"a\tb", "2 fields instead of 14"},
+        {"\t\t\t\t\t\t0\t0\t\t\t\t\t\t\t", "15 fields"},
+        {"\t\t\t\t\t\tx\t0\t\t\t\t\t\t", "source code \"x\""},
+        {"\t\t\t\t\t\t\t0\t\t\t\t\t\t", "source code \"\""},
+        {"\t\t\t\t\t\t1\t2.5\t\t\t\t\t\t", "media code \"2.5\""},
+        {"\t\t\t\t\t\t1\t99999999999\t\t\t\t\t\t", "media code"},
+        {"\t\t\t\t\t\t 1\t2\t\t\t\t\t\t", "source code"},
+        {"a\\q\t\t\t\t\t\t1\t2\t\t\t\t\t\t", "band field"},
+    };
+    for (const auto& c : cases) {
+        TBootData r;
+        std::string error;
+        EXPECT_FALSE(ParseDumpLine(c.Line, r, error)) << c.Line;
+        EXPECT_NE(error.find(c.ErrorPart), std::string::npos) << error;
+    }
+    TBootData r;
+    std::string error;
+    ASSERT_TRUE(ParseDumpLine("\t\t\t\t\t\t-3\t2147483647\t\t\t\t\t\t", r, error)) << error;
+    EXPECT_EQ(r.Source, -3);
+    EXPECT_EQ(r.Media, 2147483647);
+}

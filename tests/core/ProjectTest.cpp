@@ -1,0 +1,185 @@
+#include "core/Project.h"
+#include "core/ListCaption.h"
+#include "support/FaultyFileSystem.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+TProject ListWith(const std::string& path, size_t count, uint32_t seed = 1) {
+    TRandomRecords random(seed);
+    TProject list;
+    list.FileName = path;
+    for (size_t i = 0; i < count; ++i)
+        list.Data.push_back(random.Record());
+    return list;
+}
+
+} // namespace
+
+TEST(ProjectFile, SaveThenLoadGivesTheSameList) {
+    TTempDir dir;
+    TProject list = ListWith(dir.File("mine.kvu"), 500);
+    list.Saved = false;
+    ASSERT_TRUE(list.Save().Ok);
+    EXPECT_TRUE(list.Saved);
+    EXPECT_EQ(dir.EntryCount(), 1u); // no temporary file left behind
+
+    TProject back;
+    back.FileName = list.FileName;
+    back.Saved = false;
+    TListReadResult result = back.Load();
+    ASSERT_TRUE(result.Ok()) << result.Reason;
+    EXPECT_TRUE(back.Saved);
+    ASSERT_EQ(back.Data.size(), list.Data.size());
+    for (size_t i = 0; i < list.Data.size(); ++i) {
+        EXPECT_TRUE(SameStoredFields(back.Data[i], list.Data[i]));
+        EXPECT_EQ(back.Data[i].SearchText, "");
+    }
+}
+
+TEST(ProjectFile, LoadFailuresLeaveTheListAsItWas) {
+    TTempDir dir;
+    WriteBytes(dir.File("text.kvu"), "just some text");
+    std::filesystem::create_directory(dir.File("folder.kvu"));
+    struct {
+        std::string Path;
+        const char* ReasonPart;
+    } cases[] = {
+        {dir.File("missing.kvu"), "No such file"},
+        {dir.File("text.kvu"), "not a Korvalen list"},
+        {dir.File("folder.kvu"), "folder"},
+    };
+    for (const auto& c : cases) {
+        TProject list = ListWith(c.Path, 3);
+        list.Saved = false;
+        TListReadResult result = list.Load();
+        EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
+        EXPECT_NE(result.Reason.find(c.ReasonPart), std::string::npos) << result.Reason;
+        EXPECT_EQ(list.Data.size(), 3u);
+        EXPECT_FALSE(list.Saved);
+    }
+}
+
+TEST(ProjectFile, ReadErrorMidFileIsReported) {
+    TTempDir dir;
+    TProject list = ListWith(dir.File("a.kvu"), 2000);
+    ASSERT_TRUE(list.Save().Ok);
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::Read;
+    faulty.BytesBeforeFailure = 1000;
+    TProject back;
+    back.FileName = list.FileName;
+    TListReadResult result = back.Load();
+    EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
+    EXPECT_EQ(result.Reason, "Cannot read the file: injected failure.");
+    EXPECT_TRUE(back.Data.empty());
+}
+
+TEST(ProjectFile, FailedSaveKeepsTheOldFileAtEveryStep) {
+    using TStep = TFaultyFileSystem::TStep;
+    TTempDir dir;
+    TProject old = ListWith(dir.File("list.kvu"), 50, 1);
+    ASSERT_TRUE(old.Save().Ok);
+    const std::string before = ReadBytes(old.FileName);
+
+    for (TStep step : {TStep::Create, TStep::Write, TStep::Sync, TStep::Close, TStep::Rename}) {
+        for (size_t bytes : {size_t(0), size_t(100)}) {
+            TFaultyFileSystem faulty;
+            TScopedFileSystem scope(faulty);
+            faulty.FailAt = step;
+            faulty.BytesBeforeFailure = bytes;
+            TProject list = ListWith(old.FileName, 3000, 2);
+            list.Saved = false;
+            TSaveResult result = list.Save();
+            EXPECT_FALSE(result.Ok) << int(step);
+            EXPECT_NE(result.Reason.find("injected failure"), std::string::npos) << result.Reason;
+            EXPECT_EQ(result.Reason.back(), '.');
+            EXPECT_FALSE(list.Saved);
+            EXPECT_EQ(ReadBytes(old.FileName), before) << int(step);
+            EXPECT_EQ(dir.EntryCount(), 1u) << "temporary file left after step " << int(step);
+        }
+    }
+}
+
+TEST(ProjectFile, SaveIntoAMissingFolderFails) {
+    TTempDir dir;
+    TProject list = ListWith(dir.File("no/such/folder/list.kvu"), 2);
+    list.Saved = false;
+    TSaveResult result = list.Save();
+    EXPECT_FALSE(result.Ok);
+    EXPECT_NE(result.Reason.find("No such file or directory"), std::string::npos) << result.Reason;
+    EXPECT_FALSE(list.Saved);
+}
+
+TEST(ProjectFile, SaveOverAFolderFailsAndLeavesNothing) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("taken.kvu"));
+    TProject list = ListWith(dir.File("taken.kvu"), 2);
+    list.Saved = false;
+    EXPECT_FALSE(list.Save().Ok);
+    EXPECT_FALSE(list.Saved);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken.kvu")));
+    EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+TEST(ProjectFile, SaveThroughALinkReplacesTheTargetAndKeepsItsMode) {
+    TTempDir dir;
+    TProject target = ListWith(dir.File("real.kvu"), 2, 1);
+    ASSERT_TRUE(target.Save().Ok);
+    ASSERT_EQ(chmod(target.FileName.c_str(), 0640), 0);
+    std::filesystem::create_symlink("real.kvu", dir.File("link.kvu"));
+
+    TProject list = ListWith(dir.File("link.kvu"), 7, 2);
+    ASSERT_TRUE(list.Save().Ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kvu")));
+    TProject back;
+    back.FileName = dir.File("real.kvu");
+    ASSERT_TRUE(back.Load().Ok());
+    EXPECT_EQ(back.Data.size(), 7u);
+    struct stat info {};
+    ASSERT_EQ(stat(back.FileName.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(Project, ClearSearchEmptiesResultsAndHidesTheColumn) {
+    TProject list = ListWith("", 4);
+    list.SearchColumn = true;
+    for (TBootData& r : list.Data) {
+        r.SearchHits = 2;
+        r.SearchText = "2 hits";
+    }
+    list.ClearSearch();
+    EXPECT_FALSE(list.SearchColumn);
+    for (const TBootData& r : list.Data) {
+        EXPECT_EQ(r.SearchHits, 0);
+        EXPECT_EQ(r.SearchText, "");
+    }
+}
+
+TEST(Project, StartsAsANewList) {
+    TProject list;
+    EXPECT_TRUE(list.Saved);
+    EXPECT_FALSE(list.SearchColumn);
+    EXPECT_EQ(list.Col, 1);
+    EXPECT_EQ(list.Row, 1);
+    EXPECT_EQ(list.Selection.Left + list.Selection.Top + list.Selection.Right + list.Selection.Bottom, 4);
+    EXPECT_FALSE(list.CompareSelected);
+}
+
+TEST(ListCaption, FromPaths) {
+    EXPECT_EQ(ListCaption("/home/me/my list.old.kvu"), "My list");
+    EXPECT_EQ(ListCaption("my list.old.kvu"), "My list");
+    EXPECT_EQ(ListCaption(""), "");
+    EXPECT_EQ(ListCaption("/a.b/c"), "C");
+    EXPECT_EQ(ListCaption("/x/.hidden.kvu"), "");
+    EXPECT_EQ(ListCaption("/x/Zeppelin.kvu"), "Zeppelin");
+    EXPECT_EQ(ListCaption("/x/\xE9t\xE9.kvu"), "\xE9t\xE9"); // only a..z change
+    EXPECT_EQ(ListCaption("/x/1999.kvu"), "1999");
+}
