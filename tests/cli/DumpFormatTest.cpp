@@ -1,4 +1,5 @@
 #include "cli/DumpFormat.h"
+#include "support/Records.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +18,11 @@ TEST(DumpFormat, RefusesUnknownAndDanglingEscapes) {
 }
 
 TEST(DumpFormat, LineHoldsTheFieldsInDumpOrder) {
-    TBootData r;
-    r.Band = "B";
-    r.Date = "D";
-    r.City = "Ci";
-    r.Country = "Co";
-    r.Venue = "V";
-    r.Name = "N";
-    r.Source = 4;
+    TBootData r = SampleRecord();
     r.Media = 16;
-    r.Quality = "Q";
-    r.Num = "7";
-    r.Covers = {"f.jpg", "b.jpg"};
     r.Info = "l1\r\nl2";
-    r.Comment = "c";
-    const std::string line = "B\tD\tCi\tCo\tV\tN\t4\t16\tQ\t7\tf.jpg\tb.jpg\tl1\\r\\nl2\tc";
+    const std::string line =
+        "Band\t1999.05.01\tLisbon\tPortugal\tPavilhao\tNight\t4\t16\tEX\t007\tfront.jpg\tback.jpg\tl1\\r\\nl2\tnote";
     EXPECT_EQ(FormatDumpLine(r), line);
     TBootData back;
     std::string error;

@@ -34,24 +34,6 @@ TArrayOfBootData Sentinel() {
     return records;
 }
 
-TBootData FullRecord() {
-    TBootData r;
-    r.Band = "Band";
-    r.Date = "1999.05.01";
-    r.City = "Lisbon";
-    r.Venue = "Pavilhao";
-    r.Country = "Portugal";
-    r.Name = "Night";
-    r.Info = "info";
-    r.Num = "007";
-    r.Comment = "note";
-    r.Source = 4;
-    r.Media = 13;
-    r.Quality = "EX";
-    r.Covers = {"front.jpg", "back.jpg"};
-    return r;
-}
-
 } // namespace
 
 TEST(ListFileLayout, EmptyListIsVersionAndZeroCount) {
@@ -65,7 +47,7 @@ TEST(ListFileLayout, RecordOfEmptyFieldsIs56Bytes) {
 }
 
 TEST(ListFileLayout, FieldsInStoredOrder) {
-    TBootData r = FullRecord();
+    TBootData r = SampleRecord();
     r.Source = -2; // codes are stored as they are, also outside the known range
     std::string expected = TContent()
                                .Int(13)
@@ -73,17 +55,8 @@ TEST(ListFileLayout, FieldsInStoredOrder) {
                                .Str("Band")
                                .Int(-2)
                                .Int(13)
-                               .Str("EX")
-                               .Str("Night")
-                               .Str("1999.05.01")
-                               .Str("Lisbon")
-                               .Str("Pavilhao")
-                               .Str("Portugal")
-                               .Str("007")
-                               .Str("info")
-                               .Str("front.jpg")
-                               .Str("back.jpg")
-                               .Str("note")
+                               .Strs({"EX", "Night", "1999.05.01", "Lisbon", "Pavilhao", "Portugal", "007", "info",
+                                      "front.jpg", "back.jpg", "note"})
                                .Bytes();
     EXPECT_EQ(Content({r}), expected);
 }
@@ -97,20 +70,20 @@ TEST(ListFileLayout, TransientFieldsAreNotStored) {
 }
 
 TEST(ListFileLayout, FileIsOneLevelNineZlibStream) {
-    std::string file = SavedFile({FullRecord()});
+    std::string file = SavedFile({SampleRecord()});
     ASSERT_GE(file.size(), 6u);
     EXPECT_EQ(static_cast<unsigned char>(file[0]), 0x78);
     EXPECT_EQ(static_cast<unsigned char>(file[1]), 0xDA);
-    EXPECT_EQ(file, CompressBytes(Content({FullRecord()}), 9));
+    EXPECT_EQ(file, CompressBytes(Content({SampleRecord()}), 9));
 }
 
 TEST(ListFileRead, Version13RoundTripKeepsEveryByte) {
-    TBootData odd = FullRecord();
+    TBootData odd = SampleRecord();
     odd.Info = "line one\r\nline two\twith tab\r\n";
     odd.Name = "a|b|c [x] [[";
     odd.Comment = std::string("\xE9t\xE9 \xC3\x28 invalid UTF-8 \xFF\0end", 26);
     odd.Band = "\xC3\xA9l\xC3\xA8ve"; // valid UTF-8
-    TArrayOfBootData records{FullRecord(), odd, TBootData()};
+    TArrayOfBootData records{SampleRecord(), odd, TBootData()};
 
     TArrayOfBootData back;
     TStringSource file(SavedFile(records), 5);
@@ -128,12 +101,12 @@ TEST(ListFileRead, TextsLongerThanTheReadWindow) {
     r.Info[12345] = '\n';
     r.Comment = "after";
     TArrayOfBootData back;
-    TStringSource file(SavedFile({r, FullRecord()}), 1000);
+    TStringSource file(SavedFile({r, SampleRecord()}), 1000);
     ASSERT_TRUE(ReadListFile(file, back).Ok());
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].Info, r.Info);
     EXPECT_EQ(back[0].Comment, "after");
-    EXPECT_TRUE(SameStoredFields(back[1], FullRecord()));
+    EXPECT_TRUE(SameStoredFields(back[1], SampleRecord()));
 }
 
 TEST(ListFileRead, ManyRecordsAcrossBlocks) {
@@ -155,13 +128,7 @@ TEST(ListFileRead, Version1HasNoBandNumCoversOrComment) {
                               .Int(1)
                               .Int(2)
                               .Int(3)
-                              .Str("VG")
-                              .Str("Name")
-                              .Str("1990.01.01")
-                              .Str("City")
-                              .Str("Venue")
-                              .Str("Country")
-                              .Str("Info")
+                              .Strs({"VG", "Name", "1990.01.01", "City", "Venue", "Country", "Info"})
                               .Bytes();
     TArrayOfBootData records;
     TListReadResult result = ReadContent(content, records);
@@ -190,16 +157,7 @@ TEST(ListFileRead, Version2TranslatesMediaAndReadsNumThird) {
     TContent content;
     content.Int(2).Int(8);
     for (int32_t m = 0; m < 8; ++m)
-        content.Int(1)
-            .Int(m)
-            .Str("N" + std::to_string(m))
-            .Str("Q")
-            .Str("Name")
-            .Str("D")
-            .Str("C")
-            .Str("V")
-            .Str("K")
-            .Str("I");
+        content.Int(1).Int(m).Str("N" + std::to_string(m)).Strs({"Q", "Name", "D", "C", "V", "K", "I"});
     TArrayOfBootData records;
     ASSERT_TRUE(ReadContent(content.Bytes(), records).Ok());
     ASSERT_EQ(records.size(), 8u);
@@ -213,20 +171,8 @@ TEST(ListFileRead, Version2TranslatesMediaAndReadsNumThird) {
 }
 
 TEST(ListFileRead, Version3ReadsNumAfterCountry) {
-    std::string content = TContent()
-                              .Int(3)
-                              .Int(1)
-                              .Int(5)
-                              .Int(4)
-                              .Str("Q")
-                              .Str("Name")
-                              .Str("D")
-                              .Str("C")
-                              .Str("V")
-                              .Str("K")
-                              .Str("12")
-                              .Str("I")
-                              .Bytes();
+    std::string content =
+        TContent().Int(3).Int(1).Int(5).Int(4).Strs({"Q", "Name", "D", "C", "V", "K", "12", "I"}).Bytes();
     TArrayOfBootData records;
     ASSERT_TRUE(ReadContent(content, records).Ok());
     ASSERT_EQ(records.size(), 1u);
@@ -283,7 +229,7 @@ TEST(ListFileRead, NonPositiveLengthsAndCountsMeanEmpty) {
 
 TEST(ListFileRead, TrailingBytesAfterTheStreamAreIgnored) {
     TArrayOfBootData records;
-    TStringSource file(SavedFile({FullRecord()}) + "trailing");
+    TStringSource file(SavedFile({SampleRecord()}) + "trailing");
     ASSERT_TRUE(ReadListFile(file, records).Ok());
     EXPECT_EQ(records.size(), 1u);
 }
@@ -342,7 +288,7 @@ TEST(ListFileRead, FilesThatAreNoZlibStream) {
 }
 
 TEST(ListFileRead, EveryTruncationIsRefused) {
-    const std::string file = SavedFile({FullRecord(), FullRecord(), TBootData()});
+    const std::string file = SavedFile({SampleRecord(), SampleRecord(), TBootData()});
     for (size_t length = 0; length < file.size(); ++length) {
         TArrayOfBootData records = Sentinel();
         TStringSource source(file.substr(0, length), 7);
@@ -354,7 +300,7 @@ TEST(ListFileRead, EveryTruncationIsRefused) {
 }
 
 TEST(ListFileRead, EveryFlippedByteIsRefusedOrHarmless) {
-    const std::string file = SavedFile({FullRecord(), TBootData()});
+    const std::string file = SavedFile({SampleRecord(), TBootData()});
     for (size_t at = 0; at < file.size(); ++at) {
         for (unsigned char mask : {0x01, 0x80, 0xFF}) {
             std::string damaged = file;
@@ -366,7 +312,7 @@ TEST(ListFileRead, EveryFlippedByteIsRefusedOrHarmless) {
                 // Only the unused padding bits of the last block can change
                 // without the checksum noticing: then the list is the same.
                 ASSERT_EQ(records.size(), 2u) << at;
-                EXPECT_TRUE(SameStoredFields(records[0], FullRecord())) << at;
+                EXPECT_TRUE(SameStoredFields(records[0], SampleRecord())) << at;
                 EXPECT_TRUE(SameStoredFields(records[1], TBootData())) << at;
                 continue;
             }

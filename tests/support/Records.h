@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -22,6 +23,11 @@ public:
         m_bytes += text;
         return *this;
     }
+    TContent& Strs(std::initializer_list<std::string> texts) {
+        for (const std::string& text : texts)
+            Str(text);
+        return *this;
+    }
     TContent& Raw(const std::string& bytes) {
         m_bytes += bytes;
         return *this;
@@ -31,6 +37,25 @@ public:
 private:
     std::string m_bytes;
 };
+
+// A bootleg with every stored field set, each to a text of its own.
+inline TBootData SampleRecord() {
+    TBootData r;
+    r.Band = "Band";
+    r.Date = "1999.05.01";
+    r.City = "Lisbon";
+    r.Venue = "Pavilhao";
+    r.Country = "Portugal";
+    r.Name = "Night";
+    r.Info = "info";
+    r.Num = "007";
+    r.Comment = "note";
+    r.Source = 4;
+    r.Media = 13;
+    r.Quality = "EX";
+    r.Covers = {"front.jpg", "back.jpg"};
+    return r;
+}
 
 inline bool SameStoredFields(const TBootData& a, const TBootData& b) {
     return a.Band == b.Band && a.Date == b.Date && a.City == b.City && a.Venue == b.Venue && a.Country == b.Country &&
