@@ -4,6 +4,7 @@
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "platform/FileSystem.h"
+#include "program/ConcertLists.h"
 
 #include <charconv>
 #include <memory>
@@ -13,7 +14,7 @@ namespace {
 
 using TArgs = std::vector<std::string>;
 
-// An error that ends the command: its text goes to standard error as it is.
+// An error that ends the command: its text (if any) goes to standard error as it is.
 struct TCliError {
     std::string Text;
 };
@@ -23,7 +24,7 @@ struct TCommand {
     const char* Usage;
     const char* Help;
     size_t Arguments; // exact number of arguments; 0 when the command checks them itself
-    void (*Run)(const TArgs&, std::ostream&);
+    void (*Run)(const TArgs&, std::ostream& out, std::ostream& err);
 };
 
 bool IsHelp(const std::string& arg) {
@@ -50,30 +51,20 @@ void SaveList(TProject& list, const std::string& path) {
         throw TCliError{path + ": " + result.Reason};
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::string error;
-    std::unique_ptr<TFile> file = FileSystem().OpenForReading(path, error);
-    if (!file)
+std::string ReadFileOrThrow(const std::string& path) {
+    std::string bytes, error;
+    if (!ReadWholeFile(path, bytes, error))
         throw TCliError{path + ": " + AsSentence(error)};
-    std::string bytes;
-    char buffer[64 * 1024];
-    for (;;) {
-        long long got = file->Read(buffer, sizeof buffer);
-        if (got < 0)
-            throw TCliError{path + ": " + AsSentence(file->Error())};
-        if (got == 0)
-            return bytes;
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
+    return bytes;
 }
 
-void RunInfo(const TArgs& args, std::ostream& out) {
+void RunInfo(const TArgs& args, std::ostream& out, std::ostream&) {
     int32_t version = 0;
     TProject list = LoadList(args[0], &version);
     out << "version " << version << ", " << list.Data.size() << " bootlegs\n";
 }
 
-void RunDump(const TArgs& args, std::ostream& out) {
+void RunDump(const TArgs& args, std::ostream& out, std::ostream&) {
     TProject list = LoadList(args[0]);
     std::string line;
     for (const TBootData& record : list.Data) {
@@ -83,9 +74,9 @@ void RunDump(const TArgs& args, std::ostream& out) {
     }
 }
 
-void RunImport(const TArgs& args, std::ostream&) {
+void RunImport(const TArgs& args, std::ostream&, std::ostream&) {
     const std::string& dumpPath = args[0];
-    std::string dump = ReadWholeFile(dumpPath);
+    std::string dump = ReadFileOrThrow(dumpPath);
     TProject list;
     size_t start = 0;
     for (size_t lineNumber = 1; start < dump.size(); ++lineNumber) {
@@ -114,7 +105,7 @@ int ParseColumn(const std::string& text) {
     return column;
 }
 
-void RunSort(const TArgs& args, std::ostream&) {
+void RunSort(const TArgs& args, std::ostream&, std::ostream&) {
     std::string input, output, columnText;
     bool ascending = true;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -140,6 +131,54 @@ void RunSort(const TArgs& args, std::ostream&) {
     SaveList(list, output);
 }
 
+std::string FolderWithSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+// The concert lists of a Tours folder; unreadable tour files are named on
+// standard error and left out, as the program does.
+TConcertLists LoadTours(const std::string& folder, std::ostream& err) {
+    if (!FileSystem().IsFolder(folder))
+        throw TCliError{folder + ": there is no such folder."};
+    TConcertLists lists = LoadConcertLists(FolderWithSeparator(folder));
+    for (const std::string& unreadable : lists.Unreadable)
+        err << "korvalen-cli: skipped " << unreadable << "\n";
+    return lists;
+}
+
+void RunTours(const TArgs& args, std::ostream& out, std::ostream& err) {
+    TConcertLists lists = LoadTours(args[0], err);
+    for (const std::string& line : BandTourFilterLines(lists.Bands))
+        out << line << "\n";
+}
+
+void RunConcerts(const TArgs& args, std::ostream& out, std::ostream& err) {
+    TConcertLists lists = LoadTours(args[0], err);
+    for (const TBand& band : lists.Bands)
+        for (const TTour& tour : band.Tours)
+            for (const TConcert& concert : tour.Concerts) {
+                bool first = true;
+                for (const std::string* field : {&band.Name, &tour.Name, &concert.Date, &concert.Extra, &concert.City,
+                                                 &concert.Country, &concert.Venue}) {
+                    out << (first ? "" : "\t") << EscapeDumpField(*field);
+                    first = false;
+                }
+                out << "\n";
+            }
+}
+
+// Nothing is printed when there is no such concert: the exit status tells.
+void RunFindConcert(const TArgs& args, std::ostream& out, std::ostream& err) {
+    TConcertLists lists = LoadTours(args[0], err);
+    const TConcert* concert = FindConcert(lists.Bands, args[1], args[2]);
+    if (!concert)
+        throw TCliError{""};
+    out << EscapeDumpField(concert->City) << "\t" << EscapeDumpField(concert->Country) << "\t"
+        << EscapeDumpField(concert->Venue) << "\n";
+}
+
 const TCommand kCommands[] = {
     {"info", "korvalen-cli info LIST.kvu", "Prints the file version and the number of bootlegs of a list.", 1, RunInfo},
     {"dump", "korvalen-cli dump LIST.kvu",
@@ -156,6 +195,19 @@ const TCommand kCommands[] = {
      "7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover, 12 Info, 13 Comment) as the program's\n"
      "Sort A-Z (or Sort Z-A with --descending) does, and writes the result to OUT.kvu.",
      0, RunSort},
+    {"tours", "korvalen-cli tours DIR",
+     "Prints the lines of the band-and-tour filter for the tour files in the Tours folder DIR:\n"
+     "\"$f01 < all > \" first, then \"$f01\" and each band, each followed by \"$f02\" and its tours.",
+     1, RunTours},
+    {"concerts", "korvalen-cli concerts DIR",
+     "Prints one line per concert of the tour files in DIR: band, tour, date, extra, city, country\n"
+     "and venue, separated by TAB (written as in dump), bands sorted, tours and concerts in file order.",
+     1, RunConcerts},
+    {"find-concert", "korvalen-cli find-concert DIR BAND DATE",
+     "Prints city, country and venue (separated by TAB) of the first concert of BAND on DATE in the\n"
+     "tour files of DIR, as the program's Find concert chooses it. Exit status 1, and nothing\n"
+     "printed, when there is none.",
+     3, RunFindConcert},
 };
 
 void PrintOverview(std::ostream& out) {
@@ -190,9 +242,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 1;
         }
         try {
-            command.Run(rest, out);
+            command.Run(rest, out, err);
         } catch (const TCliError& error) {
-            err << error.Text << "\n";
+            if (!error.Text.empty())
+                err << error.Text << "\n";
             return 1;
         } catch (const std::bad_alloc&) {
             err << "korvalen-cli: out of memory.\n";

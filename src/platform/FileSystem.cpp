@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -155,6 +156,39 @@ public:
             return path;
         return resolved;
     }
+
+    bool IsFile(const std::string& path) override {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+
+    bool IsFolder(const std::string& path) override {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    }
+
+    bool CreateFolder(const std::string& path, std::string& error) override {
+        if (::mkdir(path.c_str(), 0777) == 0 || (errno == EEXIST && IsFolder(path)))
+            return true;
+        error = SystemError("Cannot create the folder " + path);
+        return false;
+    }
+
+    bool ListFolder(const std::string& folder, std::vector<std::string>& names, std::string& error) override {
+        DIR* dir = ::opendir(folder.c_str());
+        if (!dir) {
+            error = SystemError("Cannot read the folder " + folder);
+            return false;
+        }
+        names.clear();
+        while (const dirent* entry = ::readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                names.push_back(std::move(name));
+        }
+        ::closedir(dir);
+        return true;
+    }
 };
 
 TPosixFileSystem& PosixFileSystem() {
@@ -176,6 +210,27 @@ TScopedFileSystem::TScopedFileSystem(IFileSystem& fs) : m_previous(g_fileSystem)
 
 TScopedFileSystem::~TScopedFileSystem() {
     g_fileSystem = m_previous;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+    std::unique_ptr<TFile> file = FileSystem().OpenForReading(path, error);
+    if (!file)
+        return false;
+    bytes.clear();
+    long long size = file->SizeHint();
+    if (size > 0)
+        bytes.reserve(static_cast<size_t>(size));
+    char buffer[64 * 1024];
+    for (;;) {
+        long long got = file->Read(buffer, sizeof buffer);
+        if (got < 0) {
+            error = file->Error();
+            return false;
+        }
+        if (got == 0)
+            return true;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
 }
 
 std::string SystemError(const std::string& what) {

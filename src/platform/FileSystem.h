@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // An open file. Reading and writing report failures through Error().
 class TFile : public TByteSource, public TByteSink {
@@ -32,6 +33,11 @@ public:
     // The file that writing to `path` should replace: the target of a
     // symbolic link rather than the link.
     virtual std::string ResolveTarget(const std::string& path) = 0;
+    virtual bool IsFile(const std::string& path) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
+    virtual bool CreateFolder(const std::string& path, std::string& error) = 0;
+    // The names of the entries of `folder` (without "." and ".."), unsorted.
+    virtual bool ListFolder(const std::string& folder, std::vector<std::string>& names, std::string& error) = 0;
 };
 
 // The file system in use: the real one unless a test has put another in place.
@@ -48,6 +54,9 @@ public:
 private:
     IFileSystem* m_previous;
 };
+
+// The whole content of a file.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
 // "what: <system text>" for the current errno.
 std::string SystemError(const std::string& what);

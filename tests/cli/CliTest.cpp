@@ -172,7 +172,7 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
 }
 
 TEST(Cli, HelpForEveryCommand) {
-    for (const char* command : {"info", "dump", "import", "sort"}) {
+    for (const char* command : {"info", "dump", "import", "sort", "tours", "concerts", "find-concert"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;
@@ -181,4 +181,53 @@ TEST(Cli, HelpForEveryCommand) {
     TRun run = Cli({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_NE(run.Out.find("korvalen-cli sort"), std::string::npos);
+}
+
+namespace {
+void WriteTours(const TTempDir& dir) {
+    std::filesystem::create_directory(dir.File("Tours"));
+    WriteBytes(dir.File("Tours/b.txt"), "|||||Late|2000.01.01|2000.12.31\r\n2000.02.02|Sun|Oslo|Norway|Spektrum\r\n");
+    WriteBytes(dir.File("Tours/A.txt"), "x\n|||||Early|1990.01.01|1990.12.31\n1990.03.03|Sat|Rome|Italy|Palaeur\n"
+                                        "1990.03.04\n");
+}
+} // namespace
+
+TEST(Cli, ToursPrintsTheFilterLines) {
+    TTempDir dir;
+    WriteTours(dir);
+    TRun run = Cli({"tours", dir.File("Tours")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "$f01 < all > \n$f01A\n$f02Early\n$f01b\n$f02Late\n");
+}
+
+TEST(Cli, ConcertsPrintsOneLinePerConcert) {
+    TTempDir dir;
+    WriteTours(dir);
+    TRun run = Cli({"concerts", dir.File("Tours/")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "A\tEarly\t1990.03.03\tSat\tRome\tItaly\tPalaeur\n"
+                       "A\tEarly\t1990.03.04\t\t\t\t\n"
+                       "b\tLate\t2000.02.02\tSun\tOslo\tNorway\tSpektrum\n");
+}
+
+TEST(Cli, FindConcertPrintsThePlaceOrNothing) {
+    TTempDir dir;
+    WriteTours(dir);
+    TRun found = Cli({"find-concert", dir.File("Tours"), "b", "2000.02.02"});
+    EXPECT_EQ(found.Status, 0);
+    EXPECT_EQ(found.Out, "Oslo\tNorway\tSpektrum\n");
+    TRun empty = Cli({"find-concert", dir.File("Tours"), "A", "1990.03.04"});
+    EXPECT_EQ(empty.Status, 0);
+    EXPECT_EQ(empty.Out, "\t\t\n");
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"find-concert", dir.File("Tours"), "B", "2000.02.02"},
+                                               {"find-concert", dir.File("Tours"), "b", "2000.2.2"}}) {
+        TRun none = Cli(args);
+        EXPECT_EQ(none.Status, 1);
+        EXPECT_EQ(none.Out, "");
+        EXPECT_EQ(none.Err, "");
+    }
+    TRun missing = Cli({"tours", dir.File("NoTours")});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("no such folder"), std::string::npos);
 }

@@ -41,6 +41,12 @@ public:
     }
     bool Remove(const std::string& path) override { return m_real.Remove(path); }
     std::string ResolveTarget(const std::string& path) override { return m_real.ResolveTarget(path); }
+    bool IsFile(const std::string& path) override { return m_real.IsFile(path); }
+    bool IsFolder(const std::string& path) override { return m_real.IsFolder(path); }
+    bool CreateFolder(const std::string& path, std::string& error) override { return m_real.CreateFolder(path, error); }
+    bool ListFolder(const std::string& folder, std::vector<std::string>& names, std::string& error) override {
+        return m_real.ListFolder(folder, names, error);
+    }
 
 private:
     class TFaultyFile final : public TFile {

@@ -1,0 +1,232 @@
+#include "Program.h"
+
+#include "core/ListCaption.h"
+#include "platform/FileSystem.h"
+#include "program/ConcertLists.h"
+
+namespace {
+
+const char* const kListFilter = "KV user file (*.kvu)|*.kvu";
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNamePart(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+std::string MarkupLiteral(const std::string& text) {
+    std::string literal;
+    literal.reserve(text.size());
+    for (char c : text) {
+        if (c == '|')
+            literal += "|s|";
+        else
+            literal += c;
+    }
+    return literal;
+}
+
+std::array<int32_t, 14> TProgram::DesignGridWidths() {
+    return {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
+}
+
+TProgram::TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFolders& folders)
+    : ProgramDir(folders.ProgramDir), ExeName(folders.ExeName), ListsDir(folders.ListsDir), ToursDir(folders.ToursDir),
+      CoversDir(folders.CoversDir), TemplatesDir(folders.TemplatesDir), m_host(host), m_store(store) {
+    OpenDialog.Title = "Open list";
+    OpenDialog.Filter = kListFilter;
+    OpenDialog.DefaultExt = "kvu";
+    OpenDialog.MustExist = true;
+    SaveDialog.Title = "Save list";
+    SaveDialog.Filter = kListFilter;
+    SaveDialog.DefaultExt = "kvu";
+    SaveDialog.OverwritePrompt = true;
+    OpenDialog.InitialDir = SaveDialog.InitialDir = ListsDir;
+    for (int32_t i = 0; i < 14; ++i)
+        ExportPos[i] = i;
+
+    // The concert lists fix the sizes of the selections that the settings fill.
+    LoadConcertLists();
+    LoadSettings();
+    UpdateHistoryMenu();
+}
+
+void TProgram::LoadConcertLists() {
+    TConcertLists lists = ::LoadConcertLists(ToursDir);
+    Filter.Bands = std::move(lists.Bands);
+    UnreadableTourFiles = std::move(lists.Unreadable);
+    Filter.AllBands = true;
+    Filter.SourceSelAll = true;
+    Filter.SourceSel.fill(false);
+    Filter.MediaSelAll = true;
+    Filter.MediaSel.fill(false);
+    BandLines = BandTourFilterLines(Filter.Bands);
+    SourceLines = SourceFilterLines();
+    MediaLines = MediaFilterLines();
+    m_host.SetFilterLines(BandLines, SourceLines, MediaLines);
+}
+
+std::string TProgram::StartupWarning() const {
+    if (UnreadableTourFiles.empty())
+        return {};
+    std::string text = "These tour files could not be read and were left out:";
+    for (const std::string& file : UnreadableTourFiles)
+        text += "||" + MarkupLiteral(file);
+    return text;
+}
+
+int TProgram::CurrentListIndex() const {
+    int index = m_host.CurrentTab();
+    return index >= 0 && index < static_cast<int>(Lists.size()) ? index : -1;
+}
+
+TProject* TProgram::CurrentList() {
+    int index = CurrentListIndex();
+    return index < 0 ? nullptr : Lists[static_cast<size_t>(index)].get();
+}
+
+int TProgram::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {
+    return m_host.ShowMsg(text, kind, buttons, alignment);
+}
+
+void TProgram::ShowHelp(const std::string& text, int width, int height) {
+    m_host.ShowHelp(text, width, height);
+}
+
+void TProgram::SetDialogFolders(const std::string& fileName) {
+    OpenDialog.InitialDir = SaveDialog.InitialDir = FolderOf(fileName);
+}
+
+void TProgram::Execute(const TAction& action) {
+    switch (action.Id) {
+    case TActionId::cmNew:
+        OpenList("");
+        return;
+    case TActionId::cmOpen:
+        if (m_host.RunOpenDialog(OpenDialog) && FileSystem().IsFile(OpenDialog.FileName))
+            OpenList(OpenDialog.FileName);
+        return;
+    case TActionId::cmExit:
+        m_host.CloseMainWindow();
+        return;
+    case TActionId::cmClose:
+        CloseList(CurrentListIndex());
+        return;
+    case TActionId::cmCloseAll:
+        // A cancelled list stays open and the others are still offered.
+        for (int i = static_cast<int>(Lists.size()) - 1; i >= 0; --i)
+            CloseList(i);
+        return;
+    case TActionId::cmFileHist: {
+        const std::string path = History.Entry(action.Tag);
+        if (!path.empty() && FileSystem().IsFile(path))
+            OpenList(path);
+        else
+            UpdateHistoryMenu();
+        return;
+    }
+    default:
+        if (CurrentListIndex() > -1)
+            m_host.ExecuteListCommand(CurrentListIndex(), action);
+        return;
+    }
+}
+
+bool TProgram::OpenList(const std::string& fileName) {
+    auto list = std::make_unique<TProject>();
+    if (!fileName.empty()) {
+        list->FileName = fileName;
+        TListReadResult result = list->Load();
+        if (result.Status == TListReadResult::TStatus::NewerVersion) {
+            ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
+            return false;
+        }
+        if (!result.Ok()) {
+            ShowMsg("The list could not be opened:||" + MarkupLiteral(fileName) + "||" + MarkupLiteral(result.Reason),
+                    Msg::Error, Msg::Ok, Msg::Centre);
+            return false;
+        }
+        AddToHistory(fileName);
+        SetDialogFolders(fileName);
+    }
+    Lists.push_back(std::move(list));
+    m_host.AddTab(ListCaption(fileName));
+    m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
+    m_host.RefreshView();
+    m_host.FocusGrid();
+    return true;
+}
+
+bool TProgram::AskSaveName(TProject& list) {
+    SaveDialog.FilterIndex = 1;
+    SaveDialog.FileName = FileNamePart(SaveDialog.FileName);
+    if (!m_host.RunSaveDialog(SaveDialog))
+        return false;
+    list.FileName = SaveDialog.FileName;
+    return true;
+}
+
+bool TProgram::SaveList(int index, bool askName) {
+    if (index < 0 || index >= static_cast<int>(Lists.size()))
+        return false;
+    TProject& list = *Lists[static_cast<size_t>(index)];
+    const std::string previousName = list.FileName;
+    if ((askName || list.FileName.empty()) && !AskSaveName(list))
+        return false;
+    TSaveResult result = list.Save();
+    if (!result.Ok) {
+        ShowMsg("The list could not be saved:||" + MarkupLiteral(list.FileName) + "||" + MarkupLiteral(result.Reason) +
+                    "||The file on the disk was left as it was.",
+                Msg::Error, Msg::Ok, Msg::Centre);
+        list.FileName = previousName;
+        return false;
+    }
+    m_host.SetTabCaption(index, ListCaption(list.FileName));
+    return true;
+}
+
+bool TProgram::CloseList(int index) {
+    if (index < 0 || index >= static_cast<int>(Lists.size()))
+        return false;
+    if (!Lists[static_cast<size_t>(index)]->Saved) {
+        int answer = ShowMsg("Save changes in list?", Msg::Confirmation, Msg::Yes | Msg::No | Msg::Cancel, Msg::Centre);
+        // Only an explicit No closes without saving; a dialog closed any other
+        // way counts as Cancel.
+        if (answer != Msg::ResultYes && answer != Msg::ResultNo)
+            return false;
+        if (answer == Msg::ResultYes && !SaveList(index))
+            return false;
+    }
+    const int current = m_host.CurrentTab();
+    Lists.erase(Lists.begin() + index);
+    m_host.DeleteTab(index);
+    if (!Lists.empty()) {
+        int last = static_cast<int>(Lists.size()) - 1;
+        m_host.SetCurrentTab(current > last ? last : (current < 0 ? 0 : current));
+    }
+    m_host.RefreshView();
+    return true;
+}
+
+bool TProgram::CloseAllForExit() {
+    for (int i = static_cast<int>(Lists.size()) - 1; i >= 0; --i)
+        if (!CloseList(i))
+            return false;
+    return true;
+}
+
+void TProgram::AddToHistory(const std::string& path) {
+    History.Add(path);
+    UpdateHistoryMenu();
+}
+
+void TProgram::UpdateHistoryMenu() {
+    m_host.SetHistoryMenu(
+        ::UpdateHistoryMenu(History, [](const std::string& path) { return FileSystem().IsFile(path); }));
+}

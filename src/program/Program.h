@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/FilterState.h"
+#include "core/Project.h"
+#include "program/History.h"
+#include "program/ProgramFolders.h"
+#include "program/ProgramHost.h"
+#include "program/SettingsStore.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The one program-wide object: the folders, the open lists, the concert
+// lists, the filter selections, the history and every remembered setting,
+// and the commands that concern lists as a whole.
+class TProgram {
+public:
+    // Reads the concert lists, then the settings, then rebuilds the history menu.
+    TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFolders& folders);
+    TProgram(const TProgram&) = delete;
+    TProgram& operator=(const TProgram&) = delete;
+
+    std::string ProgramDir, ExeName, ListsDir, ToursDir, CoversDir, TemplatesDir;
+    THistory History;
+    TWindowPlacement MainPlacement;
+    TWindowPlacement CommentPlacement;
+    std::string SearchString;
+    // AllBands, Bands (the concert lists), SourceSel(All), MediaSel(All).
+    TFilterState Filter;
+    int32_t ConcListIndex = 0;
+    std::array<int32_t, 14> ExportPos{};
+    std::array<bool, 2> ExportParams{true, true}; // options 1 and 2
+    std::string ExportFile;
+    int32_t RollupWidth = 211;
+    std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
+    // Widths of template-grid columns 1..14 ("Search" .. "Comment").
+    std::array<int32_t, 14> GridWidths = DesignGridWidths();
+    std::vector<std::unique_ptr<TProject>> Lists;
+    // The items of the three filter lists.
+    std::vector<std::string> BandLines, SourceLines, MediaLines;
+    // Tour files that could not be read at start, each with its reason.
+    std::vector<std::string> UnreadableTourFiles;
+    TFileDialog OpenDialog;
+    TFileDialog SaveDialog;
+
+    static std::array<int32_t, 14> DesignGridWidths();
+
+    void Execute(const TAction& action);
+    // Opens a list file in a new tab; an empty name makes a new empty list.
+    // False when the file could not be opened (the user has been told why).
+    bool OpenList(const std::string& fileName);
+    // Asks to save an unsaved list first; false when the user cancelled or
+    // saving failed, and then the list stays open.
+    bool CloseList(int index);
+    bool CloseAllForExit();
+    int CurrentListIndex() const;
+    TProject* CurrentList();
+
+    // Saves list `index` to its file, asking for a name when it has none (or
+    // when `askName`). Failures are shown; false when not saved.
+    bool SaveList(int index, bool askName = false);
+
+    int ShowMsg(const std::string& text, int kind, int buttons, int alignment);
+    void ShowHelp(const std::string& text, int width, int height);
+
+    void LoadSettings();
+    // Writes every remembered value; false with the reason when the store
+    // could not be written.
+    bool SaveSettings(std::string& error);
+    void AddToHistory(const std::string& path);
+    void UpdateHistoryMenu();
+
+    // The warning about unreadable tour files, or "" when all could be read.
+    std::string StartupWarning() const;
+
+private:
+    void LoadConcertLists();
+    bool AskSaveName(TProject& list);
+    void SetDialogFolders(const std::string& fileName);
+
+    IProgramHost& m_host;
+    ISettingsStore& m_store;
+};
+
+// `text` drawn as it stands by the markup renderer: every bar becomes the
+// bar symbol, so that names and paths cannot start codes.
+std::string MarkupLiteral(const std::string& text);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "program/Actions.h"
+#include "program/History.h"
+
+#include <string>
+#include <vector>
+
+// A window's show state and its normal (restored) rectangle.
+struct TWindowPlacement {
+    int32_t ShowState = 1; // 1 normal, 2 minimised, 3 maximised
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+};
+
+struct TScreenSize {
+    int32_t Width = 0;
+    int32_t Height = 0;
+};
+
+// The state of one file dialog, kept between its runs like a dialog component.
+struct TFileDialog {
+    std::string Title;
+    std::string Filter; // "KV user file (*.kvu)|*.kvu"
+    std::string DefaultExt;
+    std::string InitialDir;
+    std::string FileName; // proposed on opening, chosen on OK
+    int FilterIndex = 1;
+    bool MustExist = false;
+    bool OverwritePrompt = false;
+};
+
+// Message kinds and buttons of ShowMsg, and its results.
+namespace Msg {
+constexpr int Warning = 0, Error = 1, Information = 2, Confirmation = 3;
+constexpr int Yes = 1, No = 2, Ok = 4, Cancel = 8, YesToAll = 0x200, Help = 0x400;
+constexpr int Left = 0, Right = 2, Centre = 6;
+constexpr int ResultOk = 1, ResultCancel = 2, ResultYes = 6, ResultNo = 7, ResultYesToAll = 10;
+} // namespace Msg
+
+// What the program object needs of the main window. Tests put a scripted
+// fake in its place.
+class IProgramHost {
+public:
+    virtual ~IProgramHost() = default;
+
+    // The message dialog; returns the modal result.
+    virtual int ShowMsg(const std::string& text, int kind, int buttons, int alignment) = 0;
+    virtual void ShowHelp(const std::string& text, int width, int height) = 0;
+    // Runs a file dialog; on OK the chosen path is in dialog.FileName.
+    virtual bool RunOpenDialog(TFileDialog& dialog) = 0;
+    virtual bool RunSaveDialog(TFileDialog& dialog) = 0;
+
+    // The tabs mirror the program's lists: tab i shows list i.
+    virtual void AddTab(const std::string& caption) = 0;
+    virtual void DeleteTab(int index) = 0;
+    virtual void SetTabCaption(int index, const std::string& caption) = 0;
+    virtual int CurrentTab() const = 0; // -1 without tabs
+    virtual void SetCurrentTab(int index) = 0;
+
+    virtual void SetFilterLines(const std::vector<std::string>& bandsAndTours, const std::vector<std::string>& sources,
+                                const std::vector<std::string>& media) = 0;
+    virtual void SetHistoryMenu(const THistoryMenu& menu) = 0;
+    // Rebuilds the view of the current list and repaints (SetValues).
+    virtual void RefreshView() = 0;
+    virtual void FocusGrid() = 0;
+    virtual void CloseMainWindow() = 0;
+    // The commands that act on one list and its grid.
+    virtual void ExecuteListCommand(int index, const TAction& action) = 0;
+
+    virtual TWindowPlacement MainWindowPlacement() const = 0;
+    virtual TScreenSize VirtualScreenSize() const = 0;
+};

@@ -1,0 +1,50 @@
+#include "platform/QtSettingsStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(QtSettingsStore, ValuesSurviveTheFile) {
+    TTempDir dir;
+    const QString file = QString::fromStdString(dir.File("Korvalen.conf"));
+    const std::string latin1 = "/lists/\xE9t\xE9.kvu"; // not UTF-8: kept as bytes
+    {
+        TQtSettingsStore store(file);
+        store.WriteInt("MainState", 3);
+        store.WriteInt("MainLeft", -20);
+        store.WriteStr("File1", "/lists/\xC3\xA9l\xC3\xA8ve.kvu");
+        store.WriteStr("File2", latin1);
+        store.WriteStr("ExportFile", "");
+        store.WriteStr("Odd", "a=b;c|d [x]");
+        std::string error;
+        ASSERT_TRUE(store.Flush(error)) << error;
+    }
+    TQtSettingsStore store(file);
+    int32_t number = 0;
+    ASSERT_TRUE(store.ReadInt("MainState", number));
+    EXPECT_EQ(number, 3);
+    ASSERT_TRUE(store.ReadInt("MainLeft", number));
+    EXPECT_EQ(number, -20);
+    std::string text;
+    ASSERT_TRUE(store.ReadStr("File1", text));
+    EXPECT_EQ(text, "/lists/\xC3\xA9l\xC3\xA8ve.kvu");
+    ASSERT_TRUE(store.ReadStr("File2", text));
+    EXPECT_EQ(text, latin1);
+    ASSERT_TRUE(store.ReadStr("ExportFile", text));
+    EXPECT_EQ(text, "");
+    ASSERT_TRUE(store.ReadStr("Odd", text));
+    EXPECT_EQ(text, "a=b;c|d [x]");
+    EXPECT_FALSE(store.ReadInt("Missing", number));
+    EXPECT_FALSE(store.ReadStr("Missing", text));
+    EXPECT_FALSE(store.ReadInt("File1", number)); // a text is no number
+}
+
+TEST(QtSettingsStore, NumbersOutOfRangeOrMalformedAreMissing) {
+    TTempDir dir;
+    WriteBytes(dir.File("s.conf"), "[General]\nBig=99999999999\nHalf=1.5\nSpaced= 7 \n");
+    TQtSettingsStore store(QString::fromStdString(dir.File("s.conf")));
+    int32_t number = 0;
+    EXPECT_FALSE(store.ReadInt("Big", number));
+    EXPECT_FALSE(store.ReadInt("Half", number));
+    EXPECT_TRUE(store.ReadInt("Spaced", number));
+    EXPECT_EQ(number, 7);
+}

@@ -1,0 +1,253 @@
+#include "program/Program.h"
+#include "core/DeflateWriter.h"
+#include "support/FakeProgramHost.h"
+#include "support/FaultyFileSystem.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+// A program in a fresh home folder with a Tours folder of one band.
+struct TProgramFixture : testing::Test {
+    TTempDir Home;
+    TFakeProgramHost Host;
+    TMemorySettingsStore Store;
+    std::unique_ptr<TProgram> Program;
+
+    void Start() {
+        TProgramFolders folders = MakeProgramFolders("/opt/korvalen/korvalen", Home.Path());
+        CreateMissingFolders(folders);
+        WriteBytes(folders.ToursDir + "Band.txt",
+                   "|||||Tour|2001.01.01|2001.12.31\n2001.05.10|x|Lisbon|Portugal|Hall\n");
+        Program = std::make_unique<TProgram>(Host, Store, folders);
+    }
+
+    std::string SaveList(const std::string& name, size_t count) {
+        TProject list;
+        list.FileName = Home.File("Lists/" + name);
+        list.Data.resize(count);
+        EXPECT_TRUE(list.Save().Ok);
+        return list.FileName;
+    }
+
+    // Opens a new list and marks it changed.
+    void NewChangedList() {
+        ASSERT_TRUE(Program->OpenList(""));
+        Program->Lists.back()->Saved = false;
+    }
+};
+
+} // namespace
+
+TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndDefaults) {
+    Start();
+    EXPECT_EQ(Program->ProgramDir, Home.Path() + "/");
+    EXPECT_EQ(Program->ListsDir, Home.Path() + "/Lists/");
+    EXPECT_TRUE(std::filesystem::is_directory(Home.File("Covers")));
+    EXPECT_EQ(Program->OpenDialog.InitialDir, Program->ListsDir);
+    EXPECT_EQ(Host.BandLines, (std::vector<std::string>{"$f01 < all > ", "$f01Band", "$f02Tour"}));
+    EXPECT_TRUE(Program->Filter.AllBands);
+    EXPECT_TRUE(Program->Lists.empty());
+    EXPECT_EQ(Host.HistoryMenu[0].Caption, "Files list");
+    EXPECT_FALSE(Host.HistoryMenu[0].Enabled);
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(Program->ExportPos[i], i);
+}
+
+TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
+    Start();
+    std::string path = SaveList("my list.old.kvu", 3);
+    Host.DialogAnswers = {path};
+    Program->Execute({TActionId::cmOpen});
+    ASSERT_EQ(Program->Lists.size(), 1u);
+    EXPECT_EQ(Program->Lists[0]->Data.size(), 3u);
+    EXPECT_EQ(Host.Tabs, std::vector<std::string>{"My list"});
+    EXPECT_EQ(Host.Current, 0);
+    EXPECT_EQ(Program->History.Entry(1), path);
+    EXPECT_EQ(Host.HistoryMenu[0].Caption, "&1 my list.old.kvu");
+    EXPECT_EQ(Program->SaveDialog.InitialDir, Home.Path() + "/Lists/");
+    EXPECT_TRUE(Host.Messages.empty());
+}
+
+TEST_F(TProgramFixture, NewerVersionShowsItsMessageAndOpensNothing) {
+    Start();
+    WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
+    EXPECT_FALSE(Program->OpenList(Home.File("Lists/new.kvu")));
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0].Text, "Wrong file version (14).");
+    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
+    EXPECT_EQ(Host.Messages[0].Buttons, Msg::Ok);
+    EXPECT_EQ(Host.Messages[0].Alignment, Msg::Centre);
+    EXPECT_TRUE(Host.Tabs.empty());
+    EXPECT_EQ(Program->History.Entry(1), "");
+}
+
+TEST_F(TProgramFixture, DamagedListTellsWhyAndOpensNothing) {
+    Start();
+    WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
+    EXPECT_FALSE(Program->OpenList(Home.File("Lists/bad|name.kvu")));
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
+    EXPECT_NE(Host.Messages[0].Text.find("bad|s|name.kvu"), std::string::npos) << Host.Messages[0].Text;
+    EXPECT_NE(Host.Messages[0].Text.find("not a Korvalen list"), std::string::npos);
+    EXPECT_TRUE(Host.Tabs.empty());
+    EXPECT_TRUE(Program->Lists.empty());
+    EXPECT_EQ(Program->History.Entry(1), "");
+}
+
+TEST_F(TProgramFixture, UnsavedNewListYesThenCancelledDialogStaysOpen) {
+    Start();
+    NewChangedList();
+    Host.Answers = {Msg::ResultYes};
+    Program->Execute({TActionId::cmClose});
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list?");
+    EXPECT_EQ(Host.Messages[0].Kind, Msg::Confirmation);
+    EXPECT_EQ(Host.Messages[0].Buttons, Msg::Yes | Msg::No | Msg::Cancel);
+    EXPECT_EQ(Program->Lists.size(), 1u);
+    EXPECT_EQ(Host.Tabs.size(), 1u);
+    ASSERT_EQ(Host.Dialogs.size(), 1u);
+    EXPECT_EQ(Host.Dialogs[0].Title, "Save list");
+    EXPECT_EQ(Host.Dialogs[0].FilterIndex, 1);
+}
+
+TEST_F(TProgramFixture, YesSavesUnderTheChosenNameThenCloses) {
+    Start();
+    NewChangedList();
+    Program->Lists[0]->Data.resize(2);
+    Host.Answers = {Msg::ResultYes};
+    Host.DialogAnswers = {Home.File("Lists/chosen.kvu")};
+    EXPECT_TRUE(Program->CloseList(0));
+    EXPECT_TRUE(Program->Lists.empty());
+    TProject back;
+    back.FileName = Home.File("Lists/chosen.kvu");
+    ASSERT_TRUE(back.Load().Ok());
+    EXPECT_EQ(back.Data.size(), 2u);
+}
+
+TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
+    Start();
+    std::string path = SaveList("kept.kvu", 1);
+    ASSERT_TRUE(Program->OpenList(path));
+    Program->Lists[0]->Data.resize(5);
+    Program->Lists[0]->Saved = false;
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::Rename;
+    Host.Answers = {Msg::ResultYes};
+    EXPECT_FALSE(Program->CloseList(0));
+    ASSERT_EQ(Program->Lists.size(), 1u);
+    EXPECT_FALSE(Program->Lists[0]->Saved);
+    EXPECT_EQ(Program->Lists[0]->Data.size(), 5u);
+    ASSERT_EQ(Host.Messages.size(), 2u);
+    EXPECT_EQ(Host.Messages[1].Kind, Msg::Error);
+    EXPECT_NE(Host.Messages[1].Text.find("injected failure"), std::string::npos);
+    EXPECT_NE(Host.Messages[1].Text.find("kept.kvu"), std::string::npos);
+}
+
+TEST_F(TProgramFixture, NoClosesWithoutSavingAndAClosedDialogCancels) {
+    Start();
+    NewChangedList();
+    NewChangedList();
+    Host.Answers = {0}; // the question was closed without an answer
+    EXPECT_FALSE(Program->CloseList(1));
+    Host.Answers = {Msg::ResultNo};
+    EXPECT_TRUE(Program->CloseList(1));
+    EXPECT_EQ(Program->Lists.size(), 1u);
+    EXPECT_TRUE(Host.Dialogs.empty());
+}
+
+TEST_F(TProgramFixture, CloseAllGoesOnAfterACancel) {
+    Start();
+    for (int i = 0; i < 3; ++i)
+        NewChangedList();
+    Program->Lists[0]->Data.resize(10); // tells the first list apart
+    Host.Answers = {Msg::ResultNo, Msg::ResultCancel, Msg::ResultCancel};
+    Program->Execute({TActionId::cmCloseAll});
+    EXPECT_EQ(Host.Messages.size(), 3u);
+    ASSERT_EQ(Program->Lists.size(), 2u);
+    EXPECT_EQ(Program->Lists[0]->Data.size(), 10u);
+}
+
+TEST_F(TProgramFixture, CloseAllForExitStopsAtTheFirstCancel) {
+    Start();
+    for (int i = 0; i < 3; ++i)
+        NewChangedList();
+    Host.Answers = {Msg::ResultNo, Msg::ResultCancel};
+    EXPECT_FALSE(Program->CloseAllForExit());
+    EXPECT_EQ(Host.Messages.size(), 2u); // the first list was not asked
+    EXPECT_EQ(Program->Lists.size(), 2u);
+    Host.Answers = {Msg::ResultNo, Msg::ResultNo};
+    EXPECT_TRUE(Program->CloseAllForExit());
+    EXPECT_TRUE(Program->Lists.empty());
+}
+
+TEST_F(TProgramFixture, ClosingTheLastTabMakesThePreviousCurrent) {
+    Start();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(Program->OpenList(""));
+    Host.Current = 2;
+    EXPECT_TRUE(Program->CloseList(2));
+    EXPECT_EQ(Host.Current, 1);
+    Host.Current = 0;
+    EXPECT_TRUE(Program->CloseList(0));
+    EXPECT_EQ(Host.Current, 0);
+    EXPECT_FALSE(Program->CloseList(5));
+    EXPECT_FALSE(Program->CloseList(-1));
+}
+
+TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
+    Start();
+    std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1);
+    ASSERT_TRUE(Program->OpenList(a));
+    ASSERT_TRUE(Program->OpenList(b));
+    std::filesystem::remove(a);
+    Program->Execute({TActionId::cmFileHist, 2});
+    EXPECT_EQ(Program->Lists.size(), 2u);
+    EXPECT_EQ(Program->History.Entry(2), "");
+    EXPECT_FALSE(Host.HistoryMenu[1].Visible);
+    Program->Execute({TActionId::cmFileHist, 1});
+    EXPECT_EQ(Program->Lists.size(), 3u);
+}
+
+TEST_F(TProgramFixture, OtherCommandsGoToTheCurrentList) {
+    Start();
+    Program->Execute({TActionId::cmSave});
+    EXPECT_TRUE(Host.ListCommands.empty());
+    ASSERT_TRUE(Program->OpenList(""));
+    Program->Execute({TActionId::cmSortAZ});
+    ASSERT_EQ(Host.ListCommands.size(), 1u);
+    EXPECT_EQ(Host.ListCommands[0].Id, TActionId::cmSortAZ);
+    Program->Execute({TActionId::cmExit});
+    EXPECT_TRUE(Host.CloseAsked);
+}
+
+TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::Open;
+    Start();
+    EXPECT_TRUE(Program->Filter.Bands.empty());
+    std::string warning = Program->StartupWarning();
+    EXPECT_NE(warning.find("Band.txt"), std::string::npos) << warning;
+}
+
+TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
+    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
+    EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
+    EXPECT_EQ(beside.ToursDir, "/opt/korvalen/bin/Tours/");
+    EXPECT_EQ(beside.CoversDir, "/opt/korvalen/bin/Covers/");
+    EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
+    TProgramFolders home = MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/");
+    EXPECT_EQ(home.ListsDir, "/home/me/music/Lists/");
+    EXPECT_EQ(home.ExeName, "/opt/korvalen/bin/korvalen");
+
+    const char* args[] = {"korvalen", "x.kvu", "--home", "/data"};
+    EXPECT_EQ(HomeFromArguments(4, args), "/data");
+    const char* joined[] = {"korvalen", "--home=/d2"};
+    EXPECT_EQ(HomeFromArguments(2, joined), "/d2");
+}

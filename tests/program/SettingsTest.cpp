@@ -1,0 +1,140 @@
+#include "program/Program.h"
+#include "support/FakeProgramHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TSettingsFixture : testing::Test {
+    TTempDir Home;
+    TFakeProgramHost Host;
+    TMemorySettingsStore Store;
+
+    std::unique_ptr<TProgram> Start() {
+        return std::make_unique<TProgram>(Host, Store, MakeProgramFolders("/x/korvalen", Home.Path()));
+    }
+    int32_t Int(const std::string& name) { return std::get<int32_t>(Store.Values.at(name)); }
+};
+
+} // namespace
+
+TEST_F(TSettingsFixture, EmptyStoreGivesTheDefaults) {
+    Host.Screen = {1921, 1080};
+    auto program = Start();
+    const TWindowPlacement& main = program->MainPlacement;
+    EXPECT_EQ(main.ShowState, 1);
+    EXPECT_EQ(main.Left, (1921 - 780) / 2);
+    EXPECT_EQ(main.Top, (1080 - 580) / 2);
+    EXPECT_EQ(main.Right - main.Left, 780);
+    EXPECT_EQ(main.Bottom - main.Top, 580);
+    EXPECT_EQ(program->CommentPlacement.Right - program->CommentPlacement.Left, 480);
+    EXPECT_EQ(program->CommentPlacement.Bottom - program->CommentPlacement.Top, 560);
+    EXPECT_TRUE(program->Filter.SourceSelAll);
+    EXPECT_TRUE(program->Filter.MediaSelAll);
+    EXPECT_EQ(program->GridWidths, TProgram::DesignGridWidths());
+    EXPECT_EQ(program->RollupWidth, 211);
+    EXPECT_EQ(program->ConcListIndex, 0);
+    EXPECT_TRUE(program->ExportParams[0] && program->ExportParams[1]);
+    EXPECT_TRUE(program->ListFuncParam[0] && program->ListFuncParam[1] && program->ListFuncParam[2]);
+    EXPECT_EQ(program->History.Entry(1), "");
+}
+
+TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
+    auto program = Start();
+    Host.Placement = {3, 10, 20, 810, 620};
+    program->CommentPlacement = {1, 5, 6, 485, 566};
+    program->History.SetEntry(1, "/lists/a.kvu");
+    program->GridWidths[13] = 333;
+    program->ExportPos = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+    program->ExportParams = {false, true};
+    program->ExportFile = "/tmp/export.txt";
+    program->Filter.SourceSelAll = false;
+    program->Filter.SourceSel[1] = true;
+    program->Filter.MediaSel[16] = true;
+    program->ConcListIndex = 4;
+    program->ListFuncParam = {true, false, true};
+    std::string error;
+    ASSERT_TRUE(program->SaveSettings(error));
+
+    EXPECT_EQ(std::get<std::string>(Store.Values.at("Path")), Home.Path());
+    EXPECT_EQ(Int("MainState"), 3);
+    EXPECT_EQ(Int("MainLeft"), 10);
+    EXPECT_EQ(Int("MainBottom"), 620);
+    EXPECT_EQ(Int("CommentRight"), 485);
+    EXPECT_EQ(Int("GridWitdh14"), 333);
+    EXPECT_EQ(Int("ExportPos0"), 13);
+    EXPECT_EQ(Int("ExportParams1"), 0);
+    EXPECT_EQ(Int("SourceSelAll"), 0);
+    EXPECT_EQ(Int("SourceSel1"), 1);
+    EXPECT_EQ(Int("MediaSel16"), 1);
+    EXPECT_EQ(Int("ListFuncParam2"), 0);
+    EXPECT_EQ(std::get<std::string>(Store.Values.at("File1")), "/lists/a.kvu");
+    EXPECT_EQ(Store.Values.count("SourceSel6"), 0u);
+    EXPECT_EQ(Store.Values.count("MediaSel17"), 0u);
+    EXPECT_EQ(Store.Values.count("GridWidth1"), 0u); // the stored name keeps its old spelling
+
+    auto again = Start();
+    EXPECT_EQ(again->MainPlacement.ShowState, 3);
+    EXPECT_EQ(again->MainPlacement.Right, 810);
+    EXPECT_EQ(again->CommentPlacement.Left, 5);
+    EXPECT_EQ(again->GridWidths[13], 333);
+    EXPECT_EQ(again->ExportPos, program->ExportPos);
+    EXPECT_EQ(again->ExportParams, program->ExportParams);
+    EXPECT_EQ(again->ExportFile, "/tmp/export.txt");
+    EXPECT_FALSE(again->Filter.SourceSelAll);
+    EXPECT_TRUE(again->Filter.SourceSel[1]);
+    EXPECT_FALSE(again->Filter.SourceSel[0]);
+    EXPECT_TRUE(again->Filter.MediaSel[16]);
+    EXPECT_EQ(again->ConcListIndex, 4);
+    EXPECT_EQ(again->ListFuncParam, program->ListFuncParam);
+}
+
+TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
+    Host.Screen = {1000, 800};
+    Store.Values["MainState"] = 99;
+    Store.Values["CommentLeft"] = 500;
+    Store.Values["CommentRight"] = 100; // right of its left edge it must be
+    Store.Values["GridWitdh2"] = -5;
+    Store.Values["GridWitdh3"] = std::string("wide");
+    Store.Values["ExportPos0"] = 1; // 1 twice: no order of the properties
+    Store.Values["RollupWidth"] = -1;
+    Store.Values["ConcListIndex"] = -3;
+    Store.Values["SourceSelAll"] = std::string("no");
+    auto program = Start();
+    EXPECT_EQ(program->MainPlacement.ShowState, 1);
+    EXPECT_EQ(program->CommentPlacement.Left, (1000 - 480) / 2);
+    EXPECT_EQ(program->CommentPlacement.Right, (1000 + 480) / 2);
+    EXPECT_EQ(program->GridWidths[1], 150);
+    EXPECT_EQ(program->GridWidths[2], 70);
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(program->ExportPos[i], i);
+    EXPECT_EQ(program->RollupWidth, 211);
+    EXPECT_EQ(program->ConcListIndex, 0);
+    EXPECT_TRUE(program->Filter.SourceSelAll);
+}
+
+TEST_F(TSettingsFixture, SoundboardOnlyFilterComesBack) {
+    Store.Values["SourceSelAll"] = 0;
+    Store.Values["SourceSel1"] = 1;
+    auto program = Start();
+    EXPECT_FALSE(program->Filter.SourceSelAll);
+    EXPECT_TRUE(program->Filter.SourceSel[1]);
+    TProject list;
+    list.Data.resize(3);
+    list.Data[1].Source = 1;
+    list.Data[2].Source = 4;
+    list.BuildView(program->Filter);
+    EXPECT_EQ(list.View, std::vector<int32_t>{1});
+}
+
+TEST_F(TSettingsFixture, LongHistoryEntriesAreCut) {
+    Store.Values["File2"] = std::string(400, 'p');
+    auto program = Start();
+    // The entry names no existing file, so the menu rebuild at start drops it;
+    // what was read had been cut first.
+    EXPECT_EQ(program->History.Entry(2), "");
+    THistory history;
+    history.SetEntry(2, std::string(400, 'p'));
+    EXPECT_EQ(history.Entry(2).size(), 255u);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "program/ProgramHost.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// A main window that answers from a script: the next message results, the
+// next file dialog answers, and keeps what it was told.
+class TFakeProgramHost : public IProgramHost {
+public:
+    struct TMessage {
+        std::string Text;
+        int Kind, Buttons, Alignment;
+    };
+
+    std::deque<int> Answers;               // next ShowMsg results; Cancel when empty
+    std::deque<std::string> DialogAnswers; // next file dialog choices; "" cancels
+    std::vector<TMessage> Messages;
+    std::vector<std::string> Tabs;
+    int Current = -1;
+    int Refreshes = 0;
+    THistoryMenu HistoryMenu{};
+    std::vector<std::string> BandLines;
+    std::vector<TAction> ListCommands;
+    bool CloseAsked = false;
+    TWindowPlacement Placement;
+    TScreenSize Screen{1920, 1080};
+    std::vector<TFileDialog> Dialogs;
+
+    int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override {
+        Messages.push_back({text, kind, buttons, alignment});
+        if (Answers.empty())
+            return Msg::ResultCancel;
+        int answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void ShowHelp(const std::string&, int, int) override {}
+    bool RunOpenDialog(TFileDialog& dialog) override { return Answer(dialog); }
+    bool RunSaveDialog(TFileDialog& dialog) override { return Answer(dialog); }
+    void AddTab(const std::string& caption) override { Tabs.push_back(caption); }
+    void DeleteTab(int index) override {
+        Tabs.erase(Tabs.begin() + index);
+        if (Current >= static_cast<int>(Tabs.size()))
+            Current = static_cast<int>(Tabs.size()) - 1;
+    }
+    void SetTabCaption(int index, const std::string& caption) override { Tabs[static_cast<size_t>(index)] = caption; }
+    int CurrentTab() const override { return Current; }
+    void SetCurrentTab(int index) override { Current = index; }
+    void SetFilterLines(const std::vector<std::string>& bands, const std::vector<std::string>&,
+                        const std::vector<std::string>&) override {
+        BandLines = bands;
+    }
+    void SetHistoryMenu(const THistoryMenu& menu) override { HistoryMenu = menu; }
+    void RefreshView() override { ++Refreshes; }
+    void FocusGrid() override {}
+    void CloseMainWindow() override { CloseAsked = true; }
+    void ExecuteListCommand(int, const TAction& action) override { ListCommands.push_back(action); }
+    TWindowPlacement MainWindowPlacement() const override { return Placement; }
+    TScreenSize VirtualScreenSize() const override { return Screen; }
+
+private:
+    bool Answer(TFileDialog& dialog) {
+        Dialogs.push_back(dialog);
+        std::string answer = DialogAnswers.empty() ? "" : DialogAnswers.front();
+        if (!DialogAnswers.empty())
+            DialogAnswers.pop_front();
+        if (answer.empty())
+            return false;
+        dialog.FileName = answer;
+        return true;
+    }
+};
