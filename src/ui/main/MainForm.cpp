@@ -177,9 +177,15 @@ void TMainForm::ShowHelp(const std::string& text, int, int) {
     ShowMsg(text, Msg::Information, Msg::Ok, Msg::Left);
 }
 
-bool TMainForm::RunOpenDialog(TFileDialog& dialog) {
+bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
     QFileDialog chooser(this, ToQt(dialog.Title), ToQt(dialog.InitialDir), DialogFilter(dialog.Filter));
-    chooser.setFileMode(QFileDialog::ExistingFile);
+    if (saving) {
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        if (!dialog.OverwritePrompt)
+            chooser.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        chooser.setFileMode(QFileDialog::ExistingFile);
+    }
     chooser.setDefaultSuffix(ToQt(dialog.DefaultExt));
     if (!dialog.FileName.empty())
         chooser.selectFile(ToQt(dialog.FileName));
@@ -189,19 +195,9 @@ bool TMainForm::RunOpenDialog(TFileDialog& dialog) {
     return true;
 }
 
-bool TMainForm::RunSaveDialog(TFileDialog& dialog) {
-    QFileDialog chooser(this, ToQt(dialog.Title), ToQt(dialog.InitialDir), DialogFilter(dialog.Filter));
-    chooser.setAcceptMode(QFileDialog::AcceptSave);
-    chooser.setDefaultSuffix(ToQt(dialog.DefaultExt));
-    if (!dialog.OverwritePrompt)
-        chooser.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!dialog.FileName.empty())
-        chooser.selectFile(ToQt(dialog.FileName));
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
-        return false;
-    dialog.FileName = FromQt(chooser.selectedFiles().first());
-    return true;
-}
+bool TMainForm::RunOpenDialog(TFileDialog& dialog) { return RunFileDialog(dialog, false); }
+
+bool TMainForm::RunSaveDialog(TFileDialog& dialog) { return RunFileDialog(dialog, true); }
 
 void TMainForm::AddTab(const std::string& caption) {
     m_tabs->addTab(ToQt(caption));

@@ -54,6 +54,7 @@ private:
     void CreateActions();
     QAction* AddAction(const char* caption, const char* hint, const QKeySequence& shortcut, TAction action);
     void FirstTick();
+    bool RunFileDialog(TFileDialog& dialog, bool saving);
 
     QTabBar* m_tabs = nullptr;
     QTableWidget* m_view = nullptr;
