@@ -1,7 +1,11 @@
 #include "MainForm.h"
 
+#include "controls/markup/TextCodec.h"
 #include "core/Codes.h"
 #include "platform/FileSystem.h"
+#include "ui/dialogs/About.h"
+#include "ui/dialogs/Help.h"
+#include "ui/dialogs/MessageDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,7 +13,6 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
@@ -18,34 +21,9 @@
 
 namespace {
 
-QString ToQt(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string FromQt(const QString& text) {
-    return text.toStdString();
-}
-
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
 QString DialogFilter(const std::string& filter) {
-    return ToQt(filter.substr(0, filter.find('|')));
-}
-
-// Markup to plain text, for the interim message box.
-QString PlainText(const std::string& markup) {
-    std::string text;
-    for (size_t i = 0; i < markup.size(); ++i) {
-        if (markup.compare(i, 2, "||") == 0) {
-            text += '\n';
-            ++i;
-        } else if (markup.compare(i, 3, "|s|") == 0) {
-            text += '|';
-            i += 2;
-        } else {
-            text += markup[i];
-        }
-    }
-    return ToQt(text);
+    return BytesToQString(filter.substr(0, filter.find('|')));
 }
 
 } // namespace
@@ -106,6 +84,11 @@ void TMainForm::CreateActions() {
     }
     file->addSeparator();
     file->addAction(AddAction("E&xit", "Exit from program", {}, {TActionId::cmExit}));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    auto* about = new QAction(QStringLiteral("&About"), this);
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this, false); });
+    help->addAction(about);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -125,6 +108,7 @@ void TMainForm::FirstTick() {
     if (!isVisible())
         return;
     m_startTimer->stop();
+    ShowAboutBox(this, true);
     const std::string& recent = m_program->History.Entry(1);
     if (!recent.empty() && FileSystem().IsFile(recent))
         m_program->OpenList(recent);
@@ -147,38 +131,16 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int) {
-    static const char* const kCaptions[] = {"Warning", "Error", "Information", "Confirmation"};
-    QMessageBox box(this);
-    box.setWindowTitle(QString::fromUtf8(kind >= 0 && kind < 4 ? kCaptions[kind] : "Message"));
-    box.setText(PlainText(text));
-    struct {
-        int Bit;
-        QMessageBox::StandardButton Button;
-        int Result;
-    } const kButtons[] = {{Msg::Yes, QMessageBox::Yes, Msg::ResultYes},
-                          {Msg::No, QMessageBox::No, Msg::ResultNo},
-                          {Msg::Ok, QMessageBox::Ok, Msg::ResultOk},
-                          {Msg::Cancel, QMessageBox::Cancel, Msg::ResultCancel},
-                          {Msg::YesToAll, QMessageBox::YesToAll, Msg::ResultYesToAll}};
-    QMessageBox::StandardButtons shown;
-    for (const auto& b : kButtons)
-        if (buttons & b.Bit)
-            shown |= b.Button;
-    box.setStandardButtons(shown ? shown : QMessageBox::Ok);
-    int clicked = box.exec();
-    for (const auto& b : kButtons)
-        if (clicked == b.Button)
-            return b.Result;
-    return Msg::ResultCancel;
+int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {
+    return ShowMessageDialog(this, text, kind, buttons, alignment);
 }
 
-void TMainForm::ShowHelp(const std::string& text, int, int) {
-    ShowMsg(text, Msg::Information, Msg::Ok, Msg::Left);
+void TMainForm::ShowHelp(const std::string& text, int width, int height) {
+    ShowHelpPopup(this, text, width, height);
 }
 
 bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
-    QFileDialog chooser(this, ToQt(dialog.Title), ToQt(dialog.InitialDir), DialogFilter(dialog.Filter));
+    QFileDialog chooser(this, BytesToQString(dialog.Title), BytesToQString(dialog.InitialDir), DialogFilter(dialog.Filter));
     if (saving) {
         chooser.setAcceptMode(QFileDialog::AcceptSave);
         if (!dialog.OverwritePrompt)
@@ -186,12 +148,12 @@ bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
     } else {
         chooser.setFileMode(QFileDialog::ExistingFile);
     }
-    chooser.setDefaultSuffix(ToQt(dialog.DefaultExt));
+    chooser.setDefaultSuffix(BytesToQString(dialog.DefaultExt));
     if (!dialog.FileName.empty())
-        chooser.selectFile(ToQt(dialog.FileName));
+        chooser.selectFile(BytesToQString(dialog.FileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return false;
-    dialog.FileName = FromQt(chooser.selectedFiles().first());
+    dialog.FileName = QStringToBytes(chooser.selectedFiles().first());
     return true;
 }
 
@@ -200,7 +162,7 @@ bool TMainForm::RunOpenDialog(TFileDialog& dialog) { return RunFileDialog(dialog
 bool TMainForm::RunSaveDialog(TFileDialog& dialog) { return RunFileDialog(dialog, true); }
 
 void TMainForm::AddTab(const std::string& caption) {
-    m_tabs->addTab(ToQt(caption));
+    m_tabs->addTab(BytesToQString(caption));
 }
 
 void TMainForm::DeleteTab(int index) {
@@ -208,7 +170,7 @@ void TMainForm::DeleteTab(int index) {
 }
 
 void TMainForm::SetTabCaption(int index, const std::string& caption) {
-    m_tabs->setTabText(index, ToQt(caption));
+    m_tabs->setTabText(index, BytesToQString(caption));
 }
 
 int TMainForm::CurrentTab() const {
@@ -226,7 +188,7 @@ void TMainForm::SetFilterLines(const std::vector<std::string>&, const std::vecto
 
 void TMainForm::SetHistoryMenu(const THistoryMenu& menu) {
     for (int i = 0; i < THistory::kSize; ++i) {
-        m_historyActions[i]->setText(ToQt(menu[i].Caption));
+        m_historyActions[i]->setText(BytesToQString(menu[i].Caption));
         m_historyActions[i]->setVisible(menu[i].Visible);
         m_historyActions[i]->setEnabled(menu[i].Enabled);
     }
@@ -264,7 +226,7 @@ void TMainForm::RefreshView() {
                                                    record.Info.empty() ? "" : "+",
                                                    record.Comment};
         for (int c = 0; c < kPropertyCount; ++c)
-            m_view->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(cells[c])));
+            m_view->setItem(static_cast<int>(r), c, new QTableWidgetItem(BytesToQString(cells[c])));
     }
 }
 

@@ -1,0 +1,204 @@
+#include "MessageDialog.h"
+
+#include "controls/markup/QtMarkupCanvas.h"
+#include "controls/markup/RichLabel.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <deque>
+
+namespace {
+
+struct TButtonDef {
+    int Bit;
+    const char* Caption;
+    int Result; // 0: the button closes nothing
+};
+
+// In tag order.
+constexpr TButtonDef kButtons[6] = {
+    {4, "&Ok", 1}, {1, "&Yes", 6}, {0x200, "Yes to &All", 10}, {2, "&No", 7}, {8, "&Cancel", 2}, {0x400, "&Help", 0},
+};
+
+constexpr int kResultCancel = 2;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonPitch = 80;
+constexpr int kButtonsFromBottom = 37;
+constexpr int kLabelLeft = 30;
+constexpr int kLabelTop = 15;
+// The window's outer height is th + 114; the design's frame takes 31 of it.
+constexpr int kClientHeightOverText = 114 - 31;
+
+// Tags in the order that picks the Esc and the Enter button.
+constexpr int kEscapeOrder[6] = {5, 4, 1, 2, 3, 6};
+constexpr int kDefaultOrder[6] = {1, 2, 3, 5, 4, 6};
+
+std::deque<int>& ScriptedAnswers() {
+    static std::deque<int> answers;
+    return answers;
+}
+
+std::optional<TShownMessage>& Last() {
+    static std::optional<TShownMessage> last;
+    return last;
+}
+
+} // namespace
+
+const char* MessageCaption(int kind) {
+    switch (kind) {
+    case 0:
+        return "Warning";
+    case 1:
+        return "Error";
+    case 2:
+        return "Information";
+    case 3:
+        return "Confirmation";
+    default:
+        return "Message";
+    }
+}
+
+TMessageForm::TMessageForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    setFont(MarkupFont("Arial", -11));
+    resize(535, 132);
+
+    m_msgRL = new TRichLabel(this);
+    m_msgRL->setGeometry(kLabelLeft, kLabelTop, 475, 65);
+    m_msgRL->SetColor(QColor(224, 224, 224));
+    m_msgRL->SetColorCalculate(true);
+    m_msgRL->SetJustified(false);
+    m_msgRL->SetVAlignment(taCenter);
+    m_msgRL->SetAlignment(taLeftJustify);
+
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(kButtons[i].Caption), this);
+        button->setGeometry(0, 95, kButtonWidth, kButtonHeight);
+        button->hide();
+        int result = kButtons[i].Result;
+        if (result != 0)
+            connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        m_buttons[static_cast<size_t>(i)] = button;
+    }
+}
+
+void TMessageForm::SetKind(int kind) {
+    setWindowTitle(QString::fromLatin1(MessageCaption(kind)));
+}
+
+void TMessageForm::SetMessage(const std::string& text, int alignment) {
+    if (alignment == 2)
+        m_msgRL->SetAlignment(taRightJustify);
+    else if (alignment == 6)
+        m_msgRL->SetAlignment(taCenter);
+    else
+        m_msgRL->SetAlignment(taLeftJustify);
+    m_msgRL->SetCaption(text);
+}
+
+void TMessageForm::SetButtons(int buttons) {
+    for (size_t i = 0; i < 6; ++i)
+        m_chosen[i] = (buttons & kButtons[i].Bit) != 0;
+}
+
+QPushButton* TMessageForm::Button(int tag) const {
+    return tag >= 1 && tag <= 6 ? m_buttons[static_cast<size_t>(tag - 1)] : nullptr;
+}
+
+void TMessageForm::Arrange() {
+    const int tw = m_msgRL->TextWidth();
+    const int th = std::max(0, m_msgRL->TextHeight());
+    int n = 0;
+    for (bool chosen : m_chosen)
+        n += chosen;
+
+    int labelWidth = tw + 12;
+    int labelHeight = th + 20;
+    int clientWidth = std::max(kButtonPitch * n + 5, labelWidth) + 2 * kLabelLeft;
+    int clientHeight = th + kClientHeightOverText;
+    // A huge message must not make a window larger than the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QSize room = screen->availableSize() - QSize(6, 31);
+        clientWidth = std::min(clientWidth, std::max(room.width(), kButtonPitch * n + 5 + 2 * kLabelLeft));
+        clientHeight = std::min(clientHeight, std::max(room.height(), kClientHeightOverText));
+        labelHeight = std::min(labelHeight, clientHeight - kLabelTop - kButtonsFromBottom - 11);
+    }
+    labelWidth = clientWidth - 2 * kLabelLeft;
+    m_msgRL->setGeometry(kLabelLeft, kLabelTop, labelWidth, std::max(labelHeight, 20));
+    setFixedSize(clientWidth, clientHeight);
+
+    const int x0 = (clientWidth - kButtonWidth * n - 5 * (n - 1)) / 2;
+    const int top = clientHeight - kButtonsFromBottom;
+    int place = 0;
+    for (size_t i = 0; i < 6; ++i) {
+        QPushButton* button = m_buttons[i];
+        button->setVisible(m_chosen[i]);
+        button->setDefault(false);
+        if (m_chosen[i])
+            button->setGeometry(x0 + kButtonPitch * place++, top, kButtonWidth, kButtonHeight);
+    }
+
+    auto firstChosen = [this](const int (&order)[6]) -> QPushButton* {
+        for (int tag : order)
+            if (m_chosen[static_cast<size_t>(tag - 1)])
+                return Button(tag);
+        return nullptr;
+    };
+    m_escape = firstChosen(kEscapeOrder);
+    m_default = firstChosen(kDefaultOrder);
+    if (m_default) {
+        m_default->setDefault(true);
+        m_default->setFocus();
+    }
+}
+
+void TMessageForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_escape)
+            m_escape->click();
+        else
+            done(kResultCancel); // no button at all: Esc still gets out
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TMessageForm::reject() {
+    done(kResultCancel);
+}
+
+int ShowMessageDialog(QWidget* parent, const std::string& text, int kind, int buttons, int alignment) {
+    Last() = TShownMessage{text, kind, buttons, alignment};
+    if (!ScriptedAnswers().empty()) {
+        int answer = ScriptedAnswers().front();
+        ScriptedAnswers().pop_front();
+        return answer;
+    }
+    TMessageForm form(parent);
+    form.SetKind(kind);
+    form.SetMessage(text, alignment);
+    form.SetButtons(buttons);
+    form.Arrange();
+    return form.exec();
+}
+
+void SetNextMessageAnswer(int result) {
+    ScriptedAnswers().push_back(result);
+}
+
+void ClearMessageAnswers() {
+    ScriptedAnswers().clear();
+    Last().reset();
+}
+
+std::optional<TShownMessage> LastMessage() {
+    return Last();
+}
