@@ -2,18 +2,12 @@
 
 #include "BootData.h"
 #include "FilterState.h"
+#include "GridRect.h"
 #include "ListFile.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-struct TGridRect {
-    int32_t Left = 1;
-    int32_t Top = 1;
-    int32_t Right = 1;
-    int32_t Bottom = 1;
-};
 
 struct TSaveResult {
     bool Ok = false;

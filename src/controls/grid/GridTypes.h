@@ -1,13 +1,12 @@
 #pragma once
 
 #include "controls/markup/Markup.h"
+#include "core/GridRect.h"
 
 #include <cstdint>
 #include <string>
 #include <utility>
 
-// A colour as 0x00BBGGRR: red is the low byte.
-using TColor = uint32_t;
 
 // One cell value. The column's kind decides which field is used; the others
 // stay as they are.
@@ -78,34 +77,6 @@ struct TGridColumn {
                Right == other.Right;
     }
 };
-
-// Anchor (Left, Top) and end (Right, Bottom) of the selected rectangle, in
-// cell numbers; not ordered.
-struct TGridRect {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Right = 0;
-    int32_t Bottom = 0;
-
-    bool operator==(const TGridRect& other) const {
-        return Left == other.Left && Top == other.Top && Right == other.Right && Bottom == other.Bottom;
-    }
-    // Smaller first on both axes.
-    TGridRect Ordered() const;
-    bool Contains(int32_t x, int32_t y) const {
-        TGridRect o = Ordered();
-        return x >= o.Left && x <= o.Right && y >= o.Top && y <= o.Bottom;
-    }
-};
-
-inline TGridRect TGridRect::Ordered() const {
-    TGridRect o = *this;
-    if (o.Left > o.Right)
-        std::swap(o.Left, o.Right);
-    if (o.Top > o.Bottom)
-        std::swap(o.Top, o.Bottom);
-    return o;
-}
 
 // What number texts need of the user's locale; the widget layer fills it in.
 struct TNumberLocale {

@@ -4,6 +4,7 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
+#include "program/ActionTable.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/MessageDialog.h"
@@ -15,28 +16,6 @@
 #include <string>
 
 namespace {
-
-const char* kMainHelp[] = {
-    "|b Bands and tours|f  - select which bands and/or tours you want to see in your lists. If you select |b ALL|f  "
-    "program will show all. If you select band name program will show all bootlegs from that band. You can select "
-    "more bands and tours by holding down Ctrl or Shift key while selecting.",
-    "",
-    "|b Source|f , |b Media|f  - same as wth bands and tours. Program will show only those bootlegs in the list that "
-    "comply with selected source and media. You can select more options by holding down Ctrl or Shift key while "
-    "selecting.",
-    "",
-    "function |b Add|f  [Ctrl+A] - you will add empty line at the bottom of the list where you can add properties for "
-    "new bootleg. Because bands field will be empty program will set |f Bands and tours|f  to ALL so you can see "
-    "empty filed in the list.",
-    "",
-    "function |b Delete|f  [Ctrl+D] - you will delete all selected bootlegs in the table. Remember that there is no "
-    "undo/redo function in the program. Yet.",
-    "",
-    "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
-    "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same date "
-    "it will enter City, Country and Venue fileds for bootleg in the list. You can select more then one bootleg in "
-    "the list before calling this function.",
-};
 
 const char* kLongMessage = "The list file |b Summer tour 1977.kvu|f  could not be read.||"
                            "It was written by a newer version of the program (version 14).||"
@@ -56,9 +35,8 @@ int main(int argc, char** argv) {
     if (what == "msg6")
         return ShowMessageDialog(&owner, kLongMessage, 4, 1 | 2 | 4 | 8 | 0x200 | 0x400, 0) * 0;
     if (what == "help") {
-        std::vector<std::string> lines(std::begin(kMainHelp), std::end(kMainHelp));
         TRichText store;
-        store.SetText(lines);
+        store.SetText(MainHelpLines());
         ShowHelpPopup(&owner, store.JoinedText(), 600, 500);
         return 0;
     }

@@ -1,0 +1,114 @@
+#include "ActionTable.h"
+
+#include <stdexcept>
+
+namespace {
+
+using A = TActionId;
+
+TMenuItem Cmd(TActionId id) {
+    return {TMenuItem::Command, id};
+}
+const TMenuItem kSeparator{TMenuItem::Separator, TActionId::cmNew};
+const TMenuItem kHistory{TMenuItem::FileHistory, TActionId::cmFileHist};
+
+} // namespace
+
+const std::vector<TActionInfo>& ActionTable() {
+    static const std::vector<TActionInfo> table = {
+        {A::cmNew, "&New", "New list", "Ctrl+N", 0},
+        {A::cmOpen, "&Open", "Open list", "Ctrl+O", 1},
+        {A::cmSave, "&Save", "Save list", "Ctrl+S", 2},
+        {A::cmSaveAs, "Save &As", "Save list as", nullptr, 3},
+        {A::cmClose, "Close", "Close list", "Alt+X", -1},
+        {A::cmCloseAll, "Close all", "Close all lists", nullptr, -1},
+        {A::cmExit, "E&xit", "Exit from program", nullptr, 4},
+        {A::cmHelp, "Help", nullptr, "F1", 23},
+        {A::cmAdd, "&Add", "Add bootleg to list", "Ctrl+A", 17},
+        {A::cmClearSearch, "Clear &results", "Clear &results from comparing lists", "Ctrl+Q", -1},
+        {A::cmCompare, "&List functions", "Compare lists", "F6", 21},
+        {A::cmDelete, "&Delete", "Delete selected bootlegs from list", "Ctrl+D", 16},
+        {A::cmExport, "E&xport", "Export list to file", "F8", 22},
+        {A::cmFind, "&Find", "Find", "Ctrl+F", 11},
+        {A::cmFindConcert, "Find concert", "Find concert in concert list", "Ctrl+I", 24},
+        {A::cmFindNext, "Find ne&xt", "Find next", "F3", 12},
+        {A::cmSortAZ, "Sort A-Z", "Sort list in A-Z order", nullptr, 19},
+        {A::cmSortZA, "Sort Z-A", "Sort list in Z-A order", nullptr, 20},
+        {A::cmConcerts, "&Concerts list", "Concerts list", "F5", 18},
+        {A::cmAbout, "&About", "About", nullptr, -1},
+        {A::cmClipboardCopy, "&Copy", "Copy to clipboard", "Ctrl+C", 8},
+        {A::cmClipboardPaste, "&Paste", "Paste from clipboard", "Ctrl+V", 9},
+        {A::cmClipboardCut, "Cut", "Cut to clipboard", "Ctrl+X", 10},
+        {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
+    };
+    return table;
+}
+
+const TActionInfo& ActionInfo(TActionId id) {
+    for (const TActionInfo& info : ActionTable())
+        if (info.Id == id)
+            return info;
+    throw std::out_of_range("no such action");
+}
+
+const std::vector<TMenu>& MainMenus() {
+    static const std::vector<TMenu> menus = {
+        {"&File",
+         {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
+          kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
+        {"&Edit", {Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator, Cmd(A::cmFind), Cmd(A::cmFindNext)}},
+        {"&List",
+         {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
+          Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
+        {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
+    };
+    return menus;
+}
+
+const std::vector<TMenuItem>& GridPopupMenu() {
+    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),     Cmd(A::cmDelete),      kSeparator,
+                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare),    Cmd(A::cmClearSearch),
+                                                 Cmd(A::cmExport)};
+    return items;
+}
+
+const std::vector<TMenuItem>& TabPopupMenu() {
+    static const std::vector<TMenuItem> items = {Cmd(A::cmClose), Cmd(A::cmCloseAll)};
+    return items;
+}
+
+const std::vector<TMenuItem>& ToolBarItems() {
+    static const std::vector<TMenuItem> items = {
+        Cmd(A::cmNew),     Cmd(A::cmOpen),          Cmd(A::cmSave),     Cmd(A::cmSaveAs),  Cmd(A::cmExit),
+        kSeparator,        Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste),                 kSeparator,
+        Cmd(A::cmFind),    Cmd(A::cmFindNext),      kSeparator,         Cmd(A::cmAdd),     Cmd(A::cmDelete),
+        Cmd(A::cmFindConcert), Cmd(A::cmConcerts),  kSeparator,         Cmd(A::cmSortAZ),  Cmd(A::cmSortZA),
+        Cmd(A::cmCompare), Cmd(A::cmExport),        kSeparator,         Cmd(A::cmHelp),
+    };
+    return items;
+}
+
+const std::vector<std::string>& MainHelpLines() {
+    static const std::vector<std::string> lines = {
+        "|b Bands and tours|f  - select which bands and/or tours you want to see in your lists. If you select |b "
+        "ALL|f  program will show all. If you select band name program will show all bootlegs from that band. You "
+        "can select more bands and tours by holding down Ctrl or Shift key while selecting.",
+        "",
+        "|b Source|f , |b Media|f  - same as wth bands and tours. Program will show only those bootlegs in the list "
+        "that comply with selected source and media. You can select more options by holding down Ctrl or Shift key "
+        "while selecting.",
+        "",
+        "function |b Add|f  [Ctrl+A] - you will add empty line at the bottom of the list where you can add properties "
+        "for new bootleg. Because bands field will be empty program will set |f Bands and tours|f  to ALL so you can "
+        "see empty filed in the list.",
+        "",
+        "function |b Delete|f  [Ctrl+D] - you will delete all selected bootlegs in the table. Remember that there is "
+        "no undo/redo function in the program. Yet.",
+        "",
+        "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
+        "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same "
+        "date it will enter City, Country and Venue fileds for bootleg in the list. You can select more then one "
+        "bootleg in the list before calling this function.",
+    };
+    return lines;
+}

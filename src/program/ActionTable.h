@@ -1,0 +1,40 @@
+#pragma once
+
+#include "program/Actions.h"
+
+#include <string>
+#include <vector>
+
+// How each command looks in the menus and on the tool bar.
+struct TActionInfo {
+    TActionId Id;
+    const char* Caption;
+    const char* Hint;     // nullptr: none
+    const char* Shortcut; // portable key text ("Ctrl+N"); nullptr: none
+    int Image;            // tool-bar picture; -1: none
+};
+
+// Every command but the recent-file entries, in the action list's order.
+const std::vector<TActionInfo>& ActionTable();
+const TActionInfo& ActionInfo(TActionId id);
+
+// An item of a menu or of the tool bar: a command, the recent-file entries
+// (all ten in their place) or a separator.
+struct TMenuItem {
+    enum TKind { Command, FileHistory, Separator } Kind;
+    TActionId Id = TActionId::cmNew;
+};
+
+struct TMenu {
+    const char* Caption;
+    std::vector<TMenuItem> Items;
+};
+
+// The menu bar, left to right.
+const std::vector<TMenu>& MainMenus();
+const std::vector<TMenuItem>& GridPopupMenu();
+const std::vector<TMenuItem>& TabPopupMenu();
+const std::vector<TMenuItem>& ToolBarItems();
+
+// The main window's help text, one line per entry and empty lines between.
+const std::vector<std::string>& MainHelpLines();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls/markup/MarkupCanvas.h"
+#include "core/BootData.h"
+
+#include <cstdint>
+#include <string>
+
+// What is particular to a bootleg list in its grid: row colours and the
+// clipboard texts of the Cover and Info cells, whose values live in the
+// records. `property` is the record property of a column (0 Search, 1 Band,
+// 2 Date, 7 Source, 8 Media, 9 Quality, 11 Cover, 12 Info, 13 Comment).
+
+// The background of a row: white and grey in blocks of five rows, yellow
+// tints in the Date, Source, Media and Quality columns, and reds for
+// records with search results (lighter for a single match).
+TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits);
+// Combines with a colour the grid has already chosen (the selection's).
+void ApplyListCellColor(TColor& color, bool& change, TColor rowColor);
+
+// Front and back cover names joined by "[---]".
+std::string CoverClipboardText(const TBootData& record);
+void PasteCoverText(TBootData& record, const std::string& text);
+// The information text as one cell: TAB as "[TAB]", CR LF as "[CR]".
+std::string InfoClipboardText(const TBootData& record);
+void PasteInfoText(TBootData& record, const std::string& text);

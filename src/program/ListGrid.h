@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+class TGridModel;
+class TProject;
+
+// The list view's columns by their place in the template grid.
+enum TTemplateColumn : int32_t {
+    tcSearch = 1,
+    tcBand,
+    tcDate,
+    tcCity,
+    tcCountry,
+    tcVenue,
+    tcName,
+    tcSource,
+    tcMedia,
+    tcQuality,
+    tcNum,
+    tcCover,
+    tcInfo,
+    tcComment,
+};
+constexpr int32_t kTemplateColumns = 14;
+
+// Grid column of each template column, indexed 1..14; 0 = not shown. With
+// search results the grid shows all 14, else the "Search" column is left out.
+using TColMap = std::array<int32_t, kTemplateColumns + 1>;
+TColMap MakeColMap(bool searchColumn);
+
+// Gives the grid 14 or 13 columns copied from the template when its count
+// does not fit the list. True when the layout changed.
+bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchColumn);
+
+// One grid row per visible record of the list's view.
+void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map);
+
+// Copies the grid's texts and list values back into the visible records;
+// only what differs is written, so an untouched field keeps its bytes. True
+// when a record changed.
+bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map);
+
+// The user resized grid columns: the template keeps the widths for the other
+// layout and for the settings.
+void CopyColumnWidths(const TGridModel& grid, TGridModel& templ, const TColMap& map);

@@ -1,0 +1,65 @@
+#include "program/ActionTable.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(ActionTable, ShortcutsAndPicturesAreUnique) {
+    std::set<std::string> shortcuts;
+    std::set<int> images;
+    for (const TActionInfo& info : ActionTable()) {
+        if (info.Shortcut) {
+            EXPECT_TRUE(shortcuts.insert(info.Shortcut).second) << info.Shortcut;
+        }
+        if (info.Image >= 0) {
+            EXPECT_TRUE(images.insert(info.Image).second) << info.Caption;
+        }
+    }
+    EXPECT_EQ(images.size(), 19u);
+    EXPECT_THROW(ActionInfo(TActionId::cmFileHist), std::out_of_range);
+}
+
+TEST(ActionTable, EveryToolBarButtonHasAPictureAndAHint) {
+    int buttons = 0;
+    for (const TMenuItem& item : ToolBarItems()) {
+        if (item.Kind != TMenuItem::Command)
+            continue;
+        ++buttons;
+        const TActionInfo& info = ActionInfo(item.Id);
+        EXPECT_GE(info.Image, 0) << info.Caption;
+        EXPECT_TRUE(info.Hint || info.Id == TActionId::cmHelp) << info.Caption;
+    }
+    EXPECT_EQ(buttons, 18);
+}
+
+TEST(ActionTable, MenusNameKnownCommandsAndTheHistoryOnce) {
+    int histories = 0;
+    std::vector<std::vector<TMenuItem>> all = {GridPopupMenu(), TabPopupMenu()};
+    for (const TMenu& menu : MainMenus())
+        all.push_back(menu.Items);
+    for (const auto& items : all) {
+        for (const TMenuItem& item : items) {
+            if (item.Kind == TMenuItem::FileHistory)
+                ++histories;
+            else if (item.Kind == TMenuItem::Command) {
+                EXPECT_NO_THROW(ActionInfo(item.Id));
+            }
+        }
+    }
+    EXPECT_EQ(histories, 1);
+    ASSERT_EQ(MainMenus().size(), 4u);
+    EXPECT_STREQ(MainMenus()[0].Caption, "&File");
+}
+
+TEST(ActionTable, HelpTextHasFiveEntries) {
+    const auto& lines = MainHelpLines();
+    ASSERT_EQ(lines.size(), 9u);
+    for (size_t i = 1; i < lines.size(); i += 2)
+        EXPECT_TRUE(lines[i].empty());
+    EXPECT_EQ(lines[0].rfind("|b Bands and tours|f  - ", 0), 0u);
+}
+
+} // namespace
