@@ -7,7 +7,6 @@
 #include <string>
 #include <utility>
 
-
 // One cell value. The column's kind decides which field is used; the others
 // stay as they are.
 struct TValue {

@@ -1,0 +1,527 @@
+#include "ExcelGrid2.h"
+
+#include "controls/grid/GridCursor.h"
+#include "controls/grid/GridEditing.h"
+#include "controls/grid/GridEditorPlacement.h"
+#include "controls/grid/GridEditors.h"
+#include "controls/grid/GridListMenu.h"
+#include "controls/grid/GridPainter.h"
+#include "controls/markup/MarkupSupport.h"
+#include "controls/markup/QtMarkupCanvas.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+bool DefaultColorChooser(QWidget* parent, TColor& color) {
+    const QColor chosen = QColorDialog::getColor(ToQColor(color), parent);
+    if (!chosen.isValid())
+        return false;
+    color = ToTColor(chosen);
+    return true;
+}
+
+TNumberLocale UserNumberLocale() {
+    const QLocale locale;
+    TNumberLocale result;
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (point.size() == 1 && point[0].unicode() < 0x80)
+        result.DecimalSeparator = static_cast<char>(point[0].unicode());
+    if (group.size() == 1 && group[0].unicode() < 0x80)
+        result.ThousandSeparator = static_cast<char>(group[0].unicode());
+    return result;
+}
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool MoveKeyOf(int key, TMoveKey& move) {
+    static const std::pair<int, TMoveKey> kKeys[] = {
+        {Qt::Key_PageUp, TMoveKey::PageUp}, {Qt::Key_PageDown, TMoveKey::PageDown}, {Qt::Key_End, TMoveKey::End},
+        {Qt::Key_Home, TMoveKey::Home},     {Qt::Key_Left, TMoveKey::Left},         {Qt::Key_Up, TMoveKey::Up},
+        {Qt::Key_Right, TMoveKey::Right},   {Qt::Key_Down, TMoveKey::Down},
+    };
+    for (const auto& [code, name] : kKeys) {
+        if (code == key) {
+            move = name;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorChooser(DefaultColorChooser) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::StyledPanel);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setFocusProxy(this);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_syncing || value == TopRow)
+            return;
+        ScrollRows(*this, m_extent, TScrollCode::Position, value);
+        SyncScrollBars();
+        Invalidate();
+    });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_syncing || value == LeftCol)
+            return;
+        ScrollColumns(*this, m_extent, TScrollCode::Position, value);
+        SyncScrollBars();
+        Invalidate();
+    });
+    SetNumberLocale(UserNumberLocale());
+    m_edit = new TGridEdit(*this);
+    m_memo = new TGridMemo(*this);
+    m_listBox = new TGridListBox(*this);
+    m_listMenu = new TGridListMenu(*this);
+    resize(150, 150);
+    UpdateExtent();
+    ScrollInView();
+}
+
+TExcelGrid2::~TExcelGrid2() {
+    // The editors go while the model still exists: closing the window moves
+    // the focus, and an editor losing it would commit into a destroyed grid.
+    m_destroying = true;
+    delete m_listMenu;
+    delete m_listBox;
+    delete m_memo;
+    delete m_edit;
+}
+
+TShiftState TExcelGrid2::ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+TGridColors TExcelGrid2::Colors() const {
+    const QPalette& p = palette();
+    TGridColors c;
+    c.Window = ToTColor(p.color(QPalette::Base));
+    c.WindowText = ToTColor(p.color(QPalette::Text));
+    c.Highlight = ToTColor(p.color(QPalette::Highlight));
+    c.HighlightText = ToTColor(p.color(QPalette::HighlightedText));
+    c.GrayText = ToTColor(p.color(QPalette::Disabled, QPalette::Text));
+    c.ButtonFace = ToTColor(p.color(QPalette::Button));
+    c.ButtonShadow = ToTColor(p.color(QPalette::Dark));
+    c.ButtonHighlight = ToTColor(p.color(QPalette::Light));
+    c.ButtonText = ToTColor(p.color(QPalette::ButtonText));
+    c.DarkShadow3D = ToTColor(p.color(QPalette::Shadow));
+    c.Light3D = ToTColor(p.color(QPalette::Midlight));
+    return c;
+}
+
+bool TExcelGrid2::Focused() const {
+    return hasFocus();
+}
+
+void TExcelGrid2::UpdateExtent() {
+    const QRect inside = contentsRect();
+    m_extent.Width = inside.width();
+    m_extent.Height = inside.height();
+    m_extent.BarSize = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
+void TExcelGrid2::ScrollInView() {
+    ::ScrollInView(*this, m_extent);
+    SyncScrollBars();
+}
+
+void TExcelGrid2::SyncScrollBars() {
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    UpdateScrollBars(*this, m_extent);
+    QScrollBar* rows = verticalScrollBar();
+    rows->setRange(1, std::max(1, CountRows() - VisibleRows + 1));
+    rows->setPageStep(std::max(1, VisibleRows));
+    rows->setValue(TopRow);
+    QScrollBar* cols = horizontalScrollBar();
+    cols->setRange(1, std::max(1, ColCount() - VisibleCols + 1));
+    cols->setPageStep(std::max(1, VisibleCols));
+    cols->setValue(LeftCol);
+    setVerticalScrollBarPolicy(m_extent.VBar > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(m_extent.HBar > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_syncing = false;
+}
+
+void TExcelGrid2::Invalidate() {
+    viewport()->update();
+}
+
+void TExcelGrid2::PaintTo(QPainter& painter, const QRect& clip) {
+    TGridPainter(*this, painter, clip).Paint();
+}
+
+void TExcelGrid2::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    PaintTo(painter, event->rect());
+}
+
+void TExcelGrid2::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateExtent();
+    ScrollInView();
+}
+
+void TExcelGrid2::scrollContentsBy(int, int) {
+    // The bars count rows and columns; their handlers scroll.
+}
+
+void TExcelGrid2::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::StyleChange) {
+        UpdateExtent();
+        ScrollInView();
+    }
+}
+
+void TExcelGrid2::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    Invalidate();
+}
+
+void TExcelGrid2::focusOutEvent(QFocusEvent* event) {
+    QWidget* now = QApplication::focusWidget();
+    if (!m_destroying && event->reason() != Qt::PopupFocusReason && (now == nullptr || !isAncestorOf(now)))
+        CommitEditors();
+    Invalidate();
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+bool TExcelGrid2::AnyEditorOpen() const {
+    return m_edit->isVisible() || m_memo->isVisible() || m_listBox->isVisible() || m_listMenu->isVisible();
+}
+
+void TExcelGrid2::CommitEditors() {
+    if (m_edit->isVisible())
+        EditKeyDown(Qt::Key_Return, 0);
+    if (m_memo->isVisible())
+        MemoKeyDown(Qt::Key_Return, 0);
+    if (m_listBox->isVisible())
+        ListKeyDown(Qt::Key_Return);
+    Invalidate();
+}
+
+void TExcelGrid2::CloseEditor(QWidget& editor) {
+    editor.hide();
+    setFocus(Qt::OtherFocusReason);
+    Invalidate();
+}
+
+void TExcelGrid2::EditorFocusLost(QWidget* editor) {
+    if (m_destroying)
+        return;
+    if (editor == m_edit)
+        EditKeyDown(Qt::Key_Return, 0);
+    else if (editor == m_memo)
+        MemoKeyDown(Qt::Key_Return, 0);
+    else if (editor == m_listBox)
+        ListKeyDown(Qt::Key_Return);
+}
+
+// Keys
+
+bool TExcelGrid2::KeyDown(int key, TShiftState shift) {
+    if (CountRows() == 0)
+        return false;
+    const bool ctrl = (shift & ssCtrl) != 0;
+    const TShiftState rest = shift & ~ssCtrl;
+    const bool plainOrShift = rest == 0 || rest == ssShift;
+    TMoveKey move;
+    if (plainOrShift && MoveKeyOf(key, move)) {
+        MoveCursor(*this, move, ctrl, rest == ssShift);
+        ScrollInView();
+        Invalidate();
+        return true;
+    }
+    if (plainOrShift && (IsEnter(key) || key == Qt::Key_F2)) {
+        if (EditorEnabled())
+            ShowEditor(shift);
+        return true;
+    }
+    return false;
+}
+
+bool TExcelGrid2::KeyPress(const QString& text) {
+    if (text.isEmpty() || text[0].unicode() < 32 || text[0] == QChar(0x7F))
+        return false;
+    if (!EditorEnabled())
+        return true;
+    ShowEditor(0);
+    if (m_edit->isVisible()) {
+        m_edit->setText(text);
+        m_edit->end(false);
+    } else if (m_memo->isVisible()) {
+        m_memo->SetTypedText(text);
+    }
+    return true;
+}
+
+void TExcelGrid2::keyPressEvent(QKeyEvent* event) {
+    if (KeyDown(event->key(), ShiftOf(event->modifiers())))
+        return;
+    // Keys the grid does not use go on to the window (Escape to a dialog, say).
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || !KeyPress(event->text()))
+        event->ignore();
+}
+
+// Mouse
+
+void TExcelGrid2::MouseDown(Qt::MouseButton button, TShiftState shift, int x, int y) {
+    if (!hasFocus() && !AnyEditorOpen())
+        setFocus(Qt::MouseFocusReason);
+    if (CountRows() == 0)
+        return;
+    CommitEditors();
+    setFocus(Qt::MouseFocusReason);
+    if (button != Qt::LeftButton)
+        return;
+    const TShiftState buttons = shift & ~ssDouble;
+    if (buttons == ssLeft || buttons == (ssLeft | ssShift)) {
+        const TGridCell cell = MouseToCell(x, y);
+        Col = cell.Col;
+        Row = cell.Row;
+        if (buttons == ssLeft)
+            ResetSelection();
+        else
+            Selection.Right = Col, Selection.Bottom = Row;
+        Invalidate();
+    }
+    if (y > HeadingHeight() && shift == (ssLeft | ssDouble) && EditorEnabled())
+        ShowEditor(shift);
+}
+
+void TExcelGrid2::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    MouseDown(event->button(), ShiftOf(event->modifiers(), event->button()), p.x(), p.y());
+}
+
+void TExcelGrid2::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    MouseDown(event->button(), ShiftOf(event->modifiers(), event->button()) | ssDouble, p.x(), p.y());
+}
+
+void TExcelGrid2::wheelEvent(QWheelEvent* event) {
+    if (AnyEditorOpen())
+        return;
+    const int lines = QApplication::wheelScrollLines();
+    const int delta = -(event->angleDelta().y() / 120) * lines;
+    if (delta != 0) {
+        SetTopRow(*this, m_extent, TopRow + delta);
+        SyncScrollBars();
+        Invalidate();
+    }
+    event->accept();
+}
+
+// Editors
+
+void TExcelGrid2::ShowEditor(TShiftState shift) {
+    const int32_t x = ActiveCol();
+    const int32_t y = ActiveRow();
+    if (CountRows() == 0 || !CellEnabled(x, y))
+        return;
+    if (OnDrawCell) {
+        bool draw = true;
+        OnDrawCell(*this, draw, x, y);
+        if (!draw)
+            return;
+    }
+    switch (EditActionFor(Column(x).Kind, shift)) {
+    case TEditAction::LineEditor:
+        OpenLineEditor(x, y);
+        break;
+    case TEditAction::MemoEditor:
+        OpenMemoEditor(x, y);
+        break;
+    case TEditAction::ColorDialog:
+        ChooseColor(x, y);
+        break;
+    case TEditAction::Toggle:
+        ToggleCell(*this);
+        setFocus(Qt::OtherFocusReason);
+        break;
+    case TEditAction::DropDownList:
+        OpenDropDown(x, y);
+        break;
+    case TEditAction::ListMenu:
+        OpenListMenu(x, y);
+        break;
+    case TEditAction::Step:
+        StepCell(*this, (shift & ssShift) != 0);
+        break;
+    case TEditAction::External:
+        if (OnExternalEdit)
+            OnExternalEdit(*this, x, y);
+        break;
+    case TEditAction::None:
+        break;
+    }
+}
+
+void TExcelGrid2::OpenLineEditor(int32_t x, int32_t y) {
+    CommitEditors();
+    const TRect place = LineEditorRect(*this, x, y);
+    m_edit->setGeometry(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
+    QPalette colors = m_edit->palette();
+    colors.setColor(QPalette::Base, ToQColor(Colors().Window));
+    m_edit->setPalette(colors);
+    m_edit->Open(GetCellText(x, y));
+    m_edit->show();
+    m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+void TExcelGrid2::OpenMemoEditor(int32_t x, int32_t y) {
+    CommitEditors();
+    const TRect place = LineEditorRect(*this, x, y);
+    const std::string text = GetCellText(x, y);
+    // Taller than the cell when the text has more lines, so that they show.
+    const int lines = std::min<int>(8, 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')));
+    const int wanted = lines * m_memo->fontMetrics().lineSpacing() + 4;
+    const int room = std::max(0, viewport()->height() - place.Top);
+    const int height = std::max(place.Bottom - place.Top, std::min(wanted, room));
+    m_memo->setGeometry(place.Left, place.Top, place.Right - place.Left, height);
+    QPalette colors = m_memo->palette();
+    colors.setColor(QPalette::Base, ToQColor(Colors().Window));
+    m_memo->setPalette(colors);
+    m_memo->Open(text);
+    m_memo->show();
+    m_memo->setFocus(Qt::OtherFocusReason);
+}
+
+void TExcelGrid2::OpenDropDown(int32_t x, int32_t y) {
+    CommitEditors();
+    int32_t itemHeight = RowHeight();
+    const int32_t count = ObjectCount(x, y, &itemHeight);
+    const int frame = m_listBox->frameWidth();
+    m_listBox->Open(count, itemHeight, Cell(x, y).I);
+    const TRect place = DropDownRect(*this, x, y, count, m_listBox->ItemHeight(), viewport()->height() - 2 * frame,
+                                     viewport()->height(), frame);
+    m_listBox->setGeometry(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
+    m_listBox->setVerticalScrollBarPolicy(int64_t(count) * m_listBox->ItemHeight() > place.Bottom - place.Top
+                                              ? Qt::ScrollBarAsNeeded
+                                              : Qt::ScrollBarAlwaysOff);
+    m_listBox->show();
+    m_listBox->raise();
+    m_listBox->setFocus(Qt::OtherFocusReason);
+    if (IsItemIndex(Cell(x, y).I, count))
+        m_listBox->scrollToItem(m_listBox->item(Cell(x, y).I), QAbstractItemView::PositionAtCenter);
+}
+
+void TExcelGrid2::OpenListMenu(int32_t x, int32_t y) {
+    CommitEditors();
+    const int32_t count = ObjectCount(x, y);
+    m_listMenu->Rebuild(count, QSize(std::max(1, Column(x).Width - 20), RowHeight()));
+    const TPoint origin = ListMenuOrigin(*this, x, y, count);
+    m_listMenu->popup(viewport()->mapToGlobal(QPoint(origin.X, origin.Y)));
+    if (QAction* current = m_listMenu->Item(Cell(x, y).I))
+        m_listMenu->setActiveAction(current);
+}
+
+void TExcelGrid2::ChooseColor(int32_t x, int32_t y) {
+    CommitEditors();
+    TColor color = static_cast<TColor>(Cell(x, y).I);
+    if (ColorChooser && ColorChooser(this, color))
+        CommitColor(*this, color);
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool TExcelGrid2::EditKeyDown(int key, TShiftState shift) {
+    const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (IsEnter(key) || arrow) {
+        const std::string text = m_edit->Bytes();
+        CloseEditor(*m_edit);
+        CommitEditorText(*this, text);
+        if (arrow)
+            KeyDown(key, shift);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CloseEditor(*m_edit);
+        return true;
+    }
+    return false;
+}
+
+bool TExcelGrid2::MemoKeyDown(int key, TShiftState shift) {
+    if (IsEnter(key) && !(shift & ssShift)) {
+        const std::string text = m_memo->Bytes();
+        CloseEditor(*m_memo);
+        CommitMemoText(*this, text);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CloseEditor(*m_memo);
+        return true;
+    }
+    return false;
+}
+
+bool TExcelGrid2::ListKeyDown(int key) {
+    if (IsEnter(key)) {
+        const int index = m_listBox->currentRow();
+        CloseEditor(*m_listBox);
+        // Nothing picked in an empty list: nothing to store.
+        if (index >= 0)
+            CommitItemIndex(*this, index);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CloseEditor(*m_listBox);
+        return true;
+    }
+    return false;
+}
+
+void TExcelGrid2::ListItemPicked(int index) {
+    CloseEditor(*m_listBox);
+    CommitItemIndex(*this, index);
+}
+
+void TExcelGrid2::MenuItemPicked(int index) {
+    CommitItemIndex(*this, index);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TExcelGrid2::DrawItem(QPainter& painter, const QRect& rect, int index, bool selected, TColor background) {
+    const TGridColors colors = Colors();
+    painter.fillRect(rect, ToQColor(selected ? colors.Selection() : background));
+    if (!OnDrawObject)
+        return;
+    painter.save();
+    painter.setPen(ToQColor(colors.ButtonText));
+    QRect r = rect;
+    OnDrawObject(*this, painter, r, ActiveCol(), ActiveRow(), index);
+    painter.restore();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "controls/grid/GridColors.h"
+#include "controls/grid/GridLayout.h"
+#include "controls/grid/GridModel.h"
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class TGridEdit;
+class TGridMemo;
+class TGridListBox;
+class TGridListMenu;
+
+// The spreadsheet grid control: the model of TGridModel drawn in a scroll
+// area, with its in-place editors. Coordinates of the layout are those of
+// the viewport; the control's size (W, H) includes the scroll bars.
+class TExcelGrid2 : public QAbstractScrollArea, public TGridModel {
+    Q_OBJECT
+
+public:
+    // Draws list, menu and external cells and the items of the drop-down
+    // list and the list menu; `index` is the item (0 for external cells).
+    using TDrawObjectEvent =
+        std::function<void(TExcelGrid2& sender, QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index)>;
+    // Asks the user for a colour starting from `color`; true when confirmed.
+    using TColorChooser = std::function<bool(QWidget* parent, TColor& color)>;
+
+    explicit TExcelGrid2(QWidget* parent = nullptr);
+    ~TExcelGrid2() override;
+
+    TDrawObjectEvent OnDrawObject;
+    // QColorDialog unless replaced (tests script it).
+    TColorChooser ColorChooser;
+
+    // Hooks of the model.
+    void CommitEditors() override;
+    void ScrollInView() override;
+    void Invalidate() override;
+
+    // Starts editing the active cell as its kind asks (typing passes no
+    // shift state, Enter and F2 theirs, a double-click ssLeft | ssDouble).
+    void ShowEditor(TShiftState shift);
+    TGridCell MouseToCell(int32_t x, int32_t y) const { return ::MouseToCell(*this, x, y); }
+    // Every key the grid itself gets passes here; true when it was used.
+    bool KeyDown(int key, TShiftState shift);
+    // The character handler: typing over a cell opens its editor with that
+    // text. False when the text is no character.
+    bool KeyPress(const QString& text);
+
+    const TGridExtent& Extent() const { return m_extent; }
+    TGridColors Colors() const;
+    // The grid itself has the keyboard focus (not one of its editors).
+    bool Focused() const;
+    // The whole control as paintEvent draws it, onto any device.
+    void PaintTo(QPainter& painter, const QRect& clip);
+
+    TGridEdit& GridEdit() const { return *m_edit; }
+    TGridMemo& GridMemo() const { return *m_memo; }
+    TGridListBox& GridListBox() const { return *m_listBox; }
+    TGridListMenu& ListMenu() const { return *m_listMenu; }
+
+    // What the editors report back.
+    bool EditKeyDown(int key, TShiftState shift);
+    bool MemoKeyDown(int key, TShiftState shift);
+    bool ListKeyDown(int key);
+    void ListItemPicked(int index);
+    void MenuItemPicked(int index);
+    void EditorFocusLost(QWidget* editor);
+    // Fills an item of the drop-down list or the list menu and lets the owner draw on it.
+    void DrawItem(QPainter& painter, const QRect& rect, int index, bool selected, TColor background);
+
+    static TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void MouseDown(Qt::MouseButton button, TShiftState shift, int x, int y);
+    void UpdateExtent();
+    void SyncScrollBars();
+    void OpenLineEditor(int32_t x, int32_t y);
+    void OpenMemoEditor(int32_t x, int32_t y);
+    void OpenDropDown(int32_t x, int32_t y);
+    void OpenListMenu(int32_t x, int32_t y);
+    void ChooseColor(int32_t x, int32_t y);
+    void CloseEditor(QWidget& editor);
+    bool AnyEditorOpen() const;
+
+    TGridExtent m_extent;
+    bool m_syncing = false;
+    bool m_destroying = false;
+    TGridEdit* m_edit = nullptr;
+    TGridMemo* m_memo = nullptr;
+    TGridListBox* m_listBox = nullptr;
+    TGridListMenu* m_listMenu = nullptr;
+};

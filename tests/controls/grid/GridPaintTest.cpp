@@ -1,0 +1,153 @@
+#include "GridWidgetFixture.h"
+
+#include "controls/grid/GridColors.h"
+#include "controls/markup/MarkupSupport.h"
+
+namespace {
+
+class GridPaint : public GridWidget {};
+
+TEST_F(GridPaint, SelectedCellsShowTheSelectionColourAndTheActiveCellTheWindow) {
+    Select(kText, 2);
+    Grid.Selection.Right = kInteger;
+    Grid.Selection.Bottom = 4;
+    const QImage image = Paint();
+    const TGridColors colors = Grid.Colors();
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 2)), Rgb(colors.Window));
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kInteger, 3)), Rgb(colors.Selection()));
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 4)), Rgb(colors.Selection()));
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kFloat, 3)), Rgb(colors.Window)) << "outside the range";
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 5)), Rgb(colors.Window));
+}
+
+TEST_F(GridPaint, WithoutTheFocusNothingLooksSelected) {
+    Select(kText, 2);
+    Grid.Selection.Right = kInteger;
+    Grid.Selection.Bottom = 4;
+    Grid.clearFocus();
+    QApplication::processEvents();
+    ASSERT_FALSE(Grid.Focused());
+    const QImage image = Paint();
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kInteger, 3)), Rgb(Grid.Colors().Window));
+}
+
+TEST_F(GridPaint, ErrorCellsShowTheErrorColours) {
+    Grid.OnCellError = [](TGridModel&, int32_t x, int32_t y, const TValue&, bool& error) {
+        error = x == kText && (y == 3 || y == 6);
+    };
+    Select(kText, 2);
+    Grid.Selection.Bottom = 3;
+    const QImage image = Paint();
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 3)), QColor(255, 96, 96)) << "selected";
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 6)), QColor(255, 160, 160));
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 5)), Rgb(Grid.Colors().Window));
+}
+
+TEST_F(GridPaint, TheOwnerColoursCellsItAsksToChange) {
+    Grid.OnCellColor = [](TGridModel&, TColor& color, bool& change, int32_t x, int32_t y) {
+        if (x == kFloat && y == 5) {
+            color = 0x00FFFF; // yellow
+            change = true;
+        }
+    };
+    const QImage image = Paint();
+    EXPECT_EQ(InsideCell(image, CellRect(Grid, kFloat, 5)), QColor(255, 255, 0));
+}
+
+TEST_F(GridPaint, SwatchesShowTheirColourAndMinusOneShowsNone) {
+    Grid.EditCell(kColor, 2).I = 0x0000FF;
+    Grid.EditCell(kColor, 3).I = -1;
+    Select(kColor, 1);
+    const QImage image = Paint();
+    const TRect red = CellRect(Grid, kColor, 2);
+    EXPECT_EQ(image.pixelColor((red.Left + red.Right) / 2, (red.Top + red.Bottom) / 2), QColor(255, 0, 0));
+    const TRect none = CellRect(Grid, kColor, 3);
+    EXPECT_EQ(image.pixelColor((none.Left + none.Right) / 2, (none.Top + none.Bottom) / 2), Rgb(Grid.Colors().Window));
+}
+
+TEST_F(GridPaint, ALongTextStaysInsideItsCell) {
+    Grid.SetDrawInsideCell(false);
+    const std::string text(3000, 'W');
+    Grid.EditCell(kText, 4).S = text;
+    Grid.Column(kInteger).Kind = 5; // shows nothing of its own
+    const QImage image = Paint();
+    const TRect next = CellRect(Grid, kInteger, 4);
+    const QColor window = Rgb(Grid.Colors().Window);
+    for (int x = next.Left + 1; x < next.Right; ++x)
+        for (int y = next.Top + 1; y < next.Bottom; ++y)
+            ASSERT_EQ(image.pixelColor(x, y), window) << x << "," << y;
+    EXPECT_EQ(Grid.Cell(kText, 4).S, text) << "painting never cuts what is stored";
+}
+
+TEST_F(GridPaint, TheAreaPastTheLastColumnIsShadedWhenColorCalculate) {
+    Grid.SetColCount(2);
+    Grid.ScrollInView();
+    const TRect last = CellRect(Grid, 2, 1);
+    EXPECT_EQ(Paint().pixelColor(last.Right + 20, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
+    Grid.SetColorCalculate(false);
+    EXPECT_EQ(Paint().pixelColor(last.Right + 20, 100), Rgb(Grid.Colors().ButtonFace));
+}
+
+TEST_F(GridPaint, WithoutRowsOnlyTheHeadingRowIsPainted) {
+    Grid.SetCountRows(0);
+    const QImage image = Paint();
+    const QColor outside = Rgb(ShadeColor(Grid.Colors().ButtonFace));
+    EXPECT_EQ(image.pixelColor(10, 100), outside) << "no row headings";
+    EXPECT_EQ(image.pixelColor(100, 100), outside) << "no cells";
+    EXPECT_EQ(image.pixelColor(CellRect(Grid, 1, 1).Left + 3, 10), Rgb(Grid.Colors().ButtonFace));
+}
+
+TEST_F(GridPaint, OnlyTheVisibleCellsReachTheOwner) {
+    Grid.SetCountRows(100000);
+    int draws = 0, errors = 0;
+    std::vector<int32_t> indices;
+    Grid.OnDrawObject = [&](TExcelGrid2&, QPainter&, QRect&, int32_t x, int32_t y, int32_t index) {
+        ++draws;
+        if (x == kList && y == 1)
+            indices.push_back(index);
+    };
+    Grid.OnCellError = [&](TGridModel&, int32_t, int32_t, const TValue&, bool&) { ++errors; };
+    Grid.EditCell(kList, 1).I = 4;
+    Paint();
+    EXPECT_EQ(indices, std::vector<int32_t>{4});
+    // 14 rows and a few columns show in 400 x 300; never the whole list.
+    EXPECT_GT(draws, 0);
+    EXPECT_LT(draws, 3 * 20);
+    EXPECT_LT(errors, 9 * 20);
+    Select(1, 100000);
+    indices.clear();
+    draws = 0;
+    Paint();
+    EXPECT_LT(draws, 3 * 20);
+}
+
+TEST_F(GridPaint, AClipPaintsOnlyWhatItCovers) {
+    int errors = 0;
+    Grid.OnCellError = [&](TGridModel&, int32_t, int32_t, const TValue&, bool&) { ++errors; };
+    QImage image(Grid.viewport()->size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const TRect cell = CellRect(Grid, kInteger, 3);
+    Grid.PaintTo(painter, QRect(cell.Left + 5, cell.Top + 5, 4, 4));
+    EXPECT_EQ(errors, 1);
+}
+
+TEST_F(GridPaint, ScrollBarsAppearOnlyWhenNeeded) {
+    EXPECT_GT(Grid.Extent().VBar, 0) << "50 rows do not fit";
+    EXPECT_GT(Grid.Extent().HBar, 0) << "9 columns of 60 do not fit";
+    EXPECT_EQ(Grid.verticalScrollBar()->maximum(), 50 - Grid.VisibleRows + 1);
+    Grid.SetCountRows(3);
+    Grid.SetColCount(2);
+    EXPECT_EQ(Grid.Extent().VBar, 0);
+    EXPECT_EQ(Grid.Extent().HBar, 0);
+}
+
+TEST_F(GridPaint, TheVerticalBarScrollsByRows) {
+    Grid.verticalScrollBar()->setValue(20);
+    EXPECT_EQ(Grid.TopRow, 20);
+    EXPECT_EQ(MouseToCell(Grid, 35, Grid.HeadingHeight() + 1).Row, 20);
+    Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(Grid.TopRow, 50 - Grid.VisibleRows + 1);
+    EXPECT_EQ(Grid.LastRow, 50);
+}
+
+} // namespace
