@@ -1,11 +1,12 @@
 #include "ExcelGrid2.h"
 
-#include "controls/grid/GridCursor.h"
 #include "controls/grid/GridEditing.h"
 #include "controls/grid/GridEditorPlacement.h"
 #include "controls/grid/GridEditors.h"
+#include "controls/grid/GridKeys.h"
 #include "controls/grid/GridListMenu.h"
 #include "controls/grid/GridPainter.h"
+#include "controls/grid/GridQtClipboard.h"
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
 
@@ -13,10 +14,12 @@
 #include <QColorDialog>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -47,22 +50,61 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool MoveKeyOf(int key, TMoveKey& move) {
-    static const std::pair<int, TMoveKey> kKeys[] = {
-        {Qt::Key_PageUp, TMoveKey::PageUp}, {Qt::Key_PageDown, TMoveKey::PageDown}, {Qt::Key_End, TMoveKey::End},
-        {Qt::Key_Home, TMoveKey::Home},     {Qt::Key_Left, TMoveKey::Left},         {Qt::Key_Up, TMoveKey::Up},
-        {Qt::Key_Right, TMoveKey::Right},   {Qt::Key_Down, TMoveKey::Down},
+TGridKey GridKeyOf(int key) {
+    static const std::pair<int, TGridKey> kKeys[] = {
+        {Qt::Key_PageUp, TGridKey::PageUp}, {Qt::Key_PageDown, TGridKey::PageDown}, {Qt::Key_End, TGridKey::End},
+        {Qt::Key_Home, TGridKey::Home},     {Qt::Key_Left, TGridKey::Left},         {Qt::Key_Up, TGridKey::Up},
+        {Qt::Key_Right, TGridKey::Right},   {Qt::Key_Down, TGridKey::Down},         {Qt::Key_Return, TGridKey::Enter},
+        {Qt::Key_Enter, TGridKey::Enter},   {Qt::Key_F2, TGridKey::F2},             {Qt::Key_Insert, TGridKey::Insert},
+        {Qt::Key_Delete, TGridKey::Delete}, {Qt::Key_C, TGridKey::C},               {Qt::Key_V, TGridKey::V},
+        {Qt::Key_X, TGridKey::X},
     };
-    for (const auto& [code, name] : kKeys) {
-        if (code == key) {
-            move = name;
-            return true;
-        }
+    for (const auto& [code, name] : kKeys)
+        if (code == key)
+            return name;
+    return TGridKey::Other;
+}
+
+Qt::CursorShape CursorOf(TGridPointer pointer) {
+    switch (pointer) {
+    case TGridPointer::HorizontalSplit:
+        return Qt::SplitHCursor;
+    case TGridPointer::Drag:
+        return Qt::DragMoveCursor;
+    default:
+        return Qt::ArrowCursor;
     }
-    return false;
 }
 
 } // namespace
+
+class TExcelGrid2::TMouseHost : public IGridMouseHost {
+public:
+    explicit TMouseHost(TExcelGrid2& grid) : m_grid(grid) {}
+    TGridExtent Extent() override { return m_grid.m_extent; }
+    void TakeFocus() override {
+        if (!m_grid.hasFocus() && !m_grid.AnyEditorOpen())
+            m_grid.setFocus(Qt::MouseFocusReason);
+    }
+    void SetPointer(TGridPointer pointer) override { m_grid.viewport()->setCursor(CursorOf(pointer)); }
+    void SetAutoScroll(bool enabled, int32_t intervalMs) override {
+        if (!enabled) {
+            m_grid.m_autoScroll->stop();
+            return;
+        }
+        m_grid.m_autoScroll->setInterval(intervalMs);
+        if (!m_grid.m_autoScroll->isActive())
+            m_grid.m_autoScroll->start();
+    }
+    void ShowEditor(TShiftState shift) override { m_grid.ShowEditor(shift); }
+    void MouseDownEvent(TShiftState shift, int32_t x, int32_t y) override {
+        if (m_grid.OnMouseDown)
+            m_grid.OnMouseDown(m_grid, shift, x, y);
+    }
+
+private:
+    TExcelGrid2& m_grid;
+};
 
 TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorChooser(DefaultColorChooser) {
     setFocusPolicy(Qt::StrongFocus);
@@ -92,6 +134,16 @@ TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorCh
     m_memo = new TGridMemo(*this);
     m_listBox = new TGridListBox(*this);
     m_listMenu = new TGridListMenu(*this);
+    m_clipboard = std::make_unique<TQtGridClipboard>();
+    m_mouseHost = std::make_unique<TMouseHost>(*this);
+    m_mouse = std::make_unique<TGridMouse>(*this, *m_mouseHost);
+    m_autoScroll = new QTimer(this);
+    connect(m_autoScroll, &QTimer::timeout, this, [this] {
+        const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+        m_mouse->Tick(p.x(), p.y());
+        SyncScrollBars();
+    });
+    viewport()->setMouseTracking(true);
     resize(150, 150);
     UpdateExtent();
     ScrollInView();
@@ -255,22 +307,26 @@ void TExcelGrid2::EditorFocusLost(QWidget* editor) {
 bool TExcelGrid2::KeyDown(int key, TShiftState shift) {
     if (CountRows() == 0)
         return false;
-    const bool ctrl = (shift & ssCtrl) != 0;
-    const TShiftState rest = shift & ~ssCtrl;
-    const bool plainOrShift = rest == 0 || rest == ssShift;
-    TMoveKey move;
-    if (plainOrShift && MoveKeyOf(key, move)) {
-        MoveCursor(*this, move, ctrl, rest == ssShift);
-        ScrollInView();
-        Invalidate();
-        return true;
-    }
-    if (plainOrShift && (IsEnter(key) || key == Qt::Key_F2)) {
-        if (EditorEnabled())
-            ShowEditor(shift);
-        return true;
-    }
-    return false;
+    const TGridKey gridKey = GridKeyOf(key);
+    const TGridKeyOutcome outcome = HandleGridKey(*this, gridKey, shift, *m_clipboard);
+    if (outcome.ShowEditor)
+        ShowEditor(shift);
+    if (OnKeyDown)
+        OnKeyDown(*this, key, shift & ~ssCtrl);
+    return outcome.Handled;
+}
+
+void TExcelGrid2::CopyToClipboard() {
+    ::CopyToClipboard(*this, *m_clipboard);
+}
+
+void TExcelGrid2::PasteFromClipboard() {
+    ::PasteFromClipboard(*this, *m_clipboard);
+    Invalidate();
+}
+
+void TExcelGrid2::SetClipboard(std::unique_ptr<IGridClipboard> clipboard) {
+    m_clipboard = std::move(clipboard);
 }
 
 bool TExcelGrid2::KeyPress(const QString& text) {
@@ -298,50 +354,39 @@ void TExcelGrid2::keyPressEvent(QKeyEvent* event) {
 
 // Mouse
 
-void TExcelGrid2::MouseDown(Qt::MouseButton button, TShiftState shift, int x, int y) {
-    if (!hasFocus() && !AnyEditorOpen())
-        setFocus(Qt::MouseFocusReason);
-    if (CountRows() == 0)
-        return;
-    CommitEditors();
-    setFocus(Qt::MouseFocusReason);
-    if (button != Qt::LeftButton)
-        return;
-    const TShiftState buttons = shift & ~ssDouble;
-    if (buttons == ssLeft || buttons == (ssLeft | ssShift)) {
-        const TGridCell cell = MouseToCell(x, y);
-        Col = cell.Col;
-        Row = cell.Row;
-        if (buttons == ssLeft)
-            ResetSelection();
-        else
-            Selection.Right = Col, Selection.Bottom = Row;
-        Invalidate();
-    }
-    if (y > HeadingHeight() && shift == (ssLeft | ssDouble) && EditorEnabled())
-        ShowEditor(shift);
-}
-
 void TExcelGrid2::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    MouseDown(event->button(), ShiftOf(event->modifiers(), event->button()), p.x(), p.y());
+    m_mouse->Press(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
 void TExcelGrid2::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    MouseDown(event->button(), ShiftOf(event->modifiers(), event->button()) | ssDouble, p.x(), p.y());
+    m_mouse->Press(ShiftOf(event->modifiers(), event->buttons()) | ssDouble, p.x(), p.y());
+}
+
+void TExcelGrid2::mouseMoveEvent(QMouseEvent* event) {
+    // The release of the click that picked a drop-down item must not drag-select.
+    if (!m_listBox->MouseReleaseLatch)
+        return;
+    const QPoint p = event->position().toPoint();
+    m_mouse->Move(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    SyncScrollBars();
+}
+
+void TExcelGrid2::mouseReleaseEvent(QMouseEvent*) {
+    m_mouse->Release();
+    m_listBox->MouseReleaseLatch = true;
 }
 
 void TExcelGrid2::wheelEvent(QWheelEvent* event) {
-    if (AnyEditorOpen())
+    const QPoint p = event->position().toPoint();
+    const bool over = viewport()->rect().contains(p);
+    if (!m_mouse->Wheel(ShiftOf(event->modifiers()), event->angleDelta().y(), QApplication::wheelScrollLines(), over,
+                        AnyEditorOpen())) {
+        event->ignore();
         return;
-    const int lines = QApplication::wheelScrollLines();
-    const int delta = -(event->angleDelta().y() / 120) * lines;
-    if (delta != 0) {
-        SetTopRow(*this, m_extent, TopRow + delta);
-        SyncScrollBars();
-        Invalidate();
     }
+    SyncScrollBars();
     event->accept();
 }
 

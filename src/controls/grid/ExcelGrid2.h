@@ -3,13 +3,17 @@
 #include "controls/grid/GridColors.h"
 #include "controls/grid/GridLayout.h"
 #include "controls/grid/GridModel.h"
+#include "controls/grid/GridMouse.h"
 
 #include <QAbstractScrollArea>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QPainter;
+class QTimer;
+class IGridClipboard;
 class TGridEdit;
 class TGridMemo;
 class TGridListBox;
@@ -33,6 +37,10 @@ public:
     ~TExcelGrid2() override;
 
     TDrawObjectEvent OnDrawObject;
+    // The framework's events: a key the grid saw (Ctrl left out of the
+    // shift state) and a mouse press, after the grid's own handling.
+    std::function<void(TExcelGrid2& sender, int key, TShiftState shift)> OnKeyDown;
+    std::function<void(TExcelGrid2& sender, TShiftState shift, int x, int y)> OnMouseDown;
     // QColorDialog unless replaced (tests script it).
     TColorChooser ColorChooser;
 
@@ -47,6 +55,13 @@ public:
     TGridCell MouseToCell(int32_t x, int32_t y) const { return ::MouseToCell(*this, x, y); }
     // Every key the grid itself gets passes here; true when it was used.
     bool KeyDown(int key, TShiftState shift);
+    // The grid's own clipboard text (owners call these for their menu
+    // commands and raise OnChange after a paste themselves).
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    // The desktop clipboard unless replaced.
+    void SetClipboard(std::unique_ptr<IGridClipboard> clipboard);
+    const TGridMouse& Mouse() const { return *m_mouse; }
     // The character handler: typing over a cell opens its editor with that
     // text. False when the text is no character.
     bool KeyPress(const QString& text);
@@ -84,11 +99,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void MouseDown(Qt::MouseButton button, TShiftState shift, int x, int y);
+    class TMouseHost;
+    friend class TMouseHost;
     void UpdateExtent();
     void SyncScrollBars();
     void OpenLineEditor(int32_t x, int32_t y);
@@ -106,4 +124,8 @@ private:
     TGridMemo* m_memo = nullptr;
     TGridListBox* m_listBox = nullptr;
     TGridListMenu* m_listMenu = nullptr;
+    std::unique_ptr<IGridClipboard> m_clipboard;
+    std::unique_ptr<IGridMouseHost> m_mouseHost;
+    std::unique_ptr<TGridMouse> m_mouse;
+    QTimer* m_autoScroll = nullptr;
 };

@@ -110,6 +110,18 @@ void TGridPainter::Paint() {
     PaintRowHeadings(canvas);
     PaintCells(canvas);
     PaintOutside();
+    PaintDragMarker();
+}
+
+void TGridPainter::PaintDragMarker() {
+    const TGridMouse& mouse = m_grid.Mouse();
+    if (!mouse.RowDragging() || !m_hasRows)
+        return;
+    const int64_t y = int64_t(mouse.DropTarget() - 1) * m_rh + m_hh - m_oy;
+    const int64_t right = std::min<int64_t>(m_w, int64_t(m_grid.Column(m_grid.LastCol).Right) + m_hw);
+    SetPen(m_colors.ButtonText, 3);
+    m_painter.drawLine(0, static_cast<int>(y), static_cast<int>(right), static_cast<int>(y));
+    SetPen(m_colors.ButtonText, 1);
 }
 
 void TGridPainter::PaintSelection() {

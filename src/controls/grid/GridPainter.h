@@ -45,6 +45,7 @@ private:
     void PaintTick(const TRect& cell, bool enabled);
     void PaintObject(const TRect& cell, int32_t x, int32_t y, int32_t index);
     void PaintOutside();
+    void PaintDragMarker();
 
     TExcelGrid2& m_grid;
     QPainter& m_painter;

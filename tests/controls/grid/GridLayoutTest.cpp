@@ -1,6 +1,5 @@
 #include "controls/grid/GridLayout.h"
 #include "controls/grid/GridColors.h"
-#include "controls/grid/GridCursor.h"
 
 #include <gtest/gtest.h>
 
@@ -284,21 +283,6 @@ TEST(GridDropTarget, StaysBetweenTheFirstRowAndOnePastTheLast) {
     EXPECT_EQ(DropTarget(g.Grid, -50), 1);
     EXPECT_EQ(DropTarget(g.Grid, 65), 3);
     EXPECT_EQ(DropTarget(g.Grid, 5000), 11);
-}
-
-TEST(GridCursor, ShiftExtendsAndAPlainMoveCollapsesToTheAnchor) {
-    TLayoutGrid g;
-    g.MoveTo(1, 5);
-    MoveCursor(g.Grid, TMoveKey::Right, false, true);
-    MoveCursor(g.Grid, TMoveKey::Right, false, true);
-    EXPECT_EQ(g.Grid.Selection, (TGridRect{1, 5, 3, 5}));
-    MoveCursor(g.Grid, TMoveKey::Left, false, false);
-    EXPECT_EQ(g.Grid.Col, 1) << "collapsed to the anchor, then held at the first column";
-    EXPECT_FALSE(g.Grid.IsRangeSelected());
-    MoveCursor(g.Grid, TMoveKey::Down, true, false);
-    EXPECT_EQ(g.Grid.Row, 100);
-    MoveCursor(g.Grid, TMoveKey::Down, false, false);
-    EXPECT_EQ(g.Grid.Row, 100);
 }
 
 struct TBlendCase {

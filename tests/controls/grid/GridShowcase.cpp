@@ -1,19 +1,62 @@
 // The grid with a column of every kind and 100,000 rows. With --state it
 // opens in one of the looks worth a screenshot: plain, selection, line,
-// memo, list, menu.
+// memo, list, menu, and driven by mouse and keys: resized, dragging, pasted.
 
 #include "ShowcaseGrid.h"
 
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/grid/GridLayout.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QTest>
 #include <QMainWindow>
 #include <QTimer>
 
 namespace {
 
+void SendMove(TExcelGrid2& grid, const QPoint& to, Qt::MouseButtons buttons) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), grid.viewport()->mapToGlobal(QPointF(to)), Qt::NoButton, buttons,
+                     Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &move);
+}
+
+// Drives the grid with real events, as a user would.
+bool DriveState(TExcelGrid2& grid, const QString& state) {
+    QWidget* view = grid.viewport();
+    if (state == "resized") {
+        grid.SetResizeEnabled(true);
+        const QPoint border(CellRect(grid, kBandCol, 1).Right, grid.HeadingHeight() / 2);
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, border);
+        SendMove(grid, border + QPoint(90, 0), Qt::LeftButton);
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, border + QPoint(90, 0));
+        return true;
+    }
+    if (state == "dragging") {
+        grid.SetDragEnabled(true);
+        const TRect first = RowHeadingRect(grid, 3);
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(5, first.Top + 5));
+        QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, RowHeadingRect(grid, 5).Top + 5));
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, QPoint(5, first.Top + 5));
+        SendMove(grid, QPoint(5, RowHeadingRect(grid, 12).Top + 2), Qt::LeftButton);
+        return true; // left in the middle of the drag, to show the marker
+    }
+    if (state == "pasted") {
+        QGuiApplication::clipboard()->setText("Pasted\t1.5\r\nBlock\t2.5\r\n");
+        const QPoint from(CellRect(grid, kBandCol, 2).Left + 5, CellRect(grid, kBandCol, 2).Top + 5);
+        const QPoint to(CellRect(grid, kPriceCol, 7).Left + 5, CellRect(grid, kPriceCol, 7).Top + 5);
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, to);
+        QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+        return true;
+    }
+    return false;
+}
+
 void ShowState(TExcelGrid2& grid, const QString& state) {
     grid.setFocus();
+    if (DriveState(grid, state))
+        return;
     auto select = [&grid](int32_t col, int32_t row) {
         grid.Col = col;
         grid.Row = row;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "controls/grid/GridKeys.h"
+
+// The desktop's clipboard as plain text. Cells go out as UTF-8 (Windows-1252
+// texts converted), pasted text comes in as UTF-8.
+class TQtGridClipboard : public IGridClipboard {
+public:
+    std::string Text() override;
+    void SetText(const std::string& text) override;
+    std::string FromCell(const std::string& text) override;
+};

@@ -1,0 +1,129 @@
+// The grid driven as a user drives it: keys, clicks, drags and the wheel
+// reaching the widget, and the clipboard text it exchanges.
+
+#include "GridWidgetFixture.h"
+
+#include "controls/grid/GridKeys.h"
+#include "controls/grid/GridLayout.h"
+
+#include <QTest>
+
+namespace {
+
+class TMemoryClipboard : public IGridClipboard {
+public:
+    explicit TMemoryClipboard(std::string& store) : m_store(store) {}
+    std::string Text() override { return m_store; }
+    void SetText(const std::string& text) override { m_store = text; }
+
+private:
+    std::string& m_store;
+};
+
+class GridDrive : public GridWidget {
+protected:
+    void SetUp() override {
+        GridWidget::SetUp();
+        Grid.SetClipboard(std::make_unique<TMemoryClipboard>(Clipboard));
+    }
+    QPoint Inside(int32_t col, int32_t row) {
+        const TRect cell = CellRect(Grid, col, row);
+        return {cell.Left + 5, cell.Top + 5};
+    }
+    void Move(const QPoint& to, Qt::MouseButtons buttons) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), Grid.viewport()->mapToGlobal(QPointF(to)), Qt::NoButton,
+                         buttons, Qt::NoModifier);
+        QApplication::sendEvent(Grid.viewport(), &move);
+    }
+    std::string Clipboard;
+};
+
+TEST_F(GridDrive, ShiftArrowsSelectAndCtrlCCopiesTheRange) {
+    Grid.SetCellString(kText, 1, "a");
+    Grid.SetCellInteger(kInteger, 1, 7);
+    Grid.SetCellString(kText, 2, "x\ny");
+    Select(kText, 1);
+    QTest::keyClick(&Grid, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&Grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Grid.Selection, (TGridRect{kText, 1, kInteger, 2}));
+    QTest::keyClick(&Grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard, "a\t7\r\n\"x\ny\"\t0\r\n");
+}
+
+TEST_F(GridDrive, CtrlVPastesABlockAndReportsOneChange) {
+    Select(kInteger, 4);
+    Clipboard = "1\r\n2\r\n";
+    QTest::keyClick(&Grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Grid.Cell(kInteger, 4).I, 1);
+    EXPECT_EQ(Grid.Cell(kInteger, 5).I, 2);
+    EXPECT_EQ(Changes, 1);
+    QTest::keyClick(&Grid, Qt::Key_Delete);
+    EXPECT_EQ(Grid.Cell(kInteger, 4).I, 0);
+    EXPECT_EQ(Changes, 2);
+}
+
+TEST_F(GridDrive, ClickShiftClickAndDragSelect) {
+    QTest::mouseClick(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, Inside(kText, 2));
+    EXPECT_EQ(Grid.Selection, (TGridRect{kText, 2, kText, 2}));
+    QTest::mouseClick(Grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, Inside(kFloat, 4));
+    EXPECT_EQ(Grid.Selection, (TGridRect{kText, 2, kFloat, 4}));
+
+    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, Inside(kInteger, 1));
+    Move(Inside(kList, 3), Qt::LeftButton);
+    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, Inside(kList, 3));
+    EXPECT_EQ(Grid.Selection, (TGridRect{kInteger, 1, kList, 3}));
+}
+
+TEST_F(GridDrive, HeadingBorderDragResizesTheColumn) {
+    Grid.SetResizeEnabled(true);
+    int resizes = 0;
+    Grid.OnColumnResize = [&](TGridModel&) { ++resizes; };
+    const int border = CellRect(Grid, kText, 1).Right;
+    const QPoint grab(border, Grid.HeadingHeight() / 2);
+    Move(grab, Qt::NoButton);
+    EXPECT_EQ(Grid.viewport()->cursor().shape(), Qt::SplitHCursor);
+    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, grab);
+    Move(grab + QPoint(40, 0), Qt::LeftButton);
+    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, grab + QPoint(40, 0));
+    EXPECT_EQ(Grid.Column(kText).Width, 100);
+    EXPECT_EQ(Grid.Column(kInteger).Left, 100);
+    EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(GridDrive, RowDragShowsTheMarkerAndMovesTheRows) {
+    Grid.SetDragEnabled(true);
+    for (int32_t y = 1; y <= 6; ++y)
+        Grid.SetCellInteger(kInteger, y, y);
+    std::vector<int32_t> order;
+    Grid.OnDrag = [&](TGridModel&, const std::vector<int32_t>& o) { order = o; };
+    const QPoint heading(5, RowHeadingRect(Grid, 1).Top + 5);
+    const QPoint target(5, RowHeadingRect(Grid, 4).Top + 2);
+    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, heading);
+    Move(target, Qt::LeftButton);
+    ASSERT_TRUE(Grid.Mouse().RowDragging());
+    // A line three pixels thick in the button-text colour across the top of row 4.
+    const QImage image = Paint();
+    const int lineY = 3 * Grid.RowHeight() + Grid.HeadingHeight(); // the top of row 4
+    for (int y = lineY - 1; y <= lineY + 1; ++y)
+        EXPECT_EQ(image.pixelColor(100, y), Rgb(Grid.Colors().ButtonText)) << y;
+    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, target);
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(order[0], 2);
+    EXPECT_EQ(order[2], 1);
+    EXPECT_EQ(Grid.Cell(kInteger, 3).I, 1);
+}
+
+TEST_F(GridDrive, CtrlWheelStepsAListCellAndPlainWheelScrolls) {
+    Select(kList, 1);
+    QWheelEvent down(QPointF(Inside(kList, 1)), Grid.viewport()->mapToGlobal(QPointF(Inside(kList, 1))), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Grid.viewport(), &down);
+    EXPECT_EQ(Grid.Cell(kList, 1).I, 1);
+    EXPECT_EQ(Changes, 1);
+    QWheelEvent scroll(QPointF(Inside(kList, 1)), Grid.viewport()->mapToGlobal(QPointF(Inside(kList, 1))), QPoint(),
+                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Grid.viewport(), &scroll);
+    EXPECT_EQ(Grid.TopRow, 1 + QApplication::wheelScrollLines());
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+#include "controls/grid/GridModel.h"
+#include "controls/grid/GridMouse.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TFakeHost : public IGridMouseHost {
+public:
+    TGridExtent Size{400, 300, 16, 0, 0};
+    TGridPointer Pointer = TGridPointer::Arrow;
+    bool TimerOn = false;
+    int32_t TimerInterval = 0;
+    int Editors = 0;
+    int MouseDowns = 0;
+    int Focus = 0;
+
+    TGridExtent Extent() override { return Size; }
+    void TakeFocus() override { ++Focus; }
+    void SetPointer(TGridPointer pointer) override { Pointer = pointer; }
+    void SetAutoScroll(bool enabled, int32_t interval) override {
+        TimerOn = enabled;
+        TimerInterval = interval;
+    }
+    void ShowEditor(TShiftState) override { ++Editors; }
+    void MouseDownEvent(TShiftState, int32_t, int32_t) override { ++MouseDowns; }
+};
+
+// Columns of width 50 after a 30-pixel row heading; rows of 20 after a
+// 20-pixel heading row. Cell (c, r) starts at x = 30 + 50 (c - 1), y = 20 r.
+struct TMouseGrid {
+    TGridModel Grid;
+    TFakeHost Host;
+    TGridMouse Mouse{Grid, Host};
+    int Changes = 0;
+
+    TMouseGrid(int32_t cols = 4, int32_t rows = 10) {
+        Grid.SetColCount(cols);
+        Grid.SetCountRows(rows);
+        for (int32_t x = 1; x <= cols; ++x) {
+            Grid.Column(x).Kind = ckList;
+            Grid.Column(x).ItemCount = 3;
+            Grid.Column(x).Enabled = true;
+            Grid.Column(x).Width = 50;
+        }
+        Grid.UpdateColumnPositions();
+        Grid.LeftCol = 1;
+        Grid.LastCol = cols;
+        Grid.TopRow = 1;
+        Grid.LastRow = rows;
+        Grid.VisibleRows = 5;
+        Grid.OnChange = [this](TGridModel&) { ++Changes; };
+    }
+    static int32_t X(int32_t col) { return 30 + 50 * (col - 1) + 10; }
+    static int32_t Y(int32_t row) { return 20 * row + 5; }
+    void Click(int32_t col, int32_t row, TShiftState shift = ssLeft) {
+        Mouse.Press(shift, X(col), Y(row));
+        Mouse.Release();
+    }
+};
+
+TEST(GridMouse, ClickShiftClickAndDragSelect) {
+    TMouseGrid g;
+    g.Click(2, 3);
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{2, 3, 2, 3}));
+    g.Click(4, 5, ssShift | ssLeft);
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{2, 3, 4, 5}));
+    EXPECT_EQ(g.Host.MouseDowns, 2);
+
+    g.Mouse.Press(ssLeft, TMouseGrid::X(1), TMouseGrid::Y(1));
+    g.Mouse.Move(ssLeft, TMouseGrid::X(3), TMouseGrid::Y(2));
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{1, 1, 3, 2}));
+    EXPECT_FALSE(g.Host.TimerOn);
+    g.Mouse.Move(ssLeft, 500, TMouseGrid::Y(2)); // outside: auto-scroll
+    EXPECT_TRUE(g.Host.TimerOn);
+    EXPECT_EQ(g.Host.TimerInterval, 1);
+    g.Mouse.Release();
+    EXPECT_FALSE(g.Host.TimerOn);
+
+    // A move without a press selects nothing.
+    g.Mouse.Move(ssLeft, TMouseGrid::X(4), TMouseGrid::Y(4));
+    EXPECT_EQ(g.Grid.Selection.Right, 4);
+    EXPECT_EQ(g.Grid.Selection.Left, 1);
+}
+
+TEST(GridMouse, DoubleClickOpensTheEditorAndRightButtonKeepsTheCursor) {
+    TMouseGrid g;
+    g.Click(2, 2);
+    g.Mouse.Press(ssLeft | ssDouble, TMouseGrid::X(2), TMouseGrid::Y(2));
+    EXPECT_EQ(g.Host.Editors, 1);
+    g.Mouse.Release();
+    g.Click(3, 4, ssRight);
+    EXPECT_EQ(g.Grid.Col, 2);
+    EXPECT_EQ(g.Grid.Row, 2);
+    g.Grid.SetEditorEnabled(false);
+    g.Mouse.Press(ssLeft | ssDouble, TMouseGrid::X(2), TMouseGrid::Y(2));
+    EXPECT_EQ(g.Host.Editors, 1);
+}
+
+TEST(GridMouse, NothingButFocusWithoutRows) {
+    TMouseGrid g(2, 0);
+    g.Mouse.Press(ssLeft, TMouseGrid::X(2), TMouseGrid::Y(1));
+    EXPECT_EQ(g.Host.Focus, 1);
+    EXPECT_EQ(g.Host.MouseDowns, 0);
+}
+
+TEST(GridMouse, BorderDragResizesWithinLimits) {
+    TMouseGrid g;
+    g.Grid.SetResizeEnabled(true);
+    int resizes = 0;
+    g.Grid.OnColumnResize = [&](TGridModel&) { ++resizes; };
+    const int32_t border = 30 + 50; // right edge of column 1
+    g.Mouse.Move(0, border + 3, 10);
+    EXPECT_EQ(g.Host.Pointer, TGridPointer::HorizontalSplit);
+    g.Mouse.Move(0, border + 10, 10);
+    EXPECT_EQ(g.Host.Pointer, TGridPointer::Arrow);
+
+    g.Mouse.Press(ssLeft, border - 2, 10);
+    EXPECT_EQ(g.Host.MouseDowns, 0); // a border grab is not a press on the grid
+    g.Mouse.Move(ssLeft, border - 200, 10);
+    EXPECT_EQ(g.Grid.Column(1).Width, 1);
+    g.Mouse.Move(ssLeft, border + 5000, 10);
+    EXPECT_EQ(g.Grid.Column(1).Width, 1000);
+    EXPECT_EQ(g.Grid.Column(2).Left, 1000);
+    g.Mouse.Release();
+    EXPECT_EQ(resizes, 1);
+    g.Click(1, 1); // a later click resizes nothing
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(g.Grid.Column(1).Width, 1000);
+}
+
+TEST(GridMouse, RowDragMovesTheSelectedRows) {
+    TMouseGrid g(2, 8);
+    g.Grid.SetDragEnabled(true);
+    for (int32_t y = 1; y <= 8; ++y)
+        g.Grid.SetCellInteger(1, y, y);
+    std::vector<int32_t> order;
+    g.Grid.OnDrag = [&](TGridModel&, const std::vector<int32_t>& o) { order = o; };
+    g.Grid.Col = 1;
+    g.Grid.Row = 2;
+    g.Grid.Selection = {1, 2, 2, 3};
+
+    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(2)); // inside the selected rows: kept
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{1, 2, 2, 3}));
+    g.Mouse.Move(ssLeft, 10, TMouseGrid::Y(2) + 3); // under the threshold
+    EXPECT_FALSE(g.Mouse.RowDragging());
+    g.Mouse.Move(ssLeft, 10, 20 * 6 + 2); // before row 6
+    EXPECT_TRUE(g.Mouse.RowDragging());
+    EXPECT_EQ(g.Host.Pointer, TGridPointer::Drag);
+    EXPECT_EQ(g.Mouse.DropTarget(), 6);
+    g.Mouse.Release();
+    EXPECT_EQ(order, (std::vector<int32_t>{1, 4, 5, 2, 3, 6, 7, 8}));
+    EXPECT_EQ(g.Grid.GetCellInteger(1, 4), 2);
+    EXPECT_EQ(g.Grid.Selection.Top, 4);
+    EXPECT_EQ(g.Grid.Selection.Bottom, 5);
+    EXPECT_EQ(g.Changes, 1);
+}
+
+TEST(GridMouse, DropInsideTheBlockMovesNothingButReportsAChange) {
+    TMouseGrid g(1, 8);
+    g.Grid.SetDragEnabled(true);
+    bool dragged = false;
+    g.Grid.OnDrag = [&](TGridModel&, const std::vector<int32_t>&) { dragged = true; };
+    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(3)); // outside the selection: selects row 3
+    EXPECT_EQ(g.Grid.Row, 3);
+    g.Mouse.Move(ssLeft, 10, TMouseGrid::Y(3) + 8);
+    g.Mouse.Release();
+    EXPECT_FALSE(dragged);
+    EXPECT_EQ(g.Changes, 1);
+}
+
+TEST(GridMouse, CtrlWheelStepsListsWithoutWrapping) {
+    TMouseGrid g;
+    EXPECT_TRUE(g.Mouse.Wheel(ssCtrl, 120, 3, true, false)); // away from the user
+    EXPECT_EQ(g.Grid.GetCellInteger(1, 1), 0);
+    g.Mouse.Wheel(ssCtrl, -120, 3, true, false);
+    g.Mouse.Wheel(ssCtrl, -120, 3, true, false);
+    g.Mouse.Wheel(ssCtrl, -120, 3, true, false);
+    EXPECT_EQ(g.Grid.GetCellInteger(1, 1), 2);
+    EXPECT_EQ(g.Changes, 4);
+}
+
+TEST(GridMouse, WheelScrollsOnlyWhereItMay) {
+    TMouseGrid g(2, 100);
+    g.Host.Size = {400, 120, 16, 16, 0};
+    EXPECT_FALSE(g.Mouse.Wheel(0, -120, 3, false, false));
+    EXPECT_EQ(g.Grid.TopRow, 1);
+    EXPECT_FALSE(g.Mouse.Wheel(0, -120, 3, true, true)); // an editor is open
+    EXPECT_TRUE(g.Mouse.Wheel(0, -120, 3, true, false));
+    EXPECT_EQ(g.Grid.TopRow, 4);
+    g.Grid.SetWheelAnywhere(true);
+    EXPECT_TRUE(g.Mouse.Wheel(0, 240, 3, false, false));
+    EXPECT_EQ(g.Grid.TopRow, 1);
+}
+
+TEST(GridMouse, AutoScrollTickStepsTheCursorTowardsThePointer) {
+    TMouseGrid g(20, 100);
+    g.Click(2, 2);
+    g.Mouse.Tick(450, 100); // 50 pixels right of the 400-pixel grid
+    EXPECT_EQ(g.Grid.Col, 2 + 50 / 5 + 1);
+    EXPECT_FALSE(g.Grid.IsRangeSelected());
+    g.Mouse.Tick(-3, -400);
+    EXPECT_EQ(g.Grid.Col, 12);
+    EXPECT_EQ(g.Grid.Row, 1);
+}
+
+} // namespace
