@@ -1,0 +1,117 @@
+#include "controls/bitmaps/BitmapImage.h"
+#include "controls/bitmaps/ImageList.h"
+#include "controls/bitmaps/StoredResources.h"
+#include "controls/grid/GridModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr uint32_t kMask = 0xFF00FF;
+
+// A 4-bit bitmap of `frames` 16-pixel frames, each 32 wide: frame f is filled
+// with palette colour f + 1, its pixel (1, 1) and the bottom-left pixel are the mask.
+std::string FrameBitmap(int frames) {
+    TDibImage dib;
+    dib.Width = 32;
+    dib.Height = 16 * frames;
+    dib.BitCount = 4;
+    dib.Palette = {kMask, 0xFF0000, 0x00FF00, 0x0000FF};
+    dib.Palette.resize(16, 0);
+    for (int y = 0; y < dib.Height; ++y)
+        for (int x = 0; x < dib.Width; ++x)
+            dib.Indices.push_back(static_cast<uint8_t>((x == 1 && y % 16 == 1) ? 0 : y / 16 + 1));
+    dib.Indices[static_cast<size_t>(dib.Height - 1) * dib.Width] = 0;
+    return EncodeDib(dib);
+}
+
+TEST(BitmapsTest, AddToImageListCutsFramesAndMasksTheBottomLeftColour) {
+    TBitmapContainer c;
+    c.Add(FrameBitmap(3));
+    TImageList list(16, 16);
+    AddToImageList(c, list, 1);
+    ASSERT_EQ(list.Count(), 6); // three frames, each two images wide
+    EXPECT_EQ(list.Image(0).pixel(5, 5), 0xFFFF0000u);
+    EXPECT_EQ(qAlpha(list.Image(0).pixel(1, 1)), 0);
+    EXPECT_EQ(list.Image(1).pixel(1, 1), 0xFFFF0000u); // x 17 of the frame
+    EXPECT_EQ(list.Image(2).pixel(5, 5), 0xFF00FF00u);
+    EXPECT_EQ(list.Image(4).pixel(5, 5), 0xFF0000FFu);
+    EXPECT_EQ(qAlpha(list.Image(4).pixel(0, 15)), 0);
+}
+
+TEST(BitmapsTest, AddToImageListDoesNothingForAMissingOrDamagedBitmap) {
+    TBitmapContainer c;
+    c.Add("BM not a bitmap");
+    TImageList list;
+    AddToImageList(c, list, 0);
+    AddToImageList(c, list, 2);
+    AddToImageList(c, list, 1);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(BitmapsTest, GetBitmapKeepsTheColourTableAndRefusesDamage) {
+    TBitmapContainer c;
+    c.Add(FrameBitmap(1));
+    c.Add(FrameBitmap(1).substr(0, 100));
+    QImage image;
+    std::string error;
+    EXPECT_FALSE(GetBitmap(c, 0, image, &error));
+    EXPECT_FALSE(GetBitmap(c, 3, image, &error));
+    EXPECT_TRUE(image.isNull());
+    EXPECT_TRUE(error.empty());
+    EXPECT_FALSE(GetBitmap(c, 2, image, &error));
+    EXPECT_FALSE(error.empty());
+    ASSERT_TRUE(GetBitmap(c, 1, image));
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(image.colorCount(), 16);
+    EXPECT_EQ(image.size(), QSize(32, 16));
+}
+
+TEST(BitmapsTest, StoredBlobsLoadThroughTheirReaders) {
+    TStrings2 gridStr;
+    std::string error;
+    ASSERT_TRUE(LoadStoredGridStr(gridStr, &error)) << error;
+    EXPECT_EQ(gridStr.Count(), 56);
+    EXPECT_EQ(gridStr.Item(31), "CD Audio");
+    EXPECT_EQ(gridStr.Item(34), "Vynil");
+    EXPECT_EQ(gridStr.Item(46), "CD Audio*");
+    EXPECT_EQ(gridStr.Item(51), "Soundboard");
+    EXPECT_EQ(gridStr.Item(55), "Other");
+    EXPECT_EQ(gridStr.Item(5), "Boootleg name");
+    EXPECT_EQ(gridStr.Item(15), "Boootleg name||");
+    EXPECT_EQ(gridStr.Item(22), std::string("|s\xDF"));
+    EXPECT_EQ(gridStr.Item(30), "");
+    EXPECT_EQ(gridStr.Item(50), "");
+
+    TGridModel grid;
+    ASSERT_TRUE(LoadStoredTemplateGrid(grid, &error)) << error;
+    ASSERT_EQ(grid.ColCount(), 14);
+    const int widths[14] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(grid.Column(i + 1).Width, widths[i]);
+    EXPECT_EQ(grid.Column(1).Heading, "Search");
+    EXPECT_EQ(grid.Column(7).Heading, "Boootleg name");
+    EXPECT_EQ(grid.Column(9).Kind, ckList);
+    EXPECT_EQ(grid.Column(9).ItemCount, 17);
+    EXPECT_EQ(grid.Column(8).ItemCount, 6);
+    EXPECT_EQ(grid.Column(12).Kind, ckExternal);
+    EXPECT_EQ(grid.Column(13).Kind, ckExternal);
+    EXPECT_TRUE(grid.Column(14).Enabled);
+    EXPECT_EQ(grid.Column(14).Right, 1500);
+
+    TBitmapContainer bc;
+    ASSERT_TRUE(LoadStoredBitmaps(bc, &error)) << error;
+    ASSERT_EQ(bc.Count(), 6);
+    const QSize sizes[6] = {{128, 64}, {26, 10}, {14, 14}, {14, 14}, {14, 14}, {14, 14}};
+    for (int i = 0; i < 6; ++i) {
+        QImage image;
+        ASSERT_TRUE(GetBitmap(bc, i + 1, image, &error)) << error;
+        EXPECT_EQ(image.size(), sizes[i]);
+        EXPECT_EQ(image.format(), i == 4 ? QImage::Format_RGB32 : QImage::Format_Indexed8);
+    }
+    TImageList toolbar;
+    AddToImageList(bc, toolbar, 1);
+    EXPECT_EQ(toolbar.Count(), 32);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+#include "core/DibImage.h"
+#include "core/LittleEndian.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 3 x 2 at 4 bits: rows of 2 bytes padded to 4.
+TDibImage FourBit() {
+    TDibImage dib;
+    dib.Width = 3;
+    dib.Height = 2;
+    dib.BitCount = 4;
+    dib.Palette.assign(16, 0);
+    dib.Palette[1] = 0xFF0000;
+    dib.Palette[2] = 0x00FF00;
+    dib.Indices = {1, 2, 0, 2, 0, 1};
+    return dib;
+}
+
+TEST(DibImageTest, EncodesFourBitByteForByte) {
+    std::string file = EncodeDib(FourBit());
+    ASSERT_EQ(file.size(), 14u + 40 + 64 + 8);
+    EXPECT_EQ(file.substr(0, 2), "BM");
+    EXPECT_EQ(GetLE(file, 2), file.size());
+    EXPECT_EQ(GetLE(file, 10), 14u + 40 + 64);
+    EXPECT_EQ(GetLE(file, 28, 2), 4u);
+    EXPECT_EQ(GetLE(file, 58), 0xFF0000u); // palette entry 1, blue green red order
+    // Bottom row first: 2 0 1, then the top row 1 2 0.
+    EXPECT_EQ(file.substr(118), std::string("\x20\x10\0\0\x12\x00\0\0", 8));
+}
+
+TEST(DibImageTest, FourBitRoundTrip) {
+    TDibImage back;
+    ASSERT_TRUE(DecodeDib(EncodeDib(FourBit()), back));
+    EXPECT_EQ(back.Indices, FourBit().Indices);
+    EXPECT_EQ(back.Palette, FourBit().Palette);
+    EXPECT_EQ(back.Pixel(0, 0), 0xFF0000u);
+    EXPECT_EQ(back.Pixel(1, 0), 0x00FF00u);
+    EXPECT_EQ(EncodeDib(back), EncodeDib(FourBit()));
+}
+
+TEST(DibImageTest, TwentyFourBitRoundTrip) {
+    TDibImage dib;
+    dib.Width = 2;
+    dib.Height = 3;
+    dib.Pixels = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x102030};
+    std::string file = EncodeDib(dib);
+    EXPECT_EQ(file.size(), 54u + 3 * 8);
+    TDibImage back;
+    ASSERT_TRUE(DecodeDib(file, back));
+    EXPECT_EQ(back.Pixels, dib.Pixels);
+    EXPECT_EQ(back.BitCount, 24);
+}
+
+TEST(DibImageTest, ReadsTopDownRows) {
+    std::string file = EncodeDib(FourBit());
+    std::string flipped = file.substr(0, 22);
+    PutLE(flipped, static_cast<uint32_t>(-2));
+    flipped += file.substr(26, 118 - 26) + file.substr(122, 4) + file.substr(118, 4);
+    TDibImage back;
+    ASSERT_TRUE(DecodeDib(flipped, back));
+    EXPECT_EQ(back.Indices, FourBit().Indices);
+}
+
+struct TBadDib {
+    const char* Name;
+    size_t Offset; // where a 32-bit field is overwritten
+    uint32_t Value;
+};
+
+class DibImageDamagedTest : public ::testing::TestWithParam<TBadDib> {};
+
+TEST_P(DibImageDamagedTest, IsRefused) {
+    std::string file = EncodeDib(FourBit());
+    std::string bad = file.substr(0, GetParam().Offset);
+    PutLE(bad, GetParam().Value);
+    bad += file.substr(GetParam().Offset + 4);
+    TDibImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeDib(bad, image, &error));
+    EXPECT_FALSE(error.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, DibImageDamagedTest,
+                         ::testing::Values(TBadDib{"FileSizeBeyondData", 2, 1000}, TBadDib{"FileSizeTiny", 2, 20},
+                                           TBadDib{"PixelsBeyondFile", 10, 125},
+                                           TBadDib{"PixelsInsidePalette", 10, 60},
+                                           TBadDib{"InfoHeaderTooLong", 14, 1000},
+                                           TBadDib{"InfoHeaderTooShort", 14, 12},
+                                           TBadDib{"WidthLies", 18, 9}, TBadDib{"HeightLies", 22, 3},
+                                           TBadDib{"ZeroWidth", 18, 0}, TBadDib{"HugeWidth", 18, 0x7FFFFFFF},
+                                           TBadDib{"NegativeWidth", 18, 0xFFFFFFFF},
+                                           TBadDib{"MinHeight", 22, 0x80000000}, TBadDib{"Compressed", 30, 2},
+                                           TBadDib{"PaletteTooLong", 46, 17}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(DibImageTest, RefusesShortAndForeignFiles) {
+    TDibImage image;
+    std::string file = EncodeDib(FourBit());
+    EXPECT_FALSE(DecodeDib("", image));
+    EXPECT_FALSE(DecodeDib(file.substr(0, 53), image));
+    EXPECT_FALSE(DecodeDib("XX" + file.substr(2), image));
+    EXPECT_FALSE(DecodeDib(file.substr(0, file.size() - 1), image));
+}
+
+TEST(DibImageTest, IndexBeyondShortPaletteIsBlack) {
+    TDibImage dib = FourBit();
+    dib.Palette.resize(2);
+    TDibImage back;
+    ASSERT_TRUE(DecodeDib(EncodeDib(dib), back));
+    EXPECT_EQ(back.Pixel(1, 0), 0u);
+}
+
+} // namespace
