@@ -56,19 +56,23 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
 
 void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
     const int32_t rows = static_cast<int32_t>(list.View.size());
+    grid.CommitEditors();
     grid.SetCountRows(rows);
     const int32_t search = map[tcSearch];
     const int32_t info = map[tcInfo];
+    // Straight into the cells, each written only when it differs: a refill
+    // after one edit then touches one cell, not a million.
     for (int32_t r = 1; r <= rows; ++r) {
         const TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
         for (const TTextColumn& c : kTextColumns)
-            grid.SetCellString(map[c.Column], r, record.*c.Field);
+            Assign(grid.EditCell(map[c.Column], r).S, record.*c.Field);
         for (const TListColumn& c : kListColumns)
-            grid.SetCellInteger(map[c.Column], r, record.*c.Field);
-        grid.SetCellBoolean(info, r, !record.Info.empty());
+            Assign(grid.EditCell(map[c.Column], r).I, record.*c.Field);
+        Assign(grid.EditCell(info, r).I, record.Info.empty() ? 0 : 1);
         if (search > 0)
-            grid.SetCellString(search, r, record.SearchText);
+            Assign(grid.EditCell(search, r).S, record.SearchText);
     }
+    grid.Invalidate();
 }
 
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
@@ -88,6 +92,23 @@ bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
             grid.SetCellString(search, r, record.SearchText);
     }
     return changed;
+}
+
+TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter) {
+    list.BuildView(filter);
+    ApplyColumnLayout(grid, templ, list.SearchColumn);
+    const TColMap map = MakeColMap(list.SearchColumn);
+    FillListGrid(grid, list, map);
+    const int32_t top = std::max<int32_t>(1, grid.LastRow - grid.VisibleRows + 1);
+    if (grid.TopRow > top)
+        grid.TopRow = top;
+    return map;
+}
+
+void TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid) {
+    if (senderIsGrid)
+        list.Saved = false;
+    ReadListGrid(grid, list, map);
 }
 
 void CopyColumnWidths(const TGridModel& grid, TGridModel& templ, const TColMap& map) {

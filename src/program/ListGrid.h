@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+struct TFilterState;
 class TGridModel;
 class TProject;
 
@@ -41,6 +42,15 @@ void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map);
 // only what differs is written, so an untouched field keeps its bytes. True
 // when a record changed.
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map);
+
+// Rebuilds the list's view under `filter`, gives the grid the list's column
+// layout and fills it from the visible records, keeping the top row within
+// the rows. The column map of the layout comes back.
+TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter);
+
+// The grid's cells back into the visible records; a change reported by the
+// grid itself marks the list unsaved.
+void TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid);
 
 // The user resized grid columns: the template keeps the widths for the other
 // layout and for the settings.

@@ -188,6 +188,8 @@ bool TProgram::SaveList(int index, bool askName) {
         return false;
     }
     m_host.SetTabCaption(index, ListCaption(list.FileName));
+    if (list.FileName != previousName)
+        AddToHistory(list.FileName);
     return true;
 }
 

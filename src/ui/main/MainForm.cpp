@@ -1,94 +1,340 @@
 #include "MainForm.h"
 
+#include "controls/bitmaps/BitmapImage.h"
+#include "controls/bitmaps/StoredResources.h"
+#include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
-#include "core/Codes.h"
 #include "platform/FileSystem.h"
+#include "program/ActionTable.h"
+#include "program/FilterSelection.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/MessageDialog.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/ListCommandRunner.h"
+#include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kStartTimerMs = 100;
+constexpr int kHelpWidth = 600;
+constexpr int kHelpHeight = 500;
 
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
 QString DialogFilter(const std::string& filter) {
     return BytesToQString(filter.substr(0, filter.find('|')));
 }
 
+std::string HelpText() {
+    std::string text;
+    for (const std::string& line : MainHelpLines())
+        text += line + "\r\n";
+    return text;
+}
+
 } // namespace
 
 TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists,
-                     QWidget* parent)
-    : QMainWindow(parent), m_startLists(std::move(startLists)) {
-    setWindowTitle(QStringLiteral("Korvalen"));
+                     TMainFormOptions options, QWidget* parent)
+    : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
+    setWindowTitle(QStringLiteral("Korvalen v0.14"));
+    setFont(MarkupFont("Arial", -11));
     resize(780, 580);
+    LoadStoredData();
 
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_tabs = new QTabBar(central);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    m_rollup = new TFilterPanel(central);
+    columns->addWidget(m_rollup);
+    connect(m_rollup, &TFilterPanel::Changed, this, [this] {
+        if (!m_settingValues)
+            ValuesChange(false);
+    });
+    connect(m_rollup, &TFilterPanel::WidthDragged, this, &TMainForm::SetRollupWidth);
+
+    auto* panel1 = new QWidget(central);
+    auto* rows = new QVBoxLayout(panel1);
+    rows->setContentsMargins(2, 2, 2, 2);
+    rows->setSpacing(0);
+    m_tabs = new QTabBar(panel1);
     m_tabs->setExpanding(false);
-    m_tabs->setDocumentMode(true);
-    m_view = new QTableWidget(central);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->verticalHeader()->setDefaultSectionSize(20);
-    layout->addWidget(m_tabs);
-    layout->addWidget(m_view, 1);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->setMouseTracking(true); // hot tracking
+    m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
+    rows->addWidget(m_tabs);
+    m_title = new TTitlePaintBox(panel1);
+    rows->addWidget(m_title);
+    CreateGrid();
+    m_grid->setParent(panel1);
+    rows->addWidget(m_grid, 1);
+    columns->addWidget(panel1, 1);
     setCentralWidget(central);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { RefreshView(); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { TabChanged(); });
 
     CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    connect(m_tabs, &QTabBar::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_tabMenu->popup(m_tabs->mapToGlobal(at)); });
 
     m_startTimer = new QTimer(this);
-    m_startTimer->setInterval(100);
+    m_startTimer->setInterval(kStartTimerMs);
     connect(m_startTimer, &QTimer::timeout, this, &TMainForm::FirstTick);
     m_startTimer->start();
 
     m_program = std::make_unique<TProgram>(*this, store, folders);
-    RefreshView();
+    for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
+        m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
+    m_template.UpdateColumnPositions();
+    SetRollupWidth(m_program->RollupWidth);
+
+    m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
+    m_listCommands->RefreshView = [this] { SetValues(); };
+    m_listCommands->AskSearchText = [this](std::string& text) {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(this, QStringLiteral("Find text"), QStringLiteral("Search string"),
+                                                    QLineEdit::Normal, BytesToQString(text), &ok);
+        if (ok)
+            text = QStringToBytes(typed);
+        return ok;
+    };
+    SetValues();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The grid's handlers look at the lists; they go before the program does.
+    m_grid->OnChange = nullptr;
+    m_grid->OnColumnResize = nullptr;
+    m_gridHandlers.reset();
+}
 
-QAction* TMainForm::AddAction(const char* caption, const char* hint, const QKeySequence& shortcut, TAction action) {
-    auto* item = new QAction(QString::fromUtf8(caption), this);
-    if (hint)
-        item->setStatusTip(QString::fromUtf8(hint));
-    item->setShortcut(shortcut);
-    connect(item, &QAction::triggered, this, [this, action] { m_program->Execute(action); });
-    return item;
+void TMainForm::LoadStoredData() {
+    std::string error;
+    if (!LoadStoredGridStr(m_gridStr, &error) || !LoadStoredTemplateGrid(m_template, &error) ||
+        !LoadStoredBitmaps(m_bc, &error))
+        m_storedDataError = error;
+    AddToImageList(m_bc, m_toolbarImages, 1);
+    for (int32_t i = 1; i <= 5; ++i) {
+        QImage picture;
+        if (GetBitmap(m_bc, i + 1, picture))
+            m_icons[static_cast<size_t>(i)] = MaskedImage(picture, BottomLeftColor(picture));
+    }
+}
+
+void TMainForm::CreateGrid() {
+    m_grid = new TExcelGrid2(this);
+    m_grid->setFont(MarkupFont("Arial", -11));
+    m_grid->SetHeadingHeight(40);
+    m_grid->SetHeadingWidth(30);
+    m_grid->SetHeadingAlign(taCenter);
+    m_grid->SetRowHeight(20);
+    m_grid->SetEditorEnabled(true);
+    m_grid->SetResizeEnabled(true);
+    m_grid->SetDragEnabled(false);
+    m_grid->SetDisableClipboard(false);
+    m_grid->SetColorCalculate(false);
+    m_grid->SetDrawInsideCell(true);
+    m_grid->OnChange = [this](TGridModel&) { ValuesChange(true); };
+    m_grid->OnColumnResize = [this](TGridModel&) { ColumnsResized(); };
+    m_gridHandlers = std::make_unique<TListGridHandlers>(*m_grid, m_gridStr, [this] {
+        return m_program ? m_program->CurrentList() : nullptr;
+    });
+    m_gridHandlers->SetIcons(m_icons);
+    m_gridHandlers->OnExternalEdited = [this] { SetValues(); };
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_gridMenu->popup(m_grid->mapToGlobal(at)); });
+}
+
+QAction* TMainForm::Action(TActionId id) const {
+    auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
 }
 
 void TMainForm::CreateActions() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(AddAction("&New", "New list", QKeySequence(Qt::CTRL | Qt::Key_N), {TActionId::cmNew}));
-    file->addAction(AddAction("&Open", "Open list", QKeySequence(Qt::CTRL | Qt::Key_O), {TActionId::cmOpen}));
-    file->addAction(AddAction("Close", "Close list", QKeySequence(Qt::ALT | Qt::Key_X), {TActionId::cmClose}));
-    file->addAction(AddAction("Close all", "Close all lists", {}, {TActionId::cmCloseAll}));
-    file->addSeparator();
-    for (int i = 1; i <= THistory::kSize; ++i) {
-        m_historyActions[i - 1] = AddAction("", nullptr, {}, {TActionId::cmFileHist, i});
-        file->addAction(m_historyActions[i - 1]);
+    for (const TActionInfo& info : ActionTable()) {
+        auto* item = new QAction(QString::fromUtf8(info.Caption), this);
+        if (info.Hint)
+            item->setToolTip(QString::fromUtf8(info.Hint).remove(QLatin1Char('&')));
+        if (info.Shortcut)
+            item->setShortcut(QKeySequence(QString::fromUtf8(info.Shortcut), QKeySequence::PortableText));
+        if (info.Image >= 0 && info.Image < m_toolbarImages.Count())
+            item->setIcon(QIcon(m_toolbarImages.Pixmap(info.Image)));
+        const TAction action{info.Id};
+        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
+        addAction(item); // shortcuts work wherever the focus is
+        m_actions[info.Id] = item;
     }
-    file->addSeparator();
-    file->addAction(AddAction("E&xit", "Exit from program", {}, {TActionId::cmExit}));
+    for (int i = 1; i <= THistory::kSize; ++i) {
+        auto* item = new QAction(this);
+        const TAction action{TActionId::cmFileHist, i};
+        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
+        m_historyActions[static_cast<size_t>(i - 1)] = item;
+    }
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [this] { StepTab(true); });
+    for (QKeySequence back : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
+        auto* previous = new QShortcut(back, this);
+        connect(previous, &QShortcut::activated, this, [this] { StepTab(false); });
+    }
+}
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    auto* about = new QAction(QStringLiteral("&About"), this);
-    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this, false); });
-    help->addAction(about);
+QMenu* TMainForm::BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items) {
+    for (const TMenuItem& item : items) {
+        if (item.Kind == TMenuItem::Separator)
+            menu->addSeparator();
+        else if (item.Kind == TMenuItem::FileHistory)
+            for (QAction* entry : m_historyActions)
+                menu->addAction(entry);
+        else
+            menu->addAction(Action(item.Id));
+    }
+    return menu;
+}
+
+void TMainForm::CreateMenus() {
+    for (const TMenu& menu : MainMenus())
+        BuildMenu(menuBar()->addMenu(QString::fromUtf8(menu.Caption)), menu.Items);
+    m_gridMenu = BuildMenu(new QMenu(this), GridPopupMenu());
+    m_tabMenu = BuildMenu(new QMenu(this), TabPopupMenu());
+}
+
+void TMainForm::CreateToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Tool bar"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const TMenuItem& item : ToolBarItems()) {
+        if (item.Kind == TMenuItem::Separator) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        m_toolBar->addAction(Action(item.Id));
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(Action(item.Id)))) {
+            button->setFixedSize(25, 23);
+            button->setAutoRaise(true);
+        }
+    }
+}
+
+void TMainForm::Execute(const TAction& action) {
+    switch (action.Id) {
+    case TActionId::cmSelectAll:
+        m_rollup->SelectAllInFocusedList();
+        ValuesChange(false);
+        return;
+    case TActionId::cmAbout:
+        ShowAboutBox(this, false);
+        return;
+    case TActionId::cmHelp:
+        ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
+        return;
+    default:
+        m_program->Execute(action);
+        return;
+    }
+}
+
+void TMainForm::SetValues() {
+    if (!m_program)
+        return;
+    {
+        const QSignalBlocker block(m_rollup);
+        m_settingValues = true;
+        m_rollup->SetSelection(FilterSelection(m_program->Filter));
+        m_settingValues = false;
+    }
+    TProject* list = m_program->CurrentList();
+    m_shownList = list;
+    if (!list) {
+        m_grid->hide();
+        m_title->hide();
+        m_title->SetList(nullptr);
+        return;
+    }
+    m_grid->show();
+    m_title->show();
+    m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter);
+    m_title->SetList(list);
+}
+
+void TMainForm::ValuesChange(bool senderIsGrid) {
+    ApplyFilterSelection(m_program->Filter, m_rollup->Selection());
+    // The grid's cells belong to the list it shows, which is the current one
+    // unless a tab has just changed.
+    TProject* list = m_program->CurrentList();
+    if (list && list == m_shownList)
+        TakeListFromGrid(*m_grid, *list, m_colMap, senderIsGrid);
+    SetValues();
+}
+
+void TMainForm::StoreCursor() {
+    for (const auto& list : m_program->Lists) {
+        if (list.get() != m_shownList)
+            continue;
+        list->Col = m_grid->Col;
+        list->Row = m_grid->Row;
+        list->Selection = m_grid->Selection;
+    }
+}
+
+void TMainForm::RestoreCursor(const TProject& list) {
+    m_grid->Col = list.Col;
+    m_grid->Row = list.Row;
+    m_grid->Selection = list.Selection;
+    m_grid->ScrollInView();
+    m_grid->Invalidate();
+}
+
+void TMainForm::TabChanged() {
+    if (!m_program)
+        return;
+    StoreCursor();
+    SetValues();
+    if (TProject* list = m_program->CurrentList())
+        RestoreCursor(*list);
+}
+
+void TMainForm::StepTab(bool forward) {
+    const int count = m_tabs->count();
+    if (count == 0 || m_program->Lists.empty())
+        return;
+    const int current = std::max(0, m_tabs->currentIndex());
+    m_tabs->setCurrentIndex(forward ? (current + 1) % count : (current + count - 1) % count);
+}
+
+void TMainForm::ColumnsResized() {
+    CopyColumnWidths(*m_grid, m_template, m_colMap);
+    for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
+        m_program->GridWidths[static_cast<size_t>(i - 1)] = m_template.Column(i).Width;
+}
+
+void TMainForm::SetRollupWidth(int width) {
+    m_rollup->setFixedWidth(width);
+    if (m_program)
+        m_program->RollupWidth = width;
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -108,12 +354,16 @@ void TMainForm::FirstTick() {
     if (!isVisible())
         return;
     m_startTimer->stop();
-    ShowAboutBox(this, true);
+    if (m_options.AboutAtStart)
+        ShowAboutBox(this, true);
+    if (!m_storedDataError.empty())
+        ShowMsg("The program's own data is damaged:||" + MarkupLiteral(m_storedDataError), Msg::Error, Msg::Ok,
+                Msg::Centre);
     const std::string& recent = m_program->History.Entry(1);
-    if (!recent.empty() && FileSystem().IsFile(recent))
+    if (m_options.ReopenRecent && !recent.empty() && FileSystem().IsFile(recent))
         m_program->OpenList(recent);
     for (const std::string& path : m_startLists)
-        if (path != recent)
+        if (path != recent || !m_options.ReopenRecent)
             m_program->OpenList(path);
     std::string warning = m_program->StartupWarning();
     if (!warning.empty())
@@ -121,6 +371,7 @@ void TMainForm::FirstTick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    m_grid->CommitEditors();
     if (!m_program->CloseAllForExit()) {
         event->ignore();
         return;
@@ -132,6 +383,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {
+    if (MessageHook)
+        return MessageHook(text, kind, buttons, alignment);
     return ShowMessageDialog(this, text, kind, buttons, alignment);
 }
 
@@ -140,7 +393,10 @@ void TMainForm::ShowHelp(const std::string& text, int width, int height) {
 }
 
 bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
-    QFileDialog chooser(this, BytesToQString(dialog.Title), BytesToQString(dialog.InitialDir), DialogFilter(dialog.Filter));
+    if (FileDialogHook)
+        return FileDialogHook(dialog, saving);
+    QFileDialog chooser(this, BytesToQString(dialog.Title), BytesToQString(dialog.InitialDir),
+                        DialogFilter(dialog.Filter));
     if (saving) {
         chooser.setAcceptMode(QFileDialog::AcceptSave);
         if (!dialog.OverwritePrompt)
@@ -157,15 +413,21 @@ bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
     return true;
 }
 
-bool TMainForm::RunOpenDialog(TFileDialog& dialog) { return RunFileDialog(dialog, false); }
+bool TMainForm::RunOpenDialog(TFileDialog& dialog) {
+    return RunFileDialog(dialog, false);
+}
 
-bool TMainForm::RunSaveDialog(TFileDialog& dialog) { return RunFileDialog(dialog, true); }
+bool TMainForm::RunSaveDialog(TFileDialog& dialog) {
+    return RunFileDialog(dialog, true);
+}
 
 void TMainForm::AddTab(const std::string& caption) {
     m_tabs->addTab(BytesToQString(caption));
 }
 
 void TMainForm::DeleteTab(int index) {
+    // The shown list keeps its cursor when another tab closes.
+    StoreCursor();
     m_tabs->removeTab(index);
 }
 
@@ -181,13 +443,13 @@ void TMainForm::SetCurrentTab(int index) {
     m_tabs->setCurrentIndex(index);
 }
 
-void TMainForm::SetFilterLines(const std::vector<std::string>&, const std::vector<std::string>&,
-                               const std::vector<std::string>&) {
-    // The filter panel comes with the list view; until then every record shows.
+void TMainForm::SetFilterLines(const std::vector<std::string>& bandsAndTours, const std::vector<std::string>& sources,
+                               const std::vector<std::string>& media) {
+    m_rollup->SetLines(bandsAndTours, sources, media);
 }
 
 void TMainForm::SetHistoryMenu(const THistoryMenu& menu) {
-    for (int i = 0; i < THistory::kSize; ++i) {
+    for (size_t i = 0; i < m_historyActions.size(); ++i) {
         m_historyActions[i]->setText(BytesToQString(menu[i].Caption));
         m_historyActions[i]->setVisible(menu[i].Visible);
         m_historyActions[i]->setEnabled(menu[i].Enabled);
@@ -195,51 +457,20 @@ void TMainForm::SetHistoryMenu(const THistoryMenu& menu) {
 }
 
 void TMainForm::RefreshView() {
-    if (!m_program)
-        return;
-    TProject* list = m_program->CurrentList();
-    m_tabs->setVisible(!m_program->Lists.empty());
-    m_view->setVisible(list != nullptr);
-    if (!list)
-        return;
-    list->BuildView(m_program->Filter);
-    m_view->clear();
-    m_view->setColumnCount(kPropertyCount);
-    m_view->setRowCount(static_cast<int>(list->View.size()));
-    for (int c = 0; c < kPropertyCount; ++c) {
-        m_view->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(TemplateColumnHeading(c + 2))));
-        m_view->setColumnWidth(c, m_program->GridWidths[static_cast<size_t>(c + 1)]);
-    }
-    for (size_t r = 0; r < list->View.size(); ++r) {
-        const TBootData& record = list->Data[static_cast<size_t>(list->View[r])];
-        const std::string cells[kPropertyCount] = {record.Band,
-                                                   record.Date,
-                                                   record.City,
-                                                   record.Country,
-                                                   record.Venue,
-                                                   record.Name,
-                                                   DefaultSourceName(record.Source),
-                                                   DefaultMediaName(record.Media),
-                                                   record.Quality,
-                                                   record.Num,
-                                                   record.Covers[0].empty() ? "" : "+",
-                                                   record.Info.empty() ? "" : "+",
-                                                   record.Comment};
-        for (int c = 0; c < kPropertyCount; ++c)
-            m_view->setItem(static_cast<int>(r), c, new QTableWidgetItem(BytesToQString(cells[c])));
-    }
+    SetValues();
 }
 
 void TMainForm::FocusGrid() {
-    m_view->setFocus();
+    if (m_grid->isVisible())
+        m_grid->setFocus();
 }
 
 void TMainForm::CloseMainWindow() {
     close();
 }
 
-void TMainForm::ExecuteListCommand(int, const TAction&) {
-    // The list commands come with the grid.
+void TMainForm::ExecuteListCommand(int index, const TAction& action) {
+    m_listCommands->Execute(index, action);
 }
 
 TWindowPlacement TMainForm::MainWindowPlacement() const {

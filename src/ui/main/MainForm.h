@@ -1,30 +1,77 @@
 #pragma once
 
+#include "controls/bitmaps/ImageList.h"
+#include "controls/grid/GridModel.h"
+#include "core/BitmapContainer.h"
+#include "core/Strings2.h"
+#include "program/ActionTable.h"
+#include "program/ListGrid.h"
 #include "program/Program.h"
 #include "program/ProgramHost.h"
+#include "ui/main/ListGridHandlers.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 
 class QAction;
+class QMenu;
 class QTabBar;
-class QTableWidget;
 class QTimer;
+class QToolBar;
+class TExcelGrid2;
+class TFilterPanel;
+class TListCommandRunner;
+class TTitlePaintBox;
 
-// The main window: the tabs of the open lists, the commands, and the view
-// of the current list. It is the program object's host.
+struct TMainFormOptions {
+    // The about box at start (tests leave it out).
+    bool AboutAtStart = true;
+    // Opens the most recent list at the first tick of the start timer.
+    bool ReopenRecent = true;
+};
+
+// The main window: the tabs of the open lists, the menus, the tool bar and
+// the shortcuts, the filter panel and the grid of the current list. Every
+// command arrives at Execute. It is the program object's host.
 class TMainForm : public QMainWindow, public IProgramHost {
     Q_OBJECT
 
 public:
     // `startLists` are opened after the most recent list of the history.
     TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists = {},
-              QWidget* parent = nullptr);
+              TMainFormOptions options = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     TProgram& Program() { return *m_program; }
+    TExcelGrid2& Grid() const { return *m_grid; }
+    TFilterPanel& Rollup() const { return *m_rollup; }
+    QTabBar& MainTab() const { return *m_tabs; }
+    TTitlePaintBox& TitleBar() const { return *m_title; }
+    QToolBar& ToolBar() const { return *m_toolBar; }
+    const TGridModel& TemplateGrid() const { return m_template; }
+    const TStrings2& GridStr() const { return m_gridStr; }
+    const TColMap& ColMap() const { return m_colMap; }
+    QAction* Action(TActionId id) const;
+    QMenu* GridMenu() const { return m_gridMenu; }
+    QMenu* TabMenu() const { return m_tabMenu; }
+    TListCommandRunner& ListCommands() const { return *m_listCommands; }
+
+    // The one handler of every command.
+    void Execute(const TAction& action);
+    // Filter lists and grid from the program and the current list.
+    void SetValues();
+    // Filter lists and grid cells back into the program and the current list, then SetValues.
+    void ValuesChange(bool senderIsGrid);
+    // Ctrl+Tab and Ctrl+Shift+Tab.
+    void StepTab(bool forward);
+
+    // Replace the dialogs (tests script them); unset, the real ones run.
+    std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
+    std::function<bool(TFileDialog& dialog, bool saving)> FileDialogHook;
 
     // IProgramHost
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override;
@@ -51,16 +98,44 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void LoadStoredData();
+    void CreateGrid();
     void CreateActions();
-    QAction* AddAction(const char* caption, const char* hint, const QKeySequence& shortcut, TAction action);
+    void CreateMenus();
+    void CreateToolBar();
+    QMenu* BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items);
     void FirstTick();
     bool RunFileDialog(TFileDialog& dialog, bool saving);
+    void TabChanged();
+    void StoreCursor();
+    void RestoreCursor(const TProject& list);
+    void ColumnsResized();
+    void SetRollupWidth(int width);
 
+    TMainFormOptions m_options;
+    TFilterPanel* m_rollup = nullptr;
     QTabBar* m_tabs = nullptr;
-    QTableWidget* m_view = nullptr;
+    TTitlePaintBox* m_title = nullptr;
+    TExcelGrid2* m_grid = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QMenu* m_gridMenu = nullptr;
+    QMenu* m_tabMenu = nullptr;
     QTimer* m_startTimer = nullptr;
+    TGridModel m_template;
+    TStrings2 m_gridStr;
+    TBitmapContainer m_bc;
+    TImageList m_toolbarImages;
+    TListGridHandlers::TIcons m_icons;
+    std::string m_storedDataError;
+    TColMap m_colMap{};
+    std::map<TActionId, QAction*> m_actions;
     std::array<QAction*, THistory::kSize> m_historyActions{};
     std::vector<std::string> m_startLists;
+    // The list the grid shows, for storing its cursor when another is shown.
+    const TProject* m_shownList = nullptr;
     bool m_placed = false;
+    bool m_settingValues = false;
+    std::unique_ptr<TListGridHandlers> m_gridHandlers;
+    std::unique_ptr<TListCommandRunner> m_listCommands;
     std::unique_ptr<TProgram> m_program;
 };

@@ -1,0 +1,117 @@
+#include "ListCommandRunner.h"
+
+#include "controls/grid/ExcelGrid2.h"
+#include "platform/FileSystem.h"
+#include "program/ListCommands.h"
+#include "program/Program.h"
+
+TListCommandRunner::TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap)
+    : m_program(program), m_grid(grid), m_colMap(colMap) {}
+
+void TListCommandRunner::Execute(int listIndex, const TAction& action) {
+    if (listIndex < 0 || listIndex >= static_cast<int>(m_program.Lists.size()))
+        return;
+    TProject& list = *m_program.Lists[static_cast<size_t>(listIndex)];
+    switch (action.Id) {
+    case TActionId::cmSave:
+        m_program.SaveList(listIndex, !FileSystem().IsFile(list.FileName));
+        break;
+    case TActionId::cmSaveAs:
+        m_program.SaveList(listIndex, true);
+        break;
+    case TActionId::cmExport:
+    case TActionId::cmConcerts:
+    case TActionId::cmCompare:
+        if (OpenListWindow)
+            OpenListWindow(listIndex, action.Id);
+        break;
+    case TActionId::cmSortAZ:
+    case TActionId::cmSortZA:
+        Sort(list, action.Id == TActionId::cmSortAZ);
+        break;
+    case TActionId::cmAdd:
+        Add(list);
+        break;
+    case TActionId::cmDelete:
+        Delete(list);
+        break;
+    case TActionId::cmClearSearch:
+        list.ClearSearch();
+        RefreshView();
+        break;
+    case TActionId::cmClipboardCopy:
+        if (m_grid.Focused())
+            m_grid.CopyToClipboard();
+        break;
+    case TActionId::cmClipboardPaste:
+        if (m_grid.Focused()) {
+            m_grid.PasteFromClipboard();
+            m_grid.Changed();
+        }
+        break;
+    case TActionId::cmFind:
+        FindNext(true);
+        break;
+    case TActionId::cmFindNext:
+        FindNext(m_program.SearchString.empty());
+        break;
+    case TActionId::cmFindConcert:
+        FindConcert(list);
+        break;
+    default: // cmClipboardCut among them
+        break;
+    }
+}
+
+void TListCommandRunner::MoveToRow(int32_t row) {
+    m_grid.Row = std::max(1, row);
+    m_grid.ResetSelection();
+    m_grid.ScrollInView();
+    m_grid.Invalidate();
+}
+
+void TListCommandRunner::Add(TProject& list) {
+    AddEmptyRecord(list);
+    // An empty band would be filtered out by any band selection.
+    m_program.Filter.AllBands = true;
+    RefreshView();
+    MoveToRow(m_grid.CountRows());
+}
+
+void TListCommandRunner::Delete(TProject& list) {
+    if (!DeleteSelectedRecords(list, m_grid))
+        return;
+    list.Saved = false;
+    RefreshView();
+    if (m_grid.Row > m_grid.CountRows())
+        MoveToRow(m_grid.CountRows());
+}
+
+void TListCommandRunner::Sort(TProject& list, bool ascending) {
+    list.Sort(m_grid.Col, ascending);
+    RefreshView();
+}
+
+void TListCommandRunner::FindNext(bool ask) {
+    if (ask) {
+        std::string text = m_program.SearchString;
+        if (!AskSearchText || !AskSearchText(text))
+            return;
+        m_program.SearchString = text;
+    }
+    if (FindNextInGrid(m_grid, m_program.SearchString)) {
+        m_grid.ScrollInView();
+        m_grid.setFocus();
+        m_grid.Invalidate();
+    }
+}
+
+void TListCommandRunner::FindConcert(TProject& list) {
+    if (list.View.empty())
+        return;
+    FindConcertsInGrid(m_grid, m_program.Filter.Bands, m_colMap);
+    // Found places go straight into the records, so that a save keeps them.
+    if (ReadListGrid(m_grid, list, m_colMap))
+        list.Saved = false;
+    RefreshView();
+}

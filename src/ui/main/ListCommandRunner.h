@@ -1,0 +1,39 @@
+#pragma once
+
+#include "program/Actions.h"
+#include "program/ListGrid.h"
+
+#include <functional>
+#include <string>
+
+class TExcelGrid2;
+class TProgram;
+class TProject;
+
+// The commands that act on the current list and the main grid: save, add,
+// delete, sort, find, find concert, clear results and the clipboard.
+class TListCommandRunner {
+public:
+    TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap);
+
+    // Refreshes the main window's view (filter lists, grid, title bar).
+    std::function<void()> RefreshView;
+    // Asks for the search text, starting from `text`; false on Cancel.
+    std::function<bool(std::string& text)> AskSearchText;
+    // The list functions, export and concerts windows, when there are any.
+    std::function<void(int listIndex, TActionId window)> OpenListWindow;
+
+    void Execute(int listIndex, const TAction& action);
+
+private:
+    void Add(TProject& list);
+    void Delete(TProject& list);
+    void Sort(TProject& list, bool ascending);
+    void FindNext(bool ask);
+    void FindConcert(TProject& list);
+    void MoveToRow(int32_t row);
+
+    TProgram& m_program;
+    TExcelGrid2& m_grid;
+    const TColMap& m_colMap;
+};

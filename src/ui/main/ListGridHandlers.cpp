@@ -1,0 +1,116 @@
+#include "ListGridHandlers.h"
+
+#include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/Markup.h"
+#include "controls/markup/QtMarkupCanvas.h"
+#include "core/Project.h"
+#include "core/Strings2.h"
+#include "program/ListCells.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int32_t kSourceProperty = 7;
+constexpr int32_t kMediaProperty = 8;
+constexpr int32_t kCoverProperty = 11;
+constexpr int32_t kInfoProperty = 12;
+// Items of the column string store before the source and the media names.
+constexpr int32_t kSourceItems = 50;
+constexpr int32_t kMediaItems = 30;
+
+} // namespace
+
+int32_t TListGridHandlers::PropertyOf(const TProject& list, int32_t x) {
+    return list.SearchColumn ? x - 1 : x;
+}
+
+TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names,
+                                     std::function<TProject*()> currentList)
+    : m_grid(grid), m_names(names), m_currentList(std::move(currentList)) {
+    grid.OnCellColor = [this](TGridModel&, TColor& color, bool& change, int32_t x, int32_t y) {
+        TProject* list = m_currentList();
+        if (!list)
+            return;
+        const TBootData* record = RecordAt(y);
+        ApplyListCellColor(color, change, ListCellColor(PropertyOf(*list, x), y, record ? record->SearchHits : 0));
+    };
+    grid.OnDrawObject = [this](TExcelGrid2&, QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
+        DrawObject(canvas, rect, x, y, index);
+    };
+    grid.OnExternalCopy = [this](TGridModel&, int32_t x, int32_t y, std::string& value) {
+        const TBootData* record = RecordAt(y);
+        if (!record)
+            return;
+        const int32_t p = PropertyOf(*m_currentList(), x);
+        if (p == kCoverProperty)
+            value = CoverClipboardText(*record);
+        else if (p == kInfoProperty)
+            value = InfoClipboardText(*record);
+    };
+    grid.OnExternalPaste = [this](TGridModel&, int32_t x, int32_t y, const std::string& value) {
+        TBootData* record = RecordAt(y);
+        if (!record)
+            return;
+        const int32_t p = PropertyOf(*m_currentList(), x);
+        if (p == kCoverProperty)
+            PasteCoverText(*record, value);
+        else if (p == kInfoProperty)
+            PasteInfoText(*record, value);
+    };
+    grid.OnExternalDelete = [this](TGridModel&, int32_t x, int32_t y) {
+        TBootData* record = RecordAt(y);
+        if (!record)
+            return;
+        const int32_t p = PropertyOf(*m_currentList(), x);
+        if (p == kCoverProperty) {
+            record->Covers[0].clear();
+            record->Covers[1].clear();
+        } else if (p == kInfoProperty) {
+            record->Info.clear();
+        }
+    };
+    grid.OnExternalEdit = [this](TGridModel&, int32_t x, int32_t y) {
+        TBootData* record = RecordAt(y);
+        if (!record)
+            return;
+        const int32_t p = PropertyOf(*m_currentList(), x);
+        if ((p == kCoverProperty || p == kInfoProperty) && EditExternal)
+            EditExternal(*record, p);
+        if (OnExternalEdited)
+            OnExternalEdited();
+    };
+}
+
+TBootData* TListGridHandlers::RecordAt(int32_t y) const {
+    TProject* list = m_currentList();
+    if (!list || y < 1 || y > static_cast<int32_t>(list->View.size()))
+        return nullptr;
+    return &list->Data[static_cast<size_t>(list->View[static_cast<size_t>(y - 1)])];
+}
+
+void TListGridHandlers::DrawObject(QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
+    TProject* list = m_currentList();
+    const TBootData* record = RecordAt(y);
+    if (!list || !record)
+        return;
+    const int32_t p = PropertyOf(*list, x);
+    if (p == kSourceProperty || p == kMediaProperty) {
+        const std::string& name = m_names.Item((p == kSourceProperty ? kSourceItems : kMediaItems) + index);
+        TQtMarkupCanvas markup(canvas, m_grid.font(), canvas.pen().color());
+        DrawMarkup(name, {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, taCenter, taCenter, false,
+                   true, markup);
+    } else if (p == kCoverProperty) {
+        const QImage& front = m_icons[2];
+        const int cx = (rect.left() + rect.right() + 1) / 2;
+        const int top = (rect.top() + rect.bottom() + 1 - front.height()) / 2;
+        if (!record->Covers[0].empty())
+            canvas.drawImage(cx - front.width(), top, front);
+        if (!record->Covers[1].empty())
+            canvas.drawImage(cx, top, m_icons[3]);
+    } else if (p == kInfoProperty && !record->Info.empty()) {
+        const QImage& mark = m_icons[1];
+        canvas.drawImage(rect.left() + (rect.width() - mark.width()) / 2,
+                         rect.top() + (rect.height() - mark.height()) / 2, mark);
+    }
+}
