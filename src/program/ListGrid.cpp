@@ -11,9 +11,9 @@ struct TTextColumn {
 };
 
 constexpr TTextColumn kTextColumns[] = {
-    {tcBand, &TBootData::Band},       {tcDate, &TBootData::Date},       {tcCity, &TBootData::City},
-    {tcCountry, &TBootData::Country}, {tcVenue, &TBootData::Venue},     {tcName, &TBootData::Name},
-    {tcQuality, &TBootData::Quality}, {tcNum, &TBootData::Num},         {tcComment, &TBootData::Comment},
+    {tcBand, &TBootData::Band},       {tcDate, &TBootData::Date},   {tcCity, &TBootData::City},
+    {tcCountry, &TBootData::Country}, {tcVenue, &TBootData::Venue}, {tcName, &TBootData::Name},
+    {tcQuality, &TBootData::Quality}, {tcNum, &TBootData::Num},     {tcComment, &TBootData::Comment},
 };
 
 struct TListColumn {
@@ -23,8 +23,7 @@ struct TListColumn {
 
 constexpr TListColumn kListColumns[] = {{tcSource, &TBootData::Source}, {tcMedia, &TBootData::Media}};
 
-template <typename T>
-bool Assign(T& field, const T& value) {
+template <typename T> bool Assign(T& field, const T& value) {
     if (field == value)
         return false;
     field = value;
@@ -54,61 +53,103 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
     return true;
 }
 
+namespace {
+
+void FillListRow(TGridModel& grid, const TProject& list, const TColMap& map, int32_t r) {
+    const TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
+    // Straight into the cells, each written only when it differs.
+    for (const TTextColumn& c : kTextColumns)
+        Assign(grid.EditCell(map[c.Column], r).S, record.*c.Field);
+    for (const TListColumn& c : kListColumns)
+        Assign(grid.EditCell(map[c.Column], r).I, record.*c.Field);
+    Assign(grid.EditCell(map[tcInfo], r).I, record.Info.empty() ? 0 : 1);
+    if (map[tcSearch] > 0)
+        Assign(grid.EditCell(map[tcSearch], r).S, record.SearchText);
+}
+
+bool ReadListRow(TGridModel& grid, TProject& list, const TColMap& map, int32_t r) {
+    bool changed = false;
+    TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
+    for (const TTextColumn& c : kTextColumns)
+        changed |= Assign(record.*c.Field, grid.Cell(map[c.Column], r).S);
+    for (const TListColumn& c : kListColumns)
+        changed |= Assign(record.*c.Field, grid.Cell(map[c.Column], r).I);
+    // The search column shows results; editing it changes nothing.
+    const int32_t search = map[tcSearch];
+    if (search > 0 && grid.Cell(search, r).S != record.SearchText)
+        grid.EditCell(search, r).S = record.SearchText;
+    return changed;
+}
+
+int32_t SharedRows(const TGridModel& grid, const TProject& list) {
+    return std::min<int32_t>(grid.CountRows(), static_cast<int32_t>(list.View.size()));
+}
+
+} // namespace
+
 void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
     const int32_t rows = static_cast<int32_t>(list.View.size());
     grid.CommitEditors();
     grid.SetCountRows(rows);
-    const int32_t search = map[tcSearch];
-    const int32_t info = map[tcInfo];
-    // Straight into the cells, each written only when it differs: a refill
-    // after one edit then touches one cell, not a million.
-    for (int32_t r = 1; r <= rows; ++r) {
-        const TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
-        for (const TTextColumn& c : kTextColumns)
-            Assign(grid.EditCell(map[c.Column], r).S, record.*c.Field);
-        for (const TListColumn& c : kListColumns)
-            Assign(grid.EditCell(map[c.Column], r).I, record.*c.Field);
-        Assign(grid.EditCell(info, r).I, record.Info.empty() ? 0 : 1);
-        if (search > 0)
-            Assign(grid.EditCell(search, r).S, record.SearchText);
-    }
+    for (int32_t r = 1; r <= rows; ++r)
+        FillListRow(grid, list, map, r);
+    // Every cell now shows its record: nothing the user changed is left to take.
+    grid.TakeChangedRows();
     grid.Invalidate();
 }
 
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
     bool changed = false;
-    const int32_t rows = std::min<int32_t>(grid.CountRows(), static_cast<int32_t>(list.View.size()));
-    const int32_t search = map[tcSearch];
-    for (int32_t r = 1; r <= rows; ++r) {
-        TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
-        for (const TTextColumn& c : kTextColumns) {
-            const TValue& cell = grid.Cell(map[c.Column], r);
-            changed |= Assign(record.*c.Field, cell.S);
-        }
-        for (const TListColumn& c : kListColumns)
-            changed |= Assign(record.*c.Field, grid.Cell(map[c.Column], r).I);
-        // The search column shows results; editing it changes nothing.
-        if (search > 0 && grid.Cell(search, r).S != record.SearchText)
-            grid.SetCellString(search, r, record.SearchText);
-    }
+    for (int32_t r = 1; r <= SharedRows(grid, list); ++r)
+        changed |= ReadListRow(grid, list, map, r);
     return changed;
 }
 
-TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter) {
+bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, const std::vector<int32_t>& rows) {
+    bool changed = false;
+    for (int32_t r : rows)
+        if (r >= 1 && r <= SharedRows(grid, list))
+            changed |= ReadListRow(grid, list, map, r);
+    return changed;
+}
+
+TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter,
+                       TGridFill& last, const std::vector<int32_t>* changedRows) {
     list.BuildView(filter);
-    ApplyColumnLayout(grid, templ, list.SearchColumn);
+    const bool layoutChanged = ApplyColumnLayout(grid, templ, list.SearchColumn);
     const TColMap map = MakeColMap(list.SearchColumn);
-    FillListGrid(grid, list, map);
+    // Only the records of the changed rows differ from the cells when the
+    // grid shows the same rows of the same list as at the last fill.
+    const bool sameRows = changedRows && !layoutChanged && last.List == &list && last.View == list.View &&
+                          grid.CountRows() == static_cast<int32_t>(list.View.size());
+    if (sameRows) {
+        for (int32_t r : *changedRows)
+            if (r >= 1 && r <= grid.CountRows())
+                FillListRow(grid, list, map, r);
+        grid.Invalidate();
+    } else {
+        FillListGrid(grid, list, map);
+    }
+    last.List = &list;
+    last.View = list.View;
     const int32_t top = std::max<int32_t>(1, grid.LastRow - grid.VisibleRows + 1);
     if (grid.TopRow > top)
         grid.TopRow = top;
     return map;
 }
 
-void TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid) {
+bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid,
+                      std::vector<int32_t>& changedRows) {
     if (senderIsGrid)
         list.Saved = false;
-    ReadListGrid(grid, list, map);
+    TGridModel::TChangedRows changed = grid.TakeChangedRows();
+    if (changed.All) {
+        ReadListGrid(grid, list, map);
+        return false;
+    }
+    ReadListGridRows(grid, list, map, changed.Rows);
+    changedRows = std::move(changed.Rows);
+    return true;
 }
 
 void CopyColumnWidths(const TGridModel& grid, TGridModel& templ, const TColMap& map) {

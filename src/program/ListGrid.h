@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 struct TFilterState;
 class TGridModel;
@@ -43,14 +44,28 @@ void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map);
 // when a record changed.
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map);
 
+// Copies the grid cells of the given rows back into their records.
+bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, const std::vector<int32_t>& rows);
+
+// What the grid was last filled from.
+struct TGridFill {
+    const TProject* List = nullptr;
+    std::vector<int32_t> View;
+};
+
 // Rebuilds the list's view under `filter`, gives the grid the list's column
 // layout and fills it from the visible records, keeping the top row within
-// the rows. The column map of the layout comes back.
-TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter);
+// the rows. With `changedRows` (the only rows whose records may differ from
+// their cells) and the same rows shown as at the last fill, only those rows
+// are filled again. The column map of the layout comes back.
+TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter,
+                       TGridFill& last, const std::vector<int32_t>* changedRows = nullptr);
 
-// The grid's cells back into the visible records; a change reported by the
-// grid itself marks the list unsaved.
-void TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid);
+// The cells the user changed back into the visible records; a change
+// reported by the grid itself marks the list unsaved. True when the changed
+// rows are known, and then they are in `changedRows`.
+bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid,
+                      std::vector<int32_t>& changedRows);
 
 // The user resized grid columns: the template keeps the widths for the other
 // layout and for the settings.

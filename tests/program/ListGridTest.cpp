@@ -1,6 +1,6 @@
+#include "program/ListGrid.h"
 #include "controls/grid/GridModel.h"
 #include "core/Project.h"
-#include "program/ListGrid.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@ namespace {
 
 // The template's columns as the main window's stored definitions give them.
 void MakeTemplate(TGridModel& templ) {
-    const char* headings[] = {"Search", "Band",   "Date",    "City", "Country", "Venue", "Boootleg name",
-                              "Source", "Media",  "Quality", "Num",  "Cover",   "Info",  "Comment"};
+    const char* headings[] = {"Search", "Band",  "Date",    "City", "Country", "Venue", "Boootleg name",
+                              "Source", "Media", "Quality", "Num",  "Cover",   "Info",  "Comment"};
     const int32_t widths[] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
     templ.SetColCount(kTemplateColumns);
     for (int32_t i = 1; i <= kTemplateColumns; ++i) {
@@ -124,6 +124,87 @@ TEST(ListGrid, ResizedWidthsGoToTheTemplate) {
     EXPECT_EQ(g.Templ.Column(tcSearch).Width, 150);
     ApplyColumnLayout(g.Grid, g.Templ, true);
     EXPECT_EQ(g.Grid.Column(2).Width, 321);
+}
+
+} // namespace
+
+namespace {
+
+// The grid's cells as texts and numbers, for comparing two fills.
+std::vector<std::string> CellTexts(TGridModel& grid) {
+    std::vector<std::string> texts;
+    for (int32_t y = 1; y <= grid.CountRows(); ++y)
+        for (int32_t x = 1; x <= grid.ColCount(); ++x)
+            texts.push_back(grid.Cell(x, y).S + "|" + std::to_string(grid.Cell(x, y).I));
+    return texts;
+}
+
+TEST(ListGridChanges, UserChangesAndSetterWritesNoteTheirRowsAndBulkFillsDoNot) {
+    TListGrid g(false);
+    EXPECT_TRUE(g.Grid.TakeChangedRows().Rows.empty()); // the fill left nothing to take
+    g.Grid.EditCell(1, 1).S = "bulk";
+    EXPECT_TRUE(g.Grid.TakeChangedRows().Rows.empty());
+
+    TValue city;
+    city.S = "Oslo";
+    ASSERT_TRUE(g.Grid.ChangeCell(MakeColMap(false)[tcCity], 2, city));
+    g.Grid.SetCellString(1, 3, "typed by a command");
+    g.Grid.SetCellInteger(MakeColMap(false)[tcSource], 3, 4);
+    TGridModel::TChangedRows changed = g.Grid.TakeChangedRows();
+    EXPECT_FALSE(changed.All);
+    EXPECT_EQ(changed.Rows, std::vector<int32_t>({2, 3}));
+    EXPECT_TRUE(g.Grid.TakeChangedRows().Rows.empty()); // taken once
+
+    g.Grid.SetCountRows(5000);
+    for (int32_t y = 1; y <= 5000; ++y)
+        g.Grid.SetCellString(1, y, "x");
+    EXPECT_TRUE(g.Grid.TakeChangedRows().All); // too many to list
+}
+
+TEST(ListGridChanges, AKnownChangeRefillsToTheSameCellsAsAFullFill) {
+    TListGrid g(true);
+    TFilterState all;
+    TGridFill last;
+    TColMap map = ShowListInGrid(g.Grid, g.Templ, g.List, all, last);
+    ASSERT_EQ(g.Grid.CountRows(), 4);
+
+    TValue band;
+    band.S = "Renamed";
+    ASSERT_TRUE(g.Grid.ChangeCell(map[tcBand], 3, band));
+    g.Grid.SetCellString(map[tcSearch], 3, "edited search"); // the search column cannot be edited
+    std::vector<int32_t> rows;
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, map, true, rows));
+    EXPECT_FALSE(g.List.Saved);
+    EXPECT_EQ(g.List.Data[2].Band, "Renamed");
+    ShowListInGrid(g.Grid, g.Templ, g.List, all, last, &rows);
+    const std::vector<std::string> partial = CellTexts(g.Grid);
+
+    TGridModel fresh;
+    TGridFill none;
+    ShowListInGrid(fresh, g.Templ, g.List, all, none);
+    EXPECT_EQ(partial, CellTexts(fresh));
+    EXPECT_EQ(g.Grid.Cell(map[tcSearch], 3).S, g.List.Data[2].SearchText);
+}
+
+TEST(ListGridChanges, ARowThatLeavesTheViewMakesAFullRefill) {
+    TListGrid g(false);
+    TFilterState filter;
+    TGridFill last;
+    TColMap map = ShowListInGrid(g.Grid, g.Templ, g.List, filter, last);
+    ASSERT_EQ(g.Grid.CountRows(), 4);
+    // A source the filter will not show moves the row out of the view.
+    filter.SourceSelAll = false;
+    filter.SourceSel.fill(true);
+    filter.SourceSel[5] = false;
+    TValue source;
+    source.I = 5;
+    ASSERT_TRUE(g.Grid.ChangeCell(map[tcSource], 2, source));
+    std::vector<int32_t> rows;
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, map, true, rows));
+    ShowListInGrid(g.Grid, g.Templ, g.List, filter, last, &rows);
+    ASSERT_EQ(g.Grid.CountRows(), 3);
+    for (int32_t y = 1; y <= 3; ++y)
+        EXPECT_EQ(g.Grid.Cell(map[tcBand], y).S, g.List.Data[static_cast<size_t>(g.List.View[y - 1])].Band);
 }
 
 } // namespace

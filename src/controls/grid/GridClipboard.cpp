@@ -141,6 +141,7 @@ void GridClearSelection(TGridModel& grid) {
             if (grid.Column(x).Kind == ckExternal) {
                 if (grid.OnExternalDelete)
                     grid.OnExternalDelete(grid, x, y);
+                grid.NoteRowChanged(y);
             } else {
                 grid.ChangeCell(x, y, TValue());
             }

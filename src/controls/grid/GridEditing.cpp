@@ -85,6 +85,7 @@ bool CommitCell(TGridModel& grid, int32_t x, int32_t y, TValue value, TStoreMode
         break;
     case TStoreMode::Whole:
         grid.EditCell(x, y) = std::move(value);
+        grid.NoteRowChanged(y);
         grid.Invalidate();
         break;
     case TStoreMode::Index:

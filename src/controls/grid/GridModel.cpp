@@ -109,6 +109,7 @@ void TGridModel::SetCellString(int32_t x, int32_t y, std::string text) {
     CommitEditors();
     if (TValue* cell = FindCell(x, y)) {
         cell->S = std::move(text);
+        NoteRowChanged(y);
         Invalidate();
     }
 }
@@ -127,6 +128,7 @@ void TGridModel::SetCellInteger(int32_t x, int32_t y, int32_t value) {
     CommitEditors();
     if (TValue* cell = FindCell(x, y)) {
         cell->I = value;
+        NoteRowChanged(y);
         Invalidate();
     }
 }
@@ -157,7 +159,32 @@ void TGridModel::SetCellValue(int32_t x, int32_t y, const TValue& value) {
     default:
         return;
     }
+    NoteRowChanged(y);
     Invalidate();
+}
+
+void TGridModel::NoteRowChanged(int32_t y) {
+    // Past this many the owner is better off looking at every row.
+    constexpr size_t kMostRows = 4096;
+    if (m_changedRows.All)
+        return;
+    if (m_changedRows.Rows.size() >= kMostRows) {
+        NoteAllRowsChanged();
+        return;
+    }
+    if (m_changedRows.Rows.empty() || m_changedRows.Rows.back() != y)
+        m_changedRows.Rows.push_back(y);
+}
+
+void TGridModel::NoteAllRowsChanged() {
+    m_changedRows.All = true;
+    m_changedRows.Rows.clear();
+}
+
+TGridModel::TChangedRows TGridModel::TakeChangedRows() {
+    TChangedRows taken = std::move(m_changedRows);
+    m_changedRows = TChangedRows();
+    return taken;
 }
 
 std::string TGridModel::GetCellText(int32_t x, int32_t y) {
@@ -223,6 +250,7 @@ TValue TGridModel::TextToValue(int32_t x, const std::string& text, int32_t y) {
     case ckExternal:
         if (OnExternalPaste)
             OnExternalPaste(*this, x, y, text);
+        NoteRowChanged(y);
         break;
     default:
         break;

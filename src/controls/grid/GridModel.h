@@ -182,6 +182,19 @@ public:
     TDragEvent OnDrag;
     TNotifyEvent OnColumnResize;
 
+    // The rows whose cells the user changed since the owner last took them,
+    // for owners that copy cells back into records of their own. Every change
+    // by the user and every write through the field setters notes its row
+    // (EditCell, the owners' bulk fill, does not); All when the rows are not
+    // known one by one.
+    struct TChangedRows {
+        bool All = false;
+        std::vector<int32_t> Rows;
+    };
+    void NoteRowChanged(int32_t y);
+    void NoteAllRowsChanged();
+    TChangedRows TakeChangedRows();
+
     // Hooks of the widget. CommitEditors commits any open in-place editor
     // (the model has none); ScrollInView keeps the current cell in range and
     // in view; Invalidate asks for a repaint and is called for every change,
@@ -216,4 +229,5 @@ private:
     int32_t m_headingWidth = 30;
     int32_t m_rowHeight = 20;
     TNumberLocale m_locale;
+    TChangedRows m_changedRows;
 };

@@ -138,6 +138,7 @@ void TGridMouse::Release() {
         m_grid.Invalidate();
     } else if (m_rowDragging) {
         const std::vector<int32_t> order = MoveGridRows(m_grid, m_dragFirst, m_dragLast, m_dropTarget);
+        m_grid.NoteAllRowsChanged();
         if (!order.empty() && m_grid.OnDrag)
             m_grid.OnDrag(m_grid, order);
         m_host.SetPointer(TGridPointer::Arrow);
@@ -200,6 +201,7 @@ bool TGridMouse::Wheel(TShiftState shift, int32_t wheelDelta, int32_t lines, boo
         m_grid.Changed();
     } else if (enabled && ctrl && m_grid.OnCellWheel) {
         m_grid.OnCellWheel(m_grid, shift, Sign(d), x, y);
+        m_grid.NoteAllRowsChanged(); // the owner's handler may have changed anything
         m_grid.Changed();
     } else {
         SetTopRow(m_grid, m_host.Extent(), m_grid.TopRow + d);

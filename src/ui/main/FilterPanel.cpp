@@ -46,8 +46,8 @@ public:
         font.setBold(band);
         painter->save();
         painter->setFont(font);
-        painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                                   : QPalette::Text));
+        painter->setPen(
+            option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         QRect text = option.rect.adjusted(band ? kBandIndent : kTourIndent, 0, -2, 0);
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                           painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));

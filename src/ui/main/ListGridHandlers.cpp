@@ -25,8 +25,7 @@ int32_t TListGridHandlers::PropertyOf(const TProject& list, int32_t x) {
     return list.SearchColumn ? x - 1 : x;
 }
 
-TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names,
-                                     std::function<TProject*()> currentList)
+TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, std::function<TProject*()> currentList)
     : m_grid(grid), m_names(names), m_currentList(std::move(currentList)) {
     grid.OnCellColor = [this](TGridModel&, TColor& color, bool& change, int32_t x, int32_t y) {
         TProject* list = m_currentList();

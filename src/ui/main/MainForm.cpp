@@ -35,6 +35,9 @@ namespace {
 constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
+constexpr int kMinimumWidth = 560;
+constexpr int kRollupWidth = 191;
+constexpr int kMinimumHeight = 520;
 
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
 QString DialogFilter(const std::string& filter) {
@@ -56,6 +59,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     setWindowTitle(QStringLiteral("Korvalen v0.14"));
     setFont(MarkupFont("Arial", -11));
     resize(780, 580);
+    // Small enough for any screen, large enough that the filter lists stay whole.
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
     LoadStoredData();
 
     auto* central = new QWidget(this);
@@ -68,7 +73,10 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
         if (!m_settingValues)
             ValuesChange(false);
     });
-    connect(m_rollup, &TFilterPanel::WidthDragged, this, &TMainForm::SetRollupWidth);
+    // The stored RollupWidth travels from run to run untouched; the panel
+    // always starts at its design width.
+    m_rollup->setFixedWidth(kRollupWidth);
+    connect(m_rollup, &TFilterPanel::WidthDragged, m_rollup, &QWidget::setFixedWidth);
 
     auto* panel1 = new QWidget(central);
     auto* rows = new QVBoxLayout(panel1);
@@ -104,7 +112,6 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
         m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
     m_template.UpdateColumnPositions();
-    SetRollupWidth(m_program->RollupWidth);
 
     m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
     m_listCommands->RefreshView = [this] { SetValues(); };
@@ -154,9 +161,8 @@ void TMainForm::CreateGrid() {
     m_grid->SetDrawInsideCell(true);
     m_grid->OnChange = [this](TGridModel&) { ValuesChange(true); };
     m_grid->OnColumnResize = [this](TGridModel&) { ColumnsResized(); };
-    m_gridHandlers = std::make_unique<TListGridHandlers>(*m_grid, m_gridStr, [this] {
-        return m_program ? m_program->CurrentList() : nullptr;
-    });
+    m_gridHandlers = std::make_unique<TListGridHandlers>(
+        *m_grid, m_gridStr, [this] { return m_program ? m_program->CurrentList() : nullptr; });
     m_gridHandlers->SetIcons(m_icons);
     m_gridHandlers->OnExternalEdited = [this] { SetValues(); };
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -191,8 +197,8 @@ void TMainForm::CreateActions() {
     }
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [this] { StepTab(true); });
-    for (QKeySequence back : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
+    for (QKeySequence back :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
         auto* previous = new QShortcut(back, this);
         connect(previous, &QShortcut::activated, this, [this] { StepTab(false); });
     }
@@ -240,6 +246,8 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::Execute(const TAction& action) {
+    // Whatever the command, the text being typed into a cell belongs to the list first.
+    m_grid->CommitEditors();
     switch (action.Id) {
     case TActionId::cmSelectAll:
         m_rollup->SelectAllInFocusedList();
@@ -258,6 +266,10 @@ void TMainForm::Execute(const TAction& action) {
 }
 
 void TMainForm::SetValues() {
+    SetValuesAfter(nullptr);
+}
+
+void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     if (!m_program)
         return;
     {
@@ -272,11 +284,12 @@ void TMainForm::SetValues() {
         m_grid->hide();
         m_title->hide();
         m_title->SetList(nullptr);
+        m_lastFill = TGridFill();
         return;
     }
     m_grid->show();
     m_title->show();
-    m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter);
+    m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
     m_title->SetList(list);
 }
 
@@ -285,9 +298,10 @@ void TMainForm::ValuesChange(bool senderIsGrid) {
     // The grid's cells belong to the list it shows, which is the current one
     // unless a tab has just changed.
     TProject* list = m_program->CurrentList();
-    if (list && list == m_shownList)
-        TakeListFromGrid(*m_grid, *list, m_colMap, senderIsGrid);
-    SetValues();
+    std::vector<int32_t> changedRows;
+    const bool rowsKnown =
+        list && list == m_shownList && TakeListFromGrid(*m_grid, *list, m_colMap, senderIsGrid, changedRows);
+    SetValuesAfter(rowsKnown ? &changedRows : nullptr);
 }
 
 void TMainForm::StoreCursor() {
@@ -329,12 +343,6 @@ void TMainForm::ColumnsResized() {
     CopyColumnWidths(*m_grid, m_template, m_colMap);
     for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
         m_program->GridWidths[static_cast<size_t>(i - 1)] = m_template.Column(i).Width;
-}
-
-void TMainForm::SetRollupWidth(int width) {
-    m_rollup->setFixedWidth(width);
-    if (m_program)
-        m_program->RollupWidth = width;
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

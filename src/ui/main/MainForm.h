@@ -98,6 +98,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // SetValues knowing that only the records of `changedRows` (grid rows)
+    // changed since the last fill; nullptr when that is not known.
+    void SetValuesAfter(const std::vector<int32_t>* changedRows);
     void LoadStoredData();
     void CreateGrid();
     void CreateActions();
@@ -110,7 +113,6 @@ private:
     void StoreCursor();
     void RestoreCursor(const TProject& list);
     void ColumnsResized();
-    void SetRollupWidth(int width);
 
     TMainFormOptions m_options;
     TFilterPanel* m_rollup = nullptr;
@@ -128,6 +130,7 @@ private:
     TListGridHandlers::TIcons m_icons;
     std::string m_storedDataError;
     TColMap m_colMap{};
+    TGridFill m_lastFill;
     std::map<TActionId, QAction*> m_actions;
     std::array<QAction*, THistory::kSize> m_historyActions{};
     std::vector<std::string> m_startLists;

@@ -1,5 +1,5 @@
-#include "core/Project.h"
 #include "ui/main/TitlePaintBox.h"
+#include "core/Project.h"
 
 #include <QImage>
 
