@@ -123,6 +123,10 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
             text = QStringToBytes(typed);
         return ok;
     };
+    // The list functions, export and concerts windows are not part of this
+    // build yet: their commands stay greyed out rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+        Action(window)->setEnabled(static_cast<bool>(m_listCommands->OpenListWindow));
     SetValues();
 }
 

@@ -1,0 +1,85 @@
+// The main window on the sample home in a few states, grabbed into PNGs for
+// looking at them: main_window_showcase HOME OUT_DIR
+//   plain.png     the sample list as it opens
+//   tour.png      filtered by one tour
+//   results.png   search results of a compare (the Search column, the reds),
+//                 a selection, cover and info marks
+//   dropdown.png  the drop-down list of a Source cell
+//   small.png     the window at its smallest
+
+#include "controls/grid/ExcelGrid2.h"
+#include "core/Project.h"
+#include "program/SettingsStore.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void Save(TMainForm& window, const QString& path) {
+    QApplication::processEvents();
+    if (!window.grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: main_window_showcase HOME OUT_DIR\n");
+        return 2;
+    }
+    const std::string home = std::string(argv[1]) + "/";
+    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
+    TMemorySettingsStore settings;
+    TMainFormOptions options;
+    options.AboutAtStart = false;
+    options.ReopenRecent = false;
+    TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.resize(1500, 720); // over the stored placement
+
+    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
+        return 1;
+    Save(window, out + "plain.png");
+
+    QListWidget& tours = *window.Rollup().TourLB();
+    tours.setCurrentRow(2);
+    Save(window, out + "tour.png");
+    tours.clearSelection();
+    tours.setCurrentRow(0);
+
+    TProject& list = *window.Program().CurrentList();
+    for (size_t i = 0; i < list.Data.size(); i += 3) {
+        list.Data[i].SearchHits = i % 2 ? 1 : 2;
+        list.Data[i].SearchText = list.Data[i].SearchHits == 1 ? "Other list" : "Other list, Old list";
+    }
+    list.SearchColumn = true;
+    window.SetValues();
+    TExcelGrid2& grid = window.Grid();
+    grid.Col = 4;
+    grid.Row = 5;
+    grid.Selection = {4, 5, 6, 8};
+    grid.setFocus();
+    Save(window, out + "results.png");
+
+    // The drop-down of a Source cell lists the names.
+    grid.Selection = {9, 3, 9, 3};
+    grid.Col = 9;
+    grid.Row = 3;
+    QTest::keyClick(&grid, Qt::Key_Return);
+    Save(window, out + "dropdown.png");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    window.resize(window.minimumSize());
+    Save(window, out + "small.png");
+    return 0;
+}
