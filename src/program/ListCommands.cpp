@@ -51,6 +51,17 @@ void AddEmptyRecord(TProject& list) {
     list.Saved = false;
 }
 
+std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list) {
+    const TGridRect s = grid.Selection.Ordered();
+    const int64_t first = std::max<int64_t>(1, s.Top);
+    const int64_t last =
+        std::min<int64_t>({int64_t(s.Bottom), int64_t(grid.CountRows()), static_cast<int64_t>(list.View.size())});
+    std::vector<int32_t> records;
+    for (int64_t r = first; r <= last; ++r)
+        records.push_back(list.View[static_cast<size_t>(r - 1)]);
+    return records;
+}
+
 bool DeleteSelectedRecords(TProject& list, const TGridModel& grid) {
     if (grid.CountRows() < 1)
         return false;

@@ -27,5 +27,8 @@ void FindConcertsInGrid(TGridModel& grid, const std::vector<TBand>& bands, const
 // Appends an empty record; the caller shows every band so that it is seen.
 void AddEmptyRecord(TProject& list);
 
+// The records shown on the grid's selected rows, top to bottom.
+std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list);
+
 // Removes the records shown on the grid's selected rows. True when any went.
 bool DeleteSelectedRecords(TProject& list, const TGridModel& grid);

@@ -45,8 +45,13 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
         return false;
     grid.SetColCount(count);
     const int32_t first = searchColumn ? 1 : 2;
-    for (int32_t x = 1; x <= count; ++x)
+    for (int32_t x = 1; x <= count; ++x) {
         grid.Column(x) = templ.Column(first + x - 1);
+        // The cells stay by column number; another property's texts must not
+        // linger in list or external cells, where find would see them.
+        for (int32_t y = 1; y <= grid.CountRows(); ++y)
+            grid.EditCell(x, y) = TValue();
+    }
     grid.UpdateColumnPositions();
     grid.ScrollInView();
     grid.Invalidate();

@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
 #include "program/FilterSelection.h"
+#include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/MessageDialog.h"
@@ -142,6 +143,14 @@ void TMainForm::LoadStoredData() {
     if (!LoadStoredGridStr(m_gridStr, &error) || !LoadStoredTemplateGrid(m_template, &error) ||
         !LoadStoredBitmaps(m_bc, &error))
         m_storedDataError = error;
+    if (m_template.ColCount() != kTemplateColumns) {
+        // Without its stored columns the list still shows, with blank headings.
+        m_template.SetColCount(kTemplateColumns);
+        for (int32_t i = 1; i <= kTemplateColumns; ++i) {
+            m_template.Column(i).Kind = ckText;
+            m_template.Column(i).Enabled = true;
+        }
+    }
     AddToImageList(m_bc, m_toolbarImages, 1);
     for (int32_t i = 1; i <= 5; ++i) {
         QImage picture;
@@ -250,8 +259,17 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::Execute(const TAction& action) {
-    // Whatever the command, the text being typed into a cell belongs to the list first.
+    // Whatever the command, the text being typed into a cell belongs to the
+    // list first. Delete and find concert act on the selected records: when
+    // storing the text moves other records under the selection (the edited
+    // row left the filter), they stop rather than act on records not chosen.
+    const bool onSelection = action.Id == TActionId::cmDelete || action.Id == TActionId::cmFindConcert;
+    const TProject* list = m_program->CurrentList();
+    const std::vector<int32_t> selected =
+        onSelection && list ? SelectedRecords(*m_grid, *list) : std::vector<int32_t>();
     m_grid->CommitEditors();
+    if (onSelection && list && SelectedRecords(*m_grid, *list) != selected)
+        return;
     switch (action.Id) {
     case TActionId::cmSelectAll:
         m_rollup->SelectAllInFocusedList();
@@ -276,6 +294,8 @@ void TMainForm::SetValues() {
 void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     if (!m_program)
         return;
+    // An open editor belongs to the rows shown until now; it is stored before they change.
+    m_grid->CommitEditors();
     {
         const QSignalBlocker block(m_rollup);
         m_settingValues = true;
@@ -301,17 +321,21 @@ void TMainForm::ValuesChange(bool senderIsGrid) {
     ApplyFilterSelection(m_program->Filter, m_rollup->Selection());
     // The grid's cells belong to the list it shows, which is the current one
     // unless a tab has just changed.
-    TProject* list = m_program->CurrentList();
+    TProject* shown = ShownList();
     std::vector<int32_t> changedRows;
-    const bool rowsKnown =
-        list && list == m_shownList && TakeListFromGrid(*m_grid, *list, m_colMap, senderIsGrid, changedRows);
-    SetValuesAfter(rowsKnown ? &changedRows : nullptr);
+    const bool rowsKnown = shown && TakeListFromGrid(*m_grid, *shown, m_colMap, senderIsGrid, changedRows);
+    SetValuesAfter(rowsKnown && shown == m_program->CurrentList() ? &changedRows : nullptr);
+}
+
+TProject* TMainForm::ShownList() const {
+    for (const auto& list : m_program->Lists)
+        if (list.get() == m_shownList)
+            return list.get();
+    return nullptr; // closed since
 }
 
 void TMainForm::StoreCursor() {
-    for (const auto& list : m_program->Lists) {
-        if (list.get() != m_shownList)
-            continue;
+    if (TProject* list = ShownList()) {
         list->Col = m_grid->Col;
         list->Row = m_grid->Row;
         list->Selection = m_grid->Selection;
@@ -329,6 +353,8 @@ void TMainForm::RestoreCursor(const TProject& list) {
 void TMainForm::TabChanged() {
     if (!m_program)
         return;
+    // Text still being typed belongs to the list being left.
+    m_grid->CommitEditors();
     StoreCursor();
     SetValues();
     if (TProject* list = m_program->CurrentList())

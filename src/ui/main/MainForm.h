@@ -110,6 +110,8 @@ private:
     void FirstTick();
     bool RunFileDialog(TFileDialog& dialog, bool saving);
     void TabChanged();
+    // The list the grid shows, while it is still open.
+    TProject* ShownList() const;
     void StoreCursor();
     void RestoreCursor(const TProject& list);
     void ColumnsResized();

@@ -484,3 +484,66 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
 }
 
 } // namespace
+
+namespace {
+
+// Types into a cell and leaves the editor open, as a user who has not pressed Enter.
+void TypeWithoutEnter(TExcelGrid2& grid, const QString& text) {
+    QTest::keyClick(&grid, text.at(0).toLatin1());
+    ASSERT_TRUE(grid.GridEdit().isVisible());
+    QTest::keyClicks(&grid.GridEdit(), text.mid(1));
+}
+
+} // namespace
+
+TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
+    TProject& first = f.OpenList(f.SampleList());
+    TProject& second = f.OpenList(f.SampleList());
+    const TArrayOfBootData secondBefore = second.Data;
+    window->MainTab().setCurrentIndex(0);
+    ClickCell(GridCol(tcBand), 3);
+    TypeWithoutEnter(Grid(), QStringLiteral("Typed"));
+    // The tab bar takes no focus: the editor is still open when the tab changes.
+    window->MainTab().setCurrentIndex(1);
+    EXPECT_EQ(first.Data[static_cast<size_t>(first.View[2])].Band, "Typed");
+    EXPECT_FALSE(first.Saved);
+    ExpectSameRecords(second.Data, secondBefore);
+    EXPECT_TRUE(second.Saved);
+    EXPECT_EQ(Grid().GetCellString(GridCol(tcBand), 3), second.Data[2].Band);
+}
+
+TEST_F(MainFormTest, DeleteStopsWhenStoringTheTypedTextMovesTheRows) {
+    TProject& list = f.OpenList(f.SampleList());
+    Click(Tours(), BandLine("Ironwood"));
+    const size_t records = list.Data.size();
+    ClickCell(GridCol(tcBand), 3);
+    const int32_t edited = list.View[2];
+    const int32_t below = list.View[3];
+    TypeWithoutEnter(Grid(), QStringLiteral("Another band"));
+    Shortcut(Qt::Key_D, Qt::ControlModifier);
+    // The edited row left the filter; the record that moved up is not deleted.
+    EXPECT_EQ(list.Data.size(), records);
+    EXPECT_EQ(list.Data[static_cast<size_t>(edited)].Band, "Another band");
+    EXPECT_EQ(list.View[2], below);
+
+    // Without such a move the typed text is stored and the row deleted.
+    ClickCell(GridCol(tcCity), 2);
+    TypeWithoutEnter(Grid(), QStringLiteral("Elsewhere"));
+    Shortcut(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(list.Data.size(), records - 1);
+}
+
+TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
+    f.OpenList(f.SampleList());
+    TProject& results = f.OpenList(f.SampleList());
+    for (TBootData& r : results.Data)
+        r.SearchText = "hit";
+    results.SearchColumn = true;
+    window->MainTab().setCurrentIndex(0);
+    window->MainTab().setCurrentIndex(1);
+    window->MainTab().setCurrentIndex(0);
+    ASSERT_EQ(Grid().ColCount(), 13);
+    for (int32_t column : {tcSource, tcMedia, tcCover, tcInfo})
+        for (int32_t y = 1; y <= Grid().CountRows(); ++y)
+            ASSERT_EQ(Grid().Cell(GridCol(column), y).S, "") << column << " " << y;
+}
