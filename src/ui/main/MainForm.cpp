@@ -132,10 +132,13 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
 }
 
 TMainForm::~TMainForm() {
-    // The grid's handlers look at the lists; they go before the program does.
+    // The widgets go while the program and the handlers they call into still
+    // exist, and nothing they signal on their way out reaches the window.
+    m_rollup->disconnect(this);
+    m_tabs->disconnect(this);
     m_grid->OnChange = nullptr;
     m_grid->OnColumnResize = nullptr;
-    m_gridHandlers.reset();
+    delete takeCentralWidget();
 }
 
 void TMainForm::LoadStoredData() {

@@ -547,3 +547,14 @@ TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
         for (int32_t y = 1; y <= Grid().CountRows(); ++y)
             ASSERT_EQ(Grid().Cell(GridCol(column), y).S, "") << column << " " << y;
 }
+
+TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
+    f.OpenList(f.SampleList());
+    Click(Tours(), BandLine("Ironwood"));
+    ClickCell(GridCol(tcCity), 2);
+    TypeWithoutEnter(Grid(), QStringLiteral("Half typed"));
+    // Under the sanitizers a late signal or commit into freed parts fails here.
+    f.Window.reset();
+    window = nullptr;
+    SUCCEED();
+}
