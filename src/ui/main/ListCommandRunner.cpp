@@ -100,7 +100,6 @@ void TListCommandRunner::FindNext(bool ask) {
         m_program.SearchString = text;
     }
     if (FindNextInGrid(m_grid, m_program.SearchString)) {
-        m_grid.ScrollInView();
         m_grid.setFocus();
         m_grid.Invalidate();
     }

@@ -38,47 +38,41 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
         DrawObject(canvas, rect, x, y, index);
     };
     grid.OnExternalCopy = [this](TGridModel&, int32_t x, int32_t y, std::string& value) {
-        const TBootData* record = RecordAt(y);
-        if (!record)
-            return;
-        const int32_t p = PropertyOf(*m_currentList(), x);
-        if (p == kCoverProperty)
-            value = CoverClipboardText(*record);
-        else if (p == kInfoProperty)
-            value = InfoClipboardText(*record);
+        int32_t p = 0;
+        if (const TBootData* record = ExternalCell(x, y, p))
+            value = p == kCoverProperty ? CoverClipboardText(*record) : InfoClipboardText(*record);
     };
     grid.OnExternalPaste = [this](TGridModel&, int32_t x, int32_t y, const std::string& value) {
-        TBootData* record = RecordAt(y);
-        if (!record)
-            return;
-        const int32_t p = PropertyOf(*m_currentList(), x);
-        if (p == kCoverProperty)
+        int32_t p = 0;
+        TBootData* record = ExternalCell(x, y, p);
+        if (record && p == kCoverProperty)
             PasteCoverText(*record, value);
-        else if (p == kInfoProperty)
+        else if (record)
             PasteInfoText(*record, value);
     };
     grid.OnExternalDelete = [this](TGridModel&, int32_t x, int32_t y) {
-        TBootData* record = RecordAt(y);
-        if (!record)
-            return;
-        const int32_t p = PropertyOf(*m_currentList(), x);
-        if (p == kCoverProperty) {
-            record->Covers[0].clear();
-            record->Covers[1].clear();
-        } else if (p == kInfoProperty) {
+        int32_t p = 0;
+        TBootData* record = ExternalCell(x, y, p);
+        if (record && p == kCoverProperty)
+            record->Covers = {};
+        else if (record)
             record->Info.clear();
-        }
     };
     grid.OnExternalEdit = [this](TGridModel&, int32_t x, int32_t y) {
-        TBootData* record = RecordAt(y);
-        if (!record)
-            return;
-        const int32_t p = PropertyOf(*m_currentList(), x);
-        if ((p == kCoverProperty || p == kInfoProperty) && EditExternal)
+        int32_t p = 0;
+        if (TBootData* record = ExternalCell(x, y, p); record && EditExternal)
             EditExternal(*record, p);
         if (OnExternalEdited)
             OnExternalEdited();
     };
+}
+
+TBootData* TListGridHandlers::ExternalCell(int32_t x, int32_t y, int32_t& property) const {
+    TBootData* record = RecordAt(y);
+    if (!record)
+        return nullptr;
+    property = PropertyOf(*m_currentList(), x);
+    return property == kCoverProperty || property == kInfoProperty ? record : nullptr;
 }
 
 TBootData* TListGridHandlers::RecordAt(int32_t y) const {

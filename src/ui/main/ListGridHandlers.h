@@ -32,6 +32,8 @@ public:
 
 private:
     TBootData* RecordAt(int32_t y) const;
+    // The record of a Cover or Info cell and the cell's property; null for other cells.
+    TBootData* ExternalCell(int32_t x, int32_t y, int32_t& property) const;
     void DrawObject(QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index);
 
     TExcelGrid2& m_grid;

@@ -306,7 +306,6 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_settingValues = false;
     }
     TProject* list = m_program->CurrentList();
-    m_shownList = list;
     if (!list) {
         m_grid->hide();
         m_title->hide();
@@ -332,7 +331,7 @@ void TMainForm::ValuesChange(bool senderIsGrid) {
 
 TProject* TMainForm::ShownList() const {
     for (const auto& list : m_program->Lists)
-        if (list.get() == m_shownList)
+        if (list.get() == m_lastFill.List)
             return list.get();
     return nullptr; // closed since
 }
@@ -356,8 +355,6 @@ void TMainForm::RestoreCursor(const TProject& list) {
 void TMainForm::TabChanged() {
     if (!m_program)
         return;
-    // Text still being typed belongs to the list being left.
-    m_grid->CommitEditors();
     StoreCursor();
     SetValues();
     if (TProject* list = m_program->CurrentList())

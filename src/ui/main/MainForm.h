@@ -132,12 +132,11 @@ private:
     TListGridHandlers::TIcons m_icons;
     std::string m_storedDataError;
     TColMap m_colMap{};
+    // What the grid shows; its list keeps the cursor when another is shown.
     TGridFill m_lastFill;
     std::map<TActionId, QAction*> m_actions;
     std::array<QAction*, THistory::kSize> m_historyActions{};
     std::vector<std::string> m_startLists;
-    // The list the grid shows, for storing its cursor when another is shown.
-    const TProject* m_shownList = nullptr;
     bool m_placed = false;
     bool m_settingValues = false;
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
