@@ -3,15 +3,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(DumpFormat, EscapesOnlyBackslashTabCrLf) {
+TEST(DumpFormat, EscapesOnlyBackslashTabCrLfAndRefusesOtherEscapes) {
     EXPECT_EQ(EscapeDumpField("a\\b\tc\rd\ne|f[g\xE9"), "a\\\\b\\tc\\rd\\ne|f[g\xE9");
     std::string back;
     ASSERT_TRUE(UnescapeDumpField("a\\\\b\\tc\\rd\\ne", back));
     EXPECT_EQ(back, "a\\b\tc\rd\ne");
-}
-
-TEST(DumpFormat, RefusesUnknownAndDanglingEscapes) {
-    std::string back;
     EXPECT_FALSE(UnescapeDumpField("\\x", back));
     EXPECT_FALSE(UnescapeDumpField("end\\", back));
     EXPECT_FALSE(UnescapeDumpField("\\N", back));
@@ -30,9 +26,6 @@ TEST(DumpFormat, LineHoldsTheFieldsInDumpOrder) {
     EXPECT_EQ(FormatDumpLine(back), line);
     EXPECT_EQ(back.Info, "l1\r\nl2");
     EXPECT_EQ(back.Media, 16);
-}
-
-TEST(DumpFormat, EmptyRecordIsThirteenTabs) {
     EXPECT_EQ(FormatDumpLine(TBootData()), "\t\t\t\t\t\t0\t0\t\t\t\t\t\t");
 }
 

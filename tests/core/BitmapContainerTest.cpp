@@ -6,6 +6,8 @@
 
 namespace {
 
+const std::string kData = "BMfirstBMthird!";
+
 TBitmapContainer Sample() {
     TBitmapContainer c;
     c.Add("BMfirst");
@@ -15,8 +17,8 @@ TBitmapContainer Sample() {
 }
 
 // A "Properties" blob put together by hand.
-std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::string& data, int32_t packedDelta = 0,
-                 int32_t sizeDelta = 0) {
+std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::string& data = kData,
+                 int32_t packedDelta = 0, int32_t sizeDelta = 0) {
     std::string packed = CompressBytes(data);
     std::string out;
     for (size_t k = 0; k < 32; ++k)
@@ -27,50 +29,37 @@ std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::
     return out + packed;
 }
 
-TEST(BitmapContainerTest, EmptyContainerStoresCountZero) {
-    std::string blob = TBitmapContainer().WriteProps();
-    EXPECT_EQ(blob, Blob({}, 0, ""));
-    EXPECT_EQ(GetLE(blob, 128), 0u);
-    EXPECT_EQ(GetLE(blob, 132), blob.size() - 140);
-    EXPECT_EQ(GetLE(blob, 136), 0u);
-}
-
 TEST(BitmapContainerTest, WritesTableCountAndLengthsByteForByte) {
+    EXPECT_EQ(TBitmapContainer().WriteProps(), Blob({}, 0, ""));
     std::string blob = Sample().WriteProps();
-    EXPECT_EQ(blob, Blob({0, 7, 7, 15}, 3, "BMfirstBMthird!"));
-    EXPECT_EQ(static_cast<unsigned char>(blob[140]), 0x78);
-    EXPECT_EQ(static_cast<unsigned char>(blob[141]), 0xDA);
+    EXPECT_EQ(blob, Blob({0, 7, 7, 15}, 3));
+    EXPECT_EQ(blob.substr(140, 2), "\x78\xDA");
 }
 
-TEST(BitmapContainerTest, RoundTripKeepsTableCountAndData) {
+TEST(BitmapContainerTest, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     TBitmapContainer back;
     std::string error;
     ASSERT_TRUE(back.ReadProps(Sample().WriteProps(), &error)) << error;
     EXPECT_EQ(back.Count(), 3);
     EXPECT_EQ(back.Offsets(), Sample().Offsets());
-    EXPECT_EQ(back.Data(), "BMfirstBMthird!");
-    EXPECT_EQ(back.WriteProps(), Sample().WriteProps());
-}
-
-TEST(BitmapContainerTest, GetsBitmapsByIndexFromOne) {
-    TBitmapContainer c = Sample();
+    EXPECT_EQ(back.Data(), kData);
+    const char* files[] = {"BMfirst", "", "BMthird!"};
+    for (int32_t i = 1; i <= 3; ++i) {
+        std::string file = "kept";
+        ASSERT_TRUE(back.GetBitmap(i, file));
+        EXPECT_EQ(file, files[i - 1]);
+    }
+    for (int32_t outside : {0, 4, -1, INT32_MAX}) {
+        std::string file = "kept";
+        EXPECT_FALSE(back.GetBitmap(outside, file));
+        EXPECT_EQ(file, "kept");
+    }
+    // The last bitmap may end before the data does.
+    ASSERT_TRUE(back.ReadProps(Blob({0, 7}, 1)));
     std::string file;
-    ASSERT_TRUE(c.GetBitmap(1, file));
+    ASSERT_TRUE(back.GetBitmap(1, file));
     EXPECT_EQ(file, "BMfirst");
-    ASSERT_TRUE(c.GetBitmap(2, file));
-    EXPECT_EQ(file, "");
-    ASSERT_TRUE(c.GetBitmap(3, file));
-    EXPECT_EQ(file, "BMthird!");
 }
-
-class BitmapContainerIndexTest : public ::testing::TestWithParam<int32_t> {};
-
-TEST_P(BitmapContainerIndexTest, OutsideOneToCountFailsAndLeavesTheOutput) {
-    std::string file = "kept";
-    EXPECT_FALSE(Sample().GetBitmap(GetParam(), file));
-    EXPECT_EQ(file, "kept");
-}
-INSTANTIATE_TEST_SUITE_P(Indices, BitmapContainerIndexTest, ::testing::Values(0, 4, -1, INT32_MAX));
 
 TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
     TBitmapContainer c;
@@ -84,53 +73,39 @@ TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
     EXPECT_EQ(back.Count(), 31);
 }
 
-struct TDamaged {
-    const char* Name;
-    std::string Bytes;
-};
-
-class BitmapContainerDamagedTest : public ::testing::TestWithParam<TDamaged> {};
-
-TEST_P(BitmapContainerDamagedTest, IsRefusedAndLeavesTheContainer) {
-    TBitmapContainer c = Sample();
-    std::string error;
-    EXPECT_FALSE(c.ReadProps(GetParam().Bytes, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(c.WriteProps(), Sample().WriteProps());
-}
-
-std::string Flipped(size_t fromEnd) {
-    std::string b = Sample().WriteProps();
-    b[b.size() - fromEnd] = static_cast<char>(b[b.size() - fromEnd] ^ 0x55);
-    return b;
-}
-
-const std::string kData = "BMfirstBMthird!";
-
-INSTANTIATE_TEST_SUITE_P(
-    Blobs, BitmapContainerDamagedTest,
-    ::testing::Values(TDamaged{"Empty", ""}, TDamaged{"HeaderOnlyPart", Sample().WriteProps().substr(0, 139)},
-                      TDamaged{"Truncated", Sample().WriteProps().substr(0, 150)},
-                      TDamaged{"BadChecksum", Flipped(1)}, TDamaged{"BadDeflate", Flipped(6)},
-                      TDamaged{"CountTooBig", Blob({0, 7}, 32, kData)},
-                      TDamaged{"CountNegative", Blob({0, 7}, -1, kData)},
-                      TDamaged{"PackedBeyondData", Blob({0, 7, 15}, 2, kData, 1)},
-                      TDamaged{"PackedNegative", Blob({0, 7, 15}, 2, kData, -1000)},
-                      TDamaged{"PackedTooShort", Blob({0, 7, 15}, 2, kData, -3)},
-                      TDamaged{"LengthTooBig", Blob({0, 7, 15}, 2, kData, 0, 1)},
-                      TDamaged{"LengthTooSmall", Blob({0, 7, 15}, 2, kData, 0, -1)},
-                      TDamaged{"LengthNegative", Blob({0, 7, 15}, 2, kData, 0, -100)},
-                      TDamaged{"OffsetBeyondData", Blob({0, 7, 16}, 2, kData)},
-                      TDamaged{"OffsetNegative", Blob({-1, 7, 15}, 2, kData)},
-                      TDamaged{"OffsetsOutOfOrder", Blob({0, 9, 7}, 2, kData)}),
-    [](const auto& info) { return info.param.Name; });
-
-TEST(BitmapContainerTest, ReadsAContainerWhoseLastBitmapEndsBeforeTheData) {
-    TBitmapContainer c;
-    ASSERT_TRUE(c.ReadProps(Blob({0, 7}, 1, kData)));
-    std::string file;
-    ASSERT_TRUE(c.GetBitmap(1, file));
-    EXPECT_EQ(file, "BMfirst");
+TEST(BitmapContainerTest, DamageIsRefusedAndLeavesTheContainer) {
+    const std::string whole = Sample().WriteProps();
+    auto flipped = [&](size_t fromEnd) {
+        std::string b = whole;
+        b[b.size() - fromEnd] = static_cast<char>(b[b.size() - fromEnd] ^ 0x55);
+        return b;
+    };
+    const struct {
+        const char* Name;
+        std::string Bytes;
+    } cases[] = {{"Empty", ""},
+                 {"HeaderOnlyPart", whole.substr(0, 139)},
+                 {"Truncated", whole.substr(0, 150)},
+                 {"BadChecksum", flipped(1)},
+                 {"BadDeflate", flipped(6)},
+                 {"CountTooBig", Blob({0, 7}, 32)},
+                 {"CountNegative", Blob({0, 7}, -1)},
+                 {"PackedBeyondData", Blob({0, 7, 15}, 2, kData, 1)},
+                 {"PackedNegative", Blob({0, 7, 15}, 2, kData, -1000)},
+                 {"PackedTooShort", Blob({0, 7, 15}, 2, kData, -3)},
+                 {"LengthTooBig", Blob({0, 7, 15}, 2, kData, 0, 1)},
+                 {"LengthTooSmall", Blob({0, 7, 15}, 2, kData, 0, -1)},
+                 {"LengthNegative", Blob({0, 7, 15}, 2, kData, 0, -100)},
+                 {"OffsetBeyondData", Blob({0, 7, 16}, 2)},
+                 {"OffsetNegative", Blob({-1, 7, 15}, 2)},
+                 {"OffsetsOutOfOrder", Blob({0, 9, 7}, 2)}};
+    for (const auto& c : cases) {
+        TBitmapContainer container = Sample();
+        std::string error;
+        EXPECT_FALSE(container.ReadProps(c.Bytes, &error)) << c.Name;
+        EXPECT_FALSE(error.empty()) << c.Name;
+        EXPECT_EQ(container.WriteProps(), whole) << c.Name;
+    }
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST(DibImageTest, EncodesFourBitByteForByte) {
     EXPECT_EQ(file.substr(118), std::string("\x20\x10\0\0\x12\x00\0\0", 8));
 }
 
-TEST(DibImageTest, FourBitRoundTrip) {
+TEST(DibImageTest, RoundTripsAtFourAndTwentyFourBits) {
     TDibImage back;
     ASSERT_TRUE(DecodeDib(EncodeDib(FourBit()), back));
     EXPECT_EQ(back.Indices, FourBit().Indices);
@@ -38,16 +38,13 @@ TEST(DibImageTest, FourBitRoundTrip) {
     EXPECT_EQ(back.Pixel(0, 0), 0xFF0000u);
     EXPECT_EQ(back.Pixel(1, 0), 0x00FF00u);
     EXPECT_EQ(EncodeDib(back), EncodeDib(FourBit()));
-}
 
-TEST(DibImageTest, TwentyFourBitRoundTrip) {
     TDibImage dib;
     dib.Width = 2;
     dib.Height = 3;
     dib.Pixels = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x102030};
     std::string file = EncodeDib(dib);
     EXPECT_EQ(file.size(), 54u + 3 * 8);
-    TDibImage back;
     ASSERT_TRUE(DecodeDib(file, back));
     EXPECT_EQ(back.Pixels, dib.Pixels);
     EXPECT_EQ(back.BitCount, 24);
@@ -63,37 +60,23 @@ TEST(DibImageTest, ReadsTopDownRows) {
     EXPECT_EQ(back.Indices, FourBit().Indices);
 }
 
-struct TBadDib {
-    const char* Name;
-    size_t Offset; // where a 32-bit field is overwritten
-    uint32_t Value;
-};
-
-class DibImageDamagedTest : public ::testing::TestWithParam<TBadDib> {};
-
-TEST_P(DibImageDamagedTest, IsRefused) {
-    std::string file = EncodeDib(FourBit());
-    std::string bad = file.substr(0, GetParam().Offset);
-    PutLE(bad, GetParam().Value);
-    bad += file.substr(GetParam().Offset + 4);
-    TDibImage image;
-    std::string error;
-    EXPECT_FALSE(DecodeDib(bad, image, &error));
-    EXPECT_FALSE(error.empty());
+TEST(DibImageTest, LyingHeadersAreRefused) {
+    // A 32-bit field overwritten: 2 file size, 10 pixel offset, 14 info size,
+    // 18 width, 22 height, 30 compression, 46 colours used.
+    const std::pair<size_t, uint32_t> cases[] = {
+        {2, 1000}, {2, 20}, {10, 125},        {10, 60},         {14, 1000},       {14, 12}, {18, 9},
+        {22, 3},   {18, 0}, {18, 0x7FFFFFFF}, {18, 0xFFFFFFFF}, {22, 0x80000000}, {30, 2},  {46, 17}};
+    const std::string file = EncodeDib(FourBit());
+    for (const auto& [offset, value] : cases) {
+        std::string bad = file.substr(0, offset);
+        PutLE(bad, value);
+        bad += file.substr(offset + 4);
+        TDibImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeDib(bad, image, &error)) << offset << " " << value;
+        EXPECT_FALSE(error.empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Headers, DibImageDamagedTest,
-                         ::testing::Values(TBadDib{"FileSizeBeyondData", 2, 1000}, TBadDib{"FileSizeTiny", 2, 20},
-                                           TBadDib{"PixelsBeyondFile", 10, 125},
-                                           TBadDib{"PixelsInsidePalette", 10, 60},
-                                           TBadDib{"InfoHeaderTooLong", 14, 1000},
-                                           TBadDib{"InfoHeaderTooShort", 14, 12},
-                                           TBadDib{"WidthLies", 18, 9}, TBadDib{"HeightLies", 22, 3},
-                                           TBadDib{"ZeroWidth", 18, 0}, TBadDib{"HugeWidth", 18, 0x7FFFFFFF},
-                                           TBadDib{"NegativeWidth", 18, 0xFFFFFFFF},
-                                           TBadDib{"MinHeight", 22, 0x80000000}, TBadDib{"Compressed", 30, 2},
-                                           TBadDib{"PaletteTooLong", 46, 17}),
-                         [](const auto& info) { return info.param.Name; });
 
 TEST(DibImageTest, RefusesShortAndForeignFiles) {
     TDibImage image;

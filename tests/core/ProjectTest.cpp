@@ -15,6 +15,7 @@ TProject ListWith(const std::string& path, size_t count, uint32_t seed = 1) {
     TRandomRecords random(seed);
     TProject list;
     list.FileName = path;
+    list.Saved = false;
     for (size_t i = 0; i < count; ++i)
         list.Data.push_back(random.Record());
     return list;
@@ -25,14 +26,11 @@ TProject ListWith(const std::string& path, size_t count, uint32_t seed = 1) {
 TEST(ProjectFile, SaveThenLoadGivesTheSameList) {
     TTempDir dir;
     TProject list = ListWith(dir.File("mine.kvu"), 500);
-    list.Saved = false;
     ASSERT_TRUE(list.Save().Ok);
     EXPECT_TRUE(list.Saved);
     EXPECT_EQ(dir.EntryCount(), 1u); // no temporary file left behind
 
-    TProject back;
-    back.FileName = list.FileName;
-    back.Saved = false;
+    TProject back = ListWith(list.FileName, 0);
     TListReadResult result = back.Load();
     ASSERT_TRUE(result.Ok()) << result.Reason;
     EXPECT_TRUE(back.Saved);
@@ -47,39 +45,29 @@ TEST(ProjectFile, LoadFailuresLeaveTheListAsItWas) {
     TTempDir dir;
     WriteBytes(dir.File("text.kvu"), "just some text");
     std::filesystem::create_directory(dir.File("folder.kvu"));
-    struct {
-        std::string Path;
-        const char* ReasonPart;
+    ASSERT_TRUE(ListWith(dir.File("big.kvu"), 2000).Save().Ok);
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    const struct {
+        std::string Name;
+        TFaultyFileSystem::TStep Step;
+        const char* Reason;
     } cases[] = {
-        {dir.File("missing.kvu"), "No such file"},
-        {dir.File("text.kvu"), "not a Korvalen list"},
-        {dir.File("folder.kvu"), "folder"},
+        {"missing.kvu", TFaultyFileSystem::TStep::None, "No such file"},
+        {"text.kvu", TFaultyFileSystem::TStep::None, "not a Korvalen list"},
+        {"folder.kvu", TFaultyFileSystem::TStep::None, "folder"},
+        {"big.kvu", TFaultyFileSystem::TStep::Read, "Cannot read the file: injected failure."},
     };
     for (const auto& c : cases) {
-        TProject list = ListWith(c.Path, 3);
-        list.Saved = false;
+        faulty.FailAt = c.Step;
+        faulty.BytesBeforeFailure = 1000;
+        TProject list = ListWith(dir.File(c.Name), 3);
         TListReadResult result = list.Load();
         EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
-        EXPECT_NE(result.Reason.find(c.ReasonPart), std::string::npos) << result.Reason;
+        EXPECT_NE(result.Reason.find(c.Reason), std::string::npos) << result.Reason;
         EXPECT_EQ(list.Data.size(), 3u);
         EXPECT_FALSE(list.Saved);
     }
-}
-
-TEST(ProjectFile, ReadErrorMidFileIsReported) {
-    TTempDir dir;
-    TProject list = ListWith(dir.File("a.kvu"), 2000);
-    ASSERT_TRUE(list.Save().Ok);
-    TFaultyFileSystem faulty;
-    TScopedFileSystem scope(faulty);
-    faulty.FailAt = TFaultyFileSystem::TStep::Read;
-    faulty.BytesBeforeFailure = 1000;
-    TProject back;
-    back.FileName = list.FileName;
-    TListReadResult result = back.Load();
-    EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
-    EXPECT_EQ(result.Reason, "Cannot read the file: injected failure.");
-    EXPECT_TRUE(back.Data.empty());
 }
 
 TEST(ProjectFile, FailedSaveKeepsTheOldFileAtEveryStep) {
@@ -96,7 +84,6 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFileAtEveryStep) {
             faulty.FailAt = step;
             faulty.BytesBeforeFailure = bytes;
             TProject list = ListWith(old.FileName, 3000, 2);
-            list.Saved = false;
             TSaveResult result = list.Save();
             EXPECT_FALSE(result.Ok) << int(step);
             EXPECT_NE(result.Reason.find("injected failure"), std::string::npos) << result.Reason;
@@ -108,23 +95,17 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFileAtEveryStep) {
     }
 }
 
-TEST(ProjectFile, SaveIntoAMissingFolderFails) {
-    TTempDir dir;
-    TProject list = ListWith(dir.File("no/such/folder/list.kvu"), 2);
-    list.Saved = false;
-    TSaveResult result = list.Save();
-    EXPECT_FALSE(result.Ok);
-    EXPECT_NE(result.Reason.find("No such file or directory"), std::string::npos) << result.Reason;
-    EXPECT_FALSE(list.Saved);
-}
-
-TEST(ProjectFile, SaveOverAFolderFailsAndLeavesNothing) {
+TEST(ProjectFile, SaveWhereNoFileCanBeFails) {
     TTempDir dir;
     std::filesystem::create_directory(dir.File("taken.kvu"));
-    TProject list = ListWith(dir.File("taken.kvu"), 2);
-    list.Saved = false;
-    EXPECT_FALSE(list.Save().Ok);
-    EXPECT_FALSE(list.Saved);
+    for (const char* name : {"no/such/folder/list.kvu", "taken.kvu"}) {
+        TProject list = ListWith(dir.File(name), 2);
+        TSaveResult result = list.Save();
+        EXPECT_FALSE(result.Ok) << name;
+        EXPECT_FALSE(result.Reason.empty());
+        EXPECT_FALSE(list.Saved);
+    }
+    EXPECT_NE(ListWith(dir.File("no/list.kvu"), 1).Save().Reason.find("No such file or directory"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken.kvu")));
     EXPECT_EQ(dir.EntryCount(), 1u);
 }
@@ -136,15 +117,12 @@ TEST(ProjectFile, SaveThroughALinkReplacesTheTargetAndKeepsItsMode) {
     ASSERT_EQ(chmod(target.FileName.c_str(), 0640), 0);
     std::filesystem::create_symlink("real.kvu", dir.File("link.kvu"));
 
-    TProject list = ListWith(dir.File("link.kvu"), 7, 2);
-    ASSERT_TRUE(list.Save().Ok);
+    ASSERT_TRUE(ListWith(dir.File("link.kvu"), 7, 2).Save().Ok);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kvu")));
-    TProject back;
-    back.FileName = dir.File("real.kvu");
-    ASSERT_TRUE(back.Load().Ok());
-    EXPECT_EQ(back.Data.size(), 7u);
+    ASSERT_TRUE(target.Load().Ok());
+    EXPECT_EQ(target.Data.size(), 7u);
     struct stat info {};
-    ASSERT_EQ(stat(back.FileName.c_str(), &info), 0);
+    ASSERT_EQ(stat(target.FileName.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
@@ -157,20 +135,8 @@ TEST(Project, ClearSearchEmptiesResultsAndHidesTheColumn) {
     }
     list.ClearSearch();
     EXPECT_FALSE(list.SearchColumn);
-    for (const TBootData& r : list.Data) {
-        EXPECT_EQ(r.SearchHits, 0);
-        EXPECT_EQ(r.SearchText, "");
-    }
-}
-
-TEST(Project, StartsAsANewList) {
-    TProject list;
-    EXPECT_TRUE(list.Saved);
-    EXPECT_FALSE(list.SearchColumn);
-    EXPECT_EQ(list.Col, 1);
-    EXPECT_EQ(list.Row, 1);
-    EXPECT_EQ(list.Selection.Left + list.Selection.Top + list.Selection.Right + list.Selection.Bottom, 4);
-    EXPECT_FALSE(list.CompareSelected);
+    for (const TBootData& r : list.Data)
+        EXPECT_TRUE(r.SearchHits == 0 && r.SearchText.empty());
 }
 
 TEST(ListCaption, FromPaths) {

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ActionTable, ShortcutsAndPicturesAreUnique) {
+TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands) {
     std::set<std::string> shortcuts;
     std::set<int> images;
     for (const TActionInfo& info : ActionTable()) {
@@ -20,9 +20,7 @@ TEST(ActionTable, ShortcutsAndPicturesAreUnique) {
     }
     EXPECT_EQ(images.size(), 19u);
     EXPECT_THROW(ActionInfo(TActionId::cmFileHist), std::out_of_range);
-}
 
-TEST(ActionTable, EveryToolBarButtonHasAPictureAndAHint) {
     int buttons = 0;
     for (const TMenuItem& item : ToolBarItems()) {
         if (item.Kind != TMenuItem::Command)
@@ -33,9 +31,7 @@ TEST(ActionTable, EveryToolBarButtonHasAPictureAndAHint) {
         EXPECT_TRUE(info.Hint || info.Id == TActionId::cmHelp) << info.Caption;
     }
     EXPECT_EQ(buttons, 18);
-}
 
-TEST(ActionTable, MenusNameKnownCommandsAndTheHistoryOnce) {
     int histories = 0;
     std::vector<std::vector<TMenuItem>> all = {GridPopupMenu(), TabPopupMenu()};
     for (const TMenu& menu : MainMenus())
@@ -52,14 +48,6 @@ TEST(ActionTable, MenusNameKnownCommandsAndTheHistoryOnce) {
     EXPECT_EQ(histories, 1);
     ASSERT_EQ(MainMenus().size(), 4u);
     EXPECT_STREQ(MainMenus()[0].Caption, "&File");
-}
-
-TEST(ActionTable, HelpTextHasFiveEntries) {
-    const auto& lines = MainHelpLines();
-    ASSERT_EQ(lines.size(), 9u);
-    for (size_t i = 1; i < lines.size(); i += 2)
-        EXPECT_TRUE(lines[i].empty());
-    EXPECT_EQ(lines[0].rfind("|b Bands and tours|f  - ", 0), 0u);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ std::vector<std::string> Entries(const THistory& history) {
 
 } // namespace
 
-TEST(History, MostRecentFirstAndMovesUp) {
+TEST(History, MostRecentFirstMovesUpDropsTheOldestAndCuts) {
     THistory history;
     for (const char* path : {"/l/A.kvu", "/l/B.kvu", "/l/C.kvu"})
         history.Add(path);
@@ -26,10 +26,7 @@ TEST(History, MostRecentFirstAndMovesUp) {
     EXPECT_EQ(Entries(history), (std::vector<std::string>{"/l/A.kvu", "/l/C.kvu", "/l/B.kvu"}));
     history.Add("/l/a.kvu"); // case matters
     EXPECT_EQ(Entries(history).size(), 4u);
-}
 
-TEST(History, EleventhFileDropsTheOldest) {
-    THistory history;
     for (int i = 1; i <= 11; ++i)
         history.Add("/f" + std::to_string(i));
     EXPECT_EQ(history.Entry(1), "/f11");
@@ -37,27 +34,23 @@ TEST(History, EleventhFileDropsTheOldest) {
     history.Add("/f2"); // the last entry moves to the top, nothing is dropped
     EXPECT_EQ(history.Entry(1), "/f2");
     EXPECT_EQ(history.Entry(10), "/f3");
-}
 
-TEST(History, AGapAbsorbsTheMove) {
-    THistory history;
-    history.SetEntry(1, "A");
-    history.SetEntry(3, "C");
-    history.Add("D");
-    EXPECT_EQ(Entries(history), (std::vector<std::string>{"D", "A", "C"}));
-}
+    THistory gap;
+    gap.SetEntry(1, "A");
+    gap.SetEntry(3, "C");
+    gap.Add("D");
+    EXPECT_EQ(Entries(gap), (std::vector<std::string>{"D", "A", "C"})); // the gap absorbs the move
 
-TEST(History, EntriesAreCutTo255) {
-    THistory history;
+    history.Clear();
     history.Add(std::string(300, 'x'));
     EXPECT_EQ(history.Entry(1).size(), 255u);
-    history.Add(std::string(300, 'x')); // the same file after cutting
+    history.Add(std::string(300, 'x')); // the same file after cutting to 255
     EXPECT_EQ(history.Entry(2), "");
     EXPECT_EQ(history.Entry(0), "");
     EXPECT_EQ(history.Entry(11), "");
 }
 
-TEST(HistoryMenu, CaptionsAndMissingFiles) {
+TEST(HistoryMenu, CaptionsMissingFilesAndThePlaceholder) {
     THistory history;
     for (int i = 10; i >= 1; --i)
         history.Add("/lists/list" + std::to_string(i) + ".kvu");
@@ -70,12 +63,10 @@ TEST(HistoryMenu, CaptionsAndMissingFiles) {
     EXPECT_FALSE(menu[1].Visible || menu[1].Enabled);
     EXPECT_EQ(history.Entry(2), ""); // cleared, so it is gone from now on
     EXPECT_EQ(history.Entry(3), "/lists/list3.kvu");
-}
 
-TEST(HistoryMenu, PlaceholderWithoutAnyFile) {
-    THistory history;
+    history.Clear();
     history.SetEntry(4, "/deleted.kvu");
-    THistoryMenu menu = UpdateHistoryMenu(history, [](const std::string&) { return false; });
+    menu = UpdateHistoryMenu(history, [](const std::string&) { return false; });
     EXPECT_EQ(menu[0].Caption, "Files list");
     EXPECT_TRUE(menu[0].Visible);
     EXPECT_FALSE(menu[0].Enabled);

@@ -1,8 +1,8 @@
+#include "program/ListCommands.h"
 #include "controls/grid/GridModel.h"
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
 #include "program/ListCells.h"
-#include "program/ListCommands.h"
 #include "program/TitleBar.h"
 #include "support/Records.h"
 
@@ -10,34 +10,18 @@
 
 namespace {
 
-struct TColorCase {
-    int32_t Property;
-    int32_t Row;
-    int32_t Hits;
-    TColor Expected;
-};
+TEST(ListCellColor, ByColumnRowAndSearchHitsAndAndedWithTheSelection) {
+    const struct {
+        int32_t Property, Row, Hits;
+        TColor Expected;
+    } cases[] = {
+        {1, 1, 0, JoinRgb(255, 255, 255)},  {1, 5, 0, JoinRgb(255, 255, 255)}, {1, 6, 0, JoinRgb(240, 240, 240)},
+        {1, 11, 0, JoinRgb(255, 255, 255)}, {2, 6, 0, JoinRgb(240, 240, 176)}, {8, 2, 0, JoinRgb(255, 255, 192)},
+        {10, 2, 0, JoinRgb(255, 255, 255)}, {1, 6, 1, JoinRgb(255, 176, 176)}, {1, 6, 3, JoinRgb(255, 144, 144)},
+        {9, 1, 1, JoinRgb(239, 192, 192)},  {9, 1, 2, JoinRgb(239, 160, 160)}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ListCellColor(c.Property, c.Row, c.Hits), c.Expected) << c.Property << " " << c.Row << " " << c.Hits;
 
-class ListCellColorTest : public testing::TestWithParam<TColorCase> {};
-
-TEST_P(ListCellColorTest, ByColumnRowAndSearchHits) {
-    const TColorCase& c = GetParam();
-    EXPECT_EQ(ListCellColor(c.Property, c.Row, c.Hits), c.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ListCellColorTest,
-                         testing::Values(TColorCase{1, 1, 0, JoinRgb(255, 255, 255)},
-                                         TColorCase{1, 5, 0, JoinRgb(255, 255, 255)},
-                                         TColorCase{1, 6, 0, JoinRgb(240, 240, 240)},
-                                         TColorCase{1, 11, 0, JoinRgb(255, 255, 255)},
-                                         TColorCase{2, 6, 0, JoinRgb(240, 240, 176)},
-                                         TColorCase{8, 2, 0, JoinRgb(255, 255, 192)},
-                                         TColorCase{10, 2, 0, JoinRgb(255, 255, 255)},
-                                         TColorCase{1, 6, 1, JoinRgb(255, 176, 176)},
-                                         TColorCase{1, 6, 3, JoinRgb(255, 144, 144)},
-                                         TColorCase{9, 1, 1, JoinRgb(239, 192, 192)},
-                                         TColorCase{9, 1, 2, JoinRgb(239, 160, 160)}));
-
-TEST(ListCellColor, ASelectionColourIsAndedWithTheRowColour) {
     TColor color = JoinRgb(0, 120, 215);
     bool change = true;
     ApplyListCellColor(color, change, JoinRgb(240, 240, 176));
@@ -49,24 +33,17 @@ TEST(ListCellColor, ASelectionColourIsAndedWithTheRowColour) {
     EXPECT_TRUE(change);
 }
 
-TEST(ListCellTexts, CoversTravelWithTheirMarker) {
+TEST(ListCellTexts, CoversTravelWithTheirMarkerAndInfoAsOneLine) {
     TBootData r;
     r.Covers = {"front.jpg", ""};
     EXPECT_EQ(CoverClipboardText(r), "front.jpg[---]");
-    TBootData back;
-    PasteCoverText(back, "front.jpg[---]");
-    EXPECT_EQ(back.Covers[0], "front.jpg");
-    EXPECT_EQ(back.Covers[1], "");
-    PasteCoverText(back, "a[---]b[---]c");
-    EXPECT_EQ(back.Covers[0], "a");
-    EXPECT_EQ(back.Covers[1], "b[---]c");
-    PasteCoverText(back, "only");
-    EXPECT_EQ(back.Covers[0], "only");
-    EXPECT_EQ(back.Covers[1], "");
-}
+    const char* pastes[][3] = {
+        {"front.jpg[---]", "front.jpg", ""}, {"a[---]b[---]c", "a", "b[---]c"}, {"only", "only", ""}};
+    for (const auto& p : pastes) {
+        PasteCoverText(r, p[0]);
+        EXPECT_EQ(r.Covers[0] + "|" + r.Covers[1], std::string(p[1]) + "|" + p[2]) << p[0];
+    }
 
-TEST(ListCellTexts, InfoBecomesOneLineAndComesBack) {
-    TBootData r;
     r.Info = "first\tline\r\nsecond\rlone\n";
     const std::string text = InfoClipboardText(r);
     EXPECT_EQ(text, "first[TAB]line[CR]second\rlone\n");
@@ -77,20 +54,18 @@ TEST(ListCellTexts, InfoBecomesOneLineAndComesBack) {
     EXPECT_EQ(back.Info, "[tab][Cr]"); // case-sensitive
 }
 
-// A text grid of `cols` columns holding the given rows.
+// A grid of text cells, one row per vector.
 void FillGrid(TGridModel& grid, const std::vector<std::vector<std::string>>& rows) {
     grid.SetColCount(static_cast<int32_t>(rows.front().size()));
     grid.SetCountRows(static_cast<int32_t>(rows.size()));
-    for (int32_t x = 1; x <= grid.ColCount(); ++x) {
-        grid.Column(x).Kind = ckText;
-        grid.Column(x).Enabled = true;
-    }
-    for (size_t y = 0; y < rows.size(); ++y)
-        for (size_t x = 0; x < rows[y].size(); ++x)
-            grid.SetCellString(static_cast<int32_t>(x + 1), static_cast<int32_t>(y + 1), rows[y][x]);
+    for (int32_t y = 1; y <= grid.CountRows(); ++y)
+        for (int32_t x = 1; x <= grid.ColCount(); ++x) {
+            grid.Column(x).Kind = ckText;
+            grid.SetCellString(x, y, rows[static_cast<size_t>(y - 1)][static_cast<size_t>(x - 1)]);
+        }
 }
 
-TEST(FindNext, SearchesOnFromTheNextRowAndWraps) {
+TEST(FindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentRow) {
     TGridModel grid;
     FillGrid(grid, {{"Abbey", "x"}, {"road", "Zürich"}, {"none", "abba"}});
     grid.Row = 2;
@@ -104,15 +79,12 @@ TEST(FindNext, SearchesOnFromTheNextRowAndWraps) {
     EXPECT_FALSE(FindNextInGrid(grid, "ZÜ")); // only a..z are folded: "ü" is not "Ü"
     EXPECT_TRUE(FindNextInGrid(grid, "zü"));
     EXPECT_FALSE(FindNextInGrid(grid, ""));
-}
 
-TEST(FindNext, TheCurrentRowIsNeverLookedAt) {
-    TGridModel grid;
-    FillGrid(grid, {{"match"}});
-    EXPECT_FALSE(FindNextInGrid(grid, "match"));
-    TGridModel none;
-    none.SetCountRows(0);
-    EXPECT_FALSE(FindNextInGrid(none, "x"));
+    TGridModel one;
+    FillGrid(one, {{"match"}});
+    EXPECT_FALSE(FindNextInGrid(one, "match"));
+    one.SetCountRows(0);
+    EXPECT_FALSE(FindNextInGrid(one, "x"));
 }
 
 TEST(FindConcert, FillsTheSelectedRowsFromTheFirstMatchingBand) {
@@ -124,27 +96,27 @@ TEST(FindConcert, FillsTheSelectedRowsFromTheFirstMatchingBand) {
     bands[1].Tours[0].Concerts[0].City = "Second";
     const TColMap map = MakeColMap(false);
     TGridModel grid;
-    std::vector<std::string> row(13);
-    row[0] = "Ironwood";
+    std::vector<std::string> row(13), other(13);
+    row[0] = other[0] = "Ironwood";
     row[1] = "1994.03.01";
-    std::vector<std::string> other = row;
     other[1] = "1994.03.02";
     FillGrid(grid, {row, other, row});
     grid.Selection = {1, 2, 1, 1};
     FindConcertsInGrid(grid, bands, map);
-    EXPECT_EQ(grid.GetCellString(map[tcCity], 1), "Hamburg");
-    EXPECT_EQ(grid.GetCellString(map[tcVenue], 1), "Markthalle");
-    EXPECT_EQ(grid.GetCellString(map[tcCountry], 1), "Germany");
-    EXPECT_EQ(grid.GetCellString(map[tcCity], 2), "");
-    EXPECT_EQ(grid.GetCellString(map[tcCity], 3), ""); // not selected
+    auto place = [&](int32_t y) {
+        return grid.GetCellString(map[tcCity], y) + "|" + grid.GetCellString(map[tcCountry], y) + "|" +
+               grid.GetCellString(map[tcVenue], y);
+    };
+    EXPECT_EQ(place(1), "Hamburg|Germany|Markthalle");
+    EXPECT_EQ(place(2), "||");
+    EXPECT_EQ(place(3), "||"); // not selected
 }
 
-TEST(DeleteRecords, RemovesExactlyTheRecordsOnTheSelectedRows) {
+TEST(ListCommands, DeleteRemovesExactlyTheSelectedRowsAndAddAppends) {
     TProject list;
     for (int i = 0; i < 6; ++i) {
-        TBootData r;
-        r.Band = std::to_string(i);
-        list.Data.push_back(r);
+        list.Data.push_back(SampleRecord());
+        list.Data.back().Band = std::to_string(i);
     }
     list.View = {1, 2, 4, 5};
     TGridModel grid;
@@ -152,24 +124,15 @@ TEST(DeleteRecords, RemovesExactlyTheRecordsOnTheSelectedRows) {
     grid.Selection = {1, 3, 1, 2};
     ASSERT_TRUE(DeleteSelectedRecords(list, grid));
     ASSERT_EQ(list.Data.size(), 4u);
-    EXPECT_EQ(list.Data[0].Band, "0");
-    EXPECT_EQ(list.Data[1].Band, "1");
-    EXPECT_EQ(list.Data[2].Band, "3");
-    EXPECT_EQ(list.Data[3].Band, "5");
+    EXPECT_EQ(list.Data[0].Band + list.Data[1].Band + list.Data[2].Band + list.Data[3].Band, "0135");
     EXPECT_FALSE(list.Saved);
-
     grid.SetCountRows(0);
     EXPECT_FALSE(DeleteSelectedRecords(list, grid));
-}
 
-TEST(AddRecord, AppendsAnEmptyUnsavedRecord) {
-    TProject list;
-    list.Data.push_back(SampleRecord());
     list.Saved = true;
     AddEmptyRecord(list);
-    ASSERT_EQ(list.Data.size(), 2u);
-    EXPECT_TRUE(list.Data[1].Band.empty());
-    EXPECT_EQ(list.Data[1].Source, 0);
+    ASSERT_EQ(list.Data.size(), 5u);
+    EXPECT_TRUE(SameStoredFields(list.Data[4], TBootData()));
     EXPECT_FALSE(list.Saved);
 }
 

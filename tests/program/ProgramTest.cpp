@@ -25,6 +25,7 @@ struct TProgramFixture : testing::Test {
                    "|||||Tour|2001.01.01|2001.12.31\n2001.05.10|x|Lisbon|Portugal|Hall\n");
         Program = std::make_unique<TProgram>(Host, Store, folders);
     }
+    void SetUp() override { Start(); }
 
     std::string SaveList(const std::string& name, size_t count) {
         TProject list;
@@ -43,23 +44,16 @@ struct TProgramFixture : testing::Test {
 
 } // namespace
 
-TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndDefaults) {
-    Start();
+TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndTheHistoryMenu) {
     EXPECT_EQ(Program->ProgramDir, Home.Path() + "/");
     EXPECT_EQ(Program->ListsDir, Home.Path() + "/Lists/");
     EXPECT_TRUE(std::filesystem::is_directory(Home.File("Covers")));
     EXPECT_EQ(Program->OpenDialog.InitialDir, Program->ListsDir);
     EXPECT_EQ(Host.BandLines, (std::vector<std::string>{"$f01 < all > ", "$f01Band", "$f02Tour"}));
-    EXPECT_TRUE(Program->Filter.AllBands);
-    EXPECT_TRUE(Program->Lists.empty());
     EXPECT_EQ(Host.HistoryMenu[0].Caption, "Files list");
-    EXPECT_FALSE(Host.HistoryMenu[0].Enabled);
-    for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(Program->ExportPos[i], i);
 }
 
 TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
-    Start();
     std::string path = SaveList("my list.old.kvu", 3);
     Host.DialogAnswers = {path};
     Program->Execute({TActionId::cmOpen});
@@ -73,36 +67,29 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
     EXPECT_TRUE(Host.Messages.empty());
 }
 
-TEST_F(TProgramFixture, NewerVersionShowsItsMessageAndOpensNothing) {
-    Start();
+TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
     WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
-    EXPECT_FALSE(Program->OpenList(Home.File("Lists/new.kvu")));
-    ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Text, "Wrong file version (14).");
-    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
-    EXPECT_EQ(Host.Messages[0].Buttons, Msg::Ok);
-    EXPECT_EQ(Host.Messages[0].Alignment, Msg::Centre);
-    EXPECT_TRUE(Host.Tabs.empty());
-    EXPECT_EQ(Program->History.Entry(1), "");
-}
-
-TEST_F(TProgramFixture, DamagedListTellsWhyAndOpensNothing) {
-    Start();
     WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
+    EXPECT_FALSE(Program->OpenList(Home.File("Lists/new.kvu")));
     EXPECT_FALSE(Program->OpenList(Home.File("Lists/bad|name.kvu")));
-    ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
-    EXPECT_NE(Host.Messages[0].Text.find("bad|s|name.kvu"), std::string::npos) << Host.Messages[0].Text;
-    EXPECT_NE(Host.Messages[0].Text.find("not a Korvalen list"), std::string::npos);
+    ASSERT_EQ(Host.Messages.size(), 2u);
+    EXPECT_EQ(Host.Messages[0].Text, "Wrong file version (14).");
+    for (const auto& message : Host.Messages) {
+        EXPECT_EQ(message.Kind, Msg::Error);
+        EXPECT_EQ(message.Buttons, Msg::Ok);
+        EXPECT_EQ(message.Alignment, Msg::Centre);
+    }
+    EXPECT_NE(Host.Messages[1].Text.find("bad|s|name.kvu"), std::string::npos) << Host.Messages[1].Text;
+    EXPECT_NE(Host.Messages[1].Text.find("not a Korvalen list"), std::string::npos);
     EXPECT_TRUE(Host.Tabs.empty());
     EXPECT_TRUE(Program->Lists.empty());
     EXPECT_EQ(Program->History.Entry(1), "");
 }
 
-TEST_F(TProgramFixture, UnsavedNewListYesThenCancelledDialogStaysOpen) {
-    Start();
+TEST_F(TProgramFixture, SaveQuestionOnClose) {
     NewChangedList();
-    Host.Answers = {Msg::ResultYes};
+    Program->Lists[0]->Data.resize(2);
+    Host.Answers = {Msg::ResultYes}; // and the name dialog is cancelled
     Program->Execute({TActionId::cmClose});
     ASSERT_EQ(Host.Messages.size(), 1u);
     EXPECT_EQ(Host.Messages[0].Text, "Save changes in list?");
@@ -113,12 +100,9 @@ TEST_F(TProgramFixture, UnsavedNewListYesThenCancelledDialogStaysOpen) {
     ASSERT_EQ(Host.Dialogs.size(), 1u);
     EXPECT_EQ(Host.Dialogs[0].Title, "Save list");
     EXPECT_EQ(Host.Dialogs[0].FilterIndex, 1);
-}
 
-TEST_F(TProgramFixture, YesSavesUnderTheChosenNameThenCloses) {
-    Start();
-    NewChangedList();
-    Program->Lists[0]->Data.resize(2);
+    Host.Answers = {0}; // the question was closed without an answer
+    EXPECT_FALSE(Program->CloseList(0));
     Host.Answers = {Msg::ResultYes};
     Host.DialogAnswers = {Home.File("Lists/chosen.kvu")};
     EXPECT_TRUE(Program->CloseList(0));
@@ -127,10 +111,14 @@ TEST_F(TProgramFixture, YesSavesUnderTheChosenNameThenCloses) {
     back.FileName = Home.File("Lists/chosen.kvu");
     ASSERT_TRUE(back.Load().Ok());
     EXPECT_EQ(back.Data.size(), 2u);
+
+    NewChangedList();
+    Host.Answers = {Msg::ResultNo};
+    EXPECT_TRUE(Program->CloseList(0));
+    EXPECT_EQ(Host.Dialogs.size(), 2u);
 }
 
 TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
-    Start();
     std::string path = SaveList("kept.kvu", 1);
     ASSERT_TRUE(Program->OpenList(path));
     Program->Lists[0]->Data.resize(5);
@@ -149,20 +137,7 @@ TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     EXPECT_NE(Host.Messages[1].Text.find("kept.kvu"), std::string::npos);
 }
 
-TEST_F(TProgramFixture, NoClosesWithoutSavingAndAClosedDialogCancels) {
-    Start();
-    NewChangedList();
-    NewChangedList();
-    Host.Answers = {0}; // the question was closed without an answer
-    EXPECT_FALSE(Program->CloseList(1));
-    Host.Answers = {Msg::ResultNo};
-    EXPECT_TRUE(Program->CloseList(1));
-    EXPECT_EQ(Program->Lists.size(), 1u);
-    EXPECT_TRUE(Host.Dialogs.empty());
-}
-
-TEST_F(TProgramFixture, CloseAllGoesOnAfterACancel) {
-    Start();
+TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {
     for (int i = 0; i < 3; ++i)
         NewChangedList();
     Program->Lists[0]->Data.resize(10); // tells the first list apart
@@ -171,24 +146,28 @@ TEST_F(TProgramFixture, CloseAllGoesOnAfterACancel) {
     EXPECT_EQ(Host.Messages.size(), 3u);
     ASSERT_EQ(Program->Lists.size(), 2u);
     EXPECT_EQ(Program->Lists[0]->Data.size(), 10u);
-}
 
-TEST_F(TProgramFixture, CloseAllForExitStopsAtTheFirstCancel) {
-    Start();
-    for (int i = 0; i < 3; ++i)
-        NewChangedList();
+    NewChangedList();
     Host.Answers = {Msg::ResultNo, Msg::ResultCancel};
     EXPECT_FALSE(Program->CloseAllForExit());
-    EXPECT_EQ(Host.Messages.size(), 2u); // the first list was not asked
+    EXPECT_EQ(Host.Messages.size(), 5u); // the first list was not asked
     EXPECT_EQ(Program->Lists.size(), 2u);
     Host.Answers = {Msg::ResultNo, Msg::ResultNo};
     EXPECT_TRUE(Program->CloseAllForExit());
     EXPECT_TRUE(Program->Lists.empty());
 }
 
-TEST_F(TProgramFixture, ClosingTheLastTabMakesThePreviousCurrent) {
-    Start();
-    for (int i = 0; i < 3; ++i)
+TEST_F(TProgramFixture, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePreviousCurrent) {
+    Program->Execute({TActionId::cmSave});
+    EXPECT_TRUE(Host.ListCommands.empty());
+    ASSERT_TRUE(Program->OpenList(""));
+    Program->Execute({TActionId::cmSortAZ});
+    ASSERT_EQ(Host.ListCommands.size(), 1u);
+    EXPECT_EQ(Host.ListCommands[0].Id, TActionId::cmSortAZ);
+    Program->Execute({TActionId::cmExit});
+    EXPECT_TRUE(Host.CloseAsked);
+
+    for (int i = 0; i < 2; ++i) // three tabs now
         ASSERT_TRUE(Program->OpenList(""));
     Host.Current = 2;
     EXPECT_TRUE(Program->CloseList(2));
@@ -201,7 +180,6 @@ TEST_F(TProgramFixture, ClosingTheLastTabMakesThePreviousCurrent) {
 }
 
 TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
-    Start();
     std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1);
     ASSERT_TRUE(Program->OpenList(a));
     ASSERT_TRUE(Program->OpenList(b));
@@ -212,18 +190,6 @@ TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_FALSE(Host.HistoryMenu[1].Visible);
     Program->Execute({TActionId::cmFileHist, 1});
     EXPECT_EQ(Program->Lists.size(), 3u);
-}
-
-TEST_F(TProgramFixture, OtherCommandsGoToTheCurrentList) {
-    Start();
-    Program->Execute({TActionId::cmSave});
-    EXPECT_TRUE(Host.ListCommands.empty());
-    ASSERT_TRUE(Program->OpenList(""));
-    Program->Execute({TActionId::cmSortAZ});
-    ASSERT_EQ(Host.ListCommands.size(), 1u);
-    EXPECT_EQ(Host.ListCommands[0].Id, TActionId::cmSortAZ);
-    Program->Execute({TActionId::cmExit});
-    EXPECT_TRUE(Host.CloseAsked);
 }
 
 TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
@@ -239,13 +205,8 @@ TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
     TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
-    EXPECT_EQ(beside.ToursDir, "/opt/korvalen/bin/Tours/");
-    EXPECT_EQ(beside.CoversDir, "/opt/korvalen/bin/Covers/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
-    TProgramFolders home = MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/");
-    EXPECT_EQ(home.ListsDir, "/home/me/music/Lists/");
-    EXPECT_EQ(home.ExeName, "/opt/korvalen/bin/korvalen");
-
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/").ListsDir, "/home/me/music/Lists/");
     const char* args[] = {"korvalen", "x.kvu", "--home", "/data"};
     EXPECT_EQ(HomeFromArguments(4, args), "/data");
     const char* joined[] = {"korvalen", "--home=/d2"};

@@ -15,29 +15,49 @@ struct TSettingsFixture : testing::Test {
         return std::make_unique<TProgram>(Host, Store, MakeProgramFolders("/x/korvalen", Home.Path()));
     }
     int32_t Int(const std::string& name) { return std::get<int32_t>(Store.Values.at(name)); }
+
+    // The values of a first start, on the host's screen.
+    void ExpectDefaults(const TProgram& program) {
+        const TScreenSize screen = Host.Screen;
+        const TWindowPlacement& main = program.MainPlacement;
+        EXPECT_EQ(main.ShowState, 1);
+        EXPECT_EQ(main.Left, (screen.Width - 780) / 2);
+        EXPECT_EQ(main.Top, (screen.Height - 580) / 2);
+        EXPECT_EQ(main.Right, (screen.Width + 780) / 2);
+        EXPECT_EQ(main.Bottom, (screen.Height + 580) / 2);
+        EXPECT_EQ(program.CommentPlacement.Left, (screen.Width - 480) / 2);
+        EXPECT_EQ(program.CommentPlacement.Right, (screen.Width + 480) / 2);
+        EXPECT_EQ(program.CommentPlacement.Bottom - program.CommentPlacement.Top, 560);
+        EXPECT_EQ(program.GridWidths, TProgram::DesignGridWidths());
+        for (int i = 0; i < 14; ++i)
+            EXPECT_EQ(program.ExportPos[i], i);
+        EXPECT_EQ(program.RollupWidth, 211);
+        EXPECT_EQ(program.ConcListIndex, 0);
+        EXPECT_TRUE(program.Filter.SourceSelAll && program.Filter.MediaSelAll);
+    }
 };
 
 } // namespace
 
 TEST_F(TSettingsFixture, EmptyStoreGivesTheDefaults) {
-    Host.Screen = {1921, 1080};
+    Host.Screen = {1921, 1081};
     auto program = Start();
-    const TWindowPlacement& main = program->MainPlacement;
-    EXPECT_EQ(main.ShowState, 1);
-    EXPECT_EQ(main.Left, (1921 - 780) / 2);
-    EXPECT_EQ(main.Top, (1080 - 580) / 2);
-    EXPECT_EQ(main.Right - main.Left, 780);
-    EXPECT_EQ(main.Bottom - main.Top, 580);
-    EXPECT_EQ(program->CommentPlacement.Right - program->CommentPlacement.Left, 480);
-    EXPECT_EQ(program->CommentPlacement.Bottom - program->CommentPlacement.Top, 560);
-    EXPECT_TRUE(program->Filter.SourceSelAll);
-    EXPECT_TRUE(program->Filter.MediaSelAll);
-    EXPECT_EQ(program->GridWidths, TProgram::DesignGridWidths());
-    EXPECT_EQ(program->RollupWidth, 211);
-    EXPECT_EQ(program->ConcListIndex, 0);
-    EXPECT_TRUE(program->ExportParams[0] && program->ExportParams[1]);
-    EXPECT_TRUE(program->ListFuncParam[0] && program->ListFuncParam[1] && program->ListFuncParam[2]);
-    EXPECT_EQ(program->History.Entry(1), "");
+    ExpectDefaults(*program);
+}
+
+TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
+    Host.Screen = {1000, 800};
+    Store.Values["MainState"] = 99;
+    Store.Values["CommentLeft"] = 500;
+    Store.Values["CommentRight"] = 100; // right of its left edge it must be
+    Store.Values["GridWitdh2"] = -5;
+    Store.Values["GridWitdh3"] = std::string("wide");
+    Store.Values["GridWitdh4"] = 10001;
+    Store.Values["ExportPos0"] = 1; // 1 twice: no order of the properties
+    Store.Values["RollupWidth"] = -1;
+    Store.Values["ConcListIndex"] = -3;
+    Store.Values["SourceSelAll"] = std::string("no");
+    ExpectDefaults(*Start());
 }
 
 TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
@@ -88,53 +108,4 @@ TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
     EXPECT_TRUE(again->Filter.MediaSel[16]);
     EXPECT_EQ(again->ConcListIndex, 4);
     EXPECT_EQ(again->ListFuncParam, program->ListFuncParam);
-}
-
-TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
-    Host.Screen = {1000, 800};
-    Store.Values["MainState"] = 99;
-    Store.Values["CommentLeft"] = 500;
-    Store.Values["CommentRight"] = 100; // right of its left edge it must be
-    Store.Values["GridWitdh2"] = -5;
-    Store.Values["GridWitdh3"] = std::string("wide");
-    Store.Values["ExportPos0"] = 1; // 1 twice: no order of the properties
-    Store.Values["RollupWidth"] = -1;
-    Store.Values["ConcListIndex"] = -3;
-    Store.Values["SourceSelAll"] = std::string("no");
-    auto program = Start();
-    EXPECT_EQ(program->MainPlacement.ShowState, 1);
-    EXPECT_EQ(program->CommentPlacement.Left, (1000 - 480) / 2);
-    EXPECT_EQ(program->CommentPlacement.Right, (1000 + 480) / 2);
-    EXPECT_EQ(program->GridWidths[1], 150);
-    EXPECT_EQ(program->GridWidths[2], 70);
-    for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(program->ExportPos[i], i);
-    EXPECT_EQ(program->RollupWidth, 211);
-    EXPECT_EQ(program->ConcListIndex, 0);
-    EXPECT_TRUE(program->Filter.SourceSelAll);
-}
-
-TEST_F(TSettingsFixture, SoundboardOnlyFilterComesBack) {
-    Store.Values["SourceSelAll"] = 0;
-    Store.Values["SourceSel1"] = 1;
-    auto program = Start();
-    EXPECT_FALSE(program->Filter.SourceSelAll);
-    EXPECT_TRUE(program->Filter.SourceSel[1]);
-    TProject list;
-    list.Data.resize(3);
-    list.Data[1].Source = 1;
-    list.Data[2].Source = 4;
-    list.BuildView(program->Filter);
-    EXPECT_EQ(list.View, std::vector<int32_t>{1});
-}
-
-TEST_F(TSettingsFixture, LongHistoryEntriesAreCut) {
-    Store.Values["File2"] = std::string(400, 'p');
-    auto program = Start();
-    // The entry names no existing file, so the menu rebuild at start drops it;
-    // what was read had been cut first.
-    EXPECT_EQ(program->History.Entry(2), "");
-    THistory history;
-    history.SetEntry(2, std::string(400, 'p'));
-    EXPECT_EQ(history.Entry(2).size(), 255u);
 }

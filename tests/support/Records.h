@@ -18,6 +18,11 @@ public:
             m_bytes += char(bits >> (8 * i) & 0xFF);
         return *this;
     }
+    TContent& Ints(std::initializer_list<int32_t> values) {
+        for (int32_t value : values)
+            Int(value);
+        return *this;
+    }
     TContent& Str(const std::string& text) {
         Int(static_cast<int32_t>(text.size()));
         m_bytes += text;

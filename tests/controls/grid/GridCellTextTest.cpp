@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // One pixel per character, whatever it is.
@@ -14,20 +16,16 @@ int32_t Chars(const std::string& text) {
     return n;
 }
 
-TEST(GridCellShownText, BarsBecomeSlashesUnlessDrawnLiterally) {
+TEST(GridCellShownText, BarsBecomeSlashesAndWindows1252BytesUtf8) {
     EXPECT_EQ(CellShownText("a|b||c", false), "a/b//c");
     EXPECT_EQ(CellShownText("a|b", true), "a|b");
-}
-
-TEST(GridCellShownText, Windows1252BytesAreShownAsUtf8) {
     EXPECT_EQ(CellShownText("caf\xE9", false), "caf\xC3\xA9");
     EXPECT_EQ(CellShownText("caf\xC3\xA9", false), "caf\xC3\xA9");
 }
 
 TEST(GridShownLines, KeepsTheLinesThatFitAndTellsWhenSomeWereLeftOut) {
     TShownLines one = ShownLines("first\r\nsecond\nthird", 1, 100, true);
-    ASSERT_EQ(one.Lines.size(), 1u);
-    EXPECT_EQ(one.Lines[0], "first");
+    EXPECT_EQ(one.Lines, (std::vector<std::string>{"first"}));
     EXPECT_TRUE(one.Dropped);
 
     TShownLines all = ShownLines("first\r\nsecond\nthird", 5, 100, true);
@@ -37,9 +35,7 @@ TEST(GridShownLines, KeepsTheLinesThatFitAndTellsWhenSomeWereLeftOut) {
     TShownLines literal = ShownLines("a\nb", 1, 100, false);
     EXPECT_EQ(literal.Lines, (std::vector<std::string>{"a\nb"}));
     EXPECT_FALSE(literal.Dropped);
-}
-
-TEST(GridShownLines, CutsLongLinesAtCharacterBoundaries) {
+    // Long lines are cut at character boundaries.
     const std::string text(10000, 'x');
     EXPECT_EQ(ShownLines(text, 1, 40, true).Lines[0].size(), 40u);
     // "é" is two bytes: three characters are six bytes, never half a character.
@@ -47,42 +43,32 @@ TEST(GridShownLines, CutsLongLinesAtCharacterBoundaries) {
     EXPECT_EQ(ShownLines("", 3, 10, true).Lines, (std::vector<std::string>{""}));
 }
 
-struct TElideCase {
-    std::string Line;
-    int32_t Width;
-    bool Marked;
-    std::string Expected;
-};
-
-class GridElideLine : public testing::TestWithParam<TElideCase> {};
-
-TEST_P(GridElideLine, EndsWithAnEllipsisWhenItDoesNotFit) {
-    const TElideCase& c = GetParam();
-    EXPECT_EQ(ElideLine(c.Line, c.Width, Chars, c.Marked), c.Expected);
+TEST(GridElideLine, EndsWithAnEllipsisWhenItDoesNotFit) {
+    const std::tuple<std::string, int32_t, bool, std::string> cases[] = {
+        {"short", 10, false, "short"},
+        {"exactly10!", 10, false, "exactly10!"},
+        {"eleven char", 10, false, "eleven ch\xE2\x80\xA6"},
+        {"short", 10, true, "short\xE2\x80\xA6"},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 3, false, "\xC3\xA9\xC3\xA9\xE2\x80\xA6"},
+        {"abc", 0, false, "\xE2\x80\xA6"},
+        {"", 0, false, ""},
+    };
+    for (const auto& [line, width, marked, expected] : cases)
+        EXPECT_EQ(ElideLine(line, width, Chars, marked), expected) << line << " in " << width;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GridElideLine,
-    testing::Values(TElideCase{"short", 10, false, "short"}, TElideCase{"exactly10!", 10, false, "exactly10!"},
-                    TElideCase{"eleven char", 10, false, "eleven ch\xE2\x80\xA6"},
-                    TElideCase{"short", 10, true, "short\xE2\x80\xA6"},
-                    TElideCase{"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 3, false, "\xC3\xA9\xC3\xA9\xE2\x80\xA6"},
-                    TElideCase{"abc", 0, false, "\xE2\x80\xA6"}, TElideCase{"", 0, false, ""}));
 
 TEST(GridFitCellText, MarksTheLastLineWhenLinesWereDropped) {
     TShownLines shown = ShownLines("one\ntwo\nthree", 2, 100, true);
     EXPECT_EQ(FitCellText(shown, 20, Chars), "one\ntwo\xE2\x80\xA6");
     EXPECT_EQ(FitCellText(ShownLines("one\ntwo", 2, 100, true), 20, Chars), "one\ntwo");
-}
-
-TEST(GridFitCellText, AHugeTextCostsNoMoreThanTheCellShows) {
+    // A huge text costs no more than the cell shows.
     int measures = 0;
     auto counting = [&measures](const std::string& s) {
         ++measures;
         return Chars(s);
     };
-    const TShownLines shown = ShownLines(std::string(1000000, 'y'), 1, 102, true);
-    const std::string fitted = FitCellText(shown, 100, counting);
+    const TShownLines huge = ShownLines(std::string(1000000, 'y'), 1, 102, true);
+    const std::string fitted = FitCellText(huge, 100, counting);
     EXPECT_EQ(Chars(fitted), 100);
     EXPECT_LT(measures, 20);
 }
@@ -121,19 +107,11 @@ TEST(GridCachingCanvas, MeasuresEachTextOncePerFont) {
     canvas.SetFont(normal);
     EXPECT_EQ(canvas.TextWidth("band"), plain);
     EXPECT_EQ(inner.Measures, 2);
-}
-
-TEST(GridCachingCanvas, SkipsSettingTheFontItHas) {
-    TCountingCanvas inner;
-    TCachingCanvas canvas(inner);
-    canvas.SetFont(canvas.Font());
-    EXPECT_EQ(inner.FontChanges, 0);
-    TMarkupFont other = canvas.Font();
-    other.Color = 7;
-    canvas.SetFont(other);
-    canvas.SetFont(other);
-    EXPECT_EQ(inner.FontChanges, 1);
-    EXPECT_EQ(inner.Font().Color, 7u);
+    // The font it has is not set again.
+    const int changes = inner.FontChanges;
+    canvas.SetFont(normal);
+    EXPECT_EQ(inner.FontChanges, changes);
+    EXPECT_EQ(inner.Font().Color, 0x123456u);
 }
 
 TEST(GridCachingCanvas, CharsWidthSumsTheCharacters) {

@@ -1,4 +1,5 @@
 #include "controls/grid/GridEditing.h"
+#include "GridTestSupport.h"
 #include "controls/grid/GridEditorPlacement.h"
 
 #include <gtest/gtest.h>
@@ -6,9 +7,6 @@
 #include <tuple>
 
 namespace {
-
-const TNumberLocale kPoint{'.', ','};
-const TNumberLocale kComma{',', '.'};
 
 struct TEditCase {
     uint8_t Kind;
@@ -92,14 +90,7 @@ struct TEditGrid {
     int Changes = 0;
 
     explicit TEditGrid(uint8_t kind, int32_t items = 0) {
-        Grid.SetColCount(1);
-        Grid.SetCountRows(4);
-        TGridColumn& c = Grid.Column(1);
-        c.Kind = kind;
-        c.ItemCount = items;
-        c.Enabled = true;
-        c.Width = 100;
-        Grid.UpdateColumnPositions();
+        SetUpColumns(Grid, 1, 4, kind, 100, items);
         Grid.Row = 2;
         Grid.ResetSelection();
         Grid.OnChange = [this](TGridModel&) { ++Changes; };
@@ -107,110 +98,67 @@ struct TEditGrid {
     const TValue& Active() const { return Grid.Cell(1, 2); }
 };
 
-TEST(GridCommitText, NumberCellsStoreTheValueOfTheExpression) {
+TEST(GridCommitText, NumbersAreEvaluatedInTheLocaleAndTextsKeptWhole) {
     TEditGrid g(ckInteger);
     g.Grid.EditCell(1, 2).I = 42;
     EXPECT_TRUE(CommitEditorText(g.Grid, "2*3+1"));
-    EXPECT_EQ(g.Active().I, 7);
     EXPECT_EQ(g.Changes, 1);
-    // 3.5 is no integer: the cell keeps its value.
-    CommitEditorText(g.Grid, "7/2");
+    for (const char* kept : {"7/2", "no number"}) // 3.5 is no integer
+        CommitEditorText(g.Grid, kept);
     EXPECT_EQ(g.Active().I, 7);
-    CommitEditorText(g.Grid, "no number");
-    EXPECT_EQ(g.Active().I, 7);
+
+    TEditGrid f(ckFloat);
+    f.Grid.SetNumberLocale(kComma);
+    CommitEditorText(f.Grid, "1,5*3");
+    EXPECT_DOUBLE_EQ(f.Active().F, 4.5);
+    f.Grid.SetNumberLocale(kPoint);
+    CommitEditorText(f.Grid, "1,5");
+    EXPECT_DOUBLE_EQ(f.Active().F, 4.5) << "not a number with a point: the value stays";
+
+    TEditGrid t(ckText);
+    for (const std::string& text : {std::string(300, 'a'), std::string("2*3")}) {
+        CommitEditorText(t.Grid, text);
+        EXPECT_EQ(t.Active().S, text);
+    }
 }
 
-TEST(GridCommitText, FloatCellsReadTheLocaleDecimalSeparator) {
-    TEditGrid g(ckFloat);
-    g.Grid.SetNumberLocale(kComma);
-    CommitEditorText(g.Grid, "1,5");
-    EXPECT_DOUBLE_EQ(g.Active().F, 1.5);
-    g.Grid.SetNumberLocale(kPoint);
-    CommitEditorText(g.Grid, "1,5");
-    EXPECT_DOUBLE_EQ(g.Active().F, 1.5) << "not a number with a point: the value stays";
-    CommitEditorText(g.Grid, "2.25*2");
-    EXPECT_DOUBLE_EQ(g.Active().F, 4.5);
-}
-
-TEST(GridCommitText, TextCellsKeepTheirWholeTextAndAreNeverEvaluated) {
-    TEditGrid g(ckText);
-    const std::string longText(300, 'a');
-    CommitEditorText(g.Grid, longText);
-    EXPECT_EQ(g.Active().S, longText);
-    CommitEditorText(g.Grid, "2*3");
-    EXPECT_EQ(g.Active().S, "2*3");
-}
-
-TEST(GridCommitText, AVetoKeepsTheCellAndRaisesNoChange) {
+TEST(GridCommitText, TheHandlerMayAlterOrVetoAndAShrunkGridStoresNothing) {
     TEditGrid g(ckText);
     g.Grid.EditCell(1, 2).S = "old";
     g.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue&, bool& change) { change = false; };
     EXPECT_FALSE(CommitEditorText(g.Grid, "new"));
     EXPECT_EQ(g.Active().S, "old");
     EXPECT_EQ(g.Changes, 0);
-}
-
-TEST(GridCommitText, TheHandlerMayAlterTheValue) {
-    TEditGrid g(ckText);
-    int32_t seenX = 0, seenY = 0;
+    int32_t seen = 0;
     g.Grid.OnCellChanging = [&](TGridModel&, int32_t x, int32_t y, TValue& value, bool&) {
-        seenX = x;
-        seenY = y;
+        seen = x * 10 + y;
         value.S += "!";
     };
     CommitEditorText(g.Grid, "new");
     EXPECT_EQ(g.Active().S, "new!");
-    EXPECT_EQ(seenX, 1);
-    EXPECT_EQ(seenY, 2);
-}
-
-TEST(GridCommitText, AHandlerThatShrinksTheGridStoresNothing) {
-    TEditGrid g(ckText);
+    EXPECT_EQ(seen, 12);
     g.Grid.OnCellChanging = [](TGridModel& grid, int32_t, int32_t, TValue&, bool&) { grid.SetCountRows(1); };
     EXPECT_FALSE(CommitEditorText(g.Grid, "lost"));
-    EXPECT_EQ(g.Changes, 0);
+    EXPECT_EQ(g.Changes, 1);
 }
 
-TEST(GridCommitMemo, LinesComeBackWithLineFeeds) {
+TEST(GridCommitOthers, MemoLinesColoursAndPickedIndices) {
     TEditGrid g(ckMemo);
     CommitMemoText(g.Grid, "a\r\nb\nc");
     EXPECT_EQ(g.Active().S, "a\nb\nc");
-    EXPECT_EQ(g.Changes, 1);
-}
-
-TEST(GridCommitIndex, StoresThePickedIndexWhateverTheHandlerMadeOfIt) {
-    TEditGrid g(ckList, 6);
-    g.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue& value, bool&) { value.I = 5; };
-    CommitItemIndex(g.Grid, 2);
-    EXPECT_EQ(g.Active().I, 2);
-    g.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue&, bool& change) { change = false; };
-    CommitItemIndex(g.Grid, 4);
-    EXPECT_EQ(g.Active().I, 2);
-    EXPECT_EQ(g.Changes, 1);
-}
-
-TEST(GridToggle, SwitchesBetweenOnAndOff) {
-    TEditGrid g(ckCheck);
-    g.Grid.EditCell(1, 2).S = "kept";
-    ToggleCell(g.Grid);
-    EXPECT_EQ(g.Active().I, 1);
-    g.Grid.EditCell(1, 2).I = 7;
-    ToggleCell(g.Grid);
-    EXPECT_EQ(g.Active().I, 0);
-    EXPECT_EQ(g.Active().S, "kept") << "the whole value goes back";
-    EXPECT_EQ(g.Changes, 2);
-}
-
-TEST(GridStep, WrapsAndAsksTheOwnerForTheCount) {
-    TEditGrid g(ckMenu, 6);
-    g.Grid.EditCell(1, 2).I = 5;
-    StepCell(g.Grid, false);
-    EXPECT_EQ(g.Active().I, 0);
-    StepCell(g.Grid, true);
-    EXPECT_EQ(g.Active().I, 5);
-    g.Grid.OnObjectCount = [](TGridModel&, int32_t, int32_t, int32_t& count, int32_t&) { count = 3; };
-    StepCell(g.Grid, false);
-    EXPECT_EQ(g.Active().I, 0) << "5 + 1 is past the owner's three items";
+    TEditGrid color(ckColor);
+    CommitColor(color.Grid, 0x00FF00);
+    EXPECT_EQ(color.Active().I, 0x00FF00);
+    EXPECT_EQ(g.Changes + color.Changes, 2);
+    // The picked index is stored whatever the handler made of it.
+    TEditGrid l(ckList, 6);
+    l.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue& value, bool&) { value.I = 5; };
+    CommitItemIndex(l.Grid, 2);
+    EXPECT_EQ(l.Active().I, 2);
+    l.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue&, bool& change) { change = false; };
+    CommitItemIndex(l.Grid, 4);
+    EXPECT_EQ(l.Active().I, 2);
+    EXPECT_EQ(l.Changes, 1);
 }
 
 // Counts repaints.
@@ -220,10 +168,29 @@ public:
     void Invalidate() override { ++Repaints; }
 };
 
-TEST(GridStep, RepaintsAlsoWhenVetoed) {
+TEST(GridToggleAndStep, ToggleSwitchesStepWrapsAsksTheCountAndRepaintsWhenVetoed) {
+    TEditGrid g(ckCheck);
+    g.Grid.EditCell(1, 2).S = "kept";
+    ToggleCell(g.Grid);
+    EXPECT_EQ(g.Active().I, 1);
+    g.Grid.EditCell(1, 2).I = 7;
+    ToggleCell(g.Grid);
+    EXPECT_EQ(g.Active().I, 0);
+    EXPECT_EQ(g.Active().S, "kept") << "the whole value goes back";
+    EXPECT_EQ(g.Changes, 2);
+
+    TEditGrid m(ckMenu, 6);
+    m.Grid.EditCell(1, 2).I = 5;
+    StepCell(m.Grid, false);
+    EXPECT_EQ(m.Active().I, 0);
+    StepCell(m.Grid, true);
+    EXPECT_EQ(m.Active().I, 5);
+    m.Grid.OnObjectCount = [](TGridModel&, int32_t, int32_t, int32_t& count, int32_t&) { count = 3; };
+    StepCell(m.Grid, false);
+    EXPECT_EQ(m.Active().I, 0) << "5 + 1 is past the owner's three items";
+
     TPaintCounting grid;
-    grid.Column(1).Kind = ckList;
-    grid.Column(1).ItemCount = 3;
+    SetUpColumns(grid, 1, 1, ckList, 50, 3);
     grid.OnCellChanging = [](TGridModel&, int32_t, int32_t, TValue&, bool& change) { change = false; };
     grid.Repaints = 0;
     EXPECT_FALSE(StepCell(grid, false));
@@ -231,21 +198,10 @@ TEST(GridStep, RepaintsAlsoWhenVetoed) {
     EXPECT_EQ(grid.Repaints, 1);
 }
 
-TEST(GridCommitColor, StoresTheChosenColour) {
-    TEditGrid g(ckColor);
-    CommitColor(g.Grid, 0x00FF00);
-    EXPECT_EQ(g.Active().I, 0x00FF00);
-    EXPECT_EQ(g.Changes, 1);
-}
-
 // Editor places: HW 30, HH 20, RH 20, one column of 100.
-TEST(GridEditorPlacement, TheLineEditorSitsInsideTheCell) {
-    TEditGrid g(ckText);
-    EXPECT_EQ(LineEditorRect(g.Grid, 1, 2), (TRect{33, 43, 129, 59}));
-}
-
-TEST(GridEditorPlacement, TheDropDownIsCentredOnTheCellAndKeptInside) {
+TEST(GridEditorPlacement, EditorsSitOnTheirCellAndInsideTheClient) {
     TEditGrid g(ckList);
+    EXPECT_EQ(LineEditorRect(g.Grid, 1, 2), (TRect{33, 43, 129, 59}));
     g.Grid.SetCountRows(100);
     // Row 5 (top 100): 3 items of 20 centred, borders of 1.
     EXPECT_EQ(DropDownRect(g.Grid, 1, 5, 3, 20, 400, 400, 1), (TRect{32, 80, 129, 142}));
@@ -258,14 +214,9 @@ TEST(GridEditorPlacement, TheDropDownIsCentredOnTheCellAndKeptInside) {
     // No items, or a handler's silly item height: still a sane rectangle.
     const TRect empty = DropDownRect(g.Grid, 1, 5, 0, -5, 400, 400, 1);
     EXPECT_EQ(empty.Bottom - empty.Top, 2);
-}
-
-TEST(GridEditorPlacement, TheListMenuIsCentredOnTheRow) {
-    TEditGrid g(ckMenu);
-    g.Grid.SetCountRows(100);
-    const TPoint origin = ListMenuOrigin(g.Grid, 1, 10, 5);
-    EXPECT_EQ(origin.X, 30);
-    EXPECT_EQ(origin.Y, 200 - 40);
+    // The list menu is centred on the row.
+    EXPECT_EQ(ListMenuOrigin(g.Grid, 1, 10, 5).X, 30);
+    EXPECT_EQ(ListMenuOrigin(g.Grid, 1, 10, 5).Y, 200 - 40);
     EXPECT_EQ(ListMenuOrigin(g.Grid, 1, 10, 0).Y, 200);
 }
 

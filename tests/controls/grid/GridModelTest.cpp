@@ -1,36 +1,21 @@
-#include "controls/grid/GridModel.h"
+#include "GridTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
-
-const TNumberLocale kPoint{'.', ','};
-const TNumberLocale kComma{',', '.'};
 
 // A grid of one column of the given kind and three rows.
 struct TOneColumn {
     TGridModel Grid;
     explicit TOneColumn(uint8_t kind, int32_t items = 0, const std::string& format = "") {
-        Grid.SetColCount(1);
-        Grid.SetCountRows(3);
-        TGridColumn& c = Grid.Column(1);
-        c.Kind = kind;
-        c.ItemCount = items;
-        c.Format = format;
-        c.Enabled = true;
+        SetUpColumns(Grid, 1, 3, kind, 80, items);
+        Grid.Column(1).Format = format;
     }
 };
-
-TValue Value(const std::string& s, double f, int32_t i) {
-    TValue v;
-    v.S = s;
-    v.F = f;
-    v.I = i;
-    return v;
-}
 
 // Counts what the model asks of its widget.
 class TCountingGrid : public TGridModel {
@@ -41,129 +26,78 @@ public:
     void Invalidate() override { ++Repaints; }
 };
 
-TEST(GridModelCreate, StartsWithOneFloatColumnOfTwentyRows) {
-    TGridModel grid;
-    ASSERT_EQ(grid.ColCount(), 1);
-    ASSERT_EQ(grid.Columns().size(), 2u);
-    EXPECT_EQ(grid.Column(0), TGridColumn());
-    const TGridColumn& c = grid.Column(1);
-    EXPECT_EQ(c.Width, 80);
-    EXPECT_EQ(c.Kind, ckFloat);
-    EXPECT_EQ(c.Align, kAlignRight);
-    EXPECT_TRUE(c.Enabled);
-    EXPECT_EQ(c.Left, 0);
-    EXPECT_EQ(c.Right, 80);
-    EXPECT_EQ(grid.CountRows(), 20);
-    EXPECT_EQ(grid.RowHeight(), 20);
-    EXPECT_EQ(grid.HeadingWidth(), 30);
-    EXPECT_EQ(grid.HeadingHeight(), 20);
-    EXPECT_EQ(grid.Col, 1);
-    EXPECT_EQ(grid.Row, 1);
-    EXPECT_EQ(grid.Selection, (TGridRect{1, 1, 1, 1}));
-    EXPECT_TRUE(grid.ColorCalculate());
-    EXPECT_TRUE(grid.EditorEnabled());
-    EXPECT_FALSE(grid.ExtendWrite());
-    EXPECT_FALSE(grid.DragEnabled());
-    EXPECT_EQ(grid.HeadingAlign(), taCenter);
-    EXPECT_EQ(grid.Cell(1, 20), TValue());
+TEST(GridCellText, GetCellTextByKind) {
+    // The cell holds (S, F, I).
+    const std::tuple<int, const char*, double, int32_t, const char*> cases[] = {
+        {ckText, "a|b", 1, 2, "a|b"},
+        {ckMemo, "x\ny", 1, 2, "x\ny"},
+        {ckFloat, "s", 1.5, 2, "1.5"},
+        {ckInteger, "s", 1, -42, "-42"},
+        {ckCheck, "s", 1, 1, "1"},
+        {ckList, "s", 1, 8, "8"},
+        {ckMenu, "s", 1, -2, "-2"},
+        {ckColor, "s", 1, 255, "$0000FF"},
+        {ckColor, "s", 1, -1, "$FFFFFFFF"},
+        {ckExternal, "s", 1, 2, ""},
+        {0, "s", 1, 2, ""},
+        {5, "s", 1, 2, ""},
+        {8, "s", 1, 2, ""},
+        {12, "s", 1, 2, ""},
+    };
+    for (const auto& [kind, str, f, i, expected] : cases) {
+        TOneColumn g(uint8_t(kind), 6);
+        g.Grid.EditCell(1, 2) = Value(str, f, i);
+        EXPECT_EQ(g.Grid.GetCellText(1, 2), expected) << "kind " << kind;
+    }
+    TOneColumn g(ckFloat, 0, "0.00");
+    g.Grid.SetNumberLocale(kComma);
+    g.Grid.EditCell(1, 2).F = 3.14159;
+    EXPECT_EQ(g.Grid.GetCellText(1, 2), "3,14");
 }
 
-struct TTextCase {
-    uint8_t Kind;
-    std::string Format;
-    TValue Cell;
-    TNumberLocale Locale;
-    std::string Expected;
-};
-
-std::ostream& operator<<(std::ostream& out, const TTextCase& c) {
-    return out << "kind " << int(c.Kind) << " -> \"" << c.Expected << '"';
+TEST(GridCellText, TextToValueReadsIntoAZeroFilledValueAndNeverStores) {
+    // Kind, items, text and the value (S, F, I) read; the cell holds ("old", 7.5, 3).
+    // Negative item counts read with a decimal comma.
+    const std::tuple<int, int32_t, const char*, const char*, double, int32_t> cases[] = {
+        {ckText, 0, "abc", "abc", 0, 0},
+        {ckMemo, 0, "a\nb", "a\nb", 0, 0},
+        {ckFloat, 0, "2.5", "", 2.5, 0},
+        {ckFloat, 0, "abc", "", 7.5, 0},
+        {ckFloat, 0, "", "", 7.5, 0},
+        {ckInteger, 0, "-12", "", 0, -12},
+        {ckInteger, 0, "$FF", "", 0, 255},
+        {ckInteger, 0, "12abc", "", 0, 3},
+        {ckInteger, 0, "2147483648", "", 0, 3},
+        {ckInteger, 0, "3.5", "", 0, 3},
+        {ckColor, 0, "$FFFFFFFF", "", 0, -1},
+        {ckCheck, 0, "0", "", 0, 0},
+        {ckExternal, 0, "5", "", 0, 0},
+        {5, 0, "5", "", 0, 0},
+        {ckFloat, -1, "2,5", "", 2.5, 0},
+        {ckFloat, -1, "2.5", "", 7.5, 0},
+        {ckList, 6, "8", "", 0, 2},
+        {ckList, 6, "-8", "", 0, -2},
+        {ckList, 6, "x", "", 0, 3},
+        {ckList, 6, "-2147483648", "", 0, -2},
+        {ckMenu, 6, "13", "", 0, 1},
+        {ckList, 0, "5", "", 0, 3},
+        {ckMenu, -4, "5", "", 0, 3},
+    };
+    for (const auto& [kind, items, text, str, f, i] : cases) {
+        TOneColumn g(uint8_t(kind), items);
+        g.Grid.SetNumberLocale(items < 0 ? kComma : kPoint);
+        g.Grid.EditCell(1, 2) = Value("old", 7.5, 3);
+        EXPECT_EQ(g.Grid.TextToValue(1, text, 2), Value(str, f, i)) << "kind " << kind << " \"" << text << '"';
+        EXPECT_EQ(g.Grid.Cell(1, 2), Value("old", 7.5, 3));
+    }
 }
 
-class CellTextByKind : public testing::TestWithParam<TTextCase> {};
-
-TEST_P(CellTextByKind, GetCellText) {
-    const TTextCase& c = GetParam();
-    TOneColumn g(c.Kind, 6, c.Format);
-    g.Grid.SetNumberLocale(c.Locale);
-    g.Grid.EditCell(1, 2) = c.Cell;
-    EXPECT_EQ(g.Grid.GetCellText(1, 2), c.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, CellTextByKind,
-                         testing::Values(TTextCase{ckText, "", Value("a|b", 1, 2), kPoint, "a|b"},
-                                         TTextCase{ckMemo, "", Value("x\ny", 1, 2), kPoint, "x\ny"},
-                                         TTextCase{ckFloat, "", Value("s", 1.5, 2), kPoint, "1.5"},
-                                         TTextCase{ckFloat, "", Value("s", 1.5, 2), kComma, "1,5"},
-                                         TTextCase{ckFloat, "0.00", Value("s", 3.14159, 2), kComma, "3,14"},
-                                         TTextCase{ckInteger, "", Value("s", 1, -42), kPoint, "-42"},
-                                         TTextCase{ckCheck, "", Value("s", 1, 1), kPoint, "1"},
-                                         TTextCase{ckList, "", Value("s", 1, 8), kPoint, "8"},
-                                         TTextCase{ckMenu, "", Value("s", 1, -2), kPoint, "-2"},
-                                         TTextCase{ckColor, "", Value("s", 1, 255), kPoint, "$0000FF"},
-                                         TTextCase{ckColor, "", Value("s", 1, -1), kPoint, "$FFFFFFFF"},
-                                         TTextCase{ckExternal, "", Value("s", 1, 2), kPoint, ""},
-                                         TTextCase{0, "", Value("s", 1, 2), kPoint, ""},
-                                         TTextCase{5, "", Value("s", 1, 2), kPoint, ""},
-                                         TTextCase{8, "", Value("s", 1, 2), kPoint, ""},
-                                         TTextCase{12, "", Value("s", 1, 2), kPoint, ""}));
-
-struct TReadCase {
-    uint8_t Kind;
-    int32_t Items;
-    TNumberLocale Locale;
-    std::string Text;
-    TValue Expected; // the cell holds ("old", 7.5, 3)
-};
-
-std::ostream& operator<<(std::ostream& out, const TReadCase& c) {
-    return out << "kind " << int(c.Kind) << " \"" << c.Text << '"';
-}
-
-class TextToValueByKind : public testing::TestWithParam<TReadCase> {};
-
-TEST_P(TextToValueByKind, ReadsIntoZeroFilledValue) {
-    const TReadCase& c = GetParam();
-    TOneColumn g(c.Kind, c.Items);
-    g.Grid.SetNumberLocale(c.Locale);
-    g.Grid.EditCell(1, 2) = Value("old", 7.5, 3);
-    EXPECT_EQ(g.Grid.TextToValue(1, c.Text, 2), c.Expected);
-    EXPECT_EQ(g.Grid.Cell(1, 2), Value("old", 7.5, 3)); // reading never stores
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, TextToValueByKind,
-                         testing::Values(TReadCase{ckText, 0, kPoint, "abc", Value("abc", 0, 0)},
-                                         TReadCase{ckMemo, 0, kPoint, "a\nb", Value("a\nb", 0, 0)},
-                                         TReadCase{ckFloat, 0, kPoint, "2.5", Value("", 2.5, 0)},
-                                         TReadCase{ckFloat, 0, kComma, "2,5", Value("", 2.5, 0)},
-                                         TReadCase{ckFloat, 0, kComma, "2.5", Value("", 7.5, 0)},
-                                         TReadCase{ckFloat, 0, kPoint, "abc", Value("", 7.5, 0)},
-                                         TReadCase{ckFloat, 0, kPoint, "", Value("", 7.5, 0)},
-                                         TReadCase{ckInteger, 0, kPoint, "-12", Value("", 0, -12)},
-                                         TReadCase{ckInteger, 0, kPoint, "$FF", Value("", 0, 255)},
-                                         TReadCase{ckInteger, 0, kPoint, "12abc", Value("", 0, 3)},
-                                         TReadCase{ckInteger, 0, kPoint, "2147483648", Value("", 0, 3)},
-                                         TReadCase{ckInteger, 0, kPoint, "3.5", Value("", 0, 3)},
-                                         TReadCase{ckColor, 0, kPoint, "$FFFFFFFF", Value("", 0, -1)},
-                                         TReadCase{ckColor, 0, kPoint, "$0000FF", Value("", 0, 255)},
-                                         TReadCase{ckCheck, 0, kPoint, "0", Value("", 0, 0)},
-                                         TReadCase{ckList, 6, kPoint, "8", Value("", 0, 2)},
-                                         TReadCase{ckList, 6, kPoint, "-8", Value("", 0, -2)},
-                                         TReadCase{ckList, 6, kPoint, "x", Value("", 0, 3)},
-                                         TReadCase{ckList, 6, kPoint, "-2147483648", Value("", 0, -2)},
-                                         TReadCase{ckMenu, 6, kPoint, "13", Value("", 0, 1)},
-                                         TReadCase{ckList, 0, kPoint, "5", Value("", 0, 3)},
-                                         TReadCase{ckMenu, -4, kPoint, "5", Value("", 0, 3)},
-                                         TReadCase{ckExternal, 0, kPoint, "5", Value("", 0, 0)},
-                                         TReadCase{5, 0, kPoint, "5", Value("", 0, 0)}));
-
-TEST(TextToValueEvents, ObjectCountDecidesTheRemainder) {
+TEST(GridCellText, ObjectCountDecidesTheRemainderAndExternalCellsGoThroughTheOwner) {
     TOneColumn g(ckList, 6);
     g.Grid.SetRowHeight(17);
     int32_t seenCount = 0, seenHeight = 0;
     g.Grid.OnObjectCount = [&](TGridModel&, int32_t x, int32_t y, int32_t& count, int32_t& height) {
-        EXPECT_EQ(x, 1);
-        EXPECT_EQ(y, 3);
+        EXPECT_EQ(x * 10 + y, 13);
         seenCount = count;
         seenHeight = height;
         count = 4;
@@ -175,75 +109,55 @@ TEST(TextToValueEvents, ObjectCountDecidesTheRemainder) {
     g.Grid.OnObjectCount = [](TGridModel&, int32_t, int32_t, int32_t& count, int32_t&) { count = 0; };
     g.Grid.EditCell(1, 3).I = 5;
     EXPECT_EQ(g.Grid.TextToValue(1, "9", 3).I, 5);
-}
-
-TEST(TextToValueEvents, ExternalCellsGoThroughTheOwner) {
-    TOneColumn g(ckExternal);
+    // External cells go through the owner.
+    TOneColumn e(ckExternal);
     std::string pasted;
-    g.Grid.OnExternalPaste = [&](TGridModel&, int32_t x, int32_t y, const std::string& text) {
+    e.Grid.OnExternalPaste = [&](TGridModel&, int32_t x, int32_t y, const std::string& text) {
         pasted = std::to_string(x) + "," + std::to_string(y) + ":" + text;
     };
-    g.Grid.OnExternalCopy = [](TGridModel&, int32_t x, int32_t y, std::string& text) {
+    e.Grid.OnExternalCopy = [](TGridModel&, int32_t x, int32_t y, std::string& text) {
         EXPECT_TRUE(text.empty());
         text = "cover " + std::to_string(x) + "," + std::to_string(y);
     };
-    EXPECT_EQ(g.Grid.TextToValue(1, "front.jpg", 2), TValue());
+    EXPECT_EQ(e.Grid.TextToValue(1, "front.jpg", 2), TValue());
     EXPECT_EQ(pasted, "1,2:front.jpg");
-    EXPECT_EQ(g.Grid.GetCellText(1, 3), "cover 1,3");
+    EXPECT_EQ(e.Grid.GetCellText(1, 3), "cover 1,3");
 }
 
 // What GetCellText writes, TextToValue reads back to the same value.
-TEST(CellTextRoundTrip, EveryKindReadsItsOwnText) {
-    struct TRound {
-        uint8_t Kind;
-        TValue Cell;
-    };
-    const TRound cases[] = {
+TEST(GridCellText, EveryKindReadsItsOwnText) {
+    const std::pair<uint8_t, TValue> cases[] = {
         {ckText, Value("x|y z", 0, 0)},    {ckMemo, Value("a\nb", 0, 0)},        {ckFloat, Value("", -123.456, 0)},
         {ckFloat, Value("", 1e20, 0)},     {ckInteger, Value("", 0, INT32_MIN)}, {ckColor, Value("", 0, -1)},
         {ckColor, Value("", 0, 0x00FF00)}, {ckCheck, Value("", 0, 1)},           {ckList, Value("", 0, 5)},
         {ckMenu, Value("", 0, 0)}};
     for (const TNumberLocale& locale : {kPoint, kComma})
-        for (const TRound& r : cases) {
-            TOneColumn g(r.Kind, 6);
+        for (const auto& [kind, cell] : cases) {
+            TOneColumn g(kind, 6);
             g.Grid.SetNumberLocale(locale);
-            g.Grid.EditCell(1, 1) = r.Cell;
+            g.Grid.EditCell(1, 1) = cell;
             std::string text = g.Grid.GetCellText(1, 1);
             g.Grid.EditCell(1, 1) = TValue();
-            EXPECT_EQ(g.Grid.TextToValue(1, text, 1), r.Cell) << int(r.Kind) << " \"" << text << '"';
+            EXPECT_EQ(g.Grid.TextToValue(1, text, 1), cell) << int(kind) << " \"" << text << '"';
         }
 }
 
-struct TStoreCase {
-    uint8_t Kind;
-    TValue Expected; // the cell held ("old", 1, 1); ("new", 2, 2) is set
-};
-
-class SetCellValueByKind : public testing::TestWithParam<TStoreCase> {};
-
-TEST_P(SetCellValueByKind, StoresOnlyTheFieldOfTheKind) {
-    TOneColumn g(GetParam().Kind);
-    g.Grid.EditCell(1, 1) = Value("old", 1, 1);
-    g.Grid.SetCellValue(1, 1, Value("new", 2, 2));
-    EXPECT_EQ(g.Grid.Cell(1, 1), GetParam().Expected);
+TEST(GridCellText, SetCellValueStoresOnlyTheFieldOfTheKind) {
+    const std::pair<uint8_t, TValue> cases[] = {
+        {ckText, Value("new", 1, 1)},    {ckMemo, Value("new", 1, 1)},  {ckFloat, Value("old", 2, 1)},
+        {ckInteger, Value("old", 1, 2)}, {ckColor, Value("old", 1, 2)}, {ckCheck, Value("old", 1, 2)},
+        {ckList, Value("old", 1, 2)},    {ckMenu, Value("old", 1, 2)},  {ckExternal, Value("old", 1, 1)},
+        {0, Value("old", 1, 1)},         {8, Value("old", 1, 1)}};
+    for (const auto& [kind, expected] : cases) {
+        TOneColumn g(kind);
+        g.Grid.EditCell(1, 1) = Value("old", 1, 1);
+        g.Grid.SetCellValue(1, 1, Value("new", 2, 2));
+        EXPECT_EQ(g.Grid.Cell(1, 1), expected) << "kind " << int(kind);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, SetCellValueByKind,
-                         testing::Values(TStoreCase{ckText, Value("new", 1, 1)}, TStoreCase{ckMemo, Value("new", 1, 1)},
-                                         TStoreCase{ckFloat, Value("old", 2, 1)},
-                                         TStoreCase{ckInteger, Value("old", 1, 2)},
-                                         TStoreCase{ckColor, Value("old", 1, 2)},
-                                         TStoreCase{ckCheck, Value("old", 1, 2)},
-                                         TStoreCase{ckList, Value("old", 1, 2)}, TStoreCase{ckMenu, Value("old", 1, 2)},
-                                         TStoreCase{ckExternal, Value("old", 1, 1)}, TStoreCase{0, Value("old", 1, 1)},
-                                         TStoreCase{8, Value("old", 1, 1)}));
-
-TEST(CellTexts, LongTextsAreKeptWhole) {
+TEST(GridCellText, LongTextsAndAnyBytesAreKeptWhole) {
     TOneColumn g(ckText);
-    std::string name(200, 'n');
-    g.Grid.SetCellString(1, 1, name);
-    EXPECT_EQ(g.Grid.GetCellString(1, 1), name);
-    EXPECT_EQ(g.Grid.GetCellText(1, 1), name);
     std::string comment(100000, 'c');
     g.Grid.SetCellValue(1, 2, g.Grid.TextToValue(1, comment, 2));
     EXPECT_EQ(g.Grid.GetCellString(1, 2), comment);
@@ -252,19 +166,7 @@ TEST(CellTexts, LongTextsAreKeptWhole) {
     EXPECT_EQ(g.Grid.GetCellText(1, 3), bytes);
 }
 
-TEST(CellAccessors, WorkOnTheirFieldWhateverTheKind) {
-    TOneColumn g(ckText);
-    g.Grid.SetCellInteger(1, 1, 9);
-    g.Grid.SetCellBoolean(1, 2, true);
-    g.Grid.EditCell(1, 3).F = 2.5;
-    EXPECT_EQ(g.Grid.GetCellInteger(1, 1), 9);
-    EXPECT_EQ(g.Grid.GetCellInteger(1, 2), 1);
-    g.Grid.SetCellBoolean(1, 2, false);
-    EXPECT_EQ(g.Grid.GetCellInteger(1, 2), 0);
-    EXPECT_EQ(g.Grid.GetCellFloat(1, 3), 2.5);
-}
-
-TEST(CellAccessors, IndicesOutsideTheGridAreHarmless) {
+TEST(GridCellAccess, IndicesOutsideTheGridAreHarmless) {
     TOneColumn g(ckExternal);
     bool raised = false;
     g.Grid.OnExternalCopy = [&](TGridModel&, int32_t, int32_t, std::string&) { raised = true; };
@@ -286,29 +188,24 @@ TEST(CellAccessors, IndicesOutsideTheGridAreHarmless) {
     EXPECT_EQ(g.Grid.TextToValue(2, "5", 1), TValue());
 }
 
-TEST(GridGrowth, RowsKeepTheirValuesAndNewRowsAreEmpty) {
+TEST(GridGrowth, RowsAndColumnsKeepTheirValuesAndNewOnesAreEmpty) {
     TOneColumn g(ckText);
     g.Grid.SetCellString(1, 1, "a");
     g.Grid.SetCellString(1, 3, "c");
     g.Grid.SetCountRows(100);
-    EXPECT_EQ(g.Grid.GetCellString(1, 1), "a");
-    EXPECT_EQ(g.Grid.GetCellString(1, 3), "c");
+    EXPECT_EQ(g.Grid.GetCellString(1, 1) + g.Grid.GetCellString(1, 3), "ac");
     EXPECT_EQ(g.Grid.Cell(1, 100), TValue());
     g.Grid.SetCountRows(2);
     g.Grid.SetCountRows(3);
     EXPECT_EQ(g.Grid.Cell(1, 3), TValue()); // a row cut off comes back empty
     g.Grid.SetCountRows(-5);
     EXPECT_EQ(g.Grid.CountRows(), 3);
-}
 
-TEST(GridGrowth, NewColumnsAreZeroUntilTheOwnerFillsThem) {
-    TOneColumn g(ckText);
     g.Grid.Column(1).Width = 50;
-    g.Grid.SetCellString(1, 2, "kept");
     g.Grid.SetColCount(3);
     ASSERT_EQ(g.Grid.Columns().size(), 4u);
     EXPECT_EQ(g.Grid.Column(1).Width, 50);
-    EXPECT_EQ(g.Grid.GetCellString(1, 2), "kept");
+    EXPECT_EQ(g.Grid.GetCellString(1, 1), "a");
     for (int32_t x : {2, 3}) {
         EXPECT_EQ(g.Grid.Column(x), TGridColumn());
         EXPECT_FALSE(g.Grid.CellEnabled(x, 1));
@@ -317,20 +214,14 @@ TEST(GridGrowth, NewColumnsAreZeroUntilTheOwnerFillsThem) {
     g.Grid.Column(2).Width = 70;
     g.Grid.Column(3).Width = 30;
     g.Grid.UpdateColumnPositions();
-    EXPECT_EQ(g.Grid.Column(2).Left, 50);
-    EXPECT_EQ(g.Grid.Column(2).Right, 120);
+    EXPECT_EQ(g.Grid.Column(2).Left * 1000 + g.Grid.Column(2).Right, 50120);
     EXPECT_EQ(g.Grid.Column(3).Right, 150);
     EXPECT_EQ(g.Grid.Column(0).Right, 0);
-}
-
-TEST(GridGrowth, HugeWidthsDoNotOverflowPositions) {
-    TGridModel grid;
-    grid.SetColCount(3);
-    for (int32_t x = 1; x <= 3; ++x)
-        grid.Column(x).Width = INT32_MAX;
-    grid.UpdateColumnPositions();
-    EXPECT_EQ(grid.Column(3).Left, INT32_MAX);
-    EXPECT_EQ(grid.Column(3).Right, INT32_MAX);
+    // Huge widths do not overflow the positions.
+    g.Grid.Column(1).Width = g.Grid.Column(2).Width = g.Grid.Column(3).Width = INT32_MAX;
+    g.Grid.UpdateColumnPositions();
+    EXPECT_EQ(g.Grid.Column(3).Left, INT32_MAX);
+    EXPECT_EQ(g.Grid.Column(3).Right, INT32_MAX);
 }
 
 TEST(GridCursor, ShrinkingPullsTheCursorBackAndResetsTheSelection) {
@@ -354,24 +245,6 @@ TEST(GridCursor, ShrinkingPullsTheCursorBackAndResetsTheSelection) {
     EXPECT_EQ(grid.GetCellText(grid.Col, grid.Row), "");
 }
 
-TEST(GridCursor, SelectionIsAnAnchorAndAnEnd) {
-    TGridModel grid;
-    grid.Col = 4;
-    grid.Row = 2;
-    grid.ResetSelection();
-    EXPECT_FALSE(grid.IsRangeSelected());
-    grid.Selection = {4, 2, 1, 7};
-    EXPECT_FALSE(grid.IsRangeSelected()); // the anchor is still the cursor
-    grid.Col = 1;
-    grid.Row = 7;
-    EXPECT_TRUE(grid.IsRangeSelected());
-    EXPECT_EQ(grid.ActiveCol(), 4);
-    EXPECT_EQ(grid.ActiveRow(), 2);
-    EXPECT_EQ(grid.Selection.Ordered(), (TGridRect{1, 2, 4, 7}));
-    EXPECT_TRUE(grid.Selection.Contains(1, 7));
-    EXPECT_FALSE(grid.Selection.Contains(5, 2));
-}
-
 TEST(GridEvents, CellEnabledAsksTheOwnerWithTheColumnsAnswer) {
     TOneColumn g(ckText);
     std::vector<bool> incoming;
@@ -385,29 +258,27 @@ TEST(GridEvents, CellEnabledAsksTheOwnerWithTheColumnsAnswer) {
     g.Grid.Column(1).Enabled = false;
     EXPECT_TRUE(g.Grid.CellEnabled(1, 3));
     EXPECT_EQ(incoming, (std::vector<bool>{true, true, false}));
-}
-
-TEST(GridEvents, ChangeCellPassesThroughOnCellChanging) {
-    TOneColumn g(ckInteger);
+    // ChangeCell passes through OnCellChanging; Changed alone raises OnChange.
+    TOneColumn h(ckInteger);
     int changes = 0;
-    g.Grid.OnChange = [&](TGridModel&) { ++changes; };
-    g.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t y, TValue& value, bool& change) {
+    h.Grid.OnChange = [&](TGridModel&) { ++changes; };
+    h.Grid.OnCellChanging = [](TGridModel&, int32_t, int32_t y, TValue& value, bool& change) {
         EXPECT_TRUE(change);
         if (y == 1)
             value.I *= 10;
         else
             change = false;
     };
-    EXPECT_TRUE(g.Grid.ChangeCell(1, 1, Value("", 0, 4)));
-    EXPECT_FALSE(g.Grid.ChangeCell(1, 2, Value("", 0, 4)));
-    EXPECT_EQ(g.Grid.Cell(1, 1).I, 40);
-    EXPECT_EQ(g.Grid.Cell(1, 2).I, 0);
+    EXPECT_TRUE(h.Grid.ChangeCell(1, 1, Value("", 0, 4)));
+    EXPECT_FALSE(h.Grid.ChangeCell(1, 2, Value("", 0, 4)));
+    EXPECT_EQ(h.Grid.Cell(1, 1).I, 40);
+    EXPECT_EQ(h.Grid.Cell(1, 2).I, 0);
     EXPECT_EQ(changes, 0);
-    g.Grid.Changed();
+    h.Grid.Changed();
     EXPECT_EQ(changes, 1);
 }
 
-TEST(GridHooks, AccessorsCommitEditorsAndChangesRepaint) {
+TEST(GridEvents, AccessorsCommitEditorsAndChangesRepaint) {
     TCountingGrid grid;
     grid.Column(1).Kind = ckText;
     grid.GetCellString(1, 1);

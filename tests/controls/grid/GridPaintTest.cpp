@@ -18,20 +18,17 @@ TEST_F(GridPaint, SelectedCellsShowTheSelectionColourAndTheActiveCellTheWindow) 
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 4)), Rgb(colors.Selection()));
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kFloat, 3)), Rgb(colors.Window)) << "outside the range";
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 5)), Rgb(colors.Window));
-}
-
-TEST_F(GridPaint, WithoutTheFocusNothingLooksSelected) {
-    Select(kText, 2);
-    Grid.Selection.Right = kInteger;
-    Grid.Selection.Bottom = 4;
     Grid.clearFocus();
     QApplication::processEvents();
     ASSERT_FALSE(Grid.Focused());
-    const QImage image = Paint();
-    EXPECT_EQ(InsideCell(image, CellRect(Grid, kInteger, 3)), Rgb(Grid.Colors().Window));
+    EXPECT_EQ(InsideCell(Paint(), CellRect(Grid, kInteger, 3)), Rgb(colors.Window)) << "without the focus";
 }
 
-TEST_F(GridPaint, ErrorCellsShowTheErrorColours) {
+TEST_F(GridPaint, ErrorCellsAndCellsTheOwnerColours) {
+    Grid.OnCellColor = [](TGridModel&, TColor& color, bool& change, int32_t x, int32_t y) {
+        change = x == kFloat && y == 5;
+        color = 0x00FFFF; // yellow
+    };
     Grid.OnCellError = [](TGridModel&, int32_t x, int32_t y, const TValue&, bool& error) {
         error = x == kText && (y == 3 || y == 6);
     };
@@ -41,16 +38,6 @@ TEST_F(GridPaint, ErrorCellsShowTheErrorColours) {
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 3)), QColor(255, 96, 96)) << "selected";
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 6)), QColor(255, 160, 160));
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kText, 5)), Rgb(Grid.Colors().Window));
-}
-
-TEST_F(GridPaint, TheOwnerColoursCellsItAsksToChange) {
-    Grid.OnCellColor = [](TGridModel&, TColor& color, bool& change, int32_t x, int32_t y) {
-        if (x == kFloat && y == 5) {
-            color = 0x00FFFF; // yellow
-            change = true;
-        }
-    };
-    const QImage image = Paint();
     EXPECT_EQ(InsideCell(image, CellRect(Grid, kFloat, 5)), QColor(255, 255, 0));
 }
 
@@ -79,22 +66,18 @@ TEST_F(GridPaint, ALongTextStaysInsideItsCell) {
     EXPECT_EQ(Grid.Cell(kText, 4).S, text) << "painting never cuts what is stored";
 }
 
-TEST_F(GridPaint, TheAreaPastTheLastColumnIsShadedWhenColorCalculate) {
+TEST_F(GridPaint, TheAreaOutsideTheCellsIsShadedWhenColorCalculate) {
     Grid.SetColCount(2);
     Grid.ScrollInView();
     const TRect last = CellRect(Grid, 2, 1);
     EXPECT_EQ(Paint().pixelColor(last.Right + 20, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
+    Grid.SetCountRows(0); // no row headings, no cells, the heading row
+    const QImage image = Paint();
+    EXPECT_EQ(image.pixelColor(10, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
+    EXPECT_EQ(image.pixelColor(last.Left + 3, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
+    EXPECT_EQ(image.pixelColor(last.Left + 3, 10), Rgb(Grid.Colors().ButtonFace));
     Grid.SetColorCalculate(false);
     EXPECT_EQ(Paint().pixelColor(last.Right + 20, 100), Rgb(Grid.Colors().ButtonFace));
-}
-
-TEST_F(GridPaint, WithoutRowsOnlyTheHeadingRowIsPainted) {
-    Grid.SetCountRows(0);
-    const QImage image = Paint();
-    const QColor outside = Rgb(ShadeColor(Grid.Colors().ButtonFace));
-    EXPECT_EQ(image.pixelColor(10, 100), outside) << "no row headings";
-    EXPECT_EQ(image.pixelColor(100, 100), outside) << "no cells";
-    EXPECT_EQ(image.pixelColor(CellRect(Grid, 1, 1).Left + 3, 10), Rgb(Grid.Colors().ButtonFace));
 }
 
 TEST_F(GridPaint, OnlyTheVisibleCellsReachTheOwner) {
@@ -115,39 +98,30 @@ TEST_F(GridPaint, OnlyTheVisibleCellsReachTheOwner) {
     EXPECT_LT(draws, 3 * 20);
     EXPECT_LT(errors, 9 * 20);
     Select(1, 100000);
-    indices.clear();
     draws = 0;
     Paint();
     EXPECT_LT(draws, 3 * 20);
-}
-
-TEST_F(GridPaint, AClipPaintsOnlyWhatItCovers) {
-    int errors = 0;
-    Grid.OnCellError = [&](TGridModel&, int32_t, int32_t, const TValue&, bool&) { ++errors; };
+    // A clip paints only what it covers.
+    errors = 0;
     QImage image(Grid.viewport()->size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    const TRect cell = CellRect(Grid, kInteger, 3);
+    const TRect cell = CellRect(Grid, kInteger, Grid.TopRow + 2);
     Grid.PaintTo(painter, QRect(cell.Left + 5, cell.Top + 5, 4, 4));
     EXPECT_EQ(errors, 1);
 }
 
-TEST_F(GridPaint, ScrollBarsAppearOnlyWhenNeeded) {
+TEST_F(GridPaint, ScrollBarsAppearOnlyWhenNeededAndScrollByRows) {
     EXPECT_GT(Grid.Extent().VBar, 0) << "50 rows do not fit";
     EXPECT_GT(Grid.Extent().HBar, 0) << "9 columns of 60 do not fit";
     EXPECT_EQ(Grid.verticalScrollBar()->maximum(), 50 - Grid.VisibleRows + 1);
+    Grid.verticalScrollBar()->setValue(20);
+    EXPECT_EQ(Grid.TopRow, 20);
+    Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(Grid.LastRow, 50);
     Grid.SetCountRows(3);
     Grid.SetColCount(2);
     EXPECT_EQ(Grid.Extent().VBar, 0);
     EXPECT_EQ(Grid.Extent().HBar, 0);
-}
-
-TEST_F(GridPaint, TheVerticalBarScrollsByRows) {
-    Grid.verticalScrollBar()->setValue(20);
-    EXPECT_EQ(Grid.TopRow, 20);
-    EXPECT_EQ(MouseToCell(Grid, 35, Grid.HeadingHeight() + 1).Row, 20);
-    Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(Grid.TopRow, 50 - Grid.VisibleRows + 1);
-    EXPECT_EQ(Grid.LastRow, 50);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GridTestSupport.h"
 #include "controls/grid/ExcelGrid2.h"
 
 #include <QApplication>
@@ -17,17 +18,10 @@ protected:
 
     void SetUp() override {
         const uint8_t kinds[] = {ckText, ckInteger, ckFloat, ckList, ckMemo, ckCheck, ckColor, ckMenu, ckExternal};
-        Grid.SetColCount(9);
-        for (int32_t x = 1; x <= 9; ++x) {
-            TGridColumn& c = Grid.Column(x);
-            c.Kind = kinds[x - 1];
-            c.Width = 60;
-            c.Enabled = true;
-            c.ItemCount = 6;
-        }
-        Grid.UpdateColumnPositions();
-        Grid.SetCountRows(50);
-        Grid.SetNumberLocale({'.', ','});
+        SetUpColumns(Grid, 9, 50, ckText, 60, 6);
+        for (int32_t x = 1; x <= 9; ++x)
+            Grid.Column(x).Kind = kinds[x - 1];
+        Grid.SetNumberLocale(kPoint);
         Grid.OnChange = [this](TGridModel&) { ++Changes; };
         Grid.resize(400, 300);
         Grid.show();

@@ -2,51 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-struct TShadeCase {
-    TRgb In, Out;
-};
-
-class ShadeColorTest : public testing::TestWithParam<TShadeCase> {};
-
-TEST_P(ShadeColorTest, LightensOrDarkens) {
-    const TShadeCase& c = GetParam();
-    TRgb out = SplitRgb(ShadeColor(JoinRgb(c.In.Red, c.In.Green, c.In.Blue)));
-    EXPECT_EQ(out.Red, c.Out.Red);
-    EXPECT_EQ(out.Green, c.Out.Green);
-    EXPECT_EQ(out.Blue, c.Out.Blue);
+std::vector<int> Channels(TColor color) {
+    const TRgb c = SplitRgb(color);
+    return {c.Red, c.Green, c.Blue};
 }
 
-INSTANTIATE_TEST_SUITE_P(Markup, ShadeColorTest,
-                         testing::Values(TShadeCase{{255, 255, 255}, {231, 231, 231}},
-                                         TShadeCase{{192, 192, 192}, {216, 216, 216}},
-                                         TShadeCase{{250, 10, 10}, {255, 34, 34}},
-                                         TShadeCase{{230, 230, 230}, {254, 254, 254}}, // mean 230 still lightens
-                                         TShadeCase{{231, 231, 231}, {207, 207, 207}},
-                                         TShadeCase{{0, 0, 0}, {24, 24, 24}}));
-
-TEST(Colours, RedIsTheLowByte) {
+TEST(Colours, ShadeLightensOrDarkensAndRedIsTheLowByte) {
+    const std::pair<TColor, std::vector<int>> shades[] = {
+        {JoinRgb(255, 255, 255), {231, 231, 231}}, {JoinRgb(192, 192, 192), {216, 216, 216}},
+        {JoinRgb(250, 10, 10), {255, 34, 34}},     {JoinRgb(230, 230, 230), {254, 254, 254}}, // mean 230 lightens
+        {JoinRgb(231, 231, 231), {207, 207, 207}}, {JoinRgb(0, 0, 0), {24, 24, 24}}};
+    for (const auto& [in, out] : shades)
+        EXPECT_EQ(Channels(ShadeColor(in)), out) << in;
     EXPECT_EQ(JoinRgb(1, 2, 3), 0x030201u);
-    TRgb c = SplitRgb(0x030201u);
-    EXPECT_EQ(c.Red, 1);
-    EXPECT_EQ(c.Blue, 3);
-    TRgb g = SplitRgb(GreyOf(JoinRgb(10, 20, 40)));
-    EXPECT_EQ(g.Red, 23);
-    EXPECT_EQ(g.Green, 23);
-    EXPECT_EQ(g.Blue, 23);
+    EXPECT_EQ(Channels(0x030201u), std::vector<int>({1, 2, 3}));
+    EXPECT_EQ(Channels(GreyOf(JoinRgb(10, 20, 40))), std::vector<int>({23, 23, 23}));
 }
 
-TEST(Rounding, HalvesGoToEven) {
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(PointsOfHeight(-11), 8);
-    EXPECT_EQ(PointsOfHeight(14), 10); // 10.5
-    EXPECT_EQ(PointsOfHeight(-16), 12);
-}
-
-TEST(FontSize, HeightFollowsAndSizeIsClamped) {
+TEST(FontSize, HalvesRoundToEvenAndSizesAreClamped) {
+    EXPECT_EQ(std::vector<int64_t>({RoundHalfEven(2.5), RoundHalfEven(3.5), RoundHalfEven(-2.5)}),
+              std::vector<int64_t>({2, 4, -2}));
+    EXPECT_EQ(std::vector<int>({PointsOfHeight(-11), PointsOfHeight(14), PointsOfHeight(-16)}),
+              std::vector<int>({8, 10, 12})); // 14: 10.5
     TMarkupFont font;
     SetFontSize(font, 8);
     EXPECT_EQ(font.Height, -11);
@@ -58,29 +39,22 @@ TEST(FontSize, HeightFollowsAndSizeIsClamped) {
     EXPECT_EQ(font.Size, kMaxFontSize);
 }
 
-struct TUtf8Case {
-    std::string Bytes;
-    bool Valid;
-    std::string Utf8;
-};
-
-class Utf8Test : public testing::TestWithParam<TUtf8Case> {};
-
-TEST_P(Utf8Test, ValidTextStaysElseWindows1252) {
-    EXPECT_EQ(IsValidUtf8(GetParam().Bytes), GetParam().Valid);
-    EXPECT_EQ(ToUtf8(GetParam().Bytes), GetParam().Utf8);
+TEST(Utf8, ValidTextStaysElseWindows1252) {
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {"plain", true, "plain"},
+        {"caf\xC3\xA9", true, "caf\xC3\xA9"},
+        {"caf\xE9", false, "caf\xC3\xA9"},
+        {"\x80 \x9F", false, "\xE2\x82\xAC \xC5\xB8"},
+        {"\xC3", false, "\xC3\x83"},                             // cut short
+        {"\xC0\xAF", false, "\xC3\x80\xC2\xAF"},                 // overlong
+        {"\xED\xA0\x80", false, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, // surrogate
+        {"\xF0\x9F\x8E\xB8", true, "\xF0\x9F\x8E\xB8"},
+        {"\x81", false, "\xC2\x81"}};
+    for (const auto& [bytes, valid, utf8] : cases) {
+        EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
+        EXPECT_EQ(ToUtf8(bytes), utf8) << bytes;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Markup, Utf8Test,
-    testing::Values(TUtf8Case{"plain", true, "plain"}, TUtf8Case{"caf\xC3\xA9", true, "caf\xC3\xA9"},
-                    TUtf8Case{"caf\xE9", false, "caf\xC3\xA9"},
-                    TUtf8Case{"\x80 \x9F", false, "\xE2\x82\xAC \xC5\xB8"},
-                    TUtf8Case{"\xC3", false, "\xC3\x83"},             // cut short
-                    TUtf8Case{"\xC0\xAF", false, "\xC3\x80\xC2\xAF"}, // overlong
-                    TUtf8Case{"\xED\xA0\x80", false, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, // surrogate
-                    TUtf8Case{"\xF0\x9F\x8E\xB8", true, "\xF0\x9F\x8E\xB8"},
-                    TUtf8Case{"\x81", false, "\xC2\x81"}));
 
 TEST(Utf8, DecodesAndEncodes) {
     EXPECT_EQ(DecodeUtf8("a\xCE\xB1\xF0\x9F\x8E\xB8"), std::u32string(U"a\u03B1\U0001F3B8"));
@@ -93,15 +67,11 @@ TEST(Utf8, DecodesAndEncodes) {
 }
 
 TEST(SymbolFont, CodesMapToTheirCharacters) {
-    EXPECT_EQ(SymbolToUnicode('a'), U'\u03B1');
-    EXPECT_EQ(SymbolToUnicode('W'), U'\u03A9');
-    EXPECT_EQ(SymbolToUnicode(214), U'\u221A');
-    EXPECT_EQ(SymbolToUnicode(0xAE), U'\u2192');
-    EXPECT_EQ(SymbolToUnicode(0xDE), U'\u21D2');
-    EXPECT_EQ(SymbolToUnicode('1'), U'1');
-    EXPECT_EQ(SymbolToUnicode(0x85), 0u);
-    EXPECT_EQ(SymbolToUnicode(0x0A), 0u);
-    EXPECT_EQ(SymbolToUnicode(0x3B1), 0x3B1u);
+    const std::pair<char32_t, char32_t> cases[] = {{'a', U'\u03B1'},  {'W', U'\u03A9'},  {214, U'\u221A'},
+                                                   {0xAE, U'\u2192'}, {0xDE, U'\u21D2'}, {'1', U'1'},
+                                                   {0x85, 0},         {0x0A, 0},         {0x3B1, 0x3B1}};
+    for (const auto& [code, character] : cases)
+        EXPECT_EQ(SymbolToUnicode(code), character) << code;
 }
 
 } // namespace

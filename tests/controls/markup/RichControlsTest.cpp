@@ -2,10 +2,10 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
+#include "controls/markup/TextCodec.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -20,28 +20,32 @@ QImage Rendered(QWidget& widget, QColor fill) {
     return image;
 }
 
-TEST(RichLabel, DefaultsAndTextSize) {
+TEST(TextCodec, BytesShowAsUtf8OrWindows1252AndTypedTextGoesBackAsUtf8) {
+    const std::pair<std::string, QString> cases[] = {
+        {"", QString()},
+        {"Live 1977", QStringLiteral("Live 1977")},
+        {"Bj\xC3\xB6rk", QStringLiteral(u"Bj\u00F6rk")},
+        {"Bj\xF6rk", QStringLiteral(u"Bj\u00F6rk")},
+        {"\x93quoted\x94 \x80", QStringLiteral(u"\u201Cquoted\u201D \u20AC")},
+        {std::string("a\0b", 3), QString::fromUtf8("a\0b", 3)}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(BytesToQString(bytes), text) << bytes;
+    for (const QString& text : {QStringLiteral(u"Bj\u00F6rk \u03B1 \u20AC"), QString(), QStringLiteral("plain")})
+        EXPECT_EQ(BytesToQString(QStringToBytes(text)), text);
+    EXPECT_EQ(QStringToBytes(QStringLiteral(u"\u00E9")), "\xC3\xA9");
+}
+
+TEST(RichLabel, MeasuresItsTextAndRedrawsOnlyOnAChange) {
     QWidget parent;
     parent.setFont(MarkupFont("Arial", -11));
     TRichLabel label(&parent);
-    EXPECT_EQ(label.width(), 200);
-    EXPECT_EQ(label.height(), 44);
-    EXPECT_EQ(label.Alignment(), taCenter);
-    EXPECT_EQ(label.VAlignment(), taCenter);
-    EXPECT_TRUE(label.Border());
-    EXPECT_TRUE(label.ColorCalculate());
     EXPECT_EQ(label.TextWidth(), 0);
-
     label.SetCaption("one||two||three");
     EXPECT_EQ(label.TextHeight(), 3 * kLine);
     EXPECT_GT(label.TextWidth(), 0);
-}
 
-TEST(RichLabel, SettingTheSameValueDoesNotRedraw) {
-    TRichLabel label;
-    label.SetCaption("Parameters");
-    int paints = label.PaintCount();
-    label.SetCaption("Parameters");
+    const int paints = label.PaintCount();
+    label.SetCaption("one||two||three");
     label.SetBorder(true);
     label.SetAlignment(taCenter);
     label.SetJustified(false);
@@ -49,66 +53,36 @@ TEST(RichLabel, SettingTheSameValueDoesNotRedraw) {
     label.SetAlignment(taLeftJustify);
     label.SetTransparent(true);
     EXPECT_EQ(label.PaintCount(), paints + 2);
-}
-
-TEST(RichLabel, VisibleLabelShowsTheNewStateAtOnce) {
-    TRichLabel label;
-    label.show();
+    // A visible label shows the new state at once.
+    parent.show();
     QApplication::processEvents();
-    int paints = label.PaintCount();
+    const int shown = label.PaintCount();
     label.SetCaption("|b Functions");
-    EXPECT_EQ(label.PaintCount(), paints + 1);
+    EXPECT_EQ(label.PaintCount(), shown + 1);
 }
 
-TEST(RichLabel, TransparentWithoutBorderDrawsOnlyText) {
+TEST(RichLabel, BackgroundIsTheShadeOrTheColourOrNone) {
     TRichLabel label;
     label.resize(120, 40);
+    const QColor face = label.palette().color(QPalette::Button);
+    EXPECT_EQ(Rendered(label, Qt::red).pixel(60, 20), ToQColor(ShadeColor(ToTColor(face))).rgb());
+    label.SetColorCalculate(false);
+    label.SetColor(QColor(224, 224, 224));
+    QImage framed = Rendered(label, Qt::red);
+    EXPECT_EQ(framed.pixel(60, 20), qRgb(224, 224, 224));
+    // The etched frame: white inside at the bottom right, shadow outside at the top left.
+    EXPECT_EQ(framed.pixel(60, 39), qRgb(255, 255, 255));
+    EXPECT_EQ(framed.pixel(60, 0), label.palette().color(QPalette::Dark).rgb());
+
     label.SetTransparent(true);
     label.SetBorder(false);
     label.SetCaption("Lists");
     QImage image = Rendered(label, QColor(10, 200, 10));
-    EXPECT_EQ(image.pixel(1, 1), QColor(10, 200, 10).rgb());
-    EXPECT_EQ(image.pixel(118, 38), QColor(10, 200, 10).rgb());
-    EXPECT_EQ(image.pixel(60, 3), QColor(10, 200, 10).rgb());
+    for (QPoint at : {QPoint(1, 1), QPoint(118, 38), QPoint(60, 3)})
+        EXPECT_EQ(image.pixel(at), QColor(10, 200, 10).rgb());
 }
 
-TEST(RichLabel, BackgroundIsShadeColorOrColor) {
-    TRichLabel label;
-    label.resize(120, 40);
-    label.SetCaption("");
-    QColor face = label.palette().color(QPalette::Button);
-    QColor shaded = ToQColor(ShadeColor(ToTColor(face)));
-    EXPECT_EQ(Rendered(label, Qt::red).pixel(60, 20), shaded.rgb());
-    label.SetColorCalculate(false);
-    label.SetColor(QColor(224, 224, 224));
-    EXPECT_EQ(Rendered(label, Qt::red).pixel(60, 20), qRgb(224, 224, 224));
-    // The etched frame: white inside at the bottom right, shadow outside at the top left.
-    QImage framed = Rendered(label, Qt::red);
-    EXPECT_EQ(framed.pixel(60, 39), qRgb(255, 255, 255));
-    EXPECT_EQ(framed.pixel(60, 0), label.palette().color(QPalette::Dark).rgb());
-}
-
-TEST(RichLabel, MouseDownGoesToTheHandlerOrTheParent) {
-    struct TParent : QWidget {
-        int Presses = 0;
-        void mousePressEvent(QMouseEvent*) override { ++Presses; }
-    } parent;
-    TRichLabel label(&parent);
-    QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&label, &press);
-    EXPECT_EQ(parent.Presses, 1);
-    int handled = 0;
-    label.OnMouseDown = [&](QMouseEvent*) { ++handled; };
-    QMouseEvent again(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&label, &again);
-    EXPECT_EQ(handled, 1);
-    EXPECT_EQ(parent.Presses, 1);
-}
-
-TEST(RichText, EmptyTextKeepsItsPanelAndTheInvertedBox) {
+TEST(RichText, EmptyTextKeepsItsPanelAndJustifiedLinesEndWithAnEmptyLine) {
     TRichText text;
     text.setFont(MarkupFont("Arial", -11));
     text.resize(200, 44);
@@ -120,22 +94,15 @@ TEST(RichText, EmptyTextKeepsItsPanelAndTheInvertedBox) {
     QImage image = Rendered(text, Qt::red);
     EXPECT_EQ(image.pixel(100, 20), text.palette().color(QPalette::Button).rgb());
     EXPECT_EQ(image.pixel(100, 0), qRgb(128, 128, 128));
-}
 
-TEST(RichText, JustifiedLinesEndWithAnEmptyLine) {
-    TRichText text;
-    text.setFont(MarkupFont("Arial", -11));
     text.resize(300, 200);
     text.SetJustified(true);
     text.SetText({"first line", "", "third line"});
     EXPECT_EQ(text.TextHeight(), 4 * kLine);
     EXPECT_EQ(text.JoinedText(), "first line\r\n\r\nthird line");
-}
 
-TEST(RichText, SplitLinesAtLineFeeds) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("a"), Lines{"a"});
     EXPECT_EQ(SplitLines("a\r\nb\nc\r"), (Lines{"a", "b", "c\r"}));
     EXPECT_EQ(SplitLines("a\n\nb\n"), (Lines{"a", "", "b"}));
 }

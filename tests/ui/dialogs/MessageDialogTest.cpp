@@ -1,5 +1,5 @@
-#include "controls/markup/RichLabel.h"
 #include "ui/dialogs/MessageDialog.h"
+#include "controls/markup/RichLabel.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -10,131 +10,104 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
+#include <tuple>
 
 namespace {
 
 constexpr int kYes = 1, kNo = 2, kOk = 4, kCancel = 8, kYesToAll = 0x200, kHelp = 0x400;
 
-struct TButtonCase {
-    const char* Name;
-    int Buttons;
-    std::vector<int> Tags; // visible, left to right
-    int DefaultTag, EscapeTag;
-};
+using T = TMessageForm;
 
-class ButtonSetTest : public testing::TestWithParam<TButtonCase> {};
-
-TEST_P(ButtonSetTest, OrderWidthAndKeys) {
-    const TButtonCase& c = GetParam();
-    TMessageForm form;
-    form.SetMessage("Save changes in list?", 6);
-    form.SetButtons(c.Buttons);
-    form.Arrange();
-
-    const int n = static_cast<int>(c.Tags.size());
-    const int labelWidth = form.MsgRL()->TextWidth() + 12;
-    const int clientWidth = std::max(80 * n + 5, labelWidth) + 60;
-    EXPECT_EQ(form.width(), clientWidth);
-    EXPECT_EQ(form.MsgRL()->width(), clientWidth - 60);
-
-    const int x0 = (clientWidth - 75 * n - 5 * (n - 1)) / 2;
-    for (int i = 0; i < n; ++i) {
-        QPushButton* button = form.Button(c.Tags[static_cast<size_t>(i)]);
-        EXPECT_FALSE(button->isHidden());
-        EXPECT_EQ(button->x(), x0 + 80 * i);
-        EXPECT_EQ(button->y(), form.height() - 37);
-        EXPECT_EQ(button->size(), QSize(75, 25));
+TEST(MessageForm, ButtonsInOrderCentredWithTheirDefaultAndEscape) {
+    const struct {
+        int Buttons;
+        std::vector<int> Tags; // visible, left to right
+        int DefaultTag, EscapeTag;
+    } cases[] = {
+        {kOk, {T::tagOk}, T::tagOk, T::tagOk},
+        {kCancel | kNo | kYes, {T::tagYes, T::tagNo, T::tagCancel}, T::tagYes, T::tagCancel},
+        {kNo | kYes, {T::tagYes, T::tagNo}, T::tagYes, T::tagNo},
+        {kCancel | kOk, {T::tagOk, T::tagCancel}, T::tagOk, T::tagCancel},
+        {kNo | kCancel, {T::tagNo, T::tagCancel}, T::tagCancel, T::tagCancel},
+        {kNo | kYesToAll, {T::tagYesToAll, T::tagNo}, T::tagYesToAll, T::tagNo},
+        {kHelp, {T::tagHelp}, T::tagHelp, T::tagHelp},
+        {kHelp | kCancel | kNo | kYesToAll | kYes | kOk,
+         {T::tagOk, T::tagYes, T::tagYesToAll, T::tagNo, T::tagCancel, T::tagHelp},
+         T::tagOk,
+         T::tagCancel},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Buttons);
+        TMessageForm form;
+        form.SetMessage("Save changes in list?", 6);
+        form.SetButtons(c.Buttons);
+        form.Arrange();
+        const int n = static_cast<int>(c.Tags.size());
+        const int clientWidth = std::max(80 * n + 5, form.MsgRL()->TextWidth() + 12) + 60;
+        EXPECT_EQ(form.width(), clientWidth);
+        EXPECT_EQ(form.MsgRL()->width(), clientWidth - 60);
+        int visible = 0;
+        for (int tag = 1; tag <= 6; ++tag)
+            visible += !form.Button(tag)->isHidden();
+        EXPECT_EQ(visible, n);
+        for (int i = 0; i < n; ++i)
+            EXPECT_EQ(form.Button(c.Tags[size_t(i)])->geometry(),
+                      QRect((clientWidth - 75 * n - 5 * (n - 1)) / 2 + 80 * i, form.height() - 37, 75, 25));
+        EXPECT_EQ(form.DefaultButton(), form.Button(c.DefaultTag));
+        EXPECT_TRUE(form.DefaultButton()->isDefault());
+        EXPECT_EQ(form.EscapeButton(), form.Button(c.EscapeTag));
     }
-    int shown = 0;
-    for (int tag = 1; tag <= 6; ++tag)
-        shown += !form.Button(tag)->isHidden();
-    EXPECT_EQ(shown, n);
-    EXPECT_EQ(form.DefaultButton(), form.Button(c.DefaultTag));
-    EXPECT_TRUE(form.DefaultButton()->isDefault());
-    EXPECT_EQ(form.EscapeButton(), form.Button(c.EscapeTag));
 }
 
-using T = TMessageForm;
-const TButtonCase kButtonCases[] = {
-    {"Ok", kOk, {T::tagOk}, T::tagOk, T::tagOk},
-    {"YesNoCancel", kCancel | kNo | kYes, {T::tagYes, T::tagNo, T::tagCancel}, T::tagYes, T::tagCancel},
-    {"YesNo", kNo | kYes, {T::tagYes, T::tagNo}, T::tagYes, T::tagNo},
-    {"OkCancel", kCancel | kOk, {T::tagOk, T::tagCancel}, T::tagOk, T::tagCancel},
-    {"CancelNo", kNo | kCancel, {T::tagNo, T::tagCancel}, T::tagCancel, T::tagCancel},
-    {"YesToAllNo", kNo | kYesToAll, {T::tagYesToAll, T::tagNo}, T::tagYesToAll, T::tagNo},
-    {"HelpOnly", kHelp, {T::tagHelp}, T::tagHelp, T::tagHelp},
-    {"AllSix",
-     kHelp | kCancel | kNo | kYesToAll | kYes | kOk,
-     {T::tagOk, T::tagYes, T::tagYesToAll, T::tagNo, T::tagCancel, T::tagHelp},
-     T::tagOk,
-     T::tagCancel},
-};
-
-INSTANTIATE_TEST_SUITE_P(Dialogs, ButtonSetTest, testing::ValuesIn(kButtonCases),
-                         [](const testing::TestParamInfo<TButtonCase>& info) { return info.param.Name; });
-
-TEST(MessageForm, CaptionByKind) {
-    const std::pair<int, const char*> cases[] = {{0, "Warning"},      {1, "Error"},   {2, "Information"},
-                                                 {3, "Confirmation"}, {4, "Message"}, {-1, "Message"},
-                                                 {99, "Message"}};
-    for (const auto& [kind, caption] : cases) {
+TEST(MessageForm, CaptionByKindAndAlignmentByCode) {
+    const std::pair<int, const char*> captions[] = {{0, "Warning"},      {1, "Error"},   {2, "Information"},
+                                                    {3, "Confirmation"}, {4, "Message"}, {-1, "Message"},
+                                                    {99, "Message"}};
+    for (const auto& [kind, caption] : captions) {
         TMessageForm form;
         form.SetKind(kind);
         EXPECT_EQ(form.windowTitle().toStdString(), caption) << kind;
     }
-}
-
-TEST(MessageForm, AlignmentCodes) {
-    const std::pair<int, TAlignment> cases[] = {
+    const std::pair<int, TAlignment> alignments[] = {
         {0, taLeftJustify}, {2, taRightJustify}, {6, taCenter}, {1, taLeftJustify}, {7, taLeftJustify}};
-    for (const auto& [code, alignment] : cases) {
+    for (const auto& [code, alignment] : alignments) {
         TMessageForm form;
         form.SetMessage("x", code);
         EXPECT_EQ(form.MsgRL()->Alignment(), alignment) << code;
     }
 }
 
-TEST(MessageForm, LongAndSeveralLineMessagesGrowTheWindow) {
-    TMessageForm shortForm;
-    shortForm.SetMessage("Short", 0);
-    shortForm.SetButtons(kOk);
-    shortForm.Arrange();
-    EXPECT_EQ(shortForm.width(), 85 + 60); // the button row is wider than the text
-    EXPECT_EQ(shortForm.height(), 14 + 83);
+TEST(MessageForm, LongAndSeveralLineMessagesGrowTheWindowWithinTheScreen) {
+    const auto arranged = [](const std::string& text, int buttons) {
+        auto form = std::make_unique<TMessageForm>();
+        form->SetMessage(text, 0);
+        form->SetButtons(buttons);
+        form->Arrange();
+        return form;
+    };
+    auto narrow = arranged("Short", kOk);
+    EXPECT_EQ(narrow->size(), QSize(85 + 60, 14 + 83)); // the button row is wider than the text
+    auto wide = arranged(std::string(60, 'W'), kOk);
+    EXPECT_EQ(wide->width(), wide->MsgRL()->TextWidth() + 12 + 60);
+    EXPECT_GT(wide->width(), 535);
+    auto tall = arranged("one||two\nthree\r\nfour", kYes | kNo);
+    EXPECT_EQ(tall->MsgRL()->TextHeight(), 4 * 14);
+    EXPECT_EQ(tall->height(), 4 * 14 + 83);
+    EXPECT_EQ(tall->MsgRL()->height(), 4 * 14 + 20);
+    EXPECT_LT(tall->MsgRL()->geometry().bottom(), tall->Button(T::tagYes)->y());
 
-    TMessageForm wide;
-    wide.SetMessage(std::string(60, 'W'), 0);
-    wide.SetButtons(kOk);
-    wide.Arrange();
-    EXPECT_EQ(wide.width(), wide.MsgRL()->TextWidth() + 12 + 60);
-    EXPECT_GT(wide.width(), 535);
-
-    TMessageForm tall;
-    tall.SetMessage("one||two\nthree\r\nfour", 6);
-    tall.SetButtons(kYes | kNo);
-    tall.Arrange();
-    EXPECT_EQ(tall.MsgRL()->TextHeight(), 4 * 14);
-    EXPECT_EQ(tall.height(), 4 * 14 + 83);
-    EXPECT_EQ(tall.MsgRL()->height(), 4 * 14 + 20);
-    // The label ends above the buttons.
-    EXPECT_LT(tall.MsgRL()->geometry().bottom(), tall.Button(T::tagYes)->y());
-}
-
-TEST(MessageForm, HugeMessageStaysOnTheScreen) {
-    TMessageForm form;
     std::string text;
     for (int i = 0; i < 400; ++i)
         text += "a very long line of an error message||";
-    form.SetMessage(text + std::string(5000, 'x'), 0);
-    form.SetButtons(kYes | kNo | kCancel);
-    form.Arrange();
-    QSize screen = QGuiApplication::primaryScreen()->availableSize();
-    EXPECT_LE(form.width(), screen.width());
-    EXPECT_LE(form.height(), screen.height());
-    QPushButton* cancel = form.Button(T::tagCancel);
-    EXPECT_LE(cancel->geometry().right(), form.width());
-    EXPECT_GE(cancel->y(), 0);
+    auto huge = arranged(text + std::string(5000, 'x'), kYes | kNo | kCancel);
+    const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+    EXPECT_LE(huge->width(), screen.width());
+    EXPECT_LE(huge->height(), screen.height());
+    EXPECT_LE(huge->Button(T::tagCancel)->geometry().right(), huge->width());
+    EXPECT_GE(huge->Button(T::tagCancel)->y(), 0);
 }
 
 // Acts on the modal dialog once it runs.
@@ -151,41 +124,32 @@ void Press(QWidget& widget, int key) {
     QApplication::sendEvent(&widget, &press);
 }
 
-struct TAnswerCase {
-    const char* Name;
-    int Buttons;
-    std::function<void(TMessageForm&)> Act;
-    int Result;
-};
-
-class AnswerTest : public testing::TestWithParam<TAnswerCase> {};
-
-TEST_P(AnswerTest, ModalResult) {
-    ClearMessageAnswers();
-    WhenModal(GetParam().Act);
-    EXPECT_EQ(ShowMessageDialog(nullptr, "Save changes in list?", 3, GetParam().Buttons, 6), GetParam().Result);
+TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
+    const auto press = [](int key) { return [key](TMessageForm& f) { Press(f, key); }; };
+    const auto click = [](int tag) { return [tag](TMessageForm& f) { f.Button(tag)->click(); }; };
+    const std::tuple<int, std::function<void(TMessageForm&)>, int> cases[] = {
+        {kYes | kNo, press(Qt::Key_Escape), 7},
+        {kYes | kNo | kCancel, press(Qt::Key_Escape), 2},
+        {kYes | kNo | kCancel, press(Qt::Key_Return), 6},
+        {kOk | kCancel, press(Qt::Key_Return), 1},
+        {kYes | kNo, [](TMessageForm& f) { f.close(); }, 2},
+        {kYes | kNo | kCancel, click(T::tagNo), 7},
+        {kYesToAll | kNo, click(T::tagYesToAll), 10},
+        {kOk | kHelp,
+         [](TMessageForm& f) {
+             f.Button(T::tagHelp)->click(); // does nothing
+             EXPECT_TRUE(f.isVisible());
+             f.Button(T::tagOk)->click();
+         },
+         1},
+        {0, press(Qt::Key_Escape), 2}, // still closes without buttons
+    };
+    for (const auto& [buttons, act, result] : cases) {
+        ClearMessageAnswers();
+        WhenModal(act);
+        EXPECT_EQ(ShowMessageDialog(nullptr, "Save changes in list?", 3, buttons, 6), result) << buttons;
+    }
 }
-
-const TAnswerCase kAnswerCases[] = {
-    {"EscOnYesNoIsNo", kYes | kNo, [](TMessageForm& f) { Press(f, Qt::Key_Escape); }, 7},
-    {"EscOnYesNoCancelIsCancel", kYes | kNo | kCancel, [](TMessageForm& f) { Press(f, Qt::Key_Escape); }, 2},
-    {"EnterOnYesNoCancelIsYes", kYes | kNo | kCancel, [](TMessageForm& f) { Press(f, Qt::Key_Return); }, 6},
-    {"EnterOnOkCancelIsOk", kOk | kCancel, [](TMessageForm& f) { Press(f, Qt::Key_Return); }, 1},
-    {"CloseBoxIsCancel", kYes | kNo, [](TMessageForm& f) { f.close(); }, 2},
-    {"ClickNo", kYes | kNo | kCancel, [](TMessageForm& f) { f.Button(T::tagNo)->click(); }, 7},
-    {"ClickYesToAll", kYesToAll | kNo, [](TMessageForm& f) { f.Button(T::tagYesToAll)->click(); }, 10},
-    {"HelpDoesNothing", kOk | kHelp,
-     [](TMessageForm& f) {
-         f.Button(T::tagHelp)->click();
-         EXPECT_TRUE(f.isVisible());
-         f.Button(T::tagOk)->click();
-     },
-     1},
-    {"EscWithoutButtonsStillCloses", 0, [](TMessageForm& f) { Press(f, Qt::Key_Escape); }, 2},
-};
-
-INSTANTIATE_TEST_SUITE_P(Dialogs, AnswerTest, testing::ValuesIn(kAnswerCases),
-                         [](const testing::TestParamInfo<TAnswerCase>& info) { return info.param.Name; });
 
 TEST(MessageHook, ScriptedAnswersComeBackWithoutADialog) {
     ClearMessageAnswers();
@@ -195,10 +159,9 @@ TEST(MessageHook, ScriptedAnswersComeBackWithoutADialog) {
     EXPECT_EQ(ShowMessageDialog(nullptr, "first", 3, kYes | kNo | kCancel, 6), 6);
     EXPECT_EQ(ShowMessageDialog(nullptr, "second", 1, kOk, 0), 2);
     ASSERT_TRUE(LastMessage().has_value());
-    EXPECT_EQ(LastMessage()->Text, "second");
-    EXPECT_EQ(LastMessage()->Kind, 1);
-    EXPECT_EQ(LastMessage()->Buttons, kOk);
-    EXPECT_EQ(LastMessage()->Alignment, 0);
+    EXPECT_EQ(
+        std::make_tuple(LastMessage()->Text, LastMessage()->Kind, LastMessage()->Buttons, LastMessage()->Alignment),
+        std::make_tuple(std::string("second"), 1, kOk, 0));
     // The script is used up: the next message shows the dialog.
     WhenModal([](TMessageForm& f) { f.Button(T::tagOk)->click(); });
     EXPECT_EQ(ShowMessageDialog(nullptr, "third", 2, kOk, 6), 1);

@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-void SendKey(QWidget& widget, int key, Qt::KeyboardModifiers modifiers) {
+void SendKey(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = {}) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(&widget, &press);
 }
@@ -23,41 +25,29 @@ void SendClick(QWidget& widget, QPoint at = QPoint(5, 5)) {
     QApplication::sendEvent(&widget, &press);
 }
 
-struct TKeyCase {
-    int Key;
-    Qt::KeyboardModifiers Modifiers;
-};
-
-class HelpKeyTest : public testing::TestWithParam<TKeyCase> {};
-
-TEST_P(HelpKeyTest, FirstKeyCloses) {
-    THelpForm form;
-    form.show();
-    ASSERT_TRUE(form.isVisible());
-    SendKey(form, GetParam().Key, GetParam().Modifiers);
-    EXPECT_FALSE(form.isVisible());
+TEST(HelpForm, TheFirstKeyOrAClickCloses) {
+    const std::pair<int, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Shift, Qt::ShiftModifier},
+                                                          {Qt::Key_Control, Qt::ControlModifier},
+                                                          {Qt::Key_A, {}},
+                                                          {Qt::Key_Escape, {}},
+                                                          {Qt::Key_F1, {}},
+                                                          {Qt::Key_Return, {}}};
+    for (const auto& [key, modifiers] : keys) {
+        THelpForm form;
+        form.show();
+        SendKey(form, key, modifiers);
+        EXPECT_FALSE(form.isVisible()) << key;
+    }
+    for (bool onText : {false, true}) {
+        THelpForm form;
+        form.SetHelpText("|b Bands and tours|f  - select");
+        form.show();
+        SendClick(onText ? static_cast<QWidget&>(*form.HelpRT()) : form, QPoint(onText ? 20 : 2, onText ? 20 : 2));
+        EXPECT_FALSE(form.isVisible()) << onText;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, HelpKeyTest,
-                         testing::Values(TKeyCase{Qt::Key_Shift, Qt::ShiftModifier},
-                                         TKeyCase{Qt::Key_Control, Qt::ControlModifier}, TKeyCase{Qt::Key_A, {}},
-                                         TKeyCase{Qt::Key_Escape, {}}, TKeyCase{Qt::Key_F1, {}},
-                                         TKeyCase{Qt::Key_Return, {}}));
-
-TEST(HelpForm, ClickOnWindowOrTextCloses) {
-    THelpForm onWindow;
-    onWindow.show();
-    SendClick(onWindow, QPoint(2, 2));
-    EXPECT_FALSE(onWindow.isVisible());
-
-    THelpForm onText;
-    onText.SetHelpText("|b Bands and tours|f  - select");
-    onText.show();
-    SendClick(*onText.HelpRT(), QPoint(20, 20));
-    EXPECT_FALSE(onText.isVisible());
-}
-
-TEST(HelpForm, LayoutFollowsTheSize) {
+TEST(HelpForm, LayoutFollowsTheSizeAndLongTextWraps) {
     THelpForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Help"));
     form.SetOuterSize(600, 500);
@@ -65,16 +55,7 @@ TEST(HelpForm, LayoutFollowsTheSize) {
     EXPECT_EQ(form.HelpRT()->geometry(), QRect(5, 10, 583, 450));
     form.SetOuterSize(350, 200);
     EXPECT_EQ(form.HelpRT()->geometry(), QRect(5, 10, 333, 150));
-    TRichText* text = form.HelpRT();
-    EXPECT_TRUE(text->Justified());
-    EXPECT_TRUE(text->Transparent());
-    EXPECT_FALSE(text->Border());
-    EXPECT_EQ(text->Alignment(), taLeftJustify);
-}
-
-TEST(HelpForm, LongTextWrapsInsideTheWidth) {
-    THelpForm form;
-    form.SetOuterSize(350, 300);
+    EXPECT_TRUE(form.HelpRT()->Justified());
     std::string text;
     for (int i = 0; i < 40; ++i)
         text += "word ";
@@ -84,17 +65,13 @@ TEST(HelpForm, LongTextWrapsInsideTheWidth) {
     EXPECT_GT(form.HelpRT()->TextHeight(), 3 * 14);
 }
 
-TEST(HelpHook, SuppressedPopupKeepsTheText) {
+TEST(HelpPopup, SuppressedKeepsTheTextElseModalUntilAKey) {
     SuppressHelpPopups(true);
     ShowHelpPopup(nullptr, "help text", 350, 200);
     ASSERT_TRUE(LastHelp().has_value());
-    EXPECT_EQ(LastHelp()->Text, "help text");
-    EXPECT_EQ(LastHelp()->Width, 350);
-    EXPECT_EQ(LastHelp()->Height, 200);
+    EXPECT_EQ(std::make_tuple(LastHelp()->Text, LastHelp()->Width, LastHelp()->Height),
+              std::make_tuple(std::string("help text"), 350, 200));
     SuppressHelpPopups(false);
-}
-
-TEST(HelpPopup, ModalShowEndsAtAKey) {
     QTimer::singleShot(0, [] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
@@ -104,24 +81,20 @@ TEST(HelpPopup, ModalShowEndsAtAKey) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(AboutForm, SplashClosesWhenItsTimerFires) {
-    TAboutForm form;
-    EXPECT_EQ(form.size(), QSize(432, 246));
-    EXPECT_EQ(form.Timer1()->interval(), 1000);
-    EXPECT_FALSE(form.Timer1()->isActive());
-    form.StartTimer();
-    EXPECT_TRUE(form.Timer1()->isActive());
-    form.show();
-    QMetaObject::invokeMethod(form.Timer1(), "timeout");
-    EXPECT_FALSE(form.isVisible());
-}
+TEST(AboutForm, TheTimerAKeyOrAClickCloses) {
+    TAboutForm timed;
+    EXPECT_EQ(timed.Timer1()->interval(), 1000);
+    EXPECT_FALSE(timed.Timer1()->isActive());
+    timed.StartTimer();
+    EXPECT_TRUE(timed.Timer1()->isActive());
+    timed.show();
+    QMetaObject::invokeMethod(timed.Timer1(), "timeout");
+    EXPECT_FALSE(timed.isVisible());
 
-TEST(AboutForm, KeyOrClickCloses) {
     TAboutForm byKey;
     byKey.show();
     SendKey(byKey, Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_FALSE(byKey.isVisible());
-
     // A click on a band or a rich label reaches the box.
     for (QPoint at : {QPoint(200, 40), QPoint(200, 100), QPoint(300, 200), QPoint(10, 240)}) {
         TAboutForm byClick;
@@ -142,7 +115,6 @@ TEST(AboutForm, HubLineOpensItsAddressAndStaysOpen) {
     SendClick(*form.HubRL());
     EXPECT_EQ(opened, "https://example.org/hub");
     EXPECT_TRUE(form.isVisible());
-
     // Without an address the hub line closes the box like the rest.
     TAboutForm plain;
     plain.show();

@@ -1,5 +1,6 @@
 #include "ui/main/FilterPanel.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,11 @@ struct TPanel {
         Panel->SetLines({"$f01 < all > ", "$f01Ironwood", "$f02Summer tour", "$f01Z\xfcrich"},
                         {" < all > ", "Audience", "Soundboard"}, {" < all > ", "CD"});
         Window.show();
+    }
+    void Move(int x, Qt::MouseButtons buttons = Qt::LeftButton) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 300), Panel->mapToGlobal(QPointF(x, 300)), Qt::NoButton, buttons,
+                         Qt::NoModifier);
+        QApplication::sendEvent(Panel, &move);
     }
 };
 
@@ -36,7 +42,7 @@ TEST(FilterPanel, SelectionsGoBothWaysAndOnlyClicksReport) {
     QSignalSpy changed(p.Panel, &TFilterPanel::Changed);
     TFilterSelection selection;
     selection.Bands = {false, false, true, false};
-    selection.Sources = {true};
+    selection.Sources = {true}; // missing lines are unselected
     selection.Media = {false, true};
     p.Panel->SetSelection(selection);
     EXPECT_EQ(changed.count(), 0);
@@ -49,37 +55,17 @@ TEST(FilterPanel, SelectionsGoBothWaysAndOnlyClicksReport) {
     EXPECT_EQ(p.Panel->Selection().Sources, (std::vector<bool>{false, false, true}));
 }
 
-TEST(FilterPanel, SelectAllActsOnTheFocusedListOnly) {
-    TPanel p;
-    EXPECT_FALSE(p.Panel->SelectAllInFocusedList());
-    p.Window.activateWindow();
-    p.Panel->MediaLB()->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Panel->MediaLB()->hasFocus(); }));
-    EXPECT_TRUE(p.Panel->SelectAllInFocusedList());
-    EXPECT_EQ(p.Panel->Selection().Media, (std::vector<bool>{true, true}));
-    EXPECT_EQ(p.Panel->Selection().Sources, (std::vector<bool>{false, false, false}));
-}
-
-TEST(FilterPanel, EdgeDragReportsWidthsWithinTheWindow) {
+TEST(FilterPanel, EdgeDragReportsWidthsWithinTheWindowUntilAnotherButton) {
     TPanel p;
     QSignalSpy dragged(p.Panel, &TFilterPanel::WidthDragged);
     QTest::mousePress(p.Panel, Qt::LeftButton, {}, QPoint(199, 300));
-    QMouseEvent move(QEvent::MouseMove, QPointF(260, 300), p.Panel->mapToGlobal(QPointF(260, 300)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(p.Panel, &move);
+    p.Move(260);
     ASSERT_EQ(dragged.count(), 1);
     EXPECT_EQ(dragged.at(0).at(0).toInt(), 260);
-    QMouseEvent far(QEvent::MouseMove, QPointF(5000, 300), p.Panel->mapToGlobal(QPointF(5000, 300)), Qt::NoButton,
-                    Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(p.Panel, &far);
+    p.Move(5000);
     EXPECT_EQ(dragged.at(1).at(0).toInt(), 500); // the window keeps room for the list
-    // Another button ends the drag.
-    QMouseEvent other(QEvent::MouseMove, QPointF(300, 300), p.Panel->mapToGlobal(QPointF(300, 300)), Qt::NoButton,
-                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(p.Panel, &other);
-    QMouseEvent after(QEvent::MouseMove, QPointF(310, 300), p.Panel->mapToGlobal(QPointF(310, 300)), Qt::NoButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(p.Panel, &after);
+    p.Move(300, Qt::LeftButton | Qt::RightButton);
+    p.Move(310);
     EXPECT_EQ(dragged.count(), 2);
 }
 
