@@ -66,7 +66,9 @@ QFrame* Separator(QWidget* parent) {
 } // namespace
 
 TConcertsForm::TConcertsForm(TProgram& program, const TImageList& images, QWidget* parent)
-    : QDialog(parent), m_program(program) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_program(program) {
     setWindowTitle(QStringLiteral("Concerts list"));
     setFont(MarkupFont("Arial", -11));
     setFixedSize(kClientWidth, kClientHeight);

@@ -60,6 +60,8 @@ QSize TTourLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 
 TTourComboBox::TTourComboBox(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new TTourLineDelegate(this));
+    // Drops down below the box, as a drop-down list does, rather than over it.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
 void TTourComboBox::SetLines(const std::vector<std::string>& lines) {
