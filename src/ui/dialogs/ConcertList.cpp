@@ -220,8 +220,10 @@ void TConcertsForm::Find1Click(bool alwaysAsk) {
             return;
         m_findText = text;
     }
-    if (FindNextInGrid(*m_grid, m_findText))
+    if (FindNextInGrid(*m_grid, m_findText)) {
+        m_grid->setFocus(); // so that Ctrl+C copies what was found
         m_grid->Invalidate();
+    }
 }
 
 void TConcertsForm::AddClick() {
