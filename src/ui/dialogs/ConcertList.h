@@ -48,7 +48,6 @@ public:
     QMenu& PopupMenu1() const { return *m_popupMenu1; }
     QToolButton* ToolButton(int image) const;
     const std::string& FindText() const { return m_findText; }
-    const std::vector<TConcertRow>& Rows() const { return m_rows; }
 
 protected:
     // Closing, however it happens, keeps the chosen line.

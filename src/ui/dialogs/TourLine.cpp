@@ -1,31 +1,26 @@
 #include "ui/dialogs/TourLine.h"
 
 #include "controls/markup/TextCodec.h"
+#include "program/ConcertLists.h"
+#include "program/ListCommands.h"
 
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStylePainter>
 
-#include <cstring>
-
 namespace {
 
 constexpr int kBandIndent = 2;
 constexpr int kTourIndent = 15;
-constexpr const char* kBandPrefix = "$f01";
-constexpr size_t kPrefixLength = 4;
+constexpr size_t kPrefixLength = 4; // "$f01" or "$f02"
 
 } // namespace
 
 TTourLineLook TourLineLook(const std::string& line) {
     TTourLineLook look;
-    look.Band = line.compare(0, kPrefixLength, kBandPrefix) == 0;
-    std::string text = line.size() > kPrefixLength ? line.substr(kPrefixLength) : std::string();
-    if (look.Band)
-        for (char& c : text)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
-    look.Text = BytesToQString(text);
+    look.Band = line.compare(0, kPrefixLength, kBandLinePrefix) == 0;
+    const std::string text = line.size() > kPrefixLength ? line.substr(kPrefixLength) : std::string();
+    look.Text = BytesToQString(look.Band ? SearchUpperCase(text) : text);
     return look;
 }
 

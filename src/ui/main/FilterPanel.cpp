@@ -12,7 +12,6 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-
 namespace {
 
 constexpr int kLineHeight = kTourLineHeight;
