@@ -10,7 +10,9 @@
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
+#include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/Help.h"
+#include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
@@ -21,7 +23,6 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -117,17 +118,16 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
     m_listCommands->RefreshView = [this] { SetValues(); };
     m_listCommands->AskSearchText = [this](std::string& text) {
-        bool ok = false;
-        const QString typed = QInputDialog::getText(this, QStringLiteral("Find text"), QStringLiteral("Search string"),
-                                                    QLineEdit::Normal, BytesToQString(text), &ok);
-        if (ok)
-            text = QStringToBytes(typed);
-        return ok;
+        return InputQuery(this, "Find text", "Search string", text);
     };
-    // The list functions, export and concerts windows are not part of this
-    // build yet: their commands stay greyed out rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
-        Action(window)->setEnabled(static_cast<bool>(m_listCommands->OpenListWindow));
+    m_listCommands->OpenListWindow = [this](int, TActionId window) {
+        if (window == TActionId::cmConcerts)
+            ShowConcertsForm(this, *m_program, m_toolbarImages, [this] { SetValues(); });
+    };
+    // The list functions and export windows are not part of this build yet:
+    // their commands stay greyed out rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport})
+        Action(window)->setEnabled(false);
     SetValues();
 }
 
@@ -306,6 +306,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_settingValues = false;
     }
     TProject* list = m_program->CurrentList();
+    Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
         m_grid->hide();
         m_title->hide();
