@@ -262,7 +262,7 @@ void TGridPainter::PaintColumnHeadings(TCachingCanvas& canvas) {
         if (!Visible(head))
             continue;
         const TGridColumn& column = m_grid.Column(c);
-        const std::string text = SelectedCol(c) ? "|b " + column.Heading : column.Heading;
+        const std::string text = SelectedCol(c) ? "|b " + column.Heading() : column.Heading();
         SetFontColor(canvas, column.Enabled ? m_colors.ButtonText : m_colors.GrayText);
         if (m_grid.DrawInsideCell()) {
             m_painter.save();
