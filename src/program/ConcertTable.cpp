@@ -52,7 +52,7 @@ void SetConcertColumns(TGridModel& grid) {
     grid.SetColCount(kConcertColumns);
     for (int32_t x = 1; x <= kConcertColumns; ++x) {
         TGridColumn& column = grid.Column(x);
-        column.Heading = kColumns[x - 1].Heading;
+        column.SetHeading(kColumns[x - 1].Heading);
         column.Width = kColumns[x - 1].Width;
         column.Kind = ckText;
         column.Align = kAlignLeft;

@@ -116,7 +116,7 @@ TEST(ConcertGrid, HoldsTheFiveTextsOfEveryRowAndNothingOfAnEarlierFill) {
     ASSERT_EQ(grid.ColCount(), kConcertColumns);
     std::string headings;
     for (int32_t x = 1; x <= kConcertColumns; ++x)
-        headings += grid.Column(x).Heading + ":" + std::to_string(grid.Column(x).Width) + " ";
+        headings += grid.Column(x).Heading() + ":" + std::to_string(grid.Column(x).Width) + " ";
     EXPECT_EQ(headings, "Band:150 Date:70 City:150 Country:150 Venue:200 ");
     EXPECT_EQ(grid.Column(5).Right, 720);
 

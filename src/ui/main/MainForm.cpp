@@ -5,6 +5,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
+#include "core/ListCaption.h"
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
 #include "program/FilterSelection.h"
@@ -19,6 +20,7 @@
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -128,7 +130,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     // their commands stay greyed out rather than doing nothing.
     for (TActionId window : {TActionId::cmCompare, TActionId::cmExport})
         Action(window)->setEnabled(false);
-    SetValues();
+    // The concert lists reached the filter panel before the settings named the page.
+    ShowInCodePage(m_program->CodePage);
 }
 
 TMainForm::~TMainForm() {
@@ -211,6 +214,15 @@ void TMainForm::CreateActions() {
         connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
         m_historyActions[static_cast<size_t>(i - 1)] = item;
     }
+    auto* pages = new QActionGroup(this);
+    for (const TCodePageInfo& info : CodePages()) {
+        auto* item = pages->addAction(
+            QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info.Script), QString::fromUtf8(info.Name)));
+        item->setCheckable(true);
+        const TAction action{TActionId::cmCodePage, static_cast<int>(info.Page)};
+        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
+        m_codePageActions.push_back(item);
+    }
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [this] { StepTab(true); });
     for (QKeySequence back :
@@ -227,6 +239,9 @@ QMenu* TMainForm::BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items) {
         else if (item.Kind == TMenuItem::FileHistory)
             for (QAction* entry : m_historyActions)
                 menu->addAction(entry);
+        else if (item.Kind == TMenuItem::CodePages)
+            menu->addMenu(QStringLiteral("Legacy &code page"))
+                ->addActions({m_codePageActions.begin(), m_codePageActions.end()});
         else
             menu->addAction(Action(item.Id));
     }
@@ -284,6 +299,12 @@ void TMainForm::Execute(const TAction& action) {
     case TActionId::cmHelp:
         ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
         return;
+    case TActionId::cmCodePage: {
+        TCodePage page = kDefaultCodePage;
+        if (CodePageOfNumber(action.Tag, page))
+            ShowInCodePage(page);
+        return;
+    }
     default:
         m_program->Execute(action);
         return;
@@ -368,6 +389,22 @@ void TMainForm::StepTab(bool forward) {
         return;
     const int current = std::max(0, m_tabs->currentIndex());
     m_tabs->setCurrentIndex(forward ? (current + 1) % count : (current + count - 1) % count);
+}
+
+void TMainForm::ShowInCodePage(TCodePage page) {
+    m_program->CodePage = page;
+    SetLegacyCodePage(page);
+    const std::vector<TCodePageInfo>& pages = CodePages();
+    for (size_t i = 0; i < pages.size(); ++i)
+        m_codePageActions[i]->setChecked(pages[i].Page == page);
+    // Every text shown from bytes is read again in the new page.
+    m_rollup->SetLines(m_program->BandLines, m_program->SourceLines, m_program->MediaLines);
+    for (size_t i = 0; i < m_program->Lists.size(); ++i)
+        SetTabCaption(static_cast<int>(i), ListCaption(m_program->Lists[i]->FileName));
+    m_program->UpdateHistoryMenu();
+    SetValues();
+    m_grid->Invalidate();
+    m_title->update();
 }
 
 void TMainForm::ColumnsResized() {
