@@ -1,7 +1,9 @@
 #include "controls/panels/MyListBox.h"
 #include "controls/markup/QtMarkupCanvas.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QTest>
 
@@ -109,6 +111,53 @@ TEST_F(ListBoxFixture, OwnerDrawingGetsTheNarrowedRectangleAndDisabledLinesAreGr
         }
     EXPECT_GT(greyPixels, 20);
     EXPECT_EQ(darkPixels, 0);
+}
+
+TEST_F(ListBoxFixture, DropsAreTheOwnersToAcceptAndCarryOut) {
+    box->SetDragAutomatic(true);
+    bool accept = false;
+    std::vector<QPoint> drops;
+    box->OnDragOver = [&](TMyListBox&, QObject*, int, int, bool& accepted) { accepted = accept; };
+    box->OnDragDrop = [&](TMyListBox&, QObject*, int x, int y) { drops.emplace_back(x, y); };
+    QMimeData data;
+    data.setText("x");
+    // Qt passes moves and drops only to the widget that accepted the drag's entry.
+    auto enter = [&](QPoint at) {
+        QDragEnterEvent event(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box->viewport(), &event);
+        return event.isAccepted();
+    };
+    auto move = [&](QPoint at) {
+        QDragMoveEvent event(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box->viewport(), &event);
+        return event.isAccepted();
+    };
+    auto drop = [&](QPoint at) {
+        QDropEvent event(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box->viewport(), &event);
+    };
+    EXPECT_FALSE(enter({30, 20}));
+    accept = true;
+    EXPECT_TRUE(enter({30, 20}));
+    EXPECT_TRUE(move({30, 34}));
+    drop({31, 40});
+    EXPECT_EQ(drops, (std::vector<QPoint>{{31, 40}}));
+    // Refused at the drop itself: nothing happens.
+    EXPECT_TRUE(enter({30, 20}));
+    accept = false;
+    drop({30, 20});
+    EXPECT_EQ(drops.size(), 1u);
+    // The list box moves nothing by itself.
+    EXPECT_EQ(box->Items(), (std::vector<std::string>{"01 Band", "02 Date", "03 City", "04 Country"}));
+}
+
+TEST_F(ListBoxFixture, ItemTextsKeepTheirBytes) {
+    box->SetItems({"Bj\xF6rk", "Bj\xC3\xB6rk", ""});
+    EXPECT_EQ(box->ItemText(0), "Bj\xF6rk");
+    EXPECT_EQ(box->item(0)->text(), QStringLiteral(u"Bj\u00F6rk"));
+    EXPECT_EQ(box->item(1)->text(), QStringLiteral(u"Bj\u00F6rk"));
+    EXPECT_EQ(box->Items().size(), 3u);
+    EXPECT_EQ(box->ItemText(7), "");
 }
 
 } // namespace

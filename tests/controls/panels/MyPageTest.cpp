@@ -112,4 +112,39 @@ TEST_F(PageFixture, PaintsTheActiveTabInThePageColourAndStopsAtAGap) {
     EXPECT_EQ(gap, 0);
 }
 
+// Pixels of a tab that are not its background: the ink of its caption.
+int Ink(const QImage& image, const QRect& tab) {
+    const QRgb background = image.pixel(tab.left() + 1, tab.bottom() - 2);
+    int ink = 0;
+    for (int y = tab.top() + 1; y < tab.bottom() - 1; ++y)
+        for (int x = tab.left() + 1; x < tab.right() - 1; ++x)
+            ink += image.pixel(x, y) != background;
+    return ink;
+}
+
+TEST_F(PageFixture, OnlyTheActiveHorizontalCaptionHasAShadow) {
+    Build();
+    AddPage(1, "Text");
+    AddPage(2, "Text");
+    window.show();
+    const QRect tab1(5, 4, 95, 24);
+    const QRect tab2(5, 28, 95, 24);
+    QImage image = Rendered();
+    EXPECT_GT(Ink(image, tab1), Ink(image, tab2) + 10);
+
+    page->SetTextVertical(true);
+    page->SetTabHeight(80);
+    image = Rendered();
+    EXPECT_EQ(Ink(image, QRect(5, 4, 95, 80)), Ink(image, QRect(5, 84, 95, 80)));
+}
+
+TEST_F(PageFixture, ACaptionChangeRepaintsTheTabs) {
+    Build();
+    TMyTab* one = AddPage(1, "Text");
+    window.show();
+    const int before = Ink(Rendered(), QRect(5, 4, 95, 24));
+    one->SetCaption("|b A longer caption");
+    EXPECT_GT(Ink(Rendered(), QRect(5, 4, 95, 24)), before);
+}
+
 } // namespace

@@ -1,12 +1,15 @@
 #include "controls/panels/MyPanel.h"
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "core/BitmapContainer.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +185,56 @@ TEST_F(PanelFixture, TheFocusFrameIsTwoPixelsOnTheCurrentItem) {
     EXPECT_EQ(image.pixel(2, 12), frame);
     EXPECT_EQ(image.pixel(3, 12), base);
     EXPECT_EQ(image.pixel(2, 36), base); // item 2 has no focus frame
+}
+
+TEST_F(PanelFixture, TheWheelMovesTheCurrentItemANotchAtATime) {
+    window.show();
+    auto wheel = [this](int delta) {
+        QWheelEvent event(QPointF(20, 5), panel->mapToGlobal(QPointF(20, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(panel, &event);
+    };
+    wheel(-120);
+    EXPECT_EQ(panel->ItemIndex(), 2);
+    wheel(-120); // already at the last item
+    EXPECT_EQ(changes, 1);
+    for (int i = 0; i < 3; ++i)
+        wheel(40); // a fine-grained wheel adds up to one notch
+    EXPECT_EQ(panel->ItemIndex(), 1);
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(panel->Checked(1) || panel->Checked(2));
+}
+
+TEST_F(PanelFixture, PicturesComeFromTheContainerWithTheirKeyColourTransparent) {
+    QImage strip(32, 16, QImage::Format_RGB32);
+    strip.fill(Qt::magenta);
+    {
+        QPainter painter(&strip);
+        painter.fillRect(2, 2, 12, 12, Qt::red);
+        painter.fillRect(18, 2, 12, 12, Qt::blue);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(strip.save(&buffer, "BMP"));
+    TBitmapContainer container;
+    ASSERT_TRUE(container.Add(bytes.toStdString()));
+    panel->SetAlignment(taLeftJustify);
+    panel->SetBmpContainer(&container);
+    panel->SetBmpIndex(1);
+    window.show();
+    QImage image = Rendered(*panel);
+    // Item 1 spans 1..22 in height: the picture's top is (1 + 23 - 16) / 2 = 4, its left 1 + 10.
+    EXPECT_EQ(image.pixel(11 + 2, 4 + 2), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(11 + 2, 24 + 1 + 3 + 2), qRgb(0, 0, 255));
+    EXPECT_EQ(CountNear(image, image.rect(), qRgb(255, 0, 255)), 0);
+    // The caption moved right of the picture.
+    EXPECT_EQ(CountNear(image, QRect(11, 6, 16, 12), panel->palette().color(QPalette::ButtonText).rgb()), 0);
+
+    panel->SetBmpIndex(2); // no such bitmap: no pictures
+    image = Rendered(*panel);
+    EXPECT_EQ(CountNear(image, image.rect(), qRgb(255, 0, 0)), 0);
+    panel->SetBmpContainer(nullptr);
 }
 
 } // namespace
