@@ -1,7 +1,7 @@
 #include "controls/panels/MyPage.h"
 
-#include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "controls/panels/PanelPaint.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
@@ -13,10 +13,6 @@
 namespace {
 
 constexpr int kVerticalAngle = 90;
-
-QRect ToQRect(const TRect& r) {
-    return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
-}
 
 } // namespace
 
@@ -175,8 +171,12 @@ void TMyPage::childEvent(QChildEvent* event) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                SyncPages();
-                LayoutPages();
+                if (isVisible()) {
+                    Loaded(); // the first page shows when it arrives late
+                } else {
+                    SyncPages();
+                    LayoutPages();
+                }
                 update();
             },
             Qt::QueuedConnection);
@@ -225,8 +225,7 @@ void TMyPage::paintEvent(QPaintEvent*) {
     const int h = height();
     const int tabs = m_model.TabWidth();
 
-    painter.fillRect(QRect(0, 0, tabs, h),
-                     ToQColor(ShadeColor(ToTColor(colors.color(QPalette::Active, QPalette::Button)))));
+    painter.fillRect(QRect(0, 0, tabs, h), ShadedButtonFace(colors));
     painter.fillRect(QRect(tabs, 0, w - tabs, h), m_color);
     // The tab column stands out raised.
     painter.setPen(Qt::white);

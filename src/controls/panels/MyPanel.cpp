@@ -1,8 +1,8 @@
 #include "controls/panels/MyPanel.h"
 
 #include "controls/bitmaps/BitmapImage.h"
-#include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "controls/panels/PanelPaint.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,10 +12,6 @@
 namespace {
 
 constexpr int kCorner = 3; // a 6 x 6 corner ellipse
-
-QRect ToQRect(const TRect& r) {
-    return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
-}
 
 // Outlines and fills like a rounded rectangle from (Left, Top) up to, not
 // including, (Right, Bottom).
@@ -155,9 +151,7 @@ void TMyPanel::paintEvent(QPaintEvent*) {
     const int32_t w = width();
     const int32_t glyphWidth = GlyphWidth();
 
-    painter.fillRect(rect(), m_colorCalculate
-                                 ? ToQColor(ShadeColor(ToTColor(colors.color(QPalette::Active, QPalette::Button))))
-                                 : m_color);
+    painter.fillRect(rect(), m_colorCalculate ? ShadedButtonFace(colors) : m_color);
     if (m_borderSingle) {
         // A raised edge: light above and left, shadow below and right.
         painter.setPen(colors.color(QPalette::Active, QPalette::Light));
