@@ -214,7 +214,26 @@ bool TMyListBox::AcceptDrag(QDropEvent* event) {
     } else {
         event->ignore();
     }
+    SetDropRow(accept && event->type() != QEvent::Drop ? ItemAtPos(at, false) : -1);
     return accept;
+}
+
+void TMyListBox::SetDropRow(int32_t row) {
+    if (row == m_dropRow)
+        return;
+    m_dropRow = row;
+    viewport()->update();
+}
+
+void TMyListBox::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (m_dropRow < 0 || count() == 0)
+        return;
+    // A bar over the line the drop goes before, or under the last line.
+    const int y = m_dropRow < count() ? ItemRect(m_dropRow).top() : ItemRect(count() - 1).bottom() + 1;
+    QPainter painter(viewport());
+    painter.fillRect(QRect(m_textOffset, y - 1, viewport()->width() - m_textOffset, 2),
+                     palette().color(QPalette::Active, QPalette::Text));
 }
 
 void TMyListBox::dragEnterEvent(QDragEnterEvent* event) {
@@ -225,6 +244,11 @@ void TMyListBox::dragMoveEvent(QDragMoveEvent* event) {
     // The base class scrolls a long list near its edges.
     QListWidget::dragMoveEvent(event);
     AcceptDrag(event);
+}
+
+void TMyListBox::dragLeaveEvent(QDragLeaveEvent* event) {
+    QListWidget::dragLeaveEvent(event);
+    SetDropRow(-1);
 }
 
 void TMyListBox::dropEvent(QDropEvent* event) {

@@ -71,22 +71,30 @@ public:
     TDragOverEvent OnDragOver;
     TDragDropEvent OnDragDrop;
 
+    // Where an accepted drag would land: the line before which a drop
+    // inserts (Count below the last line), marked in the list; -1 without a drag.
+    int32_t DropRow() const { return m_dropRow; }
+
     // The standard drawing of an item (background and text), for owners that
     // draw only some lines themselves.
     void DrawItemText(QPainter& canvas, int32_t index, const QRect& rect) const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     friend class TMyListBoxDelegate;
     bool AcceptDrag(QDropEvent* event);
+    void SetDropRow(int32_t row);
 
     int32_t m_textOffset = 0;
     int32_t m_itemHeight = 14;
     bool m_dragAutomatic = false;
+    int32_t m_dropRow = -1;
 };

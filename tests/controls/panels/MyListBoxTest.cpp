@@ -137,10 +137,18 @@ TEST_F(ListBoxFixture, DropsAreTheOwnersToAcceptAndCarryOut) {
         QApplication::sendEvent(box->viewport(), &event);
     };
     EXPECT_FALSE(enter({30, 20}));
+    EXPECT_EQ(box->DropRow(), -1);
     accept = true;
     EXPECT_TRUE(enter({30, 20}));
+    EXPECT_EQ(box->DropRow(), 1);
     EXPECT_TRUE(move({30, 34}));
+    EXPECT_EQ(box->DropRow(), 2);
+    EXPECT_TRUE(move({30, 150})); // below the last line: the drop appends
+    EXPECT_EQ(box->DropRow(), 4);
+    const QRgb text = box->palette().color(QPalette::Text).rgb();
+    EXPECT_EQ(Rendered().pixel(100, 56), text);
     drop({31, 40});
+    EXPECT_EQ(box->DropRow(), -1);
     EXPECT_EQ(drops, (std::vector<QPoint>{{31, 40}}));
     // Refused at the drop itself: nothing happens.
     EXPECT_TRUE(enter({30, 20}));
