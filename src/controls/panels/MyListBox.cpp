@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kBytesRole = Qt::UserRole;
@@ -93,6 +95,30 @@ void TMyListBox::SetItemHeight(int32_t value) {
     m_itemHeight = value;
     // Uniform sizes are cached; a new delegate size hint resets them.
     doItemsLayout();
+    FitWholeLines();
+}
+
+void TMyListBox::SetIntegralHeight(bool value) {
+    if (value == m_integralHeight)
+        return;
+    m_integralHeight = value;
+    FitWholeLines();
+}
+
+void TMyListBox::FitWholeLines() {
+    if (!m_integralHeight)
+        return;
+    // The viewport may not be laid out yet; the frame is all around it.
+    const int frame = 2 * frameWidth();
+    const int lines = std::max(1, (height() - frame) / m_itemHeight);
+    const int wanted = frame + lines * m_itemHeight;
+    if (wanted != height())
+        resize(width(), wanted);
+}
+
+void TMyListBox::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    FitWholeLines();
 }
 
 void TMyListBox::SetMultiSelect(bool value) {

@@ -41,6 +41,9 @@ public:
     // Fixed height of every line.
     int32_t ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int32_t value);
+    // The height snaps to whole lines, so no line shows cut off at the bottom.
+    bool IntegralHeight() const { return m_integralHeight; }
+    void SetIntegralHeight(bool value);
     // Ctrl and Shift extend the selection; off: one line at a time.
     bool MultiSelect() const { return selectionMode() == QAbstractItemView::ExtendedSelection; }
     void SetMultiSelect(bool value);
@@ -81,6 +84,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -92,9 +96,11 @@ private:
     friend class TMyListBoxDelegate;
     bool AcceptDrag(QDropEvent* event);
     void SetDropRow(int32_t row);
+    void FitWholeLines();
 
     int32_t m_textOffset = 0;
     int32_t m_itemHeight = 14;
     bool m_dragAutomatic = false;
+    bool m_integralHeight = false;
     int32_t m_dropRow = -1;
 };

@@ -159,6 +159,19 @@ TEST_F(ListBoxFixture, DropsAreTheOwnersToAcceptAndCarryOut) {
     EXPECT_EQ(box->Items(), (std::vector<std::string>{"01 Band", "02 Date", "03 City", "04 Country"}));
 }
 
+TEST_F(ListBoxFixture, WholeLinesOnlySnapsTheHeight) {
+    const int frame = box->height() - box->viewport()->height();
+    box->resize(186, frame + 14 * 10 + 9);
+    EXPECT_EQ(box->height(), frame + 14 * 10 + 9);
+    box->SetIntegralHeight(true);
+    EXPECT_EQ(box->height(), frame + 14 * 10);
+    EXPECT_EQ(box->viewport()->height(), 14 * 10);
+    box->resize(186, 3);
+    EXPECT_EQ(box->height(), frame + 14);
+    box->SetItemHeight(20);
+    EXPECT_EQ(box->height(), frame + 20);
+}
+
 TEST_F(ListBoxFixture, ItemTextsKeepTheirBytes) {
     box->SetItems({"Bj\xF6rk", "Bj\xC3\xB6rk", ""});
     EXPECT_EQ(box->ItemText(0), "Bj\xF6rk");
