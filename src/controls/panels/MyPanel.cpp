@@ -231,6 +231,11 @@ void TMyPanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void TMyPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+        OnClick(*this);
+}
+
 void TMyPanel::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     const bool fires = m_model.Key(PanelKey(event->key()), handled);

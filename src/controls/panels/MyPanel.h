@@ -86,6 +86,8 @@ public:
 
     TNotifyEvent OnActivate;
     TNotifyEvent OnChange;
+    // A left-button click: released over the panel.
+    TNotifyEvent OnClick;
     TDrawItemEvent OnDrawItem;
     TMouseEvent OnMouseDown;
     TPaintEvent OnPaint;
@@ -102,6 +104,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -75,9 +75,12 @@ TEST_F(PanelFixture, SizesItselfToItsRows) {
 }
 
 TEST_F(PanelFixture, BothButtonsToggleAndTheMarginFiresOnlyInCheckMode) {
+    int clicks = 0;
+    panel->OnClick = [&](TMyPanel&) { ++clicks; };
     window.show();
     Click(Qt::LeftButton, {20, 5});
     EXPECT_TRUE(panel->Checked(1));
+    EXPECT_EQ(clicks, 1);
     Click(Qt::RightButton, {20, 30});
     EXPECT_TRUE(panel->Checked(2));
     EXPECT_EQ(panel->ItemIndex(), 2);
