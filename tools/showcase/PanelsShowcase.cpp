@@ -72,6 +72,20 @@ void DrawProperty(TMyListBox& box, int32_t index, const QRect& rect, TOwnerDrawS
                     QString::fromStdString(text.substr(3)));
 }
 
+// The selected lines go, as a block, before the line they are dropped on.
+void MoveSelectedLines(TMyListBox& box, QObject*, int x, int y) {
+    const int32_t target = box.ItemAtPos(QPoint(x, y), false);
+    std::vector<std::string> before, moved, after;
+    for (int32_t i = 0; i < box.Count(); ++i)
+        (box.Selected(i) ? moved : i < target ? before : after).push_back(box.ItemText(i));
+    const size_t first = before.size();
+    before.insert(before.end(), moved.begin(), moved.end());
+    before.insert(before.end(), after.begin(), after.end());
+    box.SetItems(before);
+    for (size_t i = first; i < first + moved.size(); ++i)
+        box.SetSelected(static_cast<int32_t>(i), true);
+}
+
 TMyListBox* ListBox(QWidget* parent, const QRect& at, int textOffset) {
     auto* box = new TMyListBox(parent);
     box->setGeometry(at);
@@ -169,6 +183,9 @@ int main(int argc, char** argv) {
     Frame(&window, QRect(215, 250, 206, 150), "|b Owner-drawn, margin 20");
     TMyListBox* drawn = ListBox(&window, QRect(225, 275, 186, 115), 20);
     drawn->OnDrawItem = DrawProperty;
+    drawn->SetDragAutomatic(true);
+    drawn->OnDragOver = [](TMyListBox& box, QObject* source, int, int, bool& accept) { accept = source == &box; };
+    drawn->OnDragDrop = MoveSelectedLines;
     Frame(&window, QRect(425, 250, 206, 150), "|b Disabled");
     ListBox(&window, QRect(435, 275, 186, 115), 0)->setEnabled(false);
 

@@ -213,6 +213,7 @@ void TMyListBox::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    m_pressPoint = at;
     QListWidget::mousePressEvent(event);
     if (OnMouseDown)
         OnMouseDown(*this, event->button(), event->modifiers(), at.x(), at.y());
@@ -226,6 +227,12 @@ void TMyListBox::startDrag(Qt::DropActions) {
     auto* data = new QMimeData;
     data->setData(kDragMime, QByteArray());
     drag->setMimeData(data);
+    // The pressed line travels with the pointer.
+    const QRect line = ItemRect(ItemAtPos(m_pressPoint, true)).intersected(viewport()->rect());
+    if (!line.isEmpty()) {
+        drag->setPixmap(viewport()->grab(line));
+        drag->setHotSpot(m_pressPoint - line.topLeft());
+    }
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
 

@@ -103,4 +103,5 @@ private:
     bool m_dragAutomatic = false;
     bool m_integralHeight = false;
     int32_t m_dropRow = -1;
+    QPoint m_pressPoint; // where a drag starts from
 };
