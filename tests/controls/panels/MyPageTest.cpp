@@ -26,7 +26,7 @@ struct PageFixture : testing::Test {
     QImage Rendered() {
         QImage image(page->size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
-        page->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        page->render(&image);
         return image;
     }
 
@@ -45,6 +45,8 @@ TEST_F(PageFixture, PagesFillTheAreaRightOfTheTabsAndTheFirstShows) {
     EXPECT_TRUE(one->isVisible());
     EXPECT_FALSE(two->isVisible());
     EXPECT_EQ(one->geometry(), QRect(100, 0, 296, 292));
+    one->SetColor(QColor(10, 120, 30));
+    EXPECT_EQ(Rendered().pixel(300, 200), qRgb(10, 120, 30));
     page->SetTabWidth(40);
     EXPECT_EQ(two->geometry(), QRect(40, 0, 356, 292));
     page->SetTabHeight(0);

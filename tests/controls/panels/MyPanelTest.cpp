@@ -190,6 +190,34 @@ TEST_F(PanelFixture, TheFocusFrameIsTwoPixelsOnTheCurrentItem) {
     EXPECT_EQ(image.pixel(2, 36), base); // item 2 has no focus frame
 }
 
+TEST_F(PanelFixture, OwnerHooksSeeEveryItemAndTheFinishedPaint) {
+    std::vector<std::pair<int32_t, QRect>> items;
+    QColor pen;
+    int paints = 0;
+    panel->OnDrawItem = [&](TMyPanel&, int32_t index, const QRect& rect, QPainter& canvas) {
+        items.emplace_back(index, rect);
+        pen = canvas.pen().color();
+        canvas.fillRect(rect, Qt::green); // under the caption
+    };
+    panel->OnPaint = [&](TMyPanel&, QPainter& canvas) {
+        ++paints;
+        canvas.fillRect(0, 0, 1, 1, Qt::red); // over everything
+    };
+    panel->SetCount(3); // the third item has no caption line
+    window.show();
+    const QImage image = Rendered(*panel);
+    ASSERT_EQ(items.size(), 3u);
+    // Item 2's cell is 24..47 high: frame 25..46, owner rectangle 3 pixels in from the cell.
+    EXPECT_EQ(items[1], std::make_pair(2, QRect(QPoint(3, 27), QPoint(112, 44))));
+    EXPECT_EQ(pen, panel->palette().color(QPalette::Active, QPalette::ButtonText));
+    EXPECT_GE(paints, 1);
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(5, 60), qRgb(0, 255, 0));
+    EXPECT_EQ(CountNear(image, QRect(3, 51, 110, 18), qRgb(0, 0, 0)), 0); // no caption on item 3
+    EXPECT_GT(CountNear(image, QRect(3, 27, 110, 18), qRgb(0, 0, 0)), 5);
+    EXPECT_EQ(panel->height(), 72);
+}
+
 TEST_F(PanelFixture, TheWheelMovesTheCurrentItemANotchAtATime) {
     window.show();
     auto wheel = [this](int delta) {
