@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "ExternalEditors.h"
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
@@ -184,6 +185,9 @@ void TMainForm::CreateGrid() {
         *m_grid, m_gridStr, [this] { return m_program ? m_program->CurrentList() : nullptr; });
     m_gridHandlers->SetIcons(m_icons);
     m_gridHandlers->OnExternalEdited = [this] { SetValues(); };
+    m_gridHandlers->EditExternal = [this](TBootData& record, int32_t property) {
+        return EditCoverOrInfo(this, *m_program, *this, m_toolbarImages, record, property, WindowHook);
+    };
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_gridMenu->popup(m_grid->mapToGlobal(at)); });

@@ -18,6 +18,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QTabBar;
 class QTimer;
@@ -76,6 +77,8 @@ public:
     // Replace the dialogs (tests script them); unset, the real ones run.
     std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
     std::function<bool(TFileDialog& dialog, bool saving)> FileDialogHook;
+    // Runs the cover and information windows in place of their exec().
+    std::function<int(QDialog& window)> WindowHook;
 
     // IProgramHost
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override;
