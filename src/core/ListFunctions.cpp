@@ -99,7 +99,9 @@ void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& 
 TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected,
                            const TFilterState& filter, TMatchOptions options) {
     assert(lists.size() == selected.size());
-    TArrayOfBootData joined;
+    // The records to keep first, so that the joined array is allocated once:
+    // growing it step by step costs more than the copies themselves.
+    std::vector<const TBootData*> kept;
     TMatchIndex index(options);
     for (size_t i = 0; i < lists.size(); ++i) {
         if (!selected[i])
@@ -110,13 +112,17 @@ TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vecto
             const TBootData& record = list.Data[static_cast<size_t>(row)];
             bool isNew = false;
             index.Add(record, &isNew);
-            if (!isNew)
-                continue;
-            TBootData& copy = joined.emplace_back(record);
-            copy.SearchHits = 0;
-            copy.SearchText.clear();
-            copy.ViewIndex = -1;
+            if (isNew)
+                kept.push_back(&record);
         }
+    }
+    TArrayOfBootData joined;
+    joined.reserve(kept.size());
+    for (const TBootData* record : kept) {
+        TBootData& copy = joined.emplace_back(*record);
+        copy.SearchHits = 0;
+        copy.SearchText.clear();
+        copy.ViewIndex = -1;
     }
     return joined;
 }
