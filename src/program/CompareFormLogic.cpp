@@ -47,11 +47,8 @@ std::string CompareFormLine(const std::string& fileName) {
 
 TCompareFormLogic::TCompareFormLogic(TProgram& program, IProgramHost& host) : m_program(program), m_host(host) {}
 
-std::string TCompareFormLogic::HelpText() {
-    std::string text;
-    for (size_t i = 0; i < std::size(kHelpLines); ++i)
-        text += (i == 0 ? "" : "\r\n") + std::string(kHelpLines[i]);
-    return text;
+std::vector<std::string> TCompareFormLogic::HelpLines() {
+    return {std::begin(kHelpLines), std::end(kHelpLines)};
 }
 
 std::vector<std::string> TCompareFormLogic::Lines() const {

@@ -20,7 +20,8 @@ public:
     static const char* const kNothingSelected;
     static constexpr int kHelpWidth = 350;
     static constexpr int kHelpHeight = 300;
-    static std::string HelpText();
+    // The help text, line by line (markup; empty lines belong to it).
+    static std::vector<std::string> HelpLines();
 
     // One line per open list: its file name without folder and ".kvu".
     std::vector<std::string> Lines() const;

@@ -14,6 +14,7 @@
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/main/ListWindows.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
@@ -124,10 +125,13 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
             text = QStringToBytes(typed);
         return ok;
     };
-    // The list functions, export and concerts windows are not part of this
-    // build yet: their commands stay greyed out rather than doing nothing.
+    m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
+        RunListWindow(*this, listIndex, window);
+    };
+    // A window that is not part of this build keeps its command greyed out
+    // rather than doing nothing.
     for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
-        Action(window)->setEnabled(static_cast<bool>(m_listCommands->OpenListWindow));
+        Action(window)->setEnabled(HasListWindow(window));
     SetValues();
 }
 
