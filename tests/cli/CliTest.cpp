@@ -154,17 +154,6 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
     EXPECT_NE(Cli(bad[8]).Err.find("short.tsv:2: 1 fields instead of 14"), std::string::npos);
 }
 
-// Band, date, source and media; nothing else takes part in matching.
-TBootData Bootleg(const std::string& band, const std::string& date, int32_t source, const std::string& comment = "") {
-    TBootData r;
-    r.Band = band;
-    r.Date = date;
-    r.Source = source;
-    r.Media = 1;
-    r.Comment = comment;
-    return r;
-}
-
 void SaveRecords(const std::string& path, std::initializer_list<TBootData> records) {
     TProject list;
     list.FileName = path;
@@ -175,8 +164,9 @@ void SaveRecords(const std::string& path, std::initializer_list<TBootData> recor
 TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
     TTempDir dir;
     const std::string a = dir.File("bootlegs 2003.kvu"), b = dir.File("live.2003.kvu"), c = dir.File("tab\tname.kvu");
-    SaveRecords(a, {Bootleg("X", "1", 1, "first"), Bootleg("Y", "2", 1), Bootleg("X", "1", 4), Bootleg("X", "1", 1)});
-    SaveRecords(b, {Bootleg("X", "1", 1, "second"), Bootleg("Z", "3", 1)});
+    SaveRecords(a, {MatchRecord("X", "1", 1, "first"), MatchRecord("Y", "2", 1), MatchRecord("X", "1", 4),
+                    MatchRecord("X", "1", 1)});
+    SaveRecords(b, {MatchRecord("X", "1", 1, "second"), MatchRecord("Z", "3", 1)});
     SaveRecords(c, {});
 
     TRun run = Cli({"compare", a, b, c});
@@ -204,10 +194,10 @@ TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
     EXPECT_EQ(run.Out + run.Err, "");
     TProject joined = Load(out);
     ASSERT_EQ(joined.Data.size(), 4u);
-    EXPECT_TRUE(SameStoredFields(joined.Data[0], Bootleg("X", "1", 1, "second")));
-    EXPECT_TRUE(SameStoredFields(joined.Data[1], Bootleg("Z", "3", 1)));
-    EXPECT_TRUE(SameStoredFields(joined.Data[2], Bootleg("Y", "2", 1)));
-    EXPECT_TRUE(SameStoredFields(joined.Data[3], Bootleg("X", "1", 4)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("X", "1", 1, "second")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Z", "3", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[2], MatchRecord("Y", "2", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[3], MatchRecord("X", "1", 4)));
     ASSERT_EQ(Cli({"join", "--no-source", a, "-o", out}).Status, 0);
     EXPECT_EQ(Load(out).Data.size(), 2u);
 }

@@ -244,23 +244,14 @@ TEST(ListFunctions, IndexKeepsItsGroupsWhileGrowing) {
     EXPECT_EQ(index.GroupCount(), 1000u);
 }
 
-struct TTwoLists : testing::Test {
+struct TThreeLists : testing::Test {
     TProject A, B, C;
     std::vector<TProject*> Lists{&A, &B, &C};
-
-    static TBootData Bootleg(const std::string& band, const std::string& date, int32_t source = 1) {
-        TBootData r;
-        r.Band = band;
-        r.Date = date;
-        r.Source = source;
-        r.Media = 2;
-        return r;
-    }
 };
 
-TEST_F(TTwoLists, ThreeEqualRecordsInOneListGiveZeroOneOne) {
-    A.Data = {Bootleg("X", "1"), Bootleg("X", "1"), Bootleg("X", "1")};
-    B.Data = {Bootleg("X", "1")};
+TEST_F(TThreeLists, ThreeEqualRecordsInOneListGiveZeroOneOne) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("X", "1"), MatchRecord("X", "1")};
+    B.Data = {MatchRecord("X", "1")};
     B.Data[0].SearchHits = 4;
     B.Data[0].SearchText = "stale";
     B.SearchColumn = true;
@@ -277,21 +268,21 @@ TEST_F(TTwoLists, ThreeEqualRecordsInOneListGiveZeroOneOne) {
     EXPECT_FALSE(B.SearchColumn);
 }
 
-TEST_F(TTwoLists, SourceOptionDecidesWhetherDifferentSourcesMatch) {
-    A.Data = {Bootleg("X", "1", 1), Bootleg("X", "1", 4)};
+TEST_F(TThreeLists, SourceOptionDecidesWhetherDifferentSourcesMatch) {
+    A.Data = {MatchRecord("X", "1", 1), MatchRecord("X", "1", 4)};
     CompareLists(Lists, {true, false, false}, {true, true});
     EXPECT_EQ(A.Data[1].SearchHits, 0);
     CompareLists(Lists, {true, false, false}, {false, true});
     EXPECT_EQ(A.Data[1].SearchHits, 1);
 }
 
-TEST_F(TTwoLists, CompareNamesTheListsThatLackARecord) {
+TEST_F(TThreeLists, CompareNamesTheListsThatLackARecord) {
     A.FileName = "/home/u/bootlegs 2003.kvu";
     B.FileName = "/home/u/live.2003.kvu";
     C.FileName = "";
-    A.Data = {Bootleg("X", "1"), Bootleg("Y", "2"), Bootleg("Z", "3")};
-    B.Data = {Bootleg("X", "1")};
-    C.Data = {Bootleg("Y", "2")};
+    A.Data = {MatchRecord("X", "1"), MatchRecord("Y", "2"), MatchRecord("Z", "3")};
+    B.Data = {MatchRecord("X", "1")};
+    C.Data = {MatchRecord("Y", "2")};
     CompareLists(Lists, {true, true, false}, {true, true});
     EXPECT_EQ(A.Data[0].SearchHits, 0);
     EXPECT_EQ(A.Data[0].SearchText, "");
@@ -314,13 +305,13 @@ TEST_F(TTwoLists, CompareNamesTheListsThatLackARecord) {
     EXPECT_EQ(A.Data[0].SearchText, "Third");
 }
 
-TEST_F(TTwoLists, JoinKeepsTheFirstMetRecordWithItsOwnFieldsUnderTheFilter) {
-    A.Data = {Bootleg("X", "1"), Bootleg("Y", "1"), Bootleg("X", "1")};
+TEST_F(TThreeLists, JoinKeepsTheFirstMetRecordWithItsOwnFieldsUnderTheFilter) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("Y", "1"), MatchRecord("X", "1")};
     A.Data[0].Comment = "first";
     A.Data[2].Comment = "second";
     A.Data[0].SearchHits = 3;
     A.Data[0].SearchText = "Other";
-    B.Data = {Bootleg("X", "1"), Bootleg("X", "2")};
+    B.Data = {MatchRecord("X", "1"), MatchRecord("X", "2")};
     TArrayOfBootData joined = JoinLists(Lists, {true, true, false}, OnlyBand("X"), {true, true});
     ASSERT_EQ(joined.size(), 2u);
     EXPECT_EQ(joined[0].Comment, "first");

@@ -8,16 +8,6 @@
 
 namespace {
 
-TBootData Bootleg(const std::string& band, const std::string& date, const std::string& comment = "") {
-    TBootData r;
-    r.Band = band;
-    r.Date = date;
-    r.Source = 1;
-    r.Media = 1;
-    r.Comment = comment;
-    return r;
-}
-
 // A program with a Tours folder of one band "Band" and lists opened in tabs.
 struct TCompareFormLogicTest : testing::Test {
     TTempDir Home;
@@ -56,8 +46,8 @@ TEST_F(TCompareFormLogicTest, LinesAreFileNamesWithoutFolderAndExtension) {
 }
 
 TEST_F(TCompareFormLogicTest, NothingSelectedRefusesBothFunctionsAndChangesNothing) {
-    Open("a.kvu", {Bootleg("Band", "1")}).Data[0].SearchHits = 2;
-    Open("b.kvu", {Bootleg("Band", "1")});
+    Open("a.kvu", {MatchRecord("Band", "1")}).Data[0].SearchHits = 2;
+    Open("b.kvu", {MatchRecord("Band", "1")});
     Host.Current = 0;
     const int refreshes = Host.Refreshes;
     EXPECT_FALSE(Logic->Compare({false, false}, {true, true}));
@@ -77,9 +67,9 @@ TEST_F(TCompareFormLogicTest, NothingSelectedRefusesBothFunctionsAndChangesNothi
 }
 
 TEST_F(TCompareFormLogicTest, CompareMovesToTheFirstSelectedListOnlyWhenTheCurrentOneIsNot) {
-    Open("a.kvu", {Bootleg("Band", "1"), Bootleg("Band", "2")});
-    Open("b.kvu", {Bootleg("Band", "1")});
-    Open("c.kvu", {Bootleg("Band", "1")});
+    Open("a.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
+    Open("b.kvu", {MatchRecord("Band", "1")});
+    Open("c.kvu", {MatchRecord("Band", "1")});
     Host.Current = 0;
     const int refreshes = Host.Refreshes;
     EXPECT_TRUE(Logic->Compare({false, true, true}, {true, true}));
@@ -98,9 +88,10 @@ TEST_F(TCompareFormLogicTest, CompareMovesToTheFirstSelectedListOnlyWhenTheCurre
 }
 
 TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBootlegs) {
-    Open("a.kvu", {Bootleg("Band", "1", "first"), Bootleg("Other", "1"), Bootleg("Band", "1", "again")});
-    Open("b.kvu", {Bootleg("Band", "2"), Bootleg("Band", "1", "third")});
-    Open("c.kvu", {Bootleg("Band", "3")});
+    Open("a.kvu",
+         {MatchRecord("Band", "1", 1, "first"), MatchRecord("Other", "1"), MatchRecord("Band", "1", 1, "again")});
+    Open("b.kvu", {MatchRecord("Band", "2"), MatchRecord("Band", "1", 1, "third")});
+    Open("c.kvu", {MatchRecord("Band", "3")});
     Program->Filter.AllBands = false;
     Program->Filter.Bands[0].Selected = true;
     Host.Current = 0;
@@ -112,8 +103,8 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     EXPECT_EQ(joined.FileName, "");
     EXPECT_FALSE(joined.Saved);
     ASSERT_EQ(joined.Data.size(), 2u);
-    EXPECT_TRUE(SameStoredFields(joined.Data[0], Bootleg("Band", "1", "first")));
-    EXPECT_TRUE(SameStoredFields(joined.Data[1], Bootleg("Band", "2")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("Band", "1", 1, "first")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Band", "2")));
 
     // The window closes after the join: the new list has no line and stays unselected.
     Logic->Close({true, true, false}, {false, true});

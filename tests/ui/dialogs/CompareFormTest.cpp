@@ -36,17 +36,6 @@ struct TMessage {
     int Kind, Buttons, Alignment;
 };
 
-TBootData Bootleg(const std::string& band, const std::string& date, int32_t source = 1,
-                  const std::string& comment = "") {
-    TBootData r;
-    r.Band = band;
-    r.Date = date;
-    r.Source = source;
-    r.Media = 1;
-    r.Comment = comment;
-    return r;
-}
-
 class CompareFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -117,6 +106,12 @@ protected:
     static void ClickOption(TMyPanel& panel, int item) {
         QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() / 2, (item - 1) * 24 + 12));
     }
+    static std::vector<int32_t> Hits(const TProject& list) {
+        std::vector<int32_t> hits;
+        for (const TBootData& record : list.Data)
+            hits.push_back(record.SearchHits);
+        return hits;
+    }
     static std::vector<bool> Selection(TMyListBox& list) {
         std::vector<bool> selected;
         for (int i = 0; i < list.Count(); ++i)
@@ -168,7 +163,7 @@ TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowClo
 }
 
 TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) {
-    Open("a.kvu", {Bootleg("Band", "1")}).Data[0].SearchHits = 2;
+    Open("a.kvu", {MatchRecord("Band", "1")}).Data[0].SearchHits = 2;
     WithWindow([&](TCompareForm& form) {
         form.CompareBtn()->click();
         EXPECT_TRUE(form.isVisible());
@@ -196,9 +191,9 @@ TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) 
 }
 
 TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFirstSelectedList) {
-    Open("mine.kvu", {Bootleg("Band", "1"), Bootleg("Band", "2")});
-    Open("live.2003.kvu", {Bootleg("Band", "1")});
-    TProject& third = Open("third.kvu", {Bootleg("Band", "1")});
+    Open("mine.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
+    Open("live.2003.kvu", {MatchRecord("Band", "1")});
+    TProject& third = Open("third.kvu", {MatchRecord("Band", "1")});
     third.Data[0].SearchHits = 1;
     third.Data[0].SearchText = "Old";
     third.SearchColumn = true;
@@ -223,29 +218,26 @@ TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFir
 }
 
 TEST_F(CompareFormTest, DuplicateSearchCountsSourcesOnlyWhenTheOptionIsChecked) {
-    Open("one.kvu", {Bootleg("Band", "1", 1), Bootleg("Band", "1", 4), Bootleg("Band", "1", 1)});
+    Open("one.kvu", {MatchRecord("Band", "1", 1), MatchRecord("Band", "1", 4), MatchRecord("Band", "1", 1)});
     WithWindow([&](TCompareForm& form) {
         ClickLine(*form.ListLB(), 0);
         form.CompareBtn()->click();
     });
-    EXPECT_EQ(
-        (std::vector<int32_t>{List(0).Data[0].SearchHits, List(0).Data[1].SearchHits, List(0).Data[2].SearchHits}),
-        (std::vector<int32_t>{0, 0, 1}));
+    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 0, 1}));
     WithWindow([&](TCompareForm& form) {
         ClickOption(*form.ParamsMP(), 1);
         form.CompareBtn()->click();
     });
-    EXPECT_EQ(
-        (std::vector<int32_t>{List(0).Data[0].SearchHits, List(0).Data[1].SearchHits, List(0).Data[2].SearchHits}),
-        (std::vector<int32_t>{0, 1, 1}));
+    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 1, 1}));
     for (const TBootData& record : List(0).Data)
         EXPECT_EQ(record.SearchText, "");
     EXPECT_TRUE(List(0).SearchColumn);
 }
 
 TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSave) {
-    Open("a.kvu", {Bootleg("Band", "1", 1, "first"), Bootleg("Other", "1"), Bootleg("Band", "1", 1, "again")});
-    Open("b.kvu", {Bootleg("Band", "2"), Bootleg("Band", "1", 1, "third")});
+    Open("a.kvu",
+         {MatchRecord("Band", "1", 1, "first"), MatchRecord("Other", "1"), MatchRecord("Band", "1", 1, "again")});
+    Open("b.kvu", {MatchRecord("Band", "2"), MatchRecord("Band", "1", 1, "third")});
     QListWidget* bands = W->Rollup().TourLB();
     const int line = W->Program().Filter.Bands.at(0).ListIndex - 1;
     ASSERT_EQ(W->Program().Filter.Bands[0].Name, "Band");
@@ -263,8 +255,8 @@ TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSa
     EXPECT_EQ(joined.FileName, "");
     EXPECT_FALSE(joined.Saved);
     ASSERT_EQ(joined.Data.size(), 2u);
-    EXPECT_TRUE(SameStoredFields(joined.Data[0], Bootleg("Band", "1", 1, "first")));
-    EXPECT_TRUE(SameStoredFields(joined.Data[1], Bootleg("Band", "2")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("Band", "1", 1, "first")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Band", "2")));
     EXPECT_EQ(W->Grid().CountRows(), 2);
 
     Answers = {Msg::ResultCancel};
