@@ -191,8 +191,8 @@ TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) 
 }
 
 TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFirstSelectedList) {
-    Open("mine.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
-    Open("live.2003.kvu", {MatchRecord("Band", "1")});
+    Open("bootlegs 2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
+    Open("live.2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "3")});
     TProject& third = Open("third.kvu", {MatchRecord("Band", "1")});
     third.Data[0].SearchHits = 1;
     third.Data[0].SearchText = "Old";
@@ -208,6 +208,7 @@ TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFir
     EXPECT_EQ(List(0).Data[1].SearchHits, 1);
     EXPECT_EQ(List(0).Data[1].SearchText, "Live");
     EXPECT_EQ(List(1).Data[0].SearchHits, 0);
+    EXPECT_EQ(List(1).Data[1].SearchText, "Bootlegs 2003");
     EXPECT_EQ(third.Data[0].SearchHits, 0);
     EXPECT_EQ(third.Data[0].SearchText, "");
     EXPECT_FALSE(third.SearchColumn);
