@@ -11,7 +11,7 @@ namespace {
 // For each group, one bit per selected list: does that list hold it?
 class TPresence {
 public:
-    TPresence(size_t lists) : m_words((lists + 63) / 64) {}
+    explicit TPresence(size_t lists) : m_words((lists + 63) / 64) {}
 
     void Resize(size_t groups) { m_bits.resize(groups * m_words, 0); }
     void Set(size_t group, size_t list) { m_bits[group * m_words + list / 64] |= uint64_t{1} << (list % 64); }
