@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "DumpFormat.h"
+#include "core/ListFunctions.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "platform/FileSystem.h"
@@ -179,6 +180,76 @@ void RunFindConcert(const TArgs& args, std::ostream& out, std::ostream& err) {
         << EscapeDumpField(concert->Venue) << "\n";
 }
 
+// The arguments of compare and join: the options, the lists in order and,
+// for join, the output file.
+struct TListFunctionArgs {
+    TMatchOptions Options;
+    std::vector<std::string> Lists;
+    std::string Output;
+};
+
+TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& command, bool wantsOutput) {
+    TListFunctionArgs parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--no-source")
+            parsed.Options.Source = false;
+        else if (arg == "--no-media")
+            parsed.Options.Media = false;
+        else if (wantsOutput && arg == "-o") {
+            if (++i == args.size())
+                throw TCliError{"korvalen-cli " + command + ": -o needs a file name."};
+            parsed.Output = args[i];
+        } else if (arg.size() > 1 && arg[0] == '-')
+            throw TCliError{"korvalen-cli " + command + ": unknown option \"" + arg + "\"."};
+        else
+            parsed.Lists.push_back(arg);
+    }
+    if (parsed.Lists.empty() || (wantsOutput && parsed.Output.empty()))
+        throw TCliError{wantsOutput ? "usage: korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu"
+                                    : "usage: korvalen-cli compare [--no-source] [--no-media] LIST.kvu..."};
+    return parsed;
+}
+
+// Every list loaded and selected, in the given order.
+struct TOpenLists {
+    std::vector<TProject> Owned;
+    std::vector<TProject*> Lists;
+    std::vector<bool> Selected;
+
+    explicit TOpenLists(const std::vector<std::string>& paths) {
+        Owned.reserve(paths.size());
+        for (const std::string& path : paths)
+            Owned.push_back(LoadList(path));
+        for (TProject& list : Owned)
+            Lists.push_back(&list);
+        Selected.assign(Lists.size(), true);
+    }
+};
+
+void RunCompare(const TArgs& args, std::ostream& out, std::ostream&) {
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "compare", false);
+    TOpenLists open(parsed.Lists);
+    CompareLists(open.Lists, open.Selected, parsed.Options);
+    std::string line;
+    for (size_t l = 0; l < open.Lists.size(); ++l) {
+        const TArrayOfBootData& data = open.Lists[l]->Data;
+        for (size_t r = 0; r < data.size(); ++r) {
+            line = std::to_string(l + 1) + "\t" + std::to_string(r + 1) + "\t" + std::to_string(data[r].SearchHits) +
+                   "\t" + EscapeDumpField(data[r].SearchText) + "\n";
+            out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        }
+    }
+}
+
+void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", true);
+    TOpenLists open(parsed.Lists);
+    TProject joined;
+    joined.Data = JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options);
+    SaveList(joined, parsed.Output);
+}
+
 const TCommand kCommands[] = {
     {"info", "korvalen-cli info LIST.kvu", "Prints the file version and the number of bootlegs of a list.", 1, RunInfo},
     {"dump", "korvalen-cli dump LIST.kvu",
@@ -208,6 +279,18 @@ const TCommand kCommands[] = {
      "tour files of DIR, as the program's Find concert chooses it. Exit status 1, and nothing\n"
      "printed, when there is none.",
      3, RunFindConcert},
+    {"compare", "korvalen-cli compare [--no-source] [--no-media] LIST.kvu...",
+     "Compares the lists as the program's list functions do with all of them selected (one list:\n"
+     "the search for duplicates). Two bootlegs match when band and date are equal, and source and\n"
+     "media unless --no-source or --no-media leave them out. Prints one line per bootleg, lists in\n"
+     "the given order and bootlegs in list order: list number, bootleg number (both from 1), the\n"
+     "number of lists that lack it (1 for a duplicate) and their names, separated by TAB (the names\n"
+     "written as in dump).",
+     0, RunCompare},
+    {"join", "korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu",
+     "Joins the lists into OUT.kvu as the program's list functions do: every bootleg once, the first\n"
+     "one met of each group of matching bootlegs (lists in the given order), with its own fields.",
+     0, RunJoin},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -132,7 +132,14 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
         {"sort", dir.File("a.kvu"), "2"},
         {"sort", dir.File("a.kvu"), "2", "-o"},
         {"sort", dir.File("broken.kvu"), "2", "-o", dir.File("out.kvu")},
-        {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")}};
+        {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")},
+        {"compare"},
+        {"compare", "--no-sauce", dir.File("a.kvu")},
+        {"compare", dir.File("a.kvu"), dir.File("broken.kvu")},
+        {"join", dir.File("a.kvu")},
+        {"join", dir.File("a.kvu"), "-o"},
+        {"join", "-o", dir.File("out.kvu")},
+        {"join", dir.File("a.kvu"), dir.File("missing.kvu"), "-o", dir.File("out.kvu")}};
     for (const auto& args : bad) {
         TRun run = Cli(args);
         EXPECT_EQ(run.Status, 1) << testing::PrintToString(args);
@@ -147,8 +154,57 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
     EXPECT_NE(Cli(bad[8]).Err.find("short.tsv:2: 1 fields instead of 14"), std::string::npos);
 }
 
+void SaveRecords(const std::string& path, std::initializer_list<TBootData> records) {
+    TProject list;
+    list.FileName = path;
+    list.Data.assign(records.begin(), records.end());
+    ASSERT_TRUE(list.Save().Ok);
+}
+
+TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
+    TTempDir dir;
+    const std::string a = dir.File("bootlegs 2003.kvu"), b = dir.File("live.2003.kvu"), c = dir.File("tab\tname.kvu");
+    SaveRecords(a, {MatchRecord("X", "1", 1, "first"), MatchRecord("Y", "2", 1), MatchRecord("X", "1", 4),
+                    MatchRecord("X", "1", 1)});
+    SaveRecords(b, {MatchRecord("X", "1", 1, "second"), MatchRecord("Z", "3", 1)});
+    SaveRecords(c, {});
+
+    TRun run = Cli({"compare", a, b, c});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out, "1\t1\t1\tTab\\tname\n"
+                       "1\t2\t2\tLive, Tab\\tname\n"
+                       "1\t3\t2\tLive, Tab\\tname\n"
+                       "1\t4\t1\tTab\\tname\n"
+                       "2\t1\t1\tTab\\tname\n"
+                       "2\t2\t2\tBootlegs 2003, Tab\\tname\n");
+    EXPECT_EQ(Cli({"compare", "--no-source", a, b}).Out, "1\t1\t0\t\n"
+                                                         "1\t2\t1\tLive\n"
+                                                         "1\t3\t0\t\n"
+                                                         "1\t4\t0\t\n"
+                                                         "2\t1\t0\t\n"
+                                                         "2\t2\t1\tBootlegs 2003\n");
+    // One list: its duplicates.
+    EXPECT_EQ(Cli({"compare", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t0\t\n1\t4\t1\t\n");
+    EXPECT_EQ(Cli({"compare", "--no-media", "--no-source", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t1\t\n1\t4\t1\t\n");
+
+    const std::string out = dir.File("joined.kvu");
+    run = Cli({"join", b, a, c, "-o", out});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out + run.Err, "");
+    TProject joined = Load(out);
+    ASSERT_EQ(joined.Data.size(), 4u);
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("X", "1", 1, "second")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Z", "3", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[2], MatchRecord("Y", "2", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[3], MatchRecord("X", "1", 4)));
+    ASSERT_EQ(Cli({"join", "--no-source", a, "-o", out}).Status, 0);
+    EXPECT_EQ(Load(out).Data.size(), 2u);
+}
+
 TEST(Cli, HelpForEveryCommand) {
-    for (const char* command : {"info", "dump", "import", "sort", "tours", "concerts", "find-concert"}) {
+    for (const char* command :
+         {"info", "dump", "import", "sort", "tours", "concerts", "find-concert", "compare", "join"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;

@@ -18,6 +18,7 @@
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/main/ListWindows.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
@@ -123,14 +124,13 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands->AskSearchText = [this](std::string& text) {
         return InputQuery(this, "Find text", "Search string", text);
     };
-    m_listCommands->OpenListWindow = [this](int, TActionId window) {
-        if (window == TActionId::cmConcerts)
-            ShowConcertsForm(this, *m_program, m_toolbarImages, [this] { SetValues(); });
+    m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
+        RunListWindow(*this, listIndex, window);
     };
-    // The list functions and export windows are not part of this build yet:
-    // their commands stay greyed out rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport})
-        Action(window)->setEnabled(false);
+    // A window that is not part of this build keeps its command greyed out
+    // rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+        Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
 }

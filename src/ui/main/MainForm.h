@@ -53,6 +53,7 @@ public:
     QTabBar& MainTab() const { return *m_tabs; }
     TTitlePaintBox& TitleBar() const { return *m_title; }
     QToolBar& ToolBar() const { return *m_toolBar; }
+    const TImageList& ToolbarImages() const { return m_toolbarImages; }
     const TGridModel& TemplateGrid() const { return m_template; }
     const TStrings2& GridStr() const { return m_gridStr; }
     const TColMap& ColMap() const { return m_colMap; }
