@@ -10,6 +10,7 @@
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
+#include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
@@ -124,10 +125,16 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
             text = QStringToBytes(typed);
         return ok;
     };
-    // The list functions, export and concerts windows are not part of this
-    // build yet: their commands stay greyed out rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
-        Action(window)->setEnabled(static_cast<bool>(m_listCommands->OpenListWindow));
+    m_listCommands->OpenListWindow = [this](int, TActionId window) {
+        if (window == TActionId::cmExport) {
+            TExportForm form(this, *m_program, *this, m_gridStr);
+            form.exec();
+        }
+    };
+    // The list functions and concerts windows are not part of this build
+    // yet: their commands stay greyed out rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmConcerts})
+        Action(window)->setEnabled(false);
     SetValues();
 }
 
