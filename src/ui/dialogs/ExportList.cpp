@@ -22,6 +22,7 @@ TRichLabel* Frame(QWidget* parent, const QRect& place, const char* caption) {
     label->setGeometry(place);
     label->setFont(MarkupFont("Arial", -11, true));
     label->SetAlignment(taCenter);
+    label->SetVAlignment(taLeftJustify); // the caption heads the frame
     label->SetBorder(true);
     label->SetCaption(caption);
     return label;
