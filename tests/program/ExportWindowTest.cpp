@@ -1,44 +1,13 @@
 #include "program/ExportWindow.h"
 
-#include "program/Program.h"
-#include "support/FakeProgramHost.h"
+#include "support/ExportProgram.h"
 #include "support/FaultyFileSystem.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+using ExportWindowLogic = TExportProgram;
 
-// A program with one open list of three bootlegs, two of them visible, and
-// a Tours folder of one band.
-struct TExportWindowFixture : testing::Test {
-    TTempDir Home;
-    TFakeProgramHost Host;
-    TMemorySettingsStore Store;
-    std::unique_ptr<TProgram> Program;
-    TStrings2 Names = CodeNameStore();
-
-    void SetUp() override {
-        TProgramFolders folders = MakeProgramFolders("/opt/korvalen/korvalen", Home.Path());
-        CreateMissingFolders(folders);
-        WriteBytes(folders.ToursDir + "Yes.txt", "|||||Relayer|1974.11|1975.09\n");
-        Program = std::make_unique<TProgram>(Host, Store, folders);
-        ASSERT_TRUE(Program->OpenList(""));
-        TProject& list = *Program->CurrentList();
-        list.Data.resize(3);
-        list.Data[0].Band = "Yes";
-        list.Data[0].Date = "1974.12.01";
-        list.Data[1].Band = "Hidden";
-        list.Data[2].Band = "Can";
-        list.Data[2].Source = 1;
-        list.View = {0, 2};
-    }
-    std::string Out() const { return Home.File("trade.txt"); }
-};
-
-} // namespace
-
-TEST_F(TExportWindowFixture, StartsFromTheRememberedChoices) {
+TEST_F(ExportWindowLogic, StartsFromTheRememberedChoices) {
     Program->ExportPos = {13, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     Program->ExportParams = {false, true};
     TExportWindowLogic window(*Program, Host, Names);
@@ -50,7 +19,7 @@ TEST_F(TExportWindowFixture, StartsFromTheRememberedChoices) {
     EXPECT_EQ(TExportWindowLogic(*Program, Host, Names).Order, DefaultExportOrder());
 }
 
-TEST_F(TExportWindowFixture, ExportsTheVisibleBootlegsDividedByTours) {
+TEST_F(ExportWindowLogic, ExportsTheVisibleBootlegsDividedByTours) {
     TExportWindowLogic window(*Program, Host, Names);
     std::array<bool, kExportLineCount> selected{};
     selected[6] = selected[13] = true; // Source and the separator
@@ -75,7 +44,7 @@ TEST_F(TExportWindowFixture, ExportsTheVisibleBootlegsDividedByTours) {
     EXPECT_EQ(ReadBytes(Out()), "Yes              \r\nCan  Soundboard  \r\n");
 }
 
-TEST_F(TExportWindowFixture, CancelKeepsTheOldChoicesButTheNewFileName) {
+TEST_F(ExportWindowLogic, CancelKeepsTheOldChoicesButTheNewFileName) {
     const TExportOrder before = Program->ExportPos;
     Program->ExportFile = Home.File("old.txt");
     for (int result : {Msg::ResultCancel, Msg::ResultOk}) {
@@ -98,7 +67,7 @@ TEST_F(TExportWindowFixture, CancelKeepsTheOldChoicesButTheNewFileName) {
     }
 }
 
-TEST_F(TExportWindowFixture, ACancelledDialogChangesNothing) {
+TEST_F(ExportWindowLogic, ACancelledDialogChangesNothing) {
     Program->ExportFile = "remembered.txt";
     const size_t entries = Home.EntryCount();
     TExportWindowLogic window(*Program, Host, Names);
@@ -108,7 +77,7 @@ TEST_F(TExportWindowFixture, ACancelledDialogChangesNothing) {
     EXPECT_TRUE(Host.Messages.empty());
 }
 
-TEST_F(TExportWindowFixture, AFailedExportIsShownAndKeepsTheOldFile) {
+TEST_F(ExportWindowLogic, AFailedExportIsShownAndKeepsTheOldFile) {
     WriteBytes(Out(), "old trade list");
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
@@ -124,7 +93,7 @@ TEST_F(TExportWindowFixture, AFailedExportIsShownAndKeepsTheOldFile) {
     EXPECT_NE(Host.Messages[0].Text.find("injected failure"), std::string::npos);
 }
 
-TEST_F(TExportWindowFixture, WithoutAListThereIsNothingToExport) {
+TEST_F(ExportWindowLogic, WithoutAListThereIsNothingToExport) {
     ASSERT_TRUE(Program->CloseList(0));
     TExportWindowLogic window(*Program, Host, Names);
     Host.DialogAnswers = {Out()};

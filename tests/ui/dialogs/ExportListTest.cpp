@@ -5,10 +5,8 @@
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPage.h"
 #include "controls/panels/MyPanel.h"
-#include "program/Program.h"
-#include "support/FakeProgramHost.h"
+#include "support/ExportProgram.h"
 #include "support/FaultyFileSystem.h"
-#include "support/TempDir.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -19,20 +17,10 @@
 
 namespace {
 
-class TExportFormTest : public testing::Test {
+class ExportForm : public TExportProgram {
 protected:
     void SetUp() override {
-        TProgramFolders folders = MakeProgramFolders("/opt/korvalen/korvalen", Home.Path());
-        CreateMissingFolders(folders);
-        WriteBytes(folders.ToursDir + "Yes.txt", "|||||Relayer|1974.11|1975.09\n");
-        Program = std::make_unique<TProgram>(Host, Store, folders);
-        ASSERT_TRUE(Program->OpenList(""));
-        TProject& list = *Program->CurrentList();
-        list.Data.resize(2);
-        list.Data[0].Band = "Yes";
-        list.Data[0].Date = "1974.12.01";
-        list.Data[1].Band = "Can";
-        list.View = {0, 1};
+        TExportProgram::SetUp();
         Form = std::make_unique<TExportForm>(nullptr, *Program, Host, Names);
     }
 
@@ -52,19 +40,12 @@ protected:
         if (accept)
             list.OnDragDrop(list, source ? source : &list, at.x(), at.y());
     }
-    std::string Out() const { return Home.File("trade.txt"); }
-
-    TTempDir Home;
-    TFakeProgramHost Host;
-    TMemorySettingsStore Store;
-    std::unique_ptr<TProgram> Program;
-    TStrings2 Names = CodeNameStore();
     std::unique_ptr<TExportForm> Form;
 };
 
 } // namespace
 
-TEST_F(TExportFormTest, OpensWithTheRememberedOrderAndOptions) {
+TEST_F(ExportForm, OpensWithTheRememberedOrderAndOptions) {
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Export"));
     EXPECT_EQ(Form->size(), QSize(396, 292));
     EXPECT_EQ(Lines().front(), "01 Band");
@@ -85,7 +66,7 @@ TEST_F(TExportFormTest, OpensWithTheRememberedOrderAndOptions) {
     EXPECT_TRUE(form.ParamsMP().Checked(2));
 }
 
-TEST_F(TExportFormTest, DroppingMovesTheSelectedLinesAsABlockAndKeepsThemSelected) {
+TEST_F(ExportForm, DroppingMovesTheSelectedLinesAsABlockAndKeepsThemSelected) {
     Select({3, 1});
     DropOn(0);
     const std::vector<std::string> lines = Lines();
@@ -106,7 +87,7 @@ TEST_F(TExportFormTest, DroppingMovesTheSelectedLinesAsABlockAndKeepsThemSelecte
     EXPECT_EQ(Lines()[12], "00 -----------");
 }
 
-TEST_F(TExportFormTest, BoldMarksTheLinesAboveTheSeparator) {
+TEST_F(ExportForm, BoldMarksTheLinesAboveTheSeparator) {
     Select({});
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
@@ -136,7 +117,7 @@ TEST_F(TExportFormTest, BoldMarksTheLinesAboveTheSeparator) {
     EXPECT_GT(qGray(image.pixel(separator.left() + 20, separator.top() + 2)), 128);
 }
 
-TEST_F(TExportFormTest, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
+TEST_F(ExportForm, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
     Form->show();
     Select({0, 13});
     DropOn(0); // Band, then the separator
@@ -152,7 +133,7 @@ TEST_F(TExportFormTest, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
     EXPECT_EQ(Host.Dialogs.back().FileName, Out());
 }
 
-TEST_F(TExportFormTest, CancelDropsTheChoicesButKeepsTheFileNameAndOkKeepsThem) {
+TEST_F(ExportForm, CancelDropsTheChoicesButKeepsTheFileNameAndOkKeepsThem) {
     const TExportOrder before = Program->ExportPos;
     Select({3, 1});
     DropOn(0);
@@ -175,7 +156,7 @@ TEST_F(TExportFormTest, CancelDropsTheChoicesButKeepsTheFileNameAndOkKeepsThem) 
     EXPECT_TRUE(Program->ExportParams[1]);
 }
 
-TEST_F(TExportFormTest, AFailedExportIsReportedAndTheOldFileStays) {
+TEST_F(ExportForm, AFailedExportIsReportedAndTheOldFileStays) {
     WriteBytes(Out(), "old");
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
@@ -189,7 +170,7 @@ TEST_F(TExportFormTest, AFailedExportIsReportedAndTheOldFileStays) {
     EXPECT_NE(Host.Messages[0].Text.find("injected failure"), std::string::npos);
 }
 
-TEST_F(TExportFormTest, F1AndHelpShowTheHelpOfTheTextPage) {
+TEST_F(ExportForm, F1AndHelpShowTheHelpOfTheTextPage) {
     struct THelpHost : TFakeProgramHost {
         void ShowHelp(const std::string& text, int width, int height) override {
             Shown.push_back({text, width, height});
