@@ -61,3 +61,15 @@ TExportOrder DropSelectedLines(const TExportOrder& order, const std::array<bool,
             result[next++] = order[static_cast<size_t>(k)];
     return result;
 }
+
+int StepTarget(const std::array<bool, kExportLineCount>& selected, bool down) {
+    int first = -1, last = -1;
+    for (int k = 0; k < kExportLineCount; ++k)
+        if (selected[static_cast<size_t>(k)]) {
+            first = first < 0 ? k : first;
+            last = k;
+        }
+    if (first < 0 || (down ? last == kExportLineCount - 1 : first == 0))
+        return -1;
+    return down ? last + 2 : first - 1;
+}

@@ -38,3 +38,8 @@ std::string ExportLineCaption(int32_t line);
 // positions marked in `selectedAfter`.
 TExportOrder DropSelectedLines(const TExportOrder& order, const std::array<bool, kExportLineCount>& selected,
                                int target, std::array<bool, kExportLineCount>& selectedAfter);
+
+// Where to drop the selected positions to move them one line up or down as
+// a block (Ctrl+Up, Ctrl+Down); -1 when nothing is selected or the block
+// already stands at that end.
+int StepTarget(const std::array<bool, kExportLineCount>& selected, bool down);

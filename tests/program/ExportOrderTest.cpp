@@ -79,3 +79,19 @@ TEST(ExportOrder, DroppedLinesMoveAsABlockBeforeTheTarget) {
         EXPECT_EQ(after, drop.ExpectedSelection) << "target " << drop.Target;
     }
 }
+
+TEST(ExportOrder, CtrlArrowsMoveTheSelectedBlockOneLine) {
+    TSelection after{};
+    const TExportOrder order = DefaultExportOrder();
+    EXPECT_EQ(DropSelectedLines(order, Selected({2, 3}), StepTarget(Selected({2, 3}), false), after),
+              (TExportOrder{0, 2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(after, Selected({1, 2}));
+    EXPECT_EQ(DropSelectedLines(order, Selected({2, 3}), StepTarget(Selected({2, 3}), true), after),
+              (TExportOrder{0, 1, 4, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(after, Selected({3, 4}));
+    EXPECT_EQ(DropSelectedLines(order, Selected({12}), StepTarget(Selected({12}), true), after),
+              (TExportOrder{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 12}));
+    EXPECT_EQ(StepTarget(Selected({0, 5}), false), -1);
+    EXPECT_EQ(StepTarget(Selected({13}), true), -1);
+    EXPECT_EQ(StepTarget(Selected({}), true), -1);
+}

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLineHeight = 14;
@@ -108,6 +110,7 @@ void TExportForm::WireControls() {
         if (source == m_propsLB)
             PropsLBDragDrop(x, y);
     };
+    m_propsLB->installEventFilter(this);
     connect(m_exportBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(); });
     connect(m_button1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(m_button2, &QPushButton::clicked, this, [this] { done(Rejected); });
@@ -116,9 +119,21 @@ void TExportForm::WireControls() {
 
 void TExportForm::ShowOrder(const std::array<bool, kExportLineCount>& selected) {
     m_propsLB->SetItems(LineTexts(m_logic.Order));
+    // The cursor goes with the moved lines, without touching the selection.
+    const auto first = std::find(selected.begin(), selected.end(), true);
+    if (first != selected.end())
+        m_propsLB->setCurrentItem(m_propsLB->item(static_cast<int>(first - selected.begin())),
+                                  QItemSelectionModel::NoUpdate);
     for (int k = 0; k < kExportLineCount; ++k)
         m_propsLB->SetSelected(k, selected[static_cast<size_t>(k)]);
     m_propsLB->viewport()->update();
+}
+
+std::array<bool, kExportLineCount> TExportForm::SelectedLines() const {
+    std::array<bool, kExportLineCount> selected{};
+    for (int k = 0; k < kExportLineCount; ++k)
+        selected[static_cast<size_t>(k)] = m_propsLB->Selected(k);
+    return selected;
 }
 
 void TExportForm::PropsLBDrawItem(int32_t index, const QRect& rect, QPainter& canvas) {
@@ -144,11 +159,14 @@ void TExportForm::PropsLBDrawItem(int32_t index, const QRect& rect, QPainter& ca
 }
 
 void TExportForm::PropsLBDragDrop(int x, int y) {
-    const int target = m_propsLB->ItemAtPos(QPoint(x, y), false);
-    std::array<bool, kExportLineCount> selected{};
-    for (int k = 0; k < kExportLineCount; ++k)
-        selected[static_cast<size_t>(k)] = m_propsLB->Selected(k);
-    ShowOrder(m_logic.Drop(selected, target));
+    ShowOrder(m_logic.Drop(SelectedLines(), m_propsLB->ItemAtPos(QPoint(x, y), false)));
+}
+
+void TExportForm::StepSelectedLines(bool down) {
+    const std::array<bool, kExportLineCount> selected = SelectedLines();
+    const int target = StepTarget(selected, down);
+    if (target >= 0)
+        ShowOrder(m_logic.Drop(selected, target));
 }
 
 void TExportForm::TakeOptions() {
@@ -172,6 +190,17 @@ void TExportForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TExportForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_propsLB && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            StepSelectedLines(key->key() == Qt::Key_Down);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TExportForm::done(int result) {

@@ -37,6 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -44,6 +45,9 @@ private:
     void ShowOrder(const std::array<bool, kExportLineCount>& selected);
     void PropsLBDrawItem(int32_t index, const QRect& rect, QPainter& canvas);
     void PropsLBDragDrop(int x, int y);
+    // Ctrl+Up and Ctrl+Down: the selected lines one line up or down.
+    void StepSelectedLines(bool down);
+    std::array<bool, kExportLineCount> SelectedLines() const;
     void ExportBtnClick();
     void HelpBtnClick();
     void TakeOptions();

@@ -87,6 +87,26 @@ TEST_F(ExportForm, DroppingMovesTheSelectedLinesAsABlockAndKeepsThemSelected) {
     EXPECT_EQ(Lines()[12], "00 -----------");
 }
 
+TEST_F(ExportForm, CtrlArrowsMoveTheSelectedLinesWithoutAMouse) {
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    TMyListBox& list = Form->PropsLB();
+    list.setFocus();
+    Select({13});
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(Lines()[3], "00 -----------");
+    EXPECT_TRUE(list.Selected(3));
+    EXPECT_EQ(list.SelCount(), 1);
+    EXPECT_EQ(list.ItemIndex(), 3);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Lines()[4], "00 -----------");
+    // A plain arrow still moves the cursor.
+    QTest::keyClick(&list, Qt::Key_Up);
+    EXPECT_EQ(list.ItemIndex(), 3);
+    EXPECT_EQ(Lines()[4], "00 -----------");
+}
+
 TEST_F(ExportForm, BoldMarksTheLinesAboveTheSeparator) {
     Select({});
     Form->show();
