@@ -47,7 +47,10 @@ std::vector<std::string> LineTexts(const TExportOrder& order) {
 } // namespace
 
 TExportForm::TExportForm(QWidget* parent, TProgram& program, IProgramHost& host, const TStrings2& names)
-    : QDialog(parent), m_logic(program, host, names), m_host(host) {
+    // A fixed dialog border: a title and a close box, nothing to resize or maximise.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_logic(program, host, names), m_host(host) {
     CreateControls();
     WireControls();
     ShowOrder({});
