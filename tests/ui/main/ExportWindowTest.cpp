@@ -158,3 +158,16 @@ TEST_F(ExportWindowTest, AnExportThatCannotBeWrittenIsShownAndTheWindowStaysOpen
     EXPECT_EQ(Window->Program().ExportFile, out);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
 }
+
+// The command-line tool has no stored blobs: its names must be the window's.
+TEST_F(ExportWindowTest, TheCommandLineNamesAreThoseOfTheWindowsStore) {
+    const TStrings2 names = CodeNameStore();
+    for (int32_t item = kMediaNameItem; item <= Window->GridStr().Count() + 1; ++item) {
+        EXPECT_EQ(CodeName(names, kMediaNameItem, item - kMediaNameItem),
+                  CodeName(Window->GridStr(), kMediaNameItem, item - kMediaNameItem))
+            << item;
+        EXPECT_EQ(CodeName(names, kSourceNameItem, item - kSourceNameItem),
+                  CodeName(Window->GridStr(), kSourceNameItem, item - kSourceNameItem))
+            << item;
+    }
+}
