@@ -13,6 +13,7 @@
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
