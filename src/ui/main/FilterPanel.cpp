@@ -22,6 +22,9 @@ constexpr int kEdgeMargin = 4;
 constexpr int kMinWidth = 100;
 constexpr int kTourIndent = 15;
 constexpr int kBandIndent = 2;
+// The whole lines the source and media lists show.
+constexpr int kSourceLines = 7;
+constexpr int kMediaLines = 9;
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
@@ -65,6 +68,30 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
     }
+};
+
+// The height of a list showing as many whole lines as fit into `room`, at least one.
+int WholeLinesHeight(const QListWidget& list, int room) {
+    const int frame = 2 * list.frameWidth();
+    return frame + std::max(1, (room - frame) / kLineHeight) * kLineHeight;
+}
+
+// Gives its list the room it gets in the panel, cut down to whole lines: a
+// list shows no half line at any size of the window.
+class TWholeLinesSlot : public QWidget {
+public:
+    TWholeLinesSlot(QListWidget* list, QWidget* parent) : QWidget(parent), m_list(list) {
+        list->setParent(this);
+        setMinimumHeight(WholeLinesHeight(*list, 0));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        m_list->setGeometry(0, 0, width(), WholeLinesHeight(*m_list, height()));
+    }
+
+private:
+    QListWidget* m_list;
 };
 
 // Only the letters a..z change, as in the rest of the program.
@@ -127,15 +154,17 @@ TFilterPanel::TFilterPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, kEdgeMargin + 1, 5);
     layout->setSpacing(2);
-    m_tourLB = AddList("Bands and tours", 1);
+    m_tourLB = AddList("Bands and tours", 0);
     m_tourLB->setItemDelegate(new TTourLineDelegate(m_tourLB));
-    m_sourceLB = AddList("Source", 0);
-    m_mediaLB = AddList("Media", 0);
-    m_sourceLB->setFixedHeight(7 * kLineHeight + 4);
-    m_mediaLB->setFixedHeight(9 * kLineHeight + 4);
+    m_sourceLB = AddList("Source", kSourceLines);
+    m_mediaLB = AddList("Media", kMediaLines);
 }
 
-QListWidget* TFilterPanel::AddList(const char* caption, int stretch) {
+int TFilterPanel::FittedWidth(int wanted, int room) {
+    return std::max(kMinWidth, std::min(wanted, room - kMinWidth));
+}
+
+QListWidget* TFilterPanel::AddList(const char* caption, int lines) {
     auto* label = new TRichLabel(this);
     label->setFont(MarkupFont("Arial", -11, true));
     label->SetCaption(caption);
@@ -150,7 +179,13 @@ QListWidget* TFilterPanel::AddList(const char* caption, int stretch) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setItemDelegate(new TLineDelegate(list));
     list->setFont(MarkupFont("Arial", -11));
-    static_cast<QVBoxLayout*>(layout())->addWidget(list, stretch);
+    if (lines > 0) {
+        list->setFixedHeight(WholeLinesHeight(*list, 2 * list->frameWidth() + lines * kLineHeight));
+        layout()->addWidget(list);
+    } else {
+        // The first list takes the room the others leave.
+        static_cast<QVBoxLayout*>(layout())->addWidget(new TWholeLinesSlot(list, this), 1);
+    }
     connect(list, &QListWidget::itemSelectionChanged, this, [this] { emit Changed(); });
     return list;
 }
@@ -208,8 +243,7 @@ void TFilterPanel::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::LeftButton)
         m_resizing = false;
     if (m_resizing) {
-        const int limit = parentWidget() ? parentWidget()->width() - kMinWidth : x;
-        emit WidthDragged(std::max(kMinWidth, std::min(x, limit)));
+        emit WidthDragged(parentWidget() ? FittedWidth(x, parentWidget()->width()) : std::max(kMinWidth, x));
     } else {
         setCursor(NearEdge(x) ? Qt::SplitHCursor : Qt::ArrowCursor);
     }
