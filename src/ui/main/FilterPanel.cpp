@@ -5,6 +5,7 @@
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/TextCodec.h"
 #include "program/ConcertLists.h"
+#include "ui/main/FocusFrame.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
@@ -30,6 +31,19 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
+// The line the keys act on, in the focused list: a plain frame, clearer than
+// the style's dotted one.
+void OutlineCurrentLine(QPainter& painter, const QStyleOptionViewItem& option) {
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    painter.save();
+    painter.setPen(
+        option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
 // Bands (and the "all" line) in bold capitals, tours indented below them.
 class TTourLineDelegate : public QStyledItemDelegate {
 public:
@@ -39,6 +53,7 @@ public:
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         item.text.clear();
+        item.state &= ~QStyle::State_HasFocus;
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : nullptr;
         if (style)
@@ -55,6 +70,7 @@ public:
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                           painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));
         painter->restore();
+        OutlineCurrentLine(*painter, option);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -65,6 +81,13 @@ public:
 class TLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        item.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, item, index);
+        OutlineCurrentLine(*painter, option);
+    }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
     }
@@ -80,18 +103,20 @@ int WholeLinesHeight(const QListWidget& list, int room) {
 // list shows no half line at any size of the window.
 class TWholeLinesSlot : public QWidget {
 public:
-    TWholeLinesSlot(QListWidget* list, QWidget* parent) : QWidget(parent), m_list(list) {
-        list->setParent(this);
-        setMinimumHeight(WholeLinesHeight(*list, 0));
+    TWholeLinesSlot(QListWidget* list, QWidget* parent)
+        : QWidget(parent), m_list(list), m_frame(new TFocusFrame(list, this)) {
+        setMinimumHeight(kAround + WholeLinesHeight(*list, 0));
     }
 
 protected:
     void resizeEvent(QResizeEvent*) override {
-        m_list->setGeometry(0, 0, width(), WholeLinesHeight(*m_list, height()));
+        m_frame->setGeometry(0, 0, width(), kAround + WholeLinesHeight(*m_list, height() - kAround));
     }
 
 private:
+    static constexpr int kAround = 2 * TFocusFrame::kWidth;
     QListWidget* m_list;
+    TFocusFrame* m_frame;
 };
 
 // Only the letters a..z change, as in the rest of the program.
@@ -152,7 +177,8 @@ TFilterPanel::TFilterPanel(QWidget* parent) : QWidget(parent) {
     setPalette(colours);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, kEdgeMargin + 1, 5);
+    // The lists' focus frames reach into the left margin.
+    layout->setContentsMargins(5 - TFocusFrame::kWidth, 5, kEdgeMargin + 1, 5);
     layout->setSpacing(2);
     m_tourLB = AddList("Bands and tours", 0);
     m_tourLB->setItemDelegate(new TTourLineDelegate(m_tourLB));
@@ -181,7 +207,7 @@ QListWidget* TFilterPanel::AddList(const char* caption, int lines) {
     list->setFont(MarkupFont("Arial", -11));
     if (lines > 0) {
         list->setFixedHeight(WholeLinesHeight(*list, 2 * list->frameWidth() + lines * kLineHeight));
-        layout()->addWidget(list);
+        layout()->addWidget(new TFocusFrame(list, this));
     } else {
         // The first list takes the room the others leave.
         static_cast<QVBoxLayout*>(layout())->addWidget(new TWholeLinesSlot(list, this), 1);

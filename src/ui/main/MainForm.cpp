@@ -14,6 +14,7 @@
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
+#include "ui/main/FocusFrame.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/TitlePaintBox.h"
 
@@ -47,6 +48,14 @@ QString DialogFilter(const std::string& filter) {
     return BytesToQString(filter.substr(0, filter.find('|')));
 }
 
+// A layout of `widget` without margins or spacing.
+template <class TBox> TBox* TightLayout(QWidget* widget) {
+    auto* box = new TBox(widget);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    return box;
+}
+
 std::string HelpText() {
     std::string text;
     for (const std::string& line : MainHelpLines())
@@ -67,9 +76,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     LoadStoredData();
 
     auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(0);
+    auto* columns = TightLayout<QHBoxLayout>(central);
     m_rollup = new TFilterPanel(central);
     columns->addWidget(m_rollup);
     connect(m_rollup, &TFilterPanel::Changed, this, [this] {
@@ -83,20 +90,23 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     });
 
     auto* panel1 = new QWidget(central);
-    auto* rows = new QVBoxLayout(panel1);
-    rows->setContentsMargins(2, 2, 2, 2);
-    rows->setSpacing(0);
+    auto* rows = TightLayout<QVBoxLayout>(panel1);
+    // The focus frame around the list takes the place of the margins beside and below it.
+    rows->setContentsMargins(0, 2, 0, 0);
     m_tabs = new QTabBar(panel1);
     m_tabs->setExpanding(false);
     m_tabs->setFocusPolicy(Qt::NoFocus);
     m_tabs->setMouseTracking(true); // hot tracking
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     rows->addWidget(m_tabs);
-    m_title = new TTitlePaintBox(panel1);
-    rows->addWidget(m_title);
+    // Panel2: the title bar over the grid, lit around while the grid has the focus.
+    auto* panel2 = new QWidget(panel1);
+    auto* listRows = TightLayout<QVBoxLayout>(panel2);
+    m_title = new TTitlePaintBox(panel2);
+    listRows->addWidget(m_title);
     CreateGrid();
-    m_grid->setParent(panel1);
-    rows->addWidget(m_grid, 1);
+    listRows->addWidget(m_grid, 1);
+    rows->addWidget(new TFocusFrame(panel2, panel1), 1);
     columns->addWidget(panel1, 1);
     setCentralWidget(central);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { TabChanged(); });

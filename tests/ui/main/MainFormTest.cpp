@@ -12,6 +12,7 @@
 #include "core/Project.h"
 #include "program/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
+#include "ui/main/FocusFrame.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/TitlePaintBox.h"
 
@@ -306,6 +307,57 @@ TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
     EXPECT_TRUE(list.Saved);                          // filter clicks change no record
     ClickLine(Sources(), 1 + 4, Qt::ControlModifier); // nothing selected hides everything
     ExpectRows(list, [](const TBootData&) { return false; });
+}
+
+TEST_F(MainFormTest, FilterListsShowOnlyWholeLinesAtEverySize) {
+    OpenList(SampleList());
+    const QSize sizes[] = {{780, 580}, W->minimumSize(), {1200, 800}, {900, 1111}};
+    for (QSize size : sizes) {
+        for (int grow = 0; grow < 14; ++grow) {
+            W->resize(size + QSize(0, grow));
+            QApplication::processEvents();
+            for (QListWidget* list : {Tours(), Sources(), Media()}) {
+                SCOPED_TRACE(std::to_string(W->height()) + " " + list->item(0)->text().toStdString());
+                EXPECT_EQ(list->viewport()->height() % 14, 0);
+                EXPECT_GE(list->viewport()->height(), 5 * 14);
+                const QRect inPanel(list->mapTo(&Panel(), QPoint(0, 0)), list->size());
+                EXPECT_TRUE(Panel().rect().contains(inPanel));
+            }
+        }
+    }
+    EXPECT_EQ(Sources()->viewport()->height(), 7 * 14);
+    EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
+}
+
+TEST_F(MainFormTest, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
+    QFile::copy(QString::fromStdString(SampleList()),
+                QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
+    OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
+    W->resize(W->minimumSize());
+    QApplication::processEvents();
+    TTitlePaintBox& title = W->TitleBar();
+    title.repaint();
+    ASSERT_EQ(title.Drawn().size(), 3u);
+    EXPECT_LE(title.Drawn().back().Right, title.width());
+    EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
+}
+
+TEST_F(MainFormTest, TheFocusedListOrGridIsFramedInTheHighlightColour) {
+    OpenList(SampleList());
+    const QList<TFocusFrame*> frames = W->findChildren<TFocusFrame*>();
+    ASSERT_EQ(frames.size(), 4);
+    for (QWidget* focused : std::initializer_list<QWidget*>{Tours(), Sources(), &Grid(), Media()}) {
+        Focus(focused);
+        QApplication::processEvents();
+        for (TFocusFrame* frame : frames) {
+            const bool holds = frame->isAncestorOf(focused);
+            EXPECT_EQ(frame->Lit(), holds) << focused->metaObject()->className();
+            const QImage look = frame->grab().toImage();
+            const QColor highlight = frame->palette().color(QPalette::Active, QPalette::Highlight);
+            for (QPoint edge : {QPoint(0, look.height() / 2), QPoint(look.width() - 2, look.height() - 1)})
+                EXPECT_EQ(look.pixelColor(edge) == highlight, holds);
+        }
+    }
 }
 
 TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
