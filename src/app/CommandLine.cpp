@@ -4,6 +4,8 @@
 #include "program/Version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -12,6 +14,16 @@ const char* const kUsage = "Usage: korvalen [--home DIR] [LIST.kvu ...]\n"
 
 std::string Bytes(const QString& text) {
     return text.toLocal8Bit().toStdString();
+}
+
+// The help names the program as it is typed, not by the full path the
+// parser takes from the running application.
+QString WithShortName(QString help) {
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString usage = QStringLiteral("Usage: ");
+    if (!arguments.isEmpty() && help.startsWith(usage + arguments.front()))
+        help.replace(usage.size(), arguments.front().size(), QFileInfo(arguments.front()).fileName());
+    return help;
 }
 
 } // namespace
@@ -41,7 +53,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         line.Action = TCommandLine::TAction::Help;
-        line.Text = Bytes(parser.helpText());
+        line.Text = Bytes(WithShortName(parser.helpText()));
         return line;
     }
     if (parser.isSet(version)) {

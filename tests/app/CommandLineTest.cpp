@@ -71,7 +71,7 @@ TEST(CommandLine, TheProgramAnswersWithoutAWindow) {
         const char* Err;
     } runs[] = {
         {{QStringLiteral("--version")}, 0, "Korvalen 0.14\n", ""},
-        {{QStringLiteral("--help")}, 0, "Usage:", ""},
+        {{QStringLiteral("--help")}, 0, "Usage: korvalen [options] [LIST.kvu ...]", ""},
         {{QStringLiteral("--frobnicate"), QStringLiteral("x.kvu")}, 1, "", "Unknown option 'frobnicate'"},
     };
     for (const auto& run : runs) {
