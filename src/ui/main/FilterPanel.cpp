@@ -4,7 +4,7 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/TextCodec.h"
-#include "program/ConcertLists.h"
+#include "ui/dialogs/TourLine.h"
 #include "ui/main/FocusFrame.h"
 
 #include <QListWidget>
@@ -13,23 +13,15 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include <cstring>
-
 namespace {
 
-constexpr int kLineHeight = 14;
+constexpr int kLineHeight = kTourLineHeight;
 constexpr int kEdgeGrab = 2;
 constexpr int kEdgeMargin = 4;
 constexpr int kMinWidth = 100;
-constexpr int kTourIndent = 15;
-constexpr int kBandIndent = 2;
 // The whole lines the source and media lists show.
 constexpr int kSourceLines = 7;
 constexpr int kMediaLines = 9;
-
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
 
 // The line the keys act on, in the focused list: a plain frame, clearer than
 // the style's dotted one.
@@ -44,52 +36,20 @@ void OutlineCurrentLine(QPainter& painter, const QStyleOptionViewItem& option) {
     painter.restore();
 }
 
-// Bands (and the "all" line) in bold capitals, tours indented below them.
-class TTourLineDelegate : public QStyledItemDelegate {
+// Lines of `TLines`' look, 14 pixels high, the focused one outlined.
+template <class TLines> class TFilterLineDelegate : public TLines {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        item.text.clear();
-        item.state &= ~QStyle::State_HasFocus;
-        const QWidget* widget = option.widget;
-        QStyle* style = widget ? widget->style() : nullptr;
-        if (style)
-            style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
-
-        const bool band = index.data(Qt::UserRole).toBool();
-        QFont font = option.font;
-        font.setBold(band);
-        painter->save();
-        painter->setFont(font);
-        painter->setPen(
-            option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-        QRect text = option.rect.adjusted(band ? kBandIndent : kTourIndent, 0, -2, 0);
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                          painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));
-        painter->restore();
-        OutlineCurrentLine(*painter, option);
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
-    }
-};
-
-class TLineDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using TLines::TLines;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         item.state &= ~QStyle::State_HasFocus;
-        QStyledItemDelegate::paint(painter, item, index);
+        TLines::paint(painter, item, index);
         OutlineCurrentLine(*painter, option);
     }
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
+        return {TLines::sizeHint(option, index).width(), kLineHeight};
     }
 };
 
@@ -118,15 +78,6 @@ private:
     QListWidget* m_list;
     TFocusFrame* m_frame;
 };
-
-// Only the letters a..z change, as in the rest of the program.
-QString UpperAscii(const std::string& bytes) {
-    std::string upper = bytes;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return BytesToQString(upper);
-}
 
 bool SameLines(const QListWidget& list, const std::vector<QString>& lines) {
     if (list.count() != static_cast<int>(lines.size()))
@@ -181,7 +132,7 @@ TFilterPanel::TFilterPanel(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(5 - TFocusFrame::kWidth, 5, kEdgeMargin + 1, 5);
     layout->setSpacing(2);
     m_tourLB = AddList("Bands and tours", 0);
-    m_tourLB->setItemDelegate(new TTourLineDelegate(m_tourLB));
+    m_tourLB->setItemDelegate(new TFilterLineDelegate<TTourLineDelegate>(m_tourLB));
     m_sourceLB = AddList("Source", kSourceLines);
     m_mediaLB = AddList("Media", kMediaLines);
 }
@@ -203,7 +154,7 @@ QListWidget* TFilterPanel::AddList(const char* caption, int lines) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setUniformItemSizes(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setItemDelegate(new TLineDelegate(list));
+    list->setItemDelegate(new TFilterLineDelegate<QStyledItemDelegate>(list));
     list->setFont(MarkupFont("Arial", -11));
     if (lines > 0) {
         list->setFixedHeight(WholeLinesHeight(*list, 2 * list->frameWidth() + lines * kLineHeight));
@@ -221,10 +172,9 @@ void TFilterPanel::SetLines(const std::vector<std::string>& bands, const std::ve
     std::vector<QString> bandTexts;
     std::vector<bool> bold;
     for (const std::string& line : bands) {
-        const bool band = StartsWith(line, kBandLinePrefix);
-        const std::string text = line.size() > 4 ? line.substr(4) : std::string();
-        bandTexts.push_back(band ? UpperAscii(text) : BytesToQString(text));
-        bold.push_back(band);
+        const TTourLineLook look = TourLineLook(line);
+        bandTexts.push_back(look.Text);
+        bold.push_back(look.Band);
     }
     const QSignalBlocker blockTours(m_tourLB), blockSources(m_sourceLB), blockMedia(m_mediaLB);
     FillList(*m_tourLB, bandTexts, bold);
