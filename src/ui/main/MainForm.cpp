@@ -1,5 +1,7 @@
 #include "MainForm.h"
 
+#include "KorvalenVersion.h"
+
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
@@ -45,19 +47,13 @@ QString DialogFilter(const std::string& filter) {
     return BytesToQString(filter.substr(0, filter.find('|')));
 }
 
-std::string HelpText() {
-    std::string text;
-    for (const std::string& line : MainHelpLines())
-        text += line + "\r\n";
-    return text;
-}
 
 } // namespace
 
 TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists,
                      TMainFormOptions options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
-    setWindowTitle(QStringLiteral("Korvalen v0.14"));
+    setWindowTitle(QStringLiteral("Korvalen v" KORVALEN_CAPTION_VERSION));
     setFont(MarkupFont("Arial", -11));
     resize(780, 580);
     // Small enough for any screen, large enough that the filter lists stay whole.
@@ -282,7 +278,7 @@ void TMainForm::Execute(const TAction& action) {
         ShowAboutBox(this, false);
         return;
     case TActionId::cmHelp:
-        ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
+        ShowHelp(MainHelpText(m_program->ProgramDir), kHelpWidth, kHelpHeight);
         return;
     default:
         m_program->Execute(action);
