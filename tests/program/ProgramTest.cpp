@@ -218,11 +218,37 @@ TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
 }
 
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
-    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
+    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }};
+    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "", writable);
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/").ListsDir, "/home/me/music/Lists/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music").ToursDir,
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/", writable).ListsDir,
+              "/home/me/music/Lists/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music", writable).ToursDir,
               "/home/me/music/Tours/");
     EXPECT_EQ(HomeFolder("/data"), "/data");
+}
+
+TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
+    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }};
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ListsDir,
+              "/home/me/.local/share/Korvalen/Lists/");
+    readOnly.XdgDataHome = "/data/me/";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).CoversDir, "/data/me/Korvalen/Covers/");
+    readOnly.XdgDataHome = "relative/is/ignored";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ToursDir,
+              "/home/me/.local/share/Korvalen/Tours/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).ProgramDir, "/given/");
+
+    // Under /usr even a user who may write there (root) gets the data folder.
+    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }};
+    EXPECT_EQ(MakeProgramFolders("/usr/bin/korvalen", "", writable).ProgramDir, "/root/.local/share/Korvalen/");
+}
+
+TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
+    TTempDir home;
+    TFolderFacts facts{"", home.Path(), [](const std::string&) { return false; }};
+    CreateMissingFolders(MakeProgramFolders("/usr/bin/korvalen", "", facts));
+    for (const char* folder : {"Lists", "Tours", "Covers"})
+        EXPECT_TRUE(std::filesystem::is_directory(home.File(".local/share/Korvalen/") + folder)) << folder;
 }
