@@ -9,7 +9,7 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

@@ -42,10 +42,6 @@ struct TWord {
     bool Placed = false; // counts for the box
 };
 
-// Horizontal: left, right, centre; vertical: top, bottom, centre. Other
-// values leave lines unshifted or start the block at y = 0.
-enum TAlignment : int32_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-
 // Open codes beyond this depth are ignored together with their closers.
 constexpr size_t kMaxNesting = 5;
 

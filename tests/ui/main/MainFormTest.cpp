@@ -9,7 +9,7 @@
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
 
