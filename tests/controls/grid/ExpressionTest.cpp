@@ -1,4 +1,5 @@
 #include "controls/grid/Expression.h"
+#include "support/NumberLocales.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,6 @@
 
 namespace {
 
-const TNumberLocale kPoint{'.', ','};
-const TNumberLocale kComma{',', '.'};
 
 struct TExprCase {
     std::string Text;

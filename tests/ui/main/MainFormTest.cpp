@@ -10,6 +10,7 @@
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "support/MemoryClipboard.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
 
@@ -67,15 +68,6 @@ std::string FileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<unreadable>");
 }
-
-// The grid's clipboard, kept in memory so that tests see the exact bytes.
-class TFakeClipboard : public IGridClipboard {
-public:
-    std::string Text() override { return Content; }
-    void SetText(const std::string& text) override { Content = text, ++Writes; }
-    std::string Content;
-    int Writes = 0;
-};
 
 using TRecordTest = std::function<bool(const TBootData&)>;
 
@@ -246,7 +238,7 @@ protected:
     // The sample list, with the grid clipboard in memory and the grid focused.
     void Open() {
         L = &OpenList(SampleList());
-        auto clipboard = std::make_unique<TFakeClipboard>();
+        auto clipboard = std::make_unique<TMemoryClipboard>();
         Clip = clipboard.get();
         Grid().SetClipboard(std::move(clipboard));
         Focus(&Grid());
@@ -278,13 +270,13 @@ protected:
     std::vector<TShownMessage> Messages; // every message shown
     std::deque<std::string> DialogPaths; // chosen in the next file dialogs
     TProject* L = nullptr;
-    TFakeClipboard* Clip = nullptr;
+    TMemoryClipboard* Clip = nullptr;
 };
 
-using MainFormTest = TMainWindowFixture;
+using MainForm = TMainWindowFixture;
 
 // Which records pass is the filter's business; here the clicks must reach it.
-TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
+TEST_F(MainForm, FilterListClicksChooseTheRowsOfTheGrid) {
     TProject& list = OpenList(SampleList());
     ExpectRows(list, kAny);
     ClickLine(Tours(), BandLine("Ironwood"));
@@ -306,7 +298,7 @@ TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
     ExpectRows(list, [](const TBootData&) { return false; });
 }
 
-TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
+TEST_F(MainForm, CtrlTabStepsThroughTheListsWithTheirCursors) {
     for (int i = 0; i < 3; ++i)
         OpenList(SampleList());
     ASSERT_EQ(W->MainTab().currentIndex(), 2);
@@ -344,7 +336,7 @@ TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
     EXPECT_FALSE(Grid().isVisible());
 }
 
-TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
+TEST_F(MainForm, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
     TProject& list = OpenList(SampleList());
     QListWidget* const lists[3] = {Tours(), Sources(), Media()};
     const std::vector<int> chosen[3] = {{BandLine("Ironwood")}, {1 + 4}, {1 + 1}};
@@ -377,7 +369,7 @@ TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
         list, [](const TBootData& r) { return (r.Band == "Ironwood" || r.Band == "Static Harbour") && r.Source == 4; });
 }
 
-TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
+TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     const std::string bytes = FileBytes(SampleList());
     TArrayOfBootData edited;
     const auto editAndClose = [&](int answer) {
@@ -416,7 +408,7 @@ TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     EXPECT_TRUE(Program().Lists.empty());
 }
 
-TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
+TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     OpenList(SampleList());
     ASSERT_EQ(Col(tcBand), 1);
     const int32_t designDate = Grid().Column(Col(tcDate)).Width;
@@ -469,7 +461,7 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     EXPECT_EQ(Grid().Column(2).Width, designDate);
 }
 
-TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
+TEST_F(MainForm, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     TProject& first = OpenList(SampleList());
     TProject& second = OpenList(SampleList());
     const TArrayOfBootData secondBefore = second.Data;
@@ -485,7 +477,7 @@ TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     EXPECT_EQ(Grid().GetCellString(Col(tcBand), 3), second.Data[2].Band);
 }
 
-TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
+TEST_F(MainForm, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
     TProject& list = OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     const size_t records = list.Data.size();
@@ -512,7 +504,7 @@ TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows
     EXPECT_EQ(list.Data.size(), records - 1);
 }
 
-TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
+TEST_F(MainForm, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
     OpenList(SampleList());
     TProject& results = OpenList(SampleList());
     for (TBootData& r : results.Data)
@@ -527,7 +519,7 @@ TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
             ASSERT_EQ(Grid().Cell(Col(column), y).S, "") << column << " " << y;
 }
 
-TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
+TEST_F(MainForm, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
     OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     ClickCell(Col(tcCity), 2);
@@ -537,9 +529,9 @@ TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) 
     W = nullptr;
 }
 
-using ListCommandsWindow = TMainWindowFixture;
+using MainFormListCommands = TMainWindowFixture;
 
-TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
+TEST_F(MainFormListCommands, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     Open();
     const size_t before = L->Data.size();
     ClickLine(Panel().SourceLB(), 2); // only the source of code 1
@@ -583,7 +575,7 @@ TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     EXPECT_TRUE(Messages.empty()); // nothing is asked
 }
 
-TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
+TEST_F(MainFormListCommands, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     Open();
     for (size_t i = 0; i < L->Data.size(); ++i)
         L->Data[i].SearchText = std::to_string((i * 7) % 11) + "hit";
@@ -603,7 +595,7 @@ TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     }
 }
 
-TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
+TEST_F(MainFormListCommands, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     Open();
     int asked = 0;
     bool answer = true;
@@ -636,7 +628,7 @@ TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     EXPECT_EQ(std::make_pair(asked, Grid().Row), std::make_pair(3, RowOfNum("046")));
 }
 
-TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
+TEST_F(MainFormListCommands, FindConcertWritesThroughToTheRecords) {
     // A tour of the band of record 046, placing its date elsewhere than the record does.
     {
         QFile tours(QString::fromStdString(Path("Tours/Unknown band.txt")));
@@ -667,7 +659,7 @@ TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
     EXPECT_TRUE(L->Saved);
 }
 
-TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
+TEST_F(MainFormListCommands, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
     Open();
     Shown(1).Covers = {"front.jpg", ""};
     Shown(1).Info = "one\ttwo\r\nthree\nfour";
@@ -706,7 +698,7 @@ TColor CellColor(TExcelGrid2& grid, int32_t x, int32_t y, TColor start = 0) {
     return start;
 }
 
-TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
+TEST_F(MainFormListCommands, CellColoursFollowTheColumnBehindTheGridColumn) {
     Open();
     Shown(2).SearchHits = 2;
     L->SearchColumn = true;
@@ -719,7 +711,7 @@ TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
     EXPECT_EQ(CellColor(Grid(), Col(tcDate), 6, selection), selection & JoinRgb(240, 240, 176));
 }
 
-TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
+TEST_F(MainFormListCommands, SaveAsRenamesAndFailedSavesKeepTheList) {
     Open();
     const std::string renamed = Path("Lists/Renamed.kvu");
     Run(TActionId::cmAdd);
