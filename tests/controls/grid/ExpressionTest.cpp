@@ -7,7 +7,6 @@
 
 namespace {
 
-
 struct TExprCase {
     std::string Text;
     double Expected;

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 struct TRealCase {
     std::string Text;
     TNumberLocale Locale;
