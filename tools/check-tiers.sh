@@ -15,13 +15,14 @@ declare -A may_include=(
     [core]="platform core"
     [markup]="platform core markup"
     [grid]="platform core markup grid"
-    [program]="platform core markup grid program"
-    [widgets]="platform core markup grid program widgets"
-    [cli]="platform core markup grid program cli"
-    [app]="platform core markup grid program widgets app"
+    [panels]="platform core markup panels"
+    [program]="platform core markup grid panels program"
+    [widgets]="platform core markup grid panels program widgets"
+    [cli]="platform core markup grid panels program cli"
+    [app]="platform core markup grid panels program widgets app"
 )
 # clang-format on
-qt_free="platform core markup grid program cli"
+qt_free="platform core markup grid panels program cli"
 
 mapfile -t files < <(find . -type f \( -name '*.h' -o -name '*.cpp' \) | sed 's|^\./||' | sort)
 
@@ -65,7 +66,7 @@ done
 tier_of() {
     local file=$1 folder=${1%%/*}
     case $file in
-    platform/* | controls/markup/* | controls/grid/* | controls/bitmaps/*)
+    platform/* | controls/*)
         if [ -n "${qt_unit[${file%.*}]:-}" ] || [[ $file == controls/bitmaps/* ]]; then
             echo widgets
         else
@@ -73,7 +74,8 @@ tier_of() {
             platform/*) echo platform ;;
             controls/markup/*) echo markup ;;
             controls/grid/*) echo grid ;;
-            *) echo widgets ;;
+            controls/panels/*) echo panels ;;
+            *) echo unknown ;;
             esac
         fi
         ;;

@@ -34,6 +34,7 @@ struct TSettingsFixture : testing::Test {
         EXPECT_EQ(program.RollupWidth, 211);
         EXPECT_EQ(program.ConcListIndex, 0);
         EXPECT_TRUE(program.Filter.SourceSelAll && program.Filter.MediaSelAll);
+        EXPECT_EQ(program.CodePage, TCodePage::Windows1250);
     }
 };
 
@@ -59,6 +60,9 @@ TEST_F(Settings, ValuesNoWindowOrListCanHaveFallBack) {
     Store.Values["RollupWidth"] = -1;
     Store.Values["ConcListIndex"] = -3;
     Store.Values["SourceSelAll"] = std::string("no");
+    Store.Values["LegacyCodePage"] = 65001; // UTF-8 is no legacy page
+    ExpectDefaults(*Start());
+    Store.Values["LegacyCodePage"] = std::string("1251");
     ExpectDefaults(*Start());
 }
 
@@ -76,6 +80,7 @@ TEST_F(Settings, EveryValueIsWrittenUnderItsNameAndReadBack) {
     program->Filter.MediaSel[16] = true;
     program->ConcListIndex = 4;
     program->ListFuncParam = {true, false, true};
+    program->CodePage = TCodePage::Iso8859_2;
     std::string error;
     ASSERT_TRUE(program->SaveSettings(error));
 
@@ -91,6 +96,7 @@ TEST_F(Settings, EveryValueIsWrittenUnderItsNameAndReadBack) {
     EXPECT_EQ(Int("SourceSel1"), 1);
     EXPECT_EQ(Int("MediaSel16"), 1);
     EXPECT_EQ(Int("ListFuncParam2"), 0);
+    EXPECT_EQ(Int("LegacyCodePage"), 28592);
     EXPECT_EQ(std::get<std::string>(Store.Values.at("File1")), "/lists/a.kvu");
     EXPECT_EQ(Store.Values.count("SourceSel6"), 0u);
     EXPECT_EQ(Store.Values.count("MediaSel17"), 0u);
@@ -110,4 +116,5 @@ TEST_F(Settings, EveryValueIsWrittenUnderItsNameAndReadBack) {
     EXPECT_TRUE(again->Filter.MediaSel[16]);
     EXPECT_EQ(again->ConcListIndex, 4);
     EXPECT_EQ(again->ListFuncParam, program->ListFuncParam);
+    EXPECT_EQ(again->CodePage, TCodePage::Iso8859_2);
 }

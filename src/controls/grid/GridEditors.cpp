@@ -3,7 +3,6 @@
 #include "controls/grid/GridItemPainter.h"
 #include "controls/grid/GridModel.h"
 #include "controls/markup/MarkupSupport.h"
-#include "controls/markup/TextCodec.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,16 +42,6 @@ private:
 };
 
 } // namespace
-
-QString TEditorText::Open(const std::string& bytes) {
-    m_bytes = bytes;
-    m_shown = BytesToQString(bytes);
-    return m_shown;
-}
-
-std::string TEditorText::Result(const QString& now) const {
-    return now == m_shown ? m_bytes : QStringToBytes(now);
-}
 
 TGridEditorEvents::TGridEditorEvents(QWidget& grid) : QObject(&grid), m_grid(grid) {}
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/markup/TextCodec.h"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -14,18 +16,6 @@ class QKeyEvent;
 // editors' keys and focus reach it as signals of TGridEditorEvents, as an
 // item view's editors report through their delegate (commitData,
 // closeEditor), and the grid decides what to store.
-
-// The text an editor opened with, so that a text the user did not change
-// goes back with its own bytes (which need not be UTF-8).
-class TEditorText {
-public:
-    QString Open(const std::string& bytes);
-    std::string Result(const QString& now) const;
-
-private:
-    std::string m_bytes;
-    QString m_shown;
-};
 
 // How an edit ends: what the editor holds is stored, or dropped.
 enum class TEditorEnd { Commit, Revert };

@@ -1,6 +1,7 @@
 #include "controls/markup/MarkupLayout.h"
 
 #include "controls/markup/MarkupSupport.h"
+#include "platform/CodePage.h"
 
 #include <algorithm>
 
@@ -195,7 +196,7 @@ TRect WordsBox(const std::vector<TWord>& words, const TRect& bounds, int32_t lin
 
 std::vector<TWord> LayoutMarkup(const std::string& text, const TRect& bounds, TAlignment horz, TAlignment vert,
                                 bool justified, TMarkupCanvas& canvas) {
-    std::vector<TWord> words = ParseMarkup(NormaliseLineBreaks(ToUtf8(text)));
+    std::vector<TWord> words = ParseMarkup(NormaliseLineBreaks(ShownUtf8(text)));
     MeasureWords(words, canvas);
     LayoutWords(words, bounds, horz, vert, justified, MarkupMetrics(canvas.Font()).LineHeight);
     return words;

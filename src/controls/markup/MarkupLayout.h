@@ -20,6 +20,6 @@ void LayoutWords(std::vector<TWord>& words, const TRect& bounds, TAlignment horz
 TRect WordsBox(const std::vector<TWord>& words, const TRect& bounds, int32_t lineHeight);
 
 // Parsing, measuring and layout without drawing. Bytes that are not UTF-8
-// are read as Windows-1252.
+// are read in the legacy code page.
 std::vector<TWord> LayoutMarkup(const std::string& text, const TRect& bounds, TAlignment horz, TAlignment vert,
                                 bool justified, TMarkupCanvas& canvas);

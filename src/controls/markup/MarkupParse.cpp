@@ -206,6 +206,11 @@ std::string NormaliseLineBreaks(const std::string& text) {
             ++i;
         } else if (text[i] == '\n') {
             out += "\r\n";
+        } else if (text[i] == '\x0E' && i + 1 < text.size() && text[i + 1] == '\x0B') {
+            // The bytes 14, 11 are the marker CR LF turns into while lone
+            // line feeds are replaced, so a text holding them breaks there.
+            out += "\r\n";
+            ++i;
         } else if (text[i] == '|' && i + 1 < text.size() && text[i + 1] == '|') {
             out += "\r\n";
             ++i;

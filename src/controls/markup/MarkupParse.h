@@ -60,7 +60,8 @@ struct TWord {
 // Open codes beyond this depth are ignored together with their closers.
 constexpr size_t kMaxNesting = 5;
 
-// Line feed, CR LF and "||" all become CR LF; a lone CR stays a character.
+// Line feed, CR LF, the bytes 14 then 11 and "||" all become CR LF; a lone
+// CR stays a character.
 std::string NormaliseLineBreaks(const std::string& text);
 // Cuts a normalised UTF-8 text into items.
 std::vector<TWord> ParseMarkup(const std::string& text);

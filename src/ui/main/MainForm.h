@@ -18,6 +18,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QTabBar;
 class QTimer;
@@ -68,10 +69,16 @@ public:
     void ValuesChange(bool senderIsGrid);
     // Ctrl+Tab and Ctrl+Shift+Tab.
     void StepTab(bool forward);
+    // Shows texts that are not UTF-8 in `page` from now on, and remembers it.
+    void ShowInCodePage(TCodePage page);
+    // The radio items of the Options menu, in the order of CodePages().
+    const std::vector<QAction*>& CodePageActions() const { return m_codePageActions; }
 
     // Replace the dialogs (tests script them); unset, the real ones run.
     std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
     std::function<bool(TFileDialog& dialog, bool saving)> FileDialogHook;
+    // Runs the cover and information windows in place of their exec().
+    std::function<int(QDialog& window)> WindowHook;
 
     // IProgramHost
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override;
@@ -136,6 +143,7 @@ private:
     TGridFill m_lastFill;
     std::map<TActionId, QAction*> m_actions;
     std::array<QAction*, THistory::kSize> m_historyActions{};
+    std::vector<QAction*> m_codePageActions;
     std::vector<std::string> m_startLists;
     bool m_placed = false;
     bool m_settingValues = false;

@@ -9,15 +9,21 @@
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
+#include "platform/CodePage.h"
 #include "platform/SettingsStore.h"
 #include "support/MemoryClipboard.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/dialogs/CoverForm.h"
+#include "ui/dialogs/InfoForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -408,6 +414,93 @@ TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     EXPECT_TRUE(Program().Lists.empty());
 }
 
+// Lists and tour files written by older programs hold 8-bit texts: shown in
+// the chosen page, and written back as they were unless the user typed.
+TEST_F(MainForm, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
+    const std::string lodz = "\xA3\xF3"
+                             "d\x9F"; // Łódź in Windows-1250
+    const auto qt = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    TProject written;
+    written.FileName = Path("Lists/Legacy.kvu");
+    TBootData first;
+    first.Band = first.City = lodz;
+    written.Data.push_back(first);
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        TBootData record;
+        record.Band = "Bytes";
+        record.City = std::string(1, static_cast<char>(b));
+        record.Comment = "<" + record.City + ">";
+        written.Data.push_back(record);
+    }
+    ASSERT_TRUE(written.Save().Ok);
+    QFile tours(QString::fromStdString(Path("Tours/Legacy.txt")));
+    ASSERT_TRUE(tours.open(QIODevice::WriteOnly));
+    tours.write(("|||||" + lodz + " Tour|2000.01.01|2000.12.31\n").c_str());
+    tours.close();
+    Start();
+    EXPECT_EQ(LegacyCodePage(), TCodePage::Windows1250);
+    EXPECT_TRUE(W->CodePageActions().at(0)->isChecked());
+    EXPECT_EQ(Tours()->item(BandLine("Legacy", lodz + " Tour"))->text(), qt("\u0141\u00F3d\u017A Tour"));
+
+    TProject& list = OpenList(written.FileName);
+    ASSERT_EQ(Grid().CountRows(), 129);
+    Focus(&Grid());
+    const auto editorText = [&](int32_t col, int32_t row) {
+        Grid().Col = col;
+        Grid().Row = row;
+        Grid().ResetSelection();
+        Key(Qt::Key_F2, Qt::NoModifier);
+        const QString text = Grid().GridEdit().text();
+        Key(Qt::Key_Return, Qt::NoModifier);
+        return text;
+    };
+    EXPECT_EQ(editorText(Col(tcBand), 1), qt("\u0141\u00F3d\u017A"));
+    for (int32_t row = 1; row <= 129; ++row)
+        for (int32_t col : {Col(tcCity), Col(tcComment)})
+            editorText(col, row);
+    ClickCell(Col(tcQuality), 1);
+    TypeWithoutEnter(QStringLiteral("A"));
+    QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, qt("\u00F3"));
+    QApplication::sendEvent(&Grid().GridEdit(), &accented);
+    Key(Qt::Key_Return, Qt::NoModifier);
+    written.Data[0].Quality = "A\xC3\xB3"; // typed text is UTF-8
+    Run(TActionId::cmSave);
+    EXPECT_TRUE(list.Saved);
+    const auto expectFileAsWritten = [&] {
+        TProject saved;
+        saved.FileName = written.FileName;
+        ASSERT_TRUE(saved.Load().Ok());
+        EXPECT_EQ(AllBytes(saved.Data), AllBytes(written.Data));
+    };
+    expectFileAsWritten();
+
+    // The Options menu offers the pages; the choice shows at once and persists.
+    QMenu* options = nullptr;
+    for (QAction* menu : W->menuBar()->actions())
+        if (menu->text() == QStringLiteral("&Options"))
+            options = menu->menu();
+    ASSERT_NE(options, nullptr);
+    ASSERT_EQ(options->actions().size(), 1);
+    ASSERT_EQ(options->actions()[0]->menu()->actions().size(), static_cast<qsizetype>(CodePages().size()));
+    const size_t cyrillic = 4;
+    ASSERT_EQ(CodePages()[cyrillic].Page, TCodePage::Windows1251);
+    options->actions()[0]->menu()->actions()[cyrillic]->trigger();
+    EXPECT_TRUE(W->CodePageActions()[cyrillic]->isChecked());
+    EXPECT_FALSE(W->CodePageActions()[0]->isChecked());
+    EXPECT_EQ(Tours()->item(BandLine("Legacy", lodz + " Tour"))->text(), qt("\u0408\u0443d\u045F Tour"));
+    EXPECT_EQ(editorText(Col(tcCity), 1), qt("\u0408\u0443d\u045F"));
+    EXPECT_EQ(editorText(Col(tcQuality), 1), qt("A\u00F3")); // UTF-8 whatever the page
+    Run(TActionId::cmSave);
+    expectFileAsWritten();
+    ASSERT_TRUE(W->close());
+    EXPECT_EQ(StoredInt("LegacyCodePage"), 1251);
+    SetLegacyCodePage(kDefaultCodePage);
+    Start();
+    EXPECT_EQ(LegacyCodePage(), TCodePage::Windows1251);
+    EXPECT_TRUE(W->CodePageActions()[cyrillic]->isChecked());
+    SetLegacyCodePage(kDefaultCodePage);
+}
+
 TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     OpenList(SampleList());
     ASSERT_EQ(Col(tcBand), 1);
@@ -689,6 +782,66 @@ TEST_F(MainFormListCommands, CoverAndInfoTravelThroughTheClipboardTextAndCutChan
     Select(Col(tcCover), 2);
     Run(TActionId::cmClipboardPaste);
     EXPECT_EQ(Shown(2).Covers, (std::array<std::string, 2>{"a.jpg", "b.jpg"}));
+}
+
+// Enter on a Cover or Info cell opens its window; what Ok changed reaches the
+// record and marks the list unsaved, a Cancel or an unchanged Ok nothing.
+TEST_F(MainFormListCommands, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
+    Open();
+    Shown(1).Covers = {"front.jpg", "back.jpg"};
+    Shown(1).Info = "old\r\ntext";
+    W->SetValues();
+    std::function<int(QDialog&)> script;
+    W->WindowHook = [&](QDialog& window) { return script(window); };
+
+    script = [](QDialog& window) {
+        auto* cover = dynamic_cast<TCoverForm*>(&window);
+        EXPECT_NE(cover, nullptr);
+        if (cover) {
+            EXPECT_EQ(cover->CoverNames[0], "front.jpg");
+            cover->CoverNames[1] = "other.jpg"; // what the window would hand back
+        }
+        return 2;
+    };
+    Select(Col(tcCover), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Covers[1], "back.jpg");
+    EXPECT_TRUE(L->Saved);
+
+    script = [](QDialog& window) {
+        window.show();
+        window.done(1);
+        return 1;
+    };
+    QTest::keyClick(&Grid(), Qt::Key_F2);
+    EXPECT_TRUE(L->Saved) << "an Ok that changed nothing keeps the list saved";
+
+    script = [](QDialog& window) {
+        auto& cover = static_cast<TCoverForm&>(window);
+        cover.show();
+        cover.FileList().setCurrentRow(1);
+        cover.ClearSelected();
+        cover.done(1);
+        return 1;
+    };
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Covers, (std::array<std::string, 2>{"front.jpg", ""}));
+    EXPECT_FALSE(L->Saved);
+
+    L->Saved = true;
+    script = [](QDialog& window) {
+        auto* info = dynamic_cast<TInfoForm*>(&window);
+        EXPECT_NE(info, nullptr);
+        if (!info)
+            return 2;
+        EXPECT_EQ(info->Text(), "old\r\ntext");
+        info->Execute(TInfoActionId::cmNew);
+        return 1;
+    };
+    Select(Col(tcInfo), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Info, "");
+    EXPECT_FALSE(L->Saved);
 }
 
 TColor CellColor(TExcelGrid2& grid, int32_t x, int32_t y, TColor start = 0) {
