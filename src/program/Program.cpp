@@ -61,6 +61,7 @@ void TProgram::LoadConcertLists() {
     TConcertLists lists = ::LoadConcertLists(ToursDir);
     Filter.Bands = std::move(lists.Bands);
     UnreadableTourFiles = std::move(lists.Unreadable);
+    ToursFolderError = std::move(lists.FolderError);
     Filter.AllBands = true;
     Filter.SourceSelAll = true;
     Filter.SourceSel.fill(false);
@@ -73,6 +74,9 @@ void TProgram::LoadConcertLists() {
 }
 
 std::string TProgram::StartupWarning() const {
+    if (!ToursFolderError.empty())
+        return "The Tours folder could not be read; no concert lists were loaded:||" +
+               MarkupLiteral(ToursFolderError);
     if (UnreadableTourFiles.empty())
         return {};
     std::string text = "These tour files could not be read and were left out:";

@@ -42,6 +42,8 @@ public:
     std::vector<std::string> BandLines, SourceLines, MediaLines;
     // Tour files that could not be read at start, each with its reason.
     std::vector<std::string> UnreadableTourFiles;
+    // Why the Tours folder could not be read at start, or "".
+    std::string ToursFolderError;
     TFileDialog OpenDialog;
     TFileDialog SaveDialog;
 
@@ -72,7 +74,8 @@ public:
     void AddToHistory(const std::string& path);
     void UpdateHistoryMenu();
 
-    // The warning about unreadable tour files, or "" when all could be read.
+    // The warning about an unreadable Tours folder or unreadable tour files,
+    // or "" when all could be read.
     std::string StartupWarning() const;
 
 private:
