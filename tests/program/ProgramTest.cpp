@@ -202,6 +202,17 @@ TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
     EXPECT_NE(warning.find("Band.txt"), std::string::npos) << warning;
 }
 
+TEST_F(TProgramFixture, AnUnreadableToursFolderGivesAWarning) {
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::List;
+    Start();
+    EXPECT_TRUE(Program->Filter.Bands.empty());
+    std::string warning = Program->StartupWarning();
+    EXPECT_EQ(warning.find("The Tours folder could not be read"), 0u) << warning;
+    EXPECT_NE(warning.find("Tours/: injected failure."), std::string::npos) << warning;
+}
+
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
     TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
