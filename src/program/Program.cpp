@@ -2,6 +2,7 @@
 
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
+#include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 
 namespace {
@@ -108,6 +109,10 @@ void TProgram::SetDialogFolders(const std::string& fileName) {
 }
 
 void TProgram::Execute(const TAction& action) {
+    RunCommandGuarded(m_host, action, [&] { Dispatch(action); });
+}
+
+void TProgram::Dispatch(const TAction& action) {
     switch (action.Id) {
     case TActionId::cmNew:
         OpenList("");

@@ -49,6 +49,7 @@ public:
 
     static std::array<int32_t, 14> DesignGridWidths();
 
+    // Every program-level command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
     // Opens a list file in a new tab; an empty name makes a new empty list.
     // False when the file could not be opened (the user has been told why).
@@ -79,6 +80,7 @@ public:
     std::string StartupWarning() const;
 
 private:
+    void Dispatch(const TAction& action);
     void LoadConcertLists();
     bool AskSaveName(TProject& list);
     void SetDialogFolders(const std::string& fileName);

@@ -213,6 +213,25 @@ TEST_F(TProgramFixture, AnUnreadableToursFolderGivesAWarning) {
     EXPECT_NE(warning.find("Tours/: injected failure."), std::string::npos) << warning;
 }
 
+TEST_F(TProgramFixture, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand) {
+    const std::string path = SaveList("a.kvu", 2);
+    ASSERT_TRUE(Program->OpenList(path));
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::Open;
+    faulty.OutOfMemory = true;
+    Host.DialogAnswers.push_back(path);
+    Program->Execute({TActionId::cmOpen});
+    Program->Execute({TActionId::cmFileHist, 1});
+    ASSERT_EQ(Host.Messages.size(), 2u);
+    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
+    EXPECT_EQ(Host.Messages[0].Text, "The command \"Open\" could not be completed and was abandoned.||"
+                                     "The program ran out of memory.");
+    EXPECT_NE(Host.Messages[1].Text.find("\"Open recent file\""), std::string::npos) << Host.Messages[1].Text;
+    EXPECT_EQ(Program->Lists.size(), 1u);
+    EXPECT_EQ(Host.Tabs.size(), 1u);
+}
+
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
     TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");

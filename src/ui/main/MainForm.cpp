@@ -7,6 +7,7 @@
 #include "controls/markup/TextCodec.h"
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
+#include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
@@ -106,7 +107,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
 
     m_startTimer = new QTimer(this);
     m_startTimer->setInterval(kStartTimerMs);
-    connect(m_startTimer, &QTimer::timeout, this, &TMainForm::FirstTick);
+    connect(m_startTimer, &QTimer::timeout, this,
+            [this] { RunCommandGuarded(*this, {TActionId::cmOpen}, [this] { FirstTick(); }); });
     m_startTimer->start();
 
     m_program = std::make_unique<TProgram>(*this, store, folders);
@@ -262,6 +264,10 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::Execute(const TAction& action) {
+    RunCommandGuarded(*this, action, [&] { Dispatch(action); });
+}
+
+void TMainForm::Dispatch(const TAction& action) {
     // Whatever the command, the text being typed into a cell belongs to the
     // list first. Delete and find concert act on the selected records: when
     // storing the text moves other records under the selection (the edited
@@ -409,15 +415,18 @@ void TMainForm::FirstTick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    event->ignore(); // a failure on the way keeps the window and its lists
+    RunCommandGuarded(*this, {TActionId::cmExit}, [&] { CloseForExit(*event); });
+}
+
+void TMainForm::CloseForExit(QCloseEvent& event) {
     m_grid->CommitEditors();
-    if (!m_program->CloseAllForExit()) {
-        event->ignore();
+    if (!m_program->CloseAllForExit())
         return;
-    }
     std::string error;
     if (!m_program->SaveSettings(error))
         ShowMsg("The settings could not be saved:||" + MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
-    event->accept();
+    event.accept();
 }
 
 int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {

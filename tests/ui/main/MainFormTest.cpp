@@ -12,6 +12,7 @@
 #include "program/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "support/FaultyFileSystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -760,6 +761,53 @@ TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
     EXPECT_EQ(std::make_tuple(Messages[1].Kind, fresh.FileName, fresh.Saved, Program().Lists.size()),
               std::make_tuple(int(Msg::Error), std::string(), false, size_t(2)));
     EXPECT_TRUE(DialogPaths.empty());
+}
+
+TEST_F(ListCommandsWindow, RunningOutOfMemoryEndsOnlyTheCommandAndKeepsTheLists) {
+    Open();
+    Run(TActionId::cmAdd);
+    const std::string sampleBytes = FileBytes(SampleList());
+    const std::vector<std::string> records = AllBytes(L->Data);
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.OutOfMemory = true;
+    const auto expectAbandoned = [&](const std::string& command) {
+        ASSERT_EQ(Messages.size(), 1u);
+        EXPECT_EQ(Messages[0].Kind, Msg::Error);
+        EXPECT_NE(Messages[0].Text.find("The command \"" + command + "\" could not be completed"), std::string::npos)
+            << Messages[0].Text;
+        EXPECT_NE(Messages[0].Text.find("ran out of memory"), std::string::npos) << Messages[0].Text;
+        ASSERT_EQ(Program().Lists.size(), 1u);
+        EXPECT_EQ(AllBytes(L->Data), records);
+        EXPECT_FALSE(L->Saved);
+        EXPECT_EQ(FileBytes(SampleList()), sampleBytes);
+        EXPECT_EQ(QDir(QString::fromStdString(Path("Lists"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        Messages.clear();
+    };
+
+    faulty.FailAt = TFaultyFileSystem::TStep::Write;
+    faulty.BytesBeforeFailure = 100;
+    Run(TActionId::cmSave);
+    expectAbandoned("Save");
+
+    faulty.FailAt = TFaultyFileSystem::TStep::Open;
+    DialogPaths.push_back(SampleList());
+    Run(TActionId::cmOpen);
+    expectAbandoned("Open");
+
+    // Saving on the way out fails the same way and the window stays.
+    faulty.FailAt = TFaultyFileSystem::TStep::Create;
+    Answers.push_back(Msg::ResultYes);
+    EXPECT_FALSE(W->close());
+    ASSERT_EQ(Messages.size(), 2u);
+    Messages.erase(Messages.begin()); // "Save changes in list?"
+    expectAbandoned("Exit");
+    EXPECT_TRUE(W->isVisible());
+
+    faulty.FailAt = TFaultyFileSystem::TStep::None;
+    Run(TActionId::cmSave);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(L->Saved);
 }
 
 } // namespace
