@@ -538,6 +538,29 @@ TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) 
     W = nullptr;
 }
 
+TEST_F(MainFormTest, HostileStoredPlacementsGiveAVisibleUsableWindow) {
+    const TScreenSize screen = W->VirtualScreenSize();
+    for (auto values : {std::make_tuple(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX),
+                        std::make_tuple(5000, 5000, 5780, 5580), std::make_tuple(0, 0, INT32_MAX, INT32_MAX)}) {
+        Settings.Values["MainLeft"] = std::get<0>(values);
+        Settings.Values["MainTop"] = std::get<1>(values);
+        Settings.Values["MainRight"] = std::get<2>(values);
+        Settings.Values["MainBottom"] = std::get<3>(values);
+        Start();
+        // The window manager may move it by its frame; it stays no larger
+        // than the screen and nearly all of it on the screen.
+        const QRect shown = W->geometry();
+        const QRect onScreen = shown.intersected(QRect(0, 0, screen.Width, screen.Height));
+        EXPECT_LE(shown.width(), screen.Width);
+        EXPECT_LE(shown.height(), screen.Height);
+        EXPECT_GE(onScreen.width(), shown.width() - 10) << shown.x();
+        EXPECT_GE(onScreen.height(), shown.height() - 10) << shown.y();
+        W->close();
+        EXPECT_LE(*StoredInt("MainRight") - *StoredInt("MainLeft"), screen.Width);
+        EXPECT_GE(*StoredInt("MainLeft"), 0);
+    }
+}
+
 using ListCommandsWindow = TMainWindowFixture;
 
 TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
