@@ -102,8 +102,7 @@ pid_t WriterOfTempFile(const std::string& name, const std::string& base) {
     const std::string middle =
         name.substr(prefix.size(), name.size() - prefix.size() - kTempFileSuffix.size()); // pid "." counter
     const size_t dot = middle.find('.');
-    if (dot == std::string::npos || !AllDigits(middle.substr(0, dot)) || !AllDigits(middle.substr(dot + 1)) ||
-        dot > 9)
+    if (dot == std::string::npos || !AllDigits(middle.substr(0, dot)) || !AllDigits(middle.substr(dot + 1)) || dot > 9)
         return 0;
     return static_cast<pid_t>(std::stol(middle.substr(0, dot)));
 }
@@ -154,9 +153,7 @@ public:
             ::close(fd);
             return nullptr;
         }
-        int flags = ::fcntl(fd, F_GETFL);
-        if (flags >= 0)
-            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        ::fcntl(fd, F_SETFL, 0); // clears O_NONBLOCK, the only status flag given
         return std::make_unique<TPosixFile>(fd);
     }
 

@@ -111,10 +111,10 @@ bool ReadTourFileWithin(TFile& file, TBand& band, std::string& error) {
         return false;
     }
     TTourFileParser parser(band);
-    std::vector<char> buffer(64 * 1024);
+    char buffer[64 * 1024]; // not cleared: a Tours folder can hold a hundred thousand files
     long long total = 0;
     for (;;) {
-        const long long got = file.Read(buffer.data(), buffer.size());
+        const long long got = file.Read(buffer, sizeof buffer);
         if (got < 0) {
             error = AsSentence(file.Error());
             return false;
@@ -127,7 +127,7 @@ bool ReadTourFileWithin(TFile& file, TBand& band, std::string& error) {
             error = "It is larger than " + Megabytes(kMostTourFileBytes) + ".";
             return false;
         }
-        parser.Feed(buffer.data(), static_cast<size_t>(got));
+        parser.Feed(buffer, static_cast<size_t>(got));
         if (parser.Lines() > kMostTourFileLines) {
             error = "It has more than " + std::to_string(kMostTourFileLines) + " lines.";
             return false;
