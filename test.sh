@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: first the normal
-# build, then the same tests built with AddressSanitizer and UBSan.
-# KORVALEN_SKIP_SANITIZER=1 leaves out the second round.
+# build, then 15 seconds of every fuzz target (when clang is installed), then
+# the same tests built with AddressSanitizer and UBSan.
+# KORVALEN_SKIP_SANITIZER=1 leaves out the sanitizer round, KORVALEN_SKIP_FUZZ=1
+# the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -11,6 +13,16 @@ export QT_QPA_PLATFORM=offscreen
 
 korvalen_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j 2
+
+# A reader of outside bytes that starts crashing fails here: every fuzz
+# target runs for a short while over its corpus.
+if [ "${KORVALEN_SKIP_FUZZ:-0}" = 1 ]; then
+    echo "Fuzz smoke left out (KORVALEN_SKIP_FUZZ=1)."
+elif command -v clang++ >/dev/null; then
+    fuzz/run.sh "${KORVALEN_FUZZ_SECONDS:-15}"
+else
+    echo "Fuzz smoke skipped: clang++ is not installed, and the libFuzzer targets need it."
+fi
 
 if [ "${KORVALEN_SKIP_SANITIZER:-0}" != 1 ]; then
     korvalen_build build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVALEN_SANITIZE=ON -DKORVALEN_BENCH=OFF

@@ -76,8 +76,7 @@ void TProgram::LoadConcertLists() {
 
 std::string TProgram::StartupWarning() const {
     if (!ToursFolderError.empty())
-        return "The Tours folder could not be read; no concert lists were loaded:||" +
-               MarkupLiteral(ToursFolderError);
+        return "The Tours folder could not be read; no concert lists were loaded:||" + MarkupLiteral(ToursFolderError);
     if (UnreadableTourFiles.empty())
         return {};
     std::string text = "These tour files could not be read and were left out:";

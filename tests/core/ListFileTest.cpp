@@ -262,8 +262,8 @@ TEST(ListFileRead, ACountBeyondTheLimitIsRefusedBeforeAnyRecordIsRead) {
         TArrayOfBootData records = Sentinel();
         TListReadResult result = Read(ListBomb(count, 1000), records);
         EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
-        EXPECT_EQ(result.Reason, "The list holds " + std::to_string(count) +
-                                     " bootlegs, more than the program can open (4000000).");
+        EXPECT_EQ(result.Reason,
+                  "The list holds " + std::to_string(count) + " bootlegs, more than the program can open (4000000).");
         EXPECT_TRUE(Untouched(records));
     }
     TArrayOfBootData records;

@@ -10,9 +10,9 @@
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
 #include "program/SettingsStore.h"
+#include "support/FaultyFileSystem.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
-#include "support/FaultyFileSystem.h"
 
 #include <QAction>
 #include <QApplication>
