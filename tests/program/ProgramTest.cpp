@@ -192,25 +192,23 @@ TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_EQ(Program->Lists.size(), 3u);
 }
 
-TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
+TEST_F(TProgramFixture, UnreadableTourFilesOrToursFolderGiveOneWarning) {
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
-    faulty.FailAt = TFaultyFileSystem::TStep::Open;
-    Start();
-    EXPECT_TRUE(Program->Filter.Bands.empty());
-    std::string warning = Program->StartupWarning();
-    EXPECT_NE(warning.find("Band.txt"), std::string::npos) << warning;
-}
-
-TEST_F(TProgramFixture, AnUnreadableToursFolderGivesAWarning) {
-    TFaultyFileSystem faulty;
-    TScopedFileSystem scope(faulty);
-    faulty.FailAt = TFaultyFileSystem::TStep::List;
-    Start();
-    EXPECT_TRUE(Program->Filter.Bands.empty());
-    std::string warning = Program->StartupWarning();
-    EXPECT_EQ(warning.find("The Tours folder could not be read"), 0u) << warning;
-    EXPECT_NE(warning.find("Tours/: injected failure."), std::string::npos) << warning;
+    const struct {
+        TFaultyFileSystem::TStep Step;
+        const char* Start;
+        const char* Naming;
+    } cases[] = {{TFaultyFileSystem::TStep::Open, "These tour files could not be read", "Band.txt"},
+                 {TFaultyFileSystem::TStep::List, "The Tours folder could not be read", "Tours/: injected failure."}};
+    for (const auto& c : cases) {
+        faulty.FailAt = c.Step;
+        Start();
+        EXPECT_TRUE(Program->Filter.Bands.empty());
+        const std::string warning = Program->StartupWarning();
+        EXPECT_EQ(warning.find(c.Start), 0u) << warning;
+        EXPECT_NE(warning.find(c.Naming), std::string::npos) << warning;
+    }
 }
 
 TEST_F(TProgramFixture, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand) {
