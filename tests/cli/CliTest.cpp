@@ -2,6 +2,7 @@
 #include "core/DeflateWriter.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
+#include "support/FaultyFileSystem.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -207,6 +208,14 @@ TEST(Cli, HostileToursFoldersGiveEscapedLinesAndWarnings) {
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, "$f01 < all > \n$f01Two\\nLines\n$f02Tour\\tA\n");
     EXPECT_EQ(run.Err, "korvalen-cli: skipped Huge.txt: It is larger than 64 MB (8192 MB).\n");
+
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::List;
+    run = Cli({"concerts", dir.File("Tours")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find("korvalen-cli: Cannot read the folder"), std::string::npos) << run.Err;
 }
 
 TEST(Cli, SomethingOtherThanARegularFileIsRefusedWithoutWaiting) {
