@@ -34,7 +34,7 @@ void SetColumns(TGridModel& grid) {
     grid.SetColCount(14);
     for (int32_t x = 1; x <= 14; ++x) {
         TGridColumn& c = grid.Column(x);
-        c.Heading = kColumns[x - 1].Heading;
+        c.SetHeading(kColumns[x - 1].Heading);
         c.Width = kColumns[x - 1].Width;
         c.Kind = kColumns[x - 1].Kind;
         c.ItemCount = kColumns[x - 1].Items;

@@ -11,6 +11,7 @@ TMenuItem Cmd(TActionId id) {
 }
 const TMenuItem kSeparator{TMenuItem::Separator, TActionId::cmNew};
 const TMenuItem kHistory{TMenuItem::FileHistory, TActionId::cmFileHist};
+const TMenuItem kCodePages{TMenuItem::CodePages, TActionId::cmCodePage};
 
 } // namespace
 
@@ -60,6 +61,7 @@ const std::vector<TMenu>& MainMenus() {
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
           Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
+        {"&Options", {kCodePages}},
         {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
     };
     return menus;

@@ -19,9 +19,10 @@ const std::vector<TActionInfo>& ActionTable();
 const TActionInfo& ActionInfo(TActionId id);
 
 // An item of a menu or of the tool bar: a command, the recent-file entries
-// (all ten in their place) or a separator.
+// (all ten in their place), the submenu of the legacy code pages or a
+// separator.
 struct TMenuItem {
-    enum TKind { Command, FileHistory, Separator } Kind;
+    enum TKind { Command, FileHistory, CodePages, Separator } Kind;
     TActionId Id = TActionId::cmNew;
 };
 

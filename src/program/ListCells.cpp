@@ -23,12 +23,16 @@ const std::string kCoverMarker = "[---]";
 } // namespace
 
 TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits) {
-    const int tint = property == 2 || (property >= 7 && property <= 9) ? 2 : 0;
+    const bool tinted = property == 2 || (property >= 7 && property <= 9);
     if (searchHits > 0)
-        return kSearch[tint + (searchHits == 1 ? 1 : 0)];
+        return kSearch[(tinted ? 2 : 0) + (searchHits == 1 ? 1 : 0)];
+    return RowBlockColor(tinted, row);
+}
+
+TColor RowBlockColor(bool tinted, int32_t row) {
     // Rows alternate in blocks of five; (row - 1) mod 10 stays in 0..9 for rows from 1.
     const int64_t phase = (int64_t(row) - 1) % 10;
-    return kNormal[tint + (phase >= 0 && phase < 5 ? 0 : 1)];
+    return kNormal[(tinted ? 2 : 0) + (phase >= 0 && phase < 5 ? 0 : 1)];
 }
 
 void ApplyListCellColor(TColor& color, bool& change, TColor rowColor) {

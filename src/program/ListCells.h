@@ -15,6 +15,8 @@
 // tints in the Date, Source, Media and Quality columns, and reds for
 // records with search results (lighter for a single match).
 TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits);
+// White and light grey in blocks of five rows from row 1; yellows when tinted.
+TColor RowBlockColor(bool tinted, int32_t row);
 // Combines with a colour the grid has already chosen (the selection's).
 void ApplyListCellColor(TColor& color, bool& change, TColor rowColor);
 

@@ -2,6 +2,7 @@
 
 #include "core/FilterState.h"
 #include "core/Project.h"
+#include "platform/CodePage.h"
 #include "program/History.h"
 #include "program/ProgramFolders.h"
 #include "program/ProgramHost.h"
@@ -35,6 +36,8 @@ public:
     std::string ExportFile;
     int32_t RollupWidth = 211;
     std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
+    // The page texts that are not UTF-8 are shown in.
+    TCodePage CodePage = kDefaultCodePage;
     // Widths of template-grid columns 1..14 ("Search" .. "Comment").
     std::array<int32_t, 14> GridWidths = DesignGridWidths();
     std::vector<std::unique_ptr<TProject>> Lists;

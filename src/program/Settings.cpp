@@ -95,6 +95,8 @@ void TProgram::LoadSettings() {
         ConcListIndex = 0;
     for (int i = 1; i <= 3; ++i)
         ListFuncParam[i - 1] = ReadBoolDef(m_store, Numbered("ListFuncParam", i), true);
+    if (!CodePageOfNumber(ReadIntDef(m_store, "LegacyCodePage", static_cast<int32_t>(kDefaultCodePage)), CodePage))
+        CodePage = kDefaultCodePage;
 }
 
 bool TProgram::SaveSettings(std::string& error) {
@@ -123,5 +125,6 @@ bool TProgram::SaveSettings(std::string& error) {
     WriteIntValue(m_store, "ConcListIndex", ConcListIndex);
     for (int i = 1; i <= 3; ++i)
         WriteBoolValue(m_store, Numbered("ListFuncParam", i), ListFuncParam[i - 1]);
+    WriteIntValue(m_store, "LegacyCodePage", static_cast<int32_t>(CodePage));
     return m_store.Flush(error);
 }

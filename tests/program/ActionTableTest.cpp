@@ -32,7 +32,7 @@ TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands
     }
     EXPECT_EQ(buttons, 18);
 
-    int histories = 0;
+    int histories = 0, codePages = 0;
     std::vector<std::vector<TMenuItem>> all = {GridPopupMenu(), TabPopupMenu()};
     for (const TMenu& menu : MainMenus())
         all.push_back(menu.Items);
@@ -40,13 +40,17 @@ TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands
         for (const TMenuItem& item : items) {
             if (item.Kind == TMenuItem::FileHistory)
                 ++histories;
+            else if (item.Kind == TMenuItem::CodePages)
+                ++codePages;
             else if (item.Kind == TMenuItem::Command) {
                 EXPECT_NO_THROW(ActionInfo(item.Id));
             }
         }
     }
     EXPECT_EQ(histories, 1);
-    ASSERT_EQ(MainMenus().size(), 4u);
+    EXPECT_EQ(codePages, 1);
+    EXPECT_THROW(ActionInfo(TActionId::cmCodePage), std::out_of_range);
+    ASSERT_EQ(MainMenus().size(), 5u);
     EXPECT_STREQ(MainMenus()[0].Caption, "&File");
 }
 

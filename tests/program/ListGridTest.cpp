@@ -21,7 +21,7 @@ struct TListGrid {
         Templ.SetColCount(kTemplateColumns);
         for (int32_t i = 1; i <= kTemplateColumns; ++i) {
             TGridColumn& c = Templ.Column(i);
-            c.Heading = headings[i - 1];
+            c.SetHeading(headings[i - 1]);
             c.Width = widths[i - 1];
             c.Kind = i == tcSource || i == tcMedia ? ckList : i == tcCover || i == tcInfo ? ckExternal : ckText;
             if (c.Kind == ckList)
@@ -65,11 +65,11 @@ TEST(ListGrid, LayoutFollowsTheSearchColumnAndKeepsResizedWidths) {
     EXPECT_EQ(MakeColMap(true)[tcComment], 14);
     TListGrid g(false);
     EXPECT_EQ(g.Grid.ColCount(), 13);
-    EXPECT_EQ(g.Grid.Column(g.Map[tcBand]).Heading, "Band");
+    EXPECT_EQ(g.Grid.Column(g.Map[tcBand]).Heading(), "Band");
     EXPECT_FALSE(ApplyColumnLayout(g.Grid, g.Templ, false));
     EXPECT_TRUE(ApplyColumnLayout(g.Grid, g.Templ, true));
     EXPECT_EQ(g.Grid.ColCount(), 14);
-    EXPECT_EQ(g.Grid.Column(1).Heading, "Search");
+    EXPECT_EQ(g.Grid.Column(1).Heading(), "Search");
     EXPECT_EQ(g.Grid.Column(2).Left, 150);
 
     // Widths the user gave go to the template, and so to the other layout.

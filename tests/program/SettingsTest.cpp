@@ -37,6 +37,7 @@ struct TSettingsFixture : testing::Test {
         EXPECT_EQ(program.RollupWidth, 211);
         EXPECT_EQ(program.ConcListIndex, 0);
         EXPECT_TRUE(program.Filter.SourceSelAll && program.Filter.MediaSelAll);
+        EXPECT_EQ(program.CodePage, TCodePage::Windows1250);
     }
 };
 
@@ -60,6 +61,9 @@ TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
     Store.Values["RollupWidth"] = -1;
     Store.Values["ConcListIndex"] = -3;
     Store.Values["SourceSelAll"] = std::string("no");
+    Store.Values["LegacyCodePage"] = 65001; // UTF-8 is no legacy page
+    ExpectDefaults(*Start());
+    Store.Values["LegacyCodePage"] = std::string("1251");
     ExpectDefaults(*Start());
 }
 
@@ -94,6 +98,7 @@ TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
     program->Filter.MediaSel[16] = true;
     program->ConcListIndex = 4;
     program->ListFuncParam = {true, false, true};
+    program->CodePage = TCodePage::Iso8859_2;
     std::string error;
     ASSERT_TRUE(program->SaveSettings(error));
 
@@ -109,6 +114,7 @@ TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
     EXPECT_EQ(Int("SourceSel1"), 1);
     EXPECT_EQ(Int("MediaSel16"), 1);
     EXPECT_EQ(Int("ListFuncParam2"), 0);
+    EXPECT_EQ(Int("LegacyCodePage"), 28592);
     EXPECT_EQ(std::get<std::string>(Store.Values.at("File1")), "/lists/a.kvu");
     EXPECT_EQ(Store.Values.count("SourceSel6"), 0u);
     EXPECT_EQ(Store.Values.count("MediaSel17"), 0u);
@@ -128,4 +134,5 @@ TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
     EXPECT_TRUE(again->Filter.MediaSel[16]);
     EXPECT_EQ(again->ConcListIndex, 4);
     EXPECT_EQ(again->ListFuncParam, program->ListFuncParam);
+    EXPECT_EQ(again->CodePage, TCodePage::Iso8859_2);
 }

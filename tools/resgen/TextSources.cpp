@@ -121,13 +121,13 @@ bool ParseColumnsSource(const std::string& source, std::vector<TGridColumn>& col
             return false;
         }
         TGridColumn c;
-        c.Heading = f[0];
+        c.SetHeading(f[0]);
         c.Kind = kinds.at(f[1]);
         c.Width = static_cast<int32_t>(width);
         c.ItemCount = static_cast<int32_t>(items);
         c.Align = aligns.at(f[4]);
         if (f.size() == 6)
-            c.Format = f[5];
+            c.SetFormat(f[5]);
         read.push_back(c);
         return true;
     });

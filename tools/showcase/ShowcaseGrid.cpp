@@ -91,12 +91,12 @@ void FillShowcaseGrid(TExcelGrid2& grid, int32_t rows) {
     for (int32_t x = 1; x <= kShowcaseColumns; ++x) {
         const TColumnDef& def = kColumns[size_t(x - 1)];
         TGridColumn& c = grid.Column(x);
-        c.Heading = def.Heading;
+        c.SetHeading(def.Heading);
         c.Width = def.Width;
         c.Kind = def.Kind;
         c.Align = def.Align;
         c.ItemCount = def.Items;
-        c.Format = def.Format;
+        c.SetFormat(def.Format);
         c.Enabled = true;
     }
     grid.UpdateColumnPositions();

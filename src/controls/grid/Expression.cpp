@@ -155,7 +155,7 @@ public:
                 double value = 0;
                 if (!ParseReal(expr.substr(start, i - start), m_locale, value))
                     Fail("not a number");
-                AppendNumber(value);
+                AppendDigitRun(value);
             } else if (IsOperator(c)) {
                 ++i;
                 if (c == '(' && LastIs(TTokenKind::Number))
@@ -185,8 +185,6 @@ public:
                 ++i;
             }
         }
-        if (m_sign < 0)
-            Fail("a sign without a number");
         return std::move(m_tokens);
     }
 
@@ -201,19 +199,22 @@ private:
     }
 
     void Append(const TToken& token) {
-        // A minus after E or ^ belongs to the next number; anything else would drop it.
-        if (token.Kind != TTokenKind::Number && m_sign < 0)
-            Fail("a sign without a number");
         if (m_tokens.size() >= kMaxExpressionTokens)
             Fail("the expression has too many parts");
         m_tokens.push_back(token);
     }
 
-    void AppendNumber(double value) {
+    // The sign typed after E, e or ^ waits, across other tokens, for a digit
+    // run right after one of them; a variable never takes it.
+    void AppendDigitRun(double value) {
         if (AfterPower()) {
             value *= m_sign;
             m_sign = 1;
         }
+        AppendNumber(value);
+    }
+
+    void AppendNumber(double value) {
         TToken t;
         t.Value = value;
         Append(t);

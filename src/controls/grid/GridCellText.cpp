@@ -1,6 +1,7 @@
 #include "GridCellText.h"
 
 #include "controls/markup/MarkupSupport.h"
+#include "platform/CodePage.h"
 
 #include <algorithm>
 
@@ -24,7 +25,7 @@ std::string CutToChars(const std::string& line, size_t maxChars) {
 } // namespace
 
 std::string CellShownText(const std::string& text, bool literal) {
-    std::string shown = ToUtf8(text);
+    std::string shown = ShownUtf8(text);
     if (!literal)
         std::replace(shown.begin(), shown.end(), '|', '/');
     return shown;

@@ -76,8 +76,8 @@ std::string EncodeGridColumns(const std::vector<TGridColumn>& columns) {
     PutInt32(block, static_cast<int32_t>(columns.size()));
     for (const TGridColumn& c : columns) {
         PutInt32(block, c.Width);
-        PutShortString(block, c.Heading, kMaxHeadingLength);
-        PutShortString(block, c.Format, kMaxFormatLength);
+        PutShortString(block, c.Heading(), kMaxHeadingLength);
+        PutShortString(block, c.Format(), kMaxFormatLength);
         block += static_cast<char>(c.Kind);
         PutInt32(block, c.ItemCount);
         block += static_cast<char>(c.Align);
@@ -117,9 +117,12 @@ TGridDataResult DecodeGridColumns(const std::string& stream, std::vector<TGridCo
         const char* p = block.data() + kGridDataHeaderSize + kGridDataColumnSize * i;
         TGridColumn& c = read[i];
         c.Width = GetInt32(p);
-        if (c.Width < 0 || !GetShortString(p + 4, kMaxHeadingLength, c.Heading) ||
-            !GetShortString(p + 133, kMaxFormatLength, c.Format))
+        std::string heading, format;
+        if (c.Width < 0 || !GetShortString(p + 4, kMaxHeadingLength, heading) ||
+            !GetShortString(p + 133, kMaxFormatLength, format))
             return TGridDataResult::Corrupt;
+        c.SetHeading(heading);
+        c.SetFormat(format);
         c.Kind = static_cast<uint8_t>(p[154]);
         c.ItemCount = GetInt32(p + 155);
         c.Align = static_cast<uint8_t>(p[159]);

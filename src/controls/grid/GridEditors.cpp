@@ -2,7 +2,6 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/MarkupSupport.h"
-#include "controls/markup/TextCodec.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -46,16 +45,6 @@ void CommitOnLeaving(TExcelGrid2& grid, QWidget& editor, QFocusEvent* event) {
 }
 
 } // namespace
-
-QString TEditorText::Open(const std::string& bytes) {
-    m_bytes = bytes;
-    m_shown = BytesToQString(bytes);
-    return m_shown;
-}
-
-std::string TEditorText::Result(const QString& now) const {
-    return now == m_shown ? m_bytes : QStringToBytes(now);
-}
 
 TGridEdit::TGridEdit(TExcelGrid2& grid) : QLineEdit(grid.viewport()), m_grid(grid) {
     setFrame(false);

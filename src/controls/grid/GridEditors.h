@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/markup/TextCodec.h"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -7,18 +9,6 @@
 #include <string>
 
 class TExcelGrid2;
-
-// The text an editor opened with, so that a text the user did not change
-// goes back with its own bytes (which need not be UTF-8).
-class TEditorText {
-public:
-    QString Open(const std::string& bytes);
-    std::string Result(const QString& now) const;
-
-private:
-    std::string m_bytes;
-    QString m_shown;
-};
 
 // The borderless single-line editor of text, number and colour cells.
 class TGridEdit : public QLineEdit {

@@ -130,12 +130,12 @@ void ScrollInView(TGridModel& grid, const TGridExtent& extent) {
 }
 
 void UpdateScrollBars(TGridModel& grid, TGridExtent& extent) {
+    // An empty grid keeps both bars, as it was made with them.
+    extent.VBar = extent.HBar = extent.BarSize;
     if (grid.CountRows() < 1 || grid.ColCount() < 1) {
-        extent.VBar = extent.HBar = 0;
         grid.VisibleCols = grid.VisibleRows = 0;
         return;
     }
-    extent.VBar = extent.HBar = extent.BarSize;
     grid.VisibleCols = ColumnsFitting(grid, int64_t(extent.Width) - grid.HeadingWidth() - extent.VBar);
     if (grid.VisibleCols == grid.ColCount())
         extent.HBar = 0;

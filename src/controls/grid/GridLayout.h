@@ -57,7 +57,8 @@ enum class TScrollCode { LineBack, LineForward, PageBack, PageForward, Position,
 void ScrollColumns(TGridModel& grid, const TGridExtent& extent, TScrollCode code, int32_t position = 0);
 void ScrollRows(TGridModel& grid, const TGridExtent& extent, TScrollCode code, int32_t position = 0);
 // TopRow := top, held to the scroll range, and LastRow after it (scroll
-// bar, wheel and auto-scroll share this).
+// bar, wheel and auto-scroll share this; the auto-scroll of a row drag
+// passes an extent without the horizontal bar).
 void SetTopRow(TGridModel& grid, const TGridExtent& extent, int32_t top);
 
 // The first and last column and row that painting visits.

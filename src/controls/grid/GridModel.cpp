@@ -197,7 +197,7 @@ std::string TGridModel::GetCellText(int32_t x, int32_t y) {
     case ckMemo:
         return cell.S;
     case ckFloat:
-        return FormatFloat(column.Format, cell.F, m_locale);
+        return FormatFloat(column.Format(), cell.F, m_locale);
     case ckInteger:
     case ckCheck:
     case ckList:

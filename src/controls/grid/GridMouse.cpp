@@ -162,7 +162,10 @@ void TGridMouse::Tick(int32_t x, int32_t y) {
             --top;
         else if (y > extent.Height)
             ++top;
-        SetTopRow(m_grid, extent, top);
+        // The rows down to the bottom edge count, the horizontal bar's space included.
+        TGridExtent dragExtent = extent;
+        dragExtent.HBar = 0;
+        SetTopRow(m_grid, dragExtent, top);
         m_dropTarget = ::DropTarget(m_grid, y);
     } else {
         const bool range = m_grid.IsRangeSelected();

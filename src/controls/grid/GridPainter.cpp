@@ -262,7 +262,7 @@ void TGridPainter::PaintColumnHeadings(TCachingCanvas& canvas) {
         if (!Visible(head))
             continue;
         const TGridColumn& column = m_grid.Column(c);
-        const std::string text = SelectedCol(c) ? "|b " + column.Heading : column.Heading;
+        const std::string text = SelectedCol(c) ? "|b " + column.Heading() : column.Heading();
         SetFontColor(canvas, column.Enabled ? m_colors.ButtonText : m_colors.GrayText);
         if (m_grid.DrawInsideCell()) {
             m_painter.save();
@@ -355,13 +355,24 @@ void TGridPainter::PaintText(TCachingCanvas& canvas, int32_t x, int32_t y, const
     if (!enabled)
         SetFontColor(canvas, m_colors.GrayText);
 
-    // Only what fits is laid out: a long text costs no more than a short one.
+    // Only what can show is laid out: a long text costs no more than a short
+    // one. Markup is not clipped, so without DrawInsideCell a text runs on
+    // over the cells beside it, as far as the control reaches; cut to its
+    // cell, an ellipsis marks where it was cut.
+    const bool runsOn = !literal && !m_grid.DrawInsideCell();
     const int32_t lineHeight = std::max(1, MarkupMetrics(canvas.Font()).LineHeight);
-    const int32_t maxLines = literal ? 1 : std::max(1, (c.Bottom - c.Top) / lineHeight);
+    const int32_t room = runsOn ? m_h / lineHeight + 1 : (c.Bottom - c.Top) / lineHeight;
+    const int32_t maxLines = literal ? 1 : std::max(1, room);
+    const int32_t maxWidth = runsOn ? std::max(width, m_w) : width;
     const TShownLines lines =
-        ShownLines(CellShownText(m_grid.GetCellText(x, y), literal), maxLines, size_t(width) + 2, !literal);
-    const std::string shown =
-        FitCellText(lines, width, [&canvas](const std::string& s) { return canvas.CharsWidth(s); });
+        ShownLines(CellShownText(m_grid.GetCellText(x, y), literal), maxLines, size_t(maxWidth) + 2, !literal);
+    std::string shown;
+    if (runsOn) {
+        for (size_t i = 0; i < lines.Lines.size(); ++i)
+            shown += (i > 0 ? "\n" : "") + lines.Lines[i];
+    } else {
+        shown = FitCellText(lines, width, [&canvas](const std::string& s) { return canvas.CharsWidth(s); });
+    }
 
     if (literal) {
         int32_t tx = c.Left;

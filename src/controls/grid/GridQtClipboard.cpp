@@ -1,7 +1,7 @@
 #include "GridQtClipboard.h"
 
-#include "controls/markup/MarkupSupport.h"
 #include "controls/markup/TextCodec.h"
+#include "platform/CodePage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,5 +15,5 @@ void TQtGridClipboard::SetText(const std::string& text) {
 }
 
 std::string TQtGridClipboard::FromCell(const std::string& text) {
-    return ToUtf8(text);
+    return ShownUtf8(text);
 }

@@ -9,7 +9,9 @@ std::vector<int32_t> MoveGridRows(TGridModel& grid, int32_t first, int32_t last,
     const int32_t rows = grid.CountRows();
     if (first < 1 || last < first || last > rows || target < 1 || target > rows + 1)
         return {};
-    if (target >= first && target <= last + 1)
+    // A drop right after the block is a move that keeps the order: the owner
+    // still hears of it.
+    if (target >= first && target <= last)
         return {};
 
     std::vector<int32_t> order(static_cast<size_t>(rows));

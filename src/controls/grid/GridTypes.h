@@ -60,8 +60,13 @@ constexpr size_t kMaxFormatLength = 20;
 
 struct TGridColumn {
     int32_t Width = 0;
-    std::string Heading; // markup; cut to kMaxHeadingLength only in the stored stream
-    std::string Format;  // number mask of ckFloat cells; cut to kMaxFormatLength only in the stored stream
+    // Markup. Stored cut to kMaxHeadingLength bytes, so that the column shows
+    // what its stream keeps; a UTF-8 text is cut between characters.
+    const std::string& Heading() const { return m_heading; }
+    void SetHeading(const std::string& heading);
+    // Number mask of ckFloat cells, stored cut to kMaxFormatLength bytes.
+    const std::string& Format() const { return m_format; }
+    void SetFormat(const std::string& format);
     uint8_t Kind = 0;
     int32_t ItemCount = 0; // items of a ckList or ckMenu column
     uint8_t Align = kAlignLeft;
@@ -71,10 +76,14 @@ struct TGridColumn {
     int32_t Right = 0;
 
     bool operator==(const TGridColumn& other) const {
-        return Width == other.Width && Heading == other.Heading && Format == other.Format && Kind == other.Kind &&
-               ItemCount == other.ItemCount && Align == other.Align && Enabled == other.Enabled && Left == other.Left &&
-               Right == other.Right;
+        return Width == other.Width && m_heading == other.m_heading && m_format == other.m_format &&
+               Kind == other.Kind && ItemCount == other.ItemCount && Align == other.Align && Enabled == other.Enabled &&
+               Left == other.Left && Right == other.Right;
     }
+
+private:
+    std::string m_heading;
+    std::string m_format;
 };
 
 // What number texts need of the user's locale; the widget layer fills it in.

@@ -1,6 +1,7 @@
 #include "Markup.h"
 
 #include "controls/markup/MarkupSupport.h"
+#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -465,6 +466,11 @@ std::string NormaliseLineBreaks(const std::string& text) {
             ++i;
         } else if (text[i] == '\n') {
             out += "\r\n";
+        } else if (text[i] == '\x0E' && i + 1 < text.size() && text[i + 1] == '\x0B') {
+            // The bytes 14, 11 are the marker CR LF turns into while lone
+            // line feeds are replaced, so a text holding them breaks there.
+            out += "\r\n";
+            ++i;
         } else if (text[i] == '|' && i + 1 < text.size() && text[i + 1] == '|') {
             out += "\r\n";
             ++i;
@@ -661,7 +667,7 @@ TRect WordsBox(const std::vector<TWord>& words, const TRect& bounds, int32_t lin
 
 std::vector<TWord> LayoutMarkup(const std::string& text, const TRect& bounds, TAlignment horz, TAlignment vert,
                                 bool justified, TMarkupCanvas& canvas) {
-    std::vector<TWord> words = ParseMarkup(NormaliseLineBreaks(ToUtf8(text)));
+    std::vector<TWord> words = ParseMarkup(NormaliseLineBreaks(ShownUtf8(text)));
     MeasureWords(words, canvas);
     LayoutWords(words, bounds, horz, vert, justified, MarkupMetrics(canvas.Font()).LineHeight);
     return words;

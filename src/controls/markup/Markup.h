@@ -58,7 +58,8 @@ struct TMarkupMetrics {
 
 TMarkupMetrics MarkupMetrics(const TMarkupFont& font);
 
-// Line feed, CR LF and "||" all become CR LF; a lone CR stays a character.
+// Line feed, CR LF, the bytes 14 then 11 and "||" all become CR LF; a lone
+// CR stays a character.
 std::string NormaliseLineBreaks(const std::string& text);
 // Cuts a normalised UTF-8 text into items.
 std::vector<TWord> ParseMarkup(const std::string& text);
@@ -71,7 +72,7 @@ void LayoutWords(std::vector<TWord>& words, const TRect& bounds, TAlignment horz
 TRect WordsBox(const std::vector<TWord>& words, const TRect& bounds, int32_t lineHeight);
 
 // Parsing, measuring and layout without drawing. Bytes that are not UTF-8
-// are read as Windows-1252.
+// are read in the legacy code page.
 std::vector<TWord> LayoutMarkup(const std::string& text, const TRect& bounds, TAlignment horz, TAlignment vert,
                                 bool justified, TMarkupCanvas& canvas);
 

@@ -49,47 +49,6 @@ int32_t PointsOfHeight(int32_t height) {
 
 namespace {
 
-// Length of the UTF-8 sequence at pos, or 0 when it is not a valid one.
-size_t ValidSequenceLength(const std::string& s, size_t pos) {
-    auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char b0 = byte(pos);
-    if (b0 < 0x80)
-        return 1;
-    size_t length;
-    char32_t code;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2;
-        code = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3;
-        code = b0 & 0x0F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4;
-        code = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (s.size() - pos < length)
-        return 0;
-    for (size_t i = 1; i < length; ++i) {
-        unsigned char b = byte(pos + i);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (b & 0x3F);
-    }
-    bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF)
-        return 0;
-    return length;
-}
-
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 // Codes 0x20..0xFF of the Symbol font; 0 where the font has no character.
 constexpr char16_t kSymbol[224] = {
     // 0x20
@@ -134,66 +93,17 @@ constexpr char16_t kSymbol[224] = {
 
 } // namespace
 
-bool IsValidUtf8(const std::string& bytes) {
-    for (size_t pos = 0; pos < bytes.size();) {
-        size_t length = ValidSequenceLength(bytes, pos);
-        if (length == 0)
-            return false;
-        pos += length;
-    }
-    return true;
-}
-
-std::string EncodeUtf8(char32_t code) {
-    std::string out;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
-std::string Windows1252ToUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 4);
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else if (b < 0xA0)
-            out += EncodeUtf8(kCp1252High[b - 0x80]);
-        else
-            out += EncodeUtf8(b);
-    }
-    return out;
-}
-
-std::string ToUtf8(const std::string& bytes) {
-    return IsValidUtf8(bytes) ? bytes : Windows1252ToUtf8(bytes);
-}
-
 size_t Utf8CharLength(const std::string& text, size_t pos) {
     if (pos >= text.size())
         return 0;
-    size_t length = ValidSequenceLength(text, pos);
+    size_t length = Utf8SequenceLength(text, pos);
     return length == 0 ? 1 : length;
 }
 
 std::u32string DecodeUtf8(const std::string& text) {
     std::u32string out;
     for (size_t pos = 0; pos < text.size();) {
-        size_t length = ValidSequenceLength(text, pos);
+        size_t length = Utf8SequenceLength(text, pos);
         if (length == 0) {
             out += U'\uFFFD';
             ++pos;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/markup/MarkupCanvas.h"
+#include "platform/Utf8.h"
 
 #include <cstdint>
 #include <string>
@@ -22,15 +23,11 @@ void SwapIntegers(int32_t& a, int32_t& b);
 // Rounds to the nearest integer, halves to even.
 int64_t RoundHalfEven(double value);
 
-// UTF-8 helpers: texts are shown as UTF-8 when they are valid UTF-8, else
-// as Windows-1252.
-bool IsValidUtf8(const std::string& bytes);
-std::string Windows1252ToUtf8(const std::string& bytes);
-std::string ToUtf8(const std::string& bytes);
 // Length in bytes of the character starting at `pos` of a valid UTF-8 text.
 size_t Utf8CharLength(const std::string& text, size_t pos);
+// The characters of a UTF-8 text; each byte that starts no valid
+// sequence becomes U+FFFD.
 std::u32string DecodeUtf8(const std::string& text);
-std::string EncodeUtf8(char32_t code);
 
 // The Unicode character drawn for a code of the Symbol font encoding; codes
 // above 255 stand for themselves, undefined codes give 0.

@@ -4,7 +4,7 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/TextCodec.h"
-#include "program/ConcertLists.h"
+#include "ui/dialogs/TourLine.h"
 
 #include <QItemSelectionModel>
 #include <QListWidget>
@@ -13,52 +13,12 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include <cstring>
-
 namespace {
 
-constexpr int kLineHeight = 14;
+constexpr int kLineHeight = kTourLineHeight;
 constexpr int kEdgeGrab = 2;
 constexpr int kEdgeMargin = 4;
 constexpr int kMinWidth = 100;
-constexpr int kTourIndent = 15;
-constexpr int kBandIndent = 2;
-
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
-// Bands (and the "all" line) in bold capitals, tours indented below them.
-class TTourLineDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        item.text.clear();
-        const QWidget* widget = option.widget;
-        QStyle* style = widget ? widget->style() : nullptr;
-        if (style)
-            style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
-
-        const bool band = index.data(Qt::UserRole).toBool();
-        QFont font = option.font;
-        font.setBold(band);
-        painter->save();
-        painter->setFont(font);
-        painter->setPen(
-            option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-        QRect text = option.rect.adjusted(band ? kBandIndent : kTourIndent, 0, -2, 0);
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                          painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
-    }
-};
 
 class TLineDelegate : public QStyledItemDelegate {
 public:
@@ -67,15 +27,6 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
     }
 };
-
-// Only the letters a..z change, as in the rest of the program.
-QString UpperAscii(const std::string& bytes) {
-    std::string upper = bytes;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return BytesToQString(upper);
-}
 
 bool SameLines(const QListWidget& list, const std::vector<QString>& lines) {
     if (list.count() != static_cast<int>(lines.size()))
@@ -180,10 +131,9 @@ void TFilterPanel::SetLines(const std::vector<std::string>& bands, const std::ve
     std::vector<QString> bandTexts;
     std::vector<bool> bold;
     for (const std::string& line : bands) {
-        const bool band = StartsWith(line, kBandLinePrefix);
-        const std::string text = line.size() > 4 ? line.substr(4) : std::string();
-        bandTexts.push_back(band ? UpperAscii(text) : BytesToQString(text));
-        bold.push_back(band);
+        const TTourLineLook look = TourLineLook(line);
+        bandTexts.push_back(look.Text);
+        bold.push_back(look.Band);
     }
     const QSignalBlocker blockTours(m_tourLB), blockSources(m_sourceLB), blockMedia(m_mediaLB);
     FillList(*m_tourLB, bandTexts, bold);

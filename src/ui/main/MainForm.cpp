@@ -5,24 +5,27 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
+#include "core/ListCaption.h"
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
+#include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/Help.h"
+#include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -119,18 +122,18 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
     m_listCommands->RefreshView = [this] { SetValues(); };
     m_listCommands->AskSearchText = [this](std::string& text) {
-        bool ok = false;
-        const QString typed = QInputDialog::getText(this, QStringLiteral("Find text"), QStringLiteral("Search string"),
-                                                    QLineEdit::Normal, BytesToQString(text), &ok);
-        if (ok)
-            text = QStringToBytes(typed);
-        return ok;
+        return InputQuery(this, "Find text", "Search string", text);
     };
-    // The list functions, export and concerts windows are not part of this
-    // build yet: their commands stay greyed out rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
-        Action(window)->setEnabled(static_cast<bool>(m_listCommands->OpenListWindow));
-    SetValues();
+    m_listCommands->OpenListWindow = [this](int, TActionId window) {
+        if (window == TActionId::cmConcerts)
+            ShowConcertsForm(this, *m_program, m_toolbarImages, [this] { SetValues(); });
+    };
+    // The list functions and export windows are not part of this build yet:
+    // their commands stay greyed out rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport})
+        Action(window)->setEnabled(false);
+    // The concert lists reached the filter panel before the settings named the page.
+    ShowInCodePage(m_program->CodePage);
 }
 
 TMainForm::~TMainForm() {
@@ -213,6 +216,15 @@ void TMainForm::CreateActions() {
         connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
         m_historyActions[static_cast<size_t>(i - 1)] = item;
     }
+    auto* pages = new QActionGroup(this);
+    for (const TCodePageInfo& info : CodePages()) {
+        auto* item = pages->addAction(
+            QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info.Script), QString::fromUtf8(info.Name)));
+        item->setCheckable(true);
+        const TAction action{TActionId::cmCodePage, static_cast<int>(info.Page)};
+        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
+        m_codePageActions.push_back(item);
+    }
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [this] { StepTab(true); });
     for (QKeySequence back :
@@ -229,6 +241,9 @@ QMenu* TMainForm::BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items) {
         else if (item.Kind == TMenuItem::FileHistory)
             for (QAction* entry : m_historyActions)
                 menu->addAction(entry);
+        else if (item.Kind == TMenuItem::CodePages)
+            menu->addMenu(QStringLiteral("Legacy &code page"))
+                ->addActions({m_codePageActions.begin(), m_codePageActions.end()});
         else
             menu->addAction(Action(item.Id));
     }
@@ -290,6 +305,12 @@ void TMainForm::Dispatch(const TAction& action) {
     case TActionId::cmHelp:
         ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
         return;
+    case TActionId::cmCodePage: {
+        TCodePage page = kDefaultCodePage;
+        if (CodePageOfNumber(action.Tag, page))
+            ShowInCodePage(page);
+        return;
+    }
     default:
         m_program->Execute(action);
         return;
@@ -312,6 +333,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_settingValues = false;
     }
     TProject* list = m_program->CurrentList();
+    Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
         m_grid->hide();
         m_title->hide();
@@ -373,6 +395,22 @@ void TMainForm::StepTab(bool forward) {
         return;
     const int current = std::max(0, m_tabs->currentIndex());
     m_tabs->setCurrentIndex(forward ? (current + 1) % count : (current + count - 1) % count);
+}
+
+void TMainForm::ShowInCodePage(TCodePage page) {
+    m_program->CodePage = page;
+    SetLegacyCodePage(page);
+    const std::vector<TCodePageInfo>& pages = CodePages();
+    for (size_t i = 0; i < pages.size(); ++i)
+        m_codePageActions[i]->setChecked(pages[i].Page == page);
+    // Every text shown from bytes is read again in the new page.
+    m_rollup->SetLines(m_program->BandLines, m_program->SourceLines, m_program->MediaLines);
+    for (size_t i = 0; i < m_program->Lists.size(); ++i)
+        SetTabCaption(static_cast<int>(i), ListCaption(m_program->Lists[i]->FileName));
+    m_program->UpdateHistoryMenu();
+    SetValues();
+    m_grid->Invalidate();
+    m_title->update();
 }
 
 void TMainForm::ColumnsResized() {

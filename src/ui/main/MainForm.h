@@ -68,6 +68,10 @@ public:
     void ValuesChange(bool senderIsGrid);
     // Ctrl+Tab and Ctrl+Shift+Tab.
     void StepTab(bool forward);
+    // Shows texts that are not UTF-8 in `page` from now on, and remembers it.
+    void ShowInCodePage(TCodePage page);
+    // The radio items of the Options menu, in the order of CodePages().
+    const std::vector<QAction*>& CodePageActions() const { return m_codePageActions; }
 
     // Replace the dialogs (tests script them); unset, the real ones run.
     std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
@@ -138,6 +142,7 @@ private:
     TGridFill m_lastFill;
     std::map<TActionId, QAction*> m_actions;
     std::array<QAction*, THistory::kSize> m_historyActions{};
+    std::vector<QAction*> m_codePageActions;
     std::vector<std::string> m_startLists;
     bool m_placed = false;
     bool m_settingValues = false;

@@ -80,7 +80,7 @@ TEST(BitmapsTest, StoredBlobsLoadThroughTheirReaders) {
     const int widths[14] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
     for (int i = 0; i < 14; ++i)
         EXPECT_EQ(grid.Column(i + 1).Width, widths[i]);
-    EXPECT_EQ(grid.Column(7).Heading, "Boootleg name");
+    EXPECT_EQ(grid.Column(7).Heading(), "Boootleg name");
     EXPECT_EQ(grid.Column(9).Kind, ckList);
     EXPECT_EQ(grid.Column(9).ItemCount, 17);
     EXPECT_EQ(grid.Column(8).ItemCount, 6);

@@ -45,12 +45,14 @@ INSTANTIATE_TEST_SUITE_P(
                     TExprCase{"((1+2)*(3+4))", 21}, TExprCase{"sin(30)", 0.5}, TExprCase{"TG(45)", 1},
                     TExprCase{"TAN(45)", 1}, TExprCase{"CTG(90)", 0}, TExprCase{"COS 60", 0.5}, TExprCase{"LN 1", 0},
                     TExprCase{"2*SIN 30+1", 2}, TExprCase{"abc", 0}, TExprCase{"1.5", 1.5},
+                    TExprCase{"2^-(1)", 2}, TExprCase{"2^-", 0}, TExprCase{"2^-(3)+2^4", 8.0625},
+                    TExprCase{"1E-SIN 30", std::pow(10.0, 0.5)}, TExprCase{"2^+-1", 0.5}, TExprCase{"2^-+1", 2},
                     TExprCase{std::string("2\0+3", 4), 2}, TExprCase{"7/2", 3.5}, TExprCase{"1,5*2", 3, kComma}));
 
 INSTANTIATE_TEST_SUITE_P(Variables, ExpressionValue,
                          testing::Values(TExprCase{"2F", 10, kPoint, {5}}, TExprCase{"F+G", 3, kPoint, {1, 2}},
                                          TExprCase{"f*g", 2, kPoint, {1, 2}}, TExprCase{"FG", 7, kPoint, {7, 9}},
-                                         TExprCase{"2^-F", 0.125, kPoint, {3}},
+                                         TExprCase{"2^-F", 8, kPoint, {3}}, TExprCase{"2^-F+2^2", 8.25, kPoint, {3}},
                                          TExprCase{"Z", 21, kPoint, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                                                                      12, 13, 14, 15, 16, 17, 18, 19, 20, 21}}));
 
@@ -115,8 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, ExpressionFailure,
 INSTANTIATE_TEST_SUITE_P(Structure, ExpressionFailure,
                          testing::Values(TFailCase{"("}, TFailCase{")"}, TFailCase{"(1+2"}, TFailCase{"1+2)"},
                                          TFailCase{")("}, TFailCase{"+"}, TFailCase{"*"}, TFailCase{"1+(*)"},
-                                         TFailCase{"SIN"}, TFailCase{"SIN-30"}, TFailCase{"SIN COS 60"},
-                                         TFailCase{"2^-(1)"}, TFailCase{"1E-SIN 30"}, TFailCase{"2^-"}));
+                                         TFailCase{"SIN"}, TFailCase{"SIN-30"}, TFailCase{"SIN COS 60"}));
 
 INSTANTIATE_TEST_SUITE_P(Variables, ExpressionFailure,
                          testing::Values(TFailCase{"X"}, TFailCase{"2F"}, TFailCase{"G", kPoint, {1}},

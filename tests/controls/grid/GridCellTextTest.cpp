@@ -16,7 +16,7 @@ int32_t Chars(const std::string& text) {
     return n;
 }
 
-TEST(GridCellShownText, BarsBecomeSlashesAndWindows1252BytesUtf8) {
+TEST(GridCellShownText, BarsBecomeSlashesAndLegacyBytesUtf8) {
     EXPECT_EQ(CellShownText("a|b||c", false), "a/b//c");
     EXPECT_EQ(CellShownText("a|b", true), "a|b");
     EXPECT_EQ(CellShownText("caf\xE9", false), "caf\xC3\xA9");

@@ -74,12 +74,12 @@ TEST(GridDataWrite, RecordsArePackedByteForByte) {
     grid.SetColCount(2);
     TGridColumn& a = grid.Column(1);
     a.Width = 150;
-    a.Heading = "|b Band";
+    a.SetHeading("|b Band");
     a.Kind = ckText;
     a.Align = kAlignCenter;
     TGridColumn& b = grid.Column(2);
     b.Width = -1 & 0x7FFFFFFF;
-    b.Format = "0.00";
+    b.SetFormat("0.00");
     b.Kind = ckList;
     b.ItemCount = 0x01020304;
     b.Align = kAlignRight;
@@ -89,18 +89,26 @@ TEST(GridDataWrite, RecordsArePackedByteForByte) {
     EXPECT_EQ(block.size(), 8u + 2 * 160);
 }
 
-TEST(GridDataWrite, LongHeadingsAndFormatsAreCutToTheirFields) {
+TEST(GridDataWrite, LongHeadingsAndFormatsAreCutWhenStoredInAColumn) {
     TGridModel grid;
-    grid.Column(1).Heading = std::string(200, 'h');
-    grid.Column(1).Format = std::string(30, '0');
+    grid.Column(1).SetHeading(std::string(200, 'h'));
+    grid.Column(1).SetFormat(std::string(30, '0'));
+    EXPECT_EQ(grid.Column(1).Heading(), std::string(128, 'h'));
+    EXPECT_EQ(grid.Column(1).Format(), std::string(20, '0'));
     EXPECT_EQ(Block(grid.WriteData()),
               Header(1) + Record(80, std::string(128, 'h'), std::string(20, '0'), ckFloat, 0, kAlignRight));
     TGridModel back;
     ASSERT_EQ(back.ReadData(grid.WriteData()), TGridDataResult::Ok);
-    EXPECT_EQ(back.Column(1).Heading, std::string(128, 'h'));
-    EXPECT_EQ(back.Column(1).Format, std::string(20, '0'));
-    // The grid's own heading stays whole; only the stream has no room.
-    EXPECT_EQ(grid.Column(1).Heading.size(), 200u);
+    EXPECT_EQ(back.Columns(), grid.Columns());
+
+    // A UTF-8 heading keeps whole characters; 8-bit text is cut at the byte.
+    const std::string h127(127, 'h');
+    grid.Column(1).SetHeading(h127 + "\xC3\xA9");
+    EXPECT_EQ(grid.Column(1).Heading(), h127);
+    grid.Column(1).SetHeading(h127 + "\xE9\xE9");
+    EXPECT_EQ(grid.Column(1).Heading(), h127 + "\xE9");
+    grid.Column(1).SetHeading(std::string(128, 'h'));
+    EXPECT_EQ(grid.Column(1).Heading().size(), 128u);
 }
 
 TEST(GridDataRead, ReadsWhatWasWritten) {
@@ -110,7 +118,7 @@ TEST(GridDataRead, ReadsWhatWasWritten) {
     for (int32_t x = 1; x <= 3; ++x) {
         TGridColumn& c = source.Column(x);
         c.Width = 40 * x;
-        c.Heading = headings[x - 1];
+        c.SetHeading(headings[x - 1]);
         c.Kind = static_cast<uint8_t>(x == 3 ? 200 : ckText + x);
         c.ItemCount = -x;
         c.Align = static_cast<uint8_t>(x);
@@ -177,7 +185,7 @@ TEST(GridDataRead, BadStreamsAreRefusedAndChangeNothing) {
     for (const auto& [name, stream] : corrupt) {
         TGridModel grid;
         grid.SetColCount(2);
-        grid.Column(1).Heading = "mine";
+        grid.Column(1).SetHeading("mine");
         grid.EditCell(2, 3).I = 7;
         const std::vector<TGridColumn> before = grid.Columns();
         const TGridDataResult expected =

@@ -2,6 +2,7 @@
 
 #include "controls/grid/GridEditors.h"
 #include "controls/grid/GridListMenu.h"
+#include "platform/CodePage.h"
 
 #include <QTest>
 
@@ -56,7 +57,7 @@ TEST_F(GridEditors, TypingOpensOverTheCellEscapeDropsAndReturnOrDownCommits) {
 }
 
 TEST_F(GridEditors, AnUneditedTextKeepsItsBytes) {
-    Grid.EditCell(kText, 2).S = "caf\xE9"; // Windows-1252
+    Grid.EditCell(kText, 2).S = "caf\xE9"; // Windows-1250
     Select(kText, 2);
     Key(Qt::Key_F2);
     EXPECT_EQ(Grid.GridEdit().text(), QString::fromUtf8("caf\xC3\xA9"));
@@ -67,6 +68,31 @@ TEST_F(GridEditors, AnUneditedTextKeepsItsBytes) {
     Type("s");
     Key(Qt::Key_Return);
     EXPECT_EQ(Grid.Cell(kText, 2).S, "caf\xC3\xA9s") << "an edited text goes back as UTF-8";
+}
+
+// Each byte alone and all of them in one text, shown in every page by the
+// line editor and the memo, come back unchanged when nothing was typed.
+TEST_F(GridEditors, EveryLegacyByteComesBackFromAnUneditedEditorInEveryPage) {
+    std::string all;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        all += static_cast<char>(b);
+    for (const TCodePageInfo& info : CodePages()) {
+        SetLegacyCodePage(info.Page);
+        for (size_t i = 0; i <= all.size(); ++i) {
+            const std::string bytes = i < all.size() ? "x" + all.substr(i, 1) + "y" : all;
+            const int32_t col = i % 2 == 0 ? kText : kMemo;
+            Grid.EditCell(col, 2).S = bytes;
+            Select(col, 2);
+            Key(Qt::Key_F2);
+            const std::string shown = CodePageToUtf8(bytes, info.Page);
+            const QString text = col == kText ? Grid.GridEdit().text() : Grid.GridMemo().toPlainText();
+            EXPECT_EQ(text, QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()))) << info.Name << i;
+            Key(Qt::Key_Return);
+            ASSERT_FALSE(AnyOpen());
+            EXPECT_EQ(Grid.Cell(col, 2).S, bytes) << info.Name << " byte " << i;
+        }
+    }
+    SetLegacyCodePage(kDefaultCodePage);
 }
 
 TEST_F(GridEditors, TheMemoShowsLinesAndBreaksThemWithShiftEnter) {

@@ -256,7 +256,8 @@ TEST(GridRowMove, BlocksMoveWithTheirSelectionAndBadDropsMoveNothing) {
     TGrid k(1, 6);
     k.Fill();
     EXPECT_TRUE(MoveGridRows(k.Grid, 2, 4, 3).empty());
-    EXPECT_TRUE(MoveGridRows(k.Grid, 2, 4, 5).empty()); // before the row after the block
+    EXPECT_EQ(MoveGridRows(k.Grid, 2, 4, 5), (std::vector<int32_t>{1, 2, 3, 4, 5, 6})); // right after: same order
+    EXPECT_TRUE(MoveGridRows(k.Grid, 2, 4, 2).empty());
     EXPECT_TRUE(MoveGridRows(k.Grid, 0, 4, 6).empty());
     EXPECT_TRUE(MoveGridRows(k.Grid, 2, 7, 1).empty());
     EXPECT_TRUE(MoveGridRows(k.Grid, 2, 3, 8).empty());

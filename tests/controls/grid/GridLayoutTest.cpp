@@ -174,8 +174,12 @@ TEST(GridScrollBars, ShowOnlyWhenNeededAndCountWholeRows) {
     TLayoutGrid few(5);
     EXPECT_EQ(few.Grid.VisibleRows, 5);
     EXPECT_EQ(few.Extent.VBar, 0);
+    // Without rows or columns both bars keep their width.
     TLayoutGrid none(0);
-    EXPECT_EQ(none.Extent.VBar + none.Extent.HBar + none.Grid.VisibleRows, 0);
+    EXPECT_EQ(std::make_tuple(none.Extent.VBar, none.Extent.HBar, none.Grid.VisibleRows), std::make_tuple(16, 16, 0));
+    few.Grid.SetColCount(0);
+    UpdateScrollBars(few.Grid, few.Extent);
+    EXPECT_EQ(std::make_tuple(few.Extent.VBar, few.Extent.HBar, few.Grid.VisibleCols), std::make_tuple(16, 16, 0));
 }
 
 TEST(GridScrollCodes, RowsMoveByLineAndPageAndStayInRange) {

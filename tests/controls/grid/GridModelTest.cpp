@@ -13,7 +13,7 @@ struct TOneColumn {
     TGridModel Grid;
     explicit TOneColumn(uint8_t kind, int32_t items = 0, const std::string& format = "") {
         SetUpColumns(Grid, 1, 3, kind, 80, items);
-        Grid.Column(1).Format = format;
+        Grid.Column(1).SetFormat(format);
     }
 };
 

@@ -138,6 +138,16 @@ TEST(GridMouse, RowDragMovesTheSelectedRows) {
     EXPECT_EQ(g.Grid.Selection.Top * 10 + g.Grid.Selection.Bottom, 45);
     EXPECT_EQ(g.Changes, 1);
 
+    // A drop right after the block keeps the order and still reports the drag.
+    order.clear();
+    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(4));
+    g.Mouse.Move(ssLeft, 10, 20 * 6 + 2); // before row 6, after the block 4..5
+    EXPECT_EQ(g.Mouse.DropTarget(), 6);
+    g.Mouse.Release();
+    EXPECT_EQ(order, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(g.Grid.Selection.Top * 10 + g.Grid.Selection.Bottom, 45);
+    EXPECT_EQ(g.Changes, 2);
+
     // A drop inside the block moves nothing but reports a change.
     order.clear();
     g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(7)); // outside the selection: selects row 7
@@ -145,7 +155,22 @@ TEST(GridMouse, RowDragMovesTheSelectedRows) {
     g.Mouse.Move(ssLeft, 10, TMouseGrid::Y(7) + 8);
     g.Mouse.Release();
     EXPECT_TRUE(order.empty());
-    EXPECT_EQ(g.Changes, 2);
+    EXPECT_EQ(g.Changes, 3);
+}
+
+TEST(GridMouse, RowDragAutoScrollCountsRowsDownToTheBottomEdge) {
+    TMouseGrid g(2, 100);
+    g.Grid.SetDragEnabled(true);
+    g.Host.Size = {400, 300, 16, 16, 16};
+    g.Grid.Selection = {1, 2, 2, 2};
+    g.Grid.Row = 2;
+    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(2));
+    g.Mouse.Move(ssLeft, 10, 320);
+    ASSERT_TRUE(g.Mouse.RowDragging());
+    g.Mouse.Tick(10, 320); // below the grid
+    EXPECT_EQ(g.Grid.TopRow, 2);
+    // (LastRow - TopRow + 1) * 20 <= 300 - 20, the horizontal bar not subtracted.
+    EXPECT_EQ(g.Grid.LastRow, 15);
 }
 
 TEST(GridMouse, CtrlWheelStepsListsWithoutWrappingAndPlainWheelScrolls) {

@@ -52,17 +52,25 @@ TEST_F(GridPaint, SwatchesShowTheirColourAndMinusOneShowsNone) {
     EXPECT_EQ(image.pixelColor((none.Left + none.Right) / 2, (none.Top + none.Bottom) / 2), Rgb(Grid.Colors().Window));
 }
 
-TEST_F(GridPaint, ALongTextStaysInsideItsCell) {
-    Grid.SetDrawInsideCell(false);
+// Markup is not clipped: only DrawInsideCell keeps a long text in its cell.
+TEST_F(GridPaint, ALongTextRunsIntoTheNextCellUnlessDrawnInsideCells) {
     const std::string text(3000, 'W');
     Grid.EditCell(kText, 4).S = text;
+    Grid.Column(kText).Align = kAlignLeft;
     Grid.Column(kInteger).Kind = 5; // shows nothing of its own
-    const QImage image = Paint();
     const TRect next = CellRect(Grid, kInteger, 4);
     const QColor window = Rgb(Grid.Colors().Window);
-    for (int x = next.Left + 1; x < next.Right; ++x)
-        for (int y = next.Top + 1; y < next.Bottom; ++y)
-            ASSERT_EQ(image.pixelColor(x, y), window) << x << "," << y;
+    const auto textPixelsIn = [&](const QImage& image, const TRect& r) {
+        int count = 0;
+        for (int x = r.Left + 1; x < r.Right; ++x)
+            for (int y = r.Top + 1; y < r.Bottom; ++y)
+                count += image.pixelColor(x, y) != window;
+        return count;
+    };
+    for (bool inside : {false, true}) {
+        Grid.SetDrawInsideCell(inside);
+        EXPECT_EQ(textPixelsIn(Paint(), next) > 0, !inside) << inside;
+    }
     EXPECT_EQ(Grid.Cell(kText, 4).S, text) << "painting never cuts what is stored";
 }
 

@@ -53,7 +53,7 @@ TEST(MarkupDraw, CodesSetSizePlaceFaceAndWeight) {
         {"|rab|f ", EncodeUtf8(214), any, 0, any, "Symbol"},
         {"a |b b", "a ", 8, any, any, "", 0},
         {"a |b b", "b", 8, any, any, "", 1},
-        {"caf\xE9", "caf\xC3\xA9", 8, 0, -2}, // Windows-1252 read as such
+        {"caf\xE9", "caf\xC3\xA9", 8, 0, -2}, // Windows-1250 read as such
     };
     for (const TDrawCase& c : cases) {
         SCOPED_TRACE(c.Text + " / " + c.Piece);

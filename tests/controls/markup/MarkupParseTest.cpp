@@ -61,7 +61,8 @@ TEST(ParseMarkup, CutsTextIntoItems) {
 TEST(NormaliseLineBreaks, EveryBreakBecomesCrLf) {
     EXPECT_EQ(NormaliseLineBreaks("a\nb\r\nc||d\re|||f"), "a\r\nb\r\nc\r\nd\re\r\n|f");
     EXPECT_EQ(NormaliseLineBreaks("||||"), "\r\n\r\n");
-    EXPECT_EQ(NormaliseLineBreaks("\r\r\n\n\x0E\x0B"), "\r\r\n\r\n\x0E\x0B");
+    EXPECT_EQ(NormaliseLineBreaks("\r\r\n\n\x0E\x0B"), "\r\r\n\r\n\r\n");
+    EXPECT_EQ(NormaliseLineBreaks("\x0E\r\n\x0B|\x0E\x0E\x0B\x0B"), "\x0E\r\n\x0B|\x0E\r\n\x0B");
 }
 
 // Random texts of the characters that matter: codes stay balanced and shallow,

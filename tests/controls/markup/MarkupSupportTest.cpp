@@ -39,23 +39,6 @@ TEST(FontSize, HalvesRoundToEvenAndSizesAreClamped) {
     EXPECT_EQ(font.Size, kMaxFontSize);
 }
 
-TEST(Utf8, ValidTextStaysElseWindows1252) {
-    const std::tuple<std::string, bool, std::string> cases[] = {
-        {"plain", true, "plain"},
-        {"caf\xC3\xA9", true, "caf\xC3\xA9"},
-        {"caf\xE9", false, "caf\xC3\xA9"},
-        {"\x80 \x9F", false, "\xE2\x82\xAC \xC5\xB8"},
-        {"\xC3", false, "\xC3\x83"},                             // cut short
-        {"\xC0\xAF", false, "\xC3\x80\xC2\xAF"},                 // overlong
-        {"\xED\xA0\x80", false, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, // surrogate
-        {"\xF0\x9F\x8E\xB8", true, "\xF0\x9F\x8E\xB8"},
-        {"\x81", false, "\xC2\x81"}};
-    for (const auto& [bytes, valid, utf8] : cases) {
-        EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
-        EXPECT_EQ(ToUtf8(bytes), utf8) << bytes;
-    }
-}
-
 TEST(Utf8, DecodesAndEncodes) {
     EXPECT_EQ(DecodeUtf8("a\xCE\xB1\xF0\x9F\x8E\xB8"), std::u32string(U"a\u03B1\U0001F3B8"));
     EXPECT_EQ(DecodeUtf8("\xFF"), std::u32string(U"\uFFFD"));

@@ -20,7 +20,7 @@ QImage Rendered(QWidget& widget, QColor fill) {
     return image;
 }
 
-TEST(TextCodec, BytesShowAsUtf8OrWindows1252AndTypedTextGoesBackAsUtf8) {
+TEST(TextCodec, BytesShowAsUtf8OrTheLegacyPageAndTypedTextGoesBackAsUtf8) {
     const std::pair<std::string, QString> cases[] = {
         {"", QString()},
         {"Live 1977", QStringLiteral("Live 1977")},

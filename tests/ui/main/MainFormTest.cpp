@@ -9,6 +9,7 @@
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
+#include "platform/CodePage.h"
 #include "program/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/main/FilterPanel.h"
@@ -17,7 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -415,6 +418,93 @@ TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     ASSERT_TRUE(saved.Load().Ok());
     EXPECT_EQ(AllBytes(saved.Data), AllBytes(edited));
     EXPECT_TRUE(Program().Lists.empty());
+}
+
+// Lists and tour files written by older programs hold 8-bit texts: shown in
+// the chosen page, and written back as they were unless the user typed.
+TEST_F(MainFormTest, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
+    const std::string lodz = "\xA3\xF3"
+                             "d\x9F"; // Łódź in Windows-1250
+    const auto qt = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    TProject written;
+    written.FileName = Path("Lists/Legacy.kvu");
+    TBootData first;
+    first.Band = first.City = lodz;
+    written.Data.push_back(first);
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        TBootData record;
+        record.Band = "Bytes";
+        record.City = std::string(1, static_cast<char>(b));
+        record.Comment = "<" + record.City + ">";
+        written.Data.push_back(record);
+    }
+    ASSERT_TRUE(written.Save().Ok);
+    QFile tours(QString::fromStdString(Path("Tours/Legacy.txt")));
+    ASSERT_TRUE(tours.open(QIODevice::WriteOnly));
+    tours.write(("|||||" + lodz + " Tour|2000.01.01|2000.12.31\n").c_str());
+    tours.close();
+    Start();
+    EXPECT_EQ(LegacyCodePage(), TCodePage::Windows1250);
+    EXPECT_TRUE(W->CodePageActions().at(0)->isChecked());
+    EXPECT_EQ(Tours()->item(BandLine("Legacy", lodz + " Tour"))->text(), qt("\u0141\u00F3d\u017A Tour"));
+
+    TProject& list = OpenList(written.FileName);
+    ASSERT_EQ(Grid().CountRows(), 129);
+    Focus(&Grid());
+    const auto editorText = [&](int32_t col, int32_t row) {
+        Grid().Col = col;
+        Grid().Row = row;
+        Grid().ResetSelection();
+        Key(Qt::Key_F2, Qt::NoModifier);
+        const QString text = Grid().GridEdit().text();
+        Key(Qt::Key_Return, Qt::NoModifier);
+        return text;
+    };
+    EXPECT_EQ(editorText(Col(tcBand), 1), qt("\u0141\u00F3d\u017A"));
+    for (int32_t row = 1; row <= 129; ++row)
+        for (int32_t col : {Col(tcCity), Col(tcComment)})
+            editorText(col, row);
+    ClickCell(Col(tcQuality), 1);
+    TypeWithoutEnter(QStringLiteral("A"));
+    QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, qt("\u00F3"));
+    QApplication::sendEvent(&Grid().GridEdit(), &accented);
+    Key(Qt::Key_Return, Qt::NoModifier);
+    written.Data[0].Quality = "A\xC3\xB3"; // typed text is UTF-8
+    Run(TActionId::cmSave);
+    EXPECT_TRUE(list.Saved);
+    const auto expectFileAsWritten = [&] {
+        TProject saved;
+        saved.FileName = written.FileName;
+        ASSERT_TRUE(saved.Load().Ok());
+        EXPECT_EQ(AllBytes(saved.Data), AllBytes(written.Data));
+    };
+    expectFileAsWritten();
+
+    // The Options menu offers the pages; the choice shows at once and persists.
+    QMenu* options = nullptr;
+    for (QAction* menu : W->menuBar()->actions())
+        if (menu->text() == QStringLiteral("&Options"))
+            options = menu->menu();
+    ASSERT_NE(options, nullptr);
+    ASSERT_EQ(options->actions().size(), 1);
+    ASSERT_EQ(options->actions()[0]->menu()->actions().size(), static_cast<qsizetype>(CodePages().size()));
+    const size_t cyrillic = 4;
+    ASSERT_EQ(CodePages()[cyrillic].Page, TCodePage::Windows1251);
+    options->actions()[0]->menu()->actions()[cyrillic]->trigger();
+    EXPECT_TRUE(W->CodePageActions()[cyrillic]->isChecked());
+    EXPECT_FALSE(W->CodePageActions()[0]->isChecked());
+    EXPECT_EQ(Tours()->item(BandLine("Legacy", lodz + " Tour"))->text(), qt("\u0408\u0443d\u045F Tour"));
+    EXPECT_EQ(editorText(Col(tcCity), 1), qt("\u0408\u0443d\u045F"));
+    EXPECT_EQ(editorText(Col(tcQuality), 1), qt("A\u00F3")); // UTF-8 whatever the page
+    Run(TActionId::cmSave);
+    expectFileAsWritten();
+    ASSERT_TRUE(W->close());
+    EXPECT_EQ(StoredInt("LegacyCodePage"), 1251);
+    SetLegacyCodePage(kDefaultCodePage);
+    Start();
+    EXPECT_EQ(LegacyCodePage(), TCodePage::Windows1251);
+    EXPECT_TRUE(W->CodePageActions()[cyrillic]->isChecked());
+    SetLegacyCodePage(kDefaultCodePage);
 }
 
 TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {

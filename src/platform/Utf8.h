@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The UTF-8 rules every text of the program is checked against: no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+
+// Length in bytes of the valid UTF-8 sequence that starts at `pos`, or 0
+// when none starts there.
+size_t Utf8SequenceLength(const std::string& text, size_t pos);
+bool IsValidUtf8(const std::string& bytes);
+std::string EncodeUtf8(char32_t code);
