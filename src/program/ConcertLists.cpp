@@ -106,8 +106,9 @@ std::string Megabytes(long long bytes) {
 }
 
 bool ReadTourFileWithin(TFile& file, TBand& band, std::string& error) {
-    if (file.SizeHint() > kMostTourFileBytes) {
-        error = "It is larger than " + Megabytes(kMostTourFileBytes) + " (" + Megabytes(file.SizeHint()) + ").";
+    const long long size = file.SizeHint();
+    if (size > kMostTourFileBytes) {
+        error = "It is larger than " + Megabytes(kMostTourFileBytes) + " (" + Megabytes(size) + ").";
         return false;
     }
     TTourFileParser parser(band);
@@ -132,6 +133,9 @@ bool ReadTourFileWithin(TFile& file, TBand& band, std::string& error) {
             error = "It has more than " + std::to_string(kMostTourFileLines) + " lines.";
             return false;
         }
+        // Most tour files come in one piece: no read is spent to learn that the end has come.
+        if (total == size && static_cast<size_t>(got) < sizeof buffer)
+            break;
     }
     parser.Finish();
     return true;
@@ -167,7 +171,7 @@ TConcertLists LoadConcertLists(const std::string& toursDir) {
         return lists;
     }
     for (const std::string& name : names) {
-        if (!EndsWith(name, kExtension) || !FileSystem().IsFile(toursDir + name))
+        if (!EndsWith(name, kExtension))
             continue;
         TBand band;
         band.Name = name.substr(0, name.size() - kExtension.size());
@@ -180,8 +184,12 @@ TConcertLists LoadConcertLists(const std::string& toursDir) {
     std::vector<TBand> readable;
     readable.reserve(lists.Bands.size());
     for (TBand& band : lists.Bands) {
-        if (!ReadTourFile(toursDir + band.Name + kExtension, band, error)) {
-            lists.Unreadable.push_back(band.Name + kExtension + ": " + error);
+        const std::string path = toursDir + band.Name + kExtension;
+        if (!ReadTourFile(path, band, error)) {
+            // A folder or another thing that is no file is no band; only a
+            // file that could not be read is named.
+            if (FileSystem().IsFile(path))
+                lists.Unreadable.push_back(band.Name + kExtension + ": " + error);
             continue;
         }
         readable.push_back(std::move(band));
