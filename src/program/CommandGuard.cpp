@@ -31,11 +31,8 @@ bool RunCommandGuarded(IProgramHost& host, const TAction& action, const std::fun
     // Building the message needs little memory, and what the command held is
     // free again by now.
     try {
-        host.ShowMsg("The command \"" + MarkupLiteral(CommandName(action)) +
-                         "\" could not be completed and was "
-                         "abandoned.||" +
-                         why,
-                     Msg::Error, Msg::Ok, Msg::Centre);
+        const std::string command = "The command \"" + MarkupLiteral(CommandName(action)) + "\"";
+        host.ShowMsg(command + " could not be completed and was abandoned.||" + why, Msg::Error, Msg::Ok, Msg::Centre);
     } catch (...) {
         // Nothing more can be said; the program goes on.
     }
