@@ -11,6 +11,7 @@
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
+#include "program/WindowPlacement.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/Help.h"
@@ -424,7 +425,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    const TWindowPlacement& placement = m_program->MainPlacement;
+    // Checked again here: the placement may have been set since it was read.
+    const TWindowPlacement placement = FitPlacementOnScreen(m_program->MainPlacement, VirtualScreenSize());
     setGeometry(placement.Left, placement.Top, placement.Right - placement.Left, placement.Bottom - placement.Top);
     if (placement.ShowState == 3)
         setWindowState(Qt::WindowMaximized);
