@@ -1,5 +1,6 @@
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
+#include "ui/main/GuardedApplication.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvalen"));
     QApplication::setApplicationName(QStringLiteral("Korvalen"));
 

@@ -3,6 +3,7 @@
 #include "program/ActionTable.h"
 #include "program/Program.h"
 
+#include <cstdio>
 #include <exception>
 #include <new>
 
@@ -16,17 +17,42 @@ std::string CommandName(const TAction& action) {
     return name;
 }
 
+std::string CurrentFailureReason() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "The program ran out of memory.";
+    } catch (const std::exception& failure) {
+        return "Unexpected failure: " + MarkupLiteral(failure.what());
+    } catch (...) {
+        return "Unexpected failure of an unknown kind.";
+    }
+}
+
+std::function<void(const std::string& text)>& UnexpectedFailureReport() {
+    static std::function<void(const std::string& text)> report;
+    return report;
+}
+
+void ReportUnexpectedFailure() noexcept {
+    try {
+        const std::string text = "The operation could not be completed and was abandoned.||" + CurrentFailureReason();
+        if (UnexpectedFailureReport())
+            UnexpectedFailureReport()(text);
+        else
+            std::fprintf(stderr, "%s\n", text.c_str());
+    } catch (...) {
+        // Nothing more can be said; the program goes on.
+    }
+}
+
 bool RunCommandGuarded(IProgramHost& host, const TAction& action, const std::function<void()>& command) {
     std::string why;
     try {
         command();
         return true;
-    } catch (const std::bad_alloc&) {
-        why = "The program ran out of memory.";
-    } catch (const std::exception& failure) {
-        why = "Unexpected failure: " + MarkupLiteral(failure.what());
     } catch (...) {
-        why = "Unexpected failure of an unknown kind.";
+        why = CurrentFailureReason();
     }
     // Building the message needs little memory, and what the command held is
     // free again by now.

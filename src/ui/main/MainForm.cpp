@@ -137,9 +137,11 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
         Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
+    UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
 }
 
 TMainForm::~TMainForm() {
+    UnexpectedFailureReport() = nullptr;
     // The widgets go while the program and the handlers they call into still
     // exist, and nothing they signal on their way out reaches the window.
     m_rollup->disconnect(this);
