@@ -163,8 +163,14 @@ bool TProgram::OpenList(const std::string& fileName) {
         AddToHistory(fileName);
         SetDialogFolders(fileName);
     }
+    // Tab i shows list i, also when the tab cannot be made.
     Lists.push_back(std::move(list));
-    m_host.AddTab(ListCaption(fileName));
+    try {
+        m_host.AddTab(ListCaption(fileName));
+    } catch (...) {
+        Lists.pop_back();
+        throw;
+    }
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
     m_host.RefreshView();
     m_host.FocusGrid();
