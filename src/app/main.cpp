@@ -2,6 +2,7 @@
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
 #include "program/Version.h"
+#include "ui/main/GuardedApplication.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
         if (Answered(ParseCommandLine(QCoreApplication::arguments())))
             return 0;
     }
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -183,14 +184,25 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
         int32_t count = 0;
         if (!in.ReadInt32(count))
             return Failure(version, "The file is damaged: it ends before its number of bootlegs.");
-        read.reserve(RecordsToReserve(count, file.SizeHint()));
-        for (int32_t i = 0; i < count; ++i) {
-            if (!ReadRecord(in, *layout, version, read.emplace_back())) {
-                if (in.Error() != TInflateReader::TError::ContentEndsEarly)
-                    return Failure(version, in.ErrorText());
-                return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
-                                            std::to_string(count) + " bootlegs.");
+        if (count > kMostListRecords)
+            return Failure(version, "The list holds " + std::to_string(count) +
+                                        " bootlegs, more than the program can open (" +
+                                        std::to_string(kMostListRecords) + ").");
+        int32_t i = 0;
+        try {
+            read.reserve(RecordsToReserve(count, file.SizeHint()));
+            for (; i < count; ++i) {
+                if (!ReadRecord(in, *layout, version, read.emplace_back())) {
+                    if (in.Error() != TInflateReader::TError::ContentEndsEarly)
+                        return Failure(version, in.ErrorText());
+                    return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
+                                                std::to_string(count) + " bootlegs.");
+                }
             }
+        } catch (const std::bad_alloc&) {
+            read = TArrayOfBootData(); // gives the memory back before the message is built
+            return Failure(version, "There is not enough memory to open the list: it ran out after " +
+                                        std::to_string(i) + " of its " + std::to_string(count) + " bootlegs.");
         }
     }
     if (!in.Finish())

@@ -12,6 +12,10 @@
 
 constexpr int32_t kListFileVersion = 13;
 
+// The most bootlegs a list may hold to be opened: hundreds of times any real
+// collection, and still within the memory of an ordinary desktop.
+constexpr int32_t kMostListRecords = 4000000;
+
 struct TListReadResult {
     enum class TStatus { Ok, NewerVersion, Failed };
 
@@ -24,7 +28,8 @@ struct TListReadResult {
     bool Ok() const { return Status == TStatus::Ok; }
 };
 
-// Reads a whole list file. On failure `records` is left as it was.
+// Reads a whole list file. On failure `records` is left as it was; a list
+// that would not fit in memory is refused, not half read.
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records);
 
 // Writes `records` as a version-13 list file; on failure `error` says why.

@@ -62,7 +62,7 @@ public:
     QMenu* TabMenu() const { return m_tabMenu; }
     TListCommandRunner& ListCommands() const { return *m_listCommands; }
 
-    // The one handler of every command.
+    // The one handler of every command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
     // Filter lists and grid from the program and the current list.
     void SetValues();
@@ -109,6 +109,7 @@ private:
     // SetValues knowing that only the records of `changedRows` (grid rows)
     // changed since the last fill; nullptr when that is not known.
     void SetValuesAfter(const std::vector<int32_t>* changedRows);
+    void Dispatch(const TAction& action);
     void LoadStoredData();
     void CreateGrid();
     void CreateActions();
@@ -118,6 +119,7 @@ private:
     // The filter panel at the stored width, as far as the window's width allows.
     void FitRollup();
     void FirstTick();
+    void CloseForExit(QCloseEvent& event);
     bool RunFileDialog(TFileDialog& dialog, bool saving);
     void TabChanged();
     // The list the grid shows, while it is still open.

@@ -6,6 +6,7 @@
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
 #include "platform/SettingsStore.h"
+#include "support/FaultyFileSystem.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
 
@@ -157,6 +158,34 @@ TEST_F(ExportWindowTest, AnExportThatCannotBeWrittenIsShownAndTheWindowStaysOpen
     EXPECT_NE(Messages[0].Text.find("no such folder/trade.txt"), std::string::npos) << Messages[0].Text;
     EXPECT_EQ(Window->Program().ExportFile, out);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+}
+
+TEST_F(ExportWindowTest, RunningOutOfMemoryWhileWritingEndsTheExportAndLeavesNoFile) {
+    const std::string out = Home + "trade.txt";
+    DialogPaths = {out};
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::Write;
+    faulty.OutOfMemory = true;
+    bool openAfter = false;
+    WithExportWindow([&](TExportForm& form) {
+        // The failure ends the click, and with it this handler: what is to
+        // follow it is queued first.
+        QTimer::singleShot(0, &form, [&] {
+            openAfter = form.isVisible();
+            form.close();
+        });
+        form.ExportBtn().click();
+    });
+    EXPECT_TRUE(openAfter);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, Msg::Error);
+    EXPECT_EQ(Messages[0].Text, "The operation could not be completed and was abandoned.||"
+                                "The program ran out of memory.");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    EXPECT_EQ(Window->Program().Lists.size(), 1u);
+    EXPECT_TRUE(Window->isVisible());
 }
 
 // The command-line tool has no stored blobs: its names must be the window's.
