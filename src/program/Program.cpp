@@ -34,7 +34,7 @@ std::string MarkupLiteral(const std::string& text) {
     return literal;
 }
 
-std::array<int32_t, 14> TProgram::DesignGridWidths() {
+std::array<int32_t, kTemplateColumns> TProgram::DesignGridWidths() {
     return {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
 }
 
@@ -50,8 +50,6 @@ TProgram::TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFold
     SaveDialog.DefaultExt = "kvu";
     SaveDialog.OverwritePrompt = true;
     OpenDialog.InitialDir = SaveDialog.InitialDir = ListsDir;
-    for (int32_t i = 0; i < 14; ++i)
-        ExportPos[i] = i;
 
     // The concert lists fix the sizes of the selections that the settings fill.
     LoadConcertLists();

@@ -12,6 +12,7 @@
 #include "controls/grid/GridEditors.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "program/Program.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
     Save(window, out + "dropdown.png");
     QTest::keyClick(&grid.GridListBox(), Qt::Key_Escape);
 
-    window.resize(780, 580);
+    window.resize(kMainWindowSize.Width, kMainWindowSize.Height);
     tours.setFocus();
     Save(window, out + "default.png");
 

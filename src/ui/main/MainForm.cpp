@@ -72,7 +72,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
     setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kCaptionVersion));
     setFont(MarkupFont("Arial", -11));
-    resize(780, 580);
+    resize(kMainWindowSize.Width, kMainWindowSize.Height);
     // Small enough for any screen, large enough that the filter lists stay whole.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     LoadStoredData();

@@ -2,6 +2,7 @@
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/GridModel.h"
+#include "core/Codes.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +77,9 @@ TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
 
     TGridModel grid;
     ASSERT_TRUE(LoadStoredTemplateGrid(grid, &error)) << error;
-    ASSERT_EQ(grid.ColCount(), 14);
-    const int widths[14] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
-    for (int i = 0; i < 14; ++i)
+    ASSERT_EQ(grid.ColCount(), kTemplateColumns);
+    const int widths[kTemplateColumns] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
+    for (int i = 0; i < kTemplateColumns; ++i)
         EXPECT_EQ(grid.Column(i + 1).Width, widths[i]);
     EXPECT_EQ(grid.Column(7).Heading(), "Boootleg name");
     EXPECT_EQ(grid.Column(9).Kind, ckList);
