@@ -6,6 +6,8 @@
 #include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 
+#include <cassert>
+
 namespace {
 
 const char* const kListFilter = "KV user file (*.kvu)|*.kvu";
@@ -85,7 +87,10 @@ std::string TProgram::StartupWarning() const {
 }
 
 int TProgram::CurrentListIndex() const {
-    int index = m_host.CurrentTab();
+    const int index = m_host.CurrentTab();
+    // Tab i shows list i: a current tab without its list is a fault of the
+    // program, never of the user's data.
+    assert(index >= -1 && index < static_cast<int>(Lists.size()));
     return index >= 0 && index < static_cast<int>(Lists.size()) ? index : -1;
 }
 
