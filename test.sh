@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: first the normal
-# build, then 15 seconds of every fuzz target (when clang is installed), then
-# the same tests built with AddressSanitizer and UBSan.
-# KORVALEN_SKIP_SANITIZER=1 leaves out the sanitizer round, KORVALEN_SKIP_FUZZ=1
+# Installs what is missing, checks that no include runs up a tier, builds,
+# and runs every test: first the normal build, then the Qt-free build (core,
+# program, controls' logic and CLI), then 15 seconds of every fuzz target
+# (when clang is installed), then the same tests built with AddressSanitizer
+# and UBSan. KORVALEN_SKIP_SANITIZER=1 leaves out the last, KORVALEN_SKIP_FUZZ=1
 # the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,8 +12,13 @@ source scripts/deps.sh
 korvalen_install_missing
 export QT_QPA_PLATFORM=offscreen
 
+tools/check-tiers.sh
+
 korvalen_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j 2
+
+korvalen_build build-noqt -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALEN_GUI=OFF -DKORVALEN_BENCH=OFF
+ctest --test-dir build-noqt --output-on-failure -j 2
 
 # A reader of outside bytes that starts crashing fails here: every fuzz
 # target runs for a short while over its corpus.

@@ -8,7 +8,7 @@
 // only the start, for builds where the clicks take minutes).
 
 #include "program/ConcertLists.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

@@ -1,4 +1,5 @@
 #include "core/Strings2.h"
+#include "core/Codes.h"
 #include "core/DeflateWriter.h"
 #include "core/LittleEndian.h"
 
@@ -32,7 +33,7 @@ TStrings2 Sample() {
     return s;
 }
 
-TEST(Strings2Test, ItemsFromOneAndColumnsFromOne) {
+TEST(Strings2, ItemsFromOneAndColumnsFromOne) {
     TStrings2 s = Sample();
     EXPECT_EQ(s.Item(1), "Soundboard");
     EXPECT_EQ(s.Item(3), std::string("|s\xDD", 3));
@@ -45,7 +46,7 @@ TEST(Strings2Test, ItemsFromOneAndColumnsFromOne) {
     EXPECT_EQ(s.Columns(), 3);
 }
 
-TEST(Strings2Test, WritesVersionTwoByteForByte) {
+TEST(Strings2, WritesVersionTwoByteForByte) {
     std::string data = TStrings2().WriteData();
     EXPECT_EQ(data.substr(0, 4), std::string("\x08\0\0\0", 4));
     EXPECT_EQ(data.substr(4), CompressBytes(Block({2, 0})));
@@ -56,7 +57,7 @@ TEST(Strings2Test, WritesVersionTwoByteForByte) {
     EXPECT_EQ(data, Wrap(block));
 }
 
-TEST(Strings2Test, ReadsWhatItWritesAndVersionOne) {
+TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
     TStrings2 back;
     ASSERT_EQ(back.ReadData(Sample().WriteData()), TStrings2::TReadResult::Ok);
     ASSERT_EQ(back.Count(), 3);
@@ -73,7 +74,7 @@ TEST(Strings2Test, ReadsWhatItWritesAndVersionOne) {
     EXPECT_EQ(s.WriteData(), Wrap(Block({2, 2}) + Entry("DAT") + '\0' + Entry("") + '\0'));
 }
 
-TEST(Strings2Test, OddButReadableBlocks) {
+TEST(Strings2, OddButReadableBlocks) {
     TStrings2 s;
     ASSERT_EQ(s.ReadData(Wrap(Block({2, 1, 0xFFFFFFFF}) + "\x01")), TStrings2::TReadResult::Ok);
     EXPECT_EQ(s.Item(1), ""); // a negative length is an empty item
@@ -81,7 +82,7 @@ TEST(Strings2Test, OddButReadableBlocks) {
     EXPECT_EQ(s.ReadData(Wrap(Block({0x7702, 0}))), TStrings2::TReadResult::Ok); // only the first version byte counts
 }
 
-TEST(Strings2Test, OtherVersionsAndDamageLeaveTheStore) {
+TEST(Strings2, OtherVersionsAndDamageLeaveTheStore) {
     std::string whole = Sample().WriteData(), badSum = whole;
     badSum.back() = static_cast<char>(badSum.back() ^ 1);
     const struct {
@@ -106,6 +107,31 @@ TEST(Strings2Test, OtherVersionsAndDamageLeaveTheStore) {
         EXPECT_TRUE(c.Result != TStrings2::TReadResult::Damaged || !error.empty()) << c.Name;
         EXPECT_EQ(s.WriteData(), whole) << c.Name;
     }
+}
+
+// Every item of a full store names itself, so a wrong lookup shows which item it took.
+TEST(CodeNames, EveryCodeNamesItsOwnItemOrNothing) {
+    TStrings2 names;
+    for (int32_t item = 1; item <= 60; ++item)
+        names.Add("item " + std::to_string(item));
+    const struct {
+        TCodeKind Kind;
+        int32_t Code;
+        std::string Name;
+    } cases[] = {
+        {TCodeKind::Source, 0, "item 50"}, {TCodeKind::Source, 5, "item 55"},  {TCodeKind::Media, 0, "item 30"},
+        {TCodeKind::Media, 16, "item 46"}, {TCodeKind::Source, 6, ""},         {TCodeKind::Media, 17, ""},
+        {TCodeKind::Media, 21, ""}, // would be item 51, a source name
+        {TCodeKind::Source, -1, ""},       {TCodeKind::Media, -30, ""},        {TCodeKind::Source, INT32_MIN, ""},
+        {TCodeKind::Media, INT32_MIN, ""}, {TCodeKind::Source, INT32_MAX, ""}, {TCodeKind::Media, INT32_MAX, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Code) + (c.Kind == TCodeKind::Source ? " source" : " media"));
+        EXPECT_EQ(CodeName(names, c.Kind, c.Code), c.Name);
+        EXPECT_EQ(DefaultCodeName(c.Kind, c.Code)[0] == '\0', c.Name.empty() || c.Code == 0);
+    }
+    EXPECT_STREQ(DefaultCodeName(TCodeKind::Source, 1), "Soundboard");
+    EXPECT_STREQ(DefaultCodeName(TCodeKind::Media, 16), "CD Audio*");
 }
 
 } // namespace

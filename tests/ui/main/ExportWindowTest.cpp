@@ -5,7 +5,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
@@ -186,12 +186,7 @@ TEST_F(ExportWindowTest, RunningOutOfMemoryWhileWritingEndsTheExportAndLeavesNoF
 // The command-line tool has no stored blobs: its names must be the window's.
 TEST_F(ExportWindowTest, TheCommandLineNamesAreThoseOfTheWindowsStore) {
     const TStrings2 names = CodeNameStore();
-    for (int32_t item = kMediaNameItem; item <= Window->GridStr().Count() + 1; ++item) {
-        EXPECT_EQ(CodeName(names, kMediaNameItem, item - kMediaNameItem),
-                  CodeName(Window->GridStr(), kMediaNameItem, item - kMediaNameItem))
-            << item;
-        EXPECT_EQ(CodeName(names, kSourceNameItem, item - kSourceNameItem),
-                  CodeName(Window->GridStr(), kSourceNameItem, item - kSourceNameItem))
-            << item;
-    }
+    for (TCodeKind kind : {TCodeKind::Source, TCodeKind::Media})
+        for (int32_t code = -1; code <= CodeCount(kind); ++code)
+            EXPECT_EQ(CodeName(names, kind, code), CodeName(Window->GridStr(), kind, code)) << code;
 }

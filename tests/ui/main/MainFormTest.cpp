@@ -8,14 +8,20 @@
 #include "controls/grid/GridKeys.h"
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/MarkupSupport.h"
+#include "core/Codes.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
+#include "support/MemoryClipboard.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/dialogs/CoverForm.h"
 #include "ui/dialogs/InfoForm.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/FocusFrame.h"
+#include "ui/main/ListCommandRunner.h"
+#include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,15 +80,6 @@ std::string FileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<unreadable>");
 }
-
-// The grid's clipboard, kept in memory so that tests see the exact bytes.
-class TFakeClipboard : public IGridClipboard {
-public:
-    std::string Text() override { return Content; }
-    void SetText(const std::string& text) override { Content = text, ++Writes; }
-    std::string Content;
-    int Writes = 0;
-};
 
 using TRecordTest = std::function<bool(const TBootData&)>;
 
@@ -253,7 +250,7 @@ protected:
     // The sample list, with the grid clipboard in memory and the grid focused.
     void Open() {
         L = &OpenList(SampleList());
-        auto clipboard = std::make_unique<TFakeClipboard>();
+        auto clipboard = std::make_unique<TMemoryClipboard>();
         Clip = clipboard.get();
         Grid().SetClipboard(std::move(clipboard));
         Focus(&Grid());
@@ -285,13 +282,13 @@ protected:
     std::vector<TShownMessage> Messages; // every message shown
     std::deque<std::string> DialogPaths; // chosen in the next file dialogs
     TProject* L = nullptr;
-    TFakeClipboard* Clip = nullptr;
+    TMemoryClipboard* Clip = nullptr;
 };
 
-using MainFormTest = TMainWindowFixture;
+using MainForm = TMainWindowFixture;
 
 // Which records pass is the filter's business; here the clicks must reach it.
-TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
+TEST_F(MainForm, FilterListClicksChooseTheRowsOfTheGrid) {
     TProject& list = OpenList(SampleList());
     ExpectRows(list, kAny);
     ClickLine(Tours(), BandLine("Ironwood"));
@@ -313,7 +310,58 @@ TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
     ExpectRows(list, [](const TBootData&) { return false; });
 }
 
-TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
+TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
+    OpenList(SampleList());
+    const QSize sizes[] = {{780, 580}, W->minimumSize(), {1200, 800}, {900, 1111}};
+    for (QSize size : sizes) {
+        for (int grow = 0; grow < 14; ++grow) {
+            W->resize(size + QSize(0, grow));
+            QApplication::processEvents();
+            for (QListWidget* list : {Tours(), Sources(), Media()}) {
+                SCOPED_TRACE(std::to_string(W->height()) + " " + list->item(0)->text().toStdString());
+                EXPECT_EQ(list->viewport()->height() % 14, 0);
+                EXPECT_GE(list->viewport()->height(), 5 * 14);
+                const QRect inPanel(list->mapTo(&Panel(), QPoint(0, 0)), list->size());
+                EXPECT_TRUE(Panel().rect().contains(inPanel));
+            }
+        }
+    }
+    EXPECT_EQ(Sources()->viewport()->height(), 7 * 14);
+    EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
+}
+
+TEST_F(MainForm, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
+    QFile::copy(QString::fromStdString(SampleList()),
+                QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
+    OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
+    W->resize(W->minimumSize());
+    QApplication::processEvents();
+    TTitlePaintBox& title = W->TitleBar();
+    title.repaint();
+    ASSERT_EQ(title.Drawn().size(), 3u);
+    EXPECT_LE(title.Drawn().back().Right, title.width());
+    EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
+}
+
+TEST_F(MainForm, TheFocusedListOrGridIsFramedInTheHighlightColour) {
+    OpenList(SampleList());
+    const QList<TFocusFrame*> frames = W->findChildren<TFocusFrame*>();
+    ASSERT_EQ(frames.size(), 4);
+    for (QWidget* focused : std::initializer_list<QWidget*>{Tours(), Sources(), &Grid(), Media()}) {
+        Focus(focused);
+        QApplication::processEvents();
+        for (TFocusFrame* frame : frames) {
+            const bool holds = frame->isAncestorOf(focused);
+            EXPECT_EQ(frame->Lit(), holds) << focused->metaObject()->className();
+            const QImage look = frame->grab().toImage();
+            const QColor highlight = frame->palette().color(QPalette::Active, QPalette::Highlight);
+            for (QPoint edge : {QPoint(0, look.height() / 2), QPoint(look.width() - 2, look.height() - 1)})
+                EXPECT_EQ(look.pixelColor(edge) == highlight, holds);
+        }
+    }
+}
+
+TEST_F(MainForm, CtrlTabStepsThroughTheListsWithTheirCursors) {
     for (int i = 0; i < 3; ++i)
         OpenList(SampleList());
     ASSERT_EQ(W->MainTab().currentIndex(), 2);
@@ -351,7 +399,23 @@ TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
     EXPECT_FALSE(Grid().isVisible());
 }
 
-TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
+TEST_F(MainForm, OpeningAListLeavesTheCursorWhereItIs) {
+    OpenList(SampleList());
+    ClickCell(3, 4);
+    ClickCell(5, 7, Qt::ShiftModifier);
+    const TGridRect selection{3, 4, 5, 7};
+    ASSERT_EQ(Grid().Selection, selection);
+    for (const std::string& path : {SampleList(), std::string()}) {
+        OpenList(path);
+        EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection)) << path;
+    }
+    // Each list keeps the cursor it got when it was opened.
+    ClickCell(2, 2);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection));
+}
+
+TEST_F(MainForm, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
     TProject& list = OpenList(SampleList());
     QListWidget* const lists[3] = {Tours(), Sources(), Media()};
     const std::vector<int> chosen[3] = {{BandLine("Ironwood")}, {1 + 4}, {1 + 1}};
@@ -384,7 +448,7 @@ TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
         list, [](const TBootData& r) { return (r.Band == "Ironwood" || r.Band == "Static Harbour") && r.Source == 4; });
 }
 
-TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
+TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     const std::string bytes = FileBytes(SampleList());
     TArrayOfBootData edited;
     const auto editAndClose = [&](int answer) {
@@ -425,7 +489,7 @@ TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
 
 // Lists and tour files written by older programs hold 8-bit texts: shown in
 // the chosen page, and written back as they were unless the user typed.
-TEST_F(MainFormTest, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
+TEST_F(MainForm, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
     const std::string lodz = "\xA3\xF3"
                              "d\x9F"; // Łódź in Windows-1250
     const auto qt = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -510,7 +574,7 @@ TEST_F(MainFormTest, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
     SetLegacyCodePage(kDefaultCodePage);
 }
 
-TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
+TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     OpenList(SampleList());
     ASSERT_EQ(Col(tcBand), 1);
     const int32_t designDate = Grid().Column(Col(tcDate)).Width;
@@ -520,16 +584,15 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     ASSERT_EQ(Grid().Column(1).Width, wide);
     EXPECT_EQ(W->TemplateGrid().Column(tcBand).Width, wide);
 
-    // The panel's edge widens it for this run; RollupWidth, as read at start,
-    // is only carried on to the next run. A press away from the edge drags nothing.
-    Program().RollupWidth = 250;
+    // The panel starts at the stored width (211 when none is stored); its
+    // edge changes it, for this run and the next. A press away from the edge drags nothing.
     const int panel = Panel().width();
-    EXPECT_EQ(panel, 191);
+    EXPECT_EQ(panel, 211);
     Drag(&Panel(), QPoint(panel - 1, 300), panel + 50);
     EXPECT_EQ(Panel().width(), panel + 50);
     Drag(&Panel(), QPoint(panel + 20, 300), panel + 100);
     EXPECT_EQ(Panel().width(), panel + 50);
-    ASSERT_EQ(Program().RollupWidth, 250);
+    ASSERT_EQ(Program().RollupWidth, panel + 50);
 
     // A list with search results shows the Search column first and keeps the widened column.
     TProject& results = OpenList(SampleList());
@@ -551,19 +614,25 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     EXPECT_EQ(StoredInt("GridWitdh2"), wide);
     EXPECT_EQ(StoredInt("GridWitdh1"), W->TemplateGrid().Column(tcSearch).Width);
     EXPECT_EQ(StoredInt("GridWitdh3"), designDate);
-    EXPECT_EQ(StoredInt("RollupWidth"), 250);
+    EXPECT_EQ(StoredInt("RollupWidth"), panel + 50);
 
     Start();
     EXPECT_EQ(W->TemplateGrid().Column(tcBand).Width, wide);
-    EXPECT_EQ(Program().RollupWidth, 250);
-    QApplication::processEvents();
-    EXPECT_EQ(Panel().width(), 191);
+    EXPECT_EQ(Panel().width(), panel + 50);
     OpenList(SampleList());
     EXPECT_EQ(Grid().Column(1).Width, wide);
     EXPECT_EQ(Grid().Column(2).Width, designDate);
+
+    // A stored width wider than the window leaves room for the grid, and is
+    // kept for a wider window.
+    ASSERT_TRUE(W->close());
+    Settings.Values["RollupWidth"] = 5000;
+    Start();
+    EXPECT_EQ(Panel().width(), 780 - 100);
+    EXPECT_EQ(Program().RollupWidth, 5000);
 }
 
-TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
+TEST_F(MainForm, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     TProject& first = OpenList(SampleList());
     TProject& second = OpenList(SampleList());
     const TArrayOfBootData secondBefore = second.Data;
@@ -579,7 +648,7 @@ TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     EXPECT_EQ(Grid().GetCellString(Col(tcBand), 3), second.Data[2].Band);
 }
 
-TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
+TEST_F(MainForm, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
     TProject& list = OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     const size_t records = list.Data.size();
@@ -606,7 +675,7 @@ TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows
     EXPECT_EQ(list.Data.size(), records - 1);
 }
 
-TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
+TEST_F(MainForm, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
     OpenList(SampleList());
     TProject& results = OpenList(SampleList());
     for (TBootData& r : results.Data)
@@ -621,7 +690,59 @@ TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
             ASSERT_EQ(Grid().Cell(Col(column), y).S, "") << column << " " << y;
 }
 
-TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
+// True when the inside of cell (x, y) holds nothing but its background.
+bool BlankCell(TExcelGrid2& grid, const QImage& shot, int32_t x, int32_t y) {
+    const TRect r = CellRect(grid, x, y);
+    const QColor background = shot.pixelColor(r.Left + 2, r.Top + 2);
+    for (int py = r.Top + 2; py < r.Bottom - 2; ++py)
+        for (int px = r.Left + 2; px < r.Right - 2; ++px)
+            if (shot.pixelColor(px, py) != background)
+                return false;
+    return true;
+}
+
+// A list file may hold any 32-bit code; under the sanitizers a name looked up
+// with overflowing arithmetic fails here.
+TEST_F(MainForm, CodesOutsideTheirRangePaintNoNameInCellsAndDropDowns) {
+    const int32_t codes[] = {INT32_MIN, -1, 6, 17, 21, INT32_MAX};
+    TProject written;
+    written.FileName = Path("Lists/Codes.kvu");
+    for (int32_t code : codes) {
+        TBootData record;
+        record.Band = "Band";
+        record.Source = code;
+        record.Media = code;
+        written.Data.push_back(record);
+    }
+    written.Data[4].Source = 1; // a name beside the media code 21, which must not take a source name
+    ASSERT_TRUE(written.Save().Ok);
+    W->resize(1600, 800); // every column on the screen
+    TProject& list = OpenList(written.FileName);
+    ASSERT_EQ(Grid().CountRows(), 6);
+    ASSERT_LT(CellRect(Grid(), Col(tcMedia), 6).Right, Grid().viewport()->width());
+    const QImage shot = Grid().viewport()->grab().toImage();
+    for (int32_t row = 1; row <= 6; ++row) {
+        const TBootData& record = list.Data[static_cast<size_t>(row - 1)];
+        EXPECT_EQ(Grid().GetCellInteger(Col(tcMedia), row), codes[row - 1]) << row;
+        EXPECT_EQ(BlankCell(Grid(), shot, Col(tcSource), row), !IsSourceCode(record.Source)) << row;
+        EXPECT_EQ(BlankCell(Grid(), shot, Col(tcMedia), row), !IsMediaCode(record.Media)) << row; // 6 is "MD"
+    }
+
+    // The drop-down of such a cell opens, paints its names and marks none.
+    for (int32_t column : {tcSource, tcMedia}) {
+        Select(Col(column), 6);
+        Focus(&Grid());
+        QTest::keyClick(&Grid(), Qt::Key_Return);
+        QWidget& dropDown = Grid().GridListBox();
+        ASSERT_TRUE(dropDown.isVisible()) << column;
+        dropDown.grab();
+        QTest::keyClick(&dropDown, Qt::Key_Escape);
+    }
+    EXPECT_EQ(list.Data[5].Source, INT32_MAX);
+    EXPECT_TRUE(list.Saved);
+}
+
+TEST_F(MainForm, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
     OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     ClickCell(Col(tcCity), 2);
@@ -631,7 +752,7 @@ TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) 
     W = nullptr;
 }
 
-TEST_F(MainFormTest, HostileStoredPlacementsGiveAVisibleUsableWindow) {
+TEST_F(MainForm, HostileStoredPlacementsGiveAVisibleUsableWindow) {
     const TScreenSize screen = W->VirtualScreenSize();
     for (auto values : {std::make_tuple(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX),
                         std::make_tuple(5000, 5000, 5780, 5580), std::make_tuple(0, 0, INT32_MAX, INT32_MAX)}) {
@@ -654,9 +775,9 @@ TEST_F(MainFormTest, HostileStoredPlacementsGiveAVisibleUsableWindow) {
     }
 }
 
-using ListCommandsWindow = TMainWindowFixture;
+using MainFormListCommands = TMainWindowFixture;
 
-TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
+TEST_F(MainFormListCommands, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     Open();
     const size_t before = L->Data.size();
     ClickLine(Panel().SourceLB(), 2); // only the source of code 1
@@ -700,7 +821,7 @@ TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     EXPECT_TRUE(Messages.empty()); // nothing is asked
 }
 
-TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
+TEST_F(MainFormListCommands, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     Open();
     for (size_t i = 0; i < L->Data.size(); ++i)
         L->Data[i].SearchText = std::to_string((i * 7) % 11) + "hit";
@@ -720,7 +841,7 @@ TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     }
 }
 
-TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
+TEST_F(MainFormListCommands, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     Open();
     int asked = 0;
     bool answer = true;
@@ -753,7 +874,7 @@ TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     EXPECT_EQ(std::make_pair(asked, Grid().Row), std::make_pair(3, RowOfNum("046")));
 }
 
-TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
+TEST_F(MainFormListCommands, FindConcertWritesThroughToTheRecords) {
     // A tour of the band of record 046, placing its date elsewhere than the record does.
     {
         QFile tours(QString::fromStdString(Path("Tours/Unknown band.txt")));
@@ -784,7 +905,7 @@ TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
     EXPECT_TRUE(L->Saved);
 }
 
-TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
+TEST_F(MainFormListCommands, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
     Open();
     Shown(1).Covers = {"front.jpg", ""};
     Shown(1).Info = "one\ttwo\r\nthree\nfour";
@@ -816,9 +937,48 @@ TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChange
     EXPECT_EQ(Shown(2).Covers, (std::array<std::string, 2>{"a.jpg", "b.jpg"}));
 }
 
+// Counts the paints of a widget.
+class TPaintCounter : public QObject {
+public:
+    explicit TPaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        Paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int Paints = 0;
+};
+
+TEST_F(MainFormListCommands, SavingUnderANewNameShowsItAtOnceAndLeavesTheHistory) {
+    Open();
+    TPaintCounter title(W->TitleBar());
+    const auto saveAs = [&](TActionId command, const std::string& path) {
+        QApplication::processEvents();
+        title.Paints = 0;
+        DialogPaths.push_back(path);
+        Run(command);
+        QApplication::processEvents();
+        EXPECT_TRUE(DialogPaths.empty());
+        EXPECT_EQ(Program().CurrentList()->FileName, path);
+        EXPECT_GE(title.Paints, 1) << path; // the title bar draws the name at every paint
+    };
+    saveAs(TActionId::cmSaveAs, Path("Lists/Renamed.kvu"));
+    EXPECT_EQ(W->MainTab().tabText(0), QStringLiteral("Renamed"));
+
+    Key(Qt::Key_N);
+    saveAs(TActionId::cmSave, Path("Lists/Fresh.kvu"));
+    EXPECT_EQ(W->MainTab().tabText(1), QStringLiteral("Fresh"));
+
+    // Only opening a file enters it in the history.
+    EXPECT_EQ(Program().History.Entry(1), SampleList());
+    EXPECT_EQ(Program().History.Entry(2), "");
+    EXPECT_TRUE(Messages.empty());
+    OpenList(Path("Lists/Fresh.kvu"));
+    EXPECT_EQ(Program().History.Entry(1), Path("Lists/Fresh.kvu"));
+}
+
 // Enter on a Cover or Info cell opens its window; what Ok changed reaches the
 // record and marks the list unsaved, a Cancel or an unchanged Ok nothing.
-TEST_F(ListCommandsWindow, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
+TEST_F(MainFormListCommands, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
     Open();
     Shown(1).Covers = {"front.jpg", "back.jpg"};
     Shown(1).Info = "old\r\ntext";
@@ -883,7 +1043,7 @@ TColor CellColor(TExcelGrid2& grid, int32_t x, int32_t y, TColor start = 0) {
     return start;
 }
 
-TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
+TEST_F(MainFormListCommands, CellColoursFollowTheColumnBehindTheGridColumn) {
     Open();
     Shown(2).SearchHits = 2;
     L->SearchColumn = true;
@@ -896,7 +1056,7 @@ TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
     EXPECT_EQ(CellColor(Grid(), Col(tcDate), 6, selection), selection & JoinRgb(240, 240, 176));
 }
 
-TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
+TEST_F(MainFormListCommands, SaveAsRenamesAndFailedSavesKeepTheList) {
     Open();
     const std::string renamed = Path("Lists/Renamed.kvu");
     Run(TActionId::cmAdd);
@@ -904,7 +1064,7 @@ TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
     Run(TActionId::cmSaveAs);
     const auto expectNamed = [&](bool saved) {
         EXPECT_EQ(std::make_tuple(L->Saved, L->FileName, Program().History.Entry(1)),
-                  std::make_tuple(saved, renamed, renamed));
+                  std::make_tuple(saved, renamed, SampleList()));
         EXPECT_EQ(W->MainTab().tabText(0), QStringLiteral("Renamed"));
     };
     EXPECT_TRUE(Messages.empty());
@@ -939,7 +1099,7 @@ TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
     EXPECT_TRUE(DialogPaths.empty());
 }
 
-TEST_F(ListCommandsWindow, RunningOutOfMemoryEndsOnlyTheCommandAndKeepsTheLists) {
+TEST_F(MainFormListCommands, RunningOutOfMemoryEndsOnlyTheCommandAndKeepsTheLists) {
     Open();
     Run(TActionId::cmAdd);
     const std::string sampleBytes = FileBytes(SampleList());

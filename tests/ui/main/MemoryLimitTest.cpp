@@ -4,7 +4,7 @@
 
 #include "support/MemoryLimit.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "support/TempDir.h"
 #include "ui/main/MainForm.h"
 
