@@ -3,8 +3,8 @@
 # and runs every test: first the normal build, then the Qt-free build (core,
 # program, controls' logic and CLI), then 15 seconds of every fuzz target
 # (when clang is installed), then the same tests built with AddressSanitizer
-# and UBSan. KORVALEN_SKIP_SANITIZER=1 leaves out the sanitizer round,
-# KORVALEN_SKIP_FUZZ=1 the fuzzing.
+# and UBSan. KORVALEN_SKIP_SANITIZER=1 leaves out the last, KORVALEN_SKIP_FUZZ=1
+# the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
