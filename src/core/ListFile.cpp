@@ -165,6 +165,17 @@ private:
     std::string m_error;
 };
 
+// The bytes WriteListContent writes for `records`.
+size_t ListContentSize(const TArrayOfBootData& records) {
+    constexpr size_t kFields = 14;
+    size_t size = 8 + kFields * 4 * records.size();
+    for (const TBootData& r : records)
+        size += r.Band.size() + r.Quality.size() + r.Name.size() + r.Date.size() + r.City.size() + r.Venue.size() +
+                r.Country.size() + r.Num.size() + r.Info.size() + r.Covers[0].size() + r.Covers[1].size() +
+                r.Comment.size();
+    return size;
+}
+
 } // namespace
 
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
@@ -229,6 +240,7 @@ bool WriteListContent(const TArrayOfBootData& records, TByteSink& sink, std::str
 
 bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error) {
     TDeflateWriter compressed(file);
+    compressed.Reserve(ListContentSize(records));
     if (!WriteListContent(records, compressed, error))
         return false;
     if (compressed.Finish())

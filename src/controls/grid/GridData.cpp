@@ -1,5 +1,7 @@
 #include "GridData.h"
 
+#include "core/DeflateWriter.h"
+
 #include <algorithm>
 
 #include <zlib.h>
@@ -83,15 +85,9 @@ std::string EncodeGridColumns(const std::vector<TGridColumn>& columns) {
         block += static_cast<char>(c.Align);
     }
 
-    uLongf packedSize = compressBound(static_cast<uLong>(block.size()));
-    std::string packed(packedSize, '\0');
-    compress2(reinterpret_cast<Bytef*>(&packed[0]), &packedSize, reinterpret_cast<const Bytef*>(block.data()),
-              static_cast<uLong>(block.size()), Z_BEST_COMPRESSION);
-    packed.resize(packedSize);
-
     std::string stream;
     PutInt32(stream, static_cast<int32_t>(block.size()));
-    return stream + packed;
+    return stream + CompressBytes(block);
 }
 
 TGridDataResult DecodeGridColumns(const std::string& stream, std::vector<TGridColumn>& columns) {
