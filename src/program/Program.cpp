@@ -138,11 +138,32 @@ void TProgram::Execute(const TAction& action) {
     }
 }
 
+namespace {
+
+// The host's busy pointer for as long as it lives, so that it goes also when
+// a failure is thrown, and before any message about the outcome.
+class TBusyPointer {
+public:
+    explicit TBusyPointer(IProgramHost& host) : m_host(host) { m_host.SetBusy(true); }
+    ~TBusyPointer() { m_host.SetBusy(false); }
+    TBusyPointer(const TBusyPointer&) = delete;
+    TBusyPointer& operator=(const TBusyPointer&) = delete;
+
+private:
+    IProgramHost& m_host;
+};
+
+} // namespace
+
 bool TProgram::OpenList(const std::string& fileName) {
     auto list = std::make_unique<TProject>();
     if (!fileName.empty()) {
         list->FileName = fileName;
-        TListReadResult result = list->Load();
+        TListReadResult result;
+        {
+            TBusyPointer busy(m_host);
+            result = list->Load();
+        }
         if (result.Status == TListReadResult::TStatus::NewerVersion) {
             ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
             return false;
@@ -179,7 +200,11 @@ bool TProgram::SaveList(int index, bool askName) {
     const std::string previousName = list.FileName;
     if ((askName || list.FileName.empty()) && !AskSaveName(list))
         return false;
-    TSaveResult result = list.Save();
+    TSaveResult result;
+    {
+        TBusyPointer busy(m_host);
+        result = list.Save();
+    }
     if (!result.Ok) {
         ShowMsg("The list could not be saved:||" + MarkupLiteral(list.FileName) + "||" + MarkupLiteral(result.Reason) +
                     "||The file on the disk was left as it was.",

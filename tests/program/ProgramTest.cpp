@@ -65,6 +65,8 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
     EXPECT_EQ(Host.HistoryMenu[0].Caption, "&1 my list.old.kvu");
     EXPECT_EQ(Program->SaveDialog.InitialDir, Home.Path() + "/Lists/");
     EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_EQ(Host.BusyTimes, 1); // while the file was read
+    EXPECT_FALSE(Host.Busy);
 }
 
 TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
@@ -135,6 +137,10 @@ TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     EXPECT_EQ(Host.Messages[1].Kind, Msg::Error);
     EXPECT_NE(Host.Messages[1].Text.find("injected failure"), std::string::npos);
     EXPECT_NE(Host.Messages[1].Text.find("kept.kvu"), std::string::npos);
+    // Busy while opening and while saving, and no longer when the failure is told.
+    EXPECT_EQ(Host.BusyTimes, 2);
+    EXPECT_FALSE(Host.Messages[1].ShownBusy);
+    EXPECT_FALSE(Host.Busy);
 }
 
 TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {

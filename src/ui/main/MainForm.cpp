@@ -541,6 +541,13 @@ void TMainForm::FocusGrid() {
         m_grid->setFocus();
 }
 
+void TMainForm::SetBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
 void TMainForm::CloseMainWindow() {
     close();
 }
