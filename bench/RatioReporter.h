@@ -28,9 +28,10 @@ public:
             if (run.error_occurred || (run.run_type == Run::RT_Aggregate && run.aggregate_name != "min"))
                 continue;
             const double ms = run.GetAdjustedRealTime() * TimeToMs(run.time_unit);
-            auto found = m_best.find(run.run_name.str());
+            const std::string name = PlainName(run.run_name.str());
+            auto found = m_best.find(name);
             if (found == m_best.end() || ms < found->second)
-                m_best[run.run_name.str()] = ms;
+                m_best[name] = ms;
         }
     }
 
@@ -49,6 +50,14 @@ public:
     }
 
 private:
+    // The name without the "/min_time:…" that a benchmark's own minimum time adds.
+    static std::string PlainName(std::string name) {
+        const size_t at = name.find("/min_time:");
+        if (at != std::string::npos)
+            name.erase(at, name.find('/', at + 1) - at);
+        return name;
+    }
+
     static double TimeToMs(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kNanosecond:
