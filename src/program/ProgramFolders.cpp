@@ -1,10 +1,10 @@
 #include "ProgramFolders.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -15,25 +15,17 @@ std::string WithSeparator(std::string folder) {
     return folder;
 }
 
-std::string Absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/')
-        return path;
-    char cwd[PATH_MAX];
-    if (!::getcwd(cwd, sizeof cwd))
-        return path;
-    return std::string(cwd) + "/" + path;
-}
-
 } // namespace
 
 TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string& home) {
     TProgramFolders folders;
     folders.ExeName = exeName;
     if (!home.empty()) {
-        folders.ProgramDir = WithSeparator(Absolute(home));
+        folders.ProgramDir = WithSeparator(AbsolutePath(home));
     } else {
         size_t slash = exeName.find_last_of('/');
-        folders.ProgramDir = slash == std::string::npos ? WithSeparator(Absolute(".")) : exeName.substr(0, slash + 1);
+        folders.ProgramDir =
+            slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
     }
     folders.ListsDir = folders.ProgramDir + "Lists/";
     folders.ToursDir = folders.ProgramDir + "Tours/";
@@ -57,13 +49,9 @@ void CreateMissingFolders(const TProgramFolders& folders) {
             FileSystem().CreateFolder(folder->substr(0, folder->size() - 1), ignored);
 }
 
-std::string HomeFromArguments(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--home") == 0 && i + 1 < argc)
-            return argv[i + 1];
-        if (std::strncmp(argv[i], "--home=", 7) == 0)
-            return argv[i] + 7;
-    }
+std::string HomeFolder(const std::string& fromCommandLine) {
+    if (!fromCommandLine.empty())
+        return fromCommandLine;
     const char* fromEnvironment = std::getenv("KORVALEN_HOME");
     return fromEnvironment ? fromEnvironment : "";
 }

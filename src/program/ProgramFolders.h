@@ -24,6 +24,5 @@ std::string RunningExecutable();
 // is possible; a read-only place is left as it is.
 void CreateMissingFolders(const TProgramFolders& folders);
 
-// The home folder asked for by "--home DIR" (or "--home=DIR") among the
-// arguments, else by KORVALEN_HOME, else "".
-std::string HomeFromArguments(int argc, const char* const* argv);
+// The home folder given on the command line, else the one in KORVALEN_HOME, else "".
+std::string HomeFolder(const std::string& fromCommandLine);

@@ -69,6 +69,21 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
     EXPECT_FALSE(Host.Busy);
 }
 
+// Started in the Lists folder with a relative name, the list must still be
+// found next time from elsewhere, and stand in the history once.
+TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
+    const std::string path = SaveList("My list.kvu", 1);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(Home.File("Lists"));
+    EXPECT_TRUE(Program->OpenList("My list.kvu"));
+    EXPECT_TRUE(Program->OpenList(".//../Lists/./My list.kvu"));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(Program->History.Entry(1), path);
+    EXPECT_EQ(Program->History.Entry(2), "");
+    EXPECT_EQ(Program->Lists.at(1)->FileName, path);
+    EXPECT_EQ(Program->OpenDialog.InitialDir, Home.File("Lists") + "/");
+}
+
 TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
     WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
     WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
@@ -213,8 +228,7 @@ TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
     EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/").ListsDir, "/home/me/music/Lists/");
-    const char* args[] = {"korvalen", "x.kvu", "--home", "/data"};
-    EXPECT_EQ(HomeFromArguments(4, args), "/data");
-    const char* joined[] = {"korvalen", "--home=/d2"};
-    EXPECT_EQ(HomeFromArguments(2, joined), "/d2");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music").ToursDir,
+              "/home/me/music/Tours/");
+    EXPECT_EQ(HomeFolder("/data"), "/data");
 }
