@@ -32,9 +32,44 @@ TGridModel::TGridModel() : m_colCount(1), m_countRows(20), m_columns(2) {
 }
 
 void TGridModel::ResizeCells() {
+    const size_t rows = static_cast<size_t>(m_countRows);
     m_cells.resize(static_cast<size_t>(m_colCount));
+    // Rows filled from a source are only ever added: a filter that hides and
+    // shows most of a big list then neither frees nor clears them. Rows that
+    // come back are filled again, as their marks are new.
     for (auto& column : m_cells)
-        column.resize(static_cast<size_t>(m_countRows));
+        if (!m_rowSource || column.size() < rows)
+            column.resize(rows);
+    m_rowFillRound.resize(m_rowSource ? rows : 0);
+}
+
+void TGridModel::SetRowSource(TRowSource source) {
+    m_rowSource = std::move(source);
+    m_rowFillRound.clear();
+    ResizeCells();
+    InvalidateRows();
+}
+
+void TGridModel::InvalidateRows() {
+    if (++m_fillRound == 0) {
+        std::fill(m_rowFillRound.begin(), m_rowFillRound.end(), 0);
+        m_fillRound = 1;
+    }
+}
+
+bool TGridModel::RowFilled(int32_t y) const {
+    return !m_rowSource || (y >= 1 && y <= m_countRows && m_rowFillRound[static_cast<size_t>(y - 1)] == m_fillRound);
+}
+
+void TGridModel::EnsureRow(int32_t y) const {
+    if (!m_rowSource || m_rowFillRound[static_cast<size_t>(y - 1)] == m_fillRound)
+        return;
+    // Marked first: the source writes the row through the accessors.
+    m_rowFillRound[static_cast<size_t>(y - 1)] = m_fillRound;
+    auto& self = const_cast<TGridModel&>(*this);
+    for (auto& column : self.m_cells)
+        column[static_cast<size_t>(y - 1)] = TValue();
+    m_rowSource(self, y);
 }
 
 void TGridModel::SetColCount(int32_t count) {
@@ -87,16 +122,23 @@ void TGridModel::ClampCursor() {
 }
 
 TValue* TGridModel::FindCell(int32_t x, int32_t y) {
-    return IsCell(x, y) ? &m_cells[x - 1][y - 1] : nullptr;
+    if (!IsCell(x, y))
+        return nullptr;
+    EnsureRow(y);
+    return &m_cells[x - 1][y - 1];
 }
 
 const TValue& TGridModel::Cell(int32_t x, int32_t y) const {
-    return IsCell(x, y) ? m_cells[x - 1][y - 1] : kEmptyValue;
+    if (!IsCell(x, y))
+        return kEmptyValue;
+    EnsureRow(y);
+    return m_cells[x - 1][y - 1];
 }
 
 TValue& TGridModel::EditCell(int32_t x, int32_t y) {
     if (!IsCell(x, y))
         throw std::out_of_range("no such grid cell");
+    EnsureRow(y);
     return m_cells[x - 1][y - 1];
 }
 
@@ -190,7 +232,7 @@ TGridModel::TChangedRows TGridModel::TakeChangedRows() {
 std::string TGridModel::GetCellText(int32_t x, int32_t y) {
     if (!IsCell(x, y))
         return std::string();
-    const TValue& cell = m_cells[x - 1][y - 1];
+    const TValue& cell = Cell(x, y);
     const TGridColumn& column = m_columns[x];
     switch (column.Kind) {
     case ckText:

@@ -39,6 +39,8 @@ using TDrawCellEvent = std::function<void(TGridModel& sender, bool& drawCell, in
 using TCellColorEvent = std::function<void(TGridModel& sender, TColor& color, bool& change, int32_t x, int32_t y)>;
 // After rows were dragged: order[k - 1] is the former number of the row now at row k.
 using TDragEvent = std::function<void(TGridModel& sender, const std::vector<int32_t>& order)>;
+// Fills the cells of row y from the owner's own records.
+using TRowSource = std::function<void(TGridModel& sender, int32_t y)>;
 
 // True when `index` names one of `count` items of a list or menu. Values
 // outside stay in the cells, but every lookup treats them as no item.
@@ -195,6 +197,16 @@ public:
     void NoteAllRowsChanged();
     TChangedRows TakeChangedRows();
 
+    // Rows filled on demand. With a row source, a row's cells are emptied and
+    // filled from the source the first time after InvalidateRows that they
+    // are read or written, so that showing a big list costs only the rows
+    // that are painted, edited or searched. Without one the cells are the
+    // owner's to fill.
+    void SetRowSource(TRowSource source);
+    void InvalidateRows();
+    // True when row y holds what the source gave since the last InvalidateRows.
+    bool RowFilled(int32_t y) const;
+
     // Hooks of the widget. CommitEditors commits any open in-place editor
     // (the model has none); ScrollInView keeps the current cell in range and
     // in view; Invalidate asks for a repaint and is called for every change,
@@ -208,6 +220,8 @@ private:
     void SetFlag(bool& field, bool value);
     void SetSize(int32_t& field, int32_t value, int32_t minimum);
     TValue* FindCell(int32_t x, int32_t y);
+    // Fills row y from the source when it is due.
+    void EnsureRow(int32_t y) const;
 
     int32_t m_colCount = 0;
     int32_t m_countRows = 0;
@@ -230,4 +244,9 @@ private:
     int32_t m_rowHeight = 20;
     TNumberLocale m_locale;
     TChangedRows m_changedRows;
+    TRowSource m_rowSource;
+    // A row is filled when its entry equals the current round; a new round
+    // (InvalidateRows) empties none of them and costs nothing.
+    mutable std::vector<uint32_t> m_rowFillRound;
+    uint32_t m_fillRound = 1;
 };

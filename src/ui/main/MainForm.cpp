@@ -348,6 +348,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     TProject* list = m_program->CurrentList();
     Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
+        m_grid->SetRowSource(nullptr);
         m_grid->hide();
         m_title->hide();
         m_title->SetList(nullptr);
@@ -535,6 +536,9 @@ void TMainForm::AddTab(const std::string& caption) {
 void TMainForm::DeleteTab(int index) {
     // The shown list keeps its cursor when another tab closes.
     StoreCursor();
+    // Rows of a closed list must not be filled from it any more.
+    if (!ShownList())
+        m_grid->SetRowSource(nullptr);
     m_tabs->removeTab(index);
 }
 

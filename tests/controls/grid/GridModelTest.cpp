@@ -302,3 +302,49 @@ TEST(GridEvents, AccessorsCommitEditorsAndChangesRepaint) {
 }
 
 } // namespace
+
+TEST(GridRowSource, RowsAreFilledWhenFirstTouchedAndAgainAfterInvalidation) {
+    TGridModel grid;
+    grid.SetColCount(2);
+    grid.Column(1).Kind = grid.Column(2).Kind = ckText;
+    grid.SetCountRows(1000);
+    std::vector<int32_t> filled;
+    int round = 0;
+    grid.SetRowSource([&](TGridModel& g, int32_t y) {
+        filled.push_back(y);
+        g.EditCell(1, y).S = std::to_string(round) + ":" + std::to_string(y);
+    });
+    EXPECT_TRUE(filled.empty());
+    EXPECT_FALSE(grid.RowFilled(5));
+    EXPECT_EQ(grid.Cell(1, 5).S, "0:5");
+    EXPECT_EQ(grid.GetCellText(1, 5), "0:5");
+    grid.SetCellString(2, 5, "typed");
+    EXPECT_EQ(grid.Cell(2, 5).S, "typed");
+    EXPECT_EQ(filled, std::vector<int32_t>{5});
+    EXPECT_TRUE(grid.RowFilled(5));
+    EXPECT_FALSE(grid.RowFilled(6));
+
+    // A new round empties a row before it is filled again.
+    round = 1;
+    grid.InvalidateRows();
+    EXPECT_FALSE(grid.RowFilled(5));
+    EXPECT_EQ(grid.Cell(2, 5).S, "");
+    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
+
+    // Rows hidden and shown again are filled again; the cells outside stay harmless.
+    grid.SetCountRows(3);
+    EXPECT_EQ(grid.Cell(1, 5).S, "");
+    grid.SetCountRows(1000);
+    filled.clear();
+    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
+    EXPECT_EQ(filled, std::vector<int32_t>{5});
+
+    // Without a source the cells are the owner's again, as they are.
+    grid.SetRowSource(nullptr);
+    EXPECT_TRUE(grid.RowFilled(999));
+    EXPECT_EQ(grid.Cell(1, 999).S, "");
+    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
+    grid.SetCountRows(2000);
+    EXPECT_EQ(grid.Cell(1, 1500).S, "");
+    EXPECT_EQ(filled, std::vector<int32_t>{5});
+}
