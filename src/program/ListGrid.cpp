@@ -43,15 +43,16 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
     const int32_t count = searchColumn ? kTemplateColumns : kTemplateColumns - 1;
     if (grid.ColCount() == count)
         return false;
-    // The rows of the old layout are not to be filled again from their list.
-    grid.SetRowSource(nullptr);
     grid.SetColCount(count);
     const int32_t first = searchColumn ? 1 : 2;
+    // The cells stay by column number; another property's texts must not
+    // linger in list or external cells, where find would see them. Rows
+    // from a source are filled afresh, from empty.
+    if (grid.HasRowSource())
+        grid.InvalidateRows();
     for (int32_t x = 1; x <= count; ++x) {
         grid.Column(x) = templ.Column(first + x - 1);
-        // The cells stay by column number; another property's texts must not
-        // linger in list or external cells, where find would see them.
-        for (int32_t y = 1; y <= grid.CountRows(); ++y)
+        for (int32_t y = 1; !grid.HasRowSource() && y <= grid.CountRows(); ++y)
             grid.EditCell(x, y) = TValue();
     }
     grid.UpdateColumnPositions();
@@ -109,9 +110,9 @@ void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
 
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
     bool changed = false;
-    // A row not filled since the last fill still is what its record says.
+    // A row not written since the last fill still is what its record says.
     for (int32_t r = 1; r <= SharedRows(grid, list); ++r)
-        if (grid.RowFilled(r))
+        if (grid.RowHeld(r))
             changed |= ReadListRow(grid, list, map, r);
     return changed;
 }
@@ -119,7 +120,7 @@ bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
 bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, const std::vector<int32_t>& rows) {
     bool changed = false;
     for (int32_t r : rows)
-        if (r >= 1 && r <= SharedRows(grid, list) && grid.RowFilled(r))
+        if (r >= 1 && r <= SharedRows(grid, list) && grid.RowHeld(r))
             changed |= ReadListRow(grid, list, map, r);
     return changed;
 }

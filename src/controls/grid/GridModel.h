@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TGridModel;
@@ -197,15 +198,18 @@ public:
     void NoteAllRowsChanged();
     TChangedRows TakeChangedRows();
 
-    // Rows filled on demand. With a row source, a row's cells are emptied and
-    // filled from the source the first time after InvalidateRows that they
-    // are read or written, so that showing a big list costs only the rows
-    // that are painted, edited or searched. Without one the cells are the
-    // owner's to fill.
+    // Rows filled on demand. With a row source the grid holds no cells of
+    // its own: a row is filled from the source when it is read, and kept
+    // while it is written, until InvalidateRows. Showing a big list then
+    // costs time and memory only for the rows painted, edited or searched.
+    // Without one the cells are the owner's to fill. Setting no source makes
+    // the held rows the grid's cells again.
     void SetRowSource(TRowSource source);
+    bool HasRowSource() const { return static_cast<bool>(m_rowSource); }
     void InvalidateRows();
-    // True when row y holds what the source gave since the last InvalidateRows.
-    bool RowFilled(int32_t y) const;
+    // True when row y may hold what differs from its source: it was written
+    // since the last InvalidateRows. Always true without a source.
+    bool RowHeld(int32_t y) const;
 
     // Hooks of the widget. CommitEditors commits any open in-place editor
     // (the model has none); ScrollInView keeps the current cell in range and
@@ -220,8 +224,9 @@ private:
     void SetFlag(bool& field, bool value);
     void SetSize(int32_t& field, int32_t value, int32_t minimum);
     TValue* FindCell(int32_t x, int32_t y);
-    // Fills row y from the source when it is due.
-    void EnsureRow(int32_t y) const;
+    using TRow = std::vector<TValue>;
+    // Row y of a grid with a source; `hold` keeps it until InvalidateRows.
+    TRow& SourceRow(int32_t y, bool hold) const;
 
     int32_t m_colCount = 0;
     int32_t m_countRows = 0;
@@ -245,8 +250,11 @@ private:
     TNumberLocale m_locale;
     TChangedRows m_changedRows;
     TRowSource m_rowSource;
-    // A row is filled when its entry equals the current round; a new round
-    // (InvalidateRows) empties none of them and costs nothing.
-    mutable std::vector<uint32_t> m_rowFillRound;
-    uint32_t m_fillRound = 1;
+    // With a source: the rows written, and a bounded number of rows only
+    // read, so that painting and searching fill a row once, not per cell.
+    std::unordered_map<int32_t, TRow> m_heldRows;
+    mutable std::unordered_map<int32_t, TRow> m_readRows;
+    // The row the source is filling, which it writes through the accessors.
+    mutable int32_t m_fillingRow = 0;
+    mutable TRow* m_filling = nullptr;
 };

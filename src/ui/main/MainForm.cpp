@@ -43,6 +43,10 @@
 
 namespace {
 
+// The rows of a grid that shows no list: empty, and without a cell held for
+// each of the rows the last list had.
+void EmptyRows(TGridModel&, int32_t) {}
+
 constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
@@ -348,7 +352,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     TProject* list = m_program->CurrentList();
     Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
-        m_grid->SetRowSource(nullptr);
+        m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
         m_title->hide();
         m_title->SetList(nullptr);
@@ -538,7 +542,7 @@ void TMainForm::DeleteTab(int index) {
     StoreCursor();
     // Rows of a closed list must not be filled from it any more.
     if (!ShownList())
-        m_grid->SetRowSource(nullptr);
+        m_grid->SetRowSource(EmptyRows);
     m_tabs->removeTab(index);
 }
 

@@ -303,7 +303,7 @@ TEST(GridEvents, AccessorsCommitEditorsAndChangesRepaint) {
 
 } // namespace
 
-TEST(GridRowSource, RowsAreFilledWhenFirstTouchedAndAgainAfterInvalidation) {
+TEST(GridRowSource, RowsAreReadFromTheSourceAndWrittenRowsHeldUntilInvalidation) {
     TGridModel grid;
     grid.SetColCount(2);
     grid.Column(1).Kind = grid.Column(2).Kind = ckText;
@@ -315,36 +315,44 @@ TEST(GridRowSource, RowsAreFilledWhenFirstTouchedAndAgainAfterInvalidation) {
         g.EditCell(1, y).S = std::to_string(round) + ":" + std::to_string(y);
     });
     EXPECT_TRUE(filled.empty());
-    EXPECT_FALSE(grid.RowFilled(5));
     EXPECT_EQ(grid.Cell(1, 5).S, "0:5");
     EXPECT_EQ(grid.GetCellText(1, 5), "0:5");
+    EXPECT_EQ(grid.Cell(2, 5).S, "");
+    EXPECT_FALSE(grid.RowHeld(5));
     grid.SetCellString(2, 5, "typed");
     EXPECT_EQ(grid.Cell(2, 5).S, "typed");
-    EXPECT_EQ(filled, std::vector<int32_t>{5});
-    EXPECT_TRUE(grid.RowFilled(5));
-    EXPECT_FALSE(grid.RowFilled(6));
+    EXPECT_EQ(grid.Cell(1, 5).S, "0:5");
+    EXPECT_EQ(filled, std::vector<int32_t>{5}); // once, however often read and written
+    EXPECT_TRUE(grid.RowHeld(5));
+    EXPECT_FALSE(grid.RowHeld(6));
 
-    // A new round empties a row before it is filled again.
+    // A read of many rows keeps no more than a window of them; held rows stay.
+    for (int32_t y = 1; y <= 1000; ++y)
+        ASSERT_EQ(grid.Cell(1, y).S, "0:" + std::to_string(y));
+    EXPECT_EQ(grid.Cell(2, 5).S, "typed");
+
+    // A new round fills every row again, from empty.
     round = 1;
     grid.InvalidateRows();
-    EXPECT_FALSE(grid.RowFilled(5));
+    EXPECT_FALSE(grid.RowHeld(5));
     EXPECT_EQ(grid.Cell(2, 5).S, "");
     EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
 
-    // Rows hidden and shown again are filled again; the cells outside stay harmless.
+    // Held rows beyond a smaller count go; rows that come back are read again.
+    grid.EditCell(2, 900).S = "held";
     grid.SetCountRows(3);
     EXPECT_EQ(grid.Cell(1, 5).S, "");
     grid.SetCountRows(1000);
-    filled.clear();
-    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
-    EXPECT_EQ(filled, std::vector<int32_t>{5});
+    EXPECT_EQ(grid.Cell(2, 900).S, "");
+    EXPECT_EQ(grid.Cell(1, 900).S, "1:900");
 
-    // Without a source the cells are the owner's again, as they are.
+    // Without a source the held rows become the grid's own cells.
+    grid.SetCellString(2, 7, "kept");
     grid.SetRowSource(nullptr);
-    EXPECT_TRUE(grid.RowFilled(999));
+    filled.clear();
+    EXPECT_TRUE(grid.RowHeld(999));
+    EXPECT_EQ(grid.Cell(2, 7).S, "kept");
+    EXPECT_EQ(grid.Cell(1, 7).S, "1:7");
     EXPECT_EQ(grid.Cell(1, 999).S, "");
-    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
-    grid.SetCountRows(2000);
-    EXPECT_EQ(grid.Cell(1, 1500).S, "");
-    EXPECT_EQ(filled, std::vector<int32_t>{5});
+    EXPECT_TRUE(filled.empty());
 }
