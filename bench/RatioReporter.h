@@ -9,6 +9,11 @@
 #include <utility>
 #include <vector>
 
+// The "min" statistic that the table takes from repetitions.
+inline double MinOfRuns(const std::vector<double>& runs) {
+    return *std::min_element(runs.begin(), runs.end());
+}
+
 // Prints Google Benchmark's usual lines, then a table of each figure beside
 // its baseline from the same run. With repetitions the best run counts (give
 // the benchmarks a "min" statistic): the machine is shared, and the other

@@ -57,10 +57,6 @@ std::string FileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-double Min(const std::vector<double>& runs) {
-    return *std::min_element(runs.begin(), runs.end());
-}
-
 void BM_ZlibInflate(benchmark::State& state) {
     std::vector<unsigned char> in(64 * 1024), out(256 * 1024);
     size_t content = 0;
@@ -87,7 +83,7 @@ void BM_ZlibInflate(benchmark::State& state) {
     }
     state.counters["content_MB"] = static_cast<double>(content) / 1e6;
 }
-BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 // The whole file read, then inflated in one call into a buffer of the known size.
 void BM_LibdeflateInflate(benchmark::State& state) {
@@ -103,7 +99,7 @@ void BM_LibdeflateInflate(benchmark::State& state) {
     }
     libdeflate_free_decompressor(decompressor);
 }
-BENCHMARK(BM_LibdeflateInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_LibdeflateInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 void BM_Load(benchmark::State& state) {
     for (auto _ : state) {
@@ -114,7 +110,7 @@ void BM_Load(benchmark::State& state) {
         benchmark::DoNotOptimize(list.Data.data());
     }
 }
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 size_t g_zlibSize = 0;
 size_t g_savedSize = 0;
@@ -132,7 +128,7 @@ void BM_ZlibDeflate9(benchmark::State& state) {
     }
     std::remove(path.c_str());
 }
-BENCHMARK(BM_ZlibDeflate9)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_ZlibDeflate9)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 void BM_Save(benchmark::State& state) {
     TProject list;
@@ -144,7 +140,7 @@ void BM_Save(benchmark::State& state) {
     g_savedSize = FileBytes(list.FileName).size();
     std::remove(list.FileName.c_str());
 }
-BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 // Two of the bands, one tour of a third, two sources and three media.
 TFilterState SomeFilter() {

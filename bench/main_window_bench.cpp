@@ -9,6 +9,7 @@
 // from an empty window to FILE open, against the list's content.
 
 #include "ListGenerator.h"
+#include "ProcessStatus.h"
 #include "RatioReporter.h"
 
 #include "controls/grid/ExcelGrid2.h"
@@ -28,9 +29,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -183,10 +182,6 @@ void BM_Load(benchmark::State& state) {
     }
 }
 
-double Min(const std::vector<double>& runs) {
-    return *std::min_element(runs.begin(), runs.end());
-}
-
 void Register(const char* name, void (*function)(benchmark::State&), std::vector<int64_t> sizes) {
     for (int64_t size : sizes)
         benchmark::RegisterBenchmark(name, function)
@@ -194,16 +189,7 @@ void Register(const char* name, void (*function)(benchmark::State&), std::vector
             ->ArgName("bootlegs")
             ->Unit(benchmark::kMillisecond)
             ->MinTime(0.5)
-            ->ComputeStatistics("min", Min);
-}
-
-long StatusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::strlen(field)));
-    return -1;
+            ->ComputeStatistics("min", MinOfRuns);
 }
 
 int Memory(const std::string& path) {
