@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BootData.h"
-#include "FilterState.h"
-#include "GridRect.h"
-#include "ListFile.h"
+#include "core/BootData.h"
+#include "core/FilterState.h"
+#include "core/ListFile.h"
+#include "platform/ScreenTypes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "program/Version.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -42,7 +43,7 @@ TEST(CommandLine, HelpVersionAndMistakes) {
     for (const char* version : {"--version", "-v"}) {
         const TCommandLine line = Parse({version});
         EXPECT_EQ(line.Action, TAction::Version);
-        EXPECT_EQ(line.Text, "Korvalen 0.14\n");
+        EXPECT_EQ(line.Text, std::string("Korvalen ") + kProgramVersion + "\n");
     }
     const struct {
         std::initializer_list<const char*> Arguments;
@@ -70,14 +71,16 @@ TEST(CommandLine, TheProgramAnswersWithoutAWindow) {
         const char* Out;
         const char* Err;
     } runs[] = {
-        {{QStringLiteral("--version")}, 0, "Korvalen 0.14\n", ""},
+        {{QStringLiteral("--version")}, 0, "Korvalen " KORVALEN_VERSION "\n", ""},
         {{QStringLiteral("--help")}, 0, "Usage: korvalen [options] [LIST.kvu ...]", ""},
         {{QStringLiteral("--frobnicate"), QStringLiteral("x.kvu")}, 1, "", "Unknown option 'frobnicate'"},
     };
     for (const auto& run : runs) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // No display at all: --help and --version must not need one.
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(run.Status == 0 ? "xcb" : "offscreen"));
         environment.insert(QStringLiteral("KORVALEN_HOME"), home.path());
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(KORVALEN_PROGRAM), run.Arguments);

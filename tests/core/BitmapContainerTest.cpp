@@ -36,7 +36,7 @@ std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::
            packed;
 }
 
-TEST(BitmapContainerTest, WritesTableCountAndLengthsByteForByte) {
+TEST(BitmapContainer, WritesTableCountAndLengthsByteForByte) {
     const struct {
         TBitmapContainer Container;
         std::vector<int32_t> Offsets;
@@ -54,7 +54,7 @@ TEST(BitmapContainerTest, WritesTableCountAndLengthsByteForByte) {
     }
 }
 
-TEST(BitmapContainerTest, ReadsWhatItWritesAndGetsBitmapsFromOne) {
+TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     TBitmapContainer back;
     std::string error;
     ASSERT_TRUE(back.ReadProps(Sample().WriteProps(), &error)) << error;
@@ -79,7 +79,7 @@ TEST(BitmapContainerTest, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     EXPECT_EQ(file, "BMfirst");
 }
 
-TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
+TEST(BitmapContainer, HoldsAtMostThirtyOne) {
     TBitmapContainer c;
     for (int i = 0; i < 31; ++i)
         ASSERT_TRUE(c.Add("BM"));
@@ -91,7 +91,7 @@ TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
     EXPECT_EQ(back.Count(), 31);
 }
 
-TEST(BitmapContainerTest, DamageIsRefusedAndLeavesTheContainer) {
+TEST(BitmapContainer, DamageIsRefusedAndLeavesTheContainer) {
     const std::string whole = Sample().WriteProps();
     auto flipped = [&](size_t fromEnd) {
         std::string b = whole;

@@ -42,9 +42,11 @@ struct TProgramFixture : testing::Test {
     }
 };
 
+using ProgramObject = TProgramFixture;
+
 } // namespace
 
-TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndTheHistoryMenu) {
+TEST_F(ProgramObject, StartsWithFoldersConcertListsAndTheHistoryMenu) {
     EXPECT_EQ(Program->ProgramDir, Home.Path() + "/");
     EXPECT_EQ(Program->ListsDir, Home.Path() + "/Lists/");
     EXPECT_TRUE(std::filesystem::is_directory(Home.File("Covers")));
@@ -53,7 +55,7 @@ TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndTheHistoryMenu) {
     EXPECT_EQ(Host.HistoryMenu[0].Caption, "Files list");
 }
 
-TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
+TEST_F(ProgramObject, OpenAddsTabHistoryAndDialogFolder) {
     std::string path = SaveList("my list.old.kvu", 3);
     Host.DialogAnswers = {path};
     Program->Execute({TActionId::cmOpen});
@@ -71,7 +73,7 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
 
 // Started in the Lists folder with a relative name, the list must still be
 // found next time from elsewhere, and stand in the history once.
-TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
+TEST_F(ProgramObject, AListEntersTheHistoryByItsAbsoluteCleanName) {
     const std::string path = SaveList("My list.kvu", 1);
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(Home.File("Lists"));
@@ -84,7 +86,7 @@ TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
     EXPECT_EQ(Program->OpenDialog.InitialDir, Home.File("Lists") + "/");
 }
 
-TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
+TEST_F(ProgramObject, NewerOrDamagedListTellsWhyAndOpensNothing) {
     WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
     WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
     EXPECT_FALSE(Program->OpenList(Home.File("Lists/new.kvu")));
@@ -103,7 +105,7 @@ TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
     EXPECT_EQ(Program->History.Entry(1), "");
 }
 
-TEST_F(TProgramFixture, SaveQuestionOnClose) {
+TEST_F(ProgramObject, SaveQuestionOnClose) {
     NewChangedList();
     Program->Lists[0]->Data.resize(2);
     Host.Answers = {Msg::ResultYes}; // and the name dialog is cancelled
@@ -135,7 +137,7 @@ TEST_F(TProgramFixture, SaveQuestionOnClose) {
     EXPECT_EQ(Host.Dialogs.size(), 2u);
 }
 
-TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
+TEST_F(ProgramObject, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     std::string path = SaveList("kept.kvu", 1);
     ASSERT_TRUE(Program->OpenList(path));
     Program->Lists[0]->Data.resize(5);
@@ -158,7 +160,7 @@ TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     EXPECT_FALSE(Host.Busy);
 }
 
-TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {
+TEST_F(ProgramObject, CloseAllGoesOnAfterACancelButExitStopsThere) {
     for (int i = 0; i < 3; ++i)
         NewChangedList();
     Program->Lists[0]->Data.resize(10); // tells the first list apart
@@ -178,7 +180,7 @@ TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {
     EXPECT_TRUE(Program->Lists.empty());
 }
 
-TEST_F(TProgramFixture, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePreviousCurrent) {
+TEST_F(ProgramObject, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePreviousCurrent) {
     Program->Execute({TActionId::cmSave});
     EXPECT_TRUE(Host.ListCommands.empty());
     ASSERT_TRUE(Program->OpenList(""));
@@ -200,7 +202,7 @@ TEST_F(TProgramFixture, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePr
     EXPECT_FALSE(Program->CloseList(-1));
 }
 
-TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
+TEST_F(ProgramObject, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1);
     ASSERT_TRUE(Program->OpenList(a));
     ASSERT_TRUE(Program->OpenList(b));
@@ -213,7 +215,7 @@ TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_EQ(Program->Lists.size(), 3u);
 }
 
-TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
+TEST_F(ProgramObject, UnreadableTourFilesGiveOneWarning) {
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     faulty.FailAt = TFaultyFileSystem::TStep::Open;
@@ -224,11 +226,37 @@ TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
 }
 
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
-    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
+    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }};
+    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "", writable);
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/").ListsDir, "/home/me/music/Lists/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music").ToursDir,
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/", writable).ListsDir,
+              "/home/me/music/Lists/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music", writable).ToursDir,
               "/home/me/music/Tours/");
     EXPECT_EQ(HomeFolder("/data"), "/data");
+}
+
+TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
+    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }};
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ListsDir,
+              "/home/me/.local/share/Korvalen/Lists/");
+    readOnly.XdgDataHome = "/data/me/";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).CoversDir, "/data/me/Korvalen/Covers/");
+    readOnly.XdgDataHome = "relative/is/ignored";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ToursDir,
+              "/home/me/.local/share/Korvalen/Tours/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).ProgramDir, "/given/");
+
+    // Under /usr even a user who may write there (root) gets the data folder.
+    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }};
+    EXPECT_EQ(MakeProgramFolders("/usr/bin/korvalen", "", writable).ProgramDir, "/root/.local/share/Korvalen/");
+}
+
+TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
+    TTempDir home;
+    TFolderFacts facts{"", home.Path(), [](const std::string&) { return false; }};
+    CreateMissingFolders(MakeProgramFolders("/usr/bin/korvalen", "", facts));
+    for (const char* folder : {"Lists", "Tours", "Covers"})
+        EXPECT_TRUE(std::filesystem::is_directory(home.File(".local/share/Korvalen/") + folder)) << folder;
 }

@@ -66,19 +66,13 @@ template <class TBox> TBox* TightLayout(QWidget* widget) {
     return box;
 }
 
-std::string HelpText() {
-    std::string text;
-    for (const std::string& line : MainHelpLines())
-        text += line + "\r\n";
-    return text;
-}
 
 } // namespace
 
 TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists,
                      TMainFormOptions options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
-    setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kProgramVersion));
+    setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kCaptionVersion));
     setFont(MarkupFont("Arial", -11));
     resize(780, 580);
     // Small enough for any screen, large enough that the filter lists stay whole.
@@ -320,7 +314,7 @@ void TMainForm::Execute(const TAction& action) {
         ShowAboutBox(this, false);
         return;
     case TActionId::cmHelp:
-        ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
+        ShowHelp(MainHelpText(m_program->ProgramDir), kHelpWidth, kHelpHeight);
         return;
     case TActionId::cmCodePage: {
         TCodePage page = kDefaultCodePage;
