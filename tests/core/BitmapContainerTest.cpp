@@ -45,8 +45,8 @@ TEST(BitmapContainer, WritesTableCountAndLengthsByteForByte) {
     for (const auto& c : cases) {
         const std::string blob = c.Container.WriteProps();
         const int32_t packedSize = static_cast<int32_t>(blob.size()) - 140;
-        EXPECT_EQ(blob.substr(0, 140), Header(c.Offsets, c.Container.Count(), packedSize,
-                                              static_cast<int32_t>(c.Data.size())));
+        EXPECT_EQ(blob.substr(0, 140),
+                  Header(c.Offsets, c.Container.Count(), packedSize, static_cast<int32_t>(c.Data.size())));
         EXPECT_EQ(blob.substr(140, 2), "\x78\xDA");
         std::string data;
         EXPECT_TRUE(ZlibContent(blob.substr(140), data));

@@ -83,7 +83,6 @@ TEST(ListFileLayout, ByteExactContentAndStream) {
     transient.SearchText = "found";
     transient.ViewIndex = 7;
     EXPECT_EQ(Content({transient}), Content({TBootData()}));
-
 }
 
 TEST(ListFileLayout, ZlibReadsTheWrittenFileByteForByte) {
@@ -130,12 +129,11 @@ TEST(ListFileRead, FilesOfEveryZlibLevelAndWithFlushesAreRead) {
         int Level;
         size_t FlushEvery;
         int Flush;
-    } writers[] = {{0, 0, Z_NO_FLUSH},         {1, 0, Z_NO_FLUSH},       {2, 0, Z_NO_FLUSH},
-                   {3, 0, Z_NO_FLUSH},         {4, 0, Z_NO_FLUSH},       {5, 0, Z_NO_FLUSH},
-                   {6, 0, Z_NO_FLUSH},         {7, 0, Z_NO_FLUSH},       {8, 0, Z_NO_FLUSH},
-                   {9, 0, Z_NO_FLUSH},         {9, 1, Z_SYNC_FLUSH},     {6, 4099, Z_SYNC_FLUSH},
-                   {9, 65536, Z_FULL_FLUSH},   {1, 777, Z_PARTIAL_FLUSH}, {0, 100000, Z_SYNC_FLUSH},
-                   {9, 50000, Z_BLOCK}};
+    } writers[] = {
+        {0, 0, Z_NO_FLUSH},       {1, 0, Z_NO_FLUSH},        {2, 0, Z_NO_FLUSH},        {3, 0, Z_NO_FLUSH},
+        {4, 0, Z_NO_FLUSH},       {5, 0, Z_NO_FLUSH},        {6, 0, Z_NO_FLUSH},        {7, 0, Z_NO_FLUSH},
+        {8, 0, Z_NO_FLUSH},       {9, 0, Z_NO_FLUSH},        {9, 1, Z_SYNC_FLUSH},      {6, 4099, Z_SYNC_FLUSH},
+        {9, 65536, Z_FULL_FLUSH}, {1, 777, Z_PARTIAL_FLUSH}, {0, 100000, Z_SYNC_FLUSH}, {9, 50000, Z_BLOCK}};
     for (const auto& w : writers) {
         TArrayOfBootData back;
         TListReadResult result = Read(ZlibStream(content, w.Level, w.FlushEvery, w.Flush), back, 4096);
