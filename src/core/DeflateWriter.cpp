@@ -2,6 +2,7 @@
 
 #include <libdeflate.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -14,6 +15,10 @@ struct TCompressorFree {
 } // namespace
 
 bool DeflateBytes(const void* data, size_t size, int level, std::string& out, std::string& error) {
+    // zlib's "default" (-1) and levels beyond libdeflate's range mean its nearest.
+    constexpr int kDefaultLevel = 6;
+    constexpr int kBestLevel = 12;
+    level = level < 0 ? kDefaultLevel : std::min(level, kBestLevel);
     std::unique_ptr<libdeflate_compressor, TCompressorFree> compressor(libdeflate_alloc_compressor(level));
     if (!compressor) {
         error = "There is not enough memory to compress the list.";

@@ -1,4 +1,5 @@
 #include "core/Inflate.h"
+#include "core/DeflateWriter.h"
 #include "support/ZlibStreams.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,14 @@ TEST(Inflate, DamageIsToldApart) {
             << at;
         EXPECT_TRUE(content.empty()) << at;
     }
+}
+
+TEST(Deflate, EveryLevelWritesAStreamThatZlibReads) {
+    const std::string content = Random(100000, 7);
+    for (int level : {-1, 0, 1, 6, 9, 12, 20}) {
+        std::string back;
+        ASSERT_TRUE(ZlibContent(CompressBytes(content, level), back)) << level;
+        EXPECT_TRUE(back == content) << level;
+    }
+    EXPECT_EQ(CompressBytes(content).substr(0, 2), "\x78\xDA");
 }
