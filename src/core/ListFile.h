@@ -3,6 +3,7 @@
 #include "BootData.h"
 #include "platform/ByteStream.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,11 @@
 // hold none; a newer version is refused.
 
 constexpr int32_t kListFileVersion = 13;
+
+// The most content a list may hold to be opened: a hundred times a big
+// collection, and the bound of what a damaged or hostile file can make the
+// reader allocate.
+constexpr size_t kMostListContent = size_t(2) << 30;
 
 struct TListReadResult {
     enum class TStatus { Ok, NewerVersion, Failed };

@@ -45,11 +45,14 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
         return false;
     grid.SetColCount(count);
     const int32_t first = searchColumn ? 1 : 2;
+    // The cells stay by column number; another property's texts must not
+    // linger in list or external cells, where find would see them. Rows
+    // from a source are filled afresh, from empty.
+    if (grid.HasRowSource())
+        grid.InvalidateRows();
     for (int32_t x = 1; x <= count; ++x) {
         grid.Column(x) = templ.Column(first + x - 1);
-        // The cells stay by column number; another property's texts must not
-        // linger in list or external cells, where find would see them.
-        for (int32_t y = 1; y <= grid.CountRows(); ++y)
+        for (int32_t y = 1; !grid.HasRowSource() && y <= grid.CountRows(); ++y)
             grid.EditCell(x, y) = TValue();
     }
     grid.UpdateColumnPositions();
@@ -61,6 +64,8 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
 namespace {
 
 void FillListRow(TGridModel& grid, const TProject& list, const TColMap& map, int32_t r) {
+    if (r < 1 || r > static_cast<int32_t>(list.View.size()))
+        return; // the view changed under the grid; the next fill follows
     const TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
     // Straight into the cells, each written only when it differs.
     for (const TTextColumn& c : kTextColumns)
@@ -93,11 +98,11 @@ int32_t SharedRows(const TGridModel& grid, const TProject& list) {
 } // namespace
 
 void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
-    const int32_t rows = static_cast<int32_t>(list.View.size());
     grid.CommitEditors();
-    grid.SetCountRows(rows);
-    for (int32_t r = 1; r <= rows; ++r)
-        FillListRow(grid, list, map, r);
+    // Rows are filled from their records when they are painted, edited or
+    // searched: a refresh of a big list costs no more than a small one.
+    grid.SetRowSource([&list, map](TGridModel& g, int32_t r) { FillListRow(g, list, map, r); });
+    grid.SetCountRows(static_cast<int32_t>(list.View.size()));
     // Every cell now shows its record: nothing the user changed is left to take.
     grid.TakeChangedRows();
     grid.Invalidate();
@@ -105,15 +110,17 @@ void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
 
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
     bool changed = false;
+    // A row not written since the last fill still is what its record says.
     for (int32_t r = 1; r <= SharedRows(grid, list); ++r)
-        changed |= ReadListRow(grid, list, map, r);
+        if (grid.RowHeld(r))
+            changed |= ReadListRow(grid, list, map, r);
     return changed;
 }
 
 bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, const std::vector<int32_t>& rows) {
     bool changed = false;
     for (int32_t r : rows)
-        if (r >= 1 && r <= SharedRows(grid, list))
+        if (r >= 1 && r <= SharedRows(grid, list) && grid.RowHeld(r))
             changed |= ReadListRow(grid, list, map, r);
     return changed;
 }

@@ -43,6 +43,10 @@
 
 namespace {
 
+// The rows of a grid that shows no list: empty, and without a cell held for
+// each of the rows the last list had.
+void EmptyRows(TGridModel&, int32_t) {}
+
 constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
@@ -342,6 +346,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     TProject* list = m_program->CurrentList();
     Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
+        m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
         m_title->hide();
         m_title->SetList(nullptr);
@@ -529,6 +534,9 @@ void TMainForm::AddTab(const std::string& caption) {
 void TMainForm::DeleteTab(int index) {
     // The shown list keeps its cursor when another tab closes.
     StoreCursor();
+    // Rows of a closed list must not be filled from it any more.
+    if (!ShownList())
+        m_grid->SetRowSource(EmptyRows);
     m_tabs->removeTab(index);
 }
 
@@ -566,6 +574,13 @@ void TMainForm::RefreshView() {
 void TMainForm::FocusGrid() {
     if (m_grid->isVisible())
         m_grid->setFocus();
+}
+
+void TMainForm::SetBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void TMainForm::CloseMainWindow() {

@@ -96,6 +96,7 @@ public:
     void SetHistoryMenu(const THistoryMenu& menu) override;
     void RefreshView() override;
     void FocusGrid() override;
+    void SetBusy(bool busy) override;
     void CloseMainWindow() override;
     void ExecuteListCommand(int index, const TAction& action) override;
     TWindowPlacement MainWindowPlacement() const override;
