@@ -10,7 +10,30 @@ void TProject::BuildView(const TFilterState& filter) {
 }
 
 void TProject::Sort(int column, bool ascending) {
-    SortRecords(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending);
+    UndoSteps.Reorder(Data, SortOrder(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending));
+    CommitChange(ascending ? "sort A-Z" : "sort Z-A");
+}
+
+bool TProject::CommitChange(std::string name) {
+    if (!UndoSteps.Commit(Data, std::move(name)))
+        return false;
+    Saved = UndoSteps.AtSavedPoint();
+    View.clear(); // stale until the view is rebuilt
+    return true;
+}
+
+TUndoResult TProject::UndoChange() {
+    TUndoResult result = UndoSteps.Undo(Data);
+    Saved = UndoSteps.AtSavedPoint();
+    View.clear();
+    return result;
+}
+
+TUndoResult TProject::RedoChange() {
+    TUndoResult result = UndoSteps.Redo(Data);
+    Saved = UndoSteps.AtSavedPoint();
+    View.clear();
+    return result;
 }
 
 void TProject::ClearSearch() {
@@ -29,6 +52,7 @@ TListReadResult TProject::Load() {
     TListReadResult result = ReadListFile(*file, Data);
     if (result.Ok()) {
         View.clear();
+        UndoSteps.Clear();
         Saved = true;
     }
     return result;
@@ -39,6 +63,8 @@ TSaveResult TProject::Save() {
     std::string error;
     if (!file.Open() || !WriteListFile(Data, file, error) || !file.Commit())
         return {false, AsSentence(error.empty() ? file.Error() : error)};
+    UndoSteps.Commit(Data, std::string()); // nothing may stay open across a save
+    UndoSteps.MarkSaved();
     Saved = true;
     return {true, {}};
 }

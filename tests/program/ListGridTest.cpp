@@ -152,7 +152,8 @@ TEST(ListGridChanges, AKnownChangeRefillsToTheSameCellsAsAFullFill) {
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcBand], 3, band));
     g.Grid.SetCellString(g.Map[tcSearch], 3, "edited search"); // the search column cannot be edited
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
+    EXPECT_TRUE(g.List.CommitChange("edit"));
     EXPECT_FALSE(g.List.Saved);
     EXPECT_EQ(g.List.Data[2].Band, "Renamed");
     g.List.Data[2].Info = "new"; // a record of a listed row may change beside its cells too
@@ -180,7 +181,7 @@ TEST(ListGridChanges, AViewOfOtherRecordsMakesAFullRefill) {
     source.I = 5;
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcSource], 3, source));
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
     g.List.Data[1].Source = 4;
     ShowListInGrid(g.Grid, g.Templ, g.List, filter, last, &rows);
     ASSERT_EQ(g.List.View, (std::vector<int32_t>{0, 1, 2}));
