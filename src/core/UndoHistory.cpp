@@ -103,9 +103,9 @@ size_t HeapBytes(const std::string& text) {
 
 size_t RecordBytes(const TBootData& record) {
     size_t bytes = sizeof(TBootData);
-    for (const std::string* text : {&record.Band, &record.Date, &record.City, &record.Venue, &record.Country,
-                                    &record.Name, &record.Info, &record.Num, &record.Comment, &record.Quality,
-                                    &record.Covers[0], &record.Covers[1], &record.SearchText})
+    for (const std::string* text :
+         {&record.Band, &record.Date, &record.City, &record.Venue, &record.Country, &record.Name, &record.Info,
+          &record.Num, &record.Comment, &record.Quality, &record.Covers[0], &record.Covers[1], &record.SearchText})
         bytes += HeapBytes(*text);
     return bytes;
 }
@@ -230,8 +230,7 @@ void TUndoHistory::Touch(const TArrayOfBootData& data, int32_t index) {
 
 void TUndoHistory::FlushTouched(const TArrayOfBootData& data) {
     TPart part;
-    std::sort(m_touched.begin(), m_touched.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(m_touched.begin(), m_touched.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [index, before] : m_touched) {
         if (static_cast<size_t>(index) >= data.size())
             continue;
