@@ -1,13 +1,18 @@
 #include "Cli.h"
 
 #include "DumpFormat.h"
+#include "core/ListFunctions.h"
+#include "core/Codes.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "platform/FileSystem.h"
 #include "program/ConcertLists.h"
+#include "program/ExportText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <memory>
+#include <numeric>
 #include <ostream>
 
 namespace {
@@ -96,12 +101,12 @@ void RunImport(const TArgs& args, std::ostream&, std::ostream&) {
     SaveList(list, args[1]);
 }
 
-int ParseColumn(const std::string& text) {
+// A property number 1 (Band) .. 13 (Comment); `what` names the argument in the error.
+int ParseColumn(const std::string& text, const std::string& what) {
     int column = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), column);
-    if (ec != std::errc() || ptr != text.data() + text.size() || column < 1 || column > 13)
-        throw TCliError{"korvalen-cli sort: COLUMN must be a number from 1 (Band) to 13 (Comment), not \"" + text +
-                        "\"."};
+    if (ec != std::errc() || ptr != text.data() + text.size() || column < 1 || column > kPropertyCount)
+        throw TCliError{what + " must be a number from 1 (Band) to 13 (Comment), not \"" + text + "\"."};
     return column;
 }
 
@@ -125,7 +130,7 @@ void RunSort(const TArgs& args, std::ostream&, std::ostream&) {
     }
     if (input.empty() || columnText.empty() || output.empty())
         throw TCliError{"usage: korvalen-cli sort LIST.kvu COLUMN [--descending] -o OUT.kvu"};
-    int column = ParseColumn(columnText);
+    int column = ParseColumn(columnText, "korvalen-cli sort: COLUMN");
     TProject list = LoadList(input);
     list.Sort(column, ascending); // no Search column: 1 is Band
     SaveList(list, output);
@@ -146,6 +151,67 @@ TConcertLists LoadTours(const std::string& folder, std::ostream& err) {
     for (const std::string& unreadable : lists.Unreadable)
         err << "korvalen-cli: skipped " << unreadable << "\n";
     return lists;
+}
+
+// The property list's order for "--columns N,N,...": the listed properties,
+// the separator, then the others in number order.
+TExportOrder ParseExportColumns(const std::string& text) {
+    const std::string what = "korvalen-cli export: each column of --columns";
+    std::vector<int32_t> lines;
+    for (size_t start = 0; !text.empty() && start <= text.size();) {
+        size_t end = std::min(text.find(',', start), text.size());
+        int32_t line = ParseColumn(text.substr(start, end - start), what) - 1;
+        if (std::find(lines.begin(), lines.end(), line) != lines.end())
+            throw TCliError{"korvalen-cli export: column " + std::to_string(line + 1) + " is listed twice."};
+        lines.push_back(line);
+        start = end + 1;
+    }
+    lines.push_back(kExportSeparatorLine);
+    for (int32_t line = 0; line < kExportSeparatorLine; ++line)
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            lines.push_back(line);
+    TExportOrder order{};
+    std::copy(lines.begin(), lines.end(), order.begin());
+    return order;
+}
+
+void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
+    std::vector<std::string> files;
+    TExportChoices choices;
+    choices.Options.DivideByTours = false;
+    std::string toursDir;
+    auto value = [&](size_t& i) -> const std::string& {
+        if (++i == args.size())
+            throw TCliError{"korvalen-cli export: " + args[i - 1] + " needs a value."};
+        return args[i];
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--columns")
+            choices.Order = ParseExportColumns(value(i));
+        else if (arg == "--tours") {
+            toursDir = value(i);
+            choices.Options.DivideByTours = true;
+        } else if (arg == "--no-band-name")
+            choices.Options.BandNameBeforeTour = false;
+        else if (arg.rfind("--", 0) == 0 || files.size() == 2)
+            throw TCliError{"korvalen-cli export: unexpected argument \"" + arg + "\"."};
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 2)
+        throw TCliError{"usage: korvalen-cli export LIST.kvu OUT.txt [--columns N,N,...] [--tours DIR] "
+                        "[--no-band-name]"};
+    TProject list = LoadList(files[0]);
+    TConcertLists tours;
+    if (choices.Options.DivideByTours)
+        tours = LoadTours(toursDir, err);
+    std::vector<int32_t> everyRecord(list.Data.size());
+    std::iota(everyRecord.begin(), everyRecord.end(), 0);
+    const TStrings2 names = CodeNameStore();
+    std::string error;
+    if (!ExportTextFile(files[1], {list.Data, everyRecord, tours.Bands, names}, choices, error))
+        throw TCliError{files[1] + ": " + error};
 }
 
 void RunTours(const TArgs& args, std::ostream& out, std::ostream& err) {
@@ -179,6 +245,76 @@ void RunFindConcert(const TArgs& args, std::ostream& out, std::ostream& err) {
         << EscapeDumpField(concert->Venue) << "\n";
 }
 
+// The arguments of compare and join: the options, the lists in order and,
+// for join, the output file.
+struct TListFunctionArgs {
+    TMatchOptions Options;
+    std::vector<std::string> Lists;
+    std::string Output;
+};
+
+TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& command, bool wantsOutput) {
+    TListFunctionArgs parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--no-source")
+            parsed.Options.Source = false;
+        else if (arg == "--no-media")
+            parsed.Options.Media = false;
+        else if (wantsOutput && arg == "-o") {
+            if (++i == args.size())
+                throw TCliError{"korvalen-cli " + command + ": -o needs a file name."};
+            parsed.Output = args[i];
+        } else if (arg.size() > 1 && arg[0] == '-')
+            throw TCliError{"korvalen-cli " + command + ": unknown option \"" + arg + "\"."};
+        else
+            parsed.Lists.push_back(arg);
+    }
+    if (parsed.Lists.empty() || (wantsOutput && parsed.Output.empty()))
+        throw TCliError{wantsOutput ? "usage: korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu"
+                                    : "usage: korvalen-cli compare [--no-source] [--no-media] LIST.kvu..."};
+    return parsed;
+}
+
+// Every list loaded and selected, in the given order.
+struct TOpenLists {
+    std::vector<TProject> Owned;
+    std::vector<TProject*> Lists;
+    std::vector<bool> Selected;
+
+    explicit TOpenLists(const std::vector<std::string>& paths) {
+        Owned.reserve(paths.size());
+        for (const std::string& path : paths)
+            Owned.push_back(LoadList(path));
+        for (TProject& list : Owned)
+            Lists.push_back(&list);
+        Selected.assign(Lists.size(), true);
+    }
+};
+
+void RunCompare(const TArgs& args, std::ostream& out, std::ostream&) {
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "compare", false);
+    TOpenLists open(parsed.Lists);
+    CompareLists(open.Lists, open.Selected, parsed.Options);
+    std::string line;
+    for (size_t l = 0; l < open.Lists.size(); ++l) {
+        const TArrayOfBootData& data = open.Lists[l]->Data;
+        for (size_t r = 0; r < data.size(); ++r) {
+            line = std::to_string(l + 1) + "\t" + std::to_string(r + 1) + "\t" + std::to_string(data[r].SearchHits) +
+                   "\t" + EscapeDumpField(data[r].SearchText) + "\n";
+            out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        }
+    }
+}
+
+void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", true);
+    TOpenLists open(parsed.Lists);
+    TProject joined;
+    joined.Data = JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options);
+    SaveList(joined, parsed.Output);
+}
+
 const TCommand kCommands[] = {
     {"info", "korvalen-cli info LIST.kvu", "Prints the file version and the number of bootlegs of a list.", 1, RunInfo},
     {"dump", "korvalen-cli dump LIST.kvu",
@@ -195,6 +331,15 @@ const TCommand kCommands[] = {
      "7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover, 12 Info, 13 Comment) as the program's\n"
      "Sort A-Z (or Sort Z-A with --descending) does, and writes the result to OUT.kvu.",
      0, RunSort},
+    {"export", "korvalen-cli export LIST.kvu OUT.txt [--columns N,N,...] [--tours DIR] [--no-band-name]",
+     "Writes every bootleg of a list, in list order, to the text file OUT.txt as the program's\n"
+     "Export does under the \"< all >\" filters: one line per bootleg in columns padded with\n"
+     "spaces, CR LF line ends. --columns gives the exported properties in order (1 Band, 2 Date,\n"
+     "3 City, 4 Country, 5 Venue, 6 Boootleg name, 7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover,\n"
+     "12 Info.txt, 13 Comment); all thirteen by default, none with --columns \"\". --tours divides\n"
+     "the list into tours by the tour files of the Tours folder DIR, each section headed by band\n"
+     "and tour name, or by the tour name alone with --no-band-name.",
+     0, RunExport},
     {"tours", "korvalen-cli tours DIR",
      "Prints the lines of the band-and-tour filter for the tour files in the Tours folder DIR:\n"
      "\"$f01 < all > \" first, then \"$f01\" and each band, each followed by \"$f02\" and its tours.",
@@ -208,6 +353,18 @@ const TCommand kCommands[] = {
      "tour files of DIR, as the program's Find concert chooses it. Exit status 1, and nothing\n"
      "printed, when there is none.",
      3, RunFindConcert},
+    {"compare", "korvalen-cli compare [--no-source] [--no-media] LIST.kvu...",
+     "Compares the lists as the program's list functions do with all of them selected (one list:\n"
+     "the search for duplicates). Two bootlegs match when band and date are equal, and source and\n"
+     "media unless --no-source or --no-media leave them out. Prints one line per bootleg, lists in\n"
+     "the given order and bootlegs in list order: list number, bootleg number (both from 1), the\n"
+     "number of lists that lack it (1 for a duplicate) and their names, separated by TAB (the names\n"
+     "written as in dump).",
+     0, RunCompare},
+    {"join", "korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu",
+     "Joins the lists into OUT.kvu as the program's list functions do: every bootleg once, the first\n"
+     "one met of each group of matching bootlegs (lists in the given order), with its own fields.",
+     0, RunJoin},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -14,7 +14,15 @@ void TProject::Sort(int column, bool ascending) {
     CommitChange(ascending ? "sort A-Z" : "sort Z-A");
 }
 
+void TProject::KeepUnsavedState() {
+    // Saved was cleared by something the history did not record (a list
+    // made by a join, say): the state now is not the one on the disk.
+    if (!Saved && UndoSteps.AtSavedPoint())
+        UndoSteps.ForgetSavedPoint();
+}
+
 bool TProject::CommitChange(std::string name) {
+    KeepUnsavedState();
     if (!UndoSteps.Commit(Data, std::move(name)))
         return false;
     Saved = UndoSteps.AtSavedPoint();
@@ -23,6 +31,7 @@ bool TProject::CommitChange(std::string name) {
 }
 
 TUndoResult TProject::UndoChange() {
+    KeepUnsavedState();
     TUndoResult result = UndoSteps.Undo(Data);
     Saved = UndoSteps.AtSavedPoint();
     View.clear();
@@ -30,6 +39,7 @@ TUndoResult TProject::UndoChange() {
 }
 
 TUndoResult TProject::RedoChange() {
+    KeepUnsavedState();
     TUndoResult result = UndoSteps.Redo(Data);
     Saved = UndoSteps.AtSavedPoint();
     View.clear();

@@ -54,4 +54,7 @@ public:
     // Saved is unchanged and the result says why; on success the history's
     // saved point moves here.
     TSaveResult Save();
+
+private:
+    void KeepUnsavedState();
 };

@@ -87,6 +87,8 @@ public:
     TUndoResult Redo(TArrayOfBootData& data);
 
     void MarkSaved();
+    // No state the history can reach is the one on the disk.
+    void ForgetSavedPoint() { m_savedReachable = false; }
     bool AtSavedPoint() const { return m_savedReachable && m_saved == m_current; }
     void Clear();
 

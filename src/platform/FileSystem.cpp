@@ -212,13 +212,13 @@ TScopedFileSystem::~TScopedFileSystem() {
     g_fileSystem = m_previous;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error, size_t limit) {
     std::unique_ptr<TFile> file = FileSystem().OpenForReading(path, error);
     if (!file)
         return false;
     bytes.clear();
     long long size = file->SizeHint();
-    if (size > 0)
+    if (size > 0 && static_cast<unsigned long long>(size) <= limit)
         bytes.reserve(static_cast<size_t>(size));
     char buffer[64 * 1024];
     for (;;) {
@@ -230,6 +230,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         if (got == 0)
             return true;
         bytes.append(buffer, static_cast<size_t>(got));
+        if (bytes.size() > limit) {
+            bytes.clear();
+            error = "The file is larger than " + std::to_string(limit / (1024 * 1024)) + " MB.";
+            return false;
+        }
     }
 }
 

@@ -55,8 +55,10 @@ private:
     IFileSystem* m_previous;
 };
 
-// The whole content of a file.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
+// The whole content of a file; a file longer than `limit` bytes is refused
+// (with the reason) after reading at most `limit` + 1 of its bytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
+                   size_t limit = static_cast<size_t>(-1));
 
 // "what: <system text>" for the current errno.
 std::string SystemError(const std::string& what);

@@ -41,8 +41,8 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmClipboardPaste, "&Paste", "Paste from clipboard", "Ctrl+V", 9},
         {A::cmClipboardCut, "Cut", "Cut to clipboard", "Ctrl+X", 10},
         {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
-        {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 5},
-        {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 6, "Ctrl+Shift+Z"},
+        {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
+        {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
     };
     return table;
 }

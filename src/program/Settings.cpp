@@ -2,7 +2,7 @@
 
 #include "program/Program.h"
 
-#include <algorithm>
+#include "program/ExportOrder.h"
 
 namespace {
 
@@ -67,12 +67,7 @@ void TProgram::LoadSettings() {
     std::array<int32_t, 14> order{};
     for (int i = 0; i < 14; ++i)
         order[i] = ReadIntDef(m_store, Numbered("ExportPos", i), i);
-    std::array<int32_t, 14> sorted = order;
-    std::sort(sorted.begin(), sorted.end());
-    bool permutation = true;
-    for (int i = 0; i < 14; ++i)
-        permutation = permutation && sorted[i] == i;
-    if (permutation)
+    if (IsExportOrder(order))
         ExportPos = order;
 
     for (int i = 1; i <= 2; ++i)

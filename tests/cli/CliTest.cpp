@@ -132,7 +132,14 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
         {"sort", dir.File("a.kvu"), "2"},
         {"sort", dir.File("a.kvu"), "2", "-o"},
         {"sort", dir.File("broken.kvu"), "2", "-o", dir.File("out.kvu")},
-        {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")}};
+        {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")},
+        {"compare"},
+        {"compare", "--no-sauce", dir.File("a.kvu")},
+        {"compare", dir.File("a.kvu"), dir.File("broken.kvu")},
+        {"join", dir.File("a.kvu")},
+        {"join", dir.File("a.kvu"), "-o"},
+        {"join", "-o", dir.File("out.kvu")},
+        {"join", dir.File("a.kvu"), dir.File("missing.kvu"), "-o", dir.File("out.kvu")}};
     for (const auto& args : bad) {
         TRun run = Cli(args);
         EXPECT_EQ(run.Status, 1) << testing::PrintToString(args);
@@ -147,8 +154,57 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
     EXPECT_NE(Cli(bad[8]).Err.find("short.tsv:2: 1 fields instead of 14"), std::string::npos);
 }
 
+void SaveRecords(const std::string& path, std::initializer_list<TBootData> records) {
+    TProject list;
+    list.FileName = path;
+    list.Data.assign(records.begin(), records.end());
+    ASSERT_TRUE(list.Save().Ok);
+}
+
+TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
+    TTempDir dir;
+    const std::string a = dir.File("bootlegs 2003.kvu"), b = dir.File("live.2003.kvu"), c = dir.File("tab\tname.kvu");
+    SaveRecords(a, {MatchRecord("X", "1", 1, "first"), MatchRecord("Y", "2", 1), MatchRecord("X", "1", 4),
+                    MatchRecord("X", "1", 1)});
+    SaveRecords(b, {MatchRecord("X", "1", 1, "second"), MatchRecord("Z", "3", 1)});
+    SaveRecords(c, {});
+
+    TRun run = Cli({"compare", a, b, c});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out, "1\t1\t1\tTab\\tname\n"
+                       "1\t2\t2\tLive, Tab\\tname\n"
+                       "1\t3\t2\tLive, Tab\\tname\n"
+                       "1\t4\t1\tTab\\tname\n"
+                       "2\t1\t1\tTab\\tname\n"
+                       "2\t2\t2\tBootlegs 2003, Tab\\tname\n");
+    EXPECT_EQ(Cli({"compare", "--no-source", a, b}).Out, "1\t1\t0\t\n"
+                                                         "1\t2\t1\tLive\n"
+                                                         "1\t3\t0\t\n"
+                                                         "1\t4\t0\t\n"
+                                                         "2\t1\t0\t\n"
+                                                         "2\t2\t1\tBootlegs 2003\n");
+    // One list: its duplicates.
+    EXPECT_EQ(Cli({"compare", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t0\t\n1\t4\t1\t\n");
+    EXPECT_EQ(Cli({"compare", "--no-media", "--no-source", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t1\t\n1\t4\t1\t\n");
+
+    const std::string out = dir.File("joined.kvu");
+    run = Cli({"join", b, a, c, "-o", out});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out + run.Err, "");
+    TProject joined = Load(out);
+    ASSERT_EQ(joined.Data.size(), 4u);
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("X", "1", 1, "second")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Z", "3", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[2], MatchRecord("Y", "2", 1)));
+    EXPECT_TRUE(SameStoredFields(joined.Data[3], MatchRecord("X", "1", 4)));
+    ASSERT_EQ(Cli({"join", "--no-source", a, "-o", out}).Status, 0);
+    EXPECT_EQ(Load(out).Data.size(), 2u);
+}
+
 TEST(Cli, HelpForEveryCommand) {
-    for (const char* command : {"info", "dump", "import", "sort", "tours", "concerts", "find-concert"}) {
+    for (const char* command :
+         {"info", "dump", "import", "sort", "export", "tours", "concerts", "find-concert", "compare", "join"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;
@@ -191,4 +247,78 @@ TEST(Cli, ToursConcertsAndFindConcert) {
     run = Cli({"tours", dir.File("NoTours")});
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("no such folder"), std::string::npos);
+}
+
+TEST(Cli, ExportWritesTheTradeListByteForByte) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("Tours"));
+    WriteBytes(dir.File("Tours/Yes.txt"), "|||||Relayer|1974.11|1975.09\r\n");
+    TProject list;
+    list.FileName = dir.File("a.kvu");
+    TBootData yes = SampleRecord();
+    yes.Band = "Yes";
+    yes.Date = "1974.12.01";
+    yes.Covers[0].clear();
+    TBootData other;
+    other.Band = "Can";
+    other.Source = 2;
+    list.Data = {yes, other};
+    ASSERT_TRUE(list.Save().Ok);
+
+    const std::string heading = "\r\n\r\nYes - Relayer\r\n\r\n";
+    const struct {
+        std::vector<std::string> Options;
+        std::string Text;
+    } exports[] = {
+        {{},
+         "Yes  1974.12.01  Lisbon  Portugal  Pavilhao  Night  Audience  DVD  EX  007   C     note  \r\n"
+         "Can" +
+             std::string(49, ' ') + "TV/Radio" + std::string(29, ' ') + "\r\n"},
+        {{"--columns", "2,1,7"}, "1974.12.01  Yes  Audience  \r\n            Can  TV/Radio  \r\n"},
+        {{"--columns", ""}, "\r\n\r\n"},
+        {{"--columns", "1", "--tours", dir.File("Tours")}, heading + "Yes  \r\nCan  \r\n"},
+        {{"--tours", dir.File("Tours/"), "--no-band-name", "--columns", "12,1"},
+         "\r\n\r\nRelayer\r\n\r\n  Yes  \r\n  Can  \r\n"},
+    };
+    for (const auto& e : exports) {
+        std::vector<std::string> args = {"export", dir.File("a.kvu"), dir.File("out.txt")};
+        args.insert(args.end(), e.Options.begin(), e.Options.end());
+        TRun run = Cli(args);
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(run.Out + run.Err, "");
+        EXPECT_EQ(ReadBytes(dir.File("out.txt")), e.Text) << testing::PrintToString(e.Options);
+    }
+}
+
+TEST(Cli, ExportRefusesBadColumnsAndKeepsTheOldFile) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 5, 7);
+    WriteBytes(dir.File("out.txt"), "previous");
+    const std::vector<std::vector<std::string>> bad = {
+        {"--columns", "0"},
+        {"--columns", "14"},
+        {"--columns", "1,x"},
+        {"--columns", "1,"},
+        {"--columns", "2,3,2"},
+        {"--columns"},
+        {"--tours", dir.File("NoTours")},
+        {"--tours"},
+        {"--frobnicate"},
+        {"extra"},
+    };
+    for (const auto& options : bad) {
+        std::vector<std::string> args = {"export", dir.File("a.kvu"), dir.File("out.txt")};
+        args.insert(args.end(), options.begin(), options.end());
+        TRun run = Cli(args);
+        EXPECT_EQ(run.Status, 1) << testing::PrintToString(options);
+        EXPECT_FALSE(run.Err.empty()) << testing::PrintToString(options);
+        EXPECT_EQ(ReadBytes(dir.File("out.txt")), "previous");
+    }
+    EXPECT_NE(Cli({"export", dir.File("a.kvu"), dir.File("out.txt"), "--columns", "2,3,2"}).Err.find("listed twice"),
+              std::string::npos);
+    EXPECT_EQ(Cli({"export", dir.File("a.kvu")}).Status, 1);
+    TRun run = Cli({"export", dir.File("a.kvu"), dir.File("out.txt/no")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err.rfind(dir.File("out.txt/no") + ": ", 0), 0u) << run.Err;
+    EXPECT_EQ(dir.EntryCount(), 2u);
 }

@@ -245,6 +245,17 @@ TEST(UndoHistory, TheOldestStepsGoBeyondTheLimitsButTheNewestStays) {
     EXPECT_EQ(adds.Data.size(), 1u);
 }
 
+TEST(UndoHistory, AListMadeUnsavedOutsideTheHistoryNeverLooksSavedAgain) {
+    TProject joined; // as a join makes it: records of other lists, never saved
+    joined.Data.resize(2);
+    joined.Saved = false;
+    joined.UndoSteps.Touch(joined.Data, 0);
+    joined.Data[0].Band = "x";
+    joined.CommitChange("edit");
+    joined.UndoChange();
+    EXPECT_FALSE(joined.Saved);
+}
+
 TEST(UndoHistory, ResultsNameTheRecordsAndTheFieldToShow) {
     TProject list;
     list.Data.resize(6);

@@ -62,6 +62,19 @@ inline TBootData SampleRecord() {
     return r;
 }
 
+// A bootleg for the list functions: band, date and source decide whether it
+// matches another (media is always 1); the comment tells matching ones apart.
+inline TBootData MatchRecord(const std::string& band, const std::string& date, int32_t source = 1,
+                             const std::string& comment = "") {
+    TBootData r;
+    r.Band = band;
+    r.Date = date;
+    r.Source = source;
+    r.Media = 1;
+    r.Comment = comment;
+    return r;
+}
+
 inline bool SameStoredFields(const TBootData& a, const TBootData& b) {
     return a.Band == b.Band && a.Date == b.Date && a.City == b.City && a.Venue == b.Venue && a.Country == b.Country &&
            a.Name == b.Name && a.Info == b.Info && a.Num == b.Num && a.Comment == b.Comment && a.Source == b.Source &&

@@ -220,6 +220,44 @@ def exit_(cv):
     arrow_right(cv, 8, 5, 'r')
 
 
+def ok(cv):
+    cv.art(0, 2, [
+        "............kk..",
+        "...........kGGk.",
+        "..........kGGGk.",
+        ".........kGGGk..",
+        "..kk....kGGGk...",
+        ".kGGk..kGGGk....",
+        "kGGGGkkGGGk.....",
+        ".kGGGGGGGk......",
+        "..kGGGGGk.......",
+        "...kGGGk........",
+        "....kGk.........",
+        ".....k..........",
+    ])
+
+
+def cancel(cv):
+    # A "no" sign, so that it is not taken for the red cross of Delete.
+    cv.art(1, 1, [
+        ".....kkkkk.....",
+        "...kkrrrrrkk...",
+        "..krrrrrrrrrk..",
+        ".krrrkkkkkkrrk.",
+        ".krrk.....krrrk",
+        "krrk.....krrrrk",
+        "krrk....krrrkrk",
+        "krrk...krrrk.rk",
+        "krrk..krrrk..rk",
+        "krrk.krrrk..krk",
+        ".krrkrrrk..krk.",
+        ".krrrrrk..krrk.",
+        "..krrrrkkkrrk..",
+        "...kkrrrrrkk...",
+        ".....kkkkk.....",
+    ])
+
+
 def copy(cv):
     page(cv, 1, 1, 9, 11)
     page(cv, 6, 4, 14, 14)
@@ -394,8 +432,8 @@ def redo(cv):
 
 TOOLBAR = [
     (0, "new", new), (1, "open", open_), (2, "save", save), (3, "save-as", save_as), (4, "exit", exit_),
-    (5, "undo", undo), (6, "redo", redo),
-    (8, "copy", copy), (9, "paste", paste), (10, "cut", cut), (11, "find", find), (12, "find-next", find_next),
+    (5, "ok", ok), (6, "cancel", cancel), (8, "copy", copy), (9, "paste", paste), (10, "cut", cut), (11, "find", find), (12, "find-next", find_next),
+    (13, "undo", undo), (14, "redo", redo),
     (16, "delete", delete), (17, "add", add), (18, "concerts", concerts), (19, "sort-a-z", sort_az),
     (20, "sort-z-a", sort_za), (21, "list-functions", list_functions), (22, "export", export),
     (23, "help", help_), (24, "find-concert", find_concert),

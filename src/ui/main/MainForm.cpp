@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "ExternalEditors.h"
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
@@ -12,11 +13,13 @@
 #include "program/ListCommands.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/main/ListWindows.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
@@ -122,14 +125,13 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands->AskSearchText = [this](std::string& text) {
         return InputQuery(this, "Find text", "Search string", text);
     };
-    m_listCommands->OpenListWindow = [this](int, TActionId window) {
-        if (window == TActionId::cmConcerts)
-            ShowConcertsForm(this, *m_program, m_toolbarImages, [this] { SetValues(); });
+    m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
+        RunListWindow(*this, listIndex, window);
     };
-    // The list functions and export windows are not part of this build yet:
-    // their commands stay greyed out rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport})
-        Action(window)->setEnabled(false);
+    // A window that is not part of this build keeps its command greyed out
+    // rather than doing nothing.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+        Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
 }
@@ -190,6 +192,9 @@ void TMainForm::CreateGrid() {
     m_gridHandlers->OnExternalEdited = [this] {
         CommitChange(m_program->CurrentList());
         SetValues();
+    };
+    m_gridHandlers->EditExternal = [this](TBootData& record, int32_t property) {
+        return EditCoverOrInfo(this, *m_program, *this, m_toolbarImages, record, property, WindowHook);
     };
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,

@@ -18,6 +18,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QTabBar;
 class QTimer;
@@ -52,6 +53,7 @@ public:
     QTabBar& MainTab() const { return *m_tabs; }
     TTitlePaintBox& TitleBar() const { return *m_title; }
     QToolBar& ToolBar() const { return *m_toolBar; }
+    const TImageList& ToolbarImages() const { return m_toolbarImages; }
     const TGridModel& TemplateGrid() const { return m_template; }
     const TStrings2& GridStr() const { return m_gridStr; }
     const TColMap& ColMap() const { return m_colMap; }
@@ -76,6 +78,8 @@ public:
     // Replace the dialogs (tests script them); unset, the real ones run.
     std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
     std::function<bool(TFileDialog& dialog, bool saving)> FileDialogHook;
+    // Runs the cover and information windows in place of their exec().
+    std::function<int(QDialog& window)> WindowHook;
 
     // IProgramHost
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override;

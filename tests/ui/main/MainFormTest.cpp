@@ -13,6 +13,8 @@
 #include "program/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/dialogs/CoverForm.h"
+#include "ui/dialogs/InfoForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -787,6 +790,66 @@ TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChange
     Select(Col(tcCover), 2);
     Run(TActionId::cmClipboardPaste);
     EXPECT_EQ(Shown(2).Covers, (std::array<std::string, 2>{"a.jpg", "b.jpg"}));
+}
+
+// Enter on a Cover or Info cell opens its window; what Ok changed reaches the
+// record and marks the list unsaved, a Cancel or an unchanged Ok nothing.
+TEST_F(ListCommandsWindow, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
+    Open();
+    Shown(1).Covers = {"front.jpg", "back.jpg"};
+    Shown(1).Info = "old\r\ntext";
+    W->SetValues();
+    std::function<int(QDialog&)> script;
+    W->WindowHook = [&](QDialog& window) { return script(window); };
+
+    script = [](QDialog& window) {
+        auto* cover = dynamic_cast<TCoverForm*>(&window);
+        EXPECT_NE(cover, nullptr);
+        if (cover) {
+            EXPECT_EQ(cover->CoverNames[0], "front.jpg");
+            cover->CoverNames[1] = "other.jpg"; // what the window would hand back
+        }
+        return 2;
+    };
+    Select(Col(tcCover), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Covers[1], "back.jpg");
+    EXPECT_TRUE(L->Saved);
+
+    script = [](QDialog& window) {
+        window.show();
+        window.done(1);
+        return 1;
+    };
+    QTest::keyClick(&Grid(), Qt::Key_F2);
+    EXPECT_TRUE(L->Saved) << "an Ok that changed nothing keeps the list saved";
+
+    script = [](QDialog& window) {
+        auto& cover = static_cast<TCoverForm&>(window);
+        cover.show();
+        cover.FileList().setCurrentRow(1);
+        cover.ClearSelected();
+        cover.done(1);
+        return 1;
+    };
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Covers, (std::array<std::string, 2>{"front.jpg", ""}));
+    EXPECT_FALSE(L->Saved);
+
+    L->Saved = true;
+    script = [](QDialog& window) {
+        auto* info = dynamic_cast<TInfoForm*>(&window);
+        EXPECT_NE(info, nullptr);
+        if (!info)
+            return 2;
+        EXPECT_EQ(info->Text(), "old\r\ntext");
+        info->Execute(TInfoActionId::cmNew);
+        return 1;
+    };
+    Select(Col(tcInfo), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Shown(1).Info, "");
+    EXPECT_FALSE(L->Saved);
 }
 
 TColor CellColor(TExcelGrid2& grid, int32_t x, int32_t y, TColor start = 0) {

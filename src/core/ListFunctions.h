@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FilterState.h"
+#include "MatchIndex.h"
+#include "Project.h"
+
+#include <vector>
+
+// Compare and join across open lists. `selected` has one flag per list of
+// `lists`, in the same order. Each function makes one pass over the records
+// through a TMatchIndex, so its cost grows with the number of records (times
+// the number of selected lists for compare), not with their product.
+
+// Resets every list's results (SearchHits k - 1 in a selected list, 0 in the
+// others, SearchText empty; k = number of selected lists) and its
+// SearchColumn (its selection flag), then:
+// - k >= 2: every record of a selected list gets SearchHits = the number of
+//   other selected lists holding no matching record, and SearchText = their
+//   captions in list order, separated by ", ";
+// - k == 1: every record of the selected list that has an earlier matching
+//   record in it gets SearchHits 1.
+void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options);
+
+// The records that `filter` shows in the selected lists (lists in order,
+// records in view order), each group of matching records represented by the
+// first one met, copied without its compare results. Rebuilds the view of
+// every selected list.
+TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected,
+                           const TFilterState& filter, TMatchOptions options);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "BootData.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Which bootlegs count as the same bootleg for compare and join: equal Date
+// and Band bytes, and equal Source and Media codes where the options ask
+// for them. No other field takes part.
+struct TMatchOptions {
+    bool Source = true;
+    bool Media = true;
+};
+
+bool RecordsMatch(const TBootData& a, const TBootData& b, TMatchOptions options);
+
+// Sorts records into groups of matching records in one pass: every lookup
+// costs one hash and, on average, one comparison, however many records share
+// a band or a date. The index keeps pointers to the first record of each
+// group, so those records must stay where they are while the index is used.
+class TMatchIndex {
+public:
+    explicit TMatchIndex(TMatchOptions options, size_t expectedGroups = 0);
+
+    static constexpr int32_t kNone = -1;
+
+    // The group of `record`; a new group (numbered from 0 in order of first
+    // appearance) when no record added before matches it.
+    int32_t Add(const TBootData& record, bool* isNew = nullptr);
+    // The group of `record`, or kNone when no added record matches it.
+    int32_t Find(const TBootData& record) const;
+    size_t GroupCount() const { return m_first.size(); }
+
+private:
+    size_t Hash(const TBootData& record) const;
+    size_t SlotOf(const TBootData& record, size_t hash) const;
+    void Grow();
+
+    TMatchOptions m_options;
+    std::vector<const TBootData*> m_first; // first record of each group
+    std::vector<size_t> m_hashes;          // hash of each group
+    std::vector<int32_t> m_slots;          // group + 1 per slot; 0 is empty; size a power of two
+};

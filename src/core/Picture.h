@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A decoded cover picture: top-down rows of 0xFFRRGGBB pixels (the layout of
+// a 32-bit desktop bitmap), or nothing (0 x 0).
+struct TPicture {
+    int32_t Width = 0;
+    int32_t Height = 0;
+    std::vector<uint32_t> Pixels;
+
+    bool Empty() const { return Width <= 0 || Height <= 0; }
+};
+
+// Larger pictures are refused before anything is allocated for them.
+constexpr uint64_t kMaxPicturePixels = 256ull * 1000 * 1000;
+
+// Decodes a JPEG (baseline or progressive; colour, grey, CMYK or YCCK). A
+// damaged or truncated file, or one of more than kMaxPicturePixels pixels,
+// is refused with the reason.
+bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error);
+
+// Decodes a Windows bitmap file (uncompressed, 1 to 32 bits per pixel).
+bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error);
+
+// Reads the picture file `path` by its extension (".jpg", ".jpeg" or ".bmp",
+// any case); the reason names nothing but what went wrong.
+bool ReadPictureFile(const std::string& path, TPicture& picture, std::string& error);

@@ -1,0 +1,69 @@
+#include "program/ExportWindow.h"
+
+#include "program/Program.h"
+
+namespace {
+
+const char* const kHelpLines[] = {
+    "|b Properties|f  - put and sort properties above thin line that you want to export to do text file.",
+    "",
+    "|b Divide by tours|f  - to divide exported list into tours",
+    "",
+    "|b Band name beofre tour name|f  - obvious enough :)",
+    "",
+    "|b Export|f  - select or enter new file name where you want to save list in text format",
+};
+
+} // namespace
+
+TExportWindowLogic::TExportWindowLogic(TProgram& program, IProgramHost& host, const TStrings2& names)
+    : m_program(program), m_host(host), m_names(names) {
+    // The settings only ever hold a permutation; the check keeps a damaged one out.
+    Order = IsExportOrder(program.ExportPos) ? program.ExportPos : DefaultExportOrder();
+    Options = {program.ExportParams[0], program.ExportParams[1]};
+    m_saveDialog.Title = "Export list";
+    m_saveDialog.Filter = "Text file (*.txt)|*.txt";
+    m_saveDialog.DefaultExt = "txt";
+    m_saveDialog.OverwritePrompt = true;
+}
+
+std::array<bool, kExportLineCount> TExportWindowLogic::Drop(const std::array<bool, kExportLineCount>& selected,
+                                                            int target) {
+    std::array<bool, kExportLineCount> after{};
+    Order = DropSelectedLines(Order, selected, target, after);
+    return after;
+}
+
+bool TExportWindowLogic::Export() {
+    const TProject* list = m_program.CurrentList();
+    if (!list)
+        return false;
+    m_saveDialog.FileName = m_program.ExportFile;
+    // A remembered name with its folder takes the dialog there.
+    m_saveDialog.InitialDir = m_program.ListsDir;
+    if (!m_host.RunSaveDialog(m_saveDialog))
+        return false;
+    m_program.ExportFile = m_saveDialog.FileName;
+    std::string error;
+    if (ExportTextFile(m_program.ExportFile, {list->Data, list->View, m_program.Filter.Bands, m_names},
+                       {Order, Options}, error))
+        return true;
+    m_host.ShowMsg("The list could not be exported:||" + MarkupLiteral(m_program.ExportFile) + "||" +
+                       MarkupLiteral(error) + "||A file of that name on the disk was left as it was.",
+                   Msg::Error, Msg::Ok, Msg::Centre);
+    return false;
+}
+
+void TExportWindowLogic::Close(int modalResult) {
+    if (modalResult != Msg::ResultOk)
+        return;
+    m_program.ExportPos = Order;
+    m_program.ExportParams = {Options.DivideByTours, Options.BandNameBeforeTour};
+}
+
+std::string TExportWindowLogic::HelpText() {
+    std::string text;
+    for (const char* line : kHelpLines)
+        text += std::string(line) + "\r\n";
+    return text;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "program/InfoActions.h"
+#include "program/ProgramHost.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QAction;
+class QPlainTextEdit;
+class TImageList;
+
+// The information window: a plain-text editor for one bootleg's track list
+// and notes. The text is the record's bytes with CR LF line ends; what the
+// user did not edit goes back byte for byte.
+class TInfoForm : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kDesignWidth = 624;
+    static constexpr int kDesignHeight = 631;
+    // Opening a larger text file is refused: it would freeze the editor.
+    static constexpr size_t kMaxFileBytes = 16u * 1024 * 1024;
+
+    // `placement` is restored on showing and stored on closing, whatever the result.
+    TInfoForm(TWindowPlacement& placement, const TImageList* images, QWidget* parent = nullptr);
+
+    void SetText(const std::string& bytes);
+    // The editor's text as bytes: the bytes given or opened when the user
+    // changed nothing since, else the typed text as UTF-8 with CR LF.
+    std::string Text() const;
+
+    std::function<bool(TFileDialog& dialog)> RunOpenDialog;
+    std::function<bool(TFileDialog& dialog)> RunSaveDialog;
+    // Reports a file that could not be read or written (an Error message).
+    std::function<void(const std::string& text)> ShowError;
+
+    void Execute(TInfoActionId id);
+    // Closes with `result`; 1 (Ok) hands the changes back.
+    void done(int result) override;
+
+    QPlainTextEdit& Memo() const { return *m_memo; }
+    QAction* Action(TInfoActionId id) const { return m_actions.at(id); }
+    const TFileDialog& OpenDialog() const { return m_openDialog; }
+    const TFileDialog& SaveDialog() const { return m_saveDialog; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls(const TImageList* images);
+    void OpenFile();
+    void SaveFile();
+    void RestorePlacement();
+    void StorePlacement();
+
+    TWindowPlacement& m_placement;
+    std::string m_bytes; // as given or opened
+    TFileDialog m_openDialog;
+    TFileDialog m_saveDialog;
+    QPlainTextEdit* m_memo = nullptr;
+    std::map<TInfoActionId, QAction*> m_actions;
+    bool m_placed = false;
+};

@@ -1,0 +1,324 @@
+#include "core/ListFunctions.h"
+#include "core/ListCaption.h"
+#include "support/Records.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The rule of the list functions written as plain nested scans: the
+// reference that the indexed functions must equal on every input.
+bool ReferenceMatch(const TBootData& a, const TBootData& b, TMatchOptions o) {
+    return a.Date == b.Date && a.Band == b.Band && (!o.Source || a.Source == b.Source) &&
+           (!o.Media || a.Media == b.Media);
+}
+
+void ReferenceCompare(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions o) {
+    int32_t k = 0;
+    for (bool s : selected)
+        k += s ? 1 : 0;
+    for (size_t i = 0; i < lists.size(); ++i)
+        for (TBootData& r : lists[i]->Data) {
+            r.SearchHits = selected[i] ? k - 1 : 0;
+            r.SearchText = "";
+        }
+    if (k >= 2) {
+        for (size_t a = 0; a < lists.size(); ++a)
+            for (size_t b = 0; b < lists.size(); ++b) {
+                if (a == b || !selected[a] || !selected[b])
+                    continue;
+                for (TBootData& r : lists[a]->Data) {
+                    bool found = false;
+                    for (const TBootData& other : lists[b]->Data)
+                        if (ReferenceMatch(r, other, o)) {
+                            found = true;
+                            break;
+                        }
+                    if (found)
+                        r.SearchHits = r.SearchHits - 1;
+                    else if (r.SearchText.empty())
+                        r.SearchText = ListCaption(lists[b]->FileName);
+                    else
+                        r.SearchText = r.SearchText + ", " + ListCaption(lists[b]->FileName);
+                }
+            }
+    }
+    if (k == 1) {
+        for (size_t l = 0; l < lists.size(); ++l) {
+            if (!selected[l])
+                continue;
+            TArrayOfBootData& data = lists[l]->Data;
+            for (size_t i = 0; i < data.size(); ++i)
+                for (size_t j = i + 1; j < data.size(); ++j)
+                    if (ReferenceMatch(data[i], data[j], o)) {
+                        data[j].SearchHits = data[j].SearchHits + 1;
+                        break;
+                    }
+        }
+    }
+    for (size_t i = 0; i < lists.size(); ++i)
+        lists[i]->SearchColumn = selected[i];
+}
+
+TArrayOfBootData ReferenceJoin(const std::vector<TProject*>& lists, const std::vector<bool>& selected,
+                               const TFilterState& filter, TMatchOptions o) {
+    TArrayOfBootData joined;
+    for (size_t i = 0; i < lists.size(); ++i) {
+        if (!selected[i])
+            continue;
+        lists[i]->BuildView(filter);
+        for (int32_t v : lists[i]->View) {
+            const TBootData& r = lists[i]->Data[static_cast<size_t>(v)];
+            bool found = false;
+            for (size_t j = joined.size(); j-- > 0;)
+                if (ReferenceMatch(joined[j], r, o)) {
+                    found = true;
+                    break;
+                }
+            if (!found) {
+                TBootData copy;
+                copy.Band = r.Band;
+                copy.Date = r.Date;
+                copy.City = r.City;
+                copy.Venue = r.Venue;
+                copy.Country = r.Country;
+                copy.Name = r.Name;
+                copy.Info = r.Info;
+                copy.Num = r.Num;
+                copy.Comment = r.Comment;
+                copy.Source = r.Source;
+                copy.Media = r.Media;
+                copy.Quality = r.Quality;
+                copy.Covers = r.Covers;
+                joined.push_back(copy);
+            }
+        }
+    }
+    return joined;
+}
+
+// Lists whose records collide a lot: two bands that differ only in case,
+// three dates (one empty), codes 0..1, so that many keys match or differ in
+// only one part.
+struct TCollidingLists {
+    std::vector<std::unique_ptr<TProject>> Owned;
+    std::vector<TProject*> Lists;
+
+    TCollidingLists(uint32_t seed, size_t listCount, size_t maxRecords) {
+        TRandomRecords random(seed);
+        static const char* const kBands[] = {"Yes", "yes", "YES "};
+        static const char* const kDates[] = {"1977.06.11", "1977.6.11", ""};
+        static const char* const kNames[] = {"live.2003.kvu", "bootlegs 2003.kvu", "b.kvu", "", "dir.x/trade"};
+        for (size_t l = 0; l < listCount; ++l) {
+            auto list = std::make_unique<TProject>();
+            list->FileName = std::string("/lists/") + kNames[random.Int(0, 4)];
+            size_t count = static_cast<size_t>(random.Int(0, static_cast<int32_t>(maxRecords)));
+            for (size_t i = 0; i < count; ++i) {
+                TBootData r = random.Record();
+                r.Band = kBands[random.Int(0, 2)];
+                r.Date = kDates[random.Int(0, 2)];
+                r.Source = random.Int(0, 1);
+                r.Media = random.Int(0, 1);
+                r.SearchHits = random.Int(-3, 3); // stale results of an earlier compare
+                list->Data.push_back(r);
+            }
+            list->SearchColumn = random.Int(0, 1) == 1;
+            Lists.push_back(list.get());
+            Owned.push_back(std::move(list));
+        }
+    }
+    TCollidingLists Copy() const {
+        TCollidingLists copy(0, 0, 0);
+        for (const auto& list : Owned) {
+            copy.Owned.push_back(std::make_unique<TProject>(*list));
+            copy.Lists.push_back(copy.Owned.back().get());
+        }
+        return copy;
+    }
+};
+
+TFilterState OnlyBand(const std::string& name) {
+    TFilterState filter;
+    filter.AllBands = false;
+    TBand band;
+    band.Name = name;
+    band.Selected = true;
+    filter.Bands.push_back(band);
+    return filter;
+}
+
+void ExpectSameResults(const TCollidingLists& got, const TCollidingLists& want, const std::string& context) {
+    for (size_t l = 0; l < want.Lists.size(); ++l) {
+        EXPECT_EQ(got.Lists[l]->SearchColumn, want.Lists[l]->SearchColumn) << context << " list " << l;
+        for (size_t i = 0; i < want.Lists[l]->Data.size(); ++i) {
+            const TBootData& g = got.Lists[l]->Data[i];
+            const TBootData& w = want.Lists[l]->Data[i];
+            ASSERT_EQ(g.SearchHits, w.SearchHits) << context << " list " << l << " record " << i;
+            ASSERT_EQ(g.SearchText, w.SearchText) << context << " list " << l << " record " << i;
+        }
+    }
+}
+
+TEST(ListFunctions, CompareDuplicatesAndJoinEqualTheNestedScansOnCollidingLists) {
+    const TMatchOptions kOptions[] = {{true, true}, {true, false}, {false, true}, {false, false}};
+    for (uint32_t seed = 1; seed <= 150; ++seed) {
+        const TCollidingLists lists(seed, 1 + seed % 5, seed % 7 == 0 ? 0 : 40);
+        TRandomRecords random(seed * 7919);
+        std::vector<bool> selected;
+        for (size_t l = 0; l < lists.Lists.size(); ++l)
+            selected.push_back(random.Int(0, 3) != 0);
+        for (TMatchOptions options : kOptions) {
+            const std::string context = "seed " + std::to_string(seed) + " source " + std::to_string(options.Source) +
+                                        " media " + std::to_string(options.Media);
+            TCollidingLists got = lists.Copy(), want = lists.Copy();
+            CompareLists(got.Lists, selected, options);
+            ReferenceCompare(want.Lists, selected, options);
+            ExpectSameResults(got, want, context);
+
+            // Exactly one list selected: the duplicate search.
+            std::vector<bool> one(selected.size(), false);
+            one[seed % one.size()] = true;
+            got = lists.Copy();
+            want = lists.Copy();
+            CompareLists(got.Lists, one, options);
+            ReferenceCompare(want.Lists, one, options);
+            ExpectSameResults(got, want, context + " duplicates");
+
+            for (const TFilterState& filter : {TFilterState(), OnlyBand("yes")}) {
+                got = lists.Copy();
+                want = lists.Copy();
+                TArrayOfBootData joined = JoinLists(got.Lists, selected, filter, options);
+                TArrayOfBootData expected = ReferenceJoin(want.Lists, selected, filter, options);
+                ASSERT_EQ(joined.size(), expected.size()) << context;
+                for (size_t i = 0; i < expected.size(); ++i) {
+                    ASSERT_TRUE(SameStoredFields(joined[i], expected[i])) << context << " record " << i;
+                    EXPECT_EQ(joined[i].SearchHits, 0);
+                    EXPECT_EQ(joined[i].SearchText, "");
+                }
+            }
+        }
+    }
+}
+
+TEST(ListFunctions, IndexSeesEveryPartOfTheKeyAndNothingElse) {
+    TBootData a = SampleRecord();
+    TMatchIndex index({true, true});
+    EXPECT_EQ(index.Find(a), TMatchIndex::kNone);
+    EXPECT_EQ(index.Add(a), 0);
+    TBootData other = a;
+    other.City = "elsewhere";
+    other.Name = "other name";
+    other.Quality = "";
+    EXPECT_EQ(index.Find(other), 0);
+    for (auto change :
+         std::vector<void (*)(TBootData&)>{[](TBootData& r) { r.Band += " "; }, [](TBootData& r) { r.Date[0] = 'X'; },
+                                           [](TBootData& r) { r.Source += 1; }, [](TBootData& r) { r.Media += 1; }}) {
+        TBootData changed = a;
+        change(changed);
+        EXPECT_EQ(index.Find(changed), TMatchIndex::kNone);
+    }
+    // Band and date never run together: "ab"+"c" is not "a"+"bc".
+    TBootData left = a, right = a;
+    left.Band = "ab";
+    left.Date = "c";
+    right.Band = "a";
+    right.Date = "bc";
+    index.Add(left);
+    EXPECT_EQ(index.Find(right), TMatchIndex::kNone);
+}
+
+TEST(ListFunctions, IndexKeepsItsGroupsWhileGrowing) {
+    TArrayOfBootData records(5000);
+    for (size_t i = 0; i < records.size(); ++i) {
+        records[i].Band = "Band";
+        records[i].Date = std::to_string(i % 1000);
+    }
+    TMatchIndex index({true, true});
+    for (size_t i = 0; i < records.size(); ++i) {
+        bool isNew = false;
+        ASSERT_EQ(index.Add(records[i], &isNew), static_cast<int32_t>(i % 1000));
+        ASSERT_EQ(isNew, i < 1000);
+    }
+    EXPECT_EQ(index.GroupCount(), 1000u);
+}
+
+struct TThreeLists : testing::Test {
+    TProject A, B, C;
+    std::vector<TProject*> Lists{&A, &B, &C};
+};
+
+TEST_F(TThreeLists, ThreeEqualRecordsInOneListGiveZeroOneOne) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("X", "1"), MatchRecord("X", "1")};
+    B.Data = {MatchRecord("X", "1")};
+    B.Data[0].SearchHits = 4;
+    B.Data[0].SearchText = "stale";
+    B.SearchColumn = true;
+    CompareLists(Lists, {true, false, false}, {true, true});
+    EXPECT_EQ(A.Data[0].SearchHits, 0);
+    EXPECT_EQ(A.Data[1].SearchHits, 1);
+    EXPECT_EQ(A.Data[2].SearchHits, 1);
+    for (const TBootData& r : A.Data)
+        EXPECT_EQ(r.SearchText, "");
+    EXPECT_TRUE(A.SearchColumn);
+    // An unselected list loses its earlier results and its column.
+    EXPECT_EQ(B.Data[0].SearchHits, 0);
+    EXPECT_EQ(B.Data[0].SearchText, "");
+    EXPECT_FALSE(B.SearchColumn);
+}
+
+TEST_F(TThreeLists, SourceOptionDecidesWhetherDifferentSourcesMatch) {
+    A.Data = {MatchRecord("X", "1", 1), MatchRecord("X", "1", 4)};
+    CompareLists(Lists, {true, false, false}, {true, true});
+    EXPECT_EQ(A.Data[1].SearchHits, 0);
+    CompareLists(Lists, {true, false, false}, {false, true});
+    EXPECT_EQ(A.Data[1].SearchHits, 1);
+}
+
+TEST_F(TThreeLists, CompareNamesTheListsThatLackARecord) {
+    A.FileName = "/home/u/bootlegs 2003.kvu";
+    B.FileName = "/home/u/live.2003.kvu";
+    C.FileName = "";
+    A.Data = {MatchRecord("X", "1"), MatchRecord("Y", "2"), MatchRecord("Z", "3")};
+    B.Data = {MatchRecord("X", "1")};
+    C.Data = {MatchRecord("Y", "2")};
+    CompareLists(Lists, {true, true, false}, {true, true});
+    EXPECT_EQ(A.Data[0].SearchHits, 0);
+    EXPECT_EQ(A.Data[0].SearchText, "");
+    EXPECT_EQ(A.Data[1].SearchHits, 1);
+    EXPECT_EQ(A.Data[1].SearchText, "Live");
+    EXPECT_EQ(B.Data[0].SearchHits, 0);
+
+    C.FileName = "/x/third.kvu";
+    B.FileName = "/home/u/live.2003.kvu";
+    CompareLists(Lists, {true, true, true}, {true, true});
+    EXPECT_EQ(A.Data[2].SearchHits, 2);
+    EXPECT_EQ(A.Data[2].SearchText, "Live, Third");
+    EXPECT_EQ(B.Data[0].SearchText, "Third");
+    EXPECT_EQ(C.Data[0].SearchHits, 1);
+    EXPECT_EQ(C.Data[0].SearchText, "Live");
+
+    // An empty selected list lacks everything.
+    C.Data.clear();
+    CompareLists(Lists, {true, false, true}, {true, true});
+    EXPECT_EQ(A.Data[0].SearchText, "Third");
+}
+
+TEST_F(TThreeLists, JoinKeepsTheFirstMetRecordWithItsOwnFieldsUnderTheFilter) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("Y", "1"), MatchRecord("X", "1")};
+    A.Data[0].Comment = "first";
+    A.Data[2].Comment = "second";
+    A.Data[0].SearchHits = 3;
+    A.Data[0].SearchText = "Other";
+    B.Data = {MatchRecord("X", "1"), MatchRecord("X", "2")};
+    TArrayOfBootData joined = JoinLists(Lists, {true, true, false}, OnlyBand("X"), {true, true});
+    ASSERT_EQ(joined.size(), 2u);
+    EXPECT_EQ(joined[0].Comment, "first");
+    EXPECT_EQ(joined[0].SearchHits, 0);
+    EXPECT_EQ(joined[0].SearchText, "");
+    EXPECT_EQ(joined[1].Date, "2");
+    EXPECT_EQ(A.View, (std::vector<int32_t>{0, 2}));
+}
+
+} // namespace

@@ -1,0 +1,318 @@
+#include "program/ExportText.h"
+
+#include "core/Codes.h"
+#include "platform/ByteStream.h"
+#include "support/FaultyFileSystem.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+// A list with its view and concert lists, exported into a string.
+struct TExportCase {
+    TArrayOfBootData Data;
+    std::vector<int32_t> View;
+    std::vector<TBand> Bands;
+    TStrings2 Names = CodeNameStore();
+    TExportChoices Choices;
+
+    TBootData& Add(std::string band, std::string date) {
+        TBootData& record = Data.emplace_back();
+        record.Band = std::move(band);
+        record.Date = std::move(date);
+        View.push_back(static_cast<int32_t>(Data.size() - 1));
+        return record;
+    }
+    TExportInput Input() const { return {Data, View, Bands, Names}; }
+    std::string Export() const {
+        TStringSink sink;
+        std::string error;
+        EXPECT_TRUE(WriteExportText(Input(), Choices, sink, error)) << error;
+        return sink.Bytes;
+    }
+    // Exports only the given lines, in that order.
+    void Columns(std::vector<int32_t> lines) {
+        std::vector<int32_t> rest;
+        for (int32_t line = 0; line < kExportLineCount; ++line)
+            if (std::find(lines.begin(), lines.end(), line) == lines.end() && line != kExportSeparatorLine)
+                rest.push_back(line);
+        lines.push_back(kExportSeparatorLine);
+        lines.insert(lines.end(), rest.begin(), rest.end());
+        std::copy(lines.begin(), lines.end(), Choices.Order.begin());
+    }
+};
+
+TTour Tour(std::string name, std::string first, std::string last) {
+    TTour tour;
+    tour.Name = std::move(name);
+    tour.FirstDate = std::move(first);
+    tour.LastDate = std::move(last);
+    return tour;
+}
+
+TBand Band(std::string name, std::vector<TTour> tours) {
+    TBand band;
+    band.Name = std::move(name);
+    band.Tours = std::move(tours);
+    return band;
+}
+
+// The layout rule transcribed step by step, with nested scans and no shortcuts.
+std::string ReferenceText(const TBootData& r, int32_t line, const TStrings2& names) {
+    auto item = [&](int64_t number) {
+        return number >= 1 && number <= names.Count() ? names.Item(static_cast<int32_t>(number)) : std::string();
+    };
+    switch (line) {
+    // clang-format off
+    case 0: return r.Band;     case 1: return r.Date;    case 2: return r.City;
+    case 3: return r.Country;  case 4: return r.Venue;   case 5: return r.Name;
+    case 6: return item(50 + static_cast<int64_t>(r.Source));
+    case 7: return item(30 + static_cast<int64_t>(r.Media));
+    case 8: return r.Quality;  case 9: return r.Num;
+    case 10: return !r.Covers[0].empty() || !r.Covers[1].empty() ? " C " : "   ";
+    case 11: return "";        case 12: return r.Comment;
+    // clang-format on
+    default:
+        ADD_FAILURE() << "line " << line;
+        return "";
+    }
+}
+
+std::string ReferenceExport(const TExportCase& c) {
+    const TExportOrder& order = c.Choices.Order;
+    std::vector<size_t> w;
+    for (int k = 0; k < 14 && order[k] != 13; ++k) {
+        size_t widest = 0;
+        for (int32_t v : c.View)
+            widest = std::max(widest, ReferenceText(c.Data[v], order[k], c.Names).size());
+        w.push_back(widest);
+    }
+    std::vector<std::pair<int, int>> groups(c.View.size(), {-1, -1});
+    if (c.Choices.Options.DivideByTours)
+        for (size_t v = 0; v < c.View.size(); ++v) {
+            const TBootData& r = c.Data[c.View[v]];
+            for (size_t b = 0; b < c.Bands.size(); ++b)
+                if (c.Bands[b].Name == r.Band) {
+                    groups[v] = {static_cast<int>(b), -1};
+                    for (size_t t = 0; t < c.Bands[b].Tours.size(); ++t) {
+                        const TTour& tour = c.Bands[b].Tours[t];
+                        if (tour.FirstDate <= r.Date && r.Date <= tour.LastDate) {
+                            groups[v].second = static_cast<int>(t);
+                            break;
+                        }
+                    }
+                }
+        }
+    std::string out;
+    std::pair<int, int> prev{-1, -1};
+    for (size_t v = 0; v < c.View.size(); ++v) {
+        const std::pair<int, int>& g = groups[v];
+        if (g != prev && g.first != -1) {
+            out += "\r\n\r\n";
+            if (c.Choices.Options.BandNameBeforeTour)
+                out += c.Bands[g.first].Name;
+            if (g.second != -1) {
+                if (c.Choices.Options.BandNameBeforeTour)
+                    out += " - ";
+                out += c.Bands[g.first].Tours[g.second].Name;
+            }
+            out += "\r\n\r\n";
+            prev = g;
+        }
+        for (size_t k = 0; k < w.size(); ++k) {
+            std::string t = ReferenceText(c.Data[c.View[v]], order[k], c.Names);
+            out += t + std::string(w[k] - t.size() + 2, ' ');
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(ExportText, DefaultOrderWritesAllThirteenPropertiesPaddedToTheWidestPlusTwo) {
+    TExportCase c;
+    c.Choices.Options.DivideByTours = false;
+    TBootData& full = c.Add("Yes", "1972.08.01");
+    full.City = "Rome";
+    full.Country = "Italy";
+    full.Venue = "Palasport";
+    full.Name = "Close";
+    full.Source = 1;
+    full.Media = 16;
+    full.Quality = "A";
+    full.Num = "1";
+    full.Covers[0] = "front.jpg";
+    full.Info = "tracks";
+    full.Comment = "c";
+    c.Add("U2", "");
+    EXPECT_EQ(c.Export(), "Yes  1972.08.01  Rome  Italy  Palasport  Close  Soundboard  CD Audio*  A  1   C     c  \r\n"
+                          "U2" +
+                              std::string(85, ' ') + "\r\n");
+}
+
+TEST(ExportText, TwoRecordsOfBandAndDateGiveTheEighteenByteFirstLine) {
+    TExportCase c;
+    c.Columns({0, 1});
+    c.Add("ab", "1999");
+    c.Add("c", "1999.05.01");
+    const std::string text = c.Export();
+    EXPECT_EQ(text, "ab  1999        \r\n"
+                    "c   1999.05.01  \r\n");
+    EXPECT_EQ(text.find('\n'), 17u);
+}
+
+TEST(ExportText, CoverInfoAndCodeCellsFollowTheirRules) {
+    TExportCase c;
+    c.Columns({10, 11, 6, 7});
+    TBootData& back = c.Add("", "");
+    back.Covers[1] = "back.jpg";
+    back.Source = 5;
+    back.Media = 0;
+    TBootData& none = c.Add("", "");
+    none.Info = "a long information text";
+    none.Source = 6;        // a code without a name
+    none.Media = INT32_MAX; // far outside the store
+    TBootData& negative = c.Add("", "");
+    negative.Source = INT32_MIN;
+    negative.Media = -30; // item 0
+    const std::string blank(16, ' ');
+    EXPECT_EQ(c.Export(), " C     Other    \r\n" + blank + "\r\n" + blank + "\r\n");
+}
+
+TEST(ExportText, SeparatorAtTheTopGivesEmptyLinesButKeepsTheHeadings) {
+    TExportCase c;
+    c.Columns({});
+    c.Bands = {Band("Yes", {Tour("Relayer", "1974", "1975")})};
+    c.Add("Yes", "1974.12.01");
+    c.Add("Other", "1974.12.01");
+    EXPECT_EQ(c.Export(), "\r\n\r\nYes - Relayer\r\n\r\n\r\n\r\n");
+    c.Choices.Options.DivideByTours = false;
+    EXPECT_EQ(c.Export(), "\r\n\r\n");
+}
+
+TEST(ExportText, ToursDivideTheListAndAReturningGroupGetsANewHeading) {
+    TExportCase c;
+    c.Columns({0, 1});
+    c.Bands = {
+        Band("Genesis", {Tour("Lamb", "1974.11", "1975.05")}),
+        Band("Yes", {Tour("Close to the Edge", "1972.07", "1973.04.30"), Tour("Relayer", "1974.11", "1975.09")})};
+    c.Add("Yes", "1972.08.01");
+    c.Add("Yes", "1972.09.01");
+    c.Add("Yes", "1974.12.01");
+    c.Add("Zappa", "1970.01.01"); // no tour file: no heading, and the group goes on
+    c.Add("Yes", "1975.01.01");
+    c.Add("Genesis", "1999.01.01"); // a band without that tour
+    c.Add("Yes", "1972.08.01");
+    const std::string rows[] = {"Yes      1972.08.01  \r\n", "Yes      1972.09.01  \r\n", "Yes      1974.12.01  \r\n",
+                                "Zappa    1970.01.01  \r\n", "Yes      1975.01.01  \r\n", "Genesis  1999.01.01  \r\n",
+                                "Yes      1972.08.01  \r\n"};
+    auto heading = [](const std::string& text) { return "\r\n\r\n" + text + "\r\n\r\n"; };
+
+    EXPECT_EQ(c.Export(), heading("Yes - Close to the Edge") + rows[0] + rows[1] + heading("Yes - Relayer") + rows[2] +
+                              rows[3] + rows[4] + heading("Genesis") + rows[5] + heading("Yes - Close to the Edge") +
+                              rows[6]);
+    c.Choices.Options.BandNameBeforeTour = false;
+    EXPECT_EQ(c.Export(), heading("Close to the Edge") + rows[0] + rows[1] + heading("Relayer") + rows[2] + rows[3] +
+                              rows[4] + heading("") + rows[5] + heading("Close to the Edge") + rows[6]);
+    c.Choices.Options.DivideByTours = false;
+    EXPECT_EQ(c.Export(), rows[0] + rows[1] + rows[2] + rows[3] + rows[4] + rows[5] + rows[6]);
+}
+
+TEST(ExportText, OnlyTheVisibleRowsCountInTheirDisplayOrder) {
+    TExportCase c;
+    c.Columns({0});
+    c.Add("a very long hidden band", "");
+    c.Add("b", "");
+    c.Add("cc", "");
+    c.View = {2, 1};
+    EXPECT_EQ(c.Export(), "cc  \r\nb   \r\n");
+    c.View.clear();
+    EXPECT_EQ(c.Export(), "");
+}
+
+TEST(ExportText, BytesGoOutAsStored) {
+    TExportCase c;
+    c.Columns({5, 0});
+    c.Add(std::string("\xE9\0|\t", 4), "").Name = "a\r\nb";
+    EXPECT_EQ(c.Export(), std::string("a\r\nb  \xE9\0|\t  \r\n", 14));
+}
+
+TEST(ExportText, MatchesTheRuleOnRandomLists) {
+    TRandomRecords random(2207);
+    const std::string bandNames[] = {"a", "b", "ab", "B", ""};
+    for (int round = 0; round < 300; ++round) {
+        TExportCase c;
+        for (const std::string& name : bandNames)
+            if (random.Int(0, 2) > 0) {
+                TBand& band = c.Bands.emplace_back();
+                band.Name = name;
+                for (int t = random.Int(0, 3); t > 0; --t)
+                    band.Tours.push_back(Tour(random.Text(4), random.Text(3), random.Text(3)));
+            }
+        for (int n = random.Int(0, round % 50 == 0 ? 2000 : 30); n > 0; --n) {
+            TBootData record = random.Record();
+            if (random.Int(0, 3) > 0)
+                record.Band = bandNames[random.Int(0, 4)];
+            record.Source = random.Int(-3, 60);
+            record.Media = random.Int(0, 9) == 0 ? INT32_MAX - random.Int(0, 40) : random.Int(-40, 40);
+            if (random.Int(0, 2) == 0)
+                record.Covers = {};
+            c.Data.push_back(record);
+            if (random.Int(0, 4) > 0)
+                c.View.insert(c.View.begin() + random.Int(0, static_cast<int32_t>(c.View.size())),
+                              static_cast<int32_t>(c.Data.size() - 1));
+        }
+        for (int k = kExportLineCount - 1; k > 0; --k)
+            std::swap(c.Choices.Order[k], c.Choices.Order[random.Int(0, k)]);
+        c.Choices.Options = {random.Int(0, 1) == 1, random.Int(0, 1) == 1};
+        ASSERT_EQ(c.Export(), ReferenceExport(c)) << "round " << round;
+    }
+}
+
+TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
+    TTempDir dir;
+    const std::string path = dir.File("trade.txt");
+    TExportCase c;
+    c.Columns({0});
+    for (int i = 0; i < 20000; ++i) // more than one piece reaches the sink
+        c.Add("band " + std::to_string(i), "");
+    std::string error;
+    ASSERT_TRUE(ExportTextFile(path, c.Input(), c.Choices, error)) << error;
+    EXPECT_EQ(ReadBytes(path), c.Export());
+
+    WriteBytes(path, "old");
+    using TStep = TFaultyFileSystem::TStep;
+    for (TStep step : {TStep::Create, TStep::Write, TStep::Sync, TStep::Close, TStep::Rename}) {
+        TFaultyFileSystem faulty;
+        TScopedFileSystem scope(faulty);
+        faulty.FailAt = step;
+        faulty.BytesBeforeFailure = 100000;
+        error.clear();
+        EXPECT_FALSE(ExportTextFile(path, c.Input(), c.Choices, error)) << int(step);
+        EXPECT_NE(error.find("injected failure"), std::string::npos) << error;
+        EXPECT_EQ(error.back(), '.');
+        EXPECT_EQ(ReadBytes(path), "old");
+        EXPECT_EQ(dir.EntryCount(), 1u) << int(step);
+    }
+    error.clear();
+    EXPECT_FALSE(ExportTextFile(dir.File("missing/trade.txt"), c.Input(), c.Choices, error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(ExportText, TheBuiltInNamesAreThoseOfTheCodes) {
+    const TStrings2 names = CodeNameStore();
+    for (int32_t code = -1; code <= kSourceCount; ++code)
+        EXPECT_EQ(CodeName(names, kSourceNameItem, code), DefaultSourceName(code)) << code;
+    for (int32_t code = -1; code <= kMediaCount; ++code)
+        EXPECT_EQ(CodeName(names, kMediaNameItem, code), DefaultMediaName(code)) << code;
+    EXPECT_EQ(CodeName(names, kSourceNameItem, INT32_MAX), "");
+    EXPECT_EQ(CodeName(names, kMediaNameItem, INT32_MIN), "");
+}

@@ -1,0 +1,269 @@
+// The list functions window on the real main window, offscreen: opened with
+// F6, driven by clicks and keys while it runs modally.
+
+#include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/RichText.h"
+#include "controls/panels/MyListBox.h"
+#include "controls/panels/MyPanel.h"
+#include "program/SettingsStore.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+#include "ui/dialogs/Compare.h"
+#include "ui/dialogs/Help.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct TMessage {
+    std::string Text;
+    int Kind, Buttons, Alignment;
+};
+
+class CompareFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Home = Dir.path().toStdString() + "/";
+        for (const char* folder : {"Tours", "Lists", "Covers"})
+            QDir().mkpath(Dir.path() + "/" + folder);
+        WriteBytes(Home + "Tours/Band.txt", "|||||Tour|2001.01.01|2001.12.31\n");
+        WriteBytes(Home + "Tours/Other.txt", "|||||Tour|2001.01.01|2001.12.31\n");
+        TMainFormOptions options;
+        options.AboutAtStart = false;
+        options.ReopenRecent = false;
+        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
+                                             std::vector<std::string>(), options);
+        W = Window.get();
+        W->MessageHook = [this](const std::string& text, int kind, int buttons, int alignment) {
+            Messages.push_back({text, kind, buttons, alignment});
+            if (Answers.empty())
+                return Msg::ResultCancel;
+            const int answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        };
+        W->resize(1000, 700);
+        W->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(W));
+        W->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(W));
+        SuppressHelpPopups(true);
+    }
+    void TearDown() override { SuppressHelpPopups(false); }
+
+    TProject& Open(const std::string& name, std::initializer_list<TBootData> records) {
+        TProject list;
+        list.FileName = Home + "Lists/" + name;
+        list.Data.assign(records.begin(), records.end());
+        EXPECT_TRUE(list.Save().Ok);
+        EXPECT_TRUE(W->Program().OpenList(list.FileName));
+        return *W->Program().Lists.back();
+    }
+    TProject& List(size_t i) { return *W->Program().Lists[i]; }
+
+    // Presses F6 and runs `act` on the window while it is shown; the window
+    // must be closed by then, or the test fails and closes it.
+    void WithWindow(const std::function<void(TCompareForm&)>& act) {
+        W->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(W));
+        bool ran = false;
+        QTimer::singleShot(0, W, [&] {
+            auto* form = qobject_cast<TCompareForm*>(QApplication::activeModalWidget());
+            ran = true;
+            if (!form) {
+                ADD_FAILURE() << "F6 showed no list functions window";
+                return;
+            }
+            act(*form);
+            if (form->isVisible()) {
+                ADD_FAILURE() << "the window is still open";
+                form->done(0);
+            }
+        });
+        QTest::keyClick(W, Qt::Key_F6);
+        EXPECT_TRUE(ran);
+    }
+
+    static void ClickLine(TMyListBox& list, int line, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.ItemRect(line).center());
+    }
+    static void ClickOption(TMyPanel& panel, int item) {
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() / 2, (item - 1) * 24 + 12));
+    }
+    static std::vector<int32_t> Hits(const TProject& list) {
+        std::vector<int32_t> hits;
+        for (const TBootData& record : list.Data)
+            hits.push_back(record.SearchHits);
+        return hits;
+    }
+    static std::vector<bool> Selection(TMyListBox& list) {
+        std::vector<bool> selected;
+        for (int i = 0; i < list.Count(); ++i)
+            selected.push_back(list.Selected(i));
+        return selected;
+    }
+
+    QTemporaryDir Dir;
+    std::string Home;
+    TMemorySettingsStore Settings;
+    std::unique_ptr<TMainForm> Window;
+    TMainForm* W = nullptr;
+    std::deque<int> Answers;
+    std::vector<TMessage> Messages;
+};
+
+TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowCloses) {
+    Open("bootlegs 2003.kvu", {});
+    Open("live.2003.kvu", {});
+    W->Program().OpenList("");
+    WithWindow([&](TCompareForm& form) {
+        EXPECT_EQ(form.windowTitle(), "Functions");
+        EXPECT_EQ(form.size(), QSize(357, 339));
+        EXPECT_EQ(form.ListLB()->Items(), (std::vector<std::string>{"bootlegs 2003", "live.2003", ""}));
+        EXPECT_EQ(Selection(*form.ListLB()), (std::vector<bool>{false, false, false}));
+        EXPECT_TRUE(form.ParamsMP()->Checked(1));
+        EXPECT_TRUE(form.ParamsMP()->Checked(2));
+        ClickLine(*form.ListLB(), 0);
+        ClickLine(*form.ListLB(), 2);
+        ClickOption(*form.ParamsMP(), 1);
+        QTest::keyClick(form.ListLB(), Qt::Key_Escape);
+    });
+    EXPECT_EQ((std::vector<bool>{List(0).CompareSelected, List(1).CompareSelected, List(2).CompareSelected}),
+              (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(W->Program().ListFuncParam[0], false);
+    EXPECT_EQ(W->Program().ListFuncParam[1], true);
+
+    WithWindow([&](TCompareForm& form) {
+        EXPECT_EQ(Selection(*form.ListLB()), (std::vector<bool>{true, false, true}));
+        EXPECT_FALSE(form.ParamsMP()->Checked(1));
+        ClickLine(*form.ListLB(), 1, {});
+        ClickOption(*form.ParamsMP(), 1);
+        form.close(); // the close box
+    });
+    EXPECT_EQ((std::vector<bool>{List(0).CompareSelected, List(1).CompareSelected, List(2).CompareSelected}),
+              (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(W->Program().ListFuncParam[0], true);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) {
+    Open("a.kvu", {MatchRecord("Band", "1")}).Data[0].SearchHits = 2;
+    WithWindow([&](TCompareForm& form) {
+        form.CompareBtn()->click();
+        EXPECT_TRUE(form.isVisible());
+        form.JoinBtn()->click();
+        EXPECT_TRUE(form.isVisible());
+        // F1 acts on the Help button, Enter on Close.
+        QTest::keyClick(form.ParamsMP(), Qt::Key_F1);
+        QTest::keyClick(form.ListLB(), Qt::Key_Return);
+    });
+    ASSERT_EQ(Messages.size(), 2u);
+    for (const TMessage& message : Messages) {
+        EXPECT_EQ(message.Text, "You have to select at least one list!");
+        EXPECT_EQ(message.Kind, Msg::Error);
+        EXPECT_EQ(message.Buttons, Msg::Ok);
+        EXPECT_EQ(message.Alignment, Msg::Centre);
+    }
+    EXPECT_EQ(W->Program().Lists.size(), 1u);
+    EXPECT_EQ(List(0).Data[0].SearchHits, 2);
+    EXPECT_FALSE(List(0).SearchColumn);
+    ASSERT_TRUE(LastHelp().has_value());
+    EXPECT_EQ(LastHelp()->Width, 350);
+    EXPECT_EQ(LastHelp()->Height, 300);
+    EXPECT_EQ(SplitLines(LastHelp()->Text).size(), 9u);
+    EXPECT_EQ(LastHelp()->Text.rfind("Select lists that you want to compare or join.", 0), 0u);
+}
+
+TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFirstSelectedList) {
+    Open("bootlegs 2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
+    Open("live.2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "3")});
+    TProject& third = Open("third.kvu", {MatchRecord("Band", "1")});
+    third.Data[0].SearchHits = 1;
+    third.Data[0].SearchText = "Old";
+    third.SearchColumn = true;
+    W->SetCurrentTab(2);
+    WithWindow([&](TCompareForm& form) {
+        ClickLine(*form.ListLB(), 0);
+        ClickLine(*form.ListLB(), 1);
+        form.CompareBtn()->click();
+    });
+    EXPECT_EQ(W->MainTab().currentIndex(), 0);
+    EXPECT_EQ(List(0).Data[0].SearchHits, 0);
+    EXPECT_EQ(List(0).Data[1].SearchHits, 1);
+    EXPECT_EQ(List(0).Data[1].SearchText, "Live");
+    EXPECT_EQ(List(1).Data[0].SearchHits, 0);
+    EXPECT_EQ(List(1).Data[1].SearchText, "Bootlegs 2003");
+    EXPECT_EQ(third.Data[0].SearchHits, 0);
+    EXPECT_EQ(third.Data[0].SearchText, "");
+    EXPECT_FALSE(third.SearchColumn);
+    ASSERT_EQ(W->Grid().ColCount(), 14);
+    EXPECT_EQ(W->Grid().Column(1).Heading(), "Search");
+    EXPECT_EQ(W->Grid().GetCellString(1, 2), "Live");
+    EXPECT_TRUE(List(0).Saved);
+}
+
+TEST_F(CompareFormTest, DuplicateSearchCountsSourcesOnlyWhenTheOptionIsChecked) {
+    Open("one.kvu", {MatchRecord("Band", "1", 1), MatchRecord("Band", "1", 4), MatchRecord("Band", "1", 1)});
+    WithWindow([&](TCompareForm& form) {
+        ClickLine(*form.ListLB(), 0);
+        form.CompareBtn()->click();
+    });
+    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 0, 1}));
+    WithWindow([&](TCompareForm& form) {
+        ClickOption(*form.ParamsMP(), 1);
+        form.CompareBtn()->click();
+    });
+    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 1, 1}));
+    for (const TBootData& record : List(0).Data)
+        EXPECT_EQ(record.SearchText, "");
+    EXPECT_TRUE(List(0).SearchColumn);
+}
+
+TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSave) {
+    Open("a.kvu",
+         {MatchRecord("Band", "1", 1, "first"), MatchRecord("Other", "1"), MatchRecord("Band", "1", 1, "again")});
+    Open("b.kvu", {MatchRecord("Band", "2"), MatchRecord("Band", "1", 1, "third")});
+    QListWidget* bands = W->Rollup().TourLB();
+    const int line = W->Program().Filter.Bands.at(0).ListIndex - 1;
+    ASSERT_EQ(W->Program().Filter.Bands[0].Name, "Band");
+    QTest::mouseClick(bands->viewport(), Qt::LeftButton, {}, bands->visualItemRect(bands->item(line)).center());
+    ASSERT_FALSE(W->Program().Filter.AllBands);
+    WithWindow([&](TCompareForm& form) {
+        ClickLine(*form.ListLB(), 0);
+        ClickLine(*form.ListLB(), 1);
+        form.JoinBtn()->click();
+    });
+    ASSERT_EQ(W->Program().Lists.size(), 3u);
+    EXPECT_EQ(W->MainTab().count(), 3);
+    EXPECT_EQ(W->MainTab().currentIndex(), 2);
+    TProject& joined = List(2);
+    EXPECT_EQ(joined.FileName, "");
+    EXPECT_FALSE(joined.Saved);
+    ASSERT_EQ(joined.Data.size(), 2u);
+    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("Band", "1", 1, "first")));
+    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Band", "2")));
+    EXPECT_EQ(W->Grid().CountRows(), 2);
+
+    Answers = {Msg::ResultCancel};
+    EXPECT_FALSE(W->close());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Text, "Save changes in list?");
+}
+
+} // namespace

@@ -1,0 +1,175 @@
+#include "core/DibImage.h"
+#include "support/JpegMaker.h"
+#include "support/TempDir.h"
+#include "ui/dialogs/CoverForm.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class CoverFormTest : public testing::Test {
+protected:
+    CoverFormTest() : Covers(Dir.Path() + "/Covers/") {
+        std::filesystem::create_directories(Covers);
+        Form = std::make_unique<TCoverForm>(Covers);
+        Form->RunOpenDialog = [this](TFileDialog& dialog) {
+            Dialogs.push_back(dialog);
+            if (Chosen.empty())
+                return false;
+            dialog.FileName = Chosen;
+            return true;
+        };
+        Form->ShowError = [this](const std::string& text) { Errors.push_back(text); };
+    }
+
+    void Show(const std::string& front, const std::string& back = "") {
+        Form->CoverNames = {front, back};
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    }
+
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget& box = Form->PaintBox();
+        QMouseEvent press(QEvent::MouseButtonPress, from, box.mapToGlobal(from), button, button, modifiers);
+        QApplication::sendEvent(&box, &press);
+        QMouseEvent move(QEvent::MouseMove, to, box.mapToGlobal(to), Qt::NoButton, button, modifiers);
+        QApplication::sendEvent(&box, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, box.mapToGlobal(to), button, Qt::NoButton, modifiers);
+        QApplication::sendEvent(&box, &release);
+    }
+
+    TTempDir Dir;
+    std::string Covers;
+    std::unique_ptr<TCoverForm> Form;
+    std::vector<TFileDialog> Dialogs;
+    std::vector<std::string> Errors;
+    std::string Chosen;
+};
+
+TEST_F(CoverFormTest, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
+    WriteFile(Covers + "front.jpg", MakeJpeg(300, 300, 0xCC2222));
+    WriteFile(Covers + "Live/back.JPG", MakeJpeg(40, 20));
+    Show("front.jpg", "Live\\back.JPG");
+    EXPECT_EQ(Form->LoadedName(), Covers + "front.jpg");
+    EXPECT_DOUBLE_EQ(Form->View().Zoom, 300.0 / 465.0);
+    const QImage shot = Form->PaintBox().grab().toImage();
+    // The picture fills the box's height, centred: red in the middle, the window colour at the sides.
+    EXPECT_NEAR(qRed(shot.pixel(316, 232)), 0xCC, 12);
+    EXPECT_EQ(shot.pixelColor(5, 232), Form->palette().color(QPalette::Window));
+
+    Form->FileList().setCurrentRow(1);
+    EXPECT_EQ(Form->LoadedName(), Covers + "Live/back.JPG");
+    EXPECT_EQ(Form->Picture().Width, 40);
+
+    // Back to the front: loaded again (another file), fitted again.
+    Form->FileList().setCurrentRow(0);
+    EXPECT_EQ(Form->Picture().Width, 300);
+}
+
+TEST_F(CoverFormTest, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(Dir.Path());
+    WriteFile(Dir.File("here.jpg"), MakeJpeg(10, 10));
+    Show("here.jpg");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Form->LoadedName(), "");
+    EXPECT_TRUE(Form->Picture().Empty());
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(CoverFormTest, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
+    WriteFile(Covers + "a.jpg", MakeJpeg(632, 465));
+    Show("a.jpg");
+    ASSERT_DOUBLE_EQ(Form->View().Zoom, 1);
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(&Form->PaintBox(), &wheel);
+    EXPECT_NEAR(Form->View().Zoom, 2.0 / 3.0, 1e-12);
+
+    Drag({100, 100}, {140, 70}, Qt::LeftButton);
+    EXPECT_EQ(Form->View().OffsetX, 40);
+    EXPECT_EQ(Form->View().OffsetY, -30);
+    Drag({100, 100}, {200, 200}, Qt::LeftButton, Qt::ShiftModifier);
+    Drag({100, 100}, {200, 200}, Qt::RightButton);
+    EXPECT_EQ(Form->View().OffsetX, 40);
+    Drag({100, 100}, {90, 100}, Qt::MiddleButton);
+    EXPECT_EQ(Form->View().OffsetX, 30);
+}
+
+TEST_F(CoverFormTest, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
+    WriteFile(Covers + "sub/b.bmp", [] {
+        TDibImage image;
+        image.Width = image.Height = 2;
+        image.Pixels = {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000};
+        return EncodeDib(image);
+    }());
+    WriteFile(Dir.File("outside.jpg"), MakeJpeg(8, 8));
+    Show("old.jpg");
+    Chosen = Covers + "sub/b.bmp";
+    Form->ChoosePicture(1);
+    ASSERT_EQ(Dialogs.size(), 1u);
+    EXPECT_EQ(Dialogs[0].InitialDir, Covers);
+    EXPECT_EQ(Form->FileList().item(1)->text(), QStringLiteral("sub\\b.bmp"));
+    EXPECT_EQ(Form->LoadedName(), Covers + "sub/b.bmp");
+    Chosen = Dir.File("outside.jpg");
+    Form->ChoosePicture(0);
+    EXPECT_EQ(Form->FileList().item(0)->text().toStdString(), Dir.File("outside.jpg"));
+    Form->done(1);
+    EXPECT_EQ(Form->CoverNames[0], Dir.File("outside.jpg"));
+    EXPECT_EQ(Form->CoverNames[1], "sub\\b.bmp");
+}
+
+TEST_F(CoverFormTest, CancelKeepsTheNamesAndClearEmptiesTheChosenLine) {
+    WriteFile(Covers + "f.jpg", MakeJpeg(8, 8));
+    WriteFile(Covers + "b.jpg", MakeJpeg(8, 8));
+    Show("f.jpg", "b.jpg");
+    Form->FileList().setCurrentRow(1);
+    Form->ClearSelected();
+    EXPECT_TRUE(Form->Picture().Empty());
+    EXPECT_EQ(Form->FileList().item(1)->text(), QString());
+    Form->done(2);
+    EXPECT_EQ(Form->CoverNames[1], "b.jpg");
+
+    TCoverForm again(Covers);
+    again.CoverNames = {"f.jpg", "b.jpg"};
+    again.show();
+    again.FileList().setCurrentRow(1);
+    again.ClearSelected();
+    again.done(1);
+    EXPECT_EQ(again.CoverNames[0], "f.jpg");
+    EXPECT_EQ(again.CoverNames[1], "");
+}
+
+TEST_F(CoverFormTest, APictureThatCannotBeShownGetsAMessageAndKeepsItsName) {
+    WriteFile(Covers + "text.jpg", "just text");
+    WriteFile(Covers + "cut.jpg", MakeJpeg(200, 200).substr(0, 300));
+    WriteFile(Covers + "bad.bmp", "BM and nothing more");
+    Show("text.jpg", "cut.jpg");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_NE(Errors[0].find("text.jpg"), std::string::npos) << Errors[0];
+    Form->FileList().setCurrentRow(1);
+    ASSERT_EQ(Errors.size(), 2u);
+    EXPECT_NE(Errors[1].find("cut.jpg"), std::string::npos) << Errors[1];
+    EXPECT_TRUE(Form->Picture().Empty());
+    EXPECT_EQ(Form->FileList().item(1)->text(), QStringLiteral("cut.jpg"));
+    Chosen = Covers + "bad.bmp";
+    Form->ChoosePicture(1);
+    EXPECT_EQ(Errors.size(), 3u);
+    EXPECT_TRUE(Form->isVisible());
+}
+
+} // namespace

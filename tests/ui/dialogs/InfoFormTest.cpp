@@ -1,0 +1,155 @@
+#include "support/TempDir.h"
+#include "ui/dialogs/InfoForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class InfoFormTest : public testing::Test {
+protected:
+    InfoFormTest() {
+        Placement = {1, 100, 80, 700, 600};
+        Form = std::make_unique<TInfoForm>(Placement, nullptr);
+        auto answer = [this](TFileDialog& dialog) {
+            Dialogs.push_back(dialog);
+            if (Paths.empty())
+                return false;
+            dialog.FileName = Paths.front();
+            Paths.erase(Paths.begin());
+            return true;
+        };
+        Form->RunOpenDialog = answer;
+        Form->RunSaveDialog = answer;
+        Form->ShowError = [this](const std::string& text) { Errors.push_back(text); };
+    }
+
+    TTempDir Dir;
+    TWindowPlacement Placement;
+    std::unique_ptr<TInfoForm> Form;
+    std::vector<TFileDialog> Dialogs;
+    std::vector<std::string> Paths;
+    std::vector<std::string> Errors;
+};
+
+TEST_F(InfoFormTest, UneditedTextKeepsItsBytesAndTypedTextGetsCrLf) {
+    const std::string legacy = "1. \xA3\xF3\x64\xBC\r\n2. Intro\tlive\r\nlone\rCR";
+    Form->SetText(legacy);
+    EXPECT_EQ(Form->Text(), legacy);
+    Form->Memo().selectAll();
+    Form->Memo().insertPlainText(QStringLiteral("one\ntwo \u0141\u00F3d\u017A"));
+    EXPECT_EQ(Form->Text(), "one\r\ntwo \xC5\x81\xC3\xB3\x64\xC5\xBA");
+}
+
+TEST_F(InfoFormTest, NewEmptiesAndOpeningAnEmptyFileKeepsTheText) {
+    Form->SetText("old");
+    Form->Execute(TInfoActionId::cmNew);
+    EXPECT_EQ(Form->Text(), "");
+    Form->SetText("kept");
+    std::ofstream(Dir.File("empty.txt")).flush();
+    Paths = {Dir.File("empty.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    EXPECT_EQ(Form->Text(), "kept");
+    EXPECT_EQ(Form->SaveDialog().FileName, Dir.File("empty.txt"));
+}
+
+TEST_F(InfoFormTest, ATextSavedAndOpenedAgainComesBackByteForByte) {
+    std::string every;
+    for (int c = 1; c < 256; ++c)
+        every += static_cast<char>(c);
+    every += "\r\nend";
+    Form->SetText(every);
+    Paths = {Dir.File("tracks.txt")};
+    Form->Execute(TInfoActionId::cmSave);
+    EXPECT_EQ(ReadBytes(Dir.File("tracks.txt")), every);
+    EXPECT_EQ(Form->OpenDialog().FileName, Dir.File("tracks.txt"));
+    Form->Execute(TInfoActionId::cmNew);
+    Paths = {Dir.File("tracks.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    EXPECT_EQ(Form->Text(), every);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(InfoFormTest, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
+    std::ofstream(Dir.File("old.txt")) << "previous";
+    std::filesystem::permissions(Dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const bool canWrite = std::ofstream(Dir.File("probe")).good(); // root writes anyway
+    Form->SetText("new text");
+    Paths = {Dir.File("old.txt")};
+    Form->Execute(TInfoActionId::cmSave);
+    std::filesystem::permissions(Dir.Path(), std::filesystem::perms::owner_all);
+    if (!canWrite) {
+        ASSERT_EQ(Errors.size(), 1u);
+        EXPECT_NE(Errors[0].find("old.txt"), std::string::npos);
+        EXPECT_EQ(ReadBytes(Dir.File("old.txt")), "previous");
+    }
+    Errors.clear();
+
+    std::filesystem::resize_file(Dir.File("old.txt"), TInfoForm::kMaxFileBytes + 1);
+    Paths = {Dir.File("old.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_NE(Errors[0].find("larger than 16 MB"), std::string::npos) << Errors[0];
+    EXPECT_EQ(Form->Text(), "new text");
+
+    Paths = {Dir.File("missing.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    EXPECT_EQ(Errors.size(), 2u);
+}
+
+TEST_F(InfoFormTest, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
+    QLineEdit other(Form.get());
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    Form->SetText("abc");
+    Form->Memo().selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    other.setFocus();
+    ASSERT_TRUE(other.hasFocus());
+    Form->Execute(TInfoActionId::cmClipboardCut);
+    Form->Execute(TInfoActionId::cmClipboardPaste);
+    Form->Execute(TInfoActionId::cmClipboardCopy);
+    EXPECT_EQ(Form->Text(), "abc");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("clip"));
+    Form->Memo().setFocus();
+    ASSERT_TRUE(Form->Memo().hasFocus());
+    Form->Execute(TInfoActionId::cmClipboardCut);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("abc"));
+    Form->Execute(TInfoActionId::cmClipboardPaste);
+    Form->Execute(TInfoActionId::cmClipboardPaste);
+    EXPECT_EQ(Form->Text(), "abcabc");
+}
+
+TEST_F(InfoFormTest, ShortcutsAndThePlacementStoredWhateverTheResult) {
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    EXPECT_EQ(Form->geometry(), QRect(100, 80, 600, 520));
+    EXPECT_EQ(Form->Action(TInfoActionId::cmOk)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(Form->Action(TInfoActionId::cmCancel)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    Form->setGeometry(50, 60, 500, 400);
+    Form->Action(TInfoActionId::cmCancel)->trigger();
+    EXPECT_EQ(Form->result(), 2);
+    EXPECT_EQ(Placement.Left, 50);
+    EXPECT_EQ(Placement.Top, 60);
+    EXPECT_EQ(Placement.Right, 550);
+    EXPECT_EQ(Placement.Bottom, 460);
+}
+
+} // namespace

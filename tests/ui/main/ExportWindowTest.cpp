@@ -1,0 +1,173 @@
+// F8 on the real main window with the sample list: the export window it
+// opens writes the same bytes as korvalen-cli export of the same list.
+
+#include "cli/Cli.h"
+#include "controls/grid/ExcelGrid2.h"
+#include "controls/panels/MyListBox.h"
+#include "controls/panels/MyPanel.h"
+#include "program/SettingsStore.h"
+#include "ui/dialogs/ExportList.h"
+#include "ui/main/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+
+#ifndef KORVALEN_SAMPLE_HOME
+#error "the test needs KORVALEN_SAMPLE_HOME"
+#endif
+
+namespace {
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<unreadable>");
+}
+
+struct TShown {
+    std::string Text;
+    int Kind = 0;
+};
+
+class ExportWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
+        Home = Dir.path().toStdString() + "/";
+        for (const char* folder : {"/Tours", "/Lists"}) {
+            QDir().mkpath(Dir.path() + folder);
+            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
+                QFile::copy(sample + folder + "/" + name, Dir.path() + folder + "/" + name);
+        }
+        TMainFormOptions options;
+        options.AboutAtStart = false;
+        options.ReopenRecent = false;
+        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
+                                             std::vector<std::string>(), options);
+        Window->MessageHook = [this](const std::string& text, int kind, int, int) {
+            Messages.push_back({text, kind});
+            return Msg::ResultOk;
+        };
+        Window->FileDialogHook = [this](TFileDialog& dialog, bool saving) {
+            if (!saving || DialogPaths.empty())
+                return false;
+            dialog.FileName = DialogPaths.front();
+            DialogPaths.pop_front();
+            return true;
+        };
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        ASSERT_TRUE(Window->Program().OpenList(SampleList()));
+    }
+
+    std::string SampleList() const { return Home + "Lists/Sample list.kvu"; }
+
+    // Presses F8 and runs `use` on the export window once it is up; the
+    // window is closed by `use` or, failing that, cancelled.
+    void WithExportWindow(const std::function<void(TExportForm&)>& use) {
+        bool seen = false;
+        QTimer::singleShot(0, Window.get(), [&] {
+            auto* form = qobject_cast<TExportForm*>(QApplication::activeModalWidget());
+            if (form) {
+                seen = true;
+                use(*form);
+            }
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        Window->Grid().setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        EXPECT_TRUE(seen);
+    }
+
+    std::string CliExport(std::vector<std::string> options) {
+        const std::string out = Home + "cli.txt";
+        std::vector<std::string> args = {"export", SampleList(), out};
+        args.insert(args.end(), options.begin(), options.end());
+        std::ostringstream stdOut, stdErr;
+        EXPECT_EQ(RunCli(args, stdOut, stdErr), 0) << stdErr.str();
+        return FileBytes(out);
+    }
+
+    static void DropSelection(TMyListBox& list, std::initializer_list<int> selected, int target) {
+        list.clearSelection();
+        for (int position : selected)
+            list.SetSelected(position, true);
+        const QPoint at = list.ItemRect(target).center();
+        list.OnDragDrop(list, &list, at.x(), at.y());
+    }
+
+    QTemporaryDir Dir;
+    std::string Home;
+    TMemorySettingsStore Settings;
+    std::unique_ptr<TMainForm> Window;
+    std::deque<std::string> DialogPaths;
+    std::vector<TShown> Messages;
+};
+
+} // namespace
+
+TEST_F(ExportWindowTest, F8ExportsWhatTheCommandLineToolExports) {
+    EXPECT_TRUE(Window->Action(TActionId::cmExport)->isEnabled());
+    const std::string out = Home + "trade.txt";
+    DialogPaths = {out, out};
+    std::string divided, plain;
+    WithExportWindow([&](TExportForm& form) {
+        DropSelection(form.PropsLB(), {1, 2}, 0); // Date and City before Band
+        form.ExportBtn().click();
+        divided = FileBytes(out);
+        DropSelection(form.PropsLB(), {13}, 4); // only Date, City, Band, Country
+        form.ParamsMP().SetChecked(2, false);
+        form.ExportBtn().click();
+        plain = FileBytes(out);
+        form.OkButton().click();
+    });
+    EXPECT_EQ(divided.substr(0, 4), "\r\n\r\n");
+    EXPECT_EQ(divided, CliExport({"--columns", "2,3,1,4,5,6,7,8,9,10,11,12,13", "--tours", Home + "Tours"}));
+    EXPECT_EQ(plain, CliExport({"--columns", "2,3,1,4", "--tours", Home + "Tours", "--no-band-name"}));
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Window->Program().ExportFile, out);
+    EXPECT_EQ(Window->Program().ExportPos, (TExportOrder{1, 2, 0, 3, 13, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_FALSE(Window->Program().ExportParams[1]);
+}
+
+TEST_F(ExportWindowTest, AnExportThatCannotBeWrittenIsShownAndTheWindowStaysOpen) {
+    const std::string out = Home + "no such folder/trade.txt";
+    DialogPaths = {out};
+    bool openAfter = false;
+    WithExportWindow([&](TExportForm& form) {
+        form.ExportBtn().click();
+        openAfter = form.isVisible();
+    });
+    EXPECT_TRUE(openAfter);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, Msg::Error);
+    EXPECT_NE(Messages[0].Text.find("no such folder/trade.txt"), std::string::npos) << Messages[0].Text;
+    EXPECT_EQ(Window->Program().ExportFile, out);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+}
+
+// The command-line tool has no stored blobs: its names must be the window's.
+TEST_F(ExportWindowTest, TheCommandLineNamesAreThoseOfTheWindowsStore) {
+    const TStrings2 names = CodeNameStore();
+    for (int32_t item = kMediaNameItem; item <= Window->GridStr().Count() + 1; ++item) {
+        EXPECT_EQ(CodeName(names, kMediaNameItem, item - kMediaNameItem),
+                  CodeName(Window->GridStr(), kMediaNameItem, item - kMediaNameItem))
+            << item;
+        EXPECT_EQ(CodeName(names, kSourceNameItem, item - kSourceNameItem),
+                  CodeName(Window->GridStr(), kSourceNameItem, item - kSourceNameItem))
+            << item;
+    }
+}
