@@ -1,0 +1,198 @@
+// Undo and redo on the real main window, offscreen, with a list of 100,000
+// bootlegs: undo and redo of a delete of every bootleg, each with the
+// window's refill and repaint, against the bare refill of the same window;
+// and the memory of 200 single-cell edits.
+
+#include "ListGenerator.h"
+
+#include "controls/grid/ExcelGrid2.h"
+#include "core/Project.h"
+#include "program/ListGrid.h"
+#include "program/SettingsStore.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+namespace {
+
+constexpr size_t kRecords = 100000;
+constexpr int kCellEdits = 200;
+
+using TClock = std::chrono::steady_clock;
+
+double Seconds(TClock::time_point since) {
+    return std::chrono::duration<double>(TClock::now() - since).count();
+}
+
+class TBigWindow {
+public:
+    TBigWindow() {
+        const QString home = m_dir.path();
+        QDir().mkpath(home + "/Tours");
+        QDir().mkpath(home + "/Lists");
+        TProject list;
+        list.FileName = (home + QStringLiteral("/Lists/Big.kvu")).toStdString();
+        list.Data = GenerateCollection(kRecords, 42);
+        list.Save();
+        const std::string base = home.toStdString() + "/";
+        TMainFormOptions options;
+        options.AboutAtStart = false;
+        options.ReopenRecent = false;
+        Window = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(base + "korvalen", base),
+                                             std::vector<std::string>{}, options);
+        Window->resize(1600, 1000);
+        Window->show();
+        if (!QTest::qWaitForWindowExposed(Window.get()))
+            std::fprintf(stderr, "the window was not exposed\n");
+        Window->Program().OpenList(list.FileName);
+        Settle();
+    }
+
+    TProject& List() { return *Window->Program().Lists.front(); }
+
+    void Run(TActionId id) {
+        Window->Execute({id});
+        Settle();
+    }
+
+    void DeleteAll() {
+        TExcelGrid2& grid = Window->Grid();
+        grid.Col = 1;
+        grid.Row = 1;
+        grid.Selection = {1, 1, 1, grid.CountRows()};
+        Run(TActionId::cmDelete);
+    }
+
+    void Settle() {
+        Window->repaint();
+        QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<TMainForm> Window;
+
+private:
+    QTemporaryDir m_dir;
+    TMemorySettingsStore m_settings;
+};
+
+TBigWindow& Big() {
+    static TBigWindow window;
+    return window;
+}
+
+// The least any change costs the window: filling the grid from every record.
+double RefillSeconds() {
+    static const double seconds = [] {
+        TBigWindow& big = Big();
+        double best = 1e9;
+        for (int i = 0; i < 5; ++i) {
+            const TClock::time_point start = TClock::now();
+            big.Window->SetValues();
+            big.Settle();
+            best = std::min(best, Seconds(start));
+        }
+        return best;
+    }();
+    return seconds;
+}
+
+void Report(benchmark::State& state, double seconds) {
+    const double each = seconds / static_cast<double>(state.iterations());
+    state.counters["ms"] = each * 1000;
+    state.counters["x_refill"] = each / RefillSeconds();
+    state.counters["records"] = static_cast<double>(Big().List().Data.size());
+}
+
+void BM_Refill(benchmark::State& state) {
+    for (auto _ : state)
+        state.SetIterationTime(RefillSeconds());
+    state.counters["ms"] = RefillSeconds() * 1000;
+}
+
+void BM_UndoDeleteOfAll(benchmark::State& state) {
+    TBigWindow& big = Big();
+    RefillSeconds();
+    double seconds = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        big.DeleteAll();
+        state.ResumeTiming();
+        const TClock::time_point start = TClock::now();
+        big.Run(TActionId::cmUndo);
+        seconds += Seconds(start);
+    }
+    Report(state, seconds);
+}
+
+void BM_RedoDeleteOfAll(benchmark::State& state) {
+    TBigWindow& big = Big();
+    RefillSeconds();
+    big.DeleteAll();
+    big.Run(TActionId::cmUndo);
+    double seconds = 0;
+    for (auto _ : state) {
+        const TClock::time_point start = TClock::now();
+        big.Run(TActionId::cmRedo);
+        seconds += Seconds(start);
+        state.PauseTiming();
+        big.Run(TActionId::cmUndo);
+        state.ResumeTiming();
+    }
+    Report(state, seconds);
+}
+
+// 200 single-cell edits through the grid, as typing makes them: what the
+// history holds afterwards, against the records of the list themselves.
+void BM_MemoryOf200CellEdits(benchmark::State& state) {
+    TBigWindow& big = Big();
+    TExcelGrid2& grid = big.Window->Grid();
+    const int32_t comment = big.Window->ColMap()[tcComment];
+    TProject& list = big.List();
+    size_t historyBytes = 0;
+    int round = 0;
+    for (auto _ : state) {
+        list.UndoSteps.Clear();
+        ++round;
+        for (int i = 0; i < kCellEdits; ++i) {
+            TValue value;
+            value.S = "comment " + std::to_string(round) + " typed into row " + std::to_string(i * 400 + 1);
+            grid.ChangeCell(comment, i * 400 + 1, value);
+            grid.Changed();
+        }
+        historyBytes = list.UndoSteps.Bytes();
+    }
+    size_t listBytes = list.Data.capacity() * sizeof(TBootData);
+    for (const TBootData& record : list.Data)
+        for (const std::string* text :
+             {&record.Band, &record.Date, &record.City, &record.Venue, &record.Country, &record.Name, &record.Info,
+              &record.Num, &record.Comment, &record.Quality, &record.Covers[0], &record.Covers[1]})
+            listBytes += text->capacity() > 15 ? text->capacity() + 1 : 0;
+    state.counters["steps"] = static_cast<double>(list.UndoSteps.StepCount());
+    state.counters["history_KB"] = static_cast<double>(historyBytes) / 1024;
+    state.counters["x_list"] = static_cast<double>(historyBytes) / static_cast<double>(listBytes);
+}
+
+BENCHMARK(BM_Refill)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_UndoDeleteOfAll)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RedoDeleteOfAll)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_MemoryOf200CellEdits)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Big().Window.reset();
+    return 0;
+}
