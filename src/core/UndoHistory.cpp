@@ -112,7 +112,7 @@ size_t RecordBytes(const TBootData& record) {
 
 // Puts `records` into `data` so that they stand at `positions` (ascending),
 // moving the others up without a second array.
-void PutIn(TArrayOfBootData& data, std::vector<TBootData>& records, const std::vector<int32_t>& positions) {
+void PutIn(TArrayOfBootData& data, TArrayOfBootData& records, const std::vector<int32_t>& positions) {
     assert(records.size() == positions.size());
     const size_t n = data.size();
     size_t j = positions.size();
@@ -124,10 +124,10 @@ void PutIn(TArrayOfBootData& data, std::vector<TBootData>& records, const std::v
         else
             data[i] = std::move(data[--from]);
     }
-    std::vector<TBootData>().swap(records);
+    TArrayOfBootData().swap(records);
 }
 
-void TakeOut(TArrayOfBootData& data, std::vector<TBootData>& records, const std::vector<int32_t>& positions) {
+void TakeOut(TArrayOfBootData& data, TArrayOfBootData& records, const std::vector<int32_t>& positions) {
     records.clear();
     records.reserve(positions.size());
     size_t kept = 0;

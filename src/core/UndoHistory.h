@@ -108,7 +108,7 @@ public:
         // the list before they went. Ascending.
         std::vector<int32_t> Positions;
         // The records while they are out of the list.
-        std::vector<TBootData> Records;
+        TArrayOfBootData Records;
         std::vector<uint32_t> Order;
     };
     struct TStep {
