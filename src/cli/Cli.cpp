@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "DumpFormat.h"
+#include "KorvalenVersion.h"
 #include "core/ListFunctions.h"
 #include "core/Codes.h"
 #include "core/ListSort.h"
@@ -371,7 +372,8 @@ void PrintOverview(std::ostream& out) {
     out << "korvalen-cli: batch work on Korvalen list files (.kvu)\n\nusage:\n";
     for (const TCommand& command : kCommands)
         out << "  " << command.Usage << "\n";
-    out << "\n'korvalen-cli COMMAND --help' tells more about a command.\n";
+    out << "\n'korvalen-cli COMMAND --help' tells more about a command; 'korvalen-cli --version' prints\n"
+           "the version.\n";
 }
 
 } // namespace
@@ -383,6 +385,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (IsHelp(args[0]) || args[0] == "help") {
         PrintOverview(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "korvalen-cli " KORVALEN_VERSION "\n";
         return 0;
     }
     for (const TCommand& command : kCommands) {

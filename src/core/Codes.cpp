@@ -1,6 +1,13 @@
 #include "Codes.h"
 
+#include "core/Strings2.h"
+
 namespace {
+
+// The column string store holds the name of source code c as item 50 + c and
+// of media code c as item 30 + c.
+constexpr int32_t kFirstSourceItem = 50;
+constexpr int32_t kFirstMediaItem = 30;
 
 const char* const kSourceNames[kSourceCount] = {"", "Soundboard", "TV/Radio", "Internet", "Audience", "Other"};
 
@@ -18,12 +25,20 @@ const char* const kLabelNames[kPropertyCount] = {"Band",          "Date",     "C
 
 } // namespace
 
-const char* DefaultSourceName(int32_t code) {
-    return IsSourceCode(code) ? kSourceNames[code] : "";
+int32_t CodeNameItem(TCodeKind kind, int32_t code) {
+    if (!IsCode(kind, code))
+        return 0;
+    return (kind == TCodeKind::Source ? kFirstSourceItem : kFirstMediaItem) + code;
 }
 
-const char* DefaultMediaName(int32_t code) {
-    return IsMediaCode(code) ? kMediaNames[code] : "";
+const std::string& CodeName(const TStrings2& names, TCodeKind kind, int32_t code) {
+    return names.Item(CodeNameItem(kind, code));
+}
+
+const char* DefaultCodeName(TCodeKind kind, int32_t code) {
+    if (!IsCode(kind, code))
+        return "";
+    return kind == TCodeKind::Source ? kSourceNames[code] : kMediaNames[code];
 }
 
 std::string PropertyLabel(int property) {

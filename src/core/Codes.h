@@ -3,22 +3,41 @@
 #include <cstdint>
 #include <string>
 
+class TStrings2;
+
 // Source and media codes, and the fixed numbering of the thirteen bootleg
 // properties used by the list view, the sort, the export and the compare.
 
 constexpr int kSourceCount = 6; // codes 0..5
 constexpr int kMediaCount = 17; // codes 0..16
 
+enum class TCodeKind { Source, Media };
+
+constexpr int32_t CodeCount(TCodeKind kind) {
+    return kind == TCodeKind::Source ? kSourceCount : kMediaCount;
+}
+constexpr bool IsCode(TCodeKind kind, int32_t code) {
+    return code >= 0 && code < CodeCount(kind);
+}
 constexpr bool IsSourceCode(int32_t code) {
-    return code >= 0 && code < kSourceCount;
+    return IsCode(TCodeKind::Source, code);
 }
 constexpr bool IsMediaCode(int32_t code) {
-    return code >= 0 && code < kMediaCount;
+    return IsCode(TCodeKind::Media, code);
 }
 
-// Built-in display names; code 0 ("not set") and any unknown code give "".
-const char* DefaultSourceName(int32_t code);
-const char* DefaultMediaName(int32_t code);
+// A list file may hold any 32-bit code: every place that turns a code into a
+// name goes through these, which check the range before any arithmetic.
+//
+// The item of the column string store that names `code`: 50 + code for a
+// source, 30 + code for a medium, and 0 (which names nothing) for a code
+// outside its kind's range, so that a media code never reaches a source name.
+int32_t CodeNameItem(TCodeKind kind, int32_t code);
+// The name of `code` in the column string store `names`; "" outside the range.
+const std::string& CodeName(const TStrings2& names, TCodeKind kind, int32_t code);
+// The built-in names (the filter lists); code 0 ("not set") and any code
+// outside the range give "".
+const char* DefaultCodeName(TCodeKind kind, int32_t code);
 
 // Properties 1..13 in their fixed order (Country before Venue).
 enum class TProperty {

@@ -49,11 +49,11 @@ bool PassesBand(const TBandPasses& passes, const TBootData& record) {
     return false;
 }
 
-template <size_t N> bool PassesCode(bool all, const std::array<bool, N>& selected, int32_t code) {
+template <size_t N> bool PassesCode(TCodeKind kind, bool all, const std::array<bool, N>& selected, int32_t code) {
     if (all)
         return true;
     // Codes outside the known range match no selection.
-    return code >= 0 && static_cast<size_t>(code) < N && selected[static_cast<size_t>(code)];
+    return IsCode(kind, code) && static_cast<size_t>(code) < N && selected[static_cast<size_t>(code)];
 }
 
 } // namespace
@@ -68,9 +68,9 @@ std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& f
     for (size_t i = 0; i < data.size(); ++i) {
         TBootData& record = data[i];
         record.ViewIndex = -1;
-        if (!PassesCode(filter.SourceSelAll, filter.SourceSel, record.Source))
+        if (!PassesCode(TCodeKind::Source, filter.SourceSelAll, filter.SourceSel, record.Source))
             continue;
-        if (!PassesCode(filter.MediaSelAll, filter.MediaSel, record.Media))
+        if (!PassesCode(TCodeKind::Media, filter.MediaSelAll, filter.MediaSel, record.Media))
             continue;
         if (!filter.AllBands && !PassesBand(passes, record))
             continue;

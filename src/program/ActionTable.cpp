@@ -1,5 +1,7 @@
 #include "ActionTable.h"
 
+#include "program/Program.h"
+
 #include <stdexcept>
 
 namespace {
@@ -117,4 +119,14 @@ const std::vector<std::string>& MainHelpLines() {
         "bootleg in the list before calling this function.",
     };
     return lines;
+}
+
+std::string MainHelpText(const std::string& programDir) {
+    std::string text;
+    for (const std::string& line : MainHelpLines())
+        text += line + "\r\n";
+    text += "\r\nYour lists, tour files and covers are kept in the folders |b Lists|f , |b Tours|f  and |b Covers|f  "
+            "of |b " +
+            MarkupLiteral(programDir) + "|f .\r\n";
+    return text;
 }

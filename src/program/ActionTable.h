@@ -40,3 +40,7 @@ const std::vector<TMenuItem>& ToolBarItems();
 
 // The main window's help text, one line per entry and empty lines between.
 const std::vector<std::string>& MainHelpLines();
+// The main window's help: its lines, CR LF after each, and where the lists,
+// tours and covers are kept (an installed program keeps them in the user's
+// own folder, which the user has to be told).
+std::string MainHelpText(const std::string& programDir);

@@ -116,14 +116,14 @@ std::vector<std::string> BandTourFilterLines(std::vector<TBand>& bands) {
 std::vector<std::string> SourceFilterLines() {
     std::vector<std::string> lines{" < all > "};
     for (int code = 0; code < kSourceCount; ++code)
-        lines.push_back(DefaultSourceName(code));
+        lines.push_back(DefaultCodeName(TCodeKind::Source, code));
     return lines;
 }
 
 std::vector<std::string> MediaFilterLines() {
     std::vector<std::string> lines{" < all > "};
     for (int code = 0; code < kMediaCount; ++code)
-        lines.push_back(DefaultMediaName(code));
+        lines.push_back(DefaultCodeName(TCodeKind::Media, code));
     return lines;
 }
 

@@ -79,22 +79,18 @@ private:
 
 } // namespace
 
-const std::string& CodeName(const TStrings2& names, int32_t base, int32_t code) {
-    static const std::string empty;
-    const int64_t item = static_cast<int64_t>(base) + code;
-    return item >= 1 && item <= names.Count() ? names.Item(static_cast<int32_t>(item)) : empty;
-}
-
 TStrings2 CodeNameStore() {
     TStrings2 names;
-    const int32_t last = std::max(kSourceNameItem + kSourceCount - 1, kMediaNameItem + kMediaCount - 1);
+    int32_t last = 0;
+    for (TCodeKind kind : {TCodeKind::Source, TCodeKind::Media})
+        last = std::max(last, CodeNameItem(kind, CodeCount(kind) - 1));
     for (int32_t item = 1; item <= last; ++item) {
-        if (item >= kSourceNameItem && IsSourceCode(item - kSourceNameItem))
-            names.Add(DefaultSourceName(item - kSourceNameItem));
-        else if (item >= kMediaNameItem && IsMediaCode(item - kMediaNameItem))
-            names.Add(DefaultMediaName(item - kMediaNameItem));
-        else
-            names.Add({});
+        std::string name;
+        for (TCodeKind kind : {TCodeKind::Source, TCodeKind::Media})
+            for (int32_t code = 0; code < CodeCount(kind); ++code)
+                if (CodeNameItem(kind, code) == item)
+                    name = DefaultCodeName(kind, code);
+        names.Add(name);
     }
     return names;
 }
@@ -114,9 +110,9 @@ std::string_view ExportPropertyText(const TBootData& record, int32_t line, const
     case 5:
         return record.Name;
     case 6:
-        return CodeName(names, kSourceNameItem, record.Source);
+        return CodeName(names, TCodeKind::Source, record.Source);
     case 7:
-        return CodeName(names, kMediaNameItem, record.Media);
+        return CodeName(names, TCodeKind::Media, record.Media);
     case 8:
         return record.Quality;
     case 9:

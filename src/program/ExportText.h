@@ -16,13 +16,6 @@ class TByteSink;
 // so every caller given the same records, view and choices writes the same
 // bytes; texts go out byte for byte as stored.
 
-// Items of the column string store that hold the names of the codes.
-constexpr int32_t kMediaNameItem = 30;  // + media code
-constexpr int32_t kSourceNameItem = 50; // + source code
-
-// Item `base` + `code` of the store; "" for a code outside it, however large.
-const std::string& CodeName(const TStrings2& names, int32_t base, int32_t code);
-
 // The names of the codes at the items where the main window's store holds
 // them, for callers without that store (the command-line tool).
 TStrings2 CodeNameStore();

@@ -2,6 +2,7 @@
 
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 #include "program/ConcertLists.h"
 
 namespace {
@@ -138,7 +139,9 @@ void TProgram::Execute(const TAction& action) {
     }
 }
 
-bool TProgram::OpenList(const std::string& fileName) {
+bool TProgram::OpenList(const std::string& name) {
+    // One file, one name: the history must find it again from any folder.
+    const std::string fileName = name.empty() ? name : AbsolutePath(name);
     auto list = std::make_unique<TProject>();
     if (!fileName.empty()) {
         list->FileName = fileName;
@@ -181,15 +184,16 @@ bool TProgram::SaveList(int index, bool askName) {
         return false;
     TSaveResult result = list.Save();
     if (!result.Ok) {
-        ShowMsg("The list could not be saved:||" + MarkupLiteral(list.FileName) + "||" + MarkupLiteral(result.Reason) +
+        const std::string failedName = list.FileName;
+        // The old name is back before the message lets the window repaint.
+        list.FileName = previousName;
+        ShowMsg("The list could not be saved:||" + MarkupLiteral(failedName) + "||" + MarkupLiteral(result.Reason) +
                     "||The file on the disk was left as it was.",
                 Msg::Error, Msg::Ok, Msg::Centre);
-        list.FileName = previousName;
         return false;
     }
+    // Saving under a new name does not add to the history: only opening a file does.
     m_host.SetTabCaption(index, ListCaption(list.FileName));
-    if (list.FileName != previousName)
-        AddToHistory(list.FileName);
     return true;
 }
 

@@ -51,8 +51,10 @@ public:
     static std::array<int32_t, 14> DesignGridWidths();
 
     void Execute(const TAction& action);
-    // Opens a list file in a new tab; an empty name makes a new empty list.
-    // False when the file could not be opened (the user has been told why).
+    // Opens a list file in a new tab, under its absolute and clean name; an
+    // empty name makes a new empty list. Only a list read from its file
+    // enters the history. False when the file could not be opened (the user
+    // has been told why).
     bool OpenList(const std::string& fileName);
     // Asks to save an unsaved list first; false when the user cancelled or
     // saving failed, and then the list stays open.

@@ -1,10 +1,10 @@
 #include "ProgramFolders.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -15,25 +15,43 @@ std::string WithSeparator(std::string folder) {
     return folder;
 }
 
-std::string Absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/')
-        return path;
-    char cwd[PATH_MAX];
-    if (!::getcwd(cwd, sizeof cwd))
-        return path;
-    return std::string(cwd) + "/" + path;
+bool IsSystemFolder(const std::string& folder) {
+    return folder.compare(0, 5, "/usr/") == 0;
+}
+
+std::string UserDataFolder(const TFolderFacts& facts) {
+    // A relative XDG_DATA_HOME is invalid and to be ignored.
+    if (!facts.XdgDataHome.empty() && facts.XdgDataHome[0] == '/')
+        return WithSeparator(facts.XdgDataHome) + "Korvalen/";
+    std::string home = facts.UserHome.empty() ? AbsolutePath(".") : facts.UserHome;
+    return WithSeparator(home) + ".local/share/Korvalen/";
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
 }
 
 } // namespace
 
-TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string& home) {
+TFolderFacts SystemFolderFacts() {
+    TFolderFacts facts;
+    facts.XdgDataHome = EnvironmentValue("XDG_DATA_HOME");
+    facts.UserHome = EnvironmentValue("HOME");
+    facts.IsWritable = [](const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; };
+    return facts;
+}
+
+TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string& home, const TFolderFacts& facts) {
     TProgramFolders folders;
     folders.ExeName = exeName;
     if (!home.empty()) {
-        folders.ProgramDir = WithSeparator(Absolute(home));
+        folders.ProgramDir = WithSeparator(AbsolutePath(home));
     } else {
         size_t slash = exeName.find_last_of('/');
-        folders.ProgramDir = slash == std::string::npos ? WithSeparator(Absolute(".")) : exeName.substr(0, slash + 1);
+        std::string exeDir = slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
+        bool besideExecutable = !IsSystemFolder(exeDir) && (!facts.IsWritable || facts.IsWritable(exeDir));
+        folders.ProgramDir = besideExecutable ? exeDir : UserDataFolder(facts);
     }
     folders.ListsDir = folders.ProgramDir + "Lists/";
     folders.ToursDir = folders.ProgramDir + "Tours/";
@@ -52,18 +70,23 @@ std::string RunningExecutable() {
 
 void CreateMissingFolders(const TProgramFolders& folders) {
     std::string ignored;
-    for (const std::string* folder : {&folders.ProgramDir, &folders.ListsDir, &folders.ToursDir, &folders.CoversDir})
+    // The user's data folder may not exist yet either (~/.local/share on a
+    // fresh account), so every missing folder on the way is made.
+    std::string path;
+    for (size_t slash = folders.ProgramDir.find('/', 1); slash != std::string::npos;
+         slash = folders.ProgramDir.find('/', slash + 1)) {
+        path = folders.ProgramDir.substr(0, slash);
+        if (!FileSystem().IsFolder(path + "/"))
+            FileSystem().CreateFolder(path, ignored);
+    }
+    for (const std::string* folder : {&folders.ListsDir, &folders.ToursDir, &folders.CoversDir})
         if (!FileSystem().IsFolder(*folder))
             FileSystem().CreateFolder(folder->substr(0, folder->size() - 1), ignored);
 }
 
-std::string HomeFromArguments(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--home") == 0 && i + 1 < argc)
-            return argv[i + 1];
-        if (std::strncmp(argv[i], "--home=", 7) == 0)
-            return argv[i] + 7;
-    }
+std::string HomeFolder(const std::string& fromCommandLine) {
+    if (!fromCommandLine.empty())
+        return fromCommandLine;
     const char* fromEnvironment = std::getenv("KORVALEN_HOME");
     return fromEnvironment ? fromEnvironment : "";
 }

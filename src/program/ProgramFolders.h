@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // The folders the program works in, each with a trailing separator. They
-// lie beside the executable unless a home folder is given.
+// lie beside the executable unless a home folder is given, or unless the
+// program is installed where its user cannot keep files: then they lie in
+// the user's data folder.
 struct TProgramFolders {
     std::string ExeName;    // full path of the executable
     std::string ProgramDir; // where the lists, tours and covers live
@@ -13,9 +16,22 @@ struct TProgramFolders {
     std::string TemplatesDir; // formed, read by nothing
 };
 
+// What the choice of the program folder depends on, outside the program.
+struct TFolderFacts {
+    std::string XdgDataHome; // $XDG_DATA_HOME, may be empty
+    std::string UserHome;    // $HOME
+    std::function<bool(const std::string& folder)> IsWritable;
+};
+
+// The facts of the running process.
+TFolderFacts SystemFolderFacts();
+
 // `home` (from --home or KORVALEN_HOME) replaces the executable's folder
-// when it is not empty.
-TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string& home);
+// when it is not empty. Without it, an executable in a folder the user may
+// not write, or in /usr (where a package puts it, even for root), keeps its
+// files in $XDG_DATA_HOME/Korvalen (~/.local/share/Korvalen by default).
+TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string& home,
+                                   const TFolderFacts& facts = SystemFolderFacts());
 
 // The path of the running executable.
 std::string RunningExecutable();
@@ -24,6 +40,5 @@ std::string RunningExecutable();
 // is possible; a read-only place is left as it is.
 void CreateMissingFolders(const TProgramFolders& folders);
 
-// The home folder asked for by "--home DIR" (or "--home=DIR") among the
-// arguments, else by KORVALEN_HOME, else "".
-std::string HomeFromArguments(int argc, const char* const* argv);
+// The home folder given on the command line, else the one in KORVALEN_HOME, else "".
+std::string HomeFolder(const std::string& fromCommandLine);

@@ -56,6 +56,8 @@ public:
     // The tabs mirror the program's lists: tab i shows list i.
     virtual void AddTab(const std::string& caption) = 0;
     virtual void DeleteTab(int index) = 0;
+    // The name of list `index` changed: its tab, and the title bar when it
+    // shows that list, show `caption` at once.
     virtual void SetTabCaption(int index, const std::string& caption) = 0;
     virtual int CurrentTab() const = 0; // -1 without tabs
     virtual void SetCurrentTab(int index) = 0;

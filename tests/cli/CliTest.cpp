@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "KorvalenVersion.h"
 #include "core/DeflateWriter.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
@@ -213,6 +214,7 @@ TEST(Cli, HelpForEveryCommand) {
     TRun run = Cli({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_NE(run.Out.find("korvalen-cli sort"), std::string::npos);
+    EXPECT_EQ(Cli({"--version"}).Out, "korvalen-cli " KORVALEN_VERSION "\n");
 }
 
 TEST(Cli, ToursConcertsAndFindConcert) {

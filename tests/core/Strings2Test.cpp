@@ -1,4 +1,5 @@
 #include "core/Strings2.h"
+#include "core/Codes.h"
 #include "core/DeflateWriter.h"
 #include "core/LittleEndian.h"
 
@@ -106,6 +107,31 @@ TEST(Strings2Test, OtherVersionsAndDamageLeaveTheStore) {
         EXPECT_TRUE(c.Result != TStrings2::TReadResult::Damaged || !error.empty()) << c.Name;
         EXPECT_EQ(s.WriteData(), whole) << c.Name;
     }
+}
+
+// Every item of a full store names itself, so a wrong lookup shows which item it took.
+TEST(CodeNames, EveryCodeNamesItsOwnItemOrNothing) {
+    TStrings2 names;
+    for (int32_t item = 1; item <= 60; ++item)
+        names.Add("item " + std::to_string(item));
+    const struct {
+        TCodeKind Kind;
+        int32_t Code;
+        std::string Name;
+    } cases[] = {
+        {TCodeKind::Source, 0, "item 50"}, {TCodeKind::Source, 5, "item 55"},  {TCodeKind::Media, 0, "item 30"},
+        {TCodeKind::Media, 16, "item 46"}, {TCodeKind::Source, 6, ""},         {TCodeKind::Media, 17, ""},
+        {TCodeKind::Media, 21, ""}, // would be item 51, a source name
+        {TCodeKind::Source, -1, ""},       {TCodeKind::Media, -30, ""},        {TCodeKind::Source, INT32_MIN, ""},
+        {TCodeKind::Media, INT32_MIN, ""}, {TCodeKind::Source, INT32_MAX, ""}, {TCodeKind::Media, INT32_MAX, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Code) + (c.Kind == TCodeKind::Source ? " source" : " media"));
+        EXPECT_EQ(CodeName(names, c.Kind, c.Code), c.Name);
+        EXPECT_EQ(DefaultCodeName(c.Kind, c.Code)[0] == '\0', c.Name.empty() || c.Code == 0);
+    }
+    EXPECT_STREQ(DefaultCodeName(TCodeKind::Source, 1), "Soundboard");
+    EXPECT_STREQ(DefaultCodeName(TCodeKind::Media, 16), "CD Audio*");
 }
 
 } // namespace

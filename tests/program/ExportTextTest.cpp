@@ -73,8 +73,9 @@ std::string ReferenceText(const TBootData& r, int32_t line, const TStrings2& nam
     // clang-format off
     case 0: return r.Band;     case 1: return r.Date;    case 2: return r.City;
     case 3: return r.Country;  case 4: return r.Venue;   case 5: return r.Name;
-    case 6: return item(50 + static_cast<int64_t>(r.Source));
-    case 7: return item(30 + static_cast<int64_t>(r.Media));
+    // A code names nothing outside its own range, so a media code never reaches a source name.
+    case 6: return r.Source >= 0 && r.Source < 6 ? item(50 + static_cast<int64_t>(r.Source)) : std::string();
+    case 7: return r.Media >= 0 && r.Media < 17 ? item(30 + static_cast<int64_t>(r.Media)) : std::string();
     case 8: return r.Quality;  case 9: return r.Num;
     case 10: return !r.Covers[0].empty() || !r.Covers[1].empty() ? " C " : "   ";
     case 11: return "";        case 12: return r.Comment;
@@ -309,10 +310,7 @@ TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
 
 TEST(ExportText, TheBuiltInNamesAreThoseOfTheCodes) {
     const TStrings2 names = CodeNameStore();
-    for (int32_t code = -1; code <= kSourceCount; ++code)
-        EXPECT_EQ(CodeName(names, kSourceNameItem, code), DefaultSourceName(code)) << code;
-    for (int32_t code = -1; code <= kMediaCount; ++code)
-        EXPECT_EQ(CodeName(names, kMediaNameItem, code), DefaultMediaName(code)) << code;
-    EXPECT_EQ(CodeName(names, kSourceNameItem, INT32_MAX), "");
-    EXPECT_EQ(CodeName(names, kMediaNameItem, INT32_MIN), "");
+    for (TCodeKind kind : {TCodeKind::Source, TCodeKind::Media})
+        for (int32_t code : {INT32_MIN, -1, 0, 1, CodeCount(kind) - 1, CodeCount(kind), 21, INT32_MAX})
+            EXPECT_EQ(CodeName(names, kind, code), DefaultCodeName(kind, code)) << code;
 }

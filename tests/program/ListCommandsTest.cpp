@@ -215,4 +215,43 @@ TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
     EXPECT_EQ(texts[2], "Search: |b 12|f  (|b 6|f )");
 }
 
+TEST(TitleBar, NamesShortenByWholeWords) {
+    EXPECT_EQ(ShortenedCaptions("My big  live list"),
+              (std::vector<std::string>{"My big  live list", "My big  live...", "My big...", "My...", "..."}));
+    EXPECT_EQ(ShortenedCaptions("Bootlegs2024"), (std::vector<std::string>{"Bootlegs2024", "..."}));
+    EXPECT_EQ(ShortenedCaptions(" lead"), (std::vector<std::string>{" lead", "..."}));
+    EXPECT_EQ(ShortenedCaptions(""), (std::vector<std::string>{"", "..."}));
+    TProject list;
+    EXPECT_EQ(TitleBarTexts(list, "My...")[0], "List: |b My...|f ");
+}
+
+TEST(TitleBar, TextsMoveLeftBeforeOneIsLeftOutWhole) {
+    const struct {
+        std::array<int32_t, 3> Widths;
+        int32_t Bar;
+        std::array<int32_t, 3> X;
+        int Shown;
+    } cases[] = {
+        {{100, 100, 100}, 1000, {10, 160, 310}, 3}, // the usual places
+        {{300, 100, 100}, 1000, {10, 326, 442}, 3}, // a long name pushes the counts right
+        {{100, 100, 100}, 414, {10, 160, 310}, 3},  // just fits (4 pixels kept free at the right)
+        {{100, 100, 100}, 413, {10, 126, 242}, 3},  // no longer: one gap apart
+        {{100, 100, 100}, 346, {10, 126, 242}, 3},  {{100, 100, 100}, 345, {10, 126, 242}, 2},
+        {{100, 100, 100}, 300, {10, 126, 242}, 2}, // the last is left out, not cut
+        {{300, 100, 100}, 300, {10, 326, 442}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto places = PlaceTitleBarTexts(c.Widths, c.Bar);
+        int shown = 0;
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(places[i].X, c.X[i]) << c.Bar << " " << i;
+            shown += places[i].Shown;
+            if (places[i].Shown) {
+                EXPECT_LE(places[i].X + c.Widths[i], c.Bar - 4);
+            }
+        }
+        EXPECT_EQ(shown, c.Shown) << c.Bar;
+    }
+}
+
 } // namespace

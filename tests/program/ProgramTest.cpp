@@ -67,6 +67,21 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
     EXPECT_TRUE(Host.Messages.empty());
 }
 
+// Started in the Lists folder with a relative name, the list must still be
+// found next time from elsewhere, and stand in the history once.
+TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
+    const std::string path = SaveList("My list.kvu", 1);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(Home.File("Lists"));
+    EXPECT_TRUE(Program->OpenList("My list.kvu"));
+    EXPECT_TRUE(Program->OpenList(".//../Lists/./My list.kvu"));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(Program->History.Entry(1), path);
+    EXPECT_EQ(Program->History.Entry(2), "");
+    EXPECT_EQ(Program->Lists.at(1)->FileName, path);
+    EXPECT_EQ(Program->OpenDialog.InitialDir, Home.File("Lists") + "/");
+}
+
 TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
     WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
     WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
@@ -203,12 +218,37 @@ TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
 }
 
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
-    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "");
+    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }};
+    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "", writable);
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/").ListsDir, "/home/me/music/Lists/");
-    const char* args[] = {"korvalen", "x.kvu", "--home", "/data"};
-    EXPECT_EQ(HomeFromArguments(4, args), "/data");
-    const char* joined[] = {"korvalen", "--home=/d2"};
-    EXPECT_EQ(HomeFromArguments(2, joined), "/d2");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/", writable).ListsDir,
+              "/home/me/music/Lists/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music", writable).ToursDir,
+              "/home/me/music/Tours/");
+    EXPECT_EQ(HomeFolder("/data"), "/data");
+}
+
+TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
+    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }};
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ListsDir,
+              "/home/me/.local/share/Korvalen/Lists/");
+    readOnly.XdgDataHome = "/data/me/";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).CoversDir, "/data/me/Korvalen/Covers/");
+    readOnly.XdgDataHome = "relative/is/ignored";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ToursDir,
+              "/home/me/.local/share/Korvalen/Tours/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).ProgramDir, "/given/");
+
+    // Under /usr even a user who may write there (root) gets the data folder.
+    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }};
+    EXPECT_EQ(MakeProgramFolders("/usr/bin/korvalen", "", writable).ProgramDir, "/root/.local/share/Korvalen/");
+}
+
+TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
+    TTempDir home;
+    TFolderFacts facts{"", home.Path(), [](const std::string&) { return false; }};
+    CreateMissingFolders(MakeProgramFolders("/usr/bin/korvalen", "", facts));
+    for (const char* folder : {"Lists", "Tours", "Covers"})
+        EXPECT_TRUE(std::filesystem::is_directory(home.File(".local/share/Korvalen/") + folder)) << folder;
 }

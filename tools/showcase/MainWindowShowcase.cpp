@@ -5,9 +5,11 @@
 //   results.png   search results of a compare (the Search column, the reds),
 //                 a selection, cover and info marks
 //   dropdown.png  the drop-down list of a Source cell
-//   small.png     the window at its smallest
+//   default.png   the window at its first-run size, the band list focused
+//   small.png     the window at its smallest, the grid focused
 
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/grid/GridEditors.h"
 #include "core/Project.h"
 #include "program/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
@@ -46,6 +48,9 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     window.resize(1500, 720); // over the stored placement
+    window.activateWindow();  // a focused control shows as such
+    if (!QTest::qWaitForWindowActive(&window))
+        std::fprintf(stderr, "the window did not become active\n");
 
     if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
         return 1;
@@ -77,9 +82,14 @@ int main(int argc, char** argv) {
     grid.Row = 3;
     QTest::keyClick(&grid, Qt::Key_Return);
     Save(window, out + "dropdown.png");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(&grid.GridListBox(), Qt::Key_Escape);
+
+    window.resize(780, 580);
+    tours.setFocus();
+    Save(window, out + "default.png");
 
     window.resize(window.minimumSize());
+    grid.setFocus();
     Save(window, out + "small.png");
     return 0;
 }

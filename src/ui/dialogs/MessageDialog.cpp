@@ -9,6 +9,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -37,6 +39,14 @@ constexpr int kClientHeightOverText = 114 - 31;
 // Tags in the order that picks the Esc and the Enter button.
 constexpr int kEscapeOrder[6] = {5, 4, 1, 2, 3, 6};
 constexpr int kDefaultOrder[6] = {1, 2, 3, 5, 4, 6};
+
+// The key of the letter after the "&" of a caption, or 0.
+int MnemonicKey(const char* caption) {
+    const char* mark = std::strchr(caption, '&');
+    if (!mark || !std::isalpha(static_cast<unsigned char>(mark[1])))
+        return 0;
+    return Qt::Key_A + (std::toupper(static_cast<unsigned char>(mark[1])) - 'A');
+}
 
 std::deque<int>& ScriptedAnswers() {
     static std::deque<int> answers;
@@ -167,6 +177,17 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
         else
             done(kResultCancel); // no button at all: Esc still gets out
         return;
+    }
+    // As in the desktop's own dialogs, the letter a button underlines
+    // presses it, without Alt too ("n" answers No).
+    if (!(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) && event->key() >= Qt::Key_A &&
+        event->key() <= Qt::Key_Z) {
+        for (size_t i = 0; i < 6; ++i) {
+            if (m_chosen[i] && MnemonicKey(kButtons[i].Caption) == event->key()) {
+                m_buttons[i]->click();
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

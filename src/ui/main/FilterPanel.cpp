@@ -5,6 +5,7 @@
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/TextCodec.h"
 #include "ui/dialogs/TourLine.h"
+#include "ui/main/FocusFrame.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
@@ -18,13 +19,64 @@ constexpr int kLineHeight = kTourLineHeight;
 constexpr int kEdgeGrab = 2;
 constexpr int kEdgeMargin = 4;
 constexpr int kMinWidth = 100;
+// The whole lines the source and media lists show.
+constexpr int kSourceLines = 7;
+constexpr int kMediaLines = 9;
 
-class TLineDelegate : public QStyledItemDelegate {
+// The line the keys act on, in the focused list: a plain frame, clearer than
+// the style's dotted one.
+void OutlineCurrentLine(QPainter& painter, const QStyleOptionViewItem& option) {
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    painter.save();
+    painter.setPen(
+        option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+// Lines of `TLines`' look, 14 pixels high, the focused one outlined.
+template <class TLines> class TFilterLineDelegate : public TLines {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
+    using TLines::TLines;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        item.state &= ~QStyle::State_HasFocus;
+        TLines::paint(painter, item, index);
+        OutlineCurrentLine(*painter, option);
     }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {TLines::sizeHint(option, index).width(), kLineHeight};
+    }
+};
+
+// The height of a list showing as many whole lines as fit into `room`, at least one.
+int WholeLinesHeight(const QListWidget& list, int room) {
+    const int frame = 2 * list.frameWidth();
+    return frame + std::max(1, (room - frame) / kLineHeight) * kLineHeight;
+}
+
+// Gives its list the room it gets in the panel, cut down to whole lines: a
+// list shows no half line at any size of the window.
+class TWholeLinesSlot : public QWidget {
+public:
+    TWholeLinesSlot(QListWidget* list, QWidget* parent)
+        : QWidget(parent), m_list(list), m_frame(new TFocusFrame(list, this)) {
+        setMinimumHeight(kAround + WholeLinesHeight(*list, 0));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        m_frame->setGeometry(0, 0, width(), kAround + WholeLinesHeight(*m_list, height() - kAround));
+    }
+
+private:
+    static constexpr int kAround = 2 * TFocusFrame::kWidth;
+    QListWidget* m_list;
+    TFocusFrame* m_frame;
 };
 
 bool SameLines(const QListWidget& list, const std::vector<QString>& lines) {
@@ -76,17 +128,20 @@ TFilterPanel::TFilterPanel(QWidget* parent) : QWidget(parent) {
     setPalette(colours);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, kEdgeMargin + 1, 5);
+    // The lists' focus frames reach into the left margin.
+    layout->setContentsMargins(5 - TFocusFrame::kWidth, 5, kEdgeMargin + 1, 5);
     layout->setSpacing(2);
-    m_tourLB = AddList("Bands and tours", 1);
-    m_tourLB->setItemDelegate(new TTourLineDelegate(m_tourLB));
-    m_sourceLB = AddList("Source", 0);
-    m_mediaLB = AddList("Media", 0);
-    m_sourceLB->setFixedHeight(7 * kLineHeight + 4);
-    m_mediaLB->setFixedHeight(9 * kLineHeight + 4);
+    m_tourLB = AddList("Bands and tours", 0);
+    m_tourLB->setItemDelegate(new TFilterLineDelegate<TTourLineDelegate>(m_tourLB));
+    m_sourceLB = AddList("Source", kSourceLines);
+    m_mediaLB = AddList("Media", kMediaLines);
 }
 
-QListWidget* TFilterPanel::AddList(const char* caption, int stretch) {
+int TFilterPanel::FittedWidth(int wanted, int room) {
+    return std::max(kMinWidth, std::min(wanted, room - kMinWidth));
+}
+
+QListWidget* TFilterPanel::AddList(const char* caption, int lines) {
     auto* label = new TRichLabel(this);
     label->setFont(MarkupFont("Arial", -11, true));
     label->SetCaption(caption);
@@ -99,9 +154,15 @@ QListWidget* TFilterPanel::AddList(const char* caption, int stretch) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setUniformItemSizes(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setItemDelegate(new TLineDelegate(list));
+    list->setItemDelegate(new TFilterLineDelegate<QStyledItemDelegate>(list));
     list->setFont(MarkupFont("Arial", -11));
-    static_cast<QVBoxLayout*>(layout())->addWidget(list, stretch);
+    if (lines > 0) {
+        list->setFixedHeight(WholeLinesHeight(*list, 2 * list->frameWidth() + lines * kLineHeight));
+        layout()->addWidget(new TFocusFrame(list, this));
+    } else {
+        // The first list takes the room the others leave.
+        static_cast<QVBoxLayout*>(layout())->addWidget(new TWholeLinesSlot(list, this), 1);
+    }
     connect(list, &QListWidget::itemSelectionChanged, this, [this] { emit Changed(); });
     return list;
 }
@@ -158,8 +219,7 @@ void TFilterPanel::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::LeftButton)
         m_resizing = false;
     if (m_resizing) {
-        const int limit = parentWidget() ? parentWidget()->width() - kMinWidth : x;
-        emit WidthDragged(std::max(kMinWidth, std::min(x, limit)));
+        emit WidthDragged(parentWidget() ? FittedWidth(x, parentWidget()->width()) : std::max(kMinWidth, x));
     } else {
         setCursor(NearEdge(x) ? Qt::SplitHCursor : Qt::ArrowCursor);
     }

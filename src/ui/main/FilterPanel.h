@@ -27,6 +27,10 @@ public:
     // Selects every line of the list that has the focus; false when none has it.
     bool SelectAllInFocusedList();
 
+    // A width for the panel as near to `wanted` as the window's width
+    // `room` allows, leaving room for the list beside it.
+    static int FittedWidth(int wanted, int room);
+
     QListWidget* TourLB() const { return m_tourLB; }
     QListWidget* SourceLB() const { return m_sourceLB; }
     QListWidget* MediaLB() const { return m_mediaLB; }
@@ -42,7 +46,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QListWidget* AddList(const char* caption, int stretch);
+    // A list of `lines` whole lines; 0 for the one that takes the rest of the height.
+    QListWidget* AddList(const char* caption, int lines);
     bool NearEdge(int x) const;
 
     QListWidget* m_tourLB = nullptr;

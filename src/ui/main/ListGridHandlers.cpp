@@ -3,6 +3,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/Markup.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "core/Codes.h"
 #include "core/Project.h"
 #include "core/Strings2.h"
 #include "program/ListCells.h"
@@ -15,9 +16,6 @@ constexpr int32_t kSourceProperty = 7;
 constexpr int32_t kMediaProperty = 8;
 constexpr int32_t kCoverProperty = 11;
 constexpr int32_t kInfoProperty = 12;
-// Items of the column string store before the source and the media names.
-constexpr int32_t kSourceItems = 50;
-constexpr int32_t kMediaItems = 30;
 
 } // namespace
 
@@ -96,7 +94,7 @@ void TListGridHandlers::DrawObject(QPainter& canvas, QRect& rect, int32_t x, int
         return;
     const int32_t p = PropertyOf(*list, x);
     if (p == kSourceProperty || p == kMediaProperty) {
-        const std::string& name = m_names.Item((p == kSourceProperty ? kSourceItems : kMediaItems) + index);
+        const std::string& name = CodeName(m_names, p == kSourceProperty ? TCodeKind::Source : TCodeKind::Media, index);
         TQtMarkupCanvas markup(canvas, m_grid.font(), canvas.pen().color());
         DrawMarkup(name, {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, taCenter, taCenter, false,
                    true, markup);

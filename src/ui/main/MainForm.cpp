@@ -11,6 +11,7 @@
 #include "program/ActionTable.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
+#include "program/Version.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
@@ -18,6 +19,7 @@
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
+#include "ui/main/FocusFrame.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/ListWindows.h"
 #include "ui/main/TitlePaintBox.h"
@@ -37,13 +39,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cassert>
+
 namespace {
 
 constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
 constexpr int kMinimumWidth = 560;
-constexpr int kRollupWidth = 191;
 constexpr int kMinimumHeight = 520;
 
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
@@ -51,19 +54,21 @@ QString DialogFilter(const std::string& filter) {
     return BytesToQString(filter.substr(0, filter.find('|')));
 }
 
-std::string HelpText() {
-    std::string text;
-    for (const std::string& line : MainHelpLines())
-        text += line + "\r\n";
-    return text;
+// A layout of `widget` without margins or spacing.
+template <class TBox> TBox* TightLayout(QWidget* widget) {
+    auto* box = new TBox(widget);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    return box;
 }
+
 
 } // namespace
 
 TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists,
                      TMainFormOptions options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
-    setWindowTitle(QStringLiteral("Korvalen v0.14"));
+    setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kCaptionVersion));
     setFont(MarkupFont("Arial", -11));
     resize(780, 580);
     // Small enough for any screen, large enough that the filter lists stay whole.
@@ -71,35 +76,37 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     LoadStoredData();
 
     auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(0);
+    auto* columns = TightLayout<QHBoxLayout>(central);
     m_rollup = new TFilterPanel(central);
     columns->addWidget(m_rollup);
     connect(m_rollup, &TFilterPanel::Changed, this, [this] {
         if (!m_settingValues)
             ValuesChange(false);
     });
-    // The stored RollupWidth travels from run to run untouched; the panel
-    // always starts at its design width.
-    m_rollup->setFixedWidth(kRollupWidth);
-    connect(m_rollup, &TFilterPanel::WidthDragged, m_rollup, &QWidget::setFixedWidth);
+    // The width the user gives the panel is kept for the next run.
+    connect(m_rollup, &TFilterPanel::WidthDragged, this, [this](int width) {
+        m_rollup->setFixedWidth(width);
+        m_program->RollupWidth = width;
+    });
 
     auto* panel1 = new QWidget(central);
-    auto* rows = new QVBoxLayout(panel1);
-    rows->setContentsMargins(2, 2, 2, 2);
-    rows->setSpacing(0);
+    auto* rows = TightLayout<QVBoxLayout>(panel1);
+    // The focus frame around the list takes the place of the margins beside and below it.
+    rows->setContentsMargins(0, 2, 0, 0);
     m_tabs = new QTabBar(panel1);
     m_tabs->setExpanding(false);
     m_tabs->setFocusPolicy(Qt::NoFocus);
     m_tabs->setMouseTracking(true); // hot tracking
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     rows->addWidget(m_tabs);
-    m_title = new TTitlePaintBox(panel1);
-    rows->addWidget(m_title);
+    // Panel2: the title bar over the grid, lit around while the grid has the focus.
+    auto* panel2 = new QWidget(panel1);
+    auto* listRows = TightLayout<QVBoxLayout>(panel2);
+    m_title = new TTitlePaintBox(panel2);
+    listRows->addWidget(m_title);
     CreateGrid();
-    m_grid->setParent(panel1);
-    rows->addWidget(m_grid, 1);
+    listRows->addWidget(m_grid, 1);
+    rows->addWidget(new TFocusFrame(panel2, panel1), 1);
     columns->addWidget(panel1, 1);
     setCentralWidget(central);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { TabChanged(); });
@@ -119,6 +126,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
         m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
     m_template.UpdateColumnPositions();
+    FitRollup();
 
     m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
     m_listCommands->RefreshView = [this] { SetValues(); };
@@ -324,7 +332,7 @@ void TMainForm::ExecuteCommand(const TAction& action) {
         ShowAboutBox(this, false);
         return;
     case TActionId::cmHelp:
-        ShowHelp(HelpText(), kHelpWidth, kHelpHeight);
+        ShowHelp(MainHelpText(m_program->ProgramDir), kHelpWidth, kHelpHeight);
         return;
     case TActionId::cmCodePage: {
         TCodePage page = kDefaultCodePage;
@@ -474,10 +482,15 @@ void TMainForm::showEvent(QShowEvent* event) {
     m_placed = true;
     const TWindowPlacement& placement = m_program->MainPlacement;
     setGeometry(placement.Left, placement.Top, placement.Right - placement.Left, placement.Bottom - placement.Top);
+    FitRollup();
     if (placement.ShowState == 3)
         setWindowState(Qt::WindowMaximized);
     else if (placement.ShowState == 2)
         setWindowState(Qt::WindowMinimized);
+}
+
+void TMainForm::FitRollup() {
+    m_rollup->setFixedWidth(TFilterPanel::FittedWidth(m_program->RollupWidth, width()));
 }
 
 void TMainForm::FirstTick() {
@@ -552,6 +565,13 @@ bool TMainForm::RunSaveDialog(TFileDialog& dialog) {
 }
 
 void TMainForm::AddTab(const std::string& caption) {
+    // Opening a list leaves the grid's cursor where it is: the new list takes
+    // it over, and the tab change that follows gives it back to the grid.
+    assert(m_program && m_program->Lists.size() == static_cast<size_t>(m_tabs->count()) + 1);
+    TProject& added = *m_program->Lists.back();
+    added.Col = m_grid->Col;
+    added.Row = m_grid->Row;
+    added.Selection = m_grid->Selection;
     m_tabs->addTab(BytesToQString(caption));
 }
 
@@ -563,6 +583,8 @@ void TMainForm::DeleteTab(int index) {
 
 void TMainForm::SetTabCaption(int index, const std::string& caption) {
     m_tabs->setTabText(index, BytesToQString(caption));
+    // The title bar draws the name of the list it shows at every paint.
+    m_title->update();
 }
 
 int TMainForm::CurrentTab() const {

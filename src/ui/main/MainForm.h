@@ -121,6 +121,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     QMenu* BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items);
+    // The filter panel at the stored width, as far as the window's width allows.
+    void FitRollup();
     void FirstTick();
     bool RunFileDialog(TFileDialog& dialog, bool saving);
     void TabChanged();

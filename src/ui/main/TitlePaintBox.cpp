@@ -2,17 +2,26 @@
 
 #include "controls/markup/Markup.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "core/ListCaption.h"
+#include "core/Project.h"
 #include "program/TitleBar.h"
 
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 
 constexpr int kHeight = 20;
 constexpr int kTextY = 10;
-constexpr int kGap = 16;
+
+TRect TextBounds(int32_t x) {
+    return {x, kTextY, x, kTextY};
+}
+
+int32_t MarkupWidth(const std::string& text, TMarkupCanvas& canvas) {
+    const std::vector<TWord> words = LayoutMarkup(text, TextBounds(0), taLeftJustify, taCenter, false, canvas);
+    const TRect box = WordsBox(words, TextBounds(0), MarkupMetrics(canvas.Font()).LineHeight);
+    return std::max(0, box.Right - box.Left);
+}
 
 } // namespace
 
@@ -27,17 +36,30 @@ void TTitlePaintBox::SetList(const TProject* list) {
 }
 
 void TTitlePaintBox::paintEvent(QPaintEvent*) {
+    m_drawn.clear();
     if (!m_list)
         return;
     QPainter painter(this);
     const QPalette& colours = palette();
     painter.fillRect(rect(), colours.color(QPalette::Active, QPalette::Highlight));
     TQtMarkupCanvas canvas(painter, font(), colours.color(QPalette::Active, QPalette::HighlightedText));
-    const auto texts = TitleBarTexts(*m_list);
-    // A long list name pushes the counts to the right instead of running into them.
-    int32_t end = 0;
+    // A narrow bar shortens the list's name by whole words before it leaves
+    // out a count; nothing is cut in the middle of a word.
+    std::array<std::string, 3> texts;
+    std::array<TTitleBarPlace, 3> places;
+    for (const std::string& caption : ShortenedCaptions(ListCaption(m_list->FileName))) {
+        texts = TitleBarTexts(*m_list, caption);
+        std::array<int32_t, 3> widths{};
+        for (size_t i = 0; i < texts.size(); ++i)
+            widths[i] = MarkupWidth(texts[i], canvas);
+        places = PlaceTitleBarTexts(widths, width());
+        if (places.back().Shown)
+            break;
+    }
     for (size_t i = 0; i < texts.size(); ++i) {
-        const int32_t x = std::max<int32_t>(kTitleBarX[i], end + kGap);
-        end = DrawMarkup(texts[i], {x, kTextY, x, kTextY}, taLeftJustify, taCenter, false, true, canvas).Right;
+        if (!places[i].Shown)
+            break;
+        const TRect box = DrawMarkup(texts[i], TextBounds(places[i].X), taLeftJustify, taCenter, false, true, canvas);
+        m_drawn.push_back({texts[i], box.Left, box.Right});
     }
 }

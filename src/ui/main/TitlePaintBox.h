@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 class TProject;
 
 // The bar above the list grid: the list's name and its counts, drawn as
@@ -14,9 +17,18 @@ public:
     // The list whose counts are shown; null draws nothing. Repaints.
     void SetList(const TProject* list);
 
+    struct TDrawnText {
+        std::string Text;
+        int Left = 0;
+        int Right = 0;
+    };
+    // The texts of the last paint, left to right, where they were drawn.
+    const std::vector<TDrawnText>& Drawn() const { return m_drawn; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const TProject* m_list = nullptr;
+    std::vector<TDrawnText> m_drawn;
 };

@@ -143,6 +143,22 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
          },
          1},
         {0, press(Qt::Key_Escape), 2}, // still closes without buttons
+        // The underlined letter alone presses its button.
+        {kYes | kNo | kCancel, press(Qt::Key_N), 7},
+        {kYes | kNo | kCancel, press(Qt::Key_Y), 6},
+        {kYes | kNo | kCancel, press(Qt::Key_C), 2},
+        {kYesToAll | kNo, press(Qt::Key_A), 10},
+        {kOk | kHelp, press(Qt::Key_O), 1},
+        {kYes | kNo,
+         [](TMessageForm& f) {
+             Press(f, Qt::Key_C); // the letter of a button not shown
+             Press(f, Qt::Key_X);
+             QKeyEvent controlN(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier);
+             QApplication::sendEvent(&f, &controlN);
+             EXPECT_TRUE(f.isVisible());
+             Press(f, Qt::Key_Y);
+         },
+         6},
     };
     for (const auto& [buttons, act, result] : cases) {
         ClearMessageAnswers();

@@ -162,12 +162,7 @@ TEST_F(ExportWindowTest, AnExportThatCannotBeWrittenIsShownAndTheWindowStaysOpen
 // The command-line tool has no stored blobs: its names must be the window's.
 TEST_F(ExportWindowTest, TheCommandLineNamesAreThoseOfTheWindowsStore) {
     const TStrings2 names = CodeNameStore();
-    for (int32_t item = kMediaNameItem; item <= Window->GridStr().Count() + 1; ++item) {
-        EXPECT_EQ(CodeName(names, kMediaNameItem, item - kMediaNameItem),
-                  CodeName(Window->GridStr(), kMediaNameItem, item - kMediaNameItem))
-            << item;
-        EXPECT_EQ(CodeName(names, kSourceNameItem, item - kSourceNameItem),
-                  CodeName(Window->GridStr(), kSourceNameItem, item - kSourceNameItem))
-            << item;
-    }
+    for (TCodeKind kind : {TCodeKind::Source, TCodeKind::Media})
+        for (int32_t code = -1; code <= CodeCount(kind); ++code)
+            EXPECT_EQ(CodeName(names, kind, code), CodeName(Window->GridStr(), kind, code)) << code;
 }

@@ -8,13 +8,16 @@
 #include "controls/grid/GridKeys.h"
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/MarkupSupport.h"
+#include "core/Codes.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
 #include "program/SettingsStore.h"
-#include "ui/main/FilterPanel.h"
-#include "ui/main/ListCommandRunner.h"
 #include "ui/dialogs/CoverForm.h"
 #include "ui/dialogs/InfoForm.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/FocusFrame.h"
+#include "ui/main/ListCommandRunner.h"
+#include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -312,6 +315,57 @@ TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
     ExpectRows(list, [](const TBootData&) { return false; });
 }
 
+TEST_F(MainFormTest, FilterListsShowOnlyWholeLinesAtEverySize) {
+    OpenList(SampleList());
+    const QSize sizes[] = {{780, 580}, W->minimumSize(), {1200, 800}, {900, 1111}};
+    for (QSize size : sizes) {
+        for (int grow = 0; grow < 14; ++grow) {
+            W->resize(size + QSize(0, grow));
+            QApplication::processEvents();
+            for (QListWidget* list : {Tours(), Sources(), Media()}) {
+                SCOPED_TRACE(std::to_string(W->height()) + " " + list->item(0)->text().toStdString());
+                EXPECT_EQ(list->viewport()->height() % 14, 0);
+                EXPECT_GE(list->viewport()->height(), 5 * 14);
+                const QRect inPanel(list->mapTo(&Panel(), QPoint(0, 0)), list->size());
+                EXPECT_TRUE(Panel().rect().contains(inPanel));
+            }
+        }
+    }
+    EXPECT_EQ(Sources()->viewport()->height(), 7 * 14);
+    EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
+}
+
+TEST_F(MainFormTest, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
+    QFile::copy(QString::fromStdString(SampleList()),
+                QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
+    OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
+    W->resize(W->minimumSize());
+    QApplication::processEvents();
+    TTitlePaintBox& title = W->TitleBar();
+    title.repaint();
+    ASSERT_EQ(title.Drawn().size(), 3u);
+    EXPECT_LE(title.Drawn().back().Right, title.width());
+    EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
+}
+
+TEST_F(MainFormTest, TheFocusedListOrGridIsFramedInTheHighlightColour) {
+    OpenList(SampleList());
+    const QList<TFocusFrame*> frames = W->findChildren<TFocusFrame*>();
+    ASSERT_EQ(frames.size(), 4);
+    for (QWidget* focused : std::initializer_list<QWidget*>{Tours(), Sources(), &Grid(), Media()}) {
+        Focus(focused);
+        QApplication::processEvents();
+        for (TFocusFrame* frame : frames) {
+            const bool holds = frame->isAncestorOf(focused);
+            EXPECT_EQ(frame->Lit(), holds) << focused->metaObject()->className();
+            const QImage look = frame->grab().toImage();
+            const QColor highlight = frame->palette().color(QPalette::Active, QPalette::Highlight);
+            for (QPoint edge : {QPoint(0, look.height() / 2), QPoint(look.width() - 2, look.height() - 1)})
+                EXPECT_EQ(look.pixelColor(edge) == highlight, holds);
+        }
+    }
+}
+
 TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
     for (int i = 0; i < 3; ++i)
         OpenList(SampleList());
@@ -348,6 +402,22 @@ TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
     Key(Qt::Key_Tab);
     EXPECT_EQ(Program().CurrentListIndex(), -1);
     EXPECT_FALSE(Grid().isVisible());
+}
+
+TEST_F(MainFormTest, OpeningAListLeavesTheCursorWhereItIs) {
+    OpenList(SampleList());
+    ClickCell(3, 4);
+    ClickCell(5, 7, Qt::ShiftModifier);
+    const TGridRect selection{3, 4, 5, 7};
+    ASSERT_EQ(Grid().Selection, selection);
+    for (const std::string& path : {SampleList(), std::string()}) {
+        OpenList(path);
+        EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection)) << path;
+    }
+    // Each list keeps the cursor it got when it was opened.
+    ClickCell(2, 2);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection));
 }
 
 TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
@@ -519,16 +589,15 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     ASSERT_EQ(Grid().Column(1).Width, wide);
     EXPECT_EQ(W->TemplateGrid().Column(tcBand).Width, wide);
 
-    // The panel's edge widens it for this run; RollupWidth, as read at start,
-    // is only carried on to the next run. A press away from the edge drags nothing.
-    Program().RollupWidth = 250;
+    // The panel starts at the stored width (211 when none is stored); its
+    // edge changes it, for this run and the next. A press away from the edge drags nothing.
     const int panel = Panel().width();
-    EXPECT_EQ(panel, 191);
+    EXPECT_EQ(panel, 211);
     Drag(&Panel(), QPoint(panel - 1, 300), panel + 50);
     EXPECT_EQ(Panel().width(), panel + 50);
     Drag(&Panel(), QPoint(panel + 20, 300), panel + 100);
     EXPECT_EQ(Panel().width(), panel + 50);
-    ASSERT_EQ(Program().RollupWidth, 250);
+    ASSERT_EQ(Program().RollupWidth, panel + 50);
 
     // A list with search results shows the Search column first and keeps the widened column.
     TProject& results = OpenList(SampleList());
@@ -550,16 +619,22 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     EXPECT_EQ(StoredInt("GridWitdh2"), wide);
     EXPECT_EQ(StoredInt("GridWitdh1"), W->TemplateGrid().Column(tcSearch).Width);
     EXPECT_EQ(StoredInt("GridWitdh3"), designDate);
-    EXPECT_EQ(StoredInt("RollupWidth"), 250);
+    EXPECT_EQ(StoredInt("RollupWidth"), panel + 50);
 
     Start();
     EXPECT_EQ(W->TemplateGrid().Column(tcBand).Width, wide);
-    EXPECT_EQ(Program().RollupWidth, 250);
-    QApplication::processEvents();
-    EXPECT_EQ(Panel().width(), 191);
+    EXPECT_EQ(Panel().width(), panel + 50);
     OpenList(SampleList());
     EXPECT_EQ(Grid().Column(1).Width, wide);
     EXPECT_EQ(Grid().Column(2).Width, designDate);
+
+    // A stored width wider than the window leaves room for the grid, and is
+    // kept for a wider window.
+    ASSERT_TRUE(W->close());
+    Settings.Values["RollupWidth"] = 5000;
+    Start();
+    EXPECT_EQ(Panel().width(), 780 - 100);
+    EXPECT_EQ(Program().RollupWidth, 5000);
 }
 
 TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
@@ -618,6 +693,58 @@ TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
     for (int32_t column : {tcSource, tcMedia, tcCover, tcInfo})
         for (int32_t y = 1; y <= Grid().CountRows(); ++y)
             ASSERT_EQ(Grid().Cell(Col(column), y).S, "") << column << " " << y;
+}
+
+// True when the inside of cell (x, y) holds nothing but its background.
+bool BlankCell(TExcelGrid2& grid, const QImage& shot, int32_t x, int32_t y) {
+    const TRect r = CellRect(grid, x, y);
+    const QColor background = shot.pixelColor(r.Left + 2, r.Top + 2);
+    for (int py = r.Top + 2; py < r.Bottom - 2; ++py)
+        for (int px = r.Left + 2; px < r.Right - 2; ++px)
+            if (shot.pixelColor(px, py) != background)
+                return false;
+    return true;
+}
+
+// A list file may hold any 32-bit code; under the sanitizers a name looked up
+// with overflowing arithmetic fails here.
+TEST_F(MainFormTest, CodesOutsideTheirRangePaintNoNameInCellsAndDropDowns) {
+    const int32_t codes[] = {INT32_MIN, -1, 6, 17, 21, INT32_MAX};
+    TProject written;
+    written.FileName = Path("Lists/Codes.kvu");
+    for (int32_t code : codes) {
+        TBootData record;
+        record.Band = "Band";
+        record.Source = code;
+        record.Media = code;
+        written.Data.push_back(record);
+    }
+    written.Data[4].Source = 1; // a name beside the media code 21, which must not take a source name
+    ASSERT_TRUE(written.Save().Ok);
+    W->resize(1600, 800); // every column on the screen
+    TProject& list = OpenList(written.FileName);
+    ASSERT_EQ(Grid().CountRows(), 6);
+    ASSERT_LT(CellRect(Grid(), Col(tcMedia), 6).Right, Grid().viewport()->width());
+    const QImage shot = Grid().viewport()->grab().toImage();
+    for (int32_t row = 1; row <= 6; ++row) {
+        const TBootData& record = list.Data[static_cast<size_t>(row - 1)];
+        EXPECT_EQ(Grid().GetCellInteger(Col(tcMedia), row), codes[row - 1]) << row;
+        EXPECT_EQ(BlankCell(Grid(), shot, Col(tcSource), row), !IsSourceCode(record.Source)) << row;
+        EXPECT_EQ(BlankCell(Grid(), shot, Col(tcMedia), row), !IsMediaCode(record.Media)) << row; // 6 is "MD"
+    }
+
+    // The drop-down of such a cell opens, paints its names and marks none.
+    for (int32_t column : {tcSource, tcMedia}) {
+        Select(Col(column), 6);
+        Focus(&Grid());
+        QTest::keyClick(&Grid(), Qt::Key_Return);
+        QWidget& dropDown = Grid().GridListBox();
+        ASSERT_TRUE(dropDown.isVisible()) << column;
+        dropDown.grab();
+        QTest::keyClick(&dropDown, Qt::Key_Escape);
+    }
+    EXPECT_EQ(list.Data[5].Source, INT32_MAX);
+    EXPECT_TRUE(list.Saved);
 }
 
 TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
@@ -792,6 +919,45 @@ TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChange
     EXPECT_EQ(Shown(2).Covers, (std::array<std::string, 2>{"a.jpg", "b.jpg"}));
 }
 
+// Counts the paints of a widget.
+class TPaintCounter : public QObject {
+public:
+    explicit TPaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        Paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int Paints = 0;
+};
+
+TEST_F(ListCommandsWindow, SavingUnderANewNameShowsItAtOnceAndLeavesTheHistory) {
+    Open();
+    TPaintCounter title(W->TitleBar());
+    const auto saveAs = [&](TActionId command, const std::string& path) {
+        QApplication::processEvents();
+        title.Paints = 0;
+        DialogPaths.push_back(path);
+        Run(command);
+        QApplication::processEvents();
+        EXPECT_TRUE(DialogPaths.empty());
+        EXPECT_EQ(Program().CurrentList()->FileName, path);
+        EXPECT_GE(title.Paints, 1) << path; // the title bar draws the name at every paint
+    };
+    saveAs(TActionId::cmSaveAs, Path("Lists/Renamed.kvu"));
+    EXPECT_EQ(W->MainTab().tabText(0), QStringLiteral("Renamed"));
+
+    Key(Qt::Key_N);
+    saveAs(TActionId::cmSave, Path("Lists/Fresh.kvu"));
+    EXPECT_EQ(W->MainTab().tabText(1), QStringLiteral("Fresh"));
+
+    // Only opening a file enters it in the history.
+    EXPECT_EQ(Program().History.Entry(1), SampleList());
+    EXPECT_EQ(Program().History.Entry(2), "");
+    EXPECT_TRUE(Messages.empty());
+    OpenList(Path("Lists/Fresh.kvu"));
+    EXPECT_EQ(Program().History.Entry(1), Path("Lists/Fresh.kvu"));
+}
+
 // Enter on a Cover or Info cell opens its window; what Ok changed reaches the
 // record and marks the list unsaved, a Cancel or an unchanged Ok nothing.
 TEST_F(ListCommandsWindow, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
@@ -880,7 +1046,7 @@ TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
     Run(TActionId::cmSaveAs);
     const auto expectNamed = [&](bool saved) {
         EXPECT_EQ(std::make_tuple(L->Saved, L->FileName, Program().History.Entry(1)),
-                  std::make_tuple(saved, renamed, renamed));
+                  std::make_tuple(saved, renamed, SampleList()));
         EXPECT_EQ(W->MainTab().tabText(0), QStringLiteral("Renamed"));
     };
     EXPECT_TRUE(Messages.empty());
