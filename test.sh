@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: first the normal
-# build, then the same tests built with AddressSanitizer and UBSan.
-# KORVALEN_SKIP_SANITIZER=1 leaves out the second round.
+# Installs what is missing, checks that no include runs up a tier, builds,
+# and runs every test: first the normal build, then the Qt-free build (core,
+# program, controls' logic and CLI), then the same tests built with
+# AddressSanitizer and UBSan. KORVALEN_SKIP_SANITIZER=1 leaves out the last.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -9,8 +10,13 @@ source scripts/deps.sh
 korvalen_install_missing
 export QT_QPA_PLATFORM=offscreen
 
+tools/check-tiers.sh
+
 korvalen_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j 2
+
+korvalen_build build-noqt -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALEN_GUI=OFF -DKORVALEN_BENCH=OFF
+ctest --test-dir build-noqt --output-on-failure -j 2
 
 if [ "${KORVALEN_SKIP_SANITIZER:-0}" != 1 ]; then
     korvalen_build build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVALEN_SANITIZE=ON -DKORVALEN_BENCH=OFF

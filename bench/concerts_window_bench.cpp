@@ -7,8 +7,8 @@
 
 #include "controls/bitmaps/ImageList.h"
 #include "controls/grid/ExcelGrid2.h"
+#include "platform/SettingsStore.h"
 #include "program/ConcertTable.h"
-#include "program/SettingsStore.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"

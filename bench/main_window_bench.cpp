@@ -6,8 +6,8 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
+#include "platform/SettingsStore.h"
 #include "program/ListGrid.h"
-#include "program/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

@@ -7,8 +7,8 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
+#include "platform/SettingsStore.h"
 #include "program/ListGrid.h"
-#include "program/SettingsStore.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BulkAllocator.h"
+#include "platform/BulkAllocator.h"
 
 #include <array>
 #include <cstdint>

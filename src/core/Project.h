@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BootData.h"
-#include "FilterState.h"
-#include "GridRect.h"
-#include "ListFile.h"
-#include "UndoHistory.h"
+#include "core/BootData.h"
+#include "core/FilterState.h"
+#include "core/ListFile.h"
+#include "core/UndoHistory.h"
+#include "platform/ScreenTypes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "UndoHistory.h"
+#include "core/UndoHistory.h"
 
-#include "ListSort.h"
+#include "core/ListSort.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BootData.h"
+#include "core/BootData.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QSettings>
 

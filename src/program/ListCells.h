@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/markup/MarkupCanvas.h"
 #include "core/BootData.h"
+#include "platform/ScreenTypes.h"
 
 #include <cstdint>
 #include <string>

@@ -3,10 +3,10 @@
 #include "core/FilterState.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
+#include "platform/SettingsStore.h"
 #include "program/History.h"
 #include "program/ProgramFolders.h"
 #include "program/ProgramHost.h"
-#include "program/SettingsStore.h"
 
 #include <array>
 #include <memory>

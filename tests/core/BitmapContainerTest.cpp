@@ -29,14 +29,14 @@ std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::
     return out + packed;
 }
 
-TEST(BitmapContainerTest, WritesTableCountAndLengthsByteForByte) {
+TEST(BitmapContainer, WritesTableCountAndLengthsByteForByte) {
     EXPECT_EQ(TBitmapContainer().WriteProps(), Blob({}, 0, ""));
     std::string blob = Sample().WriteProps();
     EXPECT_EQ(blob, Blob({0, 7, 7, 15}, 3));
     EXPECT_EQ(blob.substr(140, 2), "\x78\xDA");
 }
 
-TEST(BitmapContainerTest, ReadsWhatItWritesAndGetsBitmapsFromOne) {
+TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     TBitmapContainer back;
     std::string error;
     ASSERT_TRUE(back.ReadProps(Sample().WriteProps(), &error)) << error;
@@ -61,7 +61,7 @@ TEST(BitmapContainerTest, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     EXPECT_EQ(file, "BMfirst");
 }
 
-TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
+TEST(BitmapContainer, HoldsAtMostThirtyOne) {
     TBitmapContainer c;
     for (int i = 0; i < 31; ++i)
         ASSERT_TRUE(c.Add("BM"));
@@ -73,7 +73,7 @@ TEST(BitmapContainerTest, HoldsAtMostThirtyOne) {
     EXPECT_EQ(back.Count(), 31);
 }
 
-TEST(BitmapContainerTest, DamageIsRefusedAndLeavesTheContainer) {
+TEST(BitmapContainer, DamageIsRefusedAndLeavesTheContainer) {
     const std::string whole = Sample().WriteProps();
     auto flipped = [&](size_t fromEnd) {
         std::string b = whole;

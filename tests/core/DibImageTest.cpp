@@ -18,7 +18,7 @@ TDibImage FourBit() {
     return dib;
 }
 
-TEST(DibImageTest, EncodesFourBitByteForByte) {
+TEST(DibImage, EncodesFourBitByteForByte) {
     std::string file = EncodeDib(FourBit());
     ASSERT_EQ(file.size(), 14u + 40 + 64 + 8);
     EXPECT_EQ(file.substr(0, 2), "BM");
@@ -30,7 +30,7 @@ TEST(DibImageTest, EncodesFourBitByteForByte) {
     EXPECT_EQ(file.substr(118), std::string("\x20\x10\0\0\x12\x00\0\0", 8));
 }
 
-TEST(DibImageTest, RoundTripsAtFourAndTwentyFourBits) {
+TEST(DibImage, RoundTripsAtFourAndTwentyFourBits) {
     TDibImage back;
     ASSERT_TRUE(DecodeDib(EncodeDib(FourBit()), back));
     EXPECT_EQ(back.Indices, FourBit().Indices);
@@ -50,7 +50,7 @@ TEST(DibImageTest, RoundTripsAtFourAndTwentyFourBits) {
     EXPECT_EQ(back.BitCount, 24);
 }
 
-TEST(DibImageTest, ReadsTopDownRows) {
+TEST(DibImage, ReadsTopDownRows) {
     std::string file = EncodeDib(FourBit());
     std::string flipped = file.substr(0, 22);
     PutLE(flipped, static_cast<uint32_t>(-2));
@@ -60,7 +60,7 @@ TEST(DibImageTest, ReadsTopDownRows) {
     EXPECT_EQ(back.Indices, FourBit().Indices);
 }
 
-TEST(DibImageTest, LyingHeadersAreRefused) {
+TEST(DibImage, LyingHeadersAreRefused) {
     // A 32-bit field overwritten: 2 file size, 10 pixel offset, 14 info size,
     // 18 width, 22 height, 30 compression, 46 colours used.
     const std::pair<size_t, uint32_t> cases[] = {
@@ -78,7 +78,7 @@ TEST(DibImageTest, LyingHeadersAreRefused) {
     }
 }
 
-TEST(DibImageTest, RefusesShortAndForeignFiles) {
+TEST(DibImage, RefusesShortAndForeignFiles) {
     TDibImage image;
     std::string file = EncodeDib(FourBit());
     EXPECT_FALSE(DecodeDib("", image));
@@ -87,7 +87,7 @@ TEST(DibImageTest, RefusesShortAndForeignFiles) {
     EXPECT_FALSE(DecodeDib(file.substr(0, file.size() - 1), image));
 }
 
-TEST(DibImageTest, IndexBeyondShortPaletteIsBlack) {
+TEST(DibImage, IndexBeyondShortPaletteIsBlack) {
     TDibImage dib = FourBit();
     dib.Palette.resize(2);
     TDibImage back;

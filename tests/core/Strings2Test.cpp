@@ -33,7 +33,7 @@ TStrings2 Sample() {
     return s;
 }
 
-TEST(Strings2Test, ItemsFromOneAndColumnsFromOne) {
+TEST(Strings2, ItemsFromOneAndColumnsFromOne) {
     TStrings2 s = Sample();
     EXPECT_EQ(s.Item(1), "Soundboard");
     EXPECT_EQ(s.Item(3), std::string("|s\xDD", 3));
@@ -46,7 +46,7 @@ TEST(Strings2Test, ItemsFromOneAndColumnsFromOne) {
     EXPECT_EQ(s.Columns(), 3);
 }
 
-TEST(Strings2Test, WritesVersionTwoByteForByte) {
+TEST(Strings2, WritesVersionTwoByteForByte) {
     std::string data = TStrings2().WriteData();
     EXPECT_EQ(data.substr(0, 4), std::string("\x08\0\0\0", 4));
     EXPECT_EQ(data.substr(4), CompressBytes(Block({2, 0})));
@@ -57,7 +57,7 @@ TEST(Strings2Test, WritesVersionTwoByteForByte) {
     EXPECT_EQ(data, Wrap(block));
 }
 
-TEST(Strings2Test, ReadsWhatItWritesAndVersionOne) {
+TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
     TStrings2 back;
     ASSERT_EQ(back.ReadData(Sample().WriteData()), TStrings2::TReadResult::Ok);
     ASSERT_EQ(back.Count(), 3);
@@ -74,7 +74,7 @@ TEST(Strings2Test, ReadsWhatItWritesAndVersionOne) {
     EXPECT_EQ(s.WriteData(), Wrap(Block({2, 2}) + Entry("DAT") + '\0' + Entry("") + '\0'));
 }
 
-TEST(Strings2Test, OddButReadableBlocks) {
+TEST(Strings2, OddButReadableBlocks) {
     TStrings2 s;
     ASSERT_EQ(s.ReadData(Wrap(Block({2, 1, 0xFFFFFFFF}) + "\x01")), TStrings2::TReadResult::Ok);
     EXPECT_EQ(s.Item(1), ""); // a negative length is an empty item
@@ -82,7 +82,7 @@ TEST(Strings2Test, OddButReadableBlocks) {
     EXPECT_EQ(s.ReadData(Wrap(Block({0x7702, 0}))), TStrings2::TReadResult::Ok); // only the first version byte counts
 }
 
-TEST(Strings2Test, OtherVersionsAndDamageLeaveTheStore) {
+TEST(Strings2, OtherVersionsAndDamageLeaveTheStore) {
     std::string whole = Sample().WriteData(), badSum = whole;
     badSum.back() = static_cast<char>(badSum.back() ^ 1);
     const struct {

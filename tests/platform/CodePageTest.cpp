@@ -15,6 +15,8 @@ struct CodePageTest : testing::Test {
     void TearDown() override { SetLegacyCodePage(kDefaultCodePage); }
 };
 
+using CodePage = CodePageTest;
+
 std::string AllHighBytes() {
     std::string bytes;
     for (int b = 0x80; b <= 0xFF; ++b)
@@ -22,7 +24,7 @@ std::string AllHighBytes() {
     return bytes;
 }
 
-TEST_F(CodePageTest, ValidUtf8StaysElseTheBytesAreReadInWindows1250) {
+TEST_F(CodePage, ValidUtf8StaysElseTheBytesAreReadInWindows1250) {
     const std::tuple<std::string, bool, std::string> cases[] = {
         {"plain", true, "plain"},
         {"caf\xC3\xA9", true, "caf\xC3\xA9"},
@@ -45,7 +47,7 @@ TEST_F(CodePageTest, ValidUtf8StaysElseTheBytesAreReadInWindows1250) {
     }
 }
 
-TEST_F(CodePageTest, EachPageReadsItsOwnLetters) {
+TEST_F(CodePage, EachPageReadsItsOwnLetters) {
     const std::tuple<TCodePage, std::string, std::string> cases[] = {
         {TCodePage::Windows1250,
          "\xA3\xF3"
@@ -72,7 +74,7 @@ TEST_F(CodePageTest, EachPageReadsItsOwnLetters) {
 
 // No two bytes of a page look alike, so the bytes can always be had back
 // from what is shown, the bytes a page leaves undefined included.
-TEST_F(CodePageTest, EveryByteOfEveryPageHasACharacterOfItsOwn) {
+TEST_F(CodePage, EveryByteOfEveryPageHasACharacterOfItsOwn) {
     for (const TCodePageInfo& info : CodePages()) {
         std::map<char32_t, int> byteOf;
         for (int b = 0; b <= 0xFF; ++b) {
@@ -96,7 +98,7 @@ TEST_F(CodePageTest, EveryByteOfEveryPageHasACharacterOfItsOwn) {
     }
 }
 
-TEST_F(CodePageTest, OnlyTheOfferedPagesAreKnownByNumber) {
+TEST_F(CodePage, OnlyTheOfferedPagesAreKnownByNumber) {
     std::set<int32_t> numbers;
     for (const TCodePageInfo& info : CodePages()) {
         TCodePage page = TCodePage::Iso8859_1;

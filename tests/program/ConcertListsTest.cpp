@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-TEST(SplitField, TakesTheTextBeforeTheFirstBar) {
+TEST(ConcertListsSplitField, TakesTheTextBeforeTheFirstBar) {
     struct {
         std::string Text, Field, Rest;
     } cases[] = {{"a|b|c", "a", "b|c"}, {"a", "a", ""},  {"", "", ""},
@@ -25,7 +25,7 @@ std::string Fields(const TConcert& c) {
 }
 } // namespace
 
-TEST(TourFile, ToursAndConcertsInFileOrder) {
+TEST(ConcertListsTourFile, ToursAndConcertsInFileOrder) {
     TBand band;
     ParseTourFile("ignored before any tour\r\n"
                   "1999.01.01|x|ignored too\r\n"
@@ -54,7 +54,7 @@ TEST(TourFile, ToursAndConcertsInFileOrder) {
     EXPECT_EQ(band.Tours[0].Name + "|" + band.Tours[0].FirstDate + "|" + band.Tours[0].LastDate, "||Name");
 }
 
-TEST(TourFile, EveryLineEndCounts) {
+TEST(ConcertListsTourFile, EveryLineEndCounts) {
     for (const char* end : {"\r\n", "\n", "\r"}) {
         std::string e = end;
         TBand band;
@@ -113,7 +113,7 @@ TEST(ConcertLists, SourceAndMediaLinesStartWithAll) {
     EXPECT_EQ(MediaFilterLines()[17], "CD Audio*");
 }
 
-TEST(FindConcert, FirstExactMatchInBandOrder) {
+TEST(ConcertListsFindConcert, FirstExactMatchInBandOrder) {
     std::vector<TBand> bands(3);
     bands[0].Name = "Band"; // no tours: passed over
     bands[1].Name = "Band";

@@ -65,7 +65,7 @@ void FillGrid(TGridModel& grid, const std::vector<std::vector<std::string>>& row
         }
 }
 
-TEST(FindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentRow) {
+TEST(ListCommandsFindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentRow) {
     TGridModel grid;
     FillGrid(grid, {{"Abbey", "x"}, {"road", "Zürich"}, {"none", "abba"}});
     grid.Row = 2;
@@ -87,7 +87,7 @@ TEST(FindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentRow) {
     EXPECT_FALSE(FindNextInGrid(one, "x"));
 }
 
-TEST(FindConcert, FillsTheSelectedRowsFromTheFirstMatchingBand) {
+TEST(ListCommandsFindConcert, FillsTheSelectedRowsFromTheFirstMatchingBand) {
     std::vector<TBand> bands(2);
     bands[0].Name = "Ironwood";
     bands[0].Tours.resize(1);

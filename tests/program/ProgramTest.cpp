@@ -42,9 +42,11 @@ struct TProgramFixture : testing::Test {
     }
 };
 
+using ProgramObject = TProgramFixture;
+
 } // namespace
 
-TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndTheHistoryMenu) {
+TEST_F(ProgramObject, StartsWithFoldersConcertListsAndTheHistoryMenu) {
     EXPECT_EQ(Program->ProgramDir, Home.Path() + "/");
     EXPECT_EQ(Program->ListsDir, Home.Path() + "/Lists/");
     EXPECT_TRUE(std::filesystem::is_directory(Home.File("Covers")));
@@ -53,7 +55,7 @@ TEST_F(TProgramFixture, StartsWithFoldersConcertListsAndTheHistoryMenu) {
     EXPECT_EQ(Host.HistoryMenu[0].Caption, "Files list");
 }
 
-TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
+TEST_F(ProgramObject, OpenAddsTabHistoryAndDialogFolder) {
     std::string path = SaveList("my list.old.kvu", 3);
     Host.DialogAnswers = {path};
     Program->Execute({TActionId::cmOpen});
@@ -69,7 +71,7 @@ TEST_F(TProgramFixture, OpenAddsTabHistoryAndDialogFolder) {
 
 // Started in the Lists folder with a relative name, the list must still be
 // found next time from elsewhere, and stand in the history once.
-TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
+TEST_F(ProgramObject, AListEntersTheHistoryByItsAbsoluteCleanName) {
     const std::string path = SaveList("My list.kvu", 1);
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(Home.File("Lists"));
@@ -82,7 +84,7 @@ TEST_F(TProgramFixture, AListEntersTheHistoryByItsAbsoluteCleanName) {
     EXPECT_EQ(Program->OpenDialog.InitialDir, Home.File("Lists") + "/");
 }
 
-TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
+TEST_F(ProgramObject, NewerOrDamagedListTellsWhyAndOpensNothing) {
     WriteBytes(Home.File("Lists/new.kvu"), CompressBytes(TContent().Int(14).Int(0).Bytes()));
     WriteBytes(Home.File("Lists/bad|name.kvu"), "garbage");
     EXPECT_FALSE(Program->OpenList(Home.File("Lists/new.kvu")));
@@ -101,7 +103,7 @@ TEST_F(TProgramFixture, NewerOrDamagedListTellsWhyAndOpensNothing) {
     EXPECT_EQ(Program->History.Entry(1), "");
 }
 
-TEST_F(TProgramFixture, SaveQuestionOnClose) {
+TEST_F(ProgramObject, SaveQuestionOnClose) {
     NewChangedList();
     Program->Lists[0]->Data.resize(2);
     Host.Answers = {Msg::ResultYes}; // and the name dialog is cancelled
@@ -133,7 +135,7 @@ TEST_F(TProgramFixture, SaveQuestionOnClose) {
     EXPECT_EQ(Host.Dialogs.size(), 2u);
 }
 
-TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
+TEST_F(ProgramObject, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     std::string path = SaveList("kept.kvu", 1);
     ASSERT_TRUE(Program->OpenList(path));
     Program->Lists[0]->Data.resize(5);
@@ -152,7 +154,7 @@ TEST_F(TProgramFixture, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     EXPECT_NE(Host.Messages[1].Text.find("kept.kvu"), std::string::npos);
 }
 
-TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {
+TEST_F(ProgramObject, CloseAllGoesOnAfterACancelButExitStopsThere) {
     for (int i = 0; i < 3; ++i)
         NewChangedList();
     Program->Lists[0]->Data.resize(10); // tells the first list apart
@@ -172,7 +174,7 @@ TEST_F(TProgramFixture, CloseAllGoesOnAfterACancelButExitStopsThere) {
     EXPECT_TRUE(Program->Lists.empty());
 }
 
-TEST_F(TProgramFixture, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePreviousCurrent) {
+TEST_F(ProgramObject, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePreviousCurrent) {
     Program->Execute({TActionId::cmSave});
     EXPECT_TRUE(Host.ListCommands.empty());
     ASSERT_TRUE(Program->OpenList(""));
@@ -194,7 +196,7 @@ TEST_F(TProgramFixture, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePr
     EXPECT_FALSE(Program->CloseList(-1));
 }
 
-TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
+TEST_F(ProgramObject, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1);
     ASSERT_TRUE(Program->OpenList(a));
     ASSERT_TRUE(Program->OpenList(b));
@@ -207,7 +209,7 @@ TEST_F(TProgramFixture, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_EQ(Program->Lists.size(), 3u);
 }
 
-TEST_F(TProgramFixture, UnreadableTourFilesGiveOneWarning) {
+TEST_F(ProgramObject, UnreadableTourFilesGiveOneWarning) {
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     faulty.FailAt = TFaultyFileSystem::TStep::Open;

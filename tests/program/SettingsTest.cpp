@@ -38,15 +38,17 @@ struct TSettingsFixture : testing::Test {
     }
 };
 
+using Settings = TSettingsFixture;
+
 } // namespace
 
-TEST_F(TSettingsFixture, EmptyStoreGivesTheDefaults) {
+TEST_F(Settings, EmptyStoreGivesTheDefaults) {
     Host.Screen = {1921, 1081};
     auto program = Start();
     ExpectDefaults(*program);
 }
 
-TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
+TEST_F(Settings, ValuesNoWindowOrListCanHaveFallBack) {
     Host.Screen = {1000, 800};
     Store.Values["MainState"] = 99;
     Store.Values["CommentLeft"] = 500;
@@ -64,7 +66,7 @@ TEST_F(TSettingsFixture, ValuesNoWindowOrListCanHaveFallBack) {
     ExpectDefaults(*Start());
 }
 
-TEST_F(TSettingsFixture, EveryValueIsWrittenUnderItsNameAndReadBack) {
+TEST_F(Settings, EveryValueIsWrittenUnderItsNameAndReadBack) {
     auto program = Start();
     Host.Placement = {3, 10, 20, 810, 620};
     program->CommentPlacement = {1, 5, 6, 485, 566};

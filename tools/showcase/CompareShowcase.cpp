@@ -7,7 +7,7 @@
 
 #include "controls/panels/MyListBox.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/dialogs/Compare.h"
 #include "ui/main/MainForm.h"
 

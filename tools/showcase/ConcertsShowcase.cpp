@@ -9,7 +9,7 @@
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"

@@ -7,7 +7,7 @@
 // With SECONDS the last state stays on screen that long (for a screenshot).
 
 #include "controls/panels/MyListBox.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
 

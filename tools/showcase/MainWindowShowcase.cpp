@@ -11,7 +11,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

@@ -1,6 +1,7 @@
 #include "ShowcaseGrid.h"
 
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/Markup.h"
 #include "controls/markup/QtMarkupCanvas.h"
 
 #include <QPainter>

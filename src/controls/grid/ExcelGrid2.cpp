@@ -1,8 +1,9 @@
-#include "ExcelGrid2.h"
+#include "controls/grid/ExcelGrid2.h"
 
 #include "controls/grid/GridEditing.h"
 #include "controls/grid/GridEditorPlacement.h"
 #include "controls/grid/GridEditors.h"
+#include "controls/grid/GridItemPainter.h"
 #include "controls/grid/GridKeys.h"
 #include "controls/grid/GridListMenu.h"
 #include "controls/grid/GridPainter.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -46,11 +48,8 @@ TNumberLocale UserNumberLocale() {
     return result;
 }
 
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 TGridKey GridKeyOf(int key) {
+    // clang-format off
     static const std::pair<int, TGridKey> kKeys[] = {
         {Qt::Key_PageUp, TGridKey::PageUp}, {Qt::Key_PageDown, TGridKey::PageDown}, {Qt::Key_End, TGridKey::End},
         {Qt::Key_Home, TGridKey::Home},     {Qt::Key_Left, TGridKey::Left},         {Qt::Key_Up, TGridKey::Up},
@@ -59,6 +58,7 @@ TGridKey GridKeyOf(int key) {
         {Qt::Key_Delete, TGridKey::Delete}, {Qt::Key_C, TGridKey::C},               {Qt::Key_V, TGridKey::V},
         {Qt::Key_X, TGridKey::X},
     };
+    // clang-format on
     for (const auto& [code, name] : kKeys)
         if (code == key)
             return name;
@@ -106,6 +106,26 @@ private:
     TExcelGrid2& m_grid;
 };
 
+class TExcelGrid2::TItemPainter : public IGridItemPainter {
+public:
+    explicit TItemPainter(TExcelGrid2& grid) : m_grid(grid) {}
+    TGridColors Colors() const override { return m_grid.Colors(); }
+    void DrawItem(QPainter& painter, const QRect& rect, int index, bool selected, TColor background) override {
+        const TGridColors colors = Colors();
+        painter.fillRect(rect, ToQColor(selected ? colors.Selection() : background));
+        if (!m_grid.OnDrawObject)
+            return;
+        painter.save();
+        painter.setPen(ToQColor(colors.ButtonText));
+        QRect r = rect;
+        m_grid.OnDrawObject(m_grid, painter, r, m_grid.ActiveCol(), m_grid.ActiveRow(), index);
+        painter.restore();
+    }
+
+private:
+    TExcelGrid2& m_grid;
+};
+
 TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorChooser(DefaultColorChooser) {
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::StyledPanel);
@@ -130,10 +150,7 @@ TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorCh
         Invalidate();
     });
     SetNumberLocale(UserNumberLocale());
-    m_edit = new TGridEdit(*this);
-    m_memo = new TGridMemo(*this);
-    m_listBox = new TGridListBox(*this);
-    m_listMenu = new TGridListMenu(*this);
+    CreateEditors();
     m_clipboard = std::make_unique<TQtGridClipboard>();
     m_mouseHost = std::make_unique<TMouseHost>(*this);
     m_mouse = std::make_unique<TGridMouse>(*this, *m_mouseHost);
@@ -157,6 +174,28 @@ TExcelGrid2::~TExcelGrid2() {
     delete m_listBox;
     delete m_memo;
     delete m_edit;
+}
+
+void TExcelGrid2::CreateEditors() {
+    m_itemPainter = std::make_unique<TItemPainter>(*this);
+    m_edit = new TGridEdit(viewport());
+    m_memo = new TGridMemo(viewport());
+    m_listBox = new TGridListBox(viewport(), *m_itemPainter);
+    m_listMenu = new TGridListMenu(this, *m_itemPainter);
+    m_editorEvents = new TGridEditorEvents(*this);
+    for (QWidget* editor : TextEditors())
+        m_editorEvents->Watch(*editor);
+    connect(m_editorEvents, &TGridEditorEvents::CloseEditor, this, [this](QWidget* editor, TEditorEnd end) {
+        if (!m_destroying)
+            FinishEdit(*editor, end == TEditorEnd::Commit);
+    });
+    connect(m_editorEvents, &TGridEditorEvents::KeyAfterClose, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) { KeyDown(key, ShiftOf(modifiers)); });
+    connect(m_listBox, &TGridListBox::Picked, this, [this] { FinishEdit(*m_listBox, true); });
+    connect(m_listMenu, &QMenu::triggered, this, [this](QAction* item) {
+        CommitItemIndex(*this, item->data().toInt());
+        setFocus(Qt::OtherFocusReason);
+    });
 }
 
 TShiftState TExcelGrid2::ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
@@ -232,7 +271,18 @@ void TExcelGrid2::Invalidate() {
 }
 
 void TExcelGrid2::PaintTo(QPainter& painter, const QRect& clip) {
-    TGridPainter(*this, painter, clip).Paint();
+    TGridPaintView view;
+    view.Colors = Colors();
+    view.Extent = m_extent;
+    view.Font = font();
+    view.Enabled = isEnabled();
+    view.Focused = Focused();
+    view.Mouse = m_mouse.get();
+    if (OnDrawObject)
+        view.DrawObject = [this](QPainter& painter, QRect& rect, int32_t x, int32_t y, int32_t index) {
+            OnDrawObject(*this, painter, rect, x, y, index);
+        };
+    TGridPainter(*this, view, painter, clip).Paint();
 }
 
 void TExcelGrid2::paintEvent(QPaintEvent* event) {
@@ -271,17 +321,18 @@ void TExcelGrid2::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
 }
 
+std::array<QWidget*, 3> TExcelGrid2::TextEditors() const {
+    return {m_edit, m_memo, m_listBox};
+}
+
 bool TExcelGrid2::AnyEditorOpen() const {
     return m_edit->isVisible() || m_memo->isVisible() || m_listBox->isVisible() || m_listMenu->isVisible();
 }
 
 void TExcelGrid2::CommitEditors() {
-    if (m_edit->isVisible())
-        EditKeyDown(Qt::Key_Return, 0);
-    if (m_memo->isVisible())
-        MemoKeyDown(Qt::Key_Return, 0);
-    if (m_listBox->isVisible())
-        ListKeyDown(Qt::Key_Return);
+    for (QWidget* editor : TextEditors())
+        if (editor->isVisible())
+            FinishEdit(*editor, true);
     Invalidate();
 }
 
@@ -291,15 +342,24 @@ void TExcelGrid2::CloseEditor(QWidget& editor) {
     Invalidate();
 }
 
-void TExcelGrid2::EditorFocusLost(QWidget* editor) {
-    if (m_destroying)
-        return;
-    if (editor == m_edit)
-        EditKeyDown(Qt::Key_Return, 0);
-    else if (editor == m_memo)
-        MemoKeyDown(Qt::Key_Return, 0);
-    else if (editor == m_listBox)
-        ListKeyDown(Qt::Key_Return);
+void TExcelGrid2::FinishEdit(QWidget& editor, bool commit) {
+    if (&editor == m_edit) {
+        const std::string text = m_edit->Bytes();
+        CloseEditor(*m_edit);
+        if (commit)
+            CommitEditorText(*this, text);
+    } else if (&editor == m_memo) {
+        const std::string text = m_memo->Bytes();
+        CloseEditor(*m_memo);
+        if (commit)
+            CommitMemoText(*this, text);
+    } else if (&editor == m_listBox) {
+        const int index = m_listBox->currentRow();
+        CloseEditor(*m_listBox);
+        // Nothing picked in an empty list: nothing to store.
+        if (commit && index >= 0)
+            CommitItemIndex(*this, index);
+    }
 }
 
 // Keys
@@ -504,73 +564,4 @@ void TExcelGrid2::ChooseColor(int32_t x, int32_t y) {
     if (ColorChooser && ColorChooser(this, color))
         CommitColor(*this, color);
     setFocus(Qt::OtherFocusReason);
-}
-
-bool TExcelGrid2::EditKeyDown(int key, TShiftState shift) {
-    const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
-    if (IsEnter(key) || arrow) {
-        const std::string text = m_edit->Bytes();
-        CloseEditor(*m_edit);
-        CommitEditorText(*this, text);
-        if (arrow)
-            KeyDown(key, shift);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CloseEditor(*m_edit);
-        return true;
-    }
-    return false;
-}
-
-bool TExcelGrid2::MemoKeyDown(int key, TShiftState shift) {
-    if (IsEnter(key) && !(shift & ssShift)) {
-        const std::string text = m_memo->Bytes();
-        CloseEditor(*m_memo);
-        CommitMemoText(*this, text);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CloseEditor(*m_memo);
-        return true;
-    }
-    return false;
-}
-
-bool TExcelGrid2::ListKeyDown(int key) {
-    if (IsEnter(key)) {
-        const int index = m_listBox->currentRow();
-        CloseEditor(*m_listBox);
-        // Nothing picked in an empty list: nothing to store.
-        if (index >= 0)
-            CommitItemIndex(*this, index);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CloseEditor(*m_listBox);
-        return true;
-    }
-    return false;
-}
-
-void TExcelGrid2::ListItemPicked(int index) {
-    CloseEditor(*m_listBox);
-    CommitItemIndex(*this, index);
-}
-
-void TExcelGrid2::MenuItemPicked(int index) {
-    CommitItemIndex(*this, index);
-    setFocus(Qt::OtherFocusReason);
-}
-
-void TExcelGrid2::DrawItem(QPainter& painter, const QRect& rect, int index, bool selected, TColor background) {
-    const TGridColors colors = Colors();
-    painter.fillRect(rect, ToQColor(selected ? colors.Selection() : background));
-    if (!OnDrawObject)
-        return;
-    painter.save();
-    painter.setPen(ToQColor(colors.ButtonText));
-    QRect r = rect;
-    OnDrawObject(*this, painter, r, ActiveCol(), ActiveRow(), index);
-    painter.restore();
 }

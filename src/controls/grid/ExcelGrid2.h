@@ -7,6 +7,7 @@
 
 #include <QAbstractScrollArea>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,7 +15,9 @@
 class QPainter;
 class QTimer;
 class IGridClipboard;
+class IGridItemPainter;
 class TGridEdit;
+class TGridEditorEvents;
 class TGridMemo;
 class TGridListBox;
 class TGridListMenu;
@@ -80,16 +83,6 @@ public:
     TGridListBox& GridListBox() const { return *m_listBox; }
     TGridListMenu& ListMenu() const { return *m_listMenu; }
 
-    // What the editors report back.
-    bool EditKeyDown(int key, TShiftState shift);
-    bool MemoKeyDown(int key, TShiftState shift);
-    bool ListKeyDown(int key);
-    void ListItemPicked(int index);
-    void MenuItemPicked(int index);
-    void EditorFocusLost(QWidget* editor);
-    // Fills an item of the drop-down list or the list menu and lets the owner draw on it.
-    void DrawItem(QPainter& painter, const QRect& rect, int index, bool selected, TColor background);
-
     static TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 
 protected:
@@ -109,6 +102,8 @@ protected:
 private:
     class TMouseHost;
     friend class TMouseHost;
+    class TItemPainter;
+    friend class TItemPainter;
     void UpdateExtent();
     void SyncScrollBars();
     void OpenLineEditor(int32_t x, int32_t y);
@@ -117,6 +112,11 @@ private:
     void OpenListMenu(int32_t x, int32_t y);
     void ChooseColor(int32_t x, int32_t y);
     void CloseEditor(QWidget& editor);
+    // Takes what `editor` holds, closes it, and stores the value when committing.
+    void FinishEdit(QWidget& editor, bool commit);
+    void CreateEditors();
+    // The editors that hold a value until they close (the list menu stores at once).
+    std::array<QWidget*, 3> TextEditors() const;
     bool AnyEditorOpen() const;
 
     TGridExtent m_extent;
@@ -126,6 +126,8 @@ private:
     TGridMemo* m_memo = nullptr;
     TGridListBox* m_listBox = nullptr;
     TGridListMenu* m_listMenu = nullptr;
+    TGridEditorEvents* m_editorEvents = nullptr;
+    std::unique_ptr<IGridItemPainter> m_itemPainter;
     std::unique_ptr<IGridClipboard> m_clipboard;
     std::unique_ptr<IGridMouseHost> m_mouseHost;
     std::unique_ptr<TGridMouse> m_mouse;

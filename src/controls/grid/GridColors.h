@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/markup/MarkupCanvas.h"
+#include "platform/ScreenTypes.h"
 
 // A mix of two colours: each channel moves from the smaller towards the
 // larger value by |a - b| * factor (halves to even, at most 255). The fourth

@@ -1,6 +1,7 @@
-#include "GridEditors.h"
+#include "controls/grid/GridEditors.h"
 
-#include "controls/grid/ExcelGrid2.h"
+#include "controls/grid/GridItemPainter.h"
+#include "controls/grid/GridModel.h"
 #include "controls/markup/MarkupSupport.h"
 
 #include <QApplication>
@@ -17,36 +18,76 @@ void MakeInPlace(QWidget& editor) {
     editor.setAttribute(Qt::WA_MacShowFocusRect, false);
 }
 
-// Draws the items of the drop-down list through the grid.
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Draws the items of the drop-down list through the grid's painter.
 class TListItemDelegate : public QStyledItemDelegate {
 public:
-    TListItemDelegate(TExcelGrid2& grid, TGridListBox& list) : QStyledItemDelegate(&list), m_grid(grid), m_list(list) {}
+    TListItemDelegate(IGridItemPainter& painter, TGridListBox& list)
+        : QStyledItemDelegate(&list), m_painter(painter), m_list(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const bool selected = (option.state & QStyle::State_Selected) != 0;
-        m_grid.DrawItem(*painter, option.rect, index.row(), selected, ShadeColor(m_grid.Colors().ButtonFace));
+        m_painter.DrawItem(*painter, option.rect, index.row(), selected, ShadeColor(m_painter.Colors().ButtonFace));
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return {m_list.viewport()->width(), m_list.ItemHeight()};
     }
 
 private:
-    TExcelGrid2& m_grid;
+    IGridItemPainter& m_painter;
     TGridListBox& m_list;
 };
 
-// An open editor whose focus went somewhere outside the grid commits.
-void CommitOnLeaving(TExcelGrid2& grid, QWidget& editor, QFocusEvent* event) {
-    if (!editor.isVisible() || event->reason() == Qt::PopupFocusReason)
-        return;
-    QWidget* now = QApplication::focusWidget();
-    if (now == nullptr || (now != &grid && !grid.isAncestorOf(now)))
-        grid.EditorFocusLost(&editor);
-}
-
 } // namespace
 
-TGridEdit::TGridEdit(TExcelGrid2& grid) : QLineEdit(grid.viewport()), m_grid(grid) {
+TGridEditorEvents::TGridEditorEvents(QWidget& grid) : QObject(&grid), m_grid(grid) {}
+
+void TGridEditorEvents::Watch(QWidget& editor) {
+    editor.installEventFilter(this);
+}
+
+bool TGridEditorEvents::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (editor == nullptr)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        return KeyPressed(*editor, static_cast<const QKeyEvent&>(*event));
+    if (event->type() == QEvent::FocusOut)
+        FocusLost(*editor, static_cast<const QFocusEvent&>(*event));
+    return false;
+}
+
+bool TGridEditorEvents::KeyPressed(QWidget& editor, const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Escape) {
+        emit CloseEditor(&editor, TEditorEnd::Revert);
+        return true;
+    }
+    const bool memo = qobject_cast<TGridMemo*>(&editor) != nullptr;
+    if (IsEnter(key) && !(memo && (event.modifiers() & Qt::ShiftModifier))) {
+        emit CloseEditor(&editor, TEditorEnd::Commit);
+        return true;
+    }
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && qobject_cast<TGridEdit*>(&editor) != nullptr) {
+        emit CloseEditor(&editor, TEditorEnd::Commit);
+        emit KeyAfterClose(key, event.modifiers());
+        return true;
+    }
+    return false;
+}
+
+void TGridEditorEvents::FocusLost(QWidget& editor, const QFocusEvent& event) {
+    if (!editor.isVisible() || event.reason() == Qt::PopupFocusReason)
+        return;
+    QWidget* now = QApplication::focusWidget();
+    if (now == nullptr || (now != &m_grid && !m_grid.isAncestorOf(now)))
+        emit CloseEditor(&editor, TEditorEnd::Commit);
+}
+
+TGridEdit::TGridEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     MakeInPlace(*this);
 }
@@ -56,17 +97,7 @@ void TGridEdit::Open(const std::string& bytes) {
     selectAll();
 }
 
-void TGridEdit::keyPressEvent(QKeyEvent* event) {
-    if (!m_grid.EditKeyDown(event->key(), TExcelGrid2::ShiftOf(event->modifiers())))
-        QLineEdit::keyPressEvent(event);
-}
-
-void TGridEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    CommitOnLeaving(m_grid, *this, event);
-}
-
-TGridMemo::TGridMemo(TExcelGrid2& grid) : QPlainTextEdit(grid.viewport()), m_grid(grid) {
+TGridMemo::TGridMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -86,27 +117,21 @@ void TGridMemo::SetTypedText(const QString& text) {
 }
 
 void TGridMemo::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool enter = IsEnter(event->key());
     if (enter && (event->modifiers() & Qt::ShiftModifier)) {
         insertPlainText(QStringLiteral("\n")); // a plain line feed, not the soft break Qt makes of Shift + Enter
         return;
     }
-    if (!m_grid.MemoKeyDown(event->key(), TExcelGrid2::ShiftOf(event->modifiers())))
-        QPlainTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
 }
 
-void TGridMemo::focusOutEvent(QFocusEvent* event) {
-    QPlainTextEdit::focusOutEvent(event);
-    CommitOnLeaving(m_grid, *this, event);
-}
-
-TGridListBox::TGridListBox(TExcelGrid2& grid) : QListWidget(grid.viewport()), m_grid(grid) {
+TGridListBox::TGridListBox(QWidget* parent, IGridItemPainter& painter) : QListWidget(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegate(new TListItemDelegate(grid, *this));
+    setItemDelegate(new TListItemDelegate(painter, *this));
     MakeInPlace(*this);
 }
 
@@ -121,21 +146,12 @@ void TGridListBox::Open(int count, int itemHeight, int current) {
     }
 }
 
-void TGridListBox::keyPressEvent(QKeyEvent* event) {
-    if (!m_grid.ListKeyDown(event->key()))
-        QListWidget::keyPressEvent(event);
-}
-
 void TGridListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index.isValid()) {
         MouseReleaseLatch = false;
-        m_grid.ListItemPicked(index.row());
+        setCurrentRow(index.row());
+        emit Picked();
     }
-}
-
-void TGridListBox::focusOutEvent(QFocusEvent* event) {
-    QListWidget::focusOutEvent(event);
-    CommitOnLeaving(m_grid, *this, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/grid/GridModel.h"
-#include "controls/markup/MarkupCanvas.h"
+#include "platform/ScreenTypes.h"
 
 #include <cstdint>
 

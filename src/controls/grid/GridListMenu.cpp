@@ -1,6 +1,6 @@
-#include "GridListMenu.h"
+#include "controls/grid/GridListMenu.h"
 
-#include "controls/grid/ExcelGrid2.h"
+#include "controls/grid/GridItemPainter.h"
 #include "controls/markup/QtMarkupCanvas.h"
 
 #include <QPaintEvent>
@@ -24,10 +24,9 @@ public:
 
 } // namespace
 
-TGridListMenu::TGridListMenu(TExcelGrid2& grid)
-    : QMenu(&grid), m_grid(grid), m_style(std::make_unique<TListMenuStyle>()) {
+TGridListMenu::TGridListMenu(QWidget* parent, IGridItemPainter& painter)
+    : QMenu(parent), m_painter(painter), m_style(std::make_unique<TListMenuStyle>()) {
     setStyle(m_style.get());
-    connect(this, &QMenu::triggered, this, [this](QAction* action) { m_grid.MenuItemPicked(action->data().toInt()); });
 }
 
 TGridListMenu::~TGridListMenu() {
@@ -48,14 +47,14 @@ QAction* TGridListMenu::Item(int index) const {
 
 void TGridListMenu::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const TGridColors colors = m_grid.Colors();
+    const TGridColors colors = m_painter.Colors();
     painter.fillRect(rect(), ToQColor(colors.Window));
     const QList<QAction*> items = actions();
     for (QAction* action : items) {
         const QRect place = actionGeometry(action);
         if (!place.intersects(event->rect()))
             continue;
-        m_grid.DrawItem(painter, place, action->data().toInt(), action == activeAction(), colors.Window);
+        m_painter.DrawItem(painter, place, action->data().toInt(), action == activeAction(), colors.Window);
     }
     painter.setPen(ToQColor(colors.ButtonShadow));
     painter.setBrush(Qt::NoBrush);

@@ -4,16 +4,17 @@
 
 #include <memory>
 
+class IGridItemPainter;
 class QProxyStyle;
-class TExcelGrid2;
 
-// The popup menu of menu cells: `count` items of one size, drawn by the
-// grid's owner; rebuilt each time it opens.
+// The popup menu of menu cells: `count` items of one size, drawn by
+// `painter`; rebuilt each time it opens. A picked item arrives as the
+// menu's triggered signal, its number in the action's data.
 class TGridListMenu : public QMenu {
     Q_OBJECT
 
 public:
-    explicit TGridListMenu(TExcelGrid2& grid);
+    TGridListMenu(QWidget* parent, IGridItemPainter& painter);
     ~TGridListMenu() override;
 
     void Rebuild(int count, const QSize& itemSize);
@@ -25,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TExcelGrid2& m_grid;
+    IGridItemPainter& m_painter;
     QSize m_itemSize;
     std::unique_ptr<QProxyStyle> m_style;
 };

@@ -2,7 +2,7 @@
 
 #include "controls/grid/GridData.h"
 #include "controls/grid/GridTypes.h"
-#include "core/BulkAllocator.h"
+#include "platform/BulkAllocator.h"
 
 #include <functional>
 #include <string>

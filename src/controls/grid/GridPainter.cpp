@@ -1,8 +1,9 @@
-#include "GridPainter.h"
+#include "controls/grid/GridPainter.h"
 
 #include "controls/grid/CachingCanvas.h"
-#include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridCellText.h"
+#include "controls/grid/GridModel.h"
+#include "controls/grid/GridMouse.h"
 #include "controls/markup/Markup.h"
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
@@ -47,11 +48,12 @@ void SetFontColor(TCachingCanvas& canvas, TColor color) {
 
 } // namespace
 
-TGridPainter::TGridPainter(TExcelGrid2& grid, QPainter& painter, const QRect& clip)
-    : m_grid(grid), m_painter(painter), m_clip{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1},
-      m_colors(grid.Colors()), m_sel(grid.Selection.Ordered()), m_w(grid.Extent().Width), m_h(grid.Extent().Height),
-      m_hw(grid.HeadingWidth()), m_hh(grid.HeadingHeight()), m_rh(grid.RowHeight()), m_ox(ScrollOffsetX(grid)),
-      m_oy(ScrollOffsetY(grid)), m_focused(grid.Focused()), m_hasRows(grid.CountRows() >= 1) {}
+TGridPainter::TGridPainter(TGridModel& grid, const TGridPaintView& view, QPainter& painter, const QRect& clip)
+    : m_grid(grid), m_view(view),
+      m_painter(painter), m_clip{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1}, m_colors(view.Colors),
+      m_sel(grid.Selection.Ordered()), m_w(view.Extent.Width), m_h(view.Extent.Height), m_hw(grid.HeadingWidth()),
+      m_hh(grid.HeadingHeight()), m_rh(grid.RowHeight()), m_ox(ScrollOffsetX(grid)), m_oy(ScrollOffsetY(grid)),
+      m_focused(view.Focused), m_hasRows(grid.CountRows() >= 1) {}
 
 void TGridPainter::Fill(const TRect& r, TColor color) {
     if (r.Right > r.Left && r.Bottom > r.Top)
@@ -104,7 +106,7 @@ void TGridPainter::Paint() {
     PaintSelectionOutline();
     PaintHeadingAreas();
     PaintSelectedHeadings();
-    TQtMarkupCanvas qtCanvas(m_painter, m_grid.font(), ToQColor(m_colors.ButtonText));
+    TQtMarkupCanvas qtCanvas(m_painter, m_view.Font, ToQColor(m_colors.ButtonText));
     TCachingCanvas canvas(qtCanvas);
     PaintColumnHeadings(canvas);
     PaintRowHeadings(canvas);
@@ -114,7 +116,7 @@ void TGridPainter::Paint() {
 }
 
 void TGridPainter::PaintDragMarker() {
-    const TGridMouse& mouse = m_grid.Mouse();
+    const TGridMouse& mouse = *m_view.Mouse;
     if (!mouse.RowDragging() || !m_hasRows)
         return;
     const int64_t y = int64_t(mouse.DropTarget() - 1) * m_rh + m_hh - m_oy;
@@ -268,7 +270,7 @@ void TGridPainter::PaintColumnHeadings(TCachingCanvas& canvas) {
             m_painter.save();
             m_painter.setClipRect(ToQRect(head), Qt::IntersectClip);
         }
-        DrawMarkup(text, head, taCenter, taCenter, false, m_grid.isEnabled(), canvas);
+        DrawMarkup(text, head, taCenter, taCenter, false, m_view.Enabled, canvas);
         if (m_grid.DrawInsideCell())
             m_painter.restore();
     }
@@ -288,7 +290,7 @@ void TGridPainter::PaintRowHeadings(TCachingCanvas& canvas) {
             m_grid.OnDrawHeading(m_grid, text, r);
         if (SelectedRow(r))
             text = "|b " + text;
-        DrawMarkup(text, head, m_grid.HeadingAlign(), taCenter, false, m_grid.isEnabled(), canvas);
+        DrawMarkup(text, head, m_grid.HeadingAlign(), taCenter, false, m_view.Enabled, canvas);
     }
 }
 
@@ -416,12 +418,12 @@ void TGridPainter::PaintTick(const TRect& cell, bool enabled) {
 }
 
 void TGridPainter::PaintObject(const TRect& cell, int32_t x, int32_t y, int32_t index) {
-    if (!m_grid.OnDrawObject)
+    if (!m_view.DrawObject)
         return;
     QRect r = ToQRect(cell);
     m_painter.save();
     m_painter.setPen(ToQColor(m_colors.WindowText));
-    m_grid.OnDrawObject(m_grid, m_painter, r, x, y, index);
+    m_view.DrawObject(m_painter, r, x, y, index);
     m_painter.restore();
 }
 

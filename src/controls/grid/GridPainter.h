@@ -4,11 +4,28 @@
 #include "controls/grid/GridLayout.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 
+#include <functional>
+
 class QPainter;
-class TExcelGrid2;
 class TCachingCanvas;
+class TGridModel;
+class TGridMouse;
+
+// What a paint needs of the widget besides the model; the grid hands it in,
+// so that the painter does not know the widget.
+struct TGridPaintView {
+    TGridColors Colors;
+    TGridExtent Extent;
+    QFont Font;
+    bool Enabled = true;
+    bool Focused = false;
+    const TGridMouse* Mouse = nullptr;
+    // Draws the object of a list, menu or external cell; empty: the owner draws none.
+    std::function<void(QPainter& painter, QRect& rect, int32_t x, int32_t y, int32_t index)> DrawObject;
+};
 
 // One paint of the grid: backgrounds, selection, grid lines, headings and
 // cell contents, in that order. Only the cells from the first shown to two
@@ -16,7 +33,7 @@ class TCachingCanvas;
 // before any event is raised.
 class TGridPainter {
 public:
-    TGridPainter(TExcelGrid2& grid, QPainter& painter, const QRect& clip);
+    TGridPainter(TGridModel& grid, const TGridPaintView& view, QPainter& painter, const QRect& clip);
     void Paint();
 
 private:
@@ -47,7 +64,8 @@ private:
     void PaintOutside();
     void PaintDragMarker();
 
-    TExcelGrid2& m_grid;
+    TGridModel& m_grid;
+    const TGridPaintView& m_view;
     QPainter& m_painter;
     TRect m_clip;
     TGridColors m_colors;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls/markup/Markup.h"
-#include "core/GridRect.h"
+#include "platform/ScreenTypes.h"
 
 #include <cstdint>
 #include <string>
@@ -39,8 +38,8 @@ enum TTextAlign : uint8_t {
     kAlignCenter = 6,
 };
 
-// TAlignment (taLeftJustify, taRightJustify, taCenter) is the markup's, so that
-// headings pass it straight to DrawMarkup.
+// TAlignment (taLeftJustify, taRightJustify, taCenter) is the one DrawMarkup
+// takes, so that headings pass it straight on.
 
 // Modifier keys and mouse buttons of an input event.
 using TShiftState = uint8_t;

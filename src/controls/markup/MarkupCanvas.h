@@ -1,21 +1,9 @@
 #pragma once
 
+#include "platform/ScreenTypes.h"
+
 #include <cstdint>
 #include <string>
-
-// A colour as 0x00BBGGRR: red is the low byte.
-using TColor = uint32_t;
-
-struct TRect {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Right = 0;
-    int32_t Bottom = 0;
-
-    bool operator==(const TRect& other) const {
-        return Left == other.Left && Top == other.Top && Right == other.Right && Bottom == other.Bottom;
-    }
-};
 
 // The canvas font as the renderer sees it. Size is in points and Height in
 // pixels (negative: character height), related at 96 pixels per inch.

@@ -49,6 +49,7 @@ int32_t PointsOfHeight(int32_t height) {
 
 namespace {
 
+// clang-format off
 // Codes 0x20..0xFF of the Symbol font; 0 where the font has no character.
 constexpr char16_t kSymbol[224] = {
     // 0x20
@@ -90,6 +91,7 @@ constexpr char16_t kSymbol[224] = {
     0, 0x27E9, 0x222B, 0x2320, 0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC,
     0x23AD, 0,
 };
+// clang-format on
 
 } // namespace
 

@@ -25,7 +25,7 @@ std::string FrameBitmap(int frames) {
     return EncodeDib(dib);
 }
 
-TEST(BitmapsTest, AddToImageListCutsFramesMasksTheBottomLeftColourAndSkipsDamage) {
+TEST(Bitmaps, AddToImageListCutsFramesMasksTheBottomLeftColourAndSkipsDamage) {
     TBitmapContainer c;
     c.Add(FrameBitmap(3));
     TImageList list(16, 16);
@@ -45,7 +45,7 @@ TEST(BitmapsTest, AddToImageListCutsFramesMasksTheBottomLeftColourAndSkipsDamage
     EXPECT_EQ(list.Count(), 6);
 }
 
-TEST(BitmapsTest, GetBitmapKeepsTheColourTableAndRefusesDamage) {
+TEST(Bitmaps, GetBitmapKeepsTheColourTableAndRefusesDamage) {
     TBitmapContainer c;
     c.Add(FrameBitmap(1));
     c.Add(FrameBitmap(1).substr(0, 100));
@@ -63,7 +63,7 @@ TEST(BitmapsTest, GetBitmapKeepsTheColourTableAndRefusesDamage) {
     EXPECT_EQ(image.size(), QSize(32, 16));
 }
 
-TEST(BitmapsTest, StoredBlobsLoadThroughTheirReaders) {
+TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
     TStrings2 gridStr;
     std::string error;
     ASSERT_TRUE(LoadStoredGridStr(gridStr, &error)) << error;

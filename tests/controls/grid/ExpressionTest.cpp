@@ -1,13 +1,11 @@
 #include "controls/grid/Expression.h"
+#include "support/NumberLocales.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-const TNumberLocale kPoint{'.', ','};
-const TNumberLocale kComma{',', '.'};
 
 struct TExprCase {
     std::string Text;

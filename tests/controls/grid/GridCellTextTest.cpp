@@ -88,7 +88,7 @@ public:
     }
 };
 
-TEST(GridCachingCanvas, MeasuresEachTextOncePerFont) {
+TEST(CachingCanvas, MeasuresEachTextOncePerFont) {
     TCountingCanvas inner;
     TCachingCanvas canvas(inner);
     const int32_t plain = canvas.TextWidth("band");
@@ -114,7 +114,7 @@ TEST(GridCachingCanvas, MeasuresEachTextOncePerFont) {
     EXPECT_EQ(inner.Font().Color, 0x123456u);
 }
 
-TEST(GridCachingCanvas, CharsWidthSumsTheCharacters) {
+TEST(CachingCanvas, CharsWidthSumsTheCharacters) {
     TCountingCanvas inner;
     TCachingCanvas canvas(inner);
     EXPECT_EQ(canvas.CharsWidth("abab\xC3\xA9"), 5 * inner.Font().Size);

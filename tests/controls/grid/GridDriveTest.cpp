@@ -2,26 +2,19 @@
 
 #include "controls/grid/GridKeys.h"
 #include "controls/grid/GridLayout.h"
+#include "support/MemoryClipboard.h"
 
 #include <QTest>
 
 namespace {
 
-class TMemoryClipboard : public IGridClipboard {
-public:
-    explicit TMemoryClipboard(std::string& store) : m_store(store) {}
-    std::string Text() override { return m_store; }
-    void SetText(const std::string& text) override { m_store = text; }
-
-private:
-    std::string& m_store;
-};
-
 class GridDrive : public GridWidget {
 protected:
     void SetUp() override {
         GridWidget::SetUp();
-        Grid.SetClipboard(std::make_unique<TMemoryClipboard>(Clipboard));
+        auto clipboard = std::make_unique<TMemoryClipboard>();
+        Clipboard = clipboard.get();
+        Grid.SetClipboard(std::move(clipboard));
     }
     QPoint Inside(int32_t col, int32_t row) {
         const TRect cell = CellRect(Grid, col, row);
@@ -32,7 +25,7 @@ protected:
                          buttons, Qt::NoModifier);
         QApplication::sendEvent(Grid.viewport(), &move);
     }
-    std::string Clipboard;
+    TMemoryClipboard* Clipboard = nullptr;
 };
 
 TEST_F(GridDrive, ShiftArrowsSelectAndTheClipboardKeysReachTheClipboard) {
@@ -43,9 +36,9 @@ TEST_F(GridDrive, ShiftArrowsSelectAndTheClipboardKeysReachTheClipboard) {
     QTest::keyClick(&Grid, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(Grid.Selection, (TGridRect{kText, 1, kInteger, 2}));
     QTest::keyClick(&Grid, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Clipboard, "a\t7\r\n\t0\r\n");
+    EXPECT_EQ(Clipboard->Content, "a\t7\r\n\t0\r\n");
     Select(kInteger, 4);
-    Clipboard = "1\r\n2\r\n";
+    Clipboard->Content = "1\r\n2\r\n";
     QTest::keyClick(&Grid, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Grid.Cell(kInteger, 5).I, 2);
     EXPECT_EQ(Changes, 1);

@@ -115,6 +115,28 @@ TEST_F(GridEditors, TheMemoShowsLinesAndBreaksThemWithShiftEnter) {
     EXPECT_EQ(Grid.Cell(kMemo, 2).S, "xy");
 }
 
+TEST_F(GridEditors, UpAndDownLeaveOnlyTheLineEditorAndKeepTheirShift) {
+    Select(kText, 5);
+    Type("up");
+    Key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_FALSE(Grid.GridEdit().isVisible());
+    EXPECT_EQ(Grid.Cell(kText, 5).S, "up");
+    EXPECT_EQ(Grid.Row, 4);
+    EXPECT_TRUE(Grid.IsRangeSelected()) << "Shift + Up reaches the grid with its Shift";
+    // In the memo, arrows move the text cursor and Escape drops the text.
+    Grid.EditCell(kMemo, 2).S = "a\nb";
+    Select(kMemo, 2);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Down);
+    Type("z");
+    EXPECT_TRUE(Grid.GridMemo().isVisible());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Grid.GridMemo().isVisible());
+    EXPECT_EQ(Grid.Cell(kMemo, 2).S, "a\nb");
+    EXPECT_EQ(Grid.Row, 2);
+    EXPECT_EQ(Changes, 1);
+}
+
 TEST_F(GridEditors, TheDropDownOpensAtTheCurrentItemAndCommitsByKeyOrMouse) {
     Grid.EditCell(kList, 5).I = 2;
     Select(kList, 5);

@@ -2,6 +2,7 @@
 #include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridKeys.h"
 #include "controls/grid/GridRowMove.h"
+#include "support/MemoryClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +10,10 @@
 
 namespace {
 
-class TTestClipboard : public IGridClipboard {
-public:
-    std::string Content;
-    int Writes = 0;
-    std::string Text() override { return Content; }
-    void SetText(const std::string& text) override {
-        Content = text;
-        ++Writes;
-    }
-};
-
 // `cols` enabled columns of one kind and `rows` rows; counts OnChange.
 struct TGrid {
     TGridModel Grid;
-    TTestClipboard Clipboard;
+    TMemoryClipboard Clipboard;
     int Changes = 0;
 
     TGrid(int32_t cols, int32_t rows, uint8_t kind = ckText) {
@@ -53,9 +43,9 @@ struct TKeyCase {
     std::string Effects;
 };
 
-class KeyMapTest : public testing::TestWithParam<TKeyCase> {};
+class GridKeyMap : public testing::TestWithParam<TKeyCase> {};
 
-TEST_P(KeyMapTest, DoesWhatTheKeyMapSays) {
+TEST_P(GridKeyMap, DoesWhatTheKeyMapSays) {
     const TKeyCase& c = GetParam();
     TGrid g(3, 3);
     g.Select(2, 2, 2, 2);
@@ -73,7 +63,7 @@ TEST_P(KeyMapTest, DoesWhatTheKeyMapSays) {
     EXPECT_EQ(effects, c.Effects) << "key " << int(c.Key) << " shift " << int(c.Shift);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeyMapTest,
+INSTANTIATE_TEST_SUITE_P(Keys, GridKeyMap,
                          testing::Values(TKeyCase{TGridKey::Right, 0, "M"}, TKeyCase{TGridKey::Right, ssCtrl, "M"},
                                          TKeyCase{TGridKey::Right, ssShift, "M"}, TKeyCase{TGridKey::Right, ssAlt, ""},
                                          TKeyCase{TGridKey::Home, 0, "M"}, TKeyCase{TGridKey::PageUp, ssCtrl, ""},

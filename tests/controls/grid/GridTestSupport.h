@@ -1,11 +1,9 @@
 #pragma once
 
 #include "controls/grid/GridModel.h"
+#include "support/NumberLocales.h"
 
 #include <string>
-
-inline const TNumberLocale kPoint{'.', ','};
-inline const TNumberLocale kComma{',', '.'};
 
 // `cols` enabled columns of one kind and width, and `rows` rows.
 inline void SetUpColumns(TGridModel& grid, int32_t cols, int32_t rows, uint8_t kind, int32_t width = 50,

@@ -1,4 +1,5 @@
 #include "controls/grid/NumberText.h"
+#include "support/NumberLocales.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +7,6 @@
 #include <cmath>
 
 namespace {
-
-const TNumberLocale kPoint{'.', ','};
-const TNumberLocale kComma{',', '.'};
 
 struct TRealCase {
     std::string Text;
@@ -21,16 +19,16 @@ std::ostream& operator<<(std::ostream& out, const TRealCase& c) {
     return out << '"' << c.Text << "\" with '" << c.Locale.DecimalSeparator << "'";
 }
 
-class ParseRealCase : public testing::TestWithParam<TRealCase> {};
+class NumberTextParseReal : public testing::TestWithParam<TRealCase> {};
 
-TEST_P(ParseRealCase, Reads) {
+TEST_P(NumberTextParseReal, Reads) {
     const TRealCase& c = GetParam();
     double value = -7;
     ASSERT_EQ(ParseReal(c.Text, c.Locale, value), c.Ok);
     EXPECT_EQ(value, c.Ok ? c.Value : -7); // a refused text leaves the target alone
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseRealCase,
+INSTANTIATE_TEST_SUITE_P(Texts, NumberTextParseReal,
                          testing::Values(TRealCase{"1.5", kPoint, true, 1.5}, TRealCase{"1,5", kComma, true, 1.5},
                                          TRealCase{"1,5", kPoint, false, 0}, TRealCase{"1.5", kComma, false, 0},
                                          TRealCase{"1.2.3", kPoint, false, 0}, TRealCase{" 2 ", kPoint, true, 2},
@@ -56,16 +54,16 @@ std::ostream& operator<<(std::ostream& out, const TIntCase& c) {
     return out << '"' << c.Text << '"';
 }
 
-class ParseIntegerCase : public testing::TestWithParam<TIntCase> {};
+class NumberTextParseInteger : public testing::TestWithParam<TIntCase> {};
 
-TEST_P(ParseIntegerCase, Reads) {
+TEST_P(NumberTextParseInteger, Reads) {
     const TIntCase& c = GetParam();
     int32_t value = -7;
     ASSERT_EQ(ParseInteger(c.Text, value), c.Ok);
     EXPECT_EQ(value, c.Ok ? c.Value : -7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseIntegerCase,
+INSTANTIATE_TEST_SUITE_P(Texts, NumberTextParseInteger,
                          testing::Values(TIntCase{"0", true, 0}, TIntCase{"-0", true, 0}, TIntCase{" 7 ", true, 7},
                                          TIntCase{"+12", true, 12}, TIntCase{"2147483647", true, INT32_MAX},
                                          TIntCase{"-2147483648", true, INT32_MIN}, TIntCase{"2147483648", false, 0},
@@ -88,15 +86,15 @@ std::ostream& operator<<(std::ostream& out, const TFormatCase& c) {
     return out << '"' << c.Mask << "\" of " << c.Value;
 }
 
-class FormatCase : public testing::TestWithParam<TFormatCase> {};
+class NumberTextFormat : public testing::TestWithParam<TFormatCase> {};
 
-TEST_P(FormatCase, Writes) {
+TEST_P(NumberTextFormat, Writes) {
     const TFormatCase& c = GetParam();
     EXPECT_EQ(FormatFloat(c.Mask, c.Value, c.Locale), c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    General, FormatCase,
+    General, NumberTextFormat,
     testing::Values(TFormatCase{"", 0, kPoint, "0"}, TFormatCase{"", -0.0, kPoint, "0"},
                     TFormatCase{"", 1.5, kPoint, "1.5"}, TFormatCase{"", 1.5, kComma, "1,5"},
                     TFormatCase{"", -2.25, kPoint, "-2.25"}, TFormatCase{"", 1e20, kPoint, "1E20"},
@@ -107,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TFormatCase{"", NAN, kPoint, "NAN"}, TFormatCase{"", -INFINITY, kPoint, "-INF"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Masks, FormatCase,
+    Masks, NumberTextFormat,
     testing::Values(TFormatCase{"0.00", 3.14159, kPoint, "3.14"}, TFormatCase{"0.00", 3.14159, kComma, "3,14"},
                     TFormatCase{"0.00", -0.001, kPoint, "0.00"}, TFormatCase{"#.##", 0.5, kPoint, ".5"},
                     TFormatCase{"0.##", 2, kPoint, "2"}, TFormatCase{"0.0#", 2.126, kPoint, "2.13"},
@@ -119,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TFormatCase{"0 \"kg\"", 5, kPoint, "5 kg"},
                     TFormatCase{"0.00", 1e300, kPoint, "1" + std::string(300, '0') + ".00"}));
 
-TEST(ColorTextCase, AtLeastSixUpperCaseDigits) {
+TEST(NumberTextColor, AtLeastSixUpperCaseDigits) {
     EXPECT_EQ(ColorText(255), "$0000FF");
     EXPECT_EQ(ColorText(-1), "$FFFFFFFF");
     EXPECT_EQ(ColorText(0xABCDEF), "$ABCDEF");
@@ -128,7 +126,7 @@ TEST(ColorTextCase, AtLeastSixUpperCaseDigits) {
 }
 
 // The texts the grid writes are the texts it reads back, for both separators.
-TEST(NumberRoundTrip, GeneralFormatReadsBack) {
+TEST(NumberTextRoundTrip, GeneralFormatReadsBack) {
     for (const TNumberLocale& locale : {kPoint, kComma})
         for (double v : {0.1, -123.456, 1e20, 1.5e-7, 123456789012345.0, 0.00001, 42.0}) {
             double back = 0;

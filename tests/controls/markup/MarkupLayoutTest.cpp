@@ -31,7 +31,7 @@ struct TLayoutCase {
     TRect Box;
 };
 
-TEST(LayoutMarkup, PlacesItemsAndMeasuresTheBox) {
+TEST(MarkupLayout, PlacesItemsAndMeasuresTheBox) {
     const auto left = taLeftJustify, centre = taCenter, right = taRightJustify;
     const TLayoutCase cases[] = {
         // Two lines of 16 and 24 pixels; a block of 28.
@@ -90,7 +90,7 @@ TEST(LayoutMarkup, PlacesItemsAndMeasuresTheBox) {
     EXPECT_TRUE(canvas.Ops.empty());
 }
 
-TEST(MarkupMetrics, FromTheFontHeight) {
+TEST(MarkupLayoutMetrics, FromTheFontHeight) {
     for (const auto& [height, size, wanted] : {std::make_tuple(-11, 8, std::vector<int32_t>({14, 1, 6, 10})),
                                                std::make_tuple(-16, 12, std::vector<int32_t>({20, 2, 8, 14}))}) {
         TMarkupFont font;
@@ -101,7 +101,7 @@ TEST(MarkupMetrics, FromTheFontHeight) {
     }
 }
 
-TEST(MarkupRotated, NinetyDegreesReadsUpwardsAndTurnsTheBox) {
+TEST(MarkupLayoutRotated, NinetyDegreesReadsUpwardsAndTurnsTheBox) {
     TFakeCanvas canvas;
     // Left/top pivot at (10, 20); lines at y 18 and 32 stand at x 8 and 22.
     TRect box = DrawMarkupRotated("ab||cd", kBounds, 90, taLeftJustify, taLeftJustify, false, true, canvas);

@@ -19,7 +19,7 @@ std::string Items(const std::string& text) {
     return out;
 }
 
-TEST(ParseMarkup, CutsTextIntoItems) {
+TEST(MarkupParse, CutsTextIntoItems) {
     const std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"|b Source|f , |b Media|f  - program", "B T'Source' b S', ' B T'Media' b S' ' S'- ' T'program'"},
@@ -58,7 +58,7 @@ TEST(ParseMarkup, CutsTextIntoItems) {
         EXPECT_EQ(Items(text), items) << text;
 }
 
-TEST(NormaliseLineBreaks, EveryBreakBecomesCrLf) {
+TEST(MarkupParse, EveryBreakBecomesCrLf) {
     EXPECT_EQ(NormaliseLineBreaks("a\nb\r\nc||d\re|||f"), "a\r\nb\r\nc\r\nd\re\r\n|f");
     EXPECT_EQ(NormaliseLineBreaks("||||"), "\r\n\r\n");
     EXPECT_EQ(NormaliseLineBreaks("\r\r\n\n\x0E\x0B"), "\r\r\n\r\n\r\n");
@@ -67,7 +67,7 @@ TEST(NormaliseLineBreaks, EveryBreakBecomesCrLf) {
 
 // Random texts of the characters that matter: codes stay balanced and shallow,
 // UTF-8 stays UTF-8, and without bars the texts give back every byte in order.
-TEST(ParseMarkup, RandomTextsKeepCodesBalancedAndEveryByte) {
+TEST(MarkupParse, RandomTextsKeepCodesBalancedAndEveryByte) {
     static const std::string alphabet = "|||bdupzlrsfx9- \r\n\xC3\xA9";
     std::mt19937 random(5);
     std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
@@ -100,7 +100,7 @@ TEST(ParseMarkup, RandomTextsKeepCodesBalancedAndEveryByte) {
     }
 }
 
-TEST(ParseMarkup, DeepNestingAndHugeTextsParse) {
+TEST(MarkupParse, DeepNestingAndHugeTextsParse) {
     std::string deep;
     for (int i = 0; i < 100000; ++i)
         deep += "|b ";

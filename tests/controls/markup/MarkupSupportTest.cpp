@@ -11,7 +11,7 @@ std::vector<int> Channels(TColor color) {
     return {c.Red, c.Green, c.Blue};
 }
 
-TEST(Colours, ShadeLightensOrDarkensAndRedIsTheLowByte) {
+TEST(MarkupSupportColours, ShadeLightensOrDarkensAndRedIsTheLowByte) {
     const std::pair<TColor, std::vector<int>> shades[] = {
         {JoinRgb(255, 255, 255), {231, 231, 231}}, {JoinRgb(192, 192, 192), {216, 216, 216}},
         {JoinRgb(250, 10, 10), {255, 34, 34}},     {JoinRgb(230, 230, 230), {254, 254, 254}}, // mean 230 lightens
@@ -23,7 +23,7 @@ TEST(Colours, ShadeLightensOrDarkensAndRedIsTheLowByte) {
     EXPECT_EQ(Channels(GreyOf(JoinRgb(10, 20, 40))), std::vector<int>({23, 23, 23}));
 }
 
-TEST(FontSize, HalvesRoundToEvenAndSizesAreClamped) {
+TEST(MarkupSupportFontSize, HalvesRoundToEvenAndSizesAreClamped) {
     EXPECT_EQ(std::vector<int64_t>({RoundHalfEven(2.5), RoundHalfEven(3.5), RoundHalfEven(-2.5)}),
               std::vector<int64_t>({2, 4, -2}));
     EXPECT_EQ(std::vector<int>({PointsOfHeight(-11), PointsOfHeight(14), PointsOfHeight(-16)}),
@@ -39,7 +39,7 @@ TEST(FontSize, HalvesRoundToEvenAndSizesAreClamped) {
     EXPECT_EQ(font.Size, kMaxFontSize);
 }
 
-TEST(Utf8, DecodesAndEncodes) {
+TEST(MarkupSupportUtf8, DecodesAndEncodes) {
     EXPECT_EQ(DecodeUtf8("a\xCE\xB1\xF0\x9F\x8E\xB8"), std::u32string(U"a\u03B1\U0001F3B8"));
     EXPECT_EQ(DecodeUtf8("\xFF"), std::u32string(U"\uFFFD"));
     for (char32_t code : {U'a', U'\u00E9', U'\u221A', U'\U0001F3B8'})
@@ -49,7 +49,7 @@ TEST(Utf8, DecodesAndEncodes) {
     EXPECT_EQ(Utf8CharLength("x", 5), 0u);
 }
 
-TEST(SymbolFont, CodesMapToTheirCharacters) {
+TEST(MarkupSupportSymbolFont, CodesMapToTheirCharacters) {
     const std::pair<char32_t, char32_t> cases[] = {{'a', U'\u03B1'},  {'W', U'\u03A9'},  {214, U'\u221A'},
                                                    {0xAE, U'\u2192'}, {0xDE, U'\u21D2'}, {'1', U'1'},
                                                    {0x85, 0},         {0x0A, 0},         {0x3B1, 0x3B1}};

@@ -39,7 +39,9 @@ struct ListBoxFixture : testing::Test {
     std::vector<int> downs;
 };
 
-TEST_F(ListBoxFixture, APressInTheMarginChangesNeitherSelectionNorFocus) {
+using MyListBox = ListBoxFixture;
+
+TEST_F(MyListBox, APressInTheMarginChangesNeitherSelectionNorFocus) {
     Press({0, 20});
     EXPECT_EQ(box->SelCount(), 0);
     EXPECT_FALSE(box->hasFocus());
@@ -56,7 +58,7 @@ TEST_F(ListBoxFixture, APressInTheMarginChangesNeitherSelectionNorFocus) {
     EXPECT_EQ(downs, (std::vector<int>{0, 1, 20, 21}));
 }
 
-TEST_F(ListBoxFixture, CtrlAndShiftExtendTheSelection) {
+TEST_F(MyListBox, CtrlAndShiftExtendTheSelection) {
     box->SetMultiSelect(true);
     Press({30, 5});
     Press({30, 33}, Qt::ControlModifier);
@@ -69,7 +71,7 @@ TEST_F(ListBoxFixture, CtrlAndShiftExtendTheSelection) {
     EXPECT_EQ(box->ItemAtPos({30, 15}, true), 1);
 }
 
-TEST_F(ListBoxFixture, TheHighlightStartsRightOfTheMargin) {
+TEST_F(MyListBox, TheHighlightStartsRightOfTheMargin) {
     box->SetTextOffset(20);
     box->SetSelected(0, true);
     const QImage image = Rendered();
@@ -81,7 +83,7 @@ TEST_F(ListBoxFixture, TheHighlightStartsRightOfTheMargin) {
     EXPECT_EQ(image.pixel(150, 21), base);
 }
 
-TEST_F(ListBoxFixture, OwnerDrawingGetsTheNarrowedRectangleAndDisabledLinesAreGrey) {
+TEST_F(MyListBox, OwnerDrawingGetsTheNarrowedRectangleAndDisabledLinesAreGrey) {
     box->SetTextOffset(6);
     std::vector<std::pair<int, QRect>> drawn;
     QColor pen;
@@ -113,7 +115,7 @@ TEST_F(ListBoxFixture, OwnerDrawingGetsTheNarrowedRectangleAndDisabledLinesAreGr
     EXPECT_EQ(darkPixels, 0);
 }
 
-TEST_F(ListBoxFixture, DropsAreTheOwnersToAcceptAndCarryOut) {
+TEST_F(MyListBox, DropsAreTheOwnersToAcceptAndCarryOut) {
     box->SetDragAutomatic(true);
     bool accept = false;
     std::vector<QPoint> drops;
@@ -159,7 +161,7 @@ TEST_F(ListBoxFixture, DropsAreTheOwnersToAcceptAndCarryOut) {
     EXPECT_EQ(box->Items(), (std::vector<std::string>{"01 Band", "02 Date", "03 City", "04 Country"}));
 }
 
-TEST_F(ListBoxFixture, WholeLinesOnlySnapsTheHeight) {
+TEST_F(MyListBox, WholeLinesOnlySnapsTheHeight) {
     const int frame = box->height() - box->viewport()->height();
     box->resize(186, frame + 14 * 10 + 9);
     EXPECT_EQ(box->height(), frame + 14 * 10 + 9);
@@ -172,7 +174,7 @@ TEST_F(ListBoxFixture, WholeLinesOnlySnapsTheHeight) {
     EXPECT_EQ(box->height(), frame + 20);
 }
 
-TEST_F(ListBoxFixture, ItemTextsKeepTheirBytes) {
+TEST_F(MyListBox, ItemTextsKeepTheirBytes) {
     box->SetItems({"Bj\xF6rk", "Bj\xC3\xB6rk", ""});
     EXPECT_EQ(box->ItemText(0), "Bj\xF6rk");
     EXPECT_EQ(box->item(0)->text(), QStringLiteral(u"Bj\u00F6rk"));

@@ -35,7 +35,9 @@ struct PageFixture : testing::Test {
     int changes = 0;
 };
 
-TEST_F(PageFixture, PagesFillTheAreaRightOfTheTabsAndTheFirstShows) {
+using MyPage = PageFixture;
+
+TEST_F(MyPage, PagesFillTheAreaRightOfTheTabsAndTheFirstShows) {
     Build();
     TMyTab* one = AddPage(1, "Text");
     TMyTab* two = AddPage(2, "More");
@@ -54,7 +56,7 @@ TEST_F(PageFixture, PagesFillTheAreaRightOfTheTabsAndTheFirstShows) {
     EXPECT_EQ(page->TabHeight(), 24);
 }
 
-TEST_F(PageFixture, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
+TEST_F(MyPage, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     Build();
     AddPage(1, "Text");
     TMyTab* two = AddPage(2, "More");
@@ -71,7 +73,7 @@ TEST_F(PageFixture, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     EXPECT_TRUE(button->hasFocus());
 }
 
-TEST_F(PageFixture, CtrlTabWrapsAndFiresEvenWithOnePage) {
+TEST_F(MyPage, CtrlTabWrapsAndFiresEvenWithOnePage) {
     Build();
     AddPage(1, "Text");
     window.show();
@@ -89,7 +91,7 @@ TEST_F(PageFixture, CtrlTabWrapsAndFiresEvenWithOnePage) {
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(PageFixture, PaintsTheActiveTabInThePageColourAndStopsAtAGap) {
+TEST_F(MyPage, PaintsTheActiveTabInThePageColourAndStopsAtAGap) {
     Build();
     page->SetColor(QColor(200, 220, 240));
     AddPage(1, "Text");
@@ -124,7 +126,7 @@ int Ink(const QImage& image, const QRect& tab) {
     return ink;
 }
 
-TEST_F(PageFixture, OnlyTheActiveHorizontalCaptionHasAShadow) {
+TEST_F(MyPage, OnlyTheActiveHorizontalCaptionHasAShadow) {
     Build();
     AddPage(1, "Text");
     AddPage(2, "Text");
@@ -140,7 +142,7 @@ TEST_F(PageFixture, OnlyTheActiveHorizontalCaptionHasAShadow) {
     EXPECT_EQ(Ink(image, QRect(5, 4, 95, 80)), Ink(image, QRect(5, 84, 95, 80)));
 }
 
-TEST_F(PageFixture, ACaptionChangeRepaintsTheTabs) {
+TEST_F(MyPage, ACaptionChangeRepaintsTheTabs) {
     Build();
     TMyTab* one = AddPage(1, "Text");
     window.show();

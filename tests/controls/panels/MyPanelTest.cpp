@@ -61,7 +61,9 @@ struct PanelFixture : testing::Test {
     int changes = 0;
 };
 
-TEST_F(PanelFixture, SizesItselfToItsRows) {
+using MyPanel = PanelFixture;
+
+TEST_F(MyPanel, SizesItselfToItsRows) {
     window.show();
     EXPECT_EQ(panel->height(), 48);
     panel->resize(116, 90); // a designed height does not stick
@@ -74,7 +76,7 @@ TEST_F(PanelFixture, SizesItselfToItsRows) {
     EXPECT_EQ(panel->height(), 2 * 24 + 6);
 }
 
-TEST_F(PanelFixture, BothButtonsToggleAndTheMarginFiresOnlyInCheckMode) {
+TEST_F(MyPanel, BothButtonsToggleAndTheMarginFiresOnlyInCheckMode) {
     int clicks = 0;
     panel->OnClick = [&](TMyPanel&) { ++clicks; };
     window.show();
@@ -103,7 +105,7 @@ TEST_F(PanelFixture, BothButtonsToggleAndTheMarginFiresOnlyInCheckMode) {
     EXPECT_FALSE(panel->Checked(2) && !panel->Checked(1)); // radio presses toggle nothing
 }
 
-TEST_F(PanelFixture, ADisabledPanelIgnoresPresses) {
+TEST_F(MyPanel, ADisabledPanelIgnoresPresses) {
     window.show();
     panel->setEnabled(false);
     int downs = 0;
@@ -113,7 +115,7 @@ TEST_F(PanelFixture, ADisabledPanelIgnoresPresses) {
     EXPECT_EQ(changes + downs, 0);
 }
 
-TEST_F(PanelFixture, KeysMoveToggleAndFire) {
+TEST_F(MyPanel, KeysMoveToggleAndFire) {
     panel->SetTabStop(true);
     window.show();
     QApplication::setActiveWindow(&window);
@@ -127,7 +129,7 @@ TEST_F(PanelFixture, KeysMoveToggleAndFire) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(PanelFixture, PaintsCheckedItemsInTheSelectedColourWithCaptions) {
+TEST_F(MyPanel, PaintsCheckedItemsInTheSelectedColourWithCaptions) {
     panel->SetChecked(2, true);
     window.show();
     const QImage image = Rendered(*panel);
@@ -146,7 +148,7 @@ TEST_F(PanelFixture, PaintsCheckedItemsInTheSelectedColourWithCaptions) {
     EXPECT_EQ(CountOthers(image, QRect(3, 3, 20, 18), {base, selected}), 0);
 }
 
-TEST_F(PanelFixture, RadioModeFillsOnlyTheCurrentItemAndNoneWhenDisabled) {
+TEST_F(MyPanel, RadioModeFillsOnlyTheCurrentItemAndNoneWhenDisabled) {
     panel->SetRadio(true);
     panel->SetItemIndex(2);
     window.show();
@@ -166,7 +168,7 @@ TEST_F(PanelFixture, RadioModeFillsOnlyTheCurrentItemAndNoneWhenDisabled) {
         0);
 }
 
-TEST_F(PanelFixture, TheFocusFrameIsTwoPixelsOnTheCurrentItem) {
+TEST_F(MyPanel, TheFocusFrameIsTwoPixelsOnTheCurrentItem) {
     panel->SetTabStop(true);
     auto* other = new QLineEdit(&window);
     other->move(10, 100);
@@ -190,7 +192,7 @@ TEST_F(PanelFixture, TheFocusFrameIsTwoPixelsOnTheCurrentItem) {
     EXPECT_EQ(image.pixel(2, 36), base); // item 2 has no focus frame
 }
 
-TEST_F(PanelFixture, OwnerHooksSeeEveryItemAndTheFinishedPaint) {
+TEST_F(MyPanel, OwnerHooksSeeEveryItemAndTheFinishedPaint) {
     std::vector<std::pair<int32_t, QRect>> items;
     QColor pen;
     int paints = 0;
@@ -218,7 +220,7 @@ TEST_F(PanelFixture, OwnerHooksSeeEveryItemAndTheFinishedPaint) {
     EXPECT_EQ(panel->height(), 72);
 }
 
-TEST_F(PanelFixture, TheWheelMovesTheCurrentItemANotchAtATime) {
+TEST_F(MyPanel, TheWheelMovesTheCurrentItemANotchAtATime) {
     window.show();
     auto wheel = [this](int delta) {
         QWheelEvent event(QPointF(20, 5), panel->mapToGlobal(QPointF(20, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -236,7 +238,7 @@ TEST_F(PanelFixture, TheWheelMovesTheCurrentItemANotchAtATime) {
     EXPECT_FALSE(panel->Checked(1) || panel->Checked(2));
 }
 
-TEST_F(PanelFixture, PicturesComeFromTheContainerWithTheirKeyColourTransparent) {
+TEST_F(MyPanel, PicturesComeFromTheContainerWithTheirKeyColourTransparent) {
     QImage strip(32, 16, QImage::Format_RGB32);
     strip.fill(Qt::magenta);
     {

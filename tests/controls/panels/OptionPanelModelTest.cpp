@@ -132,9 +132,9 @@ TEST(OptionPanelModel, PressesInRadioModeFireOnlyWhenTheSelectionMoves) {
 // Seven items in three columns: down the columns 1 2 3 | 4 5 6 | 7, across
 // the rows 1 2 3 / 4 5 6 / 7.
 using KeyCase = std::tuple<int /*orientation*/, int /*from*/, TPanelKey, int /*to*/>;
-class PanelKeyTest : public testing::TestWithParam<KeyCase> {};
+class OptionPanelModelKeys : public testing::TestWithParam<KeyCase> {};
 
-TEST_P(PanelKeyTest, MovesAsTheKeyTableSays) {
+TEST_P(OptionPanelModelKeys, MovesAsTheKeyTableSays) {
     const auto [orientation, from, key, to] = GetParam();
     TOptionPanelModel panel = Panel(7, 3, 20, 0, orientation, true);
     panel.SetItemIndex(from);
@@ -146,14 +146,14 @@ TEST_P(PanelKeyTest, MovesAsTheKeyTableSays) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(DownTheColumns, PanelKeyTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(DownTheColumns, OptionPanelModelKeys, testing::Values(
     KeyCase{0, 5, TPanelKey::Up, 4},       KeyCase{0, 4, TPanelKey::Up, 4},
     KeyCase{0, 5, TPanelKey::Down, 6},     KeyCase{0, 6, TPanelKey::Down, 6},     KeyCase{0, 7, TPanelKey::Down, 7},
     KeyCase{0, 2, TPanelKey::Right, 5},    KeyCase{0, 5, TPanelKey::Right, 5},
     KeyCase{0, 5, TPanelKey::Left, 2},     KeyCase{0, 2, TPanelKey::Left, 2},
     KeyCase{0, 5, TPanelKey::PageUp, 4},   KeyCase{0, 5, TPanelKey::PageDown, 6}, KeyCase{0, 7, TPanelKey::PageDown, 7},
     KeyCase{0, 3, TPanelKey::End, 7},      KeyCase{0, 6, TPanelKey::Home, 1}));
-INSTANTIATE_TEST_SUITE_P(AcrossTheRows, PanelKeyTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(AcrossTheRows, OptionPanelModelKeys, testing::Values(
     KeyCase{1, 5, TPanelKey::Left, 4},     KeyCase{1, 4, TPanelKey::Left, 4},
     KeyCase{1, 5, TPanelKey::Right, 6},    KeyCase{1, 6, TPanelKey::Right, 6},    KeyCase{1, 7, TPanelKey::Right, 7},
     KeyCase{1, 5, TPanelKey::Up, 2},       KeyCase{1, 2, TPanelKey::Up, 2},

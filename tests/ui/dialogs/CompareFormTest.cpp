@@ -5,7 +5,7 @@
 #include "controls/markup/RichText.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/Compare.h"

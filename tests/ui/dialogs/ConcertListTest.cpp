@@ -10,7 +10,7 @@
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Project.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/TourLine.h"
@@ -131,7 +131,9 @@ protected:
     std::deque<std::string> Typed;
 };
 
-TEST_F(TConcertsFixture, TheBoxChoosesAllABandOrATour) {
+using ConcertsForm = TConcertsFixture;
+
+TEST_F(ConcertsForm, TheBoxChoosesAllABandOrATour) {
     Open();
     ASSERT_EQ(Form->TourCB().count(), 7);
     EXPECT_EQ(Form->TourCB().itemText(0), QStringLiteral(" < ALL > "));
@@ -160,7 +162,7 @@ TEST_F(TConcertsFixture, TheBoxChoosesAllABandOrATour) {
     EXPECT_EQ(Column(5), "Olympia;Transbordeur;Palaeur;");
 }
 
-TEST_F(TConcertsFixture, TheChosenLineIsStoredOnClosingAndRestoredOnOpening) {
+TEST_F(ConcertsForm, TheChosenLineIsStoredOnClosingAndRestoredOnOpening) {
     Main->Program().ConcListIndex = 3;
     Open();
     EXPECT_EQ(Form->TourCB().currentIndex(), 3);
@@ -178,7 +180,7 @@ TEST_F(TConcertsFixture, TheChosenLineIsStoredOnClosingAndRestoredOnOpening) {
     EXPECT_EQ(Main->Program().ConcListIndex, -1);
 }
 
-TEST_F(TConcertsFixture, RowsArePaintedInBlocksOfFiveWithAYellowishDateColumn) {
+TEST_F(ConcertsForm, RowsArePaintedInBlocksOfFiveWithAYellowishDateColumn) {
     Open();
     MoveTo(5, 12); // the selection's colour stays out of the way
     Grid().repaint();
@@ -200,7 +202,7 @@ TEST_F(TConcertsFixture, RowsArePaintedInBlocksOfFiveWithAYellowishDateColumn) {
     EXPECT_EQ(selected, JoinRgb(0x3C, 0xF0, 0x0F) & JoinRgb(240, 240, 176));
 }
 
-TEST_F(TConcertsFixture, FindIgnoresTheCaseOfAToZAndSkipsTheCurrentRow) {
+TEST_F(ConcertsForm, FindIgnoresTheCaseOfAToZAndSkipsTheCurrentRow) {
     Open();
     Typed = {"paris"};
     Key(Qt::Key_F3); // no text yet: asks
@@ -237,7 +239,7 @@ TEST_F(TConcertsFixture, FindIgnoresTheCaseOfAToZAndSkipsTheCurrentRow) {
     EXPECT_EQ(Grid().Col, 3);
 }
 
-TEST_F(TConcertsFixture, AddPutsTheConcertOfTheCurrentRowIntoTheList) {
+TEST_F(ConcertsForm, AddPutsTheConcertOfTheCurrentRowIntoTheList) {
     // The main window shows one band's bootlegs only; the new ones must show all the same.
     TProject& list = List();
     list.Data.emplace_back().Band = "Gamma";
@@ -273,7 +275,7 @@ TEST_F(TConcertsFixture, AddPutsTheConcertOfTheCurrentRowIntoTheList) {
     EXPECT_EQ(list.Data[3].Venue, "Paris-Bercy " + kLongVenue); // whole, as in the tour file
 }
 
-TEST_F(TConcertsFixture, AddOnAnEmptyTableAddsNothing) {
+TEST_F(ConcertsForm, AddOnAnEmptyTableAddsNothing) {
     Main->Program().ConcListIndex = 4; // a band without tours
     Open();
     ASSERT_EQ(Grid().CountRows(), 0);
@@ -283,7 +285,7 @@ TEST_F(TConcertsFixture, AddOnAnEmptyTableAddsNothing) {
     EXPECT_TRUE(List().Saved);
 }
 
-TEST_F(TConcertsFixture, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
+TEST_F(ConcertsForm, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
     Open();
     MoveTo(2, 2);
     Key(Qt::Key_Right, Qt::ShiftModifier);
@@ -298,7 +300,7 @@ TEST_F(TConcertsFixture, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
     EXPECT_EQ(Clipboard->Content, "");
 }
 
-TEST_F(TConcertsFixture, F1ShowsTheHelpAndTheTableStaysReadOnly) {
+TEST_F(ConcertsForm, F1ShowsTheHelpAndTheTableStaysReadOnly) {
     Open();
     Key(Qt::Key_F1);
     ASSERT_TRUE(LastHelp().has_value());
@@ -313,7 +315,7 @@ TEST_F(TConcertsFixture, F1ShowsTheHelpAndTheTableStaysReadOnly) {
     EXPECT_EQ(Grid().Cell(3, 1).S, "PARIS");
 }
 
-TEST_F(TConcertsFixture, TheBoxDrawsBandsInBoldCapitalsAndToursIndented) {
+TEST_F(ConcertsForm, TheBoxDrawsBandsInBoldCapitalsAndToursIndented) {
     const TTourLineLook band = TourLineLook("$f01Velvet ärchard");
     EXPECT_TRUE(band.Band);
     EXPECT_EQ(band.Text, QString::fromUtf8("VELVET äRCHARD")); // a..z only
@@ -324,7 +326,7 @@ TEST_F(TConcertsFixture, TheBoxDrawsBandsInBoldCapitalsAndToursIndented) {
 }
 
 // F5 from the menu, the tool bar and the key opens the window modally while a list is open.
-TEST_F(TConcertsFixture, F5OpensTheWindowFromEveryPlaceWhileAListIsOpen) {
+TEST_F(ConcertsForm, F5OpensTheWindowFromEveryPlaceWhileAListIsOpen) {
     QAction* concerts = Main->Action(TActionId::cmConcerts);
     ASSERT_TRUE(concerts->isEnabled());
     Main->activateWindow();

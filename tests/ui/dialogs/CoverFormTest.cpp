@@ -60,7 +60,9 @@ protected:
     std::string Chosen;
 };
 
-TEST_F(CoverFormTest, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
+using CoverForm = CoverFormTest;
+
+TEST_F(CoverForm, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
     WriteFile(Covers + "front.jpg", MakeJpeg(300, 300, 0xCC2222));
     WriteFile(Covers + "Live/back.JPG", MakeJpeg(40, 20));
     Show("front.jpg", "Live\\back.JPG");
@@ -80,7 +82,7 @@ TEST_F(CoverFormTest, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
     EXPECT_EQ(Form->Picture().Width, 300);
 }
 
-TEST_F(CoverFormTest, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
+TEST_F(CoverForm, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(Dir.Path());
     WriteFile(Dir.File("here.jpg"), MakeJpeg(10, 10));
@@ -91,7 +93,7 @@ TEST_F(CoverFormTest, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
     EXPECT_TRUE(Errors.empty());
 }
 
-TEST_F(CoverFormTest, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
+TEST_F(CoverForm, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
     WriteFile(Covers + "a.jpg", MakeJpeg(632, 465));
     Show("a.jpg");
     ASSERT_DOUBLE_EQ(Form->View().Zoom, 1);
@@ -110,7 +112,7 @@ TEST_F(CoverFormTest, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
     EXPECT_EQ(Form->View().OffsetX, 30);
 }
 
-TEST_F(CoverFormTest, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
+TEST_F(CoverForm, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
     WriteFile(Covers + "sub/b.bmp", [] {
         TDibImage image;
         image.Width = image.Height = 2;
@@ -133,7 +135,7 @@ TEST_F(CoverFormTest, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
     EXPECT_EQ(Form->CoverNames[1], "sub\\b.bmp");
 }
 
-TEST_F(CoverFormTest, CancelKeepsTheNamesAndClearEmptiesTheChosenLine) {
+TEST_F(CoverForm, CancelKeepsTheNamesAndClearEmptiesTheChosenLine) {
     WriteFile(Covers + "f.jpg", MakeJpeg(8, 8));
     WriteFile(Covers + "b.jpg", MakeJpeg(8, 8));
     Show("f.jpg", "b.jpg");
@@ -154,7 +156,7 @@ TEST_F(CoverFormTest, CancelKeepsTheNamesAndClearEmptiesTheChosenLine) {
     EXPECT_EQ(again.CoverNames[1], "");
 }
 
-TEST_F(CoverFormTest, APictureThatCannotBeShownGetsAMessageAndKeepsItsName) {
+TEST_F(CoverForm, APictureThatCannotBeShownGetsAMessageAndKeepsItsName) {
     WriteFile(Covers + "text.jpg", "just text");
     WriteFile(Covers + "cut.jpg", MakeJpeg(200, 200).substr(0, 300));
     WriteFile(Covers + "bad.bmp", "BM and nothing more");

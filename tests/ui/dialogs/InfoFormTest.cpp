@@ -47,7 +47,9 @@ protected:
     std::vector<std::string> Errors;
 };
 
-TEST_F(InfoFormTest, UneditedTextKeepsItsBytesAndTypedTextGetsCrLf) {
+using InfoForm = InfoFormTest;
+
+TEST_F(InfoForm, UneditedTextKeepsItsBytesAndTypedTextGetsCrLf) {
     const std::string legacy = "1. \xA3\xF3\x64\xBC\r\n2. Intro\tlive\r\nlone\rCR";
     Form->SetText(legacy);
     EXPECT_EQ(Form->Text(), legacy);
@@ -56,7 +58,7 @@ TEST_F(InfoFormTest, UneditedTextKeepsItsBytesAndTypedTextGetsCrLf) {
     EXPECT_EQ(Form->Text(), "one\r\ntwo \xC5\x81\xC3\xB3\x64\xC5\xBA");
 }
 
-TEST_F(InfoFormTest, NewEmptiesAndOpeningAnEmptyFileKeepsTheText) {
+TEST_F(InfoForm, NewEmptiesAndOpeningAnEmptyFileKeepsTheText) {
     Form->SetText("old");
     Form->Execute(TInfoActionId::cmNew);
     EXPECT_EQ(Form->Text(), "");
@@ -68,7 +70,7 @@ TEST_F(InfoFormTest, NewEmptiesAndOpeningAnEmptyFileKeepsTheText) {
     EXPECT_EQ(Form->SaveDialog().FileName, Dir.File("empty.txt"));
 }
 
-TEST_F(InfoFormTest, ATextSavedAndOpenedAgainComesBackByteForByte) {
+TEST_F(InfoForm, ATextSavedAndOpenedAgainComesBackByteForByte) {
     std::string every;
     for (int c = 1; c < 256; ++c)
         every += static_cast<char>(c);
@@ -85,7 +87,7 @@ TEST_F(InfoFormTest, ATextSavedAndOpenedAgainComesBackByteForByte) {
     EXPECT_TRUE(Errors.empty());
 }
 
-TEST_F(InfoFormTest, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
+TEST_F(InfoForm, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
     std::ofstream(Dir.File("old.txt")) << "previous";
     std::filesystem::permissions(Dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const bool canWrite = std::ofstream(Dir.File("probe")).good(); // root writes anyway
@@ -112,7 +114,7 @@ TEST_F(InfoFormTest, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
     EXPECT_EQ(Errors.size(), 2u);
 }
 
-TEST_F(InfoFormTest, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
+TEST_F(InfoForm, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
     QLineEdit other(Form.get());
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
@@ -137,7 +139,7 @@ TEST_F(InfoFormTest, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
     EXPECT_EQ(Form->Text(), "abcabc");
 }
 
-TEST_F(InfoFormTest, ShortcutsAndThePlacementStoredWhateverTheResult) {
+TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     EXPECT_EQ(Form->geometry(), QRect(100, 80, 600, 520));

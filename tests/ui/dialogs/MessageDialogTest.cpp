@@ -167,7 +167,7 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
     }
 }
 
-TEST(MessageHook, ScriptedAnswersComeBackWithoutADialog) {
+TEST(MessageDialogHook, ScriptedAnswersComeBackWithoutADialog) {
     ClearMessageAnswers();
     EXPECT_FALSE(LastMessage().has_value());
     SetNextMessageAnswer(6);

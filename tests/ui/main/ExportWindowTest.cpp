@@ -5,7 +5,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
 

@@ -11,7 +11,10 @@
 #include "core/Codes.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
-#include "program/SettingsStore.h"
+#include "platform/SettingsStore.h"
+#include "support/MemoryClipboard.h"
+#include "ui/main/FilterPanel.h"
+#include "ui/main/ListCommandRunner.h"
 #include "ui/dialogs/CoverForm.h"
 #include "ui/dialogs/InfoForm.h"
 #include "ui/main/FilterPanel.h"
@@ -76,15 +79,6 @@ std::string FileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<unreadable>");
 }
-
-// The grid's clipboard, kept in memory so that tests see the exact bytes.
-class TFakeClipboard : public IGridClipboard {
-public:
-    std::string Text() override { return Content; }
-    void SetText(const std::string& text) override { Content = text, ++Writes; }
-    std::string Content;
-    int Writes = 0;
-};
 
 using TRecordTest = std::function<bool(const TBootData&)>;
 
@@ -255,7 +249,7 @@ protected:
     // The sample list, with the grid clipboard in memory and the grid focused.
     void Open() {
         L = &OpenList(SampleList());
-        auto clipboard = std::make_unique<TFakeClipboard>();
+        auto clipboard = std::make_unique<TMemoryClipboard>();
         Clip = clipboard.get();
         Grid().SetClipboard(std::move(clipboard));
         Focus(&Grid());
@@ -287,13 +281,13 @@ protected:
     std::vector<TShownMessage> Messages; // every message shown
     std::deque<std::string> DialogPaths; // chosen in the next file dialogs
     TProject* L = nullptr;
-    TFakeClipboard* Clip = nullptr;
+    TMemoryClipboard* Clip = nullptr;
 };
 
-using MainFormTest = TMainWindowFixture;
+using MainForm = TMainWindowFixture;
 
 // Which records pass is the filter's business; here the clicks must reach it.
-TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
+TEST_F(MainForm, FilterListClicksChooseTheRowsOfTheGrid) {
     TProject& list = OpenList(SampleList());
     ExpectRows(list, kAny);
     ClickLine(Tours(), BandLine("Ironwood"));
@@ -315,7 +309,7 @@ TEST_F(MainFormTest, FilterListClicksChooseTheRowsOfTheGrid) {
     ExpectRows(list, [](const TBootData&) { return false; });
 }
 
-TEST_F(MainFormTest, FilterListsShowOnlyWholeLinesAtEverySize) {
+TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
     OpenList(SampleList());
     const QSize sizes[] = {{780, 580}, W->minimumSize(), {1200, 800}, {900, 1111}};
     for (QSize size : sizes) {
@@ -335,7 +329,7 @@ TEST_F(MainFormTest, FilterListsShowOnlyWholeLinesAtEverySize) {
     EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
 }
 
-TEST_F(MainFormTest, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
+TEST_F(MainForm, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
     QFile::copy(QString::fromStdString(SampleList()),
                 QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
     OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
@@ -348,7 +342,7 @@ TEST_F(MainFormTest, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
     EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
 }
 
-TEST_F(MainFormTest, TheFocusedListOrGridIsFramedInTheHighlightColour) {
+TEST_F(MainForm, TheFocusedListOrGridIsFramedInTheHighlightColour) {
     OpenList(SampleList());
     const QList<TFocusFrame*> frames = W->findChildren<TFocusFrame*>();
     ASSERT_EQ(frames.size(), 4);
@@ -366,7 +360,7 @@ TEST_F(MainFormTest, TheFocusedListOrGridIsFramedInTheHighlightColour) {
     }
 }
 
-TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
+TEST_F(MainForm, CtrlTabStepsThroughTheListsWithTheirCursors) {
     for (int i = 0; i < 3; ++i)
         OpenList(SampleList());
     ASSERT_EQ(W->MainTab().currentIndex(), 2);
@@ -404,7 +398,7 @@ TEST_F(MainFormTest, CtrlTabStepsThroughTheListsWithTheirCursors) {
     EXPECT_FALSE(Grid().isVisible());
 }
 
-TEST_F(MainFormTest, OpeningAListLeavesTheCursorWhereItIs) {
+TEST_F(MainForm, OpeningAListLeavesTheCursorWhereItIs) {
     OpenList(SampleList());
     ClickCell(3, 4);
     ClickCell(5, 7, Qt::ShiftModifier);
@@ -420,7 +414,7 @@ TEST_F(MainFormTest, OpeningAListLeavesTheCursorWhereItIs) {
     EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection));
 }
 
-TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
+TEST_F(MainForm, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
     TProject& list = OpenList(SampleList());
     QListWidget* const lists[3] = {Tours(), Sources(), Media()};
     const std::vector<int> chosen[3] = {{BandLine("Ironwood")}, {1 + 4}, {1 + 1}};
@@ -453,7 +447,7 @@ TEST_F(MainFormTest, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
         list, [](const TBootData& r) { return (r.Band == "Ironwood" || r.Band == "Static Harbour") && r.Source == 4; });
 }
 
-TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
+TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
     const std::string bytes = FileBytes(SampleList());
     TArrayOfBootData edited;
     const auto editAndClose = [&](int answer) {
@@ -494,7 +488,7 @@ TEST_F(MainFormTest, ClosingWithAnEditedListAsksAndWritesTheSettings) {
 
 // Lists and tour files written by older programs hold 8-bit texts: shown in
 // the chosen page, and written back as they were unless the user typed.
-TEST_F(MainFormTest, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
+TEST_F(MainForm, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
     const std::string lodz = "\xA3\xF3"
                              "d\x9F"; // Łódź in Windows-1250
     const auto qt = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -579,7 +573,7 @@ TEST_F(MainFormTest, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
     SetLegacyCodePage(kDefaultCodePage);
 }
 
-TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
+TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     OpenList(SampleList());
     ASSERT_EQ(Col(tcBand), 1);
     const int32_t designDate = Grid().Column(Col(tcDate)).Width;
@@ -637,7 +631,7 @@ TEST_F(MainFormTest, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     EXPECT_EQ(Program().RollupWidth, 5000);
 }
 
-TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
+TEST_F(MainForm, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     TProject& first = OpenList(SampleList());
     TProject& second = OpenList(SampleList());
     const TArrayOfBootData secondBefore = second.Data;
@@ -653,7 +647,7 @@ TEST_F(MainFormTest, TextBeingTypedWhenTheTabChangesStaysWithItsList) {
     EXPECT_EQ(Grid().GetCellString(Col(tcBand), 3), second.Data[2].Band);
 }
 
-TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
+TEST_F(MainForm, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
     TProject& list = OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     const size_t records = list.Data.size();
@@ -680,7 +674,7 @@ TEST_F(MainFormTest, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows
     EXPECT_EQ(list.Data.size(), records - 1);
 }
 
-TEST_F(MainFormTest, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
+TEST_F(MainForm, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
     OpenList(SampleList());
     TProject& results = OpenList(SampleList());
     for (TBootData& r : results.Data)
@@ -708,7 +702,7 @@ bool BlankCell(TExcelGrid2& grid, const QImage& shot, int32_t x, int32_t y) {
 
 // A list file may hold any 32-bit code; under the sanitizers a name looked up
 // with overflowing arithmetic fails here.
-TEST_F(MainFormTest, CodesOutsideTheirRangePaintNoNameInCellsAndDropDowns) {
+TEST_F(MainForm, CodesOutsideTheirRangePaintNoNameInCellsAndDropDowns) {
     const int32_t codes[] = {INT32_MIN, -1, 6, 17, 21, INT32_MAX};
     TProject written;
     written.FileName = Path("Lists/Codes.kvu");
@@ -747,7 +741,7 @@ TEST_F(MainFormTest, CodesOutsideTheirRangePaintNoNameInCellsAndDropDowns) {
     EXPECT_TRUE(list.Saved);
 }
 
-TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
+TEST_F(MainForm, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
     OpenList(SampleList());
     ClickLine(Tours(), BandLine("Ironwood"));
     ClickCell(Col(tcCity), 2);
@@ -757,9 +751,9 @@ TEST_F(MainFormTest, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) 
     W = nullptr;
 }
 
-using ListCommandsWindow = TMainWindowFixture;
+using MainFormListCommands = TMainWindowFixture;
 
-TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
+TEST_F(MainFormListCommands, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     Open();
     const size_t before = L->Data.size();
     ClickLine(Panel().SourceLB(), 2); // only the source of code 1
@@ -803,7 +797,7 @@ TEST_F(ListCommandsWindow, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     EXPECT_TRUE(Messages.empty()); // nothing is asked
 }
 
-TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
+TEST_F(MainFormListCommands, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     Open();
     for (size_t i = 0; i < L->Data.size(); ++i)
         L->Data[i].SearchText = std::to_string((i * 7) % 11) + "hit";
@@ -823,7 +817,7 @@ TEST_F(ListCommandsWindow, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     }
 }
 
-TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
+TEST_F(MainFormListCommands, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     Open();
     int asked = 0;
     bool answer = true;
@@ -856,7 +850,7 @@ TEST_F(ListCommandsWindow, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     EXPECT_EQ(std::make_pair(asked, Grid().Row), std::make_pair(3, RowOfNum("046")));
 }
 
-TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
+TEST_F(MainFormListCommands, FindConcertWritesThroughToTheRecords) {
     // A tour of the band of record 046, placing its date elsewhere than the record does.
     {
         QFile tours(QString::fromStdString(Path("Tours/Unknown band.txt")));
@@ -887,7 +881,7 @@ TEST_F(ListCommandsWindow, FindConcertWritesThroughToTheRecords) {
     EXPECT_TRUE(L->Saved);
 }
 
-TEST_F(ListCommandsWindow, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
+TEST_F(MainFormListCommands, CoverAndInfoTravelThroughTheClipboardTextAndCutChangesNothing) {
     Open();
     Shown(1).Covers = {"front.jpg", ""};
     Shown(1).Info = "one\ttwo\r\nthree\nfour";
@@ -930,7 +924,7 @@ public:
     int Paints = 0;
 };
 
-TEST_F(ListCommandsWindow, SavingUnderANewNameShowsItAtOnceAndLeavesTheHistory) {
+TEST_F(MainFormListCommands, SavingUnderANewNameShowsItAtOnceAndLeavesTheHistory) {
     Open();
     TPaintCounter title(W->TitleBar());
     const auto saveAs = [&](TActionId command, const std::string& path) {
@@ -960,7 +954,7 @@ TEST_F(ListCommandsWindow, SavingUnderANewNameShowsItAtOnceAndLeavesTheHistory) 
 
 // Enter on a Cover or Info cell opens its window; what Ok changed reaches the
 // record and marks the list unsaved, a Cancel or an unchanged Ok nothing.
-TEST_F(ListCommandsWindow, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
+TEST_F(MainFormListCommands, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsaved) {
     Open();
     Shown(1).Covers = {"front.jpg", "back.jpg"};
     Shown(1).Info = "old\r\ntext";
@@ -1025,7 +1019,7 @@ TColor CellColor(TExcelGrid2& grid, int32_t x, int32_t y, TColor start = 0) {
     return start;
 }
 
-TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
+TEST_F(MainFormListCommands, CellColoursFollowTheColumnBehindTheGridColumn) {
     Open();
     Shown(2).SearchHits = 2;
     L->SearchColumn = true;
@@ -1038,7 +1032,7 @@ TEST_F(ListCommandsWindow, CellColoursFollowTheColumnBehindTheGridColumn) {
     EXPECT_EQ(CellColor(Grid(), Col(tcDate), 6, selection), selection & JoinRgb(240, 240, 176));
 }
 
-TEST_F(ListCommandsWindow, SaveAsRenamesAndFailedSavesKeepTheList) {
+TEST_F(MainFormListCommands, SaveAsRenamesAndFailedSavesKeepTheList) {
     Open();
     const std::string renamed = Path("Lists/Renamed.kvu");
     Run(TActionId::cmAdd);

@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 int32_t ReadIntDef(const ISettingsStore& store, const std::string& name, int32_t fallback) {
     int32_t value = 0;

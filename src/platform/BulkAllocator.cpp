@@ -1,4 +1,4 @@
-#include "BulkAllocator.h"
+#include "platform/BulkAllocator.h"
 
 #include <cstdlib>
 #include <sys/mman.h>
