@@ -31,16 +31,16 @@ bool TProject::CommitChange(std::string name) {
 }
 
 TUndoResult TProject::UndoChange() {
-    KeepUnsavedState();
-    TUndoResult result = UndoSteps.Undo(Data);
-    Saved = UndoSteps.AtSavedPoint();
-    View.clear();
-    return result;
+    return Step(false);
 }
 
 TUndoResult TProject::RedoChange() {
+    return Step(true);
+}
+
+TUndoResult TProject::Step(bool redo) {
     KeepUnsavedState();
-    TUndoResult result = UndoSteps.Redo(Data);
+    TUndoResult result = redo ? UndoSteps.Redo(Data) : UndoSteps.Undo(Data);
     Saved = UndoSteps.AtSavedPoint();
     View.clear();
     return result;

@@ -57,4 +57,5 @@ public:
 
 private:
     void KeepUnsavedState();
+    TUndoResult Step(bool redo);
 };
