@@ -26,7 +26,10 @@ bool TProject::CommitChange(std::string name) {
     if (!UndoSteps.Commit(Data, std::move(name)))
         return false;
     Saved = UndoSteps.AtSavedPoint();
-    View.clear(); // stale until the view is rebuilt
+    // Rows of the view name records by index: after a delete or a sort they
+    // are stale until the view is rebuilt. Edits and appends leave them valid.
+    if (UndoSteps.UndoStepMovedRecords())
+        View.clear();
     return true;
 }
 

@@ -41,7 +41,7 @@ public:
 
     // Closes the change gathered in UndoSteps as one step; a step makes the
     // list unsaved. False when nothing changed. The view is stale after a
-    // change: build it again.
+    // change: build it again (it is emptied when records moved).
     bool CommitChange(std::string name);
     // Take back or do again one step; Saved follows the saved point.
     TUndoResult UndoChange();

@@ -344,6 +344,15 @@ const std::string& TUndoHistory::RedoName() const {
     return CanRedo() ? m_steps[m_current].Name : none;
 }
 
+bool TUndoHistory::UndoStepMovedRecords() const {
+    if (!CanUndo())
+        return false;
+    for (const TPart& part : m_steps[m_current - 1].Parts)
+        if (part.Kind == TPart::Remove || part.Kind == TPart::Reorder)
+            return true;
+    return false;
+}
+
 TUndoResult TUndoHistory::Undo(TArrayOfBootData& data) {
     Commit(data, std::string());
     if (!CanUndo())

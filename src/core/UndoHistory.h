@@ -82,6 +82,9 @@ public:
     // The names of the step undo and redo would take back or do again.
     const std::string& UndoName() const;
     const std::string& RedoName() const;
+    // The step undo would take back removed or reordered records, so that
+    // indices into the list from before it are stale.
+    bool UndoStepMovedRecords() const;
     // An open step is committed first under an empty name.
     TUndoResult Undo(TArrayOfBootData& data);
     TUndoResult Redo(TArrayOfBootData& data);
