@@ -995,6 +995,12 @@ TEST_F(MainFormListCommands, CoverAndInfoWindowsEditTheRecordAndMarkTheListUnsav
     QTest::keyClick(&Grid(), Qt::Key_Return);
     EXPECT_EQ(Shown(1).Covers, (std::array<std::string, 2>{"front.jpg", ""}));
     EXPECT_FALSE(L->Saved);
+    EXPECT_EQ(W->Action(TActionId::cmUndo)->text().toStdString(), "&Undo edit of 1 cell");
+    Key(Qt::Key_Z);
+    EXPECT_EQ(Shown(1).Covers[1], "back.jpg");
+    EXPECT_TRUE(L->Saved) << "undone back to the state on the disk";
+    Key(Qt::Key_Y);
+    EXPECT_EQ(Shown(1).Covers[1], "");
 
     L->Saved = true;
     script = [](QDialog& window) {
