@@ -368,6 +368,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_title->hide();
         m_title->SetList(nullptr);
         m_lastFill = TGridFill();
+        UpdateUndoActions();
         return;
     }
     m_grid->show();

@@ -1215,6 +1215,11 @@ TEST_F(UndoWindow, TheEditMenuStartsWithUndoAndRedoAndEachListHasItsOwnHistory) 
     Run(TActionId::cmUndo);
     Key(Qt::Key_Tab);
     EXPECT_EQ(W->Action(TActionId::cmUndo)->text().toStdString(), "&Undo add of 1 bootleg");
+    Answers = {Msg::ResultNo};
+    Run(TActionId::cmCloseAll);
+    ASSERT_TRUE(Program().Lists.empty());
+    EXPECT_FALSE(W->Action(TActionId::cmUndo)->isEnabled());
+    EXPECT_EQ(W->Action(TActionId::cmUndo)->text().toStdString(), "&Undo");
 }
 
 } // namespace
