@@ -77,9 +77,23 @@ void FillListRow(TGridModel& grid, const TProject& list, const TColMap& map, int
         Assign(grid.EditCell(map[tcSearch], r).S, record.SearchText);
 }
 
+bool RowDiffers(const TGridModel& grid, const TBootData& record, const TColMap& map, int32_t r) {
+    for (const TTextColumn& c : kTextColumns)
+        if (record.*c.Field != grid.Cell(map[c.Column], r).S)
+            return true;
+    for (const TListColumn& c : kListColumns)
+        if (record.*c.Field != grid.Cell(map[c.Column], r).I)
+            return true;
+    return false;
+}
+
 bool ReadListRow(TGridModel& grid, TProject& list, const TColMap& map, int32_t r) {
     bool changed = false;
-    TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
+    const int32_t index = list.View[static_cast<size_t>(r - 1)];
+    TBootData& record = list.Data[static_cast<size_t>(index)];
+    // The history keeps the fields as they were before the cells overwrite them.
+    if (RowDiffers(grid, record, map, r))
+        list.UndoSteps.Touch(list.Data, index);
     for (const TTextColumn& c : kTextColumns)
         changed |= Assign(record.*c.Field, grid.Cell(map[c.Column], r).S);
     for (const TListColumn& c : kListColumns)
@@ -150,10 +164,7 @@ TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list
     return map;
 }
 
-bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid,
-                      std::vector<int32_t>& changedRows) {
-    if (senderIsGrid)
-        list.Saved = false;
+bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, std::vector<int32_t>& changedRows) {
     TGridModel::TChangedRows changed = grid.TakeChangedRows();
     if (changed.All) {
         ReadListGrid(grid, list, map);

@@ -1,6 +1,8 @@
 #include "program/ListGrid.h"
+#include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridModel.h"
 #include "core/FilterState.h"
+#include "program/ListCommands.h"
 #include "core/Project.h"
 #include "program/ListCommands.h"
 #include "support/Records.h"
@@ -156,7 +158,8 @@ TEST(ListGridChanges, AKnownChangeRefillsToTheSameCellsAsAFullFill) {
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcBand], 3, band));
     g.Grid.SetCellString(g.Map[tcSearch], 3, "edited search"); // the search column cannot be edited
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
+    EXPECT_TRUE(g.List.CommitChange("edit"));
     EXPECT_FALSE(g.List.Saved);
     EXPECT_EQ(g.List.Data[2].Band, "Renamed");
     g.List.Data[2].Info = "new"; // a record of a listed row may change beside its cells too
@@ -184,12 +187,68 @@ TEST(ListGridChanges, AViewOfOtherRecordsMakesAFullRefill) {
     source.I = 5;
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcSource], 3, source));
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
     g.List.Data[1].Source = 4;
     ShowListInGrid(g.Grid, g.Templ, g.List, filter, last, &rows);
     ASSERT_EQ(g.List.View, (std::vector<int32_t>{0, 1, 2}));
     for (int32_t y = 1; y <= 3; ++y)
         EXPECT_EQ(g.Grid.Cell(g.Map[tcBand], y).S, "Band " + std::to_string(y - 1));
+}
+
+TEST(ListGridUndo, APastePastTheLastRowAddsBootlegsInOneStepThatUndoTakesBack) {
+    TListGrid g(false);
+    TFilterState all;
+    TGridFill last;
+    g.Show(all, last);
+    const std::vector<TBootData> before(g.List.Data.begin(), g.List.Data.end());
+    g.Grid.Col = g.Map[tcBand];
+    g.Grid.Row = 3;
+    g.Grid.ResetSelection();
+    const std::string text = "A\tD1\r\nB\tD2\r\nC\tD3\r\nD\tD4\r\n"; // two rows fit, two do not
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 2);
+    EXPECT_EQ(g.Grid.CountRows(), 6);
+    GridPasteText(g.Grid, text);
+    std::vector<int32_t> rows;
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    ASSERT_TRUE(g.List.CommitChange("paste"));
+    ASSERT_EQ(g.List.Data.size(), 6u);
+    std::string pasted;
+    for (size_t i = 2; i < 6; ++i)
+        pasted += g.List.Data[i].Band + g.List.Data[i].Date + " ";
+    EXPECT_EQ(pasted, "AD1 BD2 CD3 DD4 ");
+    EXPECT_EQ(g.List.Data[5].City, ""); // a new bootleg has only what was pasted
+
+    EXPECT_EQ(g.List.UndoChange().Records, (std::vector<int32_t>{2, 3}));
+    ASSERT_EQ(g.List.Data.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(SameStoredFields(g.List.Data[i], before[i])) << i;
+    EXPECT_TRUE(g.List.Saved);
+
+    // A paste that fits, or into a range, adds nothing.
+    g.Show(all, last);
+    g.Grid.Row = 1;
+    g.Grid.ResetSelection();
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+    g.Grid.Row = 4;
+    g.Grid.Selection = {1, 3, 1, 4};
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+}
+
+TEST(ListGridUndo, ARoundTripThatChangesNothingMakesNoStep) {
+    TListGrid g(true);
+    TFilterState all;
+    TGridFill last;
+    g.Show(all, last);
+    g.Grid.SetCellString(g.Map[tcCity], 2, g.List.Data[1].City); // written, but the same text
+    std::vector<int32_t> rows;
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    EXPECT_FALSE(g.List.CommitChange("edit"));
+    EXPECT_TRUE(g.List.Saved);
+    g.Grid.SetCellString(g.Map[tcCity], 2, "Porto");
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    EXPECT_TRUE(g.List.CommitChange("edit"));
+    EXPECT_EQ(g.List.UndoChange().Field, static_cast<int>(TRecordField::City));
+    EXPECT_EQ(g.List.Data[1].City, SampleRecord().City);
 }
 
 } // namespace
@@ -237,7 +296,7 @@ TEST(ListGridLarge, AMillionRowsShowAndFindTheirRecordsAndOnlyWrittenRowsAreHeld
     edited.S = "edited";
     ASSERT_TRUE(big.Grid.ChangeCell(big.Map[tcCity], 500000, edited));
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(big.Grid, big.List, big.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(big.Grid, big.List, big.Map, rows));
     EXPECT_EQ(big.List.Data[499999].City, "edited");
     ShowListInGrid(big.Grid, big.Templ, big.List, TFilterState(), last);
     EXPECT_FALSE(big.Grid.RowHeld(500000));

@@ -43,13 +43,10 @@ bool EditInfo(QWidget* parent, TProgram& program, IProgramHost& host, const TIma
 
 bool EditCoverOrInfo(QWidget* parent, TProgram& program, IProgramHost& host, const TImageList& images,
                      TBootData& record, int32_t property, const TRunModal& runModal) {
-    // A changed cover or text marks the list unsaved, so that closing asks
+    // A changed cover or text is a step of the list's history, which the
+    // caller closes: that marks the list unsaved, so that closing asks
     // before the user's new pictures and notes are lost.
-    bool changed = property == static_cast<int32_t>(TProperty::Cover)
-                       ? EditCovers(parent, program, host, record, runModal)
-                       : EditInfo(parent, program, host, images, record, runModal);
-    if (changed)
-        if (TProject* list = program.CurrentList())
-            list->Saved = false;
-    return changed;
+    return property == static_cast<int32_t>(TProperty::Cover)
+               ? EditCovers(parent, program, host, record, runModal)
+               : EditInfo(parent, program, host, images, record, runModal);
 }

@@ -110,6 +110,12 @@ private:
     // SetValues knowing that only the records of `changedRows` (grid rows)
     // changed since the last fill; nullptr when that is not known.
     void SetValuesAfter(const std::vector<int32_t>* changedRows);
+    void ExecuteCommand(const TAction& action);
+    // Closes what `list` gathered in its undo history as one step, if the
+    // list is still open.
+    void CommitChange(TProject* list);
+    // The Undo and Redo captions name the current list's steps.
+    void UpdateUndoActions();
     void LoadStoredData();
     void CreateGrid();
     void CreateActions();
@@ -151,6 +157,7 @@ private:
     std::vector<std::string> m_startLists;
     bool m_placed = false;
     bool m_settingValues = false;
+    int m_commandDepth = 0;
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
     std::unique_ptr<TListCommandRunner> m_listCommands;
     std::unique_ptr<TProgram> m_program;
