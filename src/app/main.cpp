@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
+#include "ui/main/GuardedApplication.h"
 #include "program/Version.h"
 #include "ui/main/MainForm.h"
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
         if (Answered(ParseCommandLine(QCoreApplication::arguments())))
             return 0;
     }
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));

@@ -149,6 +149,8 @@ TConcertLists LoadTours(const std::string& folder, std::ostream& err) {
     if (!FileSystem().IsFolder(folder))
         throw TCliError{folder + ": there is no such folder."};
     TConcertLists lists = LoadConcertLists(FolderWithSeparator(folder));
+    if (!lists.FolderError.empty())
+        throw TCliError{"korvalen-cli: " + lists.FolderError};
     for (const std::string& unreadable : lists.Unreadable)
         err << "korvalen-cli: skipped " << unreadable << "\n";
     return lists;
@@ -218,7 +220,7 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
 void RunTours(const TArgs& args, std::ostream& out, std::ostream& err) {
     TConcertLists lists = LoadTours(args[0], err);
     for (const std::string& line : BandTourFilterLines(lists.Bands))
-        out << line << "\n";
+        out << EscapeDumpField(line) << "\n";
 }
 
 void RunConcerts(const TArgs& args, std::ostream& out, std::ostream& err) {
@@ -343,7 +345,8 @@ const TCommand kCommands[] = {
      0, RunExport},
     {"tours", "korvalen-cli tours DIR",
      "Prints the lines of the band-and-tour filter for the tour files in the Tours folder DIR:\n"
-     "\"$f01 < all > \" first, then \"$f01\" and each band, each followed by \"$f02\" and its tours.",
+     "\"$f01 < all > \" first, then \"$f01\" and each band, each followed by \"$f02\" and its tours\n"
+     "(written as in dump).",
      1, RunTours},
     {"concerts", "korvalen-cli concerts DIR",
      "Prints one line per concert of the tour files in DIR: band, tour, date, extra, city, country\n"

@@ -41,12 +41,27 @@ const char* const kFieldNames[kDumpFieldCount] = {"band",        "date",       "
                                                   "name",        "source",     "media", "quality", "num",
                                                   "front cover", "back cover", "info",  "comment"};
 
-bool ParseCode(std::string_view text, int32_t& code) {
-    if (text.empty())
-        return false;
+// Why `text` is not a code, or "" when it is one.
+std::string ParseCode(std::string_view text, int32_t& code) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, code);
-    return ec == std::errc() && ptr == end;
+    if (text.empty() || ptr != end)
+        return "is not a whole number";
+    if (ec == std::errc::result_out_of_range)
+        return "is out of range";
+    return ec == std::errc() ? "" : "is not a whole number";
+}
+
+// A field quoted in a message: a long one is cut, so that a huge bad field
+// does not make a huge message.
+std::string Quoted(std::string_view field) {
+    constexpr size_t kShown = 40;
+    if (field.size() <= kShown)
+        return "\"" + std::string(field) + "\"";
+    size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a UTF-8 character
+    return "\"" + std::string(field.substr(0, cut)) + "...\" (" + std::to_string(field.size()) + " bytes)";
 }
 
 } // namespace
@@ -143,9 +158,9 @@ bool ParseDumpLine(std::string_view line, TBootData& record, std::string& error)
             continue;
         }
         int32_t& code = column == 6 ? record.Source : record.Media;
-        if (!ParseCode(fields[column], code)) {
-            error = std::string("the ") + kFieldNames[column] + " code \"" + std::string(fields[column]) +
-                    "\" is not a whole number";
+        const std::string wrong = ParseCode(fields[column], code);
+        if (!wrong.empty()) {
+            error = std::string("the ") + kFieldNames[column] + " code " + Quoted(fields[column]) + " " + wrong;
             return false;
         }
     }

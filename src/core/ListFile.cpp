@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -225,13 +226,16 @@ size_t ListContentSize(const TArrayOfBootData& records) {
 
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
     TInflated content;
-    {
+    try {
         std::string bytes, reason;
         if (!ReadWholeFile(file, bytes, reason))
             return Failure(0, reason);
         TInflateError error = InflateBytes(bytes.data(), bytes.size(), kMostListContent, content);
         if (error != TInflateError::None)
             return Failure(0, InflateErrorText(error));
+    } catch (const std::bad_alloc&) {
+        content.Clear(); // gives the memory back before the message is built
+        return Failure(0, "There is not enough memory to open the list.");
     }
     TContentReader in(content.View());
     int32_t version = 0;
@@ -246,11 +250,22 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
         int32_t count = 0;
         if (!in.ReadInt32(count))
             return Failure(version, "The file is damaged: it ends before its number of bootlegs.");
-        read.reserve(RecordsToReserve(count, *layout, in.Left()));
-        for (int32_t i = 0; i < count; ++i) {
-            if (!ReadRecord(in, *layout, version, read.emplace_back()))
-                return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
-                                            std::to_string(count) + " bootlegs.");
+        if (count > kMostListRecords)
+            return Failure(version, "The list holds " + std::to_string(count) +
+                                        " bootlegs, more than the program can open (" +
+                                        std::to_string(kMostListRecords) + ").");
+        int32_t i = 0;
+        try {
+            read.reserve(RecordsToReserve(count, *layout, in.Left()));
+            for (; i < count; ++i) {
+                if (!ReadRecord(in, *layout, version, read.emplace_back()))
+                    return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
+                                                std::to_string(count) + " bootlegs.");
+            }
+        } catch (const std::bad_alloc&) {
+            read = TArrayOfBootData(); // gives the memory back before the message is built
+            return Failure(version, "There is not enough memory to open the list: it ran out after " +
+                                        std::to_string(i) + " of its " + std::to_string(count) + " bootlegs.");
         }
     }
     records = std::move(read);

@@ -17,6 +17,9 @@ constexpr int32_t kListFileVersion = 13;
 // collection, and the bound of what a damaged or hostile file can make the
 // reader allocate.
 constexpr size_t kMostListContent = size_t(2) << 30;
+// The most bootlegs a list may hold to be opened: hundreds of times any real
+// collection, and still within the memory of an ordinary desktop.
+constexpr int32_t kMostListRecords = 4000000;
 
 struct TListReadResult {
     enum class TStatus { Ok, NewerVersion, Failed };
@@ -30,7 +33,8 @@ struct TListReadResult {
     bool Ok() const { return Status == TStatus::Ok; }
 };
 
-// Reads a whole list file. On failure `records` is left as it was.
+// Reads a whole list file. On failure `records` is left as it was; a list
+// that would not fit in memory is refused, not half read.
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records);
 
 // Writes `records` as a version-13 list file; on failure `error` says why.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,6 +81,54 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// A temporary file is named "." + target name + "." + pid + "." + counter + ".tmp".
+const std::string kTempFileSuffix = ".tmp";
+
+std::string TempFilePrefix(const std::string& base) {
+    return "." + base + ".";
+}
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The process that wrote temporary file `name` of `base`, or 0 when `name` is
+// not one of ours.
+pid_t WriterOfTempFile(const std::string& name, const std::string& base) {
+    const std::string prefix = TempFilePrefix(base);
+    if (name.size() <= prefix.size() + kTempFileSuffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - kTempFileSuffix.size(), kTempFileSuffix.size(), kTempFileSuffix) != 0)
+        return 0;
+    const std::string middle =
+        name.substr(prefix.size(), name.size() - prefix.size() - kTempFileSuffix.size()); // pid "." counter
+    const size_t dot = middle.find('.');
+    if (dot == std::string::npos || !AllDigits(middle.substr(0, dot)) || !AllDigits(middle.substr(dot + 1)) || dot > 9)
+        return 0;
+    return static_cast<pid_t>(std::stol(middle.substr(0, dot)));
+}
+
+// A save killed half-way leaves its temporary file behind. Those of the same
+// target whose writer has ended go; a living writer (this process, another
+// copy of the program, or any process that now has that number) keeps its
+// file.
+void RemoveStaleTempFiles(const std::string& folder, const std::string& base) {
+    std::vector<std::string> names;
+    std::string ignored;
+    if (!FileSystem().ListFolder(folder, names, ignored))
+        return;
+    for (const std::string& name : names) {
+        const pid_t writer = WriterOfTempFile(name, base);
+        if (writer <= 0 || writer == ::getpid())
+            continue;
+        if (::kill(writer, 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat info {};
+        const std::string path = folder + "/" + name;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlink(path.c_str());
+    }
+}
+
 void SyncFolder(const std::string& folder) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -91,17 +140,20 @@ void SyncFolder(const std::string& folder) {
 class TPosixFileSystem final : public IFileSystem {
 public:
     std::unique_ptr<TFile> OpenForReading(const std::string& path, std::string& error) override {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             error = SystemError("Cannot open the file");
             return nullptr;
         }
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            error = S_ISDIR(info.st_mode) ? "Cannot open the file: it is a folder"
+                                          : "Cannot open the file: it is not a regular file";
             ::close(fd);
-            error = "Cannot open the file: it is a folder";
             return nullptr;
         }
+        ::fcntl(fd, F_SETFL, 0); // clears O_NONBLOCK, the only status flag given
         return std::make_unique<TPosixFile>(fd);
     }
 
@@ -116,10 +168,11 @@ public:
         const std::string folder = FolderOf(target);
         const size_t slash = target.rfind('/');
         const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+        RemoveStaleTempFiles(folder, base);
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string candidate =
-                folder + "/." + base + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+            std::string candidate = folder + "/" + TempFilePrefix(base) + std::to_string(::getpid()) + "." +
+                                    std::to_string(counter++) + kTempFileSuffix;
             int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd >= 0) {
                 if (keepMode)

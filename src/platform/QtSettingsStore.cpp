@@ -63,15 +63,22 @@ void TQtSettingsStore::WriteStr(const std::string& name, const std::string& valu
 
 bool TQtSettingsStore::Flush(std::string& error) {
     m_settings->sync();
-    switch (m_settings->status()) {
-    case QSettings::NoError:
+    // A file that was damaged when it was read keeps its status for good,
+    // and then it hides whether the rewrite worked: the file tells.
+    if (m_settings->status() == QSettings::NoError ||
+        (m_settings->status() == QSettings::FormatError && FileHoldsWhatWasWritten()))
         return true;
-    case QSettings::AccessError:
-        error = "The settings file cannot be written: " + m_settings->fileName().toStdString();
-        break;
-    case QSettings::FormatError:
-        error = "The settings file is damaged: " + m_settings->fileName().toStdString();
-        break;
-    }
+    error = "The settings file cannot be written: " + m_settings->fileName().toStdString();
     return false;
+}
+
+bool TQtSettingsStore::FileHoldsWhatWasWritten() const {
+    const QSettings written(m_settings->fileName(), m_settings->format());
+    if (written.status() != QSettings::NoError)
+        return false;
+    const QStringList keys = m_settings->allKeys();
+    for (const QString& key : keys)
+        if (written.value(key) != m_settings->value(key))
+            return false;
+    return !keys.isEmpty();
 }

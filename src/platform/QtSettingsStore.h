@@ -22,5 +22,7 @@ public:
     bool Flush(std::string& error) override;
 
 private:
+    bool FileHoldsWhatWasWritten() const;
+
     std::unique_ptr<QSettings> m_settings;
 };

@@ -109,10 +109,12 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
     assert(selection.size() == m_program.Lists.size());
     if (!AnySelected(selection))
         return false;
+    // Joined before the new tab appears: a join that fails leaves no empty list behind.
+    TArrayOfBootData data = JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options);
     if (!m_program.OpenList(""))
         return true;
     TProject& joined = *m_program.Lists.back();
-    joined.Data = JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options);
+    joined.Data = std::move(data);
     joined.Saved = false;
     m_host.RefreshView();
     return true;

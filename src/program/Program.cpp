@@ -2,6 +2,7 @@
 
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
+#include "program/CommandGuard.h"
 #include "platform/PathName.h"
 #include "program/ConcertLists.h"
 
@@ -62,6 +63,7 @@ void TProgram::LoadConcertLists() {
     TConcertLists lists = ::LoadConcertLists(ToursDir);
     Filter.Bands = std::move(lists.Bands);
     UnreadableTourFiles = std::move(lists.Unreadable);
+    ToursFolderError = std::move(lists.FolderError);
     Filter.AllBands = true;
     Filter.SourceSelAll = true;
     Filter.SourceSel.fill(false);
@@ -74,6 +76,8 @@ void TProgram::LoadConcertLists() {
 }
 
 std::string TProgram::StartupWarning() const {
+    if (!ToursFolderError.empty())
+        return "The Tours folder could not be read; no concert lists were loaded:||" + MarkupLiteral(ToursFolderError);
     if (UnreadableTourFiles.empty())
         return {};
     std::string text = "These tour files could not be read and were left out:";
@@ -105,6 +109,10 @@ void TProgram::SetDialogFolders(const std::string& fileName) {
 }
 
 void TProgram::Execute(const TAction& action) {
+    RunCommandGuarded(m_host, action, [&] { Dispatch(action); });
+}
+
+void TProgram::Dispatch(const TAction& action) {
     switch (action.Id) {
     case TActionId::cmNew:
         OpenList("");
@@ -179,8 +187,14 @@ bool TProgram::OpenList(const std::string& name) {
         AddToHistory(fileName);
         SetDialogFolders(fileName);
     }
+    // Tab i shows list i, also when the tab cannot be made.
     Lists.push_back(std::move(list));
-    m_host.AddTab(ListCaption(fileName));
+    try {
+        m_host.AddTab(ListCaption(fileName));
+    } catch (...) {
+        Lists.pop_back();
+        throw;
+    }
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
     m_host.RefreshView();
     m_host.FocusGrid();

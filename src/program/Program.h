@@ -45,11 +45,14 @@ public:
     std::vector<std::string> BandLines, SourceLines, MediaLines;
     // Tour files that could not be read at start, each with its reason.
     std::vector<std::string> UnreadableTourFiles;
+    // Why the Tours folder could not be read at start, or "".
+    std::string ToursFolderError;
     TFileDialog OpenDialog;
     TFileDialog SaveDialog;
 
     static std::array<int32_t, 14> DesignGridWidths();
 
+    // Every program-level command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
     // Opens a list file in a new tab, under its absolute and clean name; an
     // empty name makes a new empty list. Only a list read from its file
@@ -77,10 +80,12 @@ public:
     void AddToHistory(const std::string& path);
     void UpdateHistoryMenu();
 
-    // The warning about unreadable tour files, or "" when all could be read.
+    // The warning about an unreadable Tours folder or unreadable tour files,
+    // or "" when all could be read.
     std::string StartupWarning() const;
 
 private:
+    void Dispatch(const TAction& action);
     void LoadConcertLists();
     bool AskSaveName(TProject& list);
     void SetDialogFolders(const std::string& fileName);

@@ -1,6 +1,7 @@
 // Reading and writing the remembered values of the program object.
 
 #include "program/Program.h"
+#include "program/WindowPlacement.h"
 
 #include "program/ExportOrder.h"
 
@@ -33,7 +34,7 @@ TWindowPlacement ReadPlacement(const ISettingsStore& store, const char* prefix, 
         read.Right = (screen.Width + width) / 2;
         read.Bottom = (screen.Height + height) / 2;
     }
-    return read;
+    return FitPlacementOnScreen(read, screen);
 }
 
 void WritePlacement(ISettingsStore& store, const char* prefix, const TWindowPlacement& placement) {

@@ -3,12 +3,17 @@
 #include "core/DeflateWriter.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
+#include "support/FaultyFileSystem.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -249,6 +254,40 @@ TEST(Cli, ToursConcertsAndFindConcert) {
     run = Cli({"tours", dir.File("NoTours")});
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("no such folder"), std::string::npos);
+}
+
+TEST(Cli, HostileToursFoldersGiveEscapedLinesAndWarnings) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("Tours"));
+    WriteBytes(dir.File("Tours/Two\nLines.txt"), "|||||Tour\tA|1|2\n");
+    WriteBytes(dir.File("Tours/Huge.txt"), "|||||T|1|2\n");
+    std::filesystem::resize_file(dir.File("Tours/Huge.txt"), 8ULL << 30); // sparse
+    TRun run = Cli({"tours", dir.File("Tours")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "$f01 < all > \n$f01Two\\nLines\n$f02Tour\\tA\n");
+    EXPECT_EQ(run.Err, "korvalen-cli: skipped Huge.txt: It is larger than 64 MB (8192 MB).\n");
+
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::List;
+    run = Cli({"concerts", dir.File("Tours")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find("korvalen-cli: Cannot read the folder"), std::string::npos) << run.Err;
+}
+
+TEST(Cli, SomethingOtherThanARegularFileIsRefusedWithoutWaiting) {
+    TTempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("list.kvu").c_str(), 0600), 0);
+    ::alarm(20); // without the check, opening a FIFO waits for a writer for ever
+    TRun run = Cli({"info", dir.File("list.kvu")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("not a regular file"), std::string::npos) << run.Err;
+    run = Cli({"import", dir.File("list.kvu"), dir.File("out.kvu")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("not a regular file"), std::string::npos) << run.Err;
+    ::alarm(0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.kvu")));
 }
 
 TEST(Cli, ExportWritesTheTradeListByteForByte) {

@@ -40,7 +40,9 @@ TEST(DumpFormat, BadLinesSayWhatIsWrong) {
         {"\t\t\t\t\t\tx\t0\t\t\t\t\t\t", "source code \"x\""},
         {"\t\t\t\t\t\t\t0\t\t\t\t\t\t", "source code \"\""},
         {"\t\t\t\t\t\t1\t2.5\t\t\t\t\t\t", "media code \"2.5\""},
-        {"\t\t\t\t\t\t1\t99999999999\t\t\t\t\t\t", "media code"},
+        {"\t\t\t\t\t\t1\t99999999999\t\t\t\t\t\t", "media code \"99999999999\" is out of range"},
+        {"\t\t\t\t\t\t-99999999999\t1\t\t\t\t\t\t", "source code \"-99999999999\" is out of range"},
+        {"\t\t\t\t\t\t1x\t1\t\t\t\t\t\t", "source code \"1x\" is not a whole number"},
         {"\t\t\t\t\t\t 1\t2\t\t\t\t\t\t", "source code"},
         {"a\\q\t\t\t\t\t\t1\t2\t\t\t\t\t\t", "band field"},
     };
@@ -55,4 +57,24 @@ TEST(DumpFormat, BadLinesSayWhatIsWrong) {
     ASSERT_TRUE(ParseDumpLine("\t\t\t\t\t\t-3\t2147483647\t\t\t\t\t\t", r, error)) << error;
     EXPECT_EQ(r.Source, -3);
     EXPECT_EQ(r.Media, 2147483647);
+}
+
+TEST(DumpFormat, ALongBadFieldIsCutInTheMessage) {
+    const std::string huge(1000000, '7');
+    TBootData r;
+    std::string error;
+    EXPECT_FALSE(ParseDumpLine("\t\t\t\t\t\tx" + huge + "\t1\t\t\t\t\t\t", r, error));
+    EXPECT_LT(error.size(), 200u) << error.substr(0, 200);
+    EXPECT_NE(error.find("\"x777"), std::string::npos) << error;
+    EXPECT_NE(error.find("(1000001 bytes) is not a whole number"), std::string::npos) << error;
+
+    // The cut never splits a UTF-8 character.
+    std::string accents;
+    for (int i = 0; i < 40; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_FALSE(ParseDumpLine("\t\t\t\t\t\t" + accents + "\t1\t\t\t\t\t\t", r, error));
+    const size_t open = error.find('"');
+    const size_t dots = error.find("...");
+    ASSERT_NE(dots, std::string::npos) << error;
+    EXPECT_EQ((dots - open - 1) % 2, 0u) << error;
 }

@@ -1,4 +1,6 @@
 #include "core/ListFile.h"
+#include "core/DeflateWriter.h"
+#include "support/MemoryLimit.h"
 #include "support/Records.h"
 #include "support/ZlibStreams.h"
 
@@ -211,7 +213,7 @@ TEST(ListFileRead, DamagedFilesAreRefusedAsAWhole) {
         {Z(""), "holds no list"},
         {Z(std::string("\x0D\0", 2)), "holds no list"},
         {Z(TContent().Int(13).Bytes()), "number of bootlegs"},
-        {Z(TContent().Ints({13, INT32_MAX}).Raw(zeros).Bytes()), "ends after 1 of its 2147483647 bootlegs"},
+        {Z(TContent().Ints({13, kMostListRecords}).Raw(zeros).Bytes()), "ends after 1 of its 4000000 bootlegs"},
         {Z(TContent().Ints({13, 1, INT32_MAX}).Raw("abc").Bytes()), "ends after 0 of its 1 bootlegs"},
         {Z(TContent().Ints({13, 1, 10}).Raw("abc").Bytes()), "ends after 0"},
         {Z(TContent().Ints({13, 2}).Raw(zeros).Bytes()), "ends after 1 of its 2 bootlegs"},
@@ -289,4 +291,38 @@ TEST(ListFileIo, EveryWriteFailureIsReported) {
     TFailingSink enough(full);
     std::string error;
     EXPECT_TRUE(WriteListFile(records, enough, error));
+}
+
+TEST(ListFileRead, ACountBeyondTheLimitIsRefusedBeforeAnyRecordIsRead) {
+    for (int32_t count : {INT32_MAX, kMostListRecords + 1}) {
+        TArrayOfBootData records = Sentinel();
+        TListReadResult result = Read(ListBomb(count, 1000), records);
+        EXPECT_EQ(result.Status, TListReadResult::TStatus::Failed);
+        EXPECT_EQ(result.Reason,
+                  "The list holds " + std::to_string(count) + " bootlegs, more than the program can open (4000000).");
+        EXPECT_TRUE(Untouched(records));
+    }
+    TArrayOfBootData records;
+    TListReadResult result = Read(ListBomb(3, 3), records);
+    EXPECT_TRUE(result.Ok()) << result.Reason;
+    EXPECT_EQ(records.size(), 3u);
+}
+
+TEST(ListFileRead, AListThatDoesNotFitInMemoryIsRefusedNotAborted) {
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "the address sanitizer cannot run under a memory limit";
+    // Three million empty records: 170 kB of file, over a gigabyte in memory.
+    const std::string bomb = ListBomb(3000000, 3000000);
+    EXPECT_LT(bomb.size(), 1u << 20);
+    EXPECT_EXIT(
+        {
+            if (!LimitMemoryTo(size_t(512) << 20))
+                std::exit(2);
+            TArrayOfBootData records = Sentinel();
+            TListReadResult result = Read(bomb, records);
+            const bool refused = result.Status == TListReadResult::TStatus::Failed &&
+                                 result.Reason.find("There is not enough memory to open the list") == 0;
+            std::exit(refused && Untouched(records) ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }

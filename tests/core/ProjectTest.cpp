@@ -46,6 +46,7 @@ TEST(ProjectFile, LoadFailuresLeaveTheListAsItWas) {
     WriteBytes(dir.File("text.kvu"), "just some text");
     std::filesystem::create_directory(dir.File("folder.kvu"));
     ASSERT_TRUE(ListWith(dir.File("big.kvu"), 2000).Save().Ok);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.kvu").c_str(), 0600), 0);
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     const struct {
@@ -56,6 +57,7 @@ TEST(ProjectFile, LoadFailuresLeaveTheListAsItWas) {
         {"missing.kvu", TFaultyFileSystem::TStep::None, "No such file"},
         {"text.kvu", TFaultyFileSystem::TStep::None, "not a Korvalen list"},
         {"folder.kvu", TFaultyFileSystem::TStep::None, "folder"},
+        {"fifo.kvu", TFaultyFileSystem::TStep::None, "not a regular file"}, // and no wait for a writer
         {"big.kvu", TFaultyFileSystem::TStep::Read, "Cannot read the file: injected failure."},
     };
     for (const auto& c : cases) {

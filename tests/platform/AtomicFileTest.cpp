@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 TEST(AtomicFile, ReplacesOnlyOnCommit) {
     TTempDir dir;
     std::string error;
@@ -51,4 +57,31 @@ TEST(AtomicFile, WriteBeforeOpenFails) {
     EXPECT_FALSE(file.Commit());
     EXPECT_FALSE(file.Error().empty());
     EXPECT_EQ(dir.EntryCount(), 0u);
+}
+
+TEST(AtomicFile, SavingRemovesOnlyTheLeftoversOfEndedSavesOfTheSameFile) {
+    TTempDir dir;
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended), alive = std::to_string(::getpid());
+    const std::string stale = ".list.kvu." + dead + ".3.tmp";
+    const std::string keptNames[] = {
+        ".list.kvu." + alive + ".9.tmp", // this process: maybe being written
+        ".list.kvu.1.0.tmp",             // a living process
+        ".other.kvu." + dead + ".0.tmp", // another file's
+        ".list.kvu." + dead + ".tmp",    // not a name this program makes
+        "list.kvu." + dead + ".0.tmp",
+    };
+    WriteBytes(dir.File(stale), "half a list");
+    for (const std::string& name : keptNames)
+        WriteBytes(dir.File(name), "someone's");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("list.kvu"), "list", error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(dir.File(stale)));
+    for (const std::string& name : keptNames)
+        EXPECT_EQ(ReadBytes(dir.File(name)), "someone's") << name;
+    EXPECT_EQ(dir.EntryCount(), 1u + std::size(keptNames));
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 TEST(QtSettingsStore, ValuesSurviveTheFile) {
     TTempDir dir;
     const QString file = QString::fromStdString(dir.File("Korvalen.conf"));
@@ -49,6 +51,33 @@ TEST(QtSettingsStore, NumbersOutOfRangeOrMalformedAreMissing) {
     EXPECT_FALSE(store.ReadInt("Half", number));
     EXPECT_TRUE(store.ReadInt("Spaced", number));
     EXPECT_EQ(number, 7);
+}
+
+TEST(QtSettingsStore, ADamagedFileThatIsRewrittenIsNoFailure) {
+    TTempDir dir;
+    const std::string path = dir.File("s.conf");
+    WriteBytes(path, "[General\nMainLeft=5\n\x01\xff[[=\n");
+    {
+        TQtSettingsStore store(QString::fromStdString(path));
+        store.WriteInt("MainLeft", 7);
+        std::string error;
+        EXPECT_TRUE(store.Flush(error)) << error;
+    }
+    TQtSettingsStore again(QString::fromStdString(path));
+    int32_t number = 0;
+    ASSERT_TRUE(again.ReadInt("MainLeft", number));
+    EXPECT_EQ(number, 7);
+
+    // Damaged and not writable: that is a failure, and said so.
+    const std::string locked = dir.File("locked.conf");
+    WriteBytes(locked, "[General\nMainLeft=5\n");
+    TQtSettingsStore store(QString::fromStdString(locked));
+    std::filesystem::remove(locked);
+    std::filesystem::create_directory(locked); // nothing can be written in its place
+    store.WriteInt("MainLeft", 9);
+    std::string error;
+    EXPECT_FALSE(store.Flush(error));
+    EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
 }
 
 TEST(QtSettingsStore, ProgramSettingsRoundTrip) {

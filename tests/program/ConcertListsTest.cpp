@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 TEST(ConcertListsSplitField, TakesTheTextBeforeTheFirstBar) {
     struct {
         std::string Text, Field, Rest;
@@ -71,6 +73,7 @@ TEST(ConcertLists, BandsFromTheTxtFilesSortedByteWiseOrNone) {
     WriteBytes(dir.File("A.txt"), "|||||First|1990|1991\n1990|x|City\n|||||Second|1992|1993\n");
     WriteBytes(dir.File("notes.doc"), "not a tour file");
     std::filesystem::create_directory(dir.File("folder.txt"));
+    ASSERT_EQ(::mkfifo(dir.File("pipe.txt").c_str(), 0600), 0); // no band, and no wait for a writer
     TConcertLists lists = LoadConcertLists(dir.Path() + "/");
     ASSERT_EQ(lists.Bands.size(), 2u);
     EXPECT_EQ(lists.Bands[0].Name, "A");
@@ -95,15 +98,77 @@ TEST(ConcertLists, BandsFromTheTxtFilesSortedByteWiseOrNone) {
 
 TEST(ConcertLists, UnreadableFilesAreLeftOutAndNamed) {
     TTempDir dir;
-    WriteBytes(dir.File("Good.txt"), "|||||T|1|2\n");
-    WriteBytes(dir.File("Bad.txt"), "|||||T|1|2\n");
+    WriteBytes(dir.File("Good.txt"), "|||||T|1|2\n1|x|Rome\n");
+    WriteBytes(dir.File("Bad.txt"), "|||||T|1|2\n1|x|Oslo\n");
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
-    faulty.FailAt = TFaultyFileSystem::TStep::Open;
+    const struct {
+        TFaultyFileSystem::TStep Step;
+        bool OutOfMemory;
+        const char* Reason;
+    } cases[] = {{TFaultyFileSystem::TStep::Open, false, "Bad.txt: Cannot open the file: injected failure."},
+                 {TFaultyFileSystem::TStep::Read, true, "Bad.txt: There is not enough memory to read it."}};
+    for (const auto& c : cases) {
+        faulty.FailAt = c.Step;
+        faulty.OutOfMemory = c.OutOfMemory;
+        faulty.BytesBeforeFailure = 5;
+        TConcertLists lists = LoadConcertLists(dir.Path() + "/");
+        EXPECT_TRUE(lists.Bands.empty());
+        ASSERT_EQ(lists.Unreadable.size(), 2u);
+        EXPECT_EQ(lists.Unreadable[0], c.Reason);
+    }
+}
+
+TEST(TourFile, PiecesSplitAnywhereGiveWhatTheWholeContentGives) {
+    const std::string content = "x\r|||||A|1|2\r\n1|e|c|k|v\r\r\n\n2\r|||||B\n3|||\r\n4";
+    TBand whole;
+    ParseTourFile(content, whole);
+    for (size_t piece = 1; piece <= content.size(); ++piece) {
+        TBand band;
+        TTourFileParser parser(band);
+        for (size_t at = 0; at < content.size(); at += piece)
+            parser.Feed(content.data() + at, std::min(piece, content.size() - at));
+        parser.Finish();
+        ASSERT_EQ(band.Tours.size(), whole.Tours.size()) << piece;
+        for (size_t t = 0; t < band.Tours.size(); ++t) {
+            ASSERT_EQ(band.Tours[t].Concerts.size(), whole.Tours[t].Concerts.size()) << piece;
+            for (size_t c = 0; c < band.Tours[t].Concerts.size(); ++c)
+                EXPECT_EQ(Fields(band.Tours[t].Concerts[c]), Fields(whole.Tours[t].Concerts[c])) << piece;
+        }
+    }
+    ASSERT_EQ(whole.Tours.size(), 2u);
+    EXPECT_EQ(whole.Tours[0].Concerts.size(), 4u); // "1|e|c|k|v", "", "", "2"
+    EXPECT_EQ(whole.Tours[1].Concerts.size(), 2u);
+}
+
+TEST(ConcertLists, HugeOrEndlessTourFilesAreLeftOutAndTheOtherBandsKept) {
+    TTempDir dir;
+    WriteBytes(dir.File("Good.txt"), "|||||T|1|2\n1|x|Rome\n");
+    // Sparse: eight gigabytes that cost nothing to make.
+    WriteBytes(dir.File("Huge.txt"), "|||||T|1|2\n");
+    std::filesystem::resize_file(dir.File("Huge.txt"), 8ULL << 30);
+    WriteBytes(dir.File("Lines.txt"), "|||||T|1|2\n" + std::string(kMostTourFileLines, '\n'));
+    TConcertLists lists = LoadConcertLists(dir.Path() + "/");
+    ASSERT_EQ(lists.Bands.size(), 1u);
+    EXPECT_EQ(lists.Bands[0].Name, "Good");
+    EXPECT_EQ(lists.Bands[0].Tours.at(0).Concerts.at(0).City, "Rome");
+    ASSERT_EQ(lists.Unreadable.size(), 2u);
+    EXPECT_EQ(lists.Unreadable[0], "Huge.txt: It is larger than 64 MB (8192 MB).");
+    EXPECT_EQ(lists.Unreadable[1], "Lines.txt: It has more than 1000000 lines.");
+}
+
+TEST(ConcertLists, AnUnreadableFolderSaysWhyAndAMissingOneIsSilent) {
+    TTempDir dir;
+    WriteBytes(dir.File("A.txt"), "|||||T|1|2\n");
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::List;
     TConcertLists lists = LoadConcertLists(dir.Path() + "/");
     EXPECT_TRUE(lists.Bands.empty());
-    ASSERT_EQ(lists.Unreadable.size(), 2u);
-    EXPECT_EQ(lists.Unreadable[0].rfind("Bad.txt: ", 0), 0u) << lists.Unreadable[0];
+    EXPECT_NE(lists.FolderError.find("Cannot read the folder"), std::string::npos) << lists.FolderError;
+    lists = LoadConcertLists(dir.File("missing/"));
+    EXPECT_TRUE(lists.Bands.empty());
+    EXPECT_EQ(lists.FolderError, "");
 }
 
 TEST(ConcertLists, SourceAndMediaLinesStartWithAll) {

@@ -215,14 +215,42 @@ TEST_F(ProgramObject, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_EQ(Program->Lists.size(), 3u);
 }
 
-TEST_F(ProgramObject, UnreadableTourFilesGiveOneWarning) {
+TEST_F(ProgramObject, UnreadableTourFilesOrToursFolderGiveOneWarning) {
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    const struct {
+        TFaultyFileSystem::TStep Step;
+        const char* Start;
+        const char* Naming;
+    } cases[] = {{TFaultyFileSystem::TStep::Open, "These tour files could not be read", "Band.txt"},
+                 {TFaultyFileSystem::TStep::List, "The Tours folder could not be read", "Tours/: injected failure."}};
+    for (const auto& c : cases) {
+        faulty.FailAt = c.Step;
+        Start();
+        EXPECT_TRUE(Program->Filter.Bands.empty());
+        const std::string warning = Program->StartupWarning();
+        EXPECT_EQ(warning.find(c.Start), 0u) << warning;
+        EXPECT_NE(warning.find(c.Naming), std::string::npos) << warning;
+    }
+}
+
+TEST_F(ProgramObject, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand) {
+    const std::string path = SaveList("a.kvu", 2);
+    ASSERT_TRUE(Program->OpenList(path));
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     faulty.FailAt = TFaultyFileSystem::TStep::Open;
-    Start();
-    EXPECT_TRUE(Program->Filter.Bands.empty());
-    std::string warning = Program->StartupWarning();
-    EXPECT_NE(warning.find("Band.txt"), std::string::npos) << warning;
+    faulty.OutOfMemory = true;
+    Host.DialogAnswers.push_back(path);
+    Program->Execute({TActionId::cmOpen});
+    Program->Execute({TActionId::cmFileHist, 1});
+    ASSERT_EQ(Host.Messages.size(), 2u);
+    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
+    EXPECT_EQ(Host.Messages[0].Text, "The command \"Open\" could not be completed and was abandoned.||"
+                                     "The program ran out of memory.");
+    EXPECT_NE(Host.Messages[1].Text.find("\"Open recent file\""), std::string::npos) << Host.Messages[1].Text;
+    EXPECT_EQ(Program->Lists.size(), 1u);
+    EXPECT_EQ(Host.Tabs.size(), 1u);
 }
 
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {

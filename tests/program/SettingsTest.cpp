@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <tuple>
+
 namespace {
 
 struct TSettingsFixture : testing::Test {
@@ -64,6 +67,23 @@ TEST_F(Settings, ValuesNoWindowOrListCanHaveFallBack) {
     ExpectDefaults(*Start());
     Store.Values["LegacyCodePage"] = std::string("1251");
     ExpectDefaults(*Start());
+}
+
+TEST_F(Settings, HostilePlacementsGiveWindowsOnTheScreen) {
+    Host.Screen = {1280, 1024};
+    Store.Values["MainLeft"] = INT32_MIN;
+    Store.Values["MainRight"] = INT32_MAX;
+    Store.Values["CommentLeft"] = 5000;
+    Store.Values["CommentTop"] = 5000;
+    Store.Values["CommentRight"] = 5480;
+    Store.Values["CommentBottom"] = 5560;
+    auto program = Start();
+    const TWindowPlacement& main = program->MainPlacement;
+    EXPECT_EQ(std::make_tuple(main.Left, main.Right), std::make_tuple(0, 1280));
+    EXPECT_EQ(main.Bottom - main.Top, 580);
+    const TWindowPlacement& comment = program->CommentPlacement;
+    EXPECT_EQ(std::make_tuple(comment.Left, comment.Top, comment.Right, comment.Bottom),
+              std::make_tuple(800, 464, 1280, 1024));
 }
 
 TEST_F(Settings, EveryValueIsWrittenUnderItsNameAndReadBack) {

@@ -3,20 +3,25 @@
 #include "platform/FileSystem.h"
 
 #include <memory>
+#include <new>
 #include <string>
 
 // The real file system with one step made to fail, to test every write
 // error path: creating the temporary file, writing after a number of bytes,
-// syncing, closing, renaming, or reading after a number of bytes.
+// syncing, closing, renaming, listing a folder, or reading after a number of
+// bytes; or a step that runs out of memory, for the handlers of that.
 class TFaultyFileSystem final : public IFileSystem {
 public:
-    enum class TStep { None, Create, Write, Sync, Close, Rename, Read, Open };
+    enum class TStep { None, Create, Write, Sync, Close, Rename, Read, Open, List };
 
     TStep FailAt = TStep::None;
     size_t BytesBeforeFailure = 0; // for Write and Read
+    // The failing step runs out of memory instead (Open, Create, Read, Write).
+    bool OutOfMemory = false;
 
     std::unique_ptr<TFile> OpenForReading(const std::string& path, std::string& error) override {
         if (FailAt == TStep::Open) {
+            ThrowIfOutOfMemory();
             error = "Cannot open the file: injected failure";
             return nullptr;
         }
@@ -26,6 +31,7 @@ public:
     std::unique_ptr<TFile> CreateTempBeside(const std::string& target, std::string& tempPath,
                                             std::string& error) override {
         if (FailAt == TStep::Create) {
+            ThrowIfOutOfMemory();
             error = "Cannot create a file: injected failure";
             return nullptr;
         }
@@ -45,7 +51,15 @@ public:
     bool IsFolder(const std::string& path) override { return m_real.IsFolder(path); }
     bool CreateFolder(const std::string& path, std::string& error) override { return m_real.CreateFolder(path, error); }
     bool ListFolder(const std::string& folder, std::vector<std::string>& names, std::string& error) override {
+        if (FailAt == TStep::List) {
+            error = "Cannot read the folder " + folder + ": injected failure";
+            return false;
+        }
         return m_real.ListFolder(folder, names, error);
+    }
+    void ThrowIfOutOfMemory() const {
+        if (OutOfMemory)
+            throw std::bad_alloc();
     }
 
 private:
@@ -55,8 +69,10 @@ private:
             : m_realFile(std::move(real)), m_owner(owner) {}
         long long Read(void* buffer, size_t capacity) override {
             if (m_owner.FailAt == TStep::Read) {
-                if (m_done >= m_owner.BytesBeforeFailure)
+                if (m_done >= m_owner.BytesBeforeFailure) {
+                    m_owner.ThrowIfOutOfMemory();
                     return Fail("Cannot read the file: injected failure"), -1;
+                }
                 capacity = std::min(capacity, m_owner.BytesBeforeFailure - m_done);
             }
             long long got = m_realFile->Read(buffer, capacity);
@@ -65,8 +81,10 @@ private:
             return got;
         }
         bool Write(const void* data, size_t size) override {
-            if (m_owner.FailAt == TStep::Write && m_done + size > m_owner.BytesBeforeFailure)
+            if (m_owner.FailAt == TStep::Write && m_done + size > m_owner.BytesBeforeFailure) {
+                m_owner.ThrowIfOutOfMemory();
                 return Fail("Cannot write the file: injected failure");
+            }
             m_done += size;
             return m_realFile->Write(data, size);
         }

@@ -7,6 +7,7 @@
 #include "controls/panels/MyPage.h"
 #include "controls/panels/MyPanel.h"
 #include "core/Codes.h"
+#include "program/CommandGuard.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -114,7 +115,9 @@ void TExportForm::WireControls() {
             PropsLBDragDrop(x, y);
     };
     m_propsLB->installEventFilter(this);
-    connect(m_exportBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(); });
+    // The window's command: a failure ends the export, and the window stays.
+    connect(m_exportBtn, &QPushButton::clicked, this,
+            [this] { RunCommandGuarded(m_host, {TActionId::cmExport}, [this] { ExportBtnClick(); }); });
     connect(m_button1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(m_button2, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(m_helpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });

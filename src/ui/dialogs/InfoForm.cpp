@@ -6,11 +6,14 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 #include "program/Program.h"
+#include "program/WindowPlacement.h"
 
 #include <QAction>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -190,7 +193,9 @@ void TInfoForm::showEvent(QShowEvent* event) {
 }
 
 void TInfoForm::RestorePlacement() {
-    const TWindowPlacement& p = m_placement;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize desktop = screen ? screen->virtualGeometry().size() : QSize();
+    const TWindowPlacement p = FitPlacementOnScreen(m_placement, {desktop.width(), desktop.height()});
     if (p.Right > p.Left && p.Bottom > p.Top)
         setGeometry(p.Left, p.Top, p.Right - p.Left, p.Bottom - p.Top);
     if (p.ShowState == 3)

@@ -7,6 +7,7 @@
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/FocusFrame.h"
 
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,27 +89,46 @@ bool SameLines(const QListWidget& list, const std::vector<QString>& lines) {
     return true;
 }
 
+// A Tours folder can hold a hundred thousand bands: the lines and their
+// selection are set in one step each, never line by line through the view.
 void FillList(QListWidget& list, const std::vector<QString>& lines, const std::vector<bool>& bold) {
     if (SameLines(list, lines))
         return;
     list.clear();
+    // Items get their data before they join the list, so that no change
+    // has to be found and reported per line.
     for (size_t i = 0; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(lines[i], &list);
+        auto* item = new QListWidgetItem(lines[i]);
         item->setToolTip(lines[i]);
         item->setData(Qt::UserRole, i < bold.size() && bold[i]);
+        list.insertItem(static_cast<int>(i), item);
     }
-}
-
-void Select(QListWidget& list, const std::vector<bool>& selected) {
-    for (int i = 0; i < list.count(); ++i)
-        list.item(i)->setSelected(i < static_cast<int>(selected.size()) && selected[static_cast<size_t>(i)]);
 }
 
 std::vector<bool> Selected(const QListWidget& list) {
     std::vector<bool> selected(static_cast<size_t>(list.count()));
-    for (int i = 0; i < list.count(); ++i)
-        selected[static_cast<size_t>(i)] = list.item(i)->isSelected();
+    for (const QItemSelectionRange& range : list.selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            if (row >= 0 && row < list.count())
+                selected[static_cast<size_t>(row)] = true;
     return selected;
+}
+
+void Select(QListWidget& list, std::vector<bool> selected) {
+    selected.resize(static_cast<size_t>(list.count()), false);
+    if (Selected(list) == selected)
+        return;
+    QItemSelection runs;
+    for (int row = 0; row < list.count(); ++row) {
+        if (!selected[static_cast<size_t>(row)])
+            continue;
+        int last = row;
+        while (last + 1 < list.count() && selected[static_cast<size_t>(last + 1)])
+            ++last;
+        runs.select(list.model()->index(row, 0), list.model()->index(last, 0));
+        row = last;
+    }
+    list.selectionModel()->select(runs, QItemSelectionModel::ClearAndSelect);
 }
 
 std::vector<QString> Texts(const std::vector<std::string>& lines) {

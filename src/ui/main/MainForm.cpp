@@ -9,8 +9,10 @@
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
+#include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
+#include "program/WindowPlacement.h"
 #include "program/Version.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
@@ -123,7 +125,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
 
     m_startTimer = new QTimer(this);
     m_startTimer->setInterval(kStartTimerMs);
-    connect(m_startTimer, &QTimer::timeout, this, &TMainForm::FirstTick);
+    connect(m_startTimer, &QTimer::timeout, this,
+            [this] { RunCommandGuarded(*this, {TActionId::cmOpen}, [this] { FirstTick(); }); });
     m_startTimer->start();
 
     m_program = std::make_unique<TProgram>(*this, store, folders);
@@ -146,9 +149,11 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
         Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
+    UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
 }
 
 TMainForm::~TMainForm() {
+    UnexpectedFailureReport() = nullptr;
     // The widgets go while the program and the handlers they call into still
     // exist, and nothing they signal on their way out reaches the window.
     m_rollup->disconnect(this);
@@ -304,6 +309,10 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::Execute(const TAction& action) {
+    RunCommandGuarded(*this, action, [&] { Dispatch(action); });
+}
+
+void TMainForm::Dispatch(const TAction& action) {
     // Whatever the command, the text being typed into a cell belongs to the
     // list first. Delete and find concert act on the selected records: when
     // storing the text moves other records under the selection (the edited
@@ -318,9 +327,15 @@ void TMainForm::Execute(const TAction& action) {
     // Whatever the command changes in the list is one step, taken when it ends.
     TProject* changing = m_program->CurrentList();
     ++m_commandDepth;
-    ExecuteCommand(action);
-    --m_commandDepth;
-    if (m_commandDepth == 0) {
+    try {
+        ExecuteCommand(action);
+    } catch (...) {
+        // An abandoned command still closes what it changed into its step.
+        if (--m_commandDepth == 0)
+            CommitChange(changing);
+        throw;
+    }
+    if (--m_commandDepth == 0) {
         CommitChange(changing);
         UpdateUndoActions();
     }
@@ -486,7 +501,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    const TWindowPlacement& placement = m_program->MainPlacement;
+    // Checked again here: the placement may have been set since it was read.
+    const TWindowPlacement placement = FitPlacementOnScreen(m_program->MainPlacement, VirtualScreenSize());
     setGeometry(placement.Left, placement.Top, placement.Right - placement.Left, placement.Bottom - placement.Top);
     FitRollup();
     if (placement.ShowState == 3)
@@ -520,15 +536,18 @@ void TMainForm::FirstTick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    event->ignore(); // a failure on the way keeps the window and its lists
+    RunCommandGuarded(*this, {TActionId::cmExit}, [&] { CloseForExit(*event); });
+}
+
+void TMainForm::CloseForExit(QCloseEvent& event) {
     m_grid->CommitEditors();
-    if (!m_program->CloseAllForExit()) {
-        event->ignore();
+    if (!m_program->CloseAllForExit())
         return;
-    }
     std::string error;
     if (!m_program->SaveSettings(error))
         ShowMsg("The settings could not be saved:||" + MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
-    event->accept();
+    event.accept();
 }
 
 int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {

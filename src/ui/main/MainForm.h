@@ -62,7 +62,7 @@ public:
     QMenu* TabMenu() const { return m_tabMenu; }
     TListCommandRunner& ListCommands() const { return *m_listCommands; }
 
-    // The one handler of every command.
+    // The one handler of every command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
     // Filter lists and grid from the program and the current list.
     void SetValues();
@@ -116,6 +116,7 @@ private:
     void CommitChange(TProject* list);
     // The Undo and Redo captions name the current list's steps.
     void UpdateUndoActions();
+    void Dispatch(const TAction& action);
     void LoadStoredData();
     void CreateGrid();
     void CreateActions();
@@ -125,6 +126,7 @@ private:
     // The filter panel at the stored width, as far as the window's width allows.
     void FitRollup();
     void FirstTick();
+    void CloseForExit(QCloseEvent& event);
     bool RunFileDialog(TFileDialog& dialog, bool saving);
     void TabChanged();
     // The list the grid shows, while it is still open.

@@ -4,12 +4,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -152,6 +155,18 @@ TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     EXPECT_EQ(Placement.Top, 60);
     EXPECT_EQ(Placement.Right, 550);
     EXPECT_EQ(Placement.Bottom, 460);
+}
+
+TEST_F(InfoFormTest, AHostileStoredPlacementOpensOnTheScreen) {
+    Placement = {1, INT32_MIN, 5000, INT32_MAX, 5600};
+    Form = std::make_unique<TInfoForm>(Placement, nullptr);
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    const QRect screen = QGuiApplication::primaryScreen()->virtualGeometry();
+    const QRect shown = Form->geometry();
+    EXPECT_LE(shown.width(), screen.width());
+    EXPECT_EQ(shown.height(), 600);
+    EXPECT_GE(shown.intersected(screen).height(), shown.height() - 10) << shown.y();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "platform/CodePage.h"
 #include "platform/SettingsStore.h"
 #include "support/MemoryClipboard.h"
+#include "support/FaultyFileSystem.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/dialogs/CoverForm.h"
@@ -751,6 +752,29 @@ TEST_F(MainForm, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
     W = nullptr;
 }
 
+TEST_F(MainForm, HostileStoredPlacementsGiveAVisibleUsableWindow) {
+    const TScreenSize screen = W->VirtualScreenSize();
+    for (auto values : {std::make_tuple(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX),
+                        std::make_tuple(5000, 5000, 5780, 5580), std::make_tuple(0, 0, INT32_MAX, INT32_MAX)}) {
+        Settings.Values["MainLeft"] = std::get<0>(values);
+        Settings.Values["MainTop"] = std::get<1>(values);
+        Settings.Values["MainRight"] = std::get<2>(values);
+        Settings.Values["MainBottom"] = std::get<3>(values);
+        Start();
+        // The window manager may move it by its frame; it stays no larger
+        // than the screen and nearly all of it on the screen.
+        const QRect shown = W->geometry();
+        const QRect onScreen = shown.intersected(QRect(0, 0, screen.Width, screen.Height));
+        EXPECT_LE(shown.width(), screen.Width);
+        EXPECT_LE(shown.height(), screen.Height);
+        EXPECT_GE(onScreen.width(), shown.width() - 10) << shown.x();
+        EXPECT_GE(onScreen.height(), shown.height() - 10) << shown.y();
+        W->close();
+        EXPECT_LE(*StoredInt("MainRight") - *StoredInt("MainLeft"), screen.Width);
+        EXPECT_GE(*StoredInt("MainLeft"), 0);
+    }
+}
+
 using MainFormListCommands = TMainWindowFixture;
 
 TEST_F(MainFormListCommands, AddAndDeleteKeepACurrentRowInTheFilteredView) {
@@ -1220,6 +1244,53 @@ TEST_F(UndoWindow, TheEditMenuStartsWithUndoAndRedoAndEachListHasItsOwnHistory) 
     ASSERT_TRUE(Program().Lists.empty());
     EXPECT_FALSE(W->Action(TActionId::cmUndo)->isEnabled());
     EXPECT_EQ(W->Action(TActionId::cmUndo)->text().toStdString(), "&Undo");
+}
+
+TEST_F(MainFormListCommands, RunningOutOfMemoryEndsOnlyTheCommandAndKeepsTheLists) {
+    Open();
+    Run(TActionId::cmAdd);
+    const std::string sampleBytes = FileBytes(SampleList());
+    const std::vector<std::string> records = AllBytes(L->Data);
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.OutOfMemory = true;
+    const auto expectAbandoned = [&](const std::string& command) {
+        ASSERT_EQ(Messages.size(), 1u);
+        EXPECT_EQ(Messages[0].Kind, Msg::Error);
+        EXPECT_NE(Messages[0].Text.find("The command \"" + command + "\" could not be completed"), std::string::npos)
+            << Messages[0].Text;
+        EXPECT_NE(Messages[0].Text.find("ran out of memory"), std::string::npos) << Messages[0].Text;
+        ASSERT_EQ(Program().Lists.size(), 1u);
+        EXPECT_EQ(AllBytes(L->Data), records);
+        EXPECT_FALSE(L->Saved);
+        EXPECT_EQ(FileBytes(SampleList()), sampleBytes);
+        EXPECT_EQ(QDir(QString::fromStdString(Path("Lists"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        Messages.clear();
+    };
+
+    faulty.FailAt = TFaultyFileSystem::TStep::Write;
+    faulty.BytesBeforeFailure = 100;
+    Run(TActionId::cmSave);
+    expectAbandoned("Save");
+
+    faulty.FailAt = TFaultyFileSystem::TStep::Open;
+    DialogPaths.push_back(SampleList());
+    Run(TActionId::cmOpen);
+    expectAbandoned("Open");
+
+    // Saving on the way out fails the same way and the window stays.
+    faulty.FailAt = TFaultyFileSystem::TStep::Create;
+    Answers.push_back(Msg::ResultYes);
+    EXPECT_FALSE(W->close());
+    ASSERT_EQ(Messages.size(), 2u);
+    Messages.erase(Messages.begin()); // "Save changes in list?"
+    expectAbandoned("Exit");
+    EXPECT_TRUE(W->isVisible());
+
+    faulty.FailAt = TFaultyFileSystem::TStep::None;
+    Run(TActionId::cmSave);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(L->Saved);
 }
 
 } // namespace
