@@ -62,7 +62,8 @@ const std::vector<TMenu>& MainMenus() {
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
           kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
         {"&Edit",
-         {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator, Cmd(A::cmFind), Cmd(A::cmFindNext)}},
+         {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
+          Cmd(A::cmFind), Cmd(A::cmFindNext)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
           Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
@@ -73,8 +74,8 @@ const std::vector<TMenu>& MainMenus() {
 }
 
 const std::vector<TMenuItem>& GridPopupMenu() {
-    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),     Cmd(A::cmDelete),      kSeparator,
-                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare),    Cmd(A::cmClearSearch),
+    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),      Cmd(A::cmDelete),  kSeparator,
+                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch),
                                                  Cmd(A::cmExport)};
     return items;
 }
@@ -85,6 +86,7 @@ const std::vector<TMenuItem>& TabPopupMenu() {
 }
 
 const std::vector<TMenuItem>& ToolBarItems() {
+    // clang-format off
     static const std::vector<TMenuItem> items = {
         Cmd(A::cmNew),     Cmd(A::cmOpen),          Cmd(A::cmSave),     Cmd(A::cmSaveAs),  Cmd(A::cmExit),
         kSeparator,        Cmd(A::cmUndo),          Cmd(A::cmRedo),     kSeparator,
@@ -93,6 +95,7 @@ const std::vector<TMenuItem>& ToolBarItems() {
         Cmd(A::cmFindConcert), Cmd(A::cmConcerts),  kSeparator,         Cmd(A::cmSortAZ),  Cmd(A::cmSortZA),
         Cmd(A::cmCompare), Cmd(A::cmExport),        kSeparator,         Cmd(A::cmHelp),
     };
+    // clang-format on
     return items;
 }
 

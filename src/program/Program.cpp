@@ -2,8 +2,8 @@
 
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
-#include "program/CommandGuard.h"
 #include "platform/PathName.h"
+#include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 
 namespace {

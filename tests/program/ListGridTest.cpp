@@ -2,7 +2,6 @@
 #include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridModel.h"
 #include "core/FilterState.h"
-#include "program/ListCommands.h"
 #include "core/Project.h"
 #include "program/ListCommands.h"
 #include "support/Records.h"

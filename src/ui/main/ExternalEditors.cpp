@@ -11,8 +11,7 @@ int RunWindow(QDialog& window, const TRunModal& runModal) {
     return runModal ? runModal(window) : window.exec();
 }
 
-bool EditCovers(QWidget* parent, TProgram& program, IProgramHost& host, TBootData& record,
-                const TRunModal& runModal) {
+bool EditCovers(QWidget* parent, TProgram& program, IProgramHost& host, TBootData& record, const TRunModal& runModal) {
     TCoverForm form(program.CoversDir, parent);
     form.CoverNames = record.Covers;
     form.RunOpenDialog = [&host](TFileDialog& dialog) { return host.RunOpenDialog(dialog); };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "program/Actions.h"
 #include "core/UndoHistory.h"
+#include "program/Actions.h"
 #include "program/ListGrid.h"
 
 #include <functional>

@@ -12,8 +12,8 @@
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
-#include "program/WindowPlacement.h"
 #include "program/Version.h"
+#include "program/WindowPlacement.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
@@ -67,7 +67,6 @@ template <class TBox> TBox* TightLayout(QWidget* widget) {
     box->setSpacing(0);
     return box;
 }
-
 
 } // namespace
 

@@ -221,8 +221,14 @@ TEST(GridClipboard, PasteRowCountIsHowFarAPasteReaches) {
     const struct {
         std::string Text;
         int32_t Rows;
-    } cases[] = {{"", 0},           {"a", 1},       {"a\r\n", 1},         {"a\r\nb", 2},
-                 {"a\r\n\r\nb\r\n", 3}, {"a\nb\rc", 1}, {std::string("x\0\r\ny", 5), 1}, {"\r\n", 1},
+    } cases[] = {{"", 0},
+                 {"a", 1},
+                 {"a\r\n", 1},
+                 {"a\r\nb", 2},
+                 {"a\r\n\r\nb\r\n", 3},
+                 {"a\nb\rc", 1},
+                 {std::string("x\0\r\ny", 5), 1},
+                 {"\r\n", 1},
                  {"\"q\nq\"\tz\r\n2\r\n", 2}};
     for (const auto& c : cases) {
         EXPECT_EQ(GridPasteRowCount(c.Text), c.Rows) << c.Text;
