@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that no include runs up a tier, builds,
+# Installs what is missing, checks that no include runs up a tier and that
+# every C++ file is as clang-format makes it, builds,
 # and runs every test: first the normal build, then the Qt-free build (core,
 # program, controls' logic and CLI), then 15 seconds of every fuzz target
 # (when clang is installed), then the same tests built with AddressSanitizer
@@ -13,6 +14,7 @@ korvalen_install_missing
 export QT_QPA_PLATFORM=offscreen
 
 tools/check-tiers.sh
+tools/check-format.sh
 
 korvalen_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j 2

@@ -3,25 +3,12 @@
 // (in a fresh process, so that the peak belongs to the load alone).
 
 #include "ListGenerator.h"
+#include "ProcessStatus.h"
 #include "core/Project.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
-
-namespace {
-
-long StatusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::strlen(field)));
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "make") == 0) {

@@ -1,8 +1,16 @@
-// The view loop of the real main window, offscreen, on lists of 100,000
-// bootlegs: a cell edit, a click in the band filter and a tab switch, each
-// including the repaint of the window that follows.
+// The view loop of the real main window, offscreen: a cell edit, a click in
+// the band filter and a tab switch, each including the repaint of the window
+// that follows, with two lists of 100,000 bootlegs open and with one of
+// 1,000,000 (beside a small one to switch to); opening a list of 100,000 to
+// the painted grid. The baselines are a bare repaint of the same window and
+// a bare load of the same file.
+//
+// `main_window_bench memory FILE` prints instead how much the program grows
+// from an empty window to FILE open, against the list's content.
 
 #include "ListGenerator.h"
+#include "ProcessStatus.h"
+#include "RatioReporter.h"
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
@@ -21,17 +29,34 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
 
-constexpr size_t kRecords = 100000;
+constexpr size_t kBig = 100000;
+constexpr size_t kHuge = 1000000;
 const char* const kTourBands[] = {"Pink Floyd", "Genesis", "Marillion"};
 
-// A home folder with tours for some of the generated bands and two big lists.
+std::unique_ptr<TMainForm> MakeWindow(ISettingsStore& settings, const std::string& home) {
+    const std::string base = home + "/";
+    TMainFormOptions options;
+    options.AboutAtStart = false;
+    options.ReopenRecent = false;
+    auto window = std::make_unique<TMainForm>(settings, MakeProgramFolders(base + "korvalen", base),
+                                              std::vector<std::string>{}, options);
+    window->resize(1600, 1000);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        std::fprintf(stderr, "the window was not exposed\n");
+    return window;
+}
+
+// A home folder with tours for some of the generated bands and lists of the
+// given sizes, all open.
 class TBigWindow {
 public:
-    TBigWindow() {
+    explicit TBigWindow(std::vector<size_t> sizes) {
         const QString home = m_dir.path();
         QDir().mkpath(home + "/Tours");
         QDir().mkpath(home + "/Lists");
@@ -40,25 +65,17 @@ public:
             tours.open(QIODevice::WriteOnly);
             tours.write("|||||Early years|1965.01.01|1985.12.31\r\n|||||Late years|1986.01.01|2025.12.31\r\n");
         }
-        for (int i = 0; i < 2; ++i) {
+        for (size_t i = 0; i < sizes.size(); ++i) {
             TProject list;
             list.FileName = (home + QStringLiteral("/Lists/Big %1.kvu").arg(i)).toStdString();
-            list.Data = GenerateCollection(kRecords, 42 + i);
+            list.Data = GenerateCollection(sizes[i], 42 + static_cast<uint32_t>(i));
             list.Save();
-            m_lists.push_back(list.FileName);
+            Lists.push_back(list.FileName);
         }
-        const std::string base = home.toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(base + "korvalen", base),
-                                             std::vector<std::string>{}, options);
-        Window->resize(1600, 1000);
-        Window->show();
-        if (!QTest::qWaitForWindowExposed(Window.get()))
-            std::fprintf(stderr, "the window was not exposed\n");
-        for (const std::string& path : m_lists)
+        Window = MakeWindow(m_settings, home.toStdString());
+        for (const std::string& path : Lists)
             Window->Program().OpenList(path);
+        Window->MainTab().setCurrentIndex(0);
         Settle();
     }
 
@@ -68,20 +85,36 @@ public:
     }
 
     std::unique_ptr<TMainForm> Window;
+    std::vector<std::string> Lists;
 
 private:
     QTemporaryDir m_dir;
     TMemorySettingsStore m_settings;
-    std::vector<std::string> m_lists;
 };
 
-TBigWindow& Big() {
-    static TBigWindow window;
-    return window;
+// Built when first asked for, so that a filter on the benchmarks builds only
+// the windows it needs; gone before the application.
+std::unique_ptr<TBigWindow> g_big, g_huge;
+
+TBigWindow& Big(const benchmark::State& state) {
+    if (state.range(0) == static_cast<int64_t>(kHuge)) {
+        if (!g_huge)
+            g_huge = std::make_unique<TBigWindow>(std::vector<size_t>{kHuge, 1000});
+        return *g_huge;
+    }
+    if (!g_big)
+        g_big = std::make_unique<TBigWindow>(std::vector<size_t>{kBig, kBig});
+    return *g_big;
+}
+
+void BM_Repaint(benchmark::State& state) {
+    TBigWindow& big = Big(state);
+    for (auto _ : state)
+        big.Settle();
 }
 
 void BM_CellEdit(benchmark::State& state) {
-    TBigWindow& big = Big();
+    TBigWindow& big = Big(state);
     TExcelGrid2& grid = big.Window->Grid();
     const int32_t comment = big.Window->ColMap()[tcComment];
     int n = 0;
@@ -101,7 +134,7 @@ void ClickLine(QListWidget& list, int line) {
 }
 
 void BM_FilterClick(benchmark::State& state) {
-    TBigWindow& big = Big();
+    TBigWindow& big = Big(state);
     QListWidget& tours = *big.Window->Rollup().TourLB();
     bool band = false;
     for (auto _ : state) {
@@ -115,27 +148,100 @@ void BM_FilterClick(benchmark::State& state) {
 }
 
 void BM_TabSwitch(benchmark::State& state) {
-    TBigWindow& big = Big();
+    TBigWindow& big = Big(state);
     QTabBar& tabs = big.Window->MainTab();
     for (auto _ : state) {
         tabs.setCurrentIndex(1 - tabs.currentIndex());
         big.Settle();
     }
-    state.counters["rows"] = big.Window->Grid().CountRows();
+    tabs.setCurrentIndex(0);
+    big.Settle();
 }
 
-BENCHMARK(BM_CellEdit)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_FilterClick)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_TabSwitch)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+// Opening as File > Open does once the name is chosen, to the painted grid.
+void BM_OpenList(benchmark::State& state) {
+    TBigWindow& big = Big(state);
+    TProgram& program = big.Window->Program();
+    for (auto _ : state) {
+        program.OpenList(big.Lists[0]);
+        big.Settle();
+        state.PauseTiming();
+        program.CloseList(static_cast<int>(program.Lists.size()) - 1);
+        big.Settle();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Load(benchmark::State& state) {
+    const std::string& path = Big(state).Lists[0];
+    for (auto _ : state) {
+        TProject list;
+        list.FileName = path;
+        if (!list.Load().Ok())
+            std::abort();
+    }
+}
+
+void Register(const char* name, void (*function)(benchmark::State&), std::vector<int64_t> sizes) {
+    for (int64_t size : sizes)
+        benchmark::RegisterBenchmark(name, function)
+            ->Arg(size)
+            ->ArgName("bootlegs")
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5)
+            ->ComputeStatistics("min", MinOfRuns);
+}
+
+int Memory(const std::string& path) {
+    QTemporaryDir home;
+    TMemorySettingsStore settings;
+    std::unique_ptr<TMainForm> window = MakeWindow(settings, home.path().toStdString());
+    window->repaint();
+    QCoreApplication::processEvents();
+    const long before = StatusKiB("VmRSS:");
+    if (!window->Program().OpenList(path))
+        return 1;
+    window->repaint();
+    QCoreApplication::processEvents();
+    const long after = StatusKiB("VmRSS:");
+    const long peak = StatusKiB("VmHWM:");
+    TStringSink content;
+    std::string error;
+    WriteListContent(window->Program().Lists[0]->Data, content, error);
+    const double contentMiB = static_cast<double>(content.Bytes.size()) / (1024.0 * 1024.0);
+    const double grown = static_cast<double>(after - before) / 1024.0;
+    const double peaked = static_cast<double>(peak - before) / 1024.0;
+    std::printf("bootlegs %zu, content %.1f MiB: the window grew %.1f MiB (%.2fx the content), at most %.1f MiB "
+                "(%.2fx) while opening\n",
+                window->Program().Lists[0]->Data.size(), contentMiB, grown, grown / contentMiB, peaked,
+                peaked / contentMiB);
+    return 0;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "memory") == 0)
+        return Memory(argv[2]);
+    const int64_t big = kBig, huge = kHuge;
+    Register("BM_Repaint", BM_Repaint, {big, huge});
+    Register("BM_CellEdit", BM_CellEdit, {big, huge});
+    Register("BM_FilterClick", BM_FilterClick, {big, huge});
+    Register("BM_TabSwitch", BM_TabSwitch, {big, huge});
+    Register("BM_OpenList", BM_OpenList, {big});
+    Register("BM_Load", BM_Load, {big});
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    std::vector<TRatioReporter::TPair> pairs;
+    for (const char* size : {"/bootlegs:100000", "/bootlegs:1000000"})
+        for (const char* figure : {"BM_CellEdit", "BM_FilterClick", "BM_TabSwitch"})
+            pairs.push_back({std::string(figure) + size, std::string("BM_Repaint") + size});
+    pairs.push_back({"BM_OpenList/bootlegs:100000", "BM_Load/bootlegs:100000"});
+    TRatioReporter reporter(pairs);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    Big().Window.reset();
+    g_big.reset();
+    g_huge.reset();
     return 0;
 }

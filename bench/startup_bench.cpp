@@ -7,8 +7,8 @@
 // Run as: startup_bench [FILES] [start] (default 100000; "start" measures
 // only the start, for builds where the clicks take minutes).
 
-#include "program/ConcertLists.h"
 #include "platform/SettingsStore.h"
+#include "program/ConcertLists.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

@@ -24,7 +24,7 @@ fi
 dir=build-fuzz
 if [ ! -f "$dir/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALEN_FUZZ=ON \
-        -DKORVALEN_GUI=OFF -DKORVALEN_TESTS=OFF -DKORVALEN_BENCH=OFF >/dev/null
+        -DKORVALEN_GUI=OFF -DKORVALEN_TESTS=OFF -DKORVALEN_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 fi
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

@@ -2,8 +2,8 @@
 # only those that are missing. Sourced by run.sh and test.sh.
 
 korvalen_packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev zlib1g-dev libjpeg62-turbo-dev
+    build-essential cmake ninja-build pkg-config ccache
+    qt6-base-dev libgl-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils appstream libxml2-utils man-db dpkg-dev file openbox wmctrl clang-format
@@ -38,7 +38,7 @@ korvalen_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S . -B "$dir" -G Ninja "$@"
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
     fi
     cmake --build "$dir" -j 2
 }

@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
-#include "ui/main/GuardedApplication.h"
 #include "program/Version.h"
+#include "ui/main/GuardedApplication.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>

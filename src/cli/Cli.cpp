@@ -2,8 +2,8 @@
 
 #include "DumpFormat.h"
 #include "KorvalenVersion.h"
-#include "core/ListFunctions.h"
 #include "core/Codes.h"
+#include "core/ListFunctions.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "platform/FileSystem.h"

@@ -2,7 +2,7 @@
 
 #include "core/BlobError.h"
 #include "core/DeflateWriter.h"
-#include "core/InflateReader.h"
+#include "core/Inflate.h"
 #include "core/LittleEndian.h"
 
 #include <limits>
@@ -64,17 +64,16 @@ bool TBitmapContainer::ReadProps(const std::string& bytes, std::string& error) {
     if (size < 0)
         return Fail(error, "The stored bitmaps are damaged: their length is negative.");
 
-    TStringSource source(bytes.substr(kHeaderSize, static_cast<size_t>(packedSize)));
-    TInflateReader reader(source);
-    std::string data;
-    std::string beyond;
-    if (!reader.ReadBytes(data, static_cast<size_t>(size)))
-        return Fail(error, BlobInflateErrorText(reader.Error()));
-    // The block must hold exactly the announced length: one byte more is damage.
-    if (reader.ReadBytes(beyond, 1) || reader.Error() != TInflateReader::TError::ContentEndsEarly)
-        return Fail(error, reader.Error() == TInflateReader::TError::None
-                               ? "The stored bitmaps are damaged: their block is longer than announced."
-                               : BlobInflateErrorText(reader.Error()));
+    // The block must hold exactly the announced length: a byte more or less is damage.
+    TInflated data;
+    TInflateError inflated = InflateBytes(bytes.data() + kHeaderSize, static_cast<size_t>(packedSize),
+                                          static_cast<size_t>(size), data, static_cast<size_t>(size));
+    if (inflated == TInflateError::TooLarge)
+        return Fail(error, "The stored bitmaps are damaged: their block is longer than announced.");
+    if (inflated != TInflateError::None)
+        return Fail(error, BlobInflateErrorText(inflated));
+    if (data.Size() < static_cast<size_t>(size))
+        return Fail(error, kBlobContentEndsEarly);
 
     for (int32_t k = 0; k < count; ++k)
         if (offsets[k] < 0 || offsets[k] > offsets[k + 1])
@@ -84,6 +83,6 @@ bool TBitmapContainer::ReadProps(const std::string& bytes, std::string& error) {
 
     m_offsets = offsets;
     m_count = count;
-    m_data = std::move(data);
+    m_data.assign(data.Data(), data.Size());
     return true;
 }

@@ -1,18 +1,21 @@
 #include "BlobError.h"
 
-std::string BlobInflateErrorText(TInflateReader::TError error) {
+const char* const kBlobContentEndsEarly = "The stored data is damaged: its block ends before its content is complete.";
+
+std::string BlobInflateErrorText(TInflateError error) {
     switch (error) {
-    case TInflateReader::TError::None:
+    case TInflateError::None:
         return {};
-    case TInflateReader::TError::Read:
-    case TInflateReader::TError::Empty:
-    case TInflateReader::TError::CompressedEndsEarly:
+    case TInflateError::Empty:
+    case TInflateError::EndsEarly:
         return "The stored data ends in the middle of its compressed block.";
-    case TInflateReader::TError::NotCompressed:
-    case TInflateReader::TError::Corrupt:
+    case TInflateError::NotCompressed:
+    case TInflateError::Corrupt:
         return "The stored data is damaged: its compressed block is corrupt.";
-    case TInflateReader::TError::ContentEndsEarly:
-        return "The stored data is damaged: its block ends before its content is complete.";
+    case TInflateError::TooLarge:
+        return "The stored data is damaged: its block is longer than announced.";
+    case TInflateError::NoMemory:
+        return "There is not enough memory to read the stored data.";
     }
     return {};
 }

@@ -1,70 +1,60 @@
 #include "DeflateWriter.h"
 
+#include <libdeflate.h>
+
 #include <algorithm>
-#include <limits>
+#include <memory>
+#include <new>
 
 namespace {
-constexpr size_t kOutputPiece = 64 * 1024;
-}
 
-TDeflateWriter::TDeflateWriter(TByteSink& target, int level) : m_target(target), m_out(kOutputPiece) {
-    m_zlibReady = deflateInit(&m_zlib, level) == Z_OK;
-    if (!m_zlibReady)
-        m_error = "Cannot start the compression";
-}
+struct TCompressorFree {
+    void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
+};
 
-TDeflateWriter::~TDeflateWriter() {
-    if (m_zlibReady)
-        deflateEnd(&m_zlib);
-}
+} // namespace
 
-bool TDeflateWriter::Deflate(int flush) {
-    for (;;) {
-        m_zlib.next_out = m_out.data();
-        m_zlib.avail_out = static_cast<uInt>(m_out.size());
-        int status = deflate(&m_zlib, flush);
-        if (status == Z_STREAM_ERROR) {
-            m_error = "The compression failed";
-            return false;
-        }
-        size_t produced = m_out.size() - m_zlib.avail_out;
-        if (produced > 0 && !m_target.Write(m_out.data(), produced)) {
-            m_error = m_target.Error();
-            return false;
-        }
-        if (flush == Z_FINISH ? status == Z_STREAM_END : m_zlib.avail_out != 0)
-            return true;
+bool DeflateBytes(const void* data, size_t size, int level, std::string& out, std::string& error) {
+    // zlib's "default" (-1) and levels beyond libdeflate's range mean its nearest.
+    constexpr int kDefaultLevel = 6;
+    constexpr int kBestLevel = 12;
+    level = level < 0 ? kDefaultLevel : std::min(level, kBestLevel);
+    std::unique_ptr<libdeflate_compressor, TCompressorFree> compressor(libdeflate_alloc_compressor(level));
+    if (!compressor) {
+        error = "There is not enough memory to compress the list.";
+        return false;
     }
+    out.resize(libdeflate_zlib_compress_bound(compressor.get(), size));
+    size_t packed = libdeflate_zlib_compress(compressor.get(), data, size, &out[0], out.size());
+    // The bound is libdeflate's own: the stream always fits.
+    out.resize(packed);
+    return true;
 }
 
 bool TDeflateWriter::Write(const void* data, size_t size) {
-    if (!m_zlibReady || !m_error.empty())
+    if (!m_error.empty())
         return false;
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    while (size > 0) {
-        size_t piece = std::min<size_t>(size, std::numeric_limits<uInt>::max());
-        m_zlib.next_in = const_cast<unsigned char*>(bytes);
-        m_zlib.avail_in = static_cast<uInt>(piece);
-        if (!Deflate(Z_NO_FLUSH))
-            return false;
-        bytes += piece;
-        size -= piece;
-    }
+    m_content.append(static_cast<const char*>(data), size);
     return true;
 }
 
 bool TDeflateWriter::Finish() {
-    if (!m_zlibReady || !m_error.empty())
+    if (!m_error.empty())
         return false;
-    m_zlib.next_in = nullptr;
-    m_zlib.avail_in = 0;
-    return Deflate(Z_FINISH);
+    std::string packed;
+    if (!DeflateBytes(m_content.data(), m_content.size(), m_level, packed, m_error))
+        return false;
+    std::string().swap(m_content); // the content is not needed while the file is written
+    if (m_target.Write(packed.data(), packed.size()))
+        return true;
+    m_error = m_target.Error();
+    return false;
 }
 
 std::string CompressBytes(const std::string& data, int level) {
-    TStringSink sink;
-    TDeflateWriter writer(sink, level);
-    writer.Write(data.data(), data.size());
-    writer.Finish();
-    return sink.Bytes;
+    std::string packed;
+    std::string error;
+    if (!DeflateBytes(data.data(), data.size(), level, packed, error))
+        throw std::bad_alloc();
+    return packed;
 }

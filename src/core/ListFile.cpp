@@ -1,7 +1,9 @@
 #include "ListFile.h"
 
+#include "ContentReader.h"
 #include "DeflateWriter.h"
-#include "InflateReader.h"
+#include "Inflate.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <climits>
@@ -78,7 +80,7 @@ int32_t MediaOfVersion2(int32_t stored) {
     return stored >= 0 && stored < 8 ? kMap[stored] : stored;
 }
 
-bool ReadRecord(TInflateReader& in, const TLayout& layout, int32_t version, TBootData& record) {
+bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBootData& record) {
     for (TField field : layout) {
         if (field == TField::Source || field == TField::Media) {
             int32_t& code = field == TField::Source ? record.Source : record.Media;
@@ -100,17 +102,60 @@ bool ReadRecord(TInflateReader& in, const TLayout& layout, int32_t version, TBoo
     return true;
 }
 
-// How many records to make room for before reading them. The count in the
-// file is not trusted: no more than a file of this size could hold (deflate
-// packs at most 1032 bytes into one), and no more than a bounded number, past
-// which the array grows as records really arrive.
-size_t RecordsToReserve(int32_t count, long long fileSize) {
-    constexpr size_t kSmallestRecord = 9 * 4; // version 1, all texts empty
-    constexpr size_t kMostReserved = size_t(1) << 17;
-    size_t reserve = count > 0 ? static_cast<size_t>(count) : 0;
-    if (fileSize >= 0)
-        reserve = std::min(reserve, static_cast<size_t>(fileSize) * 1032 / kSmallestRecord + 1);
-    return std::min(reserve, kMostReserved);
+// How many records to make room for before reading them: the count in the
+// file is not trusted, only what the content left can really hold.
+size_t RecordsToReserve(int32_t count, const TLayout& layout, size_t contentLeft) {
+    const size_t smallestRecord = layout.size() * 4; // every text empty
+    return count > 0 ? std::min(static_cast<size_t>(count), contentLeft / smallestRecord) : 0;
+}
+
+// The whole file, read in pieces as they arrive, never more than a list can
+// be: a stream is hardly longer than its content.
+bool ReadWholeFile(TByteSource& file, std::string& bytes, std::string& reason) {
+    constexpr size_t kPiece = 1 << 20;
+    const size_t most = kMostListContent + kMostListContent / 1024;
+    bytes.clear();
+    if (file.SizeHint() > 0)
+        bytes.reserve(std::min(static_cast<size_t>(file.SizeHint()), most) + 1);
+    for (;;) {
+        size_t had = bytes.size();
+        if (had > most) {
+            reason = "The file is too large to be a list.";
+            return false;
+        }
+        // Into the room made from the size hint first, so that nothing is copied.
+        const size_t piece = bytes.capacity() > had ? bytes.capacity() - had : kPiece;
+        bytes.resize(had + piece);
+        long long got = file.Read(&bytes[had], piece);
+        bytes.resize(had + static_cast<size_t>(std::max(got, 0LL)));
+        if (got < 0) {
+            reason = AsSentence(file.Error());
+            return false;
+        }
+        if (got == 0)
+            return true;
+    }
+}
+
+std::string InflateErrorText(TInflateError error) {
+    switch (error) {
+    case TInflateError::None:
+        return {};
+    case TInflateError::Empty:
+        return "The file is empty.";
+    case TInflateError::NotCompressed:
+        return "The file is not a Korvalen list: its content is not a valid compressed stream.";
+    case TInflateError::Corrupt:
+        return "The file is damaged: its compressed content is corrupt.";
+    case TInflateError::EndsEarly:
+        return "The file is damaged: it ends in the middle of its compressed content.";
+    case TInflateError::TooLarge:
+        return "The list is too large to be opened: its content is over " + std::to_string(kMostListContent >> 30) +
+               " GiB.";
+    case TInflateError::NoMemory:
+        return "There is not enough memory to open the list.";
+    }
+    return {};
 }
 
 TListReadResult Failure(int32_t version, std::string reason) {
@@ -166,15 +211,36 @@ private:
     std::string m_error;
 };
 
+// The bytes WriteListContent writes for `records`.
+size_t ListContentSize(const TArrayOfBootData& records) {
+    constexpr size_t kFields = 14;
+    size_t size = 8 + kFields * 4 * records.size();
+    for (const TBootData& r : records)
+        size += r.Band.size() + r.Quality.size() + r.Name.size() + r.Date.size() + r.City.size() + r.Venue.size() +
+                r.Country.size() + r.Num.size() + r.Info.size() + r.Covers[0].size() + r.Covers[1].size() +
+                r.Comment.size();
+    return size;
+}
+
 } // namespace
 
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
-    TInflateReader in(file);
+    TInflated content;
+    try {
+        std::string bytes, reason;
+        if (!ReadWholeFile(file, bytes, reason))
+            return Failure(0, reason);
+        TInflateError error = InflateBytes(bytes.data(), bytes.size(), kMostListContent, content);
+        if (error != TInflateError::None)
+            return Failure(0, InflateErrorText(error));
+    } catch (const std::bad_alloc&) {
+        content.Clear(); // gives the memory back before the message is built
+        return Failure(0, "There is not enough memory to open the list.");
+    }
+    TContentReader in(content.View());
     int32_t version = 0;
     if (!in.ReadInt32(version))
-        return Failure(0, in.Error() == TInflateReader::TError::ContentEndsEarly
-                              ? "The file is damaged: it holds no list."
-                              : in.ErrorText());
+        return Failure(0, "The file is damaged: it holds no list.");
     if (version > kListFileVersion)
         return {TListReadResult::TStatus::NewerVersion, version,
                 "Wrong file version (" + std::to_string(version) + ")."};
@@ -190,14 +256,11 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
                                         std::to_string(kMostListRecords) + ").");
         int32_t i = 0;
         try {
-            read.reserve(RecordsToReserve(count, file.SizeHint()));
+            read.reserve(RecordsToReserve(count, *layout, in.Left()));
             for (; i < count; ++i) {
-                if (!ReadRecord(in, *layout, version, read.emplace_back())) {
-                    if (in.Error() != TInflateReader::TError::ContentEndsEarly)
-                        return Failure(version, in.ErrorText());
+                if (!ReadRecord(in, *layout, version, read.emplace_back()))
                     return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
                                                 std::to_string(count) + " bootlegs.");
-                }
             }
         } catch (const std::bad_alloc&) {
             read = TArrayOfBootData(); // gives the memory back before the message is built
@@ -205,8 +268,6 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
                                         std::to_string(i) + " of its " + std::to_string(count) + " bootlegs.");
         }
     }
-    if (!in.Finish())
-        return Failure(version, in.ErrorText());
     records = std::move(read);
     return {TListReadResult::TStatus::Ok, version, {}};
 }
@@ -241,6 +302,7 @@ bool WriteListContent(const TArrayOfBootData& records, TByteSink& sink, std::str
 
 bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error) {
     TDeflateWriter compressed(file);
+    compressed.Reserve(ListContentSize(records));
     if (!WriteListContent(records, compressed, error))
         return false;
     if (compressed.Finish())

@@ -3,6 +3,7 @@
 #include "BootData.h"
 #include "platform/ByteStream.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,6 +13,10 @@
 
 constexpr int32_t kListFileVersion = 13;
 
+// The most content a list may hold to be opened: a hundred times a big
+// collection, and the bound of what a damaged or hostile file can make the
+// reader allocate.
+constexpr size_t kMostListContent = size_t(2) << 30;
 // The most bootlegs a list may hold to be opened: hundreds of times any real
 // collection, and still within the memory of an ordinary desktop.
 constexpr int32_t kMostListRecords = 4000000;

@@ -97,9 +97,21 @@ void ApplyOrder(TArrayOfBootData& data, std::vector<uint32_t>& order) {
 } // namespace
 
 void SortRecords(TArrayOfBootData& data, int templateColumn, bool ascending) {
+    if (data.size() >= 2)
+        ReorderRecords(data, SortOrder(data, templateColumn, ascending));
+}
+
+void ReorderRecords(TArrayOfBootData& data, std::vector<uint32_t> order) {
+    ApplyOrder(data, order);
+}
+
+std::vector<uint32_t> SortOrder(const TArrayOfBootData& data, int templateColumn, bool ascending) {
     const size_t n = data.size();
+    std::vector<uint32_t> order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = static_cast<uint32_t>(i);
     if (n < 2)
-        return;
+        return order;
     const TColumnKey column = KeyOfColumn(templateColumn);
 
     // Source and media compare by their decimal text inside a bucket.
@@ -138,8 +150,7 @@ void SortRecords(TArrayOfBootData& data, int templateColumn, bool ascending) {
     if (!ascending)
         std::reverse(entries.begin(), entries.end());
 
-    std::vector<uint32_t> order(n);
     for (size_t i = 0; i < n; ++i)
         order[i] = entries[i].Index;
-    ApplyOrder(data, order);
+    return order;
 }

@@ -10,7 +10,43 @@ void TProject::BuildView(const TFilterState& filter) {
 }
 
 void TProject::Sort(int column, bool ascending) {
-    SortRecords(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending);
+    UndoSteps.Reorder(Data, SortOrder(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending));
+    CommitChange(ascending ? "sort A-Z" : "sort Z-A");
+}
+
+void TProject::KeepUnsavedState() {
+    // Saved was cleared by something the history did not record (a list
+    // made by a join, say): the state now is not the one on the disk.
+    if (!Saved && UndoSteps.AtSavedPoint())
+        UndoSteps.ForgetSavedPoint();
+}
+
+bool TProject::CommitChange(std::string name) {
+    KeepUnsavedState();
+    if (!UndoSteps.Commit(Data, std::move(name)))
+        return false;
+    Saved = UndoSteps.AtSavedPoint();
+    // Rows of the view name records by index: after a delete or a sort they
+    // are stale until the view is rebuilt. Edits and appends leave them valid.
+    if (UndoSteps.UndoStepMovedRecords())
+        View.clear();
+    return true;
+}
+
+TUndoResult TProject::UndoChange() {
+    return Step(false);
+}
+
+TUndoResult TProject::RedoChange() {
+    return Step(true);
+}
+
+TUndoResult TProject::Step(bool redo) {
+    KeepUnsavedState();
+    TUndoResult result = redo ? UndoSteps.Redo(Data) : UndoSteps.Undo(Data);
+    Saved = UndoSteps.AtSavedPoint();
+    View.clear();
+    return result;
 }
 
 void TProject::ClearSearch() {
@@ -29,6 +65,7 @@ TListReadResult TProject::Load() {
     TListReadResult result = ReadListFile(*file, Data);
     if (result.Ok()) {
         View.clear();
+        UndoSteps.Clear();
         Saved = true;
     }
     return result;
@@ -39,6 +76,8 @@ TSaveResult TProject::Save() {
     std::string error;
     if (!file.Open() || !WriteListFile(Data, file, error) || !file.Commit())
         return {false, AsSentence(error.empty() ? file.Error() : error)};
+    UndoSteps.Commit(Data, std::string()); // nothing may stay open across a save
+    UndoSteps.MarkSaved();
     Saved = true;
     return {true, {}};
 }

@@ -3,6 +3,7 @@
 #include "core/BootData.h"
 #include "core/FilterState.h"
 #include "core/ListFile.h"
+#include "core/UndoHistory.h"
 #include "platform/ScreenTypes.h"
 
 #include <cstdint>
@@ -29,16 +30,32 @@ public:
     int32_t Row = 1;
     TGridRect Selection;
     bool CompareSelected = false;
+    // Every change to Data goes through here, so that it can be taken back.
+    TUndoHistory UndoSteps;
 
     void BuildView(const TFilterState& filter);
-    // Sorts on grid column `column` (the Search column counts when shown).
-    // The view is stale afterwards: build it again.
+    // Sorts on grid column `column` (the Search column counts when shown),
+    // as one step of the history. The view is stale afterwards: build it again.
     void Sort(int column, bool ascending);
     void ClearSearch();
 
-    // Reads FileName. On anything but success Data is left as it was.
+    // Closes the change gathered in UndoSteps as one step; a step makes the
+    // list unsaved. False when nothing changed. The view is stale after a
+    // change: build it again (it is emptied when records moved).
+    bool CommitChange(std::string name);
+    // Take back or do again one step; Saved follows the saved point.
+    TUndoResult UndoChange();
+    TUndoResult RedoChange();
+
+    // Reads FileName. On anything but success Data is left as it was; on
+    // success the history starts anew.
     TListReadResult Load();
     // Replaces FileName with Data. On failure the old file stays as it was,
-    // Saved is unchanged and the result says why.
+    // Saved is unchanged and the result says why; on success the history's
+    // saved point moves here.
     TSaveResult Save();
+
+private:
+    void KeepUnsavedState();
+    TUndoResult Step(bool redo);
 };

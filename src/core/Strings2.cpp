@@ -1,9 +1,12 @@
 #include "Strings2.h"
 
 #include "core/BlobError.h"
+#include "core/ContentReader.h"
 #include "core/DeflateWriter.h"
-#include "core/InflateReader.h"
+#include "core/Inflate.h"
 #include "core/LittleEndian.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -53,10 +56,15 @@ TStrings2::TReadResult TStrings2::ReadData(const std::string& bytes, std::string
         Fail(error, "The stored texts are damaged: they are too short.");
         return TReadResult::Damaged;
     }
-    TStringSource source(bytes.substr(4));
-    TInflateReader reader(source);
+    TInflated block;
+    TInflateError inflated = InflateBytes(bytes.data() + 4, bytes.size() - 4, SIZE_MAX, block, GetLE(bytes, 0));
+    if (inflated != TInflateError::None) {
+        Fail(error, BlobInflateErrorText(inflated));
+        return TReadResult::Damaged;
+    }
+    TContentReader reader(block.View());
     auto damaged = [&]() {
-        Fail(error, BlobInflateErrorText(reader.Error()));
+        Fail(error, kBlobContentEndsEarly);
         return TReadResult::Damaged;
     };
 
@@ -76,7 +84,7 @@ TStrings2::TReadResult TStrings2::ReadData(const std::string& bytes, std::string
         return TReadResult::Damaged;
     }
 
-    // No reserve from the count: each entry must arrive before it takes memory.
+    // No reserve from the count: each entry must be there before it takes memory.
     std::vector<std::string> items;
     std::vector<uint8_t> signs;
     for (int32_t i = 0; i < count; ++i) {
@@ -94,8 +102,6 @@ TStrings2::TReadResult TStrings2::ReadData(const std::string& bytes, std::string
         items.push_back(std::move(text));
         signs.push_back(sign);
     }
-    if (!reader.Finish())
-        return damaged();
     m_items = std::move(items);
     m_itemSigns = std::move(signs);
     return TReadResult::Ok;

@@ -43,6 +43,8 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmClipboardPaste, "&Paste", "Paste from clipboard", "Ctrl+V", 9},
         {A::cmClipboardCut, "Cut", "Cut to clipboard", "Ctrl+X", 10},
         {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
+        {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
+        {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
     };
     return table;
 }
@@ -59,7 +61,9 @@ const std::vector<TMenu>& MainMenus() {
         {"&File",
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
           kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
-        {"&Edit", {Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator, Cmd(A::cmFind), Cmd(A::cmFindNext)}},
+        {"&Edit",
+         {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
+          Cmd(A::cmFind), Cmd(A::cmFindNext)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
           Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
@@ -70,8 +74,8 @@ const std::vector<TMenu>& MainMenus() {
 }
 
 const std::vector<TMenuItem>& GridPopupMenu() {
-    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),     Cmd(A::cmDelete),      kSeparator,
-                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare),    Cmd(A::cmClearSearch),
+    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),      Cmd(A::cmDelete),  kSeparator,
+                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch),
                                                  Cmd(A::cmExport)};
     return items;
 }
@@ -82,13 +86,16 @@ const std::vector<TMenuItem>& TabPopupMenu() {
 }
 
 const std::vector<TMenuItem>& ToolBarItems() {
+    // clang-format off
     static const std::vector<TMenuItem> items = {
         Cmd(A::cmNew),     Cmd(A::cmOpen),          Cmd(A::cmSave),     Cmd(A::cmSaveAs),  Cmd(A::cmExit),
-        kSeparator,        Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste),                 kSeparator,
+        kSeparator,        Cmd(A::cmUndo),          Cmd(A::cmRedo),     kSeparator,
+        Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste),                                     kSeparator,
         Cmd(A::cmFind),    Cmd(A::cmFindNext),      kSeparator,         Cmd(A::cmAdd),     Cmd(A::cmDelete),
         Cmd(A::cmFindConcert), Cmd(A::cmConcerts),  kSeparator,         Cmd(A::cmSortAZ),  Cmd(A::cmSortZA),
         Cmd(A::cmCompare), Cmd(A::cmExport),        kSeparator,         Cmd(A::cmHelp),
     };
+    // clang-format on
     return items;
 }
 
@@ -106,8 +113,8 @@ const std::vector<std::string>& MainHelpLines() {
         "for new bootleg. Because bands field will be empty program will set |f Bands and tours|f  to ALL so you can "
         "see empty filed in the list.",
         "",
-        "function |b Delete|f  [Ctrl+D] - you will delete all selected bootlegs in the table. Remember that there is "
-        "no undo/redo function in the program. Yet.",
+        "function |b Delete|f  [Ctrl+D] - you will delete all selected bootlegs in the table. If you delete the "
+        "wrong ones, |b Undo|f  [Ctrl+Z] brings them back.",
         "",
         "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
         "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same "

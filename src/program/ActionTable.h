@@ -9,9 +9,10 @@
 struct TActionInfo {
     TActionId Id;
     const char* Caption;
-    const char* Hint;     // nullptr: none
-    const char* Shortcut; // portable key text ("Ctrl+N"); nullptr: none
-    int Image;            // tool-bar picture; -1: none
+    const char* Hint;                  // nullptr: none
+    const char* Shortcut;              // portable key text ("Ctrl+N"); nullptr: none
+    int Image;                         // tool-bar picture; -1: none
+    const char* AltShortcut = nullptr; // a second key for the same command
 };
 
 // Every command but the recent-file entries, in the action list's order.

@@ -84,12 +84,13 @@ bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int3
     if (row < 1 || static_cast<size_t>(row) > rows.size())
         return false;
     const TConcertRow& from = rows[static_cast<size_t>(row - 1)];
-    TBootData& record = list.Data.emplace_back();
+    TBootData record;
     record.Band = from.Band->Name;
     record.Date = from.Concert->Date;
     record.City = from.Concert->City;
     record.Country = from.Concert->Country;
     record.Venue = from.Concert->Venue;
-    list.Saved = false;
+    list.UndoSteps.Append(list.Data, std::move(record));
+    list.CommitChange("add of " + from.Band->Name + " " + from.Concert->Date);
     return true;
 }

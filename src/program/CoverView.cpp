@@ -18,8 +18,8 @@ double TCoverView::Limited(double zoom) {
 
 void TCoverView::Fit(int boxWidth, int boxHeight, int pictureWidth, int pictureHeight) {
     if (boxWidth > 0 && boxHeight > 0 && pictureWidth > 0 && pictureHeight > 0) {
-        const double scale = std::min(static_cast<double>(boxWidth) / pictureWidth,
-                                      static_cast<double>(boxHeight) / pictureHeight);
+        const double scale =
+            std::min(static_cast<double>(boxWidth) / pictureWidth, static_cast<double>(boxHeight) / pictureHeight);
         Zoom = Limited(1.0 / scale);
     }
     OffsetX = 0;

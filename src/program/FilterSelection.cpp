@@ -6,15 +6,13 @@ bool LineSelected(const std::vector<bool>& lines, size_t index) {
     return index < lines.size() && lines[index];
 }
 
-template <size_t N>
-std::vector<bool> CodeLines(bool all, const std::array<bool, N>& selected) {
+template <size_t N> std::vector<bool> CodeLines(bool all, const std::array<bool, N>& selected) {
     std::vector<bool> lines{all};
     lines.insert(lines.end(), selected.begin(), selected.end());
     return lines;
 }
 
-template <size_t N>
-void ApplyCodeLines(const std::vector<bool>& lines, bool& all, std::array<bool, N>& selected) {
+template <size_t N> void ApplyCodeLines(const std::vector<bool>& lines, bool& all, std::array<bool, N>& selected) {
     all = LineSelected(lines, 0);
     for (size_t k = 0; k < N; ++k)
         selected[k] = LineSelected(lines, k + 1);

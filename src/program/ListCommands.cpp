@@ -1,5 +1,6 @@
 #include "ListCommands.h"
 
+#include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridModel.h"
 #include "core/Project.h"
 #include "program/ConcertLists.h"
@@ -47,8 +48,8 @@ void FindConcertsInGrid(TGridModel& grid, const std::vector<TBand>& bands, const
 }
 
 void AddEmptyRecord(TProject& list) {
-    list.Data.emplace_back();
-    list.Saved = false;
+    list.UndoSteps.Append(list.Data, TBootData());
+    list.CommitChange(StepCaption(list.UndoSteps.OpenSummary(list.Data)));
 }
 
 std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list) {
@@ -65,24 +66,84 @@ std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& lis
 bool DeleteSelectedRecords(TProject& list, const TGridModel& grid) {
     if (grid.CountRows() < 1)
         return false;
-    const TGridRect s = grid.Selection.Ordered();
-    const int64_t first = std::max<int64_t>(1, s.Top);
-    const int64_t last = std::min<int64_t>(s.Bottom, static_cast<int64_t>(list.View.size()));
-    if (first > last)
+    std::vector<int32_t> doomed = SelectedRecords(grid, list);
+    if (doomed.empty())
         return false;
-    std::vector<bool> doomed(list.Data.size(), false);
-    for (int64_t r = first; r <= last; ++r)
-        doomed[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])] = true;
-    size_t kept = 0;
-    for (size_t i = 0; i < list.Data.size(); ++i) {
-        if (doomed[i])
-            continue;
-        if (kept != i) // a self-move would empty the strings
-            list.Data[kept] = std::move(list.Data[i]);
-        ++kept;
-    }
-    list.Data.erase(list.Data.begin() + static_cast<std::ptrdiff_t>(kept), list.Data.end());
-    list.View.clear(); // stale until the view is rebuilt
-    list.Saved = false;
+    std::sort(doomed.begin(), doomed.end());
+    list.UndoSteps.Remove(list.Data, doomed);
+    list.CommitChange(StepCaption(list.UndoSteps.OpenSummary(list.Data)));
     return true;
+}
+
+int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text) {
+    if (grid.IsRangeSelected() || grid.CountRows() != static_cast<int32_t>(list.View.size()))
+        return 0;
+    const int64_t row = std::clamp<int64_t>(grid.Row, 1, std::max<int32_t>(1, grid.CountRows()));
+    const int64_t missing = row - 1 + GridPasteRowCount(text) - grid.CountRows();
+    if (missing <= 0)
+        return 0;
+    for (int64_t i = 0; i < missing; ++i) {
+        list.UndoSteps.Append(list.Data, TBootData());
+        // Shown below the last row for the paste to reach; the records come
+        // last in the list, so the view stays in ascending order.
+        TBootData& added = list.Data.back();
+        added.ViewIndex = static_cast<int32_t>(list.View.size());
+        list.View.push_back(static_cast<int32_t>(list.Data.size() - 1));
+    }
+    FillListGrid(grid, list, map);
+    grid.Row = static_cast<int32_t>(row);
+    grid.ResetSelection();
+    return static_cast<int32_t>(missing);
+}
+
+void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32_t>& records) {
+    auto hidden = [&] {
+        list.BuildView(filter);
+        for (int32_t index : records)
+            if (index >= 0 && static_cast<size_t>(index) < list.Data.size() &&
+                list.Data[static_cast<size_t>(index)].ViewIndex < 0)
+                return true;
+        return false;
+    };
+    if (!hidden())
+        return;
+    filter.AllBands = true;
+    if (!hidden())
+        return;
+    filter.SourceSelAll = true;
+    filter.MediaSelAll = true;
+    list.BuildView(filter);
+}
+
+int32_t ColumnOfField(int field, const TColMap& map) {
+    // clang-format off
+    static const TTemplateColumn kColumns[kRecordFields] = {
+        tcBand, tcDate, tcCity, tcVenue, tcCountry, tcName, tcInfo, tcNum, tcComment,
+        tcSource, tcMedia, tcQuality, tcCover, tcCover,
+    };
+    // clang-format on
+    if (field < 0 || field >= kRecordFields)
+        return 0;
+    return map[static_cast<size_t>(kColumns[field])];
+}
+
+std::string StepCaption(const TStepSummary& step) {
+    auto counted = [](size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    if (step.Removed > 0 && step.Added == 0)
+        return "delete of " + counted(step.Removed, "bootleg", "bootlegs");
+    if (step.Added > 0 && step.Cells == 0 && step.Removed == 0)
+        return "add of " + counted(step.Added, "bootleg", "bootlegs");
+    if (step.Reordered && step.Cells == 0)
+        return "sort";
+    return "edit of " + counted(step.Cells, "cell", "cells");
+}
+
+std::string UndoCaption(const TUndoHistory& history) {
+    return history.CanUndo() && !history.UndoName().empty() ? "&Undo " + history.UndoName() : "&Undo";
+}
+
+std::string RedoCaption(const TUndoHistory& history) {
+    return history.CanRedo() && !history.RedoName().empty() ? "&Redo " + history.RedoName() : "&Redo";
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/BootData.h"
+#include "core/FilterState.h"
+#include "core/UndoHistory.h"
 #include "program/ListGrid.h"
 
 #include <string>
@@ -24,11 +26,34 @@ bool FindNextInGrid(TGridModel& grid, const std::string& search);
 // first concert of the row's band on the row's date. Only the grid changes.
 void FindConcertsInGrid(TGridModel& grid, const std::vector<TBand>& bands, const TColMap& map);
 
-// Appends an empty record; the caller shows every band so that it is seen.
+// Appends an empty record as one step; the caller shows every band so that
+// it is seen.
 void AddEmptyRecord(TProject& list);
 
 // The records shown on the grid's selected rows, top to bottom.
 std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list);
 
-// Removes the records shown on the grid's selected rows. True when any went.
+// Removes the records shown on the grid's selected rows as one step. True
+// when any went.
 bool DeleteSelectedRecords(TProject& list, const TGridModel& grid);
+
+// Before `text` is pasted at the grid's current cell (no range selected):
+// appends empty records for the pasted rows that would run past the last
+// row, shows them below it and gives the grid their rows. The records go into
+// the list's open undo step, with the paste that follows. Returns how many
+// were added.
+int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text);
+
+// Builds the list's view, widening the filter when one of `records` would be
+// hidden: first to every band, then to every source and medium.
+void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32_t>& records);
+
+// The grid column that shows a record field (TRecordField), 0 when none
+// does or `field` is -1.
+int32_t ColumnOfField(int field, const TColMap& map);
+
+// The name of a step from what it changed ("delete of 3 bootlegs").
+std::string StepCaption(const TStepSummary& step);
+// The Edit menu's captions: the step that undo or redo would act on.
+std::string UndoCaption(const TUndoHistory& history);
+std::string RedoCaption(const TUndoHistory& history);

@@ -45,11 +45,14 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
         return false;
     grid.SetColCount(count);
     const int32_t first = searchColumn ? 1 : 2;
+    // The cells stay by column number; another property's texts must not
+    // linger in list or external cells, where find would see them. Rows
+    // from a source are filled afresh, from empty.
+    if (grid.HasRowSource())
+        grid.InvalidateRows();
     for (int32_t x = 1; x <= count; ++x) {
         grid.Column(x) = templ.Column(first + x - 1);
-        // The cells stay by column number; another property's texts must not
-        // linger in list or external cells, where find would see them.
-        for (int32_t y = 1; y <= grid.CountRows(); ++y)
+        for (int32_t y = 1; !grid.HasRowSource() && y <= grid.CountRows(); ++y)
             grid.EditCell(x, y) = TValue();
     }
     grid.UpdateColumnPositions();
@@ -61,6 +64,8 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
 namespace {
 
 void FillListRow(TGridModel& grid, const TProject& list, const TColMap& map, int32_t r) {
+    if (r < 1 || r > static_cast<int32_t>(list.View.size()))
+        return; // the view changed under the grid; the next fill follows
     const TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
     // Straight into the cells, each written only when it differs.
     for (const TTextColumn& c : kTextColumns)
@@ -72,9 +77,23 @@ void FillListRow(TGridModel& grid, const TProject& list, const TColMap& map, int
         Assign(grid.EditCell(map[tcSearch], r).S, record.SearchText);
 }
 
+bool RowDiffers(const TGridModel& grid, const TBootData& record, const TColMap& map, int32_t r) {
+    for (const TTextColumn& c : kTextColumns)
+        if (record.*c.Field != grid.Cell(map[c.Column], r).S)
+            return true;
+    for (const TListColumn& c : kListColumns)
+        if (record.*c.Field != grid.Cell(map[c.Column], r).I)
+            return true;
+    return false;
+}
+
 bool ReadListRow(TGridModel& grid, TProject& list, const TColMap& map, int32_t r) {
     bool changed = false;
-    TBootData& record = list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])];
+    const int32_t index = list.View[static_cast<size_t>(r - 1)];
+    TBootData& record = list.Data[static_cast<size_t>(index)];
+    // The history keeps the fields as they were before the cells overwrite them.
+    if (RowDiffers(grid, record, map, r))
+        list.UndoSteps.Touch(list.Data, index);
     for (const TTextColumn& c : kTextColumns)
         changed |= Assign(record.*c.Field, grid.Cell(map[c.Column], r).S);
     for (const TListColumn& c : kListColumns)
@@ -93,11 +112,11 @@ int32_t SharedRows(const TGridModel& grid, const TProject& list) {
 } // namespace
 
 void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
-    const int32_t rows = static_cast<int32_t>(list.View.size());
     grid.CommitEditors();
-    grid.SetCountRows(rows);
-    for (int32_t r = 1; r <= rows; ++r)
-        FillListRow(grid, list, map, r);
+    // Rows are filled from their records when they are painted, edited or
+    // searched: a refresh of a big list costs no more than a small one.
+    grid.SetRowSource([&list, map](TGridModel& g, int32_t r) { FillListRow(g, list, map, r); });
+    grid.SetCountRows(static_cast<int32_t>(list.View.size()));
     // Every cell now shows its record: nothing the user changed is left to take.
     grid.TakeChangedRows();
     grid.Invalidate();
@@ -105,15 +124,17 @@ void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map) {
 
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map) {
     bool changed = false;
+    // A row not written since the last fill still is what its record says.
     for (int32_t r = 1; r <= SharedRows(grid, list); ++r)
-        changed |= ReadListRow(grid, list, map, r);
+        if (grid.RowHeld(r))
+            changed |= ReadListRow(grid, list, map, r);
     return changed;
 }
 
 bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, const std::vector<int32_t>& rows) {
     bool changed = false;
     for (int32_t r : rows)
-        if (r >= 1 && r <= SharedRows(grid, list))
+        if (r >= 1 && r <= SharedRows(grid, list) && grid.RowHeld(r))
             changed |= ReadListRow(grid, list, map, r);
     return changed;
 }
@@ -143,10 +164,7 @@ TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list
     return map;
 }
 
-bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid,
-                      std::vector<int32_t>& changedRows) {
-    if (senderIsGrid)
-        list.Saved = false;
+bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, std::vector<int32_t>& changedRows) {
     TGridModel::TChangedRows changed = grid.TakeChangedRows();
     if (changed.All) {
         ReadListGrid(grid, list, map);

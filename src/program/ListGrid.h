@@ -41,8 +41,9 @@ bool ApplyColumnLayout(TGridModel& grid, const TGridModel& templ, bool searchCol
 void FillListGrid(TGridModel& grid, const TProject& list, const TColMap& map);
 
 // Copies the grid's texts and list values back into the visible records;
-// only what differs is written, so an untouched field keeps its bytes. True
-// when a record changed.
+// only what differs is written, so an untouched field keeps its bytes, and a
+// changed record is noted in the list's open undo step. True when a record
+// changed.
 bool ReadListGrid(TGridModel& grid, TProject& list, const TColMap& map);
 
 // Copies the grid cells of the given rows back into their records.
@@ -62,11 +63,10 @@ struct TGridFill {
 TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter,
                        TGridFill& last, const std::vector<int32_t>* changedRows = nullptr);
 
-// The cells the user changed back into the visible records; a change
-// reported by the grid itself marks the list unsaved. True when the changed
-// rows are known, and then they are in `changedRows`.
-bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, bool senderIsGrid,
-                      std::vector<int32_t>& changedRows);
+// The cells the user changed back into the visible records, noted in the
+// list's open undo step (the caller commits it). True when the changed rows
+// are known, and then they are in `changedRows`.
+bool TakeListFromGrid(TGridModel& grid, TProject& list, const TColMap& map, std::vector<int32_t>& changedRows);
 
 // The user resized grid columns: the template keeps the widths for the other
 // layout and for the settings.

@@ -2,8 +2,8 @@
 
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
-#include "program/CommandGuard.h"
 #include "platform/PathName.h"
+#include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 
 #include <cassert>
@@ -150,13 +150,34 @@ void TProgram::Dispatch(const TAction& action) {
     }
 }
 
+namespace {
+
+// The host's busy pointer for as long as it lives, so that it goes also when
+// a failure is thrown, and before any message about the outcome.
+class TBusyPointer {
+public:
+    explicit TBusyPointer(IProgramHost& host) : m_host(host) { m_host.SetBusy(true); }
+    ~TBusyPointer() { m_host.SetBusy(false); }
+    TBusyPointer(const TBusyPointer&) = delete;
+    TBusyPointer& operator=(const TBusyPointer&) = delete;
+
+private:
+    IProgramHost& m_host;
+};
+
+} // namespace
+
 bool TProgram::OpenList(const std::string& name) {
     // One file, one name: the history must find it again from any folder.
     const std::string fileName = name.empty() ? name : AbsolutePath(name);
     auto list = std::make_unique<TProject>();
     if (!fileName.empty()) {
         list->FileName = fileName;
-        TListReadResult result = list->Load();
+        TListReadResult result;
+        {
+            TBusyPointer busy(m_host);
+            result = list->Load();
+        }
         if (result.Status == TListReadResult::TStatus::NewerVersion) {
             ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
             return false;
@@ -199,7 +220,11 @@ bool TProgram::SaveList(int index, bool askName) {
     const std::string previousName = list.FileName;
     if ((askName || list.FileName.empty()) && !AskSaveName(list))
         return false;
-    TSaveResult result = list.Save();
+    TSaveResult result;
+    {
+        TBusyPointer busy(m_host);
+        result = list.Save();
+    }
     if (!result.Ok) {
         const std::string failedName = list.FileName;
         // The old name is back before the message lets the window repaint.

@@ -49,7 +49,8 @@ TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string
         folders.ProgramDir = WithSeparator(AbsolutePath(home));
     } else {
         size_t slash = exeName.find_last_of('/');
-        std::string exeDir = slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
+        std::string exeDir =
+            slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
         bool besideExecutable = !IsSystemFolder(exeDir) && (!facts.IsWritable || facts.IsWritable(exeDir));
         folders.ProgramDir = besideExecutable ? exeDir : UserDataFolder(facts);
     }

@@ -68,6 +68,8 @@ public:
     // Rebuilds the view of the current list and repaints (SetValues).
     virtual void RefreshView() = 0;
     virtual void FocusGrid() = 0;
+    // The busy pointer while a list is read or written.
+    virtual void SetBusy(bool busy) = 0;
     virtual void CloseMainWindow() = 0;
     // The commands that act on one list and its grid.
     virtual void ExecuteListCommand(int index, const TAction& action) = 0;

@@ -28,15 +28,24 @@ std::array<std::string, 3> TitleBarTexts(const TProject& list) {
 }
 
 std::array<std::string, 3> TitleBarTexts(const TProject& list, const std::string& caption) {
-    size_t hits = 0;
+    return TitleBarTexts(CountTitleBar(list), caption);
+}
+
+TTitleBarCounts CountTitleBar(const TProject& list) {
+    TTitleBarCounts counts;
+    counts.Shown = list.View.size();
+    counts.Total = list.Data.size();
     for (const TBootData& record : list.Data)
-        hits += record.SearchHits > 0;
-    size_t shownHits = 0;
+        counts.Hits += record.SearchHits > 0;
     for (int32_t index : list.View)
-        shownHits += list.Data[static_cast<size_t>(index)].SearchHits > 0;
+        counts.ShownHits += list.Data[static_cast<size_t>(index)].SearchHits > 0;
+    return counts;
+}
+
+std::array<std::string, 3> TitleBarTexts(const TTitleBarCounts& counts, const std::string& caption) {
     return {"List: |b " + MarkupLiteral(caption) + "|f ",
-            "Bootlegs: |b " + std::to_string(list.View.size()) + "|f  (|b " + std::to_string(list.Data.size()) + "|f )",
-            "Search: |b " + std::to_string(hits) + "|f  (|b " + std::to_string(shownHits) + "|f )"};
+            "Bootlegs: |b " + std::to_string(counts.Shown) + "|f  (|b " + std::to_string(counts.Total) + "|f )",
+            "Search: |b " + std::to_string(counts.Hits) + "|f  (|b " + std::to_string(counts.ShownHits) + "|f )"};
 }
 
 std::vector<std::string> ShortenedCaptions(const std::string& caption) {

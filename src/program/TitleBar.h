@@ -13,6 +13,17 @@ class TProject;
 std::array<std::string, 3> TitleBarTexts(const TProject& list);
 // The same with `caption` (a shortened one) as the list's name.
 std::array<std::string, 3> TitleBarTexts(const TProject& list, const std::string& caption);
+
+// The counts of the bar, taken once per refresh: counting the search
+// results walks the whole list, too slow for every paint of a big one.
+struct TTitleBarCounts {
+    size_t Shown = 0;
+    size_t Total = 0;
+    size_t Hits = 0;
+    size_t ShownHits = 0;
+};
+TTitleBarCounts CountTitleBar(const TProject& list);
+std::array<std::string, 3> TitleBarTexts(const TTitleBarCounts& counts, const std::string& caption);
 // Their left edges in a bar wide enough.
 constexpr std::array<int, 3> kTitleBarX = {10, 160, 310};
 

@@ -80,7 +80,8 @@ TEST(CommandLine, TheProgramAnswersWithoutAWindow) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // No display at all: --help and --version must not need one.
         environment.remove(QStringLiteral("DISPLAY"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(run.Status == 0 ? "xcb" : "offscreen"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QString::fromLatin1(run.Status == 0 ? "xcb" : "offscreen"));
         environment.insert(QStringLiteral("KORVALEN_HOME"), home.path());
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(KORVALEN_PROGRAM), run.Arguments);

@@ -1,6 +1,6 @@
 #include "core/BitmapContainer.h"
-#include "core/DeflateWriter.h"
 #include "core/LittleEndian.h"
+#include "support/ZlibStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +16,42 @@ TBitmapContainer Sample() {
     return c;
 }
 
-// A "Properties" blob put together by hand.
-std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::string& data = kData,
-                 int32_t packedDelta = 0, int32_t sizeDelta = 0) {
-    std::string packed = CompressBytes(data);
+// The 140 bytes before the compressed data.
+std::string Header(const std::vector<int32_t>& offsets, int32_t count, int32_t packedSize, int32_t size) {
     std::string out;
     for (size_t k = 0; k < 32; ++k)
         PutLE(out, static_cast<uint32_t>(k < offsets.size() ? offsets[k] : 0));
     PutLE(out, static_cast<uint32_t>(count));
-    PutLE(out, static_cast<uint32_t>(static_cast<int32_t>(packed.size()) + packedDelta));
-    PutLE(out, static_cast<uint32_t>(static_cast<int32_t>(data.size()) + sizeDelta));
-    return out + packed;
+    PutLE(out, static_cast<uint32_t>(packedSize));
+    PutLE(out, static_cast<uint32_t>(size));
+    return out;
+}
+
+// A "Properties" blob put together by hand, its data packed by zlib.
+std::string Blob(const std::vector<int32_t>& offsets, int32_t count, const std::string& data = kData,
+                 int32_t packedDelta = 0, int32_t sizeDelta = 0) {
+    std::string packed = ZlibStream(data);
+    return Header(offsets, count, static_cast<int32_t>(packed.size()) + packedDelta,
+                  static_cast<int32_t>(data.size()) + sizeDelta) +
+           packed;
 }
 
 TEST(BitmapContainer, WritesTableCountAndLengthsByteForByte) {
-    EXPECT_EQ(TBitmapContainer().WriteProps(), Blob({}, 0, ""));
-    std::string blob = Sample().WriteProps();
-    EXPECT_EQ(blob, Blob({0, 7, 7, 15}, 3));
-    EXPECT_EQ(blob.substr(140, 2), "\x78\xDA");
+    const struct {
+        TBitmapContainer Container;
+        std::vector<int32_t> Offsets;
+        std::string Data;
+    } cases[] = {{TBitmapContainer(), {}, ""}, {Sample(), {0, 7, 7, 15}, kData}};
+    for (const auto& c : cases) {
+        const std::string blob = c.Container.WriteProps();
+        const int32_t packedSize = static_cast<int32_t>(blob.size()) - 140;
+        EXPECT_EQ(blob.substr(0, 140),
+                  Header(c.Offsets, c.Container.Count(), packedSize, static_cast<int32_t>(c.Data.size())));
+        EXPECT_EQ(blob.substr(140, 2), "\x78\xDA");
+        std::string data;
+        EXPECT_TRUE(ZlibContent(blob.substr(140), data));
+        EXPECT_EQ(data, c.Data);
+    }
 }
 
 TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {

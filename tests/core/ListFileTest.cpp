@@ -2,6 +2,7 @@
 #include "core/DeflateWriter.h"
 #include "support/MemoryLimit.h"
 #include "support/Records.h"
+#include "support/ZlibStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ TListReadResult Read(const std::string& file, TArrayOfBootData& records, size_t 
 }
 
 std::string Z(const std::string& content) {
-    return CompressBytes(content);
+    return ZlibStream(content);
 }
 
 std::string SavedFile(const TArrayOfBootData& records) {
@@ -84,10 +85,20 @@ TEST(ListFileLayout, ByteExactContentAndStream) {
     transient.SearchText = "found";
     transient.ViewIndex = 7;
     EXPECT_EQ(Content({transient}), Content({TBootData()}));
+}
 
-    std::string file = SavedFile({SampleRecord()});
-    EXPECT_EQ(file.substr(0, 2), "\x78\xDA");
-    EXPECT_EQ(file, CompressBytes(Content({SampleRecord()}), 9));
+TEST(ListFileLayout, ZlibReadsTheWrittenFileByteForByte) {
+    TArrayOfBootData records{SampleRecord(), TBootData()};
+    TRandomRecords random(11);
+    for (int i = 0; i < 20000; ++i)
+        records.push_back(random.Record());
+    for (const TArrayOfBootData& list : {TArrayOfBootData(), records}) {
+        const std::string file = SavedFile(list);
+        EXPECT_EQ(file.substr(0, 2), "\x78\xDA");
+        std::string content;
+        ASSERT_TRUE(ZlibContent(file, content)) << list.size();
+        EXPECT_EQ(content, Content(list)) << list.size();
+    }
 }
 
 TEST(ListFileRead, Version13RoundTripKeepsEveryByte) {
@@ -108,6 +119,31 @@ TEST(ListFileRead, Version13RoundTripKeepsEveryByte) {
     ASSERT_EQ(back.size(), records.size());
     for (size_t i = 0; i < records.size(); ++i)
         ASSERT_TRUE(SameStoredFields(back[i], records[i])) << i;
+}
+
+TEST(ListFileRead, FilesOfEveryZlibLevelAndWithFlushesAreRead) {
+    TArrayOfBootData records{SampleRecord()};
+    TRandomRecords random(5);
+    for (int i = 0; i < 3000; ++i)
+        records.push_back(random.Record());
+    const std::string content = Content(records);
+    const struct {
+        int Level;
+        size_t FlushEvery;
+        int Flush;
+    } writers[] = {
+        {0, 0, Z_NO_FLUSH},       {1, 0, Z_NO_FLUSH},        {2, 0, Z_NO_FLUSH},        {3, 0, Z_NO_FLUSH},
+        {4, 0, Z_NO_FLUSH},       {5, 0, Z_NO_FLUSH},        {6, 0, Z_NO_FLUSH},        {7, 0, Z_NO_FLUSH},
+        {8, 0, Z_NO_FLUSH},       {9, 0, Z_NO_FLUSH},        {9, 1, Z_SYNC_FLUSH},      {6, 4099, Z_SYNC_FLUSH},
+        {9, 65536, Z_FULL_FLUSH}, {1, 777, Z_PARTIAL_FLUSH}, {0, 100000, Z_SYNC_FLUSH}, {9, 50000, Z_BLOCK}};
+    for (const auto& w : writers) {
+        TArrayOfBootData back;
+        TListReadResult result = Read(ZlibStream(content, w.Level, w.FlushEvery, w.Flush), back, 4096);
+        ASSERT_TRUE(result.Ok()) << w.Level << " " << w.FlushEvery << ": " << result.Reason;
+        ASSERT_EQ(back.size(), records.size());
+        for (size_t i = 0; i < records.size(); ++i)
+            ASSERT_TRUE(SameStoredFields(back[i], records[i])) << i;
+    }
 }
 
 TEST(ListFileRead, TextsLongerThanTheReadWindowAreNotShortened) {

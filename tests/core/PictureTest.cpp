@@ -39,9 +39,8 @@ TEST_P(JpegDecoding, GivesTheEncodedPixelsTopDown) {
     options.Space = GetParam().Space;
     options.Progressive = GetParam().Progressive;
     const bool grey = options.Space == JCS_GRAYSCALE;
-    std::string bytes = MakeJpeg(options, [&](int x, int y) {
-        return grey ? (y < 20 ? 0x303030u : 0xC0C0C0u) : Halves(x, options.Width);
-    });
+    std::string bytes = MakeJpeg(
+        options, [&](int x, int y) { return grey ? (y < 20 ? 0x303030u : 0xC0C0C0u) : Halves(x, options.Width); });
     TPicture picture;
     std::string error;
     ASSERT_TRUE(DecodeJpeg(bytes, picture, error)) << error;
@@ -60,8 +59,7 @@ TEST_P(JpegDecoding, GivesTheEncodedPixelsTopDown) {
 
 INSTANTIATE_TEST_SUITE_P(Picture, JpegDecoding,
                          testing::Values(TJpegCase{"Colour", JCS_RGB, false}, TJpegCase{"Progressive", JCS_RGB, true},
-                                         TJpegCase{"Grey", JCS_GRAYSCALE, false},
-                                         TJpegCase{"Cmyk", JCS_CMYK, false}),
+                                         TJpegCase{"Grey", JCS_GRAYSCALE, false}, TJpegCase{"Cmyk", JCS_CMYK, false}),
                          [](const testing::TestParamInfo<TJpegCase>& info) { return info.param.Name; });
 
 TEST(Picture, DamagedJpegsAreRefusedWithAReason) {
@@ -115,8 +113,8 @@ TEST(Picture, BitmapsDecodeTopDownAndDamagedOnesAreRefused) {
     TPicture picture;
     std::string error;
     ASSERT_TRUE(DecodeBitmap(file, picture, error)) << error;
-    EXPECT_EQ(picture.Pixels, (std::vector<uint32_t>{0xFF112233, 0xFF445566, 0xFF778899, 0xFFAABBCC, 0xFFDDEEFF,
-                                                     0xFF010203}));
+    EXPECT_EQ(picture.Pixels,
+              (std::vector<uint32_t>{0xFF112233, 0xFF445566, 0xFF778899, 0xFFAABBCC, 0xFFDDEEFF, 0xFF010203}));
     for (const std::string& bad : {file.substr(0, file.size() - 3), std::string("BM"), MakeJpeg(4, 4)}) {
         EXPECT_FALSE(DecodeBitmap(bad, picture, error));
         EXPECT_FALSE(error.empty());

@@ -1,7 +1,7 @@
 #include "core/Strings2.h"
 #include "core/Codes.h"
-#include "core/DeflateWriter.h"
 #include "core/LittleEndian.h"
+#include "support/ZlibStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,19 @@ std::string Block(std::initializer_list<uint32_t> header, const std::string& res
     return block + rest;
 }
 
-// "Data" bytes around an uncompressed block.
+// "Data" bytes around an uncompressed block, as zlib would pack it.
 std::string Wrap(const std::string& block) {
     std::string data;
     PutLE(data, static_cast<uint32_t>(block.size()));
-    return data + CompressBytes(block);
+    return data + ZlibStream(block);
+}
+
+// The block that zlib reads from written "Data" bytes, checked against their length.
+std::string Unwrap(const std::string& data) {
+    std::string block;
+    EXPECT_TRUE(data.size() >= 4 && ZlibContent(data.substr(4), block));
+    EXPECT_EQ(GetLE(data, 0), block.size());
+    return block;
 }
 
 std::string Entry(const std::string& text) {
@@ -49,12 +57,12 @@ TEST(Strings2, ItemsFromOneAndColumnsFromOne) {
 TEST(Strings2, WritesVersionTwoByteForByte) {
     std::string data = TStrings2().WriteData();
     EXPECT_EQ(data.substr(0, 4), std::string("\x08\0\0\0", 4));
-    EXPECT_EQ(data.substr(4), CompressBytes(Block({2, 0})));
+    EXPECT_EQ(Unwrap(data), Block({2, 0}));
 
     std::string block = Block({2, 3}) + Entry("Soundboard") + "\x07" + Entry("") + '\0' + Entry("|s\xDD") + "\xFF";
     data = Sample().WriteData();
     EXPECT_EQ(data.substr(4, 2), "\x78\xDA");
-    EXPECT_EQ(data, Wrap(block));
+    EXPECT_EQ(Unwrap(data), block);
 }
 
 TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
@@ -72,7 +80,7 @@ TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
     ASSERT_EQ(s.Count(), 2);
     EXPECT_EQ(s.Item(1), "DAT");
     // Written again, it is version 2 with a zero sign per item.
-    EXPECT_EQ(s.WriteData(), Wrap(Block({2, 2}) + Entry("DAT") + '\0' + Entry("") + '\0'));
+    EXPECT_EQ(Unwrap(s.WriteData()), Block({2, 2}) + Entry("DAT") + '\0' + Entry("") + '\0');
 }
 
 TEST(Strings2, OddButReadableBlocks) {

@@ -11,14 +11,16 @@ TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands
     std::set<std::string> shortcuts;
     std::set<int> images;
     for (const TActionInfo& info : ActionTable()) {
-        if (info.Shortcut) {
-            EXPECT_TRUE(shortcuts.insert(info.Shortcut).second) << info.Shortcut;
+        for (const char* key : {info.Shortcut, info.AltShortcut}) {
+            if (key) {
+                EXPECT_TRUE(shortcuts.insert(key).second) << key;
+            }
         }
         if (info.Image >= 0) {
             EXPECT_TRUE(images.insert(info.Image).second) << info.Caption;
         }
     }
-    EXPECT_EQ(images.size(), 19u);
+    EXPECT_EQ(images.size(), 21u);
     EXPECT_THROW(ActionInfo(TActionId::cmFileHist), std::out_of_range);
 
     int buttons = 0;
@@ -30,7 +32,7 @@ TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands
         EXPECT_GE(info.Image, 0) << info.Caption;
         EXPECT_TRUE(info.Hint || info.Id == TActionId::cmHelp) << info.Caption;
     }
-    EXPECT_EQ(buttons, 18);
+    EXPECT_EQ(buttons, 20);
 
     int histories = 0, codePages = 0;
     std::vector<std::vector<TMenuItem>> all = {GridPopupMenu(), TabPopupMenu()};

@@ -165,6 +165,15 @@ TEST(AddConcertToList, AppendsTheConcertInFullAsAnUnsavedBootleg) {
     ASSERT_TRUE(AddConcertToList(list, rows, 2)); // no check for an equal bootleg
     ASSERT_EQ(list.Data.size(), 3u);
     EXPECT_FALSE(list.Saved);
+    // Each add is a step of its own, named after the concert.
+    EXPECT_EQ(list.UndoSteps.StepCount(), 2u);
+    EXPECT_EQ(list.UndoSteps.UndoName(), "add of Ironwood 1994.04.04");
+    list.UndoChange();
+    list.UndoChange();
+    EXPECT_EQ(list.Data.size(), 1u);
+    EXPECT_TRUE(list.Saved);
+    list.RedoChange();
+    list.RedoChange();
     for (size_t i : {1u, 2u}) {
         const TBootData& r = list.Data[i];
         EXPECT_EQ(r.Band + "|" + r.Date + "|" + r.City + "|" + r.Country, "Ironwood|1994.04.04|Paris|France");

@@ -76,8 +76,8 @@ TEST(CoverView, OnlyAPlainLeftOrMiddleDragMovesThePictureOnePixelPerPixel) {
         bool Left, Middle, Right, Modifier, Moves;
     };
     const TCase cases[] = {
-        {true, false, false, false, true},  {false, true, false, false, true},  {true, false, false, true, false},
-        {false, false, true, false, false}, {true, true, false, false, false},  {true, false, true, false, false},
+        {true, false, false, false, true},   {false, true, false, false, true}, {true, false, false, true, false},
+        {false, false, true, false, false},  {true, true, false, false, false}, {true, false, true, false, false},
         {false, false, false, false, false},
     };
     for (const TCase& c : cases) {

@@ -136,6 +136,65 @@ TEST(ListCommands, DeleteRemovesExactlyTheSelectedRowsAndAddAppends) {
     EXPECT_FALSE(list.Saved);
 }
 
+TEST(UndoCaptions, NameTheStepByWhatItChanged) {
+    const struct {
+        TStepSummary Step;
+        const char* Caption;
+    } cases[] = {
+        {{0, 3, 0, false}, "delete of 3 bootlegs"}, {{0, 1, 0, false}, "delete of 1 bootleg"},
+        {{1, 0, 0, false}, "add of 1 bootleg"},     {{2, 0, 5, false}, "edit of 5 cells"},
+        {{0, 0, 1, false}, "edit of 1 cell"},       {{0, 0, 0, true}, "sort"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StepCaption(c.Step), c.Caption);
+
+    TProject list;
+    EXPECT_EQ(UndoCaption(list.UndoSteps) + RedoCaption(list.UndoSteps), "&Undo&Redo");
+    list.Data.resize(5);
+    TGridModel grid;
+    grid.SetCountRows(5);
+    list.View = {0, 1, 2, 3, 4};
+    grid.Selection = {1, 2, 1, 4};
+    DeleteSelectedRecords(list, grid);
+    EXPECT_EQ(UndoCaption(list.UndoSteps), "&Undo delete of 3 bootlegs");
+    list.Sort(1, true);
+    AddEmptyRecord(list);
+    EXPECT_EQ(UndoCaption(list.UndoSteps), "&Undo add of 1 bootleg");
+    list.UndoChange();
+    EXPECT_EQ(RedoCaption(list.UndoSteps), "&Redo add of 1 bootleg");
+    EXPECT_EQ(UndoCaption(list.UndoSteps), "&Undo delete of 3 bootlegs"); // A-Z over equal records moves nothing
+    TColMap map = MakeColMap(false);
+    EXPECT_EQ(ColumnOfField(static_cast<int>(TRecordField::BackCover), map), map[tcCover]);
+    EXPECT_EQ(ColumnOfField(-1, map), 0);
+}
+
+TEST(UndoReveal, WidensTheFilterOnlyAsFarAsTheRecordsNeed) {
+    TProject list;
+    list.Data.resize(3);
+    list.Data[0].Band = "Shown";
+    list.Data[1].Band = "Hidden";
+    list.Data[2].Band = "Shown";
+    list.Data[2].Source = 2;
+    TFilterState filter;
+    filter.Bands.resize(2);
+    filter.Bands[0].Name = "Hidden";
+    filter.Bands[1].Name = "Shown";
+    filter.Bands[1].Selected = true;
+    filter.AllBands = false;
+    filter.SourceSelAll = false;
+    filter.SourceSel[0] = true;
+
+    RevealRecords(filter, list, {0});
+    EXPECT_FALSE(filter.AllBands);
+    EXPECT_EQ(list.View, (std::vector<int32_t>{0}));
+    RevealRecords(filter, list, {1});
+    EXPECT_TRUE(filter.AllBands);
+    EXPECT_FALSE(filter.SourceSelAll);
+    RevealRecords(filter, list, {2});
+    EXPECT_TRUE(filter.SourceSelAll);
+    EXPECT_EQ(list.View, (std::vector<int32_t>{0, 1, 2}));
+}
+
 TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
     TProject empty;
     const auto blank = TitleBarTexts(empty);

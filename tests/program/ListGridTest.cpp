@@ -1,9 +1,14 @@
 #include "program/ListGrid.h"
+#include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridModel.h"
+#include "core/FilterState.h"
 #include "core/Project.h"
+#include "program/ListCommands.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -152,7 +157,8 @@ TEST(ListGridChanges, AKnownChangeRefillsToTheSameCellsAsAFullFill) {
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcBand], 3, band));
     g.Grid.SetCellString(g.Map[tcSearch], 3, "edited search"); // the search column cannot be edited
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
+    EXPECT_TRUE(g.List.CommitChange("edit"));
     EXPECT_FALSE(g.List.Saved);
     EXPECT_EQ(g.List.Data[2].Band, "Renamed");
     g.List.Data[2].Info = "new"; // a record of a listed row may change beside its cells too
@@ -180,7 +186,7 @@ TEST(ListGridChanges, AViewOfOtherRecordsMakesAFullRefill) {
     source.I = 5;
     ASSERT_TRUE(g.Grid.ChangeCell(g.Map[tcSource], 3, source));
     std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, true, rows));
+    ASSERT_TRUE(TakeListFromGrid(g.Grid, g.List, g.Map, rows));
     g.List.Data[1].Source = 4;
     ShowListInGrid(g.Grid, g.Templ, g.List, filter, last, &rows);
     ASSERT_EQ(g.List.View, (std::vector<int32_t>{0, 1, 2}));
@@ -188,4 +194,111 @@ TEST(ListGridChanges, AViewOfOtherRecordsMakesAFullRefill) {
         EXPECT_EQ(g.Grid.Cell(g.Map[tcBand], y).S, "Band " + std::to_string(y - 1));
 }
 
+TEST(ListGridUndo, APastePastTheLastRowAddsBootlegsInOneStepThatUndoTakesBack) {
+    TListGrid g(false);
+    TFilterState all;
+    TGridFill last;
+    g.Show(all, last);
+    const std::vector<TBootData> before(g.List.Data.begin(), g.List.Data.end());
+    g.Grid.Col = g.Map[tcBand];
+    g.Grid.Row = 3;
+    g.Grid.ResetSelection();
+    const std::string text = "A\tD1\r\nB\tD2\r\nC\tD3\r\nD\tD4\r\n"; // two rows fit, two do not
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 2);
+    EXPECT_EQ(g.Grid.CountRows(), 6);
+    GridPasteText(g.Grid, text);
+    std::vector<int32_t> rows;
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    ASSERT_TRUE(g.List.CommitChange("paste"));
+    ASSERT_EQ(g.List.Data.size(), 6u);
+    std::string pasted;
+    for (size_t i = 2; i < 6; ++i)
+        pasted += g.List.Data[i].Band + g.List.Data[i].Date + " ";
+    EXPECT_EQ(pasted, "AD1 BD2 CD3 DD4 ");
+    EXPECT_EQ(g.List.Data[5].City, ""); // a new bootleg has only what was pasted
+
+    EXPECT_EQ(g.List.UndoChange().Records, (std::vector<int32_t>{2, 3}));
+    ASSERT_EQ(g.List.Data.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(SameStoredFields(g.List.Data[i], before[i])) << i;
+    EXPECT_TRUE(g.List.Saved);
+
+    // A paste that fits, or into a range, adds nothing.
+    g.Show(all, last);
+    g.Grid.Row = 1;
+    g.Grid.ResetSelection();
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+    g.Grid.Row = 4;
+    g.Grid.Selection = {1, 3, 1, 4};
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+}
+
+TEST(ListGridUndo, ARoundTripThatChangesNothingMakesNoStep) {
+    TListGrid g(true);
+    TFilterState all;
+    TGridFill last;
+    g.Show(all, last);
+    g.Grid.SetCellString(g.Map[tcCity], 2, g.List.Data[1].City); // written, but the same text
+    std::vector<int32_t> rows;
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    EXPECT_FALSE(g.List.CommitChange("edit"));
+    EXPECT_TRUE(g.List.Saved);
+    g.Grid.SetCellString(g.Map[tcCity], 2, "Porto");
+    TakeListFromGrid(g.Grid, g.List, g.Map, rows);
+    EXPECT_TRUE(g.List.CommitChange("edit"));
+    EXPECT_EQ(g.List.UndoChange().Field, static_cast<int>(TRecordField::City));
+    EXPECT_EQ(g.List.Data[1].City, SampleRecord().City);
+}
+
 } // namespace
+
+TEST(ListGridLarge, AMillionRowsShowAndFindTheirRecordsAndOnlyWrittenRowsAreHeld) {
+    TListGrid big(false);
+    const int32_t count = 1000000;
+    big.List.Data.clear();
+    big.List.Data.resize(count);
+    for (int32_t i = 0; i < count; ++i) {
+        TBootData& r = big.List.Data[static_cast<size_t>(i)];
+        r.Band = "Band " + std::to_string(i % 97);
+        r.Date = std::to_string(1960 + i % 60) + ".01.01";
+        r.Num = std::to_string(i);
+        r.Source = i % 6;
+        r.Media = i % 17;
+        if (i % 3 == 0)
+            r.Info = "info";
+    }
+    big.List.Data[777777].Comment = "the one";
+    TGridFill last;
+    ASSERT_EQ(ShowListInGrid(big.Grid, big.Templ, big.List, TFilterState(), last), big.Map);
+    ASSERT_EQ(big.Grid.CountRows(), count);
+    EXPECT_FALSE(big.Grid.RowHeld(1));
+
+    std::mt19937 rng(3);
+    for (int k = 0; k < 2000; ++k) {
+        const int32_t row = static_cast<int32_t>(rng() % count) + 1;
+        const TBootData& r = big.List.Data[static_cast<size_t>(row - 1)];
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcBand], row).S, r.Band) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcDate], row).S, r.Date) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcNum], row).S, r.Num) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcSource], row).I, r.Source) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcMedia], row).I, r.Media) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcInfo], row).I, r.Info.empty() ? 0 : 1) << row;
+        ASSERT_EQ(big.Grid.Cell(big.Map[tcCover], row).S, "") << row;
+    }
+    big.Grid.Row = 1;
+    ASSERT_TRUE(FindNextInGrid(big.Grid, "THE ONE"));
+    EXPECT_EQ(big.Grid.Row, 777778);
+    EXPECT_EQ(big.Grid.Col, big.Map[tcComment]);
+
+    // An edit flows back; a refresh then starts from the records again.
+    TValue edited;
+    edited.S = "edited";
+    ASSERT_TRUE(big.Grid.ChangeCell(big.Map[tcCity], 500000, edited));
+    std::vector<int32_t> rows;
+    ASSERT_TRUE(TakeListFromGrid(big.Grid, big.List, big.Map, rows));
+    EXPECT_EQ(big.List.Data[499999].City, "edited");
+    ShowListInGrid(big.Grid, big.Templ, big.List, TFilterState(), last);
+    EXPECT_FALSE(big.Grid.RowHeld(500000));
+    EXPECT_EQ(big.Grid.Cell(big.Map[tcCity], 500000).S, "edited");
+    EXPECT_FALSE(ReadListGrid(big.Grid, big.List, big.Map));
+}

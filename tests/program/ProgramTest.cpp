@@ -67,6 +67,8 @@ TEST_F(ProgramObject, OpenAddsTabHistoryAndDialogFolder) {
     EXPECT_EQ(Host.HistoryMenu[0].Caption, "&1 my list.old.kvu");
     EXPECT_EQ(Program->SaveDialog.InitialDir, Home.Path() + "/Lists/");
     EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_EQ(Host.BusyTimes, 1); // while the file was read
+    EXPECT_FALSE(Host.Busy);
 }
 
 // Started in the Lists folder with a relative name, the list must still be
@@ -152,6 +154,10 @@ TEST_F(ProgramObject, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
     EXPECT_EQ(Host.Messages[1].Kind, Msg::Error);
     EXPECT_NE(Host.Messages[1].Text.find("injected failure"), std::string::npos);
     EXPECT_NE(Host.Messages[1].Text.find("kept.kvu"), std::string::npos);
+    // Busy while opening and while saving, and no longer when the failure is told.
+    EXPECT_EQ(Host.BusyTimes, 2);
+    EXPECT_FALSE(Host.Messages[1].ShownBusy);
+    EXPECT_FALSE(Host.Busy);
 }
 
 TEST_F(ProgramObject, CloseAllGoesOnAfterACancelButExitStopsThere) {

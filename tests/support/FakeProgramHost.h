@@ -13,6 +13,7 @@ public:
     struct TMessage {
         std::string Text;
         int Kind, Buttons, Alignment;
+        bool ShownBusy;
     };
 
     std::deque<int> Answers;               // next ShowMsg results; Cancel when empty
@@ -25,12 +26,14 @@ public:
     std::vector<std::string> BandLines;
     std::vector<TAction> ListCommands;
     bool CloseAsked = false;
+    bool Busy = false;
+    int BusyTimes = 0;
     TWindowPlacement Placement;
     TScreenSize Screen{1920, 1080};
     std::vector<TFileDialog> Dialogs;
 
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override {
-        Messages.push_back({text, kind, buttons, alignment});
+        Messages.push_back({text, kind, buttons, alignment, Busy});
         if (Answers.empty())
             return Msg::ResultCancel;
         int answer = Answers.front();
@@ -56,6 +59,10 @@ public:
     void SetHistoryMenu(const THistoryMenu& menu) override { HistoryMenu = menu; }
     void RefreshView() override { ++Refreshes; }
     void FocusGrid() override {}
+    void SetBusy(bool busy) override {
+        Busy = busy;
+        BusyTimes += busy ? 1 : 0;
+    }
     void CloseMainWindow() override { CloseAsked = true; }
     void ExecuteListCommand(int, const TAction& action) override { ListCommands.push_back(action); }
     TWindowPlacement MainWindowPlacement() const override { return Placement; }

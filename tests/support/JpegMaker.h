@@ -17,8 +17,7 @@ struct TJpegOptions {
     int Quality = 95;
 };
 
-template <typename TColor>
-std::string MakeJpeg(const TJpegOptions& options, TColor color) {
+template <typename TColor> std::string MakeJpeg(const TJpegOptions& options, TColor color) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);

@@ -402,9 +402,38 @@ def find_concert(cv):
     magnifier(cv, 6, 6)
 
 
+UNDO_ARROW = [
+    "................",
+    "....k...........",
+    "...kk...........",
+    "..kGkkkkkkkk....",
+    ".kGGGGGGGGGGkk..",
+    "kGGGGGGGGGGGGGk.",
+    ".kGGGGGGGGGGGGGk",
+    "..kGkkkkkkkkGGGk",
+    "...kk......kGGGk",
+    "....k......kGGGk",
+    "...........kGGk.",
+    "..........kGGk..",
+    ".........kGGk...",
+    ".........kkk....",
+    "................",
+    "................",
+]
+
+
+def undo(cv):
+    cv.art(0, 0, UNDO_ARROW)
+
+
+def redo(cv):
+    cv.art(0, 0, [row[::-1] for row in UNDO_ARROW])
+
+
 TOOLBAR = [
     (0, "new", new), (1, "open", open_), (2, "save", save), (3, "save-as", save_as), (4, "exit", exit_),
     (5, "ok", ok), (6, "cancel", cancel), (8, "copy", copy), (9, "paste", paste), (10, "cut", cut), (11, "find", find), (12, "find-next", find_next),
+    (13, "undo", undo), (14, "redo", redo),
     (16, "delete", delete), (17, "add", add), (18, "concerts", concerts), (19, "sort-a-z", sort_az),
     (20, "sort-z-a", sort_za), (21, "list-functions", list_functions), (22, "export", export),
     (23, "help", help_), (24, "find-concert", find_concert),

@@ -50,8 +50,7 @@ bool Unescape(const std::string& text, std::string& out) {
 }
 
 // Calls `take` with the fields of every line that carries data.
-template <typename Take>
-bool ForEachLine(const std::string& source, std::string& error, Take take) {
+template <typename Take> bool ForEachLine(const std::string& source, std::string& error, Take take) {
     std::istringstream in(source);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {

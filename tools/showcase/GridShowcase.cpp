@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTest>
 #include <QMainWindow>
+#include <QTest>
 #include <QTimer>
 
 namespace {

@@ -7,6 +7,7 @@
 //   dropdown.png  the drop-down list of a Source cell
 //   default.png   the window at its first-run size, the band list focused
 //   small.png     the window at its smallest, the grid focused
+//   undo.png      three deleted rows brought back by Undo, selected; Redo offered
 
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
@@ -84,6 +85,14 @@ int main(int argc, char** argv) {
     QTest::keyClick(&grid, Qt::Key_Return);
     Save(window, out + "dropdown.png");
     QTest::keyClick(&grid.GridListBox(), Qt::Key_Escape);
+
+    // Delete three rows and take the delete back: the rows return selected.
+    grid.Col = 2;
+    grid.Row = 4;
+    grid.Selection = {2, 4, 2, 6};
+    window.Execute({TActionId::cmDelete});
+    window.Execute({TActionId::cmUndo});
+    Save(window, out + "undo.png");
 
     window.resize(kMainWindowSize.Width, kMainWindowSize.Height);
     tours.setFocus();

@@ -380,6 +380,10 @@ void TExcelGrid2::CopyToClipboard() {
     ::CopyToClipboard(*this, *m_clipboard);
 }
 
+std::string TExcelGrid2::ClipboardText() {
+    return m_clipboard->Text();
+}
+
 void TExcelGrid2::PasteFromClipboard() {
     ::PasteFromClipboard(*this, *m_clipboard);
     Invalidate();

@@ -62,6 +62,8 @@ public:
     // commands and raise OnChange after a paste themselves).
     void CopyToClipboard();
     void PasteFromClipboard();
+    // What a paste would take.
+    std::string ClipboardText();
     // The desktop clipboard unless replaced.
     void SetClipboard(std::unique_ptr<IGridClipboard> clipboard);
     const TGridMouse& Mouse() const { return *m_mouse; }

@@ -132,6 +132,23 @@ void GridPasteText(TGridModel& grid, const std::string& text) {
             CopyCell(grid, x, s.Top + y - yn, x, y);
 }
 
+int32_t GridPasteRowCount(const std::string& text) {
+    // Cut as the paste cuts: at the first zero, rows at each CR LF, and a
+    // final CR LF starts no row.
+    const std::string content = text.substr(0, text.find('\0'));
+    if (content.empty())
+        return 0;
+    int64_t rows = 1;
+    for (size_t i = 0; i + 1 < content.size(); ++i) {
+        if (content[i] == '\r' && content[i + 1] == '\n') {
+            ++i;
+            if (i + 1 < content.size())
+                ++rows;
+        }
+    }
+    return static_cast<int32_t>(std::min<int64_t>(rows, INT32_MAX));
+}
+
 void GridClearSelection(TGridModel& grid) {
     const TGridRect s = grid.Selection.Ordered();
     for (int32_t x = s.Left; x <= s.Right; ++x) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,10 @@ std::string GridCopyText(TGridModel& grid, const std::function<std::string(const
 // through TextToValue and OnCellChanging; disabled cells are skipped.
 // OnChange is the caller's.
 void GridPasteText(TGridModel& grid, const std::string& text);
+
+// How many rows a paste of `text` at the current cell fills when no row
+// limit stops it.
+int32_t GridPasteRowCount(const std::string& text);
 
 // Empties the enabled cells of the selection (ckExternal cells through
 // OnExternalDelete). OnChange is the caller's.

@@ -1,8 +1,9 @@
 #include "GridData.h"
 
-#include <algorithm>
+#include "core/DeflateWriter.h"
+#include "core/Inflate.h"
 
-#include <zlib.h>
+#include <algorithm>
 
 namespace {
 
@@ -39,32 +40,14 @@ bool GetShortString(const char* p, size_t size, std::string& text) {
 
 // Inflates one whole zlib stream that must give exactly `expected` bytes and
 // be followed by nothing.
-bool Inflate(const unsigned char* data, size_t size, size_t expected, std::string& out) {
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK)
+bool Inflate(const char* data, size_t size, size_t expected, std::string& out) {
+    TInflated block;
+    size_t used = 0;
+    if (InflateBytes(data, size, expected, block, expected, &used) != TInflateError::None || used != size ||
+        block.Size() != expected)
         return false;
-    out.clear();
-    // Grow with what really arrives, never beyond what the header announced.
-    std::string piece(std::min<size_t>(expected + 1, 64 * 1024), '\0');
-    z.next_in = const_cast<unsigned char*>(data);
-    z.avail_in = static_cast<uInt>(size);
-    int status = Z_OK;
-    while (status == Z_OK) {
-        z.next_out = reinterpret_cast<unsigned char*>(&piece[0]);
-        z.avail_out = static_cast<uInt>(piece.size());
-        status = inflate(&z, Z_NO_FLUSH);
-        size_t produced = piece.size() - z.avail_out;
-        if (out.size() + produced > expected) {
-            status = Z_DATA_ERROR;
-            break;
-        }
-        out.append(piece, 0, produced);
-        if (status == Z_BUF_ERROR && z.avail_in == 0)
-            break; // the stream ends early
-    }
-    bool ended = status == Z_STREAM_END && z.avail_in == 0;
-    inflateEnd(&z);
-    return ended && out.size() == expected;
+    out.assign(block.Data(), block.Size());
+    return true;
 }
 
 } // namespace
@@ -83,15 +66,9 @@ std::string EncodeGridColumns(const std::vector<TGridColumn>& columns) {
         block += static_cast<char>(c.Align);
     }
 
-    uLongf packedSize = compressBound(static_cast<uLong>(block.size()));
-    std::string packed(packedSize, '\0');
-    compress2(reinterpret_cast<Bytef*>(&packed[0]), &packedSize, reinterpret_cast<const Bytef*>(block.data()),
-              static_cast<uLong>(block.size()), Z_BEST_COMPRESSION);
-    packed.resize(packedSize);
-
     std::string stream;
     PutInt32(stream, static_cast<int32_t>(block.size()));
-    return stream + packed;
+    return stream + CompressBytes(block);
 }
 
 TGridDataResult DecodeGridColumns(const std::string& stream, std::vector<TGridColumn>& columns) {
@@ -101,8 +78,7 @@ TGridDataResult DecodeGridColumns(const std::string& stream, std::vector<TGridCo
     if (announced < 1 || static_cast<size_t>(announced) > kMaxBlockSize)
         return TGridDataResult::Corrupt;
     std::string block;
-    if (!Inflate(reinterpret_cast<const unsigned char*>(stream.data()) + 4, stream.size() - 4,
-                 static_cast<size_t>(announced), block))
+    if (!Inflate(stream.data() + 4, stream.size() - 4, static_cast<size_t>(announced), block))
         return TGridDataResult::Corrupt;
     if (block[0] != 1)
         return TGridDataResult::OtherVersion;

@@ -32,9 +32,83 @@ TGridModel::TGridModel() : m_colCount(1), m_countRows(20), m_columns(2) {
 }
 
 void TGridModel::ResizeCells() {
+    const size_t rows = static_cast<size_t>(m_countRows);
     m_cells.resize(static_cast<size_t>(m_colCount));
-    for (auto& column : m_cells)
-        column.resize(static_cast<size_t>(m_countRows));
+    for (auto& column : m_cells) {
+        if (!m_rowSource) {
+            column.resize(rows);
+        } else if (!column.empty()) {
+            column.clear();
+            column.shrink_to_fit();
+        }
+    }
+    for (auto* rows : {&m_heldRows, &m_readRows}) {
+        for (auto row = rows->begin(); row != rows->end();) {
+            if (row->first > m_countRows) {
+                row = rows->erase(row);
+                continue;
+            }
+            row->second.resize(static_cast<size_t>(m_colCount));
+            ++row;
+        }
+    }
+}
+
+void TGridModel::SetRowSource(TRowSource source) {
+    const bool wasSourced = HasRowSource();
+    m_rowSource = std::move(source);
+    if (wasSourced && !m_rowSource) {
+        ResizeCells();
+        for (auto& [y, row] : m_heldRows)
+            for (size_t x = 0; x < row.size() && x < m_cells.size(); ++x)
+                m_cells[x][static_cast<size_t>(y - 1)] = std::move(row[x]);
+    }
+    InvalidateRows();
+    ResizeCells();
+}
+
+void TGridModel::InvalidateRows() {
+    m_heldRows.clear();
+    m_readRows.clear();
+}
+
+bool TGridModel::RowHeld(int32_t y) const {
+    return !m_rowSource || m_heldRows.count(y) > 0;
+}
+
+TGridModel::TRow& TGridModel::SourceRow(int32_t y, bool hold) const {
+    if (y == m_fillingRow)
+        return *m_filling;
+    auto& self = const_cast<TGridModel&>(*this);
+    auto held = self.m_heldRows.find(y);
+    if (held != self.m_heldRows.end())
+        return held->second;
+    auto read = m_readRows.find(y);
+    if (read != m_readRows.end()) {
+        if (!hold)
+            return read->second;
+        TRow& row = self.m_heldRows[y] = std::move(read->second);
+        m_readRows.erase(read);
+        return row;
+    }
+    // Enough for any window of rows on screen; a reference to a read cell
+    // lasts at least until this many other rows were read.
+    constexpr size_t kReadRows = 1024;
+    if (!hold && m_readRows.size() >= kReadRows)
+        m_readRows.clear();
+    TRow& row = hold ? self.m_heldRows[y] : m_readRows[y];
+    row.assign(static_cast<size_t>(m_colCount), TValue());
+    struct TFilling {
+        const TGridModel& Grid;
+        ~TFilling() {
+            Grid.m_fillingRow = 0;
+            Grid.m_filling = nullptr;
+        }
+    } filling{*this};
+    m_fillingRow = y;
+    m_filling = &row;
+    m_rowSource(self, y);
+    return row;
 }
 
 void TGridModel::SetColCount(int32_t count) {
@@ -87,16 +161,26 @@ void TGridModel::ClampCursor() {
 }
 
 TValue* TGridModel::FindCell(int32_t x, int32_t y) {
-    return IsCell(x, y) ? &m_cells[x - 1][y - 1] : nullptr;
+    if (!IsCell(x, y))
+        return nullptr;
+    if (m_rowSource)
+        return &SourceRow(y, true)[static_cast<size_t>(x - 1)];
+    return &m_cells[x - 1][y - 1];
 }
 
 const TValue& TGridModel::Cell(int32_t x, int32_t y) const {
-    return IsCell(x, y) ? m_cells[x - 1][y - 1] : kEmptyValue;
+    if (!IsCell(x, y))
+        return kEmptyValue;
+    if (m_rowSource)
+        return SourceRow(y, false)[static_cast<size_t>(x - 1)];
+    return m_cells[x - 1][y - 1];
 }
 
 TValue& TGridModel::EditCell(int32_t x, int32_t y) {
     if (!IsCell(x, y))
         throw std::out_of_range("no such grid cell");
+    if (m_rowSource)
+        return SourceRow(y, true)[static_cast<size_t>(x - 1)];
     return m_cells[x - 1][y - 1];
 }
 
@@ -190,7 +274,7 @@ TGridModel::TChangedRows TGridModel::TakeChangedRows() {
 std::string TGridModel::GetCellText(int32_t x, int32_t y) {
     if (!IsCell(x, y))
         return std::string();
-    const TValue& cell = m_cells[x - 1][y - 1];
+    const TValue& cell = Cell(x, y);
     const TGridColumn& column = m_columns[x];
     switch (column.Kind) {
     case ckText:

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TGridModel;
@@ -39,6 +40,8 @@ using TDrawCellEvent = std::function<void(TGridModel& sender, bool& drawCell, in
 using TCellColorEvent = std::function<void(TGridModel& sender, TColor& color, bool& change, int32_t x, int32_t y)>;
 // After rows were dragged: order[k - 1] is the former number of the row now at row k.
 using TDragEvent = std::function<void(TGridModel& sender, const std::vector<int32_t>& order)>;
+// Fills the cells of row y from the owner's own records.
+using TRowSource = std::function<void(TGridModel& sender, int32_t y)>;
 
 // True when `index` names one of `count` items of a list or menu. Values
 // outside stay in the cells, but every lookup treats them as no item.
@@ -195,6 +198,19 @@ public:
     void NoteAllRowsChanged();
     TChangedRows TakeChangedRows();
 
+    // Rows filled on demand. With a row source the grid holds no cells of
+    // its own: a row is filled from the source when it is read, and kept
+    // while it is written, until InvalidateRows. Showing a big list then
+    // costs time and memory only for the rows painted, edited or searched.
+    // Without one the cells are the owner's to fill. Setting no source makes
+    // the held rows the grid's cells again.
+    void SetRowSource(TRowSource source);
+    bool HasRowSource() const { return static_cast<bool>(m_rowSource); }
+    void InvalidateRows();
+    // True when row y may hold what differs from its source: it was written
+    // since the last InvalidateRows. Always true without a source.
+    bool RowHeld(int32_t y) const;
+
     // Hooks of the widget. CommitEditors commits any open in-place editor
     // (the model has none); ScrollInView keeps the current cell in range and
     // in view; Invalidate asks for a repaint and is called for every change,
@@ -208,6 +224,9 @@ private:
     void SetFlag(bool& field, bool value);
     void SetSize(int32_t& field, int32_t value, int32_t minimum);
     TValue* FindCell(int32_t x, int32_t y);
+    using TRow = std::vector<TValue>;
+    // Row y of a grid with a source; `hold` keeps it until InvalidateRows.
+    TRow& SourceRow(int32_t y, bool hold) const;
 
     int32_t m_colCount = 0;
     int32_t m_countRows = 0;
@@ -230,4 +249,12 @@ private:
     int32_t m_rowHeight = 20;
     TNumberLocale m_locale;
     TChangedRows m_changedRows;
+    TRowSource m_rowSource;
+    // With a source: the rows written, and a bounded number of rows only
+    // read, so that painting and searching fill a row once, not per cell.
+    std::unordered_map<int32_t, TRow> m_heldRows;
+    mutable std::unordered_map<int32_t, TRow> m_readRows;
+    // The row the source is filling, which it writes through the accessors.
+    mutable int32_t m_fillingRow = 0;
+    mutable TRow* m_filling = nullptr;
 };

@@ -179,8 +179,9 @@ void TGridMouse::Tick(int32_t x, int32_t y) {
             row += (y - extent.Height) / 5 + 1;
         else if (y < 0)
             row -= std::abs(y / 5) + 1;
-        MoveCursor({std::clamp(col, 1, std::max(1, m_grid.ColCount())), std::clamp(row, 1, std::max(1, m_grid.CountRows()))},
-                   range);
+        MoveCursor(
+            {std::clamp(col, 1, std::max(1, m_grid.ColCount())), std::clamp(row, 1, std::max(1, m_grid.CountRows()))},
+            range);
         m_grid.ScrollInView();
     }
     m_grid.Invalidate();

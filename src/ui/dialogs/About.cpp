@@ -56,9 +56,9 @@ TAboutForm::TAboutForm(QWidget* parent, const std::string& hubAddress)
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
 
-    Band(panel, {1, 1, 430, 95}, kOrange);    // Label1
-    Band(panel, {1, 96, 430, 54}, kOrange);   // Label3
-    Band(panel, {1, 150, 430, 95}, kOrange);  // Label2
+    Band(panel, {1, 1, 430, 95}, kOrange);        // Label1
+    Band(panel, {1, 96, 430, 54}, kOrange);       // Label3
+    Band(panel, {1, 150, 430, 95}, kOrange);      // Label2
     for (int top : {98, 104, 114, 129, 139, 146}) // Label4, 5, 8, 9, 7, 6
         Band(panel, {1, top, 430, 2}, kStripe);
 

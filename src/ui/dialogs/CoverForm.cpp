@@ -2,8 +2,8 @@
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
-#include "program/CoverNames.h"
 #include "platform/FileSystem.h"
+#include "program/CoverNames.h"
 #include "program/Program.h"
 
 #include <QAction>
@@ -195,8 +195,8 @@ bool TCoverForm::eventFilter(QObject* watched, QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
         const Qt::MouseButtons buttons = mouse->buttons();
-        if (m_view.Move(at.x(), at.y(), buttons & Qt::LeftButton, buttons & Qt::MiddleButton,
-                        buttons & Qt::RightButton, mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+        if (m_view.Move(at.x(), at.y(), buttons & Qt::LeftButton, buttons & Qt::MiddleButton, buttons & Qt::RightButton,
+                        mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
             m_paintBox->update();
         return true;
     }

@@ -26,8 +26,7 @@ std::optional<TShownHelp>& Last() {
 
 } // namespace
 
-THelpForm::THelpForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+THelpForm::THelpForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Help"));
     setFont(MarkupFont("Arial", -11));
     QPalette colours = palette();

@@ -156,7 +156,7 @@ void TMessageForm::Arrange() {
             button->setGeometry(x0 + kButtonPitch * place++, top, kButtonWidth, kButtonHeight);
     }
 
-    auto firstChosen = [this](const int (&order)[6]) -> QPushButton* {
+    auto firstChosen = [this](const int(&order)[6]) -> QPushButton* {
         for (int tag : order)
             if (m_chosen[static_cast<size_t>(tag - 1)])
                 return Button(tag);

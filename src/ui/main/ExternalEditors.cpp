@@ -11,8 +11,7 @@ int RunWindow(QDialog& window, const TRunModal& runModal) {
     return runModal ? runModal(window) : window.exec();
 }
 
-bool EditCovers(QWidget* parent, TProgram& program, IProgramHost& host, TBootData& record,
-                const TRunModal& runModal) {
+bool EditCovers(QWidget* parent, TProgram& program, IProgramHost& host, TBootData& record, const TRunModal& runModal) {
     TCoverForm form(program.CoversDir, parent);
     form.CoverNames = record.Covers;
     form.RunOpenDialog = [&host](TFileDialog& dialog) { return host.RunOpenDialog(dialog); };
@@ -43,13 +42,10 @@ bool EditInfo(QWidget* parent, TProgram& program, IProgramHost& host, const TIma
 
 bool EditCoverOrInfo(QWidget* parent, TProgram& program, IProgramHost& host, const TImageList& images,
                      TBootData& record, int32_t property, const TRunModal& runModal) {
-    // A changed cover or text marks the list unsaved, so that closing asks
+    // A changed cover or text is a step of the list's history, which the
+    // caller closes: that marks the list unsaved, so that closing asks
     // before the user's new pictures and notes are lost.
-    bool changed = property == static_cast<int32_t>(TProperty::Cover)
-                       ? EditCovers(parent, program, host, record, runModal)
-                       : EditInfo(parent, program, host, images, record, runModal);
-    if (changed)
-        if (TProject* list = program.CurrentList())
-            list->Saved = false;
-    return changed;
+    return property == static_cast<int32_t>(TProperty::Cover)
+               ? EditCovers(parent, program, host, record, runModal)
+               : EditInfo(parent, program, host, images, record, runModal);
 }

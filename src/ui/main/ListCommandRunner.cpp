@@ -44,10 +44,12 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
             m_grid.CopyToClipboard();
         break;
     case TActionId::cmClipboardPaste:
-        if (m_grid.Focused()) {
-            m_grid.PasteFromClipboard();
-            m_grid.Changed();
-        }
+        if (m_grid.Focused())
+            Paste(list);
+        break;
+    case TActionId::cmUndo:
+    case TActionId::cmRedo:
+        UndoOrRedo(list, action.Id == TActionId::cmRedo);
         break;
     case TActionId::cmFind:
         FindNext(true);
@@ -81,7 +83,6 @@ void TListCommandRunner::Add(TProject& list) {
 void TListCommandRunner::Delete(TProject& list) {
     if (!DeleteSelectedRecords(list, m_grid))
         return;
-    list.Saved = false;
     RefreshView();
     if (m_grid.Row > m_grid.CountRows())
         MoveToRow(m_grid.CountRows());
@@ -110,7 +111,46 @@ void TListCommandRunner::FindConcert(TProject& list) {
         return;
     FindConcertsInGrid(m_grid, m_program.Filter.Bands, m_colMap);
     // Found places go straight into the records, so that a save keeps them.
-    if (ReadListGrid(m_grid, list, m_colMap))
-        list.Saved = false;
+    ReadListGrid(m_grid, list, m_colMap);
+    list.CommitChange("find concert");
     RefreshView();
+}
+
+void TListCommandRunner::Paste(TProject& list) {
+    // Rows that do not fit below the cursor become new bootlegs in the same
+    // step as the paste, shown whatever band they were given.
+    const bool added = AppendRowsForPaste(m_grid, list, m_colMap, m_grid.ClipboardText()) > 0;
+    m_grid.PasteFromClipboard();
+    m_grid.Changed(); // the cells reach the records
+    list.CommitChange("paste");
+    if (added)
+        m_program.Filter.AllBands = true;
+    RefreshView();
+}
+
+void TListCommandRunner::UndoOrRedo(TProject& list, bool redo) {
+    const TUndoResult result = redo ? list.RedoChange() : list.UndoChange();
+    if (!result.Done)
+        return;
+    RevealRecords(m_program.Filter, list, result.Records);
+    RefreshView();
+    ShowChangedRows(list, result);
+}
+
+void TListCommandRunner::ShowChangedRows(const TProject& list, const TUndoResult& result) {
+    std::vector<int32_t> rows;
+    for (int32_t index : result.Records)
+        if (index >= 0 && static_cast<size_t>(index) < list.Data.size() &&
+            list.Data[static_cast<size_t>(index)].ViewIndex >= 0)
+            rows.push_back(list.Data[static_cast<size_t>(index)].ViewIndex + 1);
+    if (rows.empty())
+        return;
+    const int32_t column = ColumnOfField(result.Field, m_colMap);
+    if (column > 0)
+        m_grid.Col = column;
+    // The cursor on the first changed row, the selection down to the last.
+    m_grid.Row = rows.front();
+    m_grid.Selection = {m_grid.Col, rows.back(), m_grid.Col, rows.front()};
+    m_grid.ScrollInView();
+    m_grid.Invalidate();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/UndoHistory.h"
 #include "program/Actions.h"
 #include "program/ListGrid.h"
 
@@ -11,7 +12,8 @@ class TProgram;
 class TProject;
 
 // The commands that act on the current list and the main grid: save, add,
-// delete, sort, find, find concert, clear results and the clipboard.
+// delete, sort, find, find concert, clear results, the clipboard, undo and
+// redo.
 class TListCommandRunner {
 public:
     TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap);
@@ -32,6 +34,9 @@ private:
     void FindNext(bool ask);
     void FindConcert(TProject& list);
     void MoveToRow(int32_t row);
+    void Paste(TProject& list);
+    void UndoOrRedo(TProject& list, bool redo);
+    void ShowChangedRows(const TProject& list, const TUndoResult& result);
 
     TProgram& m_program;
     TExcelGrid2& m_grid;

@@ -42,7 +42,7 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
     };
     grid.OnExternalPaste = [this](TGridModel&, int32_t x, int32_t y, const std::string& value) {
         int32_t p = 0;
-        TBootData* record = ExternalCell(x, y, p);
+        TBootData* record = ChangingExternalCell(x, y, p);
         if (record && p == kCoverProperty)
             PasteCoverText(*record, value);
         else if (record)
@@ -50,7 +50,7 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
     };
     grid.OnExternalDelete = [this](TGridModel&, int32_t x, int32_t y) {
         int32_t p = 0;
-        TBootData* record = ExternalCell(x, y, p);
+        TBootData* record = ChangingExternalCell(x, y, p);
         if (record && p == kCoverProperty)
             record->Covers = {};
         else if (record)
@@ -58,7 +58,7 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
     };
     grid.OnExternalEdit = [this](TGridModel&, int32_t x, int32_t y) {
         int32_t p = 0;
-        if (TBootData* record = ExternalCell(x, y, p); record && EditExternal)
+        if (TBootData* record = ChangingExternalCell(x, y, p); record && EditExternal)
             EditExternal(*record, p);
         if (OnExternalEdited)
             OnExternalEdited();
@@ -71,6 +71,13 @@ TBootData* TListGridHandlers::ExternalCell(int32_t x, int32_t y, int32_t& proper
         return nullptr;
     property = PropertyOf(*m_currentList(), x);
     return property == kCoverProperty || property == kInfoProperty ? record : nullptr;
+}
+
+TBootData* TListGridHandlers::ChangingExternalCell(int32_t x, int32_t y, int32_t& property) const {
+    TBootData* record = ExternalCell(x, y, property);
+    if (record && OnRecordChanging)
+        OnRecordChanging(m_currentList()->View[static_cast<size_t>(y - 1)]);
+    return record;
 }
 
 TBootData* TListGridHandlers::RecordAt(int32_t y) const {

@@ -24,6 +24,9 @@ public:
     void SetIcons(const TIcons& icons) { m_icons = icons; }
     // An external cell was edited in its window; the view wants refreshing.
     std::function<void()> OnExternalEdited;
+    // Record `index` of the current list is about to change in a Cover or
+    // Info cell (paste, delete, its window), for the undo history.
+    std::function<void(int32_t index)> OnRecordChanging;
     // Opens the window of a Cover (property 11) or Info (12) cell for the record.
     std::function<bool(TBootData& record, int32_t property)> EditExternal;
 
@@ -34,6 +37,8 @@ private:
     TBootData* RecordAt(int32_t y) const;
     // The record of a Cover or Info cell and the cell's property; null for other cells.
     TBootData* ExternalCell(int32_t x, int32_t y, int32_t& property) const;
+    // The same for a cell whose record is about to change.
+    TBootData* ChangingExternalCell(int32_t x, int32_t y, int32_t& property) const;
     void DrawObject(QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index);
 
     TExcelGrid2& m_grid;

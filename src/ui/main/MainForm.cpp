@@ -12,8 +12,8 @@
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
-#include "program/WindowPlacement.h"
 #include "program/Version.h"
+#include "program/WindowPlacement.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
@@ -45,6 +45,10 @@
 
 namespace {
 
+// The rows of a grid that shows no list: empty, and without a cell held for
+// each of the rows the last list had.
+void EmptyRows(TGridModel&, int32_t) {}
+
 constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
@@ -63,7 +67,6 @@ template <class TBox> TBox* TightLayout(QWidget* widget) {
     box->setSpacing(0);
     return box;
 }
-
 
 } // namespace
 
@@ -199,7 +202,14 @@ void TMainForm::CreateGrid() {
     m_gridHandlers = std::make_unique<TListGridHandlers>(
         *m_grid, m_gridStr, [this] { return m_program ? m_program->CurrentList() : nullptr; });
     m_gridHandlers->SetIcons(m_icons);
-    m_gridHandlers->OnExternalEdited = [this] { SetValues(); };
+    m_gridHandlers->OnRecordChanging = [this](int32_t index) {
+        if (TProject* list = m_program ? m_program->CurrentList() : nullptr)
+            list->UndoSteps.Touch(list->Data, index);
+    };
+    m_gridHandlers->OnExternalEdited = [this] {
+        CommitChange(m_program->CurrentList());
+        SetValues();
+    };
     m_gridHandlers->EditExternal = [this](TBootData& record, int32_t property) {
         return EditCoverOrInfo(this, *m_program, *this, m_toolbarImages, record, property, WindowHook);
     };
@@ -218,8 +228,11 @@ void TMainForm::CreateActions() {
         auto* item = new QAction(QString::fromUtf8(info.Caption), this);
         if (info.Hint)
             item->setToolTip(QString::fromUtf8(info.Hint).remove(QLatin1Char('&')));
-        if (info.Shortcut)
-            item->setShortcut(QKeySequence(QString::fromUtf8(info.Shortcut), QKeySequence::PortableText));
+        QList<QKeySequence> keys;
+        for (const char* key : {info.Shortcut, info.AltShortcut})
+            if (key)
+                keys.append(QKeySequence(QString::fromUtf8(key), QKeySequence::PortableText));
+        item->setShortcuts(keys);
         if (info.Image >= 0 && info.Image < m_toolbarImages.Count())
             item->setIcon(QIcon(m_toolbarImages.Pixmap(info.Image)));
         const TAction action{info.Id};
@@ -311,6 +324,24 @@ void TMainForm::Dispatch(const TAction& action) {
     m_grid->CommitEditors();
     if (onSelection && list && SelectedRecords(*m_grid, *list) != selected)
         return;
+    // Whatever the command changes in the list is one step, taken when it ends.
+    TProject* changing = m_program->CurrentList();
+    ++m_commandDepth;
+    try {
+        ExecuteCommand(action);
+    } catch (...) {
+        // An abandoned command still closes what it changed into its step.
+        if (--m_commandDepth == 0)
+            CommitChange(changing);
+        throw;
+    }
+    if (--m_commandDepth == 0) {
+        CommitChange(changing);
+        UpdateUndoActions();
+    }
+}
+
+void TMainForm::ExecuteCommand(const TAction& action) {
     switch (action.Id) {
     case TActionId::cmSelectAll:
         m_rollup->SelectAllInFocusedList();
@@ -352,25 +383,54 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     TProject* list = m_program->CurrentList();
     Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
     if (!list) {
+        m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
         m_title->hide();
         m_title->SetList(nullptr);
         m_lastFill = TGridFill();
+        UpdateUndoActions();
         return;
     }
     m_grid->show();
     m_title->show();
     m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
     m_title->SetList(list);
+    UpdateUndoActions();
 }
 
-void TMainForm::ValuesChange(bool senderIsGrid) {
+void TMainForm::CommitChange(TProject* list) {
+    for (const auto& open : m_program->Lists)
+        if (open.get() == list)
+            list->CommitChange(StepCaption(list->UndoSteps.OpenSummary(list->Data)));
+}
+
+void TMainForm::UpdateUndoActions() {
+    const TProject* list = m_program ? m_program->CurrentList() : nullptr;
+    auto update = [](QAction* action, bool enabled, const std::string& caption) {
+        action->setEnabled(enabled);
+        // Names of the list's own bytes; a '&' stays a character.
+        const QString text = BytesToQString(caption);
+        const int accelerator = text.indexOf(QLatin1Char('&')) + 2;
+        action->setText(text.left(accelerator) + QString(text.mid(accelerator)).replace(QLatin1Char('&'), "&&"));
+        action->setToolTip(QString(text).remove(accelerator - 2, 1));
+    };
+    static const TUndoHistory none;
+    const TUndoHistory& history = list ? list->UndoSteps : none;
+    update(Action(TActionId::cmUndo), history.CanUndo(), UndoCaption(history));
+    update(Action(TActionId::cmRedo), history.CanRedo(), RedoCaption(history));
+}
+
+void TMainForm::ValuesChange(bool /*senderIsGrid: a change is known by the step it makes*/) {
     ApplyFilterSelection(m_program->Filter, m_rollup->Selection());
     // The grid's cells belong to the list it shows, which is the current one
     // unless a tab has just changed.
     TProject* shown = ShownList();
     std::vector<int32_t> changedRows;
-    const bool rowsKnown = shown && TakeListFromGrid(*m_grid, *shown, m_colMap, senderIsGrid, changedRows);
+    const bool rowsKnown = shown && TakeListFromGrid(*m_grid, *shown, m_colMap, changedRows);
+    // A change of the user's own is one step; within a command it belongs to
+    // the command's step.
+    if (m_commandDepth == 0)
+        CommitChange(shown);
     SetValuesAfter(rowsKnown && shown == m_program->CurrentList() ? &changedRows : nullptr);
 }
 
@@ -543,6 +603,9 @@ void TMainForm::AddTab(const std::string& caption) {
 void TMainForm::DeleteTab(int index) {
     // The shown list keeps its cursor when another tab closes.
     StoreCursor();
+    // Rows of a closed list must not be filled from it any more.
+    if (!ShownList())
+        m_grid->SetRowSource(EmptyRows);
     m_tabs->removeTab(index);
 }
 
@@ -580,6 +643,13 @@ void TMainForm::RefreshView() {
 void TMainForm::FocusGrid() {
     if (m_grid->isVisible())
         m_grid->setFocus();
+}
+
+void TMainForm::SetBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void TMainForm::CloseMainWindow() {

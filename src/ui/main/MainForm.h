@@ -96,6 +96,7 @@ public:
     void SetHistoryMenu(const THistoryMenu& menu) override;
     void RefreshView() override;
     void FocusGrid() override;
+    void SetBusy(bool busy) override;
     void CloseMainWindow() override;
     void ExecuteListCommand(int index, const TAction& action) override;
     TWindowPlacement MainWindowPlacement() const override;
@@ -109,6 +110,12 @@ private:
     // SetValues knowing that only the records of `changedRows` (grid rows)
     // changed since the last fill; nullptr when that is not known.
     void SetValuesAfter(const std::vector<int32_t>* changedRows);
+    void ExecuteCommand(const TAction& action);
+    // Closes what `list` gathered in its undo history as one step, if the
+    // list is still open.
+    void CommitChange(TProject* list);
+    // The Undo and Redo captions name the current list's steps.
+    void UpdateUndoActions();
     void Dispatch(const TAction& action);
     void LoadStoredData();
     void CreateGrid();
@@ -152,6 +159,7 @@ private:
     std::vector<std::string> m_startLists;
     bool m_placed = false;
     bool m_settingValues = false;
+    int m_commandDepth = 0;
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
     std::unique_ptr<TListCommandRunner> m_listCommands;
     std::unique_ptr<TProgram> m_program;

@@ -32,6 +32,7 @@ TTitlePaintBox::TTitlePaintBox(QWidget* parent) : QWidget(parent) {
 
 void TTitlePaintBox::SetList(const TProject* list) {
     m_list = list;
+    m_counts = list ? CountTitleBar(*list) : TTitleBarCounts();
     update();
 }
 
@@ -48,7 +49,7 @@ void TTitlePaintBox::paintEvent(QPaintEvent*) {
     std::array<std::string, 3> texts;
     std::array<TTitleBarPlace, 3> places;
     for (const std::string& caption : ShortenedCaptions(ListCaption(m_list->FileName))) {
-        texts = TitleBarTexts(*m_list, caption);
+        texts = TitleBarTexts(m_counts, caption);
         std::array<int32_t, 3> widths{};
         for (size_t i = 0; i < texts.size(); ++i)
             widths[i] = MarkupWidth(texts[i], canvas);

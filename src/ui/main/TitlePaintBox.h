@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/TitleBar.h"
+
 #include <QWidget>
 
 #include <string>
@@ -14,7 +16,8 @@ class TTitlePaintBox : public QWidget {
 
 public:
     explicit TTitlePaintBox(QWidget* parent = nullptr);
-    // The list whose counts are shown; null draws nothing. Repaints.
+    // The list whose counts are shown, counted now: the bar shows them until
+    // the next call. Null draws nothing. Repaints.
     void SetList(const TProject* list);
 
     struct TDrawnText {
@@ -30,5 +33,6 @@ protected:
 
 private:
     const TProject* m_list = nullptr;
+    TTitleBarCounts m_counts; // of m_list at SetList
     std::vector<TDrawnText> m_drawn;
 };

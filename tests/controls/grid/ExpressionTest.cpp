@@ -42,10 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TExprCase{"0^-1", 0}, TExprCase{"5+", 5}, TExprCase{"*5", 0}, TExprCase{"()", 0},
                     TExprCase{"((1+2)*(3+4))", 21}, TExprCase{"sin(30)", 0.5}, TExprCase{"TG(45)", 1},
                     TExprCase{"TAN(45)", 1}, TExprCase{"CTG(90)", 0}, TExprCase{"COS 60", 0.5}, TExprCase{"LN 1", 0},
-                    TExprCase{"2*SIN 30+1", 2}, TExprCase{"abc", 0}, TExprCase{"1.5", 1.5},
-                    TExprCase{"2^-(1)", 2}, TExprCase{"2^-", 0}, TExprCase{"2^-(3)+2^4", 8.0625},
-                    TExprCase{"1E-SIN 30", std::pow(10.0, 0.5)}, TExprCase{"2^+-1", 0.5}, TExprCase{"2^-+1", 2},
-                    TExprCase{std::string("2\0+3", 4), 2}, TExprCase{"7/2", 3.5}, TExprCase{"1,5*2", 3, kComma}));
+                    TExprCase{"2*SIN 30+1", 2}, TExprCase{"abc", 0}, TExprCase{"1.5", 1.5}, TExprCase{"2^-(1)", 2},
+                    TExprCase{"2^-", 0}, TExprCase{"2^-(3)+2^4", 8.0625}, TExprCase{"1E-SIN 30", std::pow(10.0, 0.5)},
+                    TExprCase{"2^+-1", 0.5}, TExprCase{"2^-+1", 2}, TExprCase{std::string("2\0+3", 4), 2},
+                    TExprCase{"7/2", 3.5}, TExprCase{"1,5*2", 3, kComma}));
 
 INSTANTIATE_TEST_SUITE_P(Variables, ExpressionValue,
                          testing::Values(TExprCase{"2F", 10, kPoint, {5}}, TExprCase{"F+G", 3, kPoint, {1, 2}},

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // `cols` enabled columns of one kind and `rows` rows; counts OnChange.
@@ -213,6 +215,29 @@ TEST(GridClipboard, OddEmptyZeroTerminatedAndHugeTexts) {
     g.Select(1, 1, 1, 1);
     GridPasteText(g.Grid, huge);
     EXPECT_EQ(g.S(2, 4), "3");
+}
+
+TEST(GridClipboard, PasteRowCountIsHowFarAPasteReaches) {
+    const struct {
+        std::string Text;
+        int32_t Rows;
+    } cases[] = {{"", 0},
+                 {"a", 1},
+                 {"a\r\n", 1},
+                 {"a\r\nb", 2},
+                 {"a\r\n\r\nb\r\n", 3},
+                 {"a\nb\rc", 1},
+                 {std::string("x\0\r\ny", 5), 1},
+                 {"\r\n", 1},
+                 {"\"q\nq\"\tz\r\n2\r\n", 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(GridPasteRowCount(c.Text), c.Rows) << c.Text;
+        TGrid g(2, 10);
+        g.Grid.TakeChangedRows();
+        GridPasteText(g.Grid, c.Text);
+        const std::vector<int32_t> rows = g.Grid.TakeChangedRows().Rows;
+        EXPECT_EQ(rows.empty() ? 0 : *std::max_element(rows.begin(), rows.end()), c.Rows) << c.Text;
+    }
 }
 
 TEST(GridClipboard, ExternalCellsAreClearedByTheOwner) {

@@ -302,3 +302,57 @@ TEST(GridEvents, AccessorsCommitEditorsAndChangesRepaint) {
 }
 
 } // namespace
+
+TEST(GridRowSource, RowsAreReadFromTheSourceAndWrittenRowsHeldUntilInvalidation) {
+    TGridModel grid;
+    grid.SetColCount(2);
+    grid.Column(1).Kind = grid.Column(2).Kind = ckText;
+    grid.SetCountRows(1000);
+    std::vector<int32_t> filled;
+    int round = 0;
+    grid.SetRowSource([&](TGridModel& g, int32_t y) {
+        filled.push_back(y);
+        g.EditCell(1, y).S = std::to_string(round) + ":" + std::to_string(y);
+    });
+    EXPECT_TRUE(filled.empty());
+    EXPECT_EQ(grid.Cell(1, 5).S, "0:5");
+    EXPECT_EQ(grid.GetCellText(1, 5), "0:5");
+    EXPECT_EQ(grid.Cell(2, 5).S, "");
+    EXPECT_FALSE(grid.RowHeld(5));
+    grid.SetCellString(2, 5, "typed");
+    EXPECT_EQ(grid.Cell(2, 5).S, "typed");
+    EXPECT_EQ(grid.Cell(1, 5).S, "0:5");
+    EXPECT_EQ(filled, std::vector<int32_t>{5}); // once, however often read and written
+    EXPECT_TRUE(grid.RowHeld(5));
+    EXPECT_FALSE(grid.RowHeld(6));
+
+    // A read of many rows keeps no more than a window of them; held rows stay.
+    for (int32_t y = 1; y <= 1000; ++y)
+        ASSERT_EQ(grid.Cell(1, y).S, "0:" + std::to_string(y));
+    EXPECT_EQ(grid.Cell(2, 5).S, "typed");
+
+    // A new round fills every row again, from empty.
+    round = 1;
+    grid.InvalidateRows();
+    EXPECT_FALSE(grid.RowHeld(5));
+    EXPECT_EQ(grid.Cell(2, 5).S, "");
+    EXPECT_EQ(grid.Cell(1, 5).S, "1:5");
+
+    // Held rows beyond a smaller count go; rows that come back are read again.
+    grid.EditCell(2, 900).S = "held";
+    grid.SetCountRows(3);
+    EXPECT_EQ(grid.Cell(1, 5).S, "");
+    grid.SetCountRows(1000);
+    EXPECT_EQ(grid.Cell(2, 900).S, "");
+    EXPECT_EQ(grid.Cell(1, 900).S, "1:900");
+
+    // Without a source the held rows become the grid's own cells.
+    grid.SetCellString(2, 7, "kept");
+    grid.SetRowSource(nullptr);
+    filled.clear();
+    EXPECT_TRUE(grid.RowHeld(999));
+    EXPECT_EQ(grid.Cell(2, 7).S, "kept");
+    EXPECT_EQ(grid.Cell(1, 7).S, "1:7");
+    EXPECT_EQ(grid.Cell(1, 999).S, "");
+    EXPECT_TRUE(filled.empty());
+}

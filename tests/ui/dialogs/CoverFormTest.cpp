@@ -1,7 +1,7 @@
+#include "ui/dialogs/CoverForm.h"
 #include "core/DibImage.h"
 #include "support/JpegMaker.h"
 #include "support/TempDir.h"
-#include "ui/dialogs/CoverForm.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -97,8 +97,7 @@ TEST_F(CoverForm, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
     WriteFile(Covers + "a.jpg", MakeJpeg(632, 465));
     Show("a.jpg");
     ASSERT_DOUBLE_EQ(Form->View().Zoom, 1);
-    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&Form->PaintBox(), &wheel);
     EXPECT_NEAR(Form->View().Zoom, 2.0 / 3.0, 1e-12);
 

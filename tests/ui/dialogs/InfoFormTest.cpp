@@ -1,5 +1,5 @@
-#include "support/TempDir.h"
 #include "ui/dialogs/InfoForm.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>

@@ -57,8 +57,10 @@ TEST(FilterPanel, SelectionsGoBothWaysAndOnlyClicksReport) {
 
 TEST(FilterPanel, RunsOfSelectedLinesGoBothWaysAndReplaceTheOldSelection) {
     TPanel p;
-    for (const std::vector<bool>& bands : {std::vector<bool>{true, false, true, true}, {false, true, false, true},
-                                           {true, true, true, true}, {false, false, false, false}}) {
+    for (const std::vector<bool>& bands : {std::vector<bool>{true, false, true, true},
+                                           {false, true, false, true},
+                                           {true, true, true, true},
+                                           {false, false, false, false}}) {
         TFilterSelection selection;
         selection.Bands = bands;
         p.Panel->SetSelection(selection);

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "core/BootData.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// The undo history of one list. A change is gathered in an open step (record
+// fields noted before they change, records added, removed or reordered
+// through the history) and becomes one step at Commit. A step keeps only what
+// changed: the other bytes of the changed fields, the records that are out
+// of the list, the order of a sort; never a copy of the list. The oldest
+// steps go when there are more than the limits allow, but the newest step is
+// always kept, however big. The saved point follows saves, undo and redo.
+
+// The stored properties of a record, as a step keeps them.
+enum class TRecordField : uint8_t {
+    Band,
+    Date,
+    City,
+    Venue,
+    Country,
+    Name,
+    Info,
+    Num,
+    Comment,
+    Source,
+    Media,
+    Quality,
+    FrontCover,
+    BackCover,
+};
+constexpr int kRecordFields = 14;
+
+struct TUndoLimits {
+    size_t Steps = 200;
+    size_t Bytes = size_t(64) << 20;
+};
+
+// What the open step holds so far; a caption is made from it.
+struct TStepSummary {
+    size_t Added = 0;
+    size_t Removed = 0;
+    size_t Cells = 0; // changed fields; the two covers of a record count as one
+    bool Reordered = false;
+    bool Empty() const { return Added == 0 && Removed == 0 && Cells == 0 && !Reordered; }
+};
+
+// Where undo or redo left the records it touched, so that they can be shown.
+struct TUndoResult {
+    bool Done = false;
+    // Record indices after the step, ascending; where removed records were
+    // when only removals happened (within the list); empty after a sort.
+    std::vector<int32_t> Records;
+    // The one field every changed cell belongs to, or -1.
+    int Field = -1;
+};
+
+class TUndoHistory {
+public:
+    explicit TUndoHistory(TUndoLimits limits = {}) : m_limits(limits) {}
+
+    // Recording into the open step. Touch before the fields of record
+    // `index` change (a second touch of the same record adds nothing).
+    void Touch(const TArrayOfBootData& data, int32_t index);
+    void Append(TArrayOfBootData& data, TBootData record);
+    // `positions` ascending and distinct.
+    void Remove(TArrayOfBootData& data, const std::vector<int32_t>& positions);
+    // order[i] is the former index of the record that comes to index i.
+    void Reorder(TArrayOfBootData& data, std::vector<uint32_t> order);
+    TStepSummary OpenSummary(const TArrayOfBootData& data) const;
+    // Closes the open step under `name`; false when it changed nothing, and
+    // then no step is kept. Steps that could be redone are dropped.
+    bool Commit(const TArrayOfBootData& data, std::string name);
+
+    bool CanUndo() const { return m_current > 0; }
+    bool CanRedo() const { return m_current < m_steps.size(); }
+    // The names of the step undo and redo would take back or do again.
+    const std::string& UndoName() const;
+    const std::string& RedoName() const;
+    // The step undo would take back removed or reordered records, so that
+    // indices into the list from before it are stale.
+    bool UndoStepMovedRecords() const;
+    // An open step is committed first under an empty name.
+    TUndoResult Undo(TArrayOfBootData& data);
+    TUndoResult Redo(TArrayOfBootData& data);
+
+    void MarkSaved();
+    // No state the history can reach is the one on the disk.
+    void ForgetSavedPoint() { m_savedReachable = false; }
+    bool AtSavedPoint() const { return m_savedReachable && m_saved == m_current; }
+    void Clear();
+
+    size_t StepCount() const { return m_steps.size(); }
+    size_t Bytes() const { return m_bytes; }
+    const TUndoLimits& Limits() const { return m_limits; }
+
+    struct TFieldEdit {
+        int32_t Record;
+        TRecordField Field;
+        std::string Other; // the value the field does not hold now
+    };
+    struct TPart {
+        enum TKind : uint8_t { Fields, Insert, Remove, Reorder } Kind = Fields;
+        std::vector<TFieldEdit> Edits;
+        // Insert: indices in the list with the records in; Remove: indices in
+        // the list before they went. Ascending.
+        std::vector<int32_t> Positions;
+        // The records while they are out of the list.
+        TArrayOfBootData Records;
+        std::vector<uint32_t> Order;
+    };
+    struct TStep {
+        std::string Name;
+        std::vector<TPart> Parts;
+        size_t Bytes = 0;
+    };
+
+private:
+    void FlushTouched(const TArrayOfBootData& data);
+    TUndoResult Apply(TStep& step, TArrayOfBootData& data, bool forward);
+    void Recount(TStep& step);
+    void DropOldest();
+    void Trim();
+
+    TUndoLimits m_limits;
+    std::deque<TStep> m_steps;
+    size_t m_current = 0; // steps done; the rest can be redone
+    size_t m_saved = 0;
+    bool m_savedReachable = true;
+    size_t m_bytes = 0;
+    TStep m_open;
+    std::vector<std::pair<int32_t, TBootData>> m_touched;
+    std::unordered_map<int32_t, size_t> m_touchedAt;
+};

@@ -1,0 +1,300 @@
+#include "core/UndoHistory.h"
+#include "core/ListSort.h"
+#include "core/Project.h"
+
+#include "support/Records.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<TBootData> Snapshot(const TProject& list) {
+    return {list.Data.begin(), list.Data.end()};
+}
+
+bool SameRecords(const TProject& list, const std::vector<TBootData>& snapshot) {
+    if (list.Data.size() != snapshot.size())
+        return false;
+    for (size_t i = 0; i < snapshot.size(); ++i)
+        if (!SameStoredFields(list.Data[i], snapshot[i]))
+            return false;
+    return true;
+}
+
+// Random changes of every kind through the history, each one committed as
+// a step; the test knows what the list should be after each.
+class TChanger {
+public:
+    explicit TChanger(uint32_t seed) : R(seed) {}
+
+    void RandomList(TProject& list, int most) {
+        list.Data.clear();
+        const int n = R.Int(0, most);
+        for (int i = 0; i < n; ++i)
+            list.Data.push_back(R.Record());
+    }
+
+    int32_t AnyRecord(const TProject& list) { return R.Int(0, static_cast<int32_t>(list.Data.size()) - 1); }
+
+    void EditFields(TProject& list) {
+        if (list.Data.empty())
+            return;
+        const int edits = R.Int(1, 4);
+        for (int k = 0; k < edits; ++k) {
+            const int32_t i = AnyRecord(list);
+            list.UndoSteps.Touch(list.Data, i);
+            TBootData& record = list.Data[static_cast<size_t>(i)];
+            switch (R.Int(0, 5)) {
+            case 0:
+                record.Band = R.Text(30);
+                break;
+            case 1:
+                record.Source = R.Int(-3, 9);
+                break;
+            case 2:
+                record.Covers = {R.Text(20), R.Text(3)};
+                break;
+            case 3:
+                record.Info = R.Text(200);
+                break;
+            case 4:
+                record.Comment = record.Comment; // touched, not changed
+                break;
+            default:
+                record.Media = R.Int(0, 16);
+                record.Date = R.Text(10);
+                break;
+            }
+        }
+    }
+
+    void Append(TProject& list) {
+        const int n = R.Int(1, 3);
+        for (int k = 0; k < n; ++k)
+            list.UndoSteps.Append(list.Data, R.Record());
+    }
+
+    void Remove(TProject& list) {
+        std::vector<int32_t> doomed;
+        for (int32_t i = 0; i < static_cast<int32_t>(list.Data.size()); ++i)
+            if (R.Int(0, 3) == 0)
+                doomed.push_back(i);
+        list.UndoSteps.Remove(list.Data, doomed);
+    }
+
+    // One step of any kind, or of several kinds at once (a paste that adds
+    // rows, a delete after an edit).
+    std::string Change(TProject& list) {
+        switch (R.Int(0, 6)) {
+        case 0:
+            EditFields(list);
+            return "edit";
+        case 1:
+            Append(list);
+            return "add";
+        case 2:
+            Remove(list);
+            return "delete";
+        case 3:
+            list.UndoSteps.Reorder(list.Data, SortOrder(list.Data, R.Int(1, 14), R.Int(0, 1) == 1));
+            return "sort";
+        case 4:
+            Append(list);
+            EditFields(list);
+            return "paste";
+        case 5:
+            EditFields(list);
+            Remove(list);
+            EditFields(list);
+            return "mixed";
+        default:
+            Remove(list);
+            Append(list);
+            return "replace";
+        }
+    }
+
+    TRandomRecords R;
+};
+
+TEST(UndoHistory, RandomChangesUndoAndRedoMatchTheSnapshotsTakenAlongTheWay) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        TChanger changer(seed);
+        TProject list;
+        changer.RandomList(list, 40);
+        std::vector<std::vector<TBootData>> states{Snapshot(list)};
+        size_t at = 0;
+        long saved = 0; // the state a save wrote; -1 when no state of the history is it
+        for (int move = 0; move < 150; ++move) {
+            const int kind = changer.R.Int(0, 9);
+            if (kind <= 4) {
+                const std::string name = changer.Change(list);
+                if (list.CommitChange(name)) {
+                    states.resize(at + 1);
+                    states.push_back(Snapshot(list));
+                    ++at;
+                    if (saved >= static_cast<long>(at))
+                        saved = -1;
+                }
+            } else if (kind <= 6) {
+                const bool could = at > 0;
+                EXPECT_EQ(list.UndoSteps.CanUndo(), could);
+                const TUndoResult result = list.UndoChange();
+                EXPECT_EQ(result.Done, could);
+                if (could)
+                    --at;
+                for (int32_t i : result.Records)
+                    EXPECT_LT(static_cast<size_t>(i), list.Data.size());
+            } else if (kind <= 8) {
+                const bool could = at + 1 < states.size();
+                EXPECT_EQ(list.UndoSteps.CanRedo(), could);
+                EXPECT_EQ(list.RedoChange().Done, could);
+                if (could)
+                    ++at;
+            } else {
+                // What a successful save does to the list.
+                list.UndoSteps.MarkSaved();
+                list.Saved = true;
+                saved = static_cast<long>(at);
+            }
+            ASSERT_TRUE(SameRecords(list, states[at])) << "seed " << seed << ", move " << move;
+            ASSERT_EQ(list.Saved, saved == static_cast<long>(at)) << "seed " << seed << ", move " << move;
+        }
+    }
+}
+
+TEST(UndoHistory, AStepKeepsOnlyWhatChanged) {
+    TProject list;
+    TRandomRecords r(7);
+    for (int i = 0; i < 1000; ++i)
+        list.Data.push_back(r.Record());
+    list.UndoSteps.Touch(list.Data, 10);
+    list.UndoSteps.Touch(list.Data, 11); // touched, never changed
+    list.Data[10].Comment = "a comment long enough to leave the string's own buffer";
+    list.UndoSteps.Touch(list.Data, 10); // the first touch holds the old value
+    list.Data[10].Comment = "x";
+    ASSERT_TRUE(list.CommitChange("edit"));
+    const TStepSummary none = list.UndoSteps.OpenSummary(list.Data);
+    EXPECT_TRUE(none.Empty());
+    EXPECT_LT(list.UndoSteps.Bytes(), 400u); // one field, not a copy of the record or the list
+    EXPECT_FALSE(list.CommitChange("nothing"));
+    EXPECT_EQ(list.UndoSteps.StepCount(), 1u);
+
+    // The two cover names of a record are one cell.
+    list.UndoSteps.Touch(list.Data, 3);
+    list.Data[3].Covers = {"f", "b"};
+    list.UndoSteps.Touch(list.Data, 4);
+    list.Data[4].Source += 1;
+    list.Data[4].Band += "x";
+    EXPECT_EQ(list.UndoSteps.OpenSummary(list.Data).Cells, 3u);
+}
+
+TEST(UndoHistory, TheOldestStepsGoBeyondTheLimitsButTheNewestStays) {
+    TProject list;
+    list.UndoSteps = TUndoHistory({3, size_t(1) << 20});
+    list.Data.resize(5);
+    for (int i = 0; i < 5; ++i) {
+        list.UndoSteps.Touch(list.Data, 0);
+        list.Data[0].Band = std::to_string(i);
+        list.CommitChange("edit " + std::to_string(i));
+        if (i == 0) {
+            list.UndoSteps.MarkSaved();
+            list.Saved = true;
+        }
+    }
+    EXPECT_EQ(list.UndoSteps.StepCount(), 3u);
+    EXPECT_EQ(list.UndoSteps.UndoName(), "edit 4");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(list.UndoChange().Done);
+    EXPECT_FALSE(list.UndoChange().Done);
+    EXPECT_EQ(list.Data[0].Band, "1");
+    EXPECT_FALSE(list.Saved); // the saved state went with the dropped steps
+
+    // A byte limit smaller than one step keeps that step alone.
+    TProject big;
+    big.UndoSteps = TUndoHistory({200, 1000});
+    TRandomRecords r(3);
+    for (int i = 0; i < 100; ++i)
+        big.Data.push_back(r.Record());
+    big.UndoSteps.Remove(big.Data, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    big.CommitChange("delete");
+    big.UndoSteps.Remove(big.Data, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    big.CommitChange("delete");
+    EXPECT_EQ(big.UndoSteps.StepCount(), 1u);
+    EXPECT_GT(big.UndoSteps.Bytes(), 1000u);
+    EXPECT_TRUE(big.UndoChange().Done);
+    EXPECT_EQ(big.Data.size(), 90u);
+
+    // Undoing an add takes the record into the step: if that passes the
+    // limit, the farthest redo goes, never the one redo needs next.
+    TProject adds;
+    adds.UndoSteps = TUndoHistory({200, 3000});
+    for (int i = 0; i < 3; ++i) {
+        adds.UndoSteps.Append(adds.Data, r.Record());
+        adds.CommitChange("add " + std::to_string(i));
+    }
+    while (adds.UndoChange().Done) {
+    }
+    ASSERT_TRUE(adds.UndoSteps.CanRedo());
+    EXPECT_EQ(adds.UndoSteps.RedoName(), "add 0");
+    EXPECT_TRUE(adds.RedoChange().Done);
+    EXPECT_EQ(adds.Data.size(), 1u);
+}
+
+TEST(UndoHistory, AListMadeUnsavedOutsideTheHistoryNeverLooksSavedAgain) {
+    TProject joined; // as a join makes it: records of other lists, never saved
+    joined.Data.resize(2);
+    joined.Saved = false;
+    joined.UndoSteps.Touch(joined.Data, 0);
+    joined.Data[0].Band = "x";
+    joined.CommitChange("edit");
+    joined.UndoChange();
+    EXPECT_FALSE(joined.Saved);
+}
+
+TEST(UndoHistory, ResultsNameTheRecordsAndTheFieldToShow) {
+    TProject list;
+    list.Data.resize(6);
+    for (int i = 0; i < 6; ++i)
+        list.Data[i].Band = std::string(1, char('a' + i));
+    // An edit: the edited record and its field.
+    list.UndoSteps.Touch(list.Data, 4);
+    list.Data[4].City = "Oslo";
+    list.CommitChange("edit");
+    TUndoResult undo = list.UndoChange();
+    EXPECT_EQ(undo.Records, (std::vector<int32_t>{4}));
+    EXPECT_EQ(undo.Field, static_cast<int>(TRecordField::City));
+    list.RedoChange();
+
+    // A delete: undo names the records back in; redo where they were.
+    list.UndoSteps.Remove(list.Data, {1, 3});
+    list.CommitChange("delete");
+    undo = list.UndoChange();
+    EXPECT_EQ(undo.Records, (std::vector<int32_t>{1, 3}));
+    EXPECT_EQ(undo.Field, -1);
+    EXPECT_EQ(list.RedoChange().Records, (std::vector<int32_t>{1}));
+
+    // A paste that edits a record, then adds two: all three, where they are now.
+    list.UndoSteps.Touch(list.Data, 0);
+    list.Data[0].Name = "pasted";
+    list.UndoSteps.Append(list.Data, TBootData());
+    list.UndoSteps.Append(list.Data, TBootData());
+    list.CommitChange("paste");
+    list.UndoChange();
+    EXPECT_EQ(list.RedoChange().Records, (std::vector<int32_t>{0, 4, 5}));
+
+    // An edit followed through a sort that moves the record.
+    list.UndoSteps.Touch(list.Data, 0);
+    list.Data[0].Band = "z";
+    list.UndoSteps.Reorder(list.Data, {1, 2, 3, 4, 5, 0});
+    list.CommitChange("edit and sort");
+    list.UndoChange();
+    EXPECT_EQ(list.RedoChange().Records, (std::vector<int32_t>{5}));
+    EXPECT_EQ(list.Data[5].Band, "z");
+}
+
+} // namespace
