@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         params.push_back(i * 1.5 - 7);
     std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     double value = 0;
-    if (TryEvaluateExpression(text, params, locale, value) && !std::isfinite(value))
+    std::string error;
+    if (TryEvaluateExpression(text, params, locale, value, error) && !std::isfinite(value))
         __builtin_trap();
     return 0;
 }

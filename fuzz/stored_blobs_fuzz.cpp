@@ -15,11 +15,12 @@
 namespace {
 
 void Strings(const std::string& blob) {
+    std::string error;
     TStrings2 store;
-    if (store.ReadData(blob) != TStrings2::TReadResult::Ok)
+    if (store.ReadData(blob, error) != TStrings2::TReadResult::Ok)
         return;
     TStrings2 again;
-    if (again.ReadData(store.WriteData()) != TStrings2::TReadResult::Ok || again.Count() != store.Count())
+    if (again.ReadData(store.WriteData(), error) != TStrings2::TReadResult::Ok || again.Count() != store.Count())
         __builtin_trap();
     for (int32_t i = 0; i <= store.Count() + 1; ++i)
         if (again.Item(i) != store.Item(i) || again.Sign(i) != store.Sign(i))
@@ -27,18 +28,19 @@ void Strings(const std::string& blob) {
 }
 
 void Bitmaps(const std::string& blob) {
+    std::string error;
     TBitmapContainer container;
-    if (!container.ReadProps(blob))
+    if (!container.ReadProps(blob, error))
         return;
     TBitmapContainer again;
-    if (!again.ReadProps(container.WriteProps()) || again.Data() != container.Data() ||
+    if (!again.ReadProps(container.WriteProps(), error) || again.Data() != container.Data() ||
         again.Offsets() != container.Offsets())
         __builtin_trap();
     for (int32_t i = 0; i <= container.Count() + 1; ++i) {
         std::string file;
         TDibImage image;
         if (container.GetBitmap(i, file))
-            DecodeDib(file, image);
+            DecodeDib(file, image, error);
     }
 }
 
@@ -50,9 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Strings(AsLengthPrefixedStream(bytes));
     Bitmaps(bytes);
     TDibImage image;
-    if (DecodeDib(bytes, image)) {
+    std::string error;
+    if (DecodeDib(bytes, image, error)) {
         TDibImage again;
-        if (!DecodeDib(EncodeDib(image), again) || again.Pixels != image.Pixels)
+        if (!DecodeDib(EncodeDib(image), again, error) || again.Pixels != image.Pixels)
             __builtin_trap();
     }
     return 0;

@@ -9,9 +9,8 @@
 
 namespace {
 
-bool Fail(std::string* error, const std::string& text) {
-    if (error)
-        *error = text;
+bool Fail(std::string& error, const std::string& text) {
+    error = text;
     return false;
 }
 
@@ -49,7 +48,7 @@ std::string TBitmapContainer::WriteProps() const {
     return out + packed;
 }
 
-bool TBitmapContainer::ReadProps(const std::string& bytes, std::string* error) {
+bool TBitmapContainer::ReadProps(const std::string& bytes, std::string& error) {
     if (bytes.size() < kHeaderSize)
         return Fail(error, "The stored bitmaps are damaged: their header is incomplete.");
     std::array<int32_t, 32> offsets{};

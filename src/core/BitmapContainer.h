@@ -24,7 +24,7 @@ public:
 
     std::string WriteProps() const;
     // Refuses a damaged blob (the container stays as it was) and says why.
-    bool ReadProps(const std::string& bytes, std::string* error = nullptr);
+    bool ReadProps(const std::string& bytes, std::string& error);
 
 private:
     std::array<int32_t, 32> m_offsets{};

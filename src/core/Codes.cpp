@@ -15,9 +15,9 @@ const char* const kMediaNames[kMediaCount] = {"",     "CD Audio", "MP3 Audio",  
                                               "MD",   "DAT",      "AVI Video",  "MPEG Video", "RAM Video", "VCD",
                                               "SVCD", "DVD",      "Video tape", "Other",      "CD Audio*"};
 
-const char* const kHeadings[kTemplateColumnCount] = {"Search", "Band",          "Date",   "City",   "Country",
-                                                     "Venue",  "Boootleg name", "Source", "Media",  "Quality",
-                                                     "Num",    "Cover",         "Info",   "Comment"};
+const char* const kHeadings[kTemplateColumns] = {"Search", "Band",          "Date",   "City",   "Country",
+                                                 "Venue",  "Boootleg name", "Source", "Media",  "Quality",
+                                                 "Num",    "Cover",         "Info",   "Comment"};
 
 const char* const kLabelNames[kPropertyCount] = {"Band",          "Date",     "City",   "Country", "Venue",
                                                  "Boootleg name", "Source",   "Media",  "Quality", "Num",
@@ -53,7 +53,7 @@ std::string PropertyLabel(int property) {
 }
 
 const char* TemplateColumnHeading(int templateColumn) {
-    if (templateColumn < 1 || templateColumn > kTemplateColumnCount)
+    if (templateColumn < 1 || templateColumn > kTemplateColumns)
         return "";
     return kHeadings[templateColumn - 1];
 }

@@ -60,7 +60,7 @@ constexpr int kPropertyCount = 13;
 
 // Template grid columns: 1 is "Search", then property p is column p + 1.
 constexpr int kSearchTemplateColumn = 1;
-constexpr int kTemplateColumnCount = kPropertyCount + 1;
+constexpr int kTemplateColumns = kPropertyCount + 1;
 
 // "01 Band" .. "13 Comment"; "00 -----------" for 0 (the export separator).
 std::string PropertyLabel(int property);

@@ -7,9 +7,8 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
 
-bool Fail(std::string* error, const std::string& text) {
-    if (error)
-        *error = "The bitmap is damaged: " + text;
+bool Fail(std::string& error, const std::string& text) {
+    error = "The bitmap is damaged: " + text;
     return false;
 }
 
@@ -23,7 +22,7 @@ size_t RowSize(int32_t width, uint32_t bits) {
 
 } // namespace
 
-bool DecodeDib(const std::string& file, TDibImage& image, std::string* error) {
+bool DecodeDib(const std::string& file, TDibImage& image, std::string& error) {
     if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M')
         return Fail(error, "it has no bitmap header.");
     uint32_t fileSize = GetLE(file, 2);

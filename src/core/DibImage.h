@@ -22,7 +22,7 @@ struct TDibImage {
 constexpr int32_t kMaxDibSide = 16384;
 
 // Refuses (with the reason) anything whose headers do not fit its bytes.
-bool DecodeDib(const std::string& file, TDibImage& image, std::string* error = nullptr);
+bool DecodeDib(const std::string& file, TDibImage& image, std::string& error);
 
 // The file of `image`: Palette and Indices for BitCount <= 8, else Pixels.
 std::string EncodeDib(const TDibImage& image);

@@ -135,7 +135,7 @@ bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error)
 bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error) {
     TDibImage image;
     std::string reason;
-    if (!DecodeDib(bytes, image, &reason)) {
+    if (!DecodeDib(bytes, image, reason)) {
         error = "The bitmap cannot be read: " + AsSentence(reason);
         return false;
     }

@@ -10,9 +10,8 @@
 
 namespace {
 
-bool Fail(std::string* error, const std::string& text) {
-    if (error)
-        *error = text;
+bool Fail(std::string& error, const std::string& text) {
+    error = text;
     return false;
 }
 
@@ -51,7 +50,7 @@ std::string TStrings2::WriteData() const {
     return data + CompressBytes(block);
 }
 
-TStrings2::TReadResult TStrings2::ReadData(const std::string& bytes, std::string* error) {
+TStrings2::TReadResult TStrings2::ReadData(const std::string& bytes, std::string& error) {
     // U is only a size estimate of the block; the entries themselves bound the reading.
     if (bytes.size() < 4) {
         Fail(error, "The stored texts are damaged: they are too short.");

@@ -25,7 +25,7 @@ public:
 
     std::string WriteData() const;
     // On any result but Ok the store stays as it was; `error` says why.
-    TReadResult ReadData(const std::string& bytes, std::string* error = nullptr);
+    TReadResult ReadData(const std::string& bytes, std::string& error);
 
 private:
     std::vector<std::string> m_items;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Codes.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,8 +12,8 @@
 // order the user arranges. What stands above the separator is exported, top
 // to bottom; the separator and what follows are not.
 
-constexpr int kExportLineCount = 14;
-constexpr int32_t kExportSeparatorLine = 13;
+constexpr int kExportLineCount = kPropertyCount + 1;
+constexpr int32_t kExportSeparatorLine = kPropertyCount;
 
 // order[k] is the line shown at position k; always a permutation of 0..13.
 using TExportOrder = std::array<int32_t, kExportLineCount>;

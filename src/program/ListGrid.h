@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Codes.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -25,7 +27,6 @@ enum TTemplateColumn : int32_t {
     tcInfo,
     tcComment,
 };
-constexpr int32_t kTemplateColumns = 14;
 
 // Grid column of each template column, indexed 1..14; 0 = not shown. With
 // search results the grid shows all 14, else the "Search" column is left out.

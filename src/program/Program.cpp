@@ -6,6 +6,8 @@
 #include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 
+#include <cassert>
+
 namespace {
 
 const char* const kListFilter = "KV user file (*.kvu)|*.kvu";
@@ -34,7 +36,7 @@ std::string MarkupLiteral(const std::string& text) {
     return literal;
 }
 
-std::array<int32_t, 14> TProgram::DesignGridWidths() {
+std::array<int32_t, kTemplateColumns> TProgram::DesignGridWidths() {
     return {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
 }
 
@@ -50,8 +52,6 @@ TProgram::TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFold
     SaveDialog.DefaultExt = "kvu";
     SaveDialog.OverwritePrompt = true;
     OpenDialog.InitialDir = SaveDialog.InitialDir = ListsDir;
-    for (int32_t i = 0; i < 14; ++i)
-        ExportPos[i] = i;
 
     // The concert lists fix the sizes of the selections that the settings fill.
     LoadConcertLists();
@@ -87,7 +87,10 @@ std::string TProgram::StartupWarning() const {
 }
 
 int TProgram::CurrentListIndex() const {
-    int index = m_host.CurrentTab();
+    const int index = m_host.CurrentTab();
+    // Tab i shows list i: a current tab without its list is a fault of the
+    // program, never of the user's data.
+    assert(index >= -1 && index < static_cast<int>(Lists.size()));
     return index >= 0 && index < static_cast<int>(Lists.size()) ? index : -1;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/Codes.h"
 #include "core/FilterState.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
 #include "platform/SettingsStore.h"
+#include "program/ExportOrder.h"
 #include "program/History.h"
 #include "program/ProgramFolders.h"
 #include "program/ProgramHost.h"
@@ -12,6 +14,13 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// A window without a stored placement opens in this size, centred on the
+// virtual screen.
+constexpr TScreenSize kMainWindowSize{780, 580};
+constexpr TScreenSize kCommentWindowSize{480, 560};
+// The remembered width of the filter panel when none is stored.
+constexpr int32_t kDefaultRollupWidth = 211;
 
 // The one program-wide object: the folders, the open lists, the concert
 // lists, the filter selections, the history and every remembered setting,
@@ -31,15 +40,15 @@ public:
     // AllBands, Bands (the concert lists), SourceSel(All), MediaSel(All).
     TFilterState Filter;
     int32_t ConcListIndex = 0;
-    std::array<int32_t, 14> ExportPos{};
+    TExportOrder ExportPos = DefaultExportOrder();
     std::array<bool, 2> ExportParams{true, true}; // options 1 and 2
     std::string ExportFile;
-    int32_t RollupWidth = 211;
+    int32_t RollupWidth = kDefaultRollupWidth;
     std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
     // The page texts that are not UTF-8 are shown in.
     TCodePage CodePage = kDefaultCodePage;
     // Widths of template-grid columns 1..14 ("Search" .. "Comment").
-    std::array<int32_t, 14> GridWidths = DesignGridWidths();
+    std::array<int32_t, kTemplateColumns> GridWidths = DesignGridWidths();
     std::vector<std::unique_ptr<TProject>> Lists;
     // The items of the three filter lists.
     std::vector<std::string> BandLines, SourceLines, MediaLines;
@@ -50,7 +59,7 @@ public:
     TFileDialog OpenDialog;
     TFileDialog SaveDialog;
 
-    static std::array<int32_t, 14> DesignGridWidths();
+    static std::array<int32_t, kTemplateColumns> DesignGridWidths();
 
     // Every program-level command; an unexpected failure ends only the command.
     void Execute(const TAction& action);

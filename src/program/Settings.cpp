@@ -4,122 +4,142 @@
 #include "program/WindowPlacement.h"
 
 #include "program/ExportOrder.h"
+#include "program/SettingsTable.h"
 
 namespace {
+
+// Values that the program keeps in another shape than the store's pass
+// through here on their way in and out.
+struct TPassing {
+    std::string Path;
+    TWindowPlacement Main;
+    std::array<std::string, THistory::kSize> Files;
+    int32_t CodePage = static_cast<int32_t>(kDefaultCodePage);
+};
 
 // Value names with a number: the prefix and the number in decimal.
 std::string Numbered(const char* prefix, int number) {
     return prefix + std::to_string(number);
 }
 
+constexpr int32_t kWidestColumn = 10000;
+
 bool IsShowState(int32_t state) {
     return state >= 1 && state <= 3;
 }
 
-TWindowPlacement ReadPlacement(const ISettingsStore& store, const char* prefix, TWindowPlacement placement,
-                               const TScreenSize& screen, int32_t width, int32_t height) {
-    const std::string p = prefix;
-    TWindowPlacement read = placement;
-    read.ShowState = ReadIntDef(store, p + "State", 1);
-    read.Left = ReadIntDef(store, p + "Left", (screen.Width - width) / 2);
-    read.Top = ReadIntDef(store, p + "Top", (screen.Height - height) / 2);
-    read.Right = ReadIntDef(store, p + "Right", (screen.Width + width) / 2);
-    read.Bottom = ReadIntDef(store, p + "Bottom", (screen.Height + height) / 2);
-    // A stored placement that no window can have falls back to the default.
-    if (!IsShowState(read.ShowState))
-        read.ShowState = 1;
+bool IsColumnWidth(int32_t width) {
+    return width >= 0 && width <= kWidestColumn;
+}
+
+bool IsNotNegative(int32_t value) {
+    return value >= 0;
+}
+
+bool IsLegacyCodePage(int32_t number) {
+    TCodePage page;
+    return CodePageOfNumber(number, page);
+}
+
+TWindowPlacement CentredPlacement(const TScreenSize& screen, const TScreenSize& size) {
+    TWindowPlacement centred;
+    centred.Left = (screen.Width - size.Width) / 2;
+    centred.Top = (screen.Height - size.Height) / 2;
+    centred.Right = (screen.Width + size.Width) / 2;
+    centred.Bottom = (screen.Height + size.Height) / 2;
+    return centred;
+}
+
+void AddPlacement(std::vector<TSetting>& table, const std::string& prefix, TWindowPlacement& placement,
+                  const TWindowPlacement& fallback) {
+    table.push_back(IntSetting(prefix + "State", placement.ShowState, fallback.ShowState, IsShowState));
+    table.push_back(IntSetting(prefix + "Left", placement.Left, fallback.Left));
+    table.push_back(IntSetting(prefix + "Top", placement.Top, fallback.Top));
+    table.push_back(IntSetting(prefix + "Right", placement.Right, fallback.Right));
+    table.push_back(IntSetting(prefix + "Bottom", placement.Bottom, fallback.Bottom));
+}
+
+// A stored rectangle that no window can have falls back to the centred one;
+// any rectangle is then made fit for the screen.
+TWindowPlacement CheckedPlacement(TWindowPlacement read, const TScreenSize& screen, const TScreenSize& size) {
     if (read.Right <= read.Left || read.Bottom <= read.Top) {
-        read.Left = (screen.Width - width) / 2;
-        read.Top = (screen.Height - height) / 2;
-        read.Right = (screen.Width + width) / 2;
-        read.Bottom = (screen.Height + height) / 2;
+        const TWindowPlacement centred = CentredPlacement(screen, size);
+        read.Left = centred.Left;
+        read.Top = centred.Top;
+        read.Right = centred.Right;
+        read.Bottom = centred.Bottom;
     }
     return FitPlacementOnScreen(read, screen);
 }
 
-void WritePlacement(ISettingsStore& store, const char* prefix, const TWindowPlacement& placement) {
-    const std::string p = prefix;
-    WriteIntValue(store, p + "State", placement.ShowState);
-    WriteIntValue(store, p + "Left", placement.Left);
-    WriteIntValue(store, p + "Top", placement.Top);
-    WriteIntValue(store, p + "Right", placement.Right);
-    WriteIntValue(store, p + "Bottom", placement.Bottom);
-}
+// Every remembered value, in the order it is written. The defaults of the
+// column widths are the widths the columns have when the table is made.
+std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, const TScreenSize& screen) {
+    std::vector<TSetting> table;
+    TSetting path = StrSetting("Path", passing.Path, "");
+    path.WriteOnly = true;
+    table.push_back(std::move(path));
+    AddPlacement(table, "Main", passing.Main, CentredPlacement(screen, kMainWindowSize));
+    AddPlacement(table, "Comment", program.CommentPlacement, CentredPlacement(screen, kCommentWindowSize));
+    for (int i = 1; i <= THistory::kSize; ++i)
+        table.push_back(StrSetting(Numbered("File", i), passing.Files[i - 1], ""));
+    for (int i = 1; i <= kTemplateColumns; ++i) {
+        int32_t& width = program.GridWidths[i - 1];
+        table.push_back(IntSetting(Numbered("GridWitdh", i), width, width, IsColumnWidth));
+    }
+    for (int i = 0; i < kExportLineCount; ++i)
+        table.push_back(IntSetting(Numbered("ExportPos", i), program.ExportPos[i], i));
+    for (int i = 1; i <= static_cast<int>(program.ExportParams.size()); ++i)
+        table.push_back(BoolSetting(Numbered("ExportParams", i), program.ExportParams[i - 1], true));
+    table.push_back(StrSetting("ExportFile", program.ExportFile, ""));
+    table.push_back(IntSetting("RollupWidth", program.RollupWidth, kDefaultRollupWidth, IsNotNegative));
 
-constexpr int32_t kWidestColumn = 10000;
+    TFilterState& filter = program.Filter;
+    table.push_back(BoolSetting("SourceSelAll", filter.SourceSelAll, true));
+    for (size_t i = 0; i < filter.SourceSel.size(); ++i)
+        table.push_back(BoolSetting(Numbered("SourceSel", static_cast<int>(i)), filter.SourceSel[i], false));
+    table.push_back(BoolSetting("MediaSelAll", filter.MediaSelAll, true));
+    for (size_t i = 0; i < filter.MediaSel.size(); ++i)
+        table.push_back(BoolSetting(Numbered("MediaSel", static_cast<int>(i)), filter.MediaSel[i], false));
+
+    table.push_back(IntSetting("ConcListIndex", program.ConcListIndex, 0, IsNotNegative));
+    for (int i = 1; i <= static_cast<int>(program.ListFuncParam.size()); ++i)
+        table.push_back(BoolSetting(Numbered("ListFuncParam", i), program.ListFuncParam[i - 1], true));
+    table.push_back(
+        IntSetting("LegacyCodePage", passing.CodePage, static_cast<int32_t>(kDefaultCodePage), IsLegacyCodePage));
+    return table;
+}
 
 } // namespace
 
 void TProgram::LoadSettings() {
     const TScreenSize screen = m_host.VirtualScreenSize();
-    MainPlacement = ReadPlacement(m_store, "Main", m_host.MainWindowPlacement(), screen, 780, 580);
-    CommentPlacement = ReadPlacement(m_store, "Comment", TWindowPlacement(), screen, 480, 560);
+    const TExportOrder orderBefore = ExportPos;
+    TPassing passing;
+    passing.Main = m_host.MainWindowPlacement();
+    ReadSettings(m_store, ProgramSettings(*this, passing, screen));
 
+    MainPlacement = CheckedPlacement(passing.Main, screen, kMainWindowSize);
+    CommentPlacement = CheckedPlacement(CommentPlacement, screen, kCommentWindowSize);
     History.Clear();
     for (int i = 1; i <= THistory::kSize; ++i)
-        History.SetEntry(i, ReadStrDef(m_store, Numbered("File", i), ""));
-
-    for (int i = 1; i <= 14; ++i) {
-        int32_t width = ReadIntDef(m_store, Numbered("GridWitdh", i), GridWidths[i - 1]);
-        if (width >= 0 && width <= kWidestColumn)
-            GridWidths[i - 1] = width;
-    }
-
-    std::array<int32_t, 14> order{};
-    for (int i = 0; i < 14; ++i)
-        order[i] = ReadIntDef(m_store, Numbered("ExportPos", i), i);
-    if (IsExportOrder(order))
-        ExportPos = order;
-
-    for (int i = 1; i <= 2; ++i)
-        ExportParams[i - 1] = ReadBoolDef(m_store, Numbered("ExportParams", i), true);
-    ExportFile = ReadStrDef(m_store, "ExportFile", "");
-    RollupWidth = ReadIntDef(m_store, "RollupWidth", 211);
-    if (RollupWidth < 0)
-        RollupWidth = 211;
-
-    Filter.SourceSelAll = ReadBoolDef(m_store, "SourceSelAll", true);
-    for (size_t i = 0; i < Filter.SourceSel.size(); ++i)
-        Filter.SourceSel[i] = ReadBoolDef(m_store, Numbered("SourceSel", static_cast<int>(i)), false);
-    Filter.MediaSelAll = ReadBoolDef(m_store, "MediaSelAll", true);
-    for (size_t i = 0; i < Filter.MediaSel.size(); ++i)
-        Filter.MediaSel[i] = ReadBoolDef(m_store, Numbered("MediaSel", static_cast<int>(i)), false);
-
-    ConcListIndex = ReadIntDef(m_store, "ConcListIndex", 0);
-    if (ConcListIndex < 0)
-        ConcListIndex = 0;
-    for (int i = 1; i <= 3; ++i)
-        ListFuncParam[i - 1] = ReadBoolDef(m_store, Numbered("ListFuncParam", i), true);
-    if (!CodePageOfNumber(ReadIntDef(m_store, "LegacyCodePage", static_cast<int32_t>(kDefaultCodePage)), CodePage))
+        History.SetEntry(i, passing.Files[i - 1]);
+    // Each position may hold a line, and yet two hold the same one.
+    if (!IsExportOrder(ExportPos))
+        ExportPos = orderBefore;
+    if (!CodePageOfNumber(passing.CodePage, CodePage))
         CodePage = kDefaultCodePage;
 }
 
 bool TProgram::SaveSettings(std::string& error) {
-    std::string path = ProgramDir;
-    if (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    WriteStrValue(m_store, "Path", path);
-    WritePlacement(m_store, "Main", m_host.MainWindowPlacement());
-    WritePlacement(m_store, "Comment", CommentPlacement);
+    TPassing passing;
+    passing.Path = ProgramDir;
+    if (passing.Path.size() > 1 && passing.Path.back() == '/')
+        passing.Path.pop_back();
+    passing.Main = m_host.MainWindowPlacement();
     for (int i = 1; i <= THistory::kSize; ++i)
-        WriteStrValue(m_store, Numbered("File", i), History.Entry(i));
-    for (int i = 1; i <= 14; ++i)
-        WriteIntValue(m_store, Numbered("GridWitdh", i), GridWidths[i - 1]);
-    for (int i = 0; i < 14; ++i)
-        WriteIntValue(m_store, Numbered("ExportPos", i), ExportPos[i]);
-    for (int i = 1; i <= 2; ++i)
-        WriteBoolValue(m_store, Numbered("ExportParams", i), ExportParams[i - 1]);
-    WriteStrValue(m_store, "ExportFile", ExportFile);
-    WriteIntValue(m_store, "RollupWidth", RollupWidth);
-    WriteBoolValue(m_store, "SourceSelAll", Filter.SourceSelAll);
-    for (size_t i = 0; i < Filter.SourceSel.size(); ++i)
-        WriteBoolValue(m_store, Numbered("SourceSel", static_cast<int>(i)), Filter.SourceSel[i]);
-    WriteBoolValue(m_store, "MediaSelAll", Filter.MediaSelAll);
-    for (size_t i = 0; i < Filter.MediaSel.size(); ++i)
-        WriteBoolValue(m_store, Numbered("MediaSel", static_cast<int>(i)), Filter.MediaSel[i]);
-    WriteIntValue(m_store, "ConcListIndex", ConcListIndex);
-    for (int i = 1; i <= 3; ++i)
-        WriteBoolValue(m_store, Numbered("ListFuncParam", i), ListFuncParam[i - 1]);
-    WriteIntValue(m_store, "LegacyCodePage", static_cast<int32_t>(CodePage));
+        passing.Files[i - 1] = History.Entry(i);
+    passing.CodePage = static_cast<int32_t>(CodePage);
+    WriteSettings(m_store, ProgramSettings(*this, passing, m_host.VirtualScreenSize()));
     return m_store.Flush(error);
 }

@@ -57,7 +57,7 @@ TEST(BitmapContainer, WritesTableCountAndLengthsByteForByte) {
 TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     TBitmapContainer back;
     std::string error;
-    ASSERT_TRUE(back.ReadProps(Sample().WriteProps(), &error)) << error;
+    ASSERT_TRUE(back.ReadProps(Sample().WriteProps(), error)) << error;
     EXPECT_EQ(back.Count(), 3);
     EXPECT_EQ(back.Offsets(), Sample().Offsets());
     EXPECT_EQ(back.Data(), kData);
@@ -73,7 +73,7 @@ TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {
         EXPECT_EQ(file, "kept");
     }
     // The last bitmap may end before the data does.
-    ASSERT_TRUE(back.ReadProps(Blob({0, 7}, 1)));
+    ASSERT_TRUE(back.ReadProps(Blob({0, 7}, 1), error)) << error;
     std::string file;
     ASSERT_TRUE(back.GetBitmap(1, file));
     EXPECT_EQ(file, "BMfirst");
@@ -87,7 +87,8 @@ TEST(BitmapContainer, HoldsAtMostThirtyOne) {
     EXPECT_EQ(c.Count(), 31);
     EXPECT_EQ(c.Offsets()[31], 62);
     TBitmapContainer back;
-    ASSERT_TRUE(back.ReadProps(c.WriteProps()));
+    std::string error;
+    ASSERT_TRUE(back.ReadProps(c.WriteProps(), error)) << error;
     EXPECT_EQ(back.Count(), 31);
 }
 
@@ -120,7 +121,7 @@ TEST(BitmapContainer, DamageIsRefusedAndLeavesTheContainer) {
     for (const auto& c : cases) {
         TBitmapContainer container = Sample();
         std::string error;
-        EXPECT_FALSE(container.ReadProps(c.Bytes, &error)) << c.Name;
+        EXPECT_FALSE(container.ReadProps(c.Bytes, error)) << c.Name;
         EXPECT_FALSE(error.empty()) << c.Name;
         EXPECT_EQ(container.WriteProps(), whole) << c.Name;
     }

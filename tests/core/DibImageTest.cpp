@@ -32,7 +32,8 @@ TEST(DibImage, EncodesFourBitByteForByte) {
 
 TEST(DibImage, RoundTripsAtFourAndTwentyFourBits) {
     TDibImage back;
-    ASSERT_TRUE(DecodeDib(EncodeDib(FourBit()), back));
+    std::string error;
+    ASSERT_TRUE(DecodeDib(EncodeDib(FourBit()), back, error)) << error;
     EXPECT_EQ(back.Indices, FourBit().Indices);
     EXPECT_EQ(back.Palette, FourBit().Palette);
     EXPECT_EQ(back.Pixel(0, 0), 0xFF0000u);
@@ -45,7 +46,7 @@ TEST(DibImage, RoundTripsAtFourAndTwentyFourBits) {
     dib.Pixels = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x102030};
     std::string file = EncodeDib(dib);
     EXPECT_EQ(file.size(), 54u + 3 * 8);
-    ASSERT_TRUE(DecodeDib(file, back));
+    ASSERT_TRUE(DecodeDib(file, back, error)) << error;
     EXPECT_EQ(back.Pixels, dib.Pixels);
     EXPECT_EQ(back.BitCount, 24);
 }
@@ -56,7 +57,8 @@ TEST(DibImage, ReadsTopDownRows) {
     PutLE(flipped, static_cast<uint32_t>(-2));
     flipped += file.substr(26, 118 - 26) + file.substr(122, 4) + file.substr(118, 4);
     TDibImage back;
-    ASSERT_TRUE(DecodeDib(flipped, back));
+    std::string error;
+    ASSERT_TRUE(DecodeDib(flipped, back, error)) << error;
     EXPECT_EQ(back.Indices, FourBit().Indices);
 }
 
@@ -73,25 +75,27 @@ TEST(DibImage, LyingHeadersAreRefused) {
         bad += file.substr(offset + 4);
         TDibImage image;
         std::string error;
-        EXPECT_FALSE(DecodeDib(bad, image, &error)) << offset << " " << value;
+        EXPECT_FALSE(DecodeDib(bad, image, error)) << offset << " " << value;
         EXPECT_FALSE(error.empty());
     }
 }
 
 TEST(DibImage, RefusesShortAndForeignFiles) {
     TDibImage image;
+    std::string error;
     std::string file = EncodeDib(FourBit());
-    EXPECT_FALSE(DecodeDib("", image));
-    EXPECT_FALSE(DecodeDib(file.substr(0, 53), image));
-    EXPECT_FALSE(DecodeDib("XX" + file.substr(2), image));
-    EXPECT_FALSE(DecodeDib(file.substr(0, file.size() - 1), image));
+    EXPECT_FALSE(DecodeDib("", image, error));
+    EXPECT_FALSE(DecodeDib(file.substr(0, 53), image, error));
+    EXPECT_FALSE(DecodeDib("XX" + file.substr(2), image, error));
+    EXPECT_FALSE(DecodeDib(file.substr(0, file.size() - 1), image, error));
 }
 
 TEST(DibImage, IndexBeyondShortPaletteIsBlack) {
     TDibImage dib = FourBit();
     dib.Palette.resize(2);
     TDibImage back;
-    ASSERT_TRUE(DecodeDib(EncodeDib(dib), back));
+    std::string error;
+    ASSERT_TRUE(DecodeDib(EncodeDib(dib), back, error)) << error;
     EXPECT_EQ(back.Pixel(1, 0), 0u);
 }
 

@@ -67,7 +67,8 @@ TEST(Strings2, WritesVersionTwoByteForByte) {
 
 TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
     TStrings2 back;
-    ASSERT_EQ(back.ReadData(Sample().WriteData()), TStrings2::TReadResult::Ok);
+    std::string error;
+    ASSERT_EQ(back.ReadData(Sample().WriteData(), error), TStrings2::TReadResult::Ok) << error;
     ASSERT_EQ(back.Count(), 3);
     for (int32_t i = 1; i <= 3; ++i) {
         EXPECT_EQ(back.Item(i), Sample().Item(i));
@@ -75,7 +76,7 @@ TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
     }
 
     TStrings2 s;
-    ASSERT_EQ(s.ReadData(Wrap(Block({1, 2}) + Entry("DAT") + Entry(""))), TStrings2::TReadResult::Ok);
+    ASSERT_EQ(s.ReadData(Wrap(Block({1, 2}) + Entry("DAT") + Entry("")), error), TStrings2::TReadResult::Ok);
     ASSERT_EQ(s.Count(), 2);
     EXPECT_EQ(s.Item(1), "DAT");
     // Written again, it is version 2 with a zero sign per item.
@@ -84,10 +85,12 @@ TEST(Strings2, ReadsWhatItWritesAndVersionOne) {
 
 TEST(Strings2, OddButReadableBlocks) {
     TStrings2 s;
-    ASSERT_EQ(s.ReadData(Wrap(Block({2, 1, 0xFFFFFFFF}) + "\x01")), TStrings2::TReadResult::Ok);
+    std::string error;
+    ASSERT_EQ(s.ReadData(Wrap(Block({2, 1, 0xFFFFFFFF}) + "\x01"), error), TStrings2::TReadResult::Ok);
     EXPECT_EQ(s.Item(1), ""); // a negative length is an empty item
     EXPECT_EQ(s.Sign(1), 1);
-    EXPECT_EQ(s.ReadData(Wrap(Block({0x7702, 0}))), TStrings2::TReadResult::Ok); // only the first version byte counts
+    // Only the first version byte counts.
+    EXPECT_EQ(s.ReadData(Wrap(Block({0x7702, 0})), error), TStrings2::TReadResult::Ok);
 }
 
 TEST(Strings2, OtherVersionsAndDamageLeaveTheStore) {
@@ -111,7 +114,7 @@ TEST(Strings2, OtherVersionsAndDamageLeaveTheStore) {
     for (const auto& c : cases) {
         TStrings2 s = Sample();
         std::string error;
-        EXPECT_EQ(s.ReadData(c.Bytes, &error), c.Result) << c.Name;
+        EXPECT_EQ(s.ReadData(c.Bytes, error), c.Result) << c.Name;
         EXPECT_TRUE(c.Result != TStrings2::TReadResult::Damaged || !error.empty()) << c.Name;
         EXPECT_EQ(s.WriteData(), whole) << c.Name;
     }

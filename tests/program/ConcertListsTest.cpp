@@ -119,7 +119,7 @@ TEST(ConcertLists, UnreadableFilesAreLeftOutAndNamed) {
     }
 }
 
-TEST(TourFile, PiecesSplitAnywhereGiveWhatTheWholeContentGives) {
+TEST(ConcertListsTourFile, PiecesSplitAnywhereGiveWhatTheWholeContentGives) {
     const std::string content = "x\r|||||A|1|2\r\n1|e|c|k|v\r\r\n\n2\r|||||B\n3|||\r\n4";
     TBand whole;
     ParseTourFile(content, whole);

@@ -89,7 +89,7 @@ std::string ReferenceText(const TBootData& r, int32_t line, const TStrings2& nam
 std::string ReferenceExport(const TExportCase& c) {
     const TExportOrder& order = c.Choices.Order;
     std::vector<size_t> w;
-    for (int k = 0; k < 14 && order[k] != 13; ++k) {
+    for (int k = 0; k < kExportLineCount && order[k] != kExportSeparatorLine; ++k) {
         size_t widest = 0;
         for (int32_t v : c.View)
             widest = std::max(widest, ReferenceText(c.Data[v], order[k], c.Names).size());

@@ -182,7 +182,7 @@ bool CheckContainer(const std::string& manifestPath, const TBitmapContainer& con
         std::string file;
         TDibImage dib;
         const TEntry& e = entries[i];
-        if (!container.GetBitmap(static_cast<int32_t>(i + 1), file) || !DecodeDib(file, dib, &error))
+        if (!container.GetBitmap(static_cast<int32_t>(i + 1), file) || !DecodeDib(file, dib, error))
             return false;
         if (dib.Width != e.Width || dib.Height != e.Height || dib.BitCount != e.Bits ||
             dib.Pixel(0, dib.Height - 1) != kMaskColor) {

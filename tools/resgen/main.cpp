@@ -35,7 +35,7 @@ bool MakeStrings(const std::string& in, std::string& blob, std::string& error) {
         return error.empty() ? (error = "cannot read " + in, false) : false;
     blob = strings.WriteData();
     TStrings2 back;
-    if (back.ReadData(blob, &error) != TStrings2::TReadResult::Ok)
+    if (back.ReadData(blob, error) != TStrings2::TReadResult::Ok)
         return false;
     for (int32_t i = 0; i <= strings.Count() + 1; ++i)
         if (back.Item(i) != strings.Item(i) || back.Sign(i) != strings.Sign(i) || back.Count() != strings.Count())
@@ -61,7 +61,7 @@ bool MakeBitmaps(const std::string& in, std::string& blob, std::string& error) {
         return false;
     blob = container.WriteProps();
     TBitmapContainer back;
-    if (!back.ReadProps(blob, &error) || !CheckContainer(in, back, error))
+    if (!back.ReadProps(blob, error) || !CheckContainer(in, back, error))
         return false;
     if (back.WriteProps() != blob)
         return error = "the bitmaps do not write back as read", false;

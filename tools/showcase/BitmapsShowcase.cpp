@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     int scale = argc > 2 ? std::max(1, std::atoi(argv[2])) : 4;
     TBitmapContainer container;
     std::string error;
-    if (!LoadStoredBitmaps(container, &error)) {
+    if (!LoadStoredBitmaps(container, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     int x = gap;
     for (int i = 2; i <= container.Count(); ++i) {
         QImage mark;
-        if (!GetBitmap(container, i, mark))
+        if (!GetBitmap(container, i, mark, error))
             continue;
         QImage shown = MaskedImage(mark, BottomLeftColor(mark));
         painter.drawImage(QRect(x, 4 * cell + gap, shown.width() * scale, shown.height() * scale), shown);

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     TImageList images;
     TBitmapContainer bitmaps;
     std::string error;
-    if (LoadStoredBitmaps(bitmaps, &error))
+    if (LoadStoredBitmaps(bitmaps, error))
         AddToImageList(bitmaps, images, 1);
     TConcertsForm form(window.Program(), images, &window);
     form.RefreshMainWindow = [&window] { window.SetValues(); };

@@ -13,6 +13,7 @@
 #include "controls/grid/GridEditors.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "program/Program.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
     window.Execute({TActionId::cmUndo});
     Save(window, out + "undo.png");
 
-    window.resize(780, 580);
+    window.resize(kMainWindowSize.Width, kMainWindowSize.Height);
     tours.setFocus();
     Save(window, out + "default.png");
 

@@ -28,14 +28,14 @@ QImage DibToImage(const TDibImage& dib) {
     return image;
 }
 
-QImage LoadBitmapFile(const std::string& file, std::string* error) {
+QImage LoadBitmapFile(const std::string& file, std::string& error) {
     TDibImage dib;
     if (!DecodeDib(file, dib, error))
         return {};
     return DibToImage(dib);
 }
 
-bool GetBitmap(const TBitmapContainer& container, int32_t index, QImage& bitmap, std::string* error) {
+bool GetBitmap(const TBitmapContainer& container, int32_t index, QImage& bitmap, std::string& error) {
     std::string file;
     if (!container.GetBitmap(index, file))
         return false;

@@ -11,8 +11,8 @@
 QImage DibToImage(const TDibImage& dib);
 
 // Loads a Windows bitmap file; a null image and the reason when it is damaged.
-QImage LoadBitmapFile(const std::string& file, std::string* error = nullptr);
+QImage LoadBitmapFile(const std::string& file, std::string& error);
 
 // Bitmap `index` of the container. False outside 1..Count (the error stays
-// empty, `bitmap` unchanged) and for a damaged bitmap (with the reason).
-bool GetBitmap(const TBitmapContainer& container, int32_t index, QImage& bitmap, std::string* error = nullptr);
+// as it was, `bitmap` unchanged) and for a damaged bitmap (with the reason).
+bool GetBitmap(const TBitmapContainer& container, int32_t index, QImage& bitmap, std::string& error);

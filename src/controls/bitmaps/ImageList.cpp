@@ -47,7 +47,8 @@ void TImageList::AddMasked(const QImage& frame, QRgb maskColor) {
 
 void AddToImageList(const TBitmapContainer& container, TImageList& list, int32_t index) {
     QImage source;
-    if (!GetBitmap(container, index, source))
+    std::string damaged; // a damaged picture adds no images
+    if (!GetBitmap(container, index, source, damaged))
         return;
     QImage sixteen = InSixteenColors(source);
     QRgb mask = BottomLeftColor(source);

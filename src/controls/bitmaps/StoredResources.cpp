@@ -6,11 +6,10 @@
 
 namespace {
 
-bool ReadBlob(const char* name, std::string& bytes, std::string* error) {
+bool ReadBlob(const char* name, std::string& bytes, std::string& error) {
     QFile file(QStringLiteral(":/korvalen/blobs/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = std::string("The stored blob ") + name + " is missing.";
+        error = std::string("The stored blob ") + name + " is missing.";
         return false;
     }
     QByteArray data = file.readAll();
@@ -20,23 +19,22 @@ bool ReadBlob(const char* name, std::string& bytes, std::string* error) {
 
 } // namespace
 
-bool LoadStoredGridStr(TStrings2& gridStr, std::string* error) {
+bool LoadStoredGridStr(TStrings2& gridStr, std::string& error) {
     std::string bytes;
     return ReadBlob("GridStr.bin", bytes, error) && gridStr.ReadData(bytes, error) == TStrings2::TReadResult::Ok;
 }
 
-bool LoadStoredTemplateGrid(TGridModel& grid, std::string* error) {
+bool LoadStoredTemplateGrid(TGridModel& grid, std::string& error) {
     std::string bytes;
     if (!ReadBlob("TemplateGrid.bin", bytes, error))
         return false;
     if (grid.ReadData(bytes) == TGridDataResult::Ok)
         return true;
-    if (error)
-        *error = "The stored template columns are damaged.";
+    error = "The stored template columns are damaged.";
     return false;
 }
 
-bool LoadStoredBitmaps(TBitmapContainer& container, std::string* error) {
+bool LoadStoredBitmaps(TBitmapContainer& container, std::string& error) {
     std::string bytes;
     return ReadBlob("MainBitmaps.bin", bytes, error) && container.ReadProps(bytes, error);
 }

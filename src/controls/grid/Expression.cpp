@@ -320,13 +320,12 @@ double EvaluateExpression(const std::string& expr, const std::vector<double>& pa
 }
 
 bool TryEvaluateExpression(const std::string& expr, const std::vector<double>& params, const TNumberLocale& locale,
-                           double& value, std::string* error) {
+                           double& value, std::string& error) {
     try {
         value = Evaluate(expr, params, locale);
         return true;
     } catch (const TExpressionError& e) {
-        if (error)
-            *error = e.what();
+        error = e.what();
         return false;
     }
 }

@@ -25,6 +25,6 @@ public:
 double EvaluateExpression(const std::string& expr, const std::vector<double>& params = {},
                           const TNumberLocale& locale = {});
 
-// The same without exceptions; `error` (if given) gets the reason.
+// The same without exceptions; false with the reason, `value` unchanged.
 bool TryEvaluateExpression(const std::string& expr, const std::vector<double>& params, const TNumberLocale& locale,
-                           double& value, std::string* error = nullptr);
+                           double& value, std::string& error);

@@ -62,7 +62,8 @@ int32_t SteppedIndex(int32_t index, int32_t count, bool back) {
 
 std::string EvaluatedText(const std::string& text, const TNumberLocale& locale) {
     double value = 0;
-    if (!TryEvaluateExpression(text, {}, locale, value))
+    std::string notAnExpression; // such a text is kept as typed
+    if (!TryEvaluateExpression(text, {}, locale, value, notAnExpression))
         return text;
     return FormatGeneral(value, locale);
 }

@@ -90,7 +90,8 @@ void TMyPanel::SetBmpIndex(int32_t value) {
 
 void TMyPanel::LoadPictures() {
     QImage strip;
-    if (m_container == nullptr || !GetBitmap(*m_container, m_bmpIndex, strip))
+    std::string damaged; // a damaged picture shows as none
+    if (m_container == nullptr || !GetBitmap(*m_container, m_bmpIndex, strip, damaged))
         strip = QImage();
     m_strip = strip;
     update();

@@ -75,7 +75,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
     setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kCaptionVersion));
     setFont(MarkupFont("Arial", -11));
-    resize(780, 580);
+    resize(kMainWindowSize.Width, kMainWindowSize.Height);
     // Small enough for any screen, large enough that the filter lists stay whole.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     LoadStoredData();
@@ -164,8 +164,8 @@ TMainForm::~TMainForm() {
 
 void TMainForm::LoadStoredData() {
     std::string error;
-    if (!LoadStoredGridStr(m_gridStr, &error) || !LoadStoredTemplateGrid(m_template, &error) ||
-        !LoadStoredBitmaps(m_bc, &error))
+    if (!LoadStoredGridStr(m_gridStr, error) || !LoadStoredTemplateGrid(m_template, error) ||
+        !LoadStoredBitmaps(m_bc, error))
         m_storedDataError = error;
     if (m_template.ColCount() != kTemplateColumns) {
         // Without its stored columns the list still shows, with blank headings.
@@ -178,7 +178,8 @@ void TMainForm::LoadStoredData() {
     AddToImageList(m_bc, m_toolbarImages, 1);
     for (int32_t i = 1; i <= 5; ++i) {
         QImage picture;
-        if (GetBitmap(m_bc, i + 1, picture))
+        std::string damaged; // an icon that cannot be read stays empty
+        if (GetBitmap(m_bc, i + 1, picture, damaged))
             m_icons[static_cast<size_t>(i)] = MaskedImage(picture, BottomLeftColor(picture));
     }
 }

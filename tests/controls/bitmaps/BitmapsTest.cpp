@@ -2,6 +2,7 @@
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/GridModel.h"
+#include "core/Codes.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +52,13 @@ TEST(Bitmaps, GetBitmapKeepsTheColourTableAndRefusesDamage) {
     c.Add(FrameBitmap(1).substr(0, 100));
     QImage image;
     std::string error;
-    EXPECT_FALSE(GetBitmap(c, 0, image, &error));
-    EXPECT_FALSE(GetBitmap(c, 3, image, &error));
+    EXPECT_FALSE(GetBitmap(c, 0, image, error));
+    EXPECT_FALSE(GetBitmap(c, 3, image, error));
     EXPECT_TRUE(image.isNull());
     EXPECT_TRUE(error.empty());
-    EXPECT_FALSE(GetBitmap(c, 2, image, &error));
+    EXPECT_FALSE(GetBitmap(c, 2, image, error));
     EXPECT_FALSE(error.empty());
-    ASSERT_TRUE(GetBitmap(c, 1, image));
+    ASSERT_TRUE(GetBitmap(c, 1, image, error)) << error;
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_EQ(image.colorCount(), 16);
     EXPECT_EQ(image.size(), QSize(32, 16));
@@ -66,7 +67,7 @@ TEST(Bitmaps, GetBitmapKeepsTheColourTableAndRefusesDamage) {
 TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
     TStrings2 gridStr;
     std::string error;
-    ASSERT_TRUE(LoadStoredGridStr(gridStr, &error)) << error;
+    ASSERT_TRUE(LoadStoredGridStr(gridStr, error)) << error;
     EXPECT_EQ(gridStr.Count(), 56);
     EXPECT_EQ(gridStr.Item(34), "Vynil");
     EXPECT_EQ(gridStr.Item(46), "CD Audio*");
@@ -75,10 +76,10 @@ TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
     EXPECT_EQ(gridStr.Item(50), "");
 
     TGridModel grid;
-    ASSERT_TRUE(LoadStoredTemplateGrid(grid, &error)) << error;
-    ASSERT_EQ(grid.ColCount(), 14);
-    const int widths[14] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
-    for (int i = 0; i < 14; ++i)
+    ASSERT_TRUE(LoadStoredTemplateGrid(grid, error)) << error;
+    ASSERT_EQ(grid.ColCount(), kTemplateColumns);
+    const int widths[kTemplateColumns] = {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
+    for (int i = 0; i < kTemplateColumns; ++i)
         EXPECT_EQ(grid.Column(i + 1).Width, widths[i]);
     EXPECT_EQ(grid.Column(7).Heading(), "Boootleg name");
     EXPECT_EQ(grid.Column(9).Kind, ckList);
@@ -88,12 +89,12 @@ TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
     EXPECT_EQ(grid.Column(14).Right, 1500);
 
     TBitmapContainer bc;
-    ASSERT_TRUE(LoadStoredBitmaps(bc, &error)) << error;
+    ASSERT_TRUE(LoadStoredBitmaps(bc, error)) << error;
     ASSERT_EQ(bc.Count(), 6);
     const QSize sizes[6] = {{128, 64}, {26, 10}, {14, 14}, {14, 14}, {14, 14}, {14, 14}};
     for (int i = 0; i < 6; ++i) {
         QImage image;
-        ASSERT_TRUE(GetBitmap(bc, i + 1, image, &error)) << error;
+        ASSERT_TRUE(GetBitmap(bc, i + 1, image, error)) << error;
         EXPECT_EQ(image.size(), sizes[i]);
         EXPECT_EQ(image.format(), i == 4 ? QImage::Format_RGB32 : QImage::Format_Indexed8);
     }

@@ -90,7 +90,7 @@ TEST_P(ExpressionFailure, Throws) {
     EXPECT_THROW(EvaluateExpression(c.Text, c.Params, c.Locale), TExpressionError);
     double value = -1;
     std::string error;
-    EXPECT_FALSE(TryEvaluateExpression(c.Text, c.Params, c.Locale, value, &error));
+    EXPECT_FALSE(TryEvaluateExpression(c.Text, c.Params, c.Locale, value, error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(value, -1);
 }

@@ -5,6 +5,7 @@
 #include "controls/markup/RichText.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
+#include "core/Codes.h"
 #include "platform/SettingsStore.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
@@ -212,7 +213,7 @@ TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFir
     EXPECT_EQ(third.Data[0].SearchHits, 0);
     EXPECT_EQ(third.Data[0].SearchText, "");
     EXPECT_FALSE(third.SearchColumn);
-    ASSERT_EQ(W->Grid().ColCount(), 14);
+    ASSERT_EQ(W->Grid().ColCount(), kTemplateColumns);
     EXPECT_EQ(W->Grid().Column(1).Heading(), "Search");
     EXPECT_EQ(W->Grid().GetCellString(1, 2), "Live");
     EXPECT_TRUE(List(0).Saved);

@@ -157,7 +157,7 @@ TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     EXPECT_EQ(Placement.Bottom, 460);
 }
 
-TEST_F(InfoFormTest, AHostileStoredPlacementOpensOnTheScreen) {
+TEST_F(InfoForm, AHostileStoredPlacementOpensOnTheScreen) {
     Placement = {1, INT32_MIN, 5000, INT32_MAX, 5600};
     Form = std::make_unique<TInfoForm>(Placement, nullptr);
     Form->show();

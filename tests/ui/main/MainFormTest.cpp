@@ -12,6 +12,7 @@
 #include "core/Project.h"
 #include "platform/CodePage.h"
 #include "platform/SettingsStore.h"
+#include "program/Program.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MemoryClipboard.h"
 #include "ui/dialogs/CoverForm.h"
@@ -310,7 +311,7 @@ TEST_F(MainForm, FilterListClicksChooseTheRowsOfTheGrid) {
 
 TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
     OpenList(SampleList());
-    const QSize sizes[] = {{780, 580}, W->minimumSize(), {1200, 800}, {900, 1111}};
+    const QSize sizes[] = {{kMainWindowSize.Width, kMainWindowSize.Height}, W->minimumSize(), {1200, 800}, {900, 1111}};
     for (QSize size : sizes) {
         for (int grow = 0; grow < 14; ++grow) {
             W->resize(size + QSize(0, grow));
@@ -582,10 +583,10 @@ TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     ASSERT_EQ(Grid().Column(1).Width, wide);
     EXPECT_EQ(W->TemplateGrid().Column(tcBand).Width, wide);
 
-    // The panel starts at the stored width (211 when none is stored); its
+    // The panel starts at the stored width (the default when none is stored); its
     // edge changes it, for this run and the next. A press away from the edge drags nothing.
     const int panel = Panel().width();
-    EXPECT_EQ(panel, 211);
+    EXPECT_EQ(panel, kDefaultRollupWidth);
     Drag(&Panel(), QPoint(panel - 1, 300), panel + 50);
     EXPECT_EQ(Panel().width(), panel + 50);
     Drag(&Panel(), QPoint(panel + 20, 300), panel + 100);
@@ -598,14 +599,14 @@ TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
         results.Data[i].SearchText = "hit " + std::to_string(i);
     results.SearchColumn = true;
     Key(Qt::Key_Tab);
-    ASSERT_EQ(Grid().ColCount(), 13);
+    ASSERT_EQ(Grid().ColCount(), kTemplateColumns - 1);
     Key(Qt::Key_Tab);
-    ASSERT_EQ(Grid().ColCount(), 14);
+    ASSERT_EQ(Grid().ColCount(), kTemplateColumns);
     ASSERT_EQ(Col(tcBand), 2);
     EXPECT_EQ(Grid().Column(2).Width, wide);
     EXPECT_EQ(Grid().Column(Col(tcDate)).Width, designDate);
     Key(Qt::Key_Tab);
-    ASSERT_EQ(Grid().ColCount(), 13);
+    ASSERT_EQ(Grid().ColCount(), kTemplateColumns - 1);
     EXPECT_EQ(Grid().Column(1).Width, wide);
 
     ASSERT_TRUE(W->close());
@@ -626,7 +627,7 @@ TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     ASSERT_TRUE(W->close());
     Settings.Values["RollupWidth"] = 5000;
     Start();
-    EXPECT_EQ(Panel().width(), 780 - 100);
+    EXPECT_EQ(Panel().width(), kMainWindowSize.Width - 100);
     EXPECT_EQ(Program().RollupWidth, 5000);
 }
 
