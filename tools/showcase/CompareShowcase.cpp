@@ -5,6 +5,8 @@
 //   screen.png    the whole screen with the window over the main window
 //   compared.png  the main window after the compare: Search column, reds
 
+#include "ShowcaseWindow.h"
+
 #include "controls/panels/MyListBox.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
@@ -40,17 +42,13 @@ std::string SaveTradersList(const std::string& sample, const std::string& path, 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: compare_showcase HOME OUT_DIR\n");
+    std::string home;
+    QString out;
+    if (!ShowcaseFolders(argc, argv, "usage: compare_showcase HOME OUT_DIR", home, out))
         return 2;
-    }
-    const std::string home = std::string(argv[1]) + "/";
-    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
     TMemorySettingsStore settings;
-    TMainFormOptions options;
-    options.AboutAtStart = false;
-    options.ReopenRecent = false;
-    TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
+    TMainForm& window = *owned;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -6,6 +6,8 @@
 //   dropdown.png  the band-and-tour box dropped down
 //   found.png     a cell found by Find
 
+#include "ShowcaseWindow.h"
+
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
@@ -32,17 +34,13 @@ void Save(const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: concerts_showcase HOME OUT_DIR\n");
+    std::string home;
+    QString out;
+    if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))
         return 2;
-    }
-    const std::string home = std::string(argv[1]) + "/";
-    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
     TMemorySettingsStore settings;
-    TMainFormOptions options;
-    options.AboutAtStart = false;
-    options.ReopenRecent = false;
-    TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
+    TMainForm& window = *owned;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

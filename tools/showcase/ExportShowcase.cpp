@@ -6,6 +6,8 @@
 //   export-text.png       the exported file in a plain text viewer
 // With SECONDS the last state stays on screen that long (for a screenshot).
 
+#include "ShowcaseWindow.h"
+
 #include "controls/panels/MyListBox.h"
 #include "platform/SettingsStore.h"
 #include "ui/dialogs/ExportList.h"
@@ -40,17 +42,13 @@ void Drop(TMyListBox& list, std::initializer_list<int> selected, int target) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: export_showcase HOME OUT_DIR [SECONDS]\n");
+    std::string home;
+    QString out;
+    if (!ShowcaseFolders(argc, argv, "usage: export_showcase HOME OUT_DIR [SECONDS]", home, out, 3))
         return 2;
-    }
-    const std::string home = std::string(argv[1]) + "/";
-    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
     TMemorySettingsStore settings;
-    TMainFormOptions options;
-    options.AboutAtStart = false;
-    options.ReopenRecent = false;
-    TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
+    TMainForm& window = *owned;
     const std::string exported = QString(out + "export.txt").toStdString();
     window.FileDialogHook = [&](TFileDialog& dialog, bool) {
         dialog.FileName = exported;

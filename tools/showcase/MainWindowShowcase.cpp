@@ -9,6 +9,8 @@
 //   small.png     the window at its smallest, the grid focused
 //   undo.png      three deleted rows brought back by Undo, selected; Redo offered
 
+#include "ShowcaseWindow.h"
+
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
 #include "core/Project.h"
@@ -35,17 +37,13 @@ void Save(TMainForm& window, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: main_window_showcase HOME OUT_DIR\n");
+    std::string home;
+    QString out;
+    if (!ShowcaseFolders(argc, argv, "usage: main_window_showcase HOME OUT_DIR", home, out))
         return 2;
-    }
-    const std::string home = std::string(argv[1]) + "/";
-    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
     TMemorySettingsStore settings;
-    TMainFormOptions options;
-    options.AboutAtStart = false;
-    options.ReopenRecent = false;
-    TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
+    TMainForm& window = *owned;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

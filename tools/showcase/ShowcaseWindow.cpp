@@ -1,0 +1,23 @@
+#include "ShowcaseWindow.h"
+
+#include "program/ProgramFolders.h"
+
+#include <cstdio>
+
+bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home, QString& out, int most) {
+    if (argc < 3 || argc > most + 1) {
+        std::fprintf(stderr, "%s\n", usage);
+        return false;
+    }
+    home = std::string(argv[1]) + "/";
+    out = QString::fromLocal8Bit(argv[2]) + "/";
+    return true;
+}
+
+std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home) {
+    TMainFormOptions options;
+    options.AboutAtStart = false;
+    options.ReopenRecent = false;
+    return std::make_unique<TMainForm>(settings, MakeProgramFolders(home + "korvalen", home),
+                                       std::vector<std::string>(), options);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+#include "ui/main/MainForm.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+// What the showcases of the main window and its list windows share: their
+// command line "HOME OUT_DIR [more]" and the main window on that home.
+
+// HOME and OUT_DIR, each with a trailing "/"; false (after printing `usage`)
+// when there are fewer than two or more than `most` arguments.
+bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home, QString& out, int most = 2);
+
+// The main window on `home` as a showcase wants it: no about box, no list
+// reopened from the history, not shown yet.
+std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home);
