@@ -5,11 +5,17 @@
 #include "program/ListCommands.h"
 #include "program/Program.h"
 
+#include <cassert>
+
 TListCommandRunner::TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap)
     : m_program(program), m_grid(grid), m_colMap(colMap) {}
 
 void TListCommandRunner::Execute(int listIndex, const TAction& action) {
-    if (listIndex < 0 || listIndex >= static_cast<int>(m_program.Lists.size()))
+    // The program passes only the index of an open list; a release build
+    // still refuses any other rather than reach beyond the lists.
+    const bool open = listIndex >= 0 && listIndex < static_cast<int>(m_program.Lists.size());
+    assert(open);
+    if (!open)
         return;
     TProject& list = *m_program.Lists[static_cast<size_t>(listIndex)];
     switch (action.Id) {
