@@ -8,7 +8,7 @@
 // `main_window_bench memory FILE` prints instead how much the program grows
 // from an empty window to FILE open, against the list's content.
 
-#include "ListGenerator.h"
+#include "BigWindow.h"
 #include "ProcessStatus.h"
 #include "RatioReporter.h"
 
@@ -20,8 +20,6 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -36,62 +34,6 @@ namespace {
 
 constexpr size_t kBig = 100000;
 constexpr size_t kHuge = 1000000;
-const char* const kTourBands[] = {"Pink Floyd", "Genesis", "Marillion"};
-
-std::unique_ptr<TMainForm> MakeWindow(ISettingsStore& settings, const std::string& home) {
-    const std::string base = home + "/";
-    TMainFormOptions options;
-    options.AboutAtStart = false;
-    options.ReopenRecent = false;
-    auto window = std::make_unique<TMainForm>(settings, MakeProgramFolders(base + "korvalen", base),
-                                              std::vector<std::string>{}, options);
-    window->resize(1600, 1000);
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        std::fprintf(stderr, "the window was not exposed\n");
-    return window;
-}
-
-// A home folder with tours for some of the generated bands and lists of the
-// given sizes, all open.
-class TBigWindow {
-public:
-    explicit TBigWindow(std::vector<size_t> sizes) {
-        const QString home = m_dir.path();
-        QDir().mkpath(home + "/Tours");
-        QDir().mkpath(home + "/Lists");
-        for (const char* band : kTourBands) {
-            QFile tours(home + "/Tours/" + band + ".txt");
-            tours.open(QIODevice::WriteOnly);
-            tours.write("|||||Early years|1965.01.01|1985.12.31\r\n|||||Late years|1986.01.01|2025.12.31\r\n");
-        }
-        for (size_t i = 0; i < sizes.size(); ++i) {
-            TProject list;
-            list.FileName = (home + QStringLiteral("/Lists/Big %1.kvu").arg(i)).toStdString();
-            list.Data = GenerateCollection(sizes[i], 42 + static_cast<uint32_t>(i));
-            list.Save();
-            Lists.push_back(list.FileName);
-        }
-        Window = MakeWindow(m_settings, home.toStdString());
-        for (const std::string& path : Lists)
-            Window->Program().OpenList(path);
-        Window->MainTab().setCurrentIndex(0);
-        Settle();
-    }
-
-    void Settle() {
-        Window->repaint();
-        QCoreApplication::processEvents();
-    }
-
-    std::unique_ptr<TMainForm> Window;
-    std::vector<std::string> Lists;
-
-private:
-    QTemporaryDir m_dir;
-    TMemorySettingsStore m_settings;
-};
-
 // Built when first asked for, so that a filter on the benchmarks builds only
 // the windows it needs; gone before the application.
 std::unique_ptr<TBigWindow> g_big, g_huge;
@@ -195,7 +137,7 @@ void Register(const char* name, void (*function)(benchmark::State&), std::vector
 int Memory(const std::string& path) {
     QTemporaryDir home;
     TMemorySettingsStore settings;
-    std::unique_ptr<TMainForm> window = MakeWindow(settings, home.path().toStdString());
+    std::unique_ptr<TMainForm> window = MakeBenchWindow(settings, home.path().toStdString());
     window->repaint();
     QCoreApplication::processEvents();
     const long before = StatusKiB("VmRSS:");

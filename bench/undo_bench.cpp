@@ -3,7 +3,7 @@
 // against the bare refill of the same window; and the memory of 200
 // single-cell edits.
 
-#include "ListGenerator.h"
+#include "BigWindow.h"
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
@@ -13,11 +13,8 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -29,57 +26,8 @@ namespace {
 
 constexpr size_t kRecords = 100000;
 constexpr int kCellEdits = 200;
-const char* const kTourBands[] = {"Pink Floyd", "Genesis", "Marillion"};
-
-// A home folder with tours for some of the generated bands and two big lists.
-class TBigWindow {
-public:
-    TBigWindow() {
-        const QString home = m_dir.path();
-        QDir().mkpath(home + "/Tours");
-        QDir().mkpath(home + "/Lists");
-        for (const char* band : kTourBands) {
-            QFile tours(home + "/Tours/" + band + ".txt");
-            tours.open(QIODevice::WriteOnly);
-            tours.write("|||||Early years|1965.01.01|1985.12.31\r\n|||||Late years|1986.01.01|2025.12.31\r\n");
-        }
-        for (int i = 0; i < 2; ++i) {
-            TProject list;
-            list.FileName = (home + QStringLiteral("/Lists/Big %1.kvu").arg(i)).toStdString();
-            list.Data = GenerateCollection(kRecords, 42 + i);
-            list.Save();
-            m_lists.push_back(list.FileName);
-        }
-        const std::string base = home.toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(base + "korvalen", base),
-                                             std::vector<std::string>{}, options);
-        Window->resize(1600, 1000);
-        Window->show();
-        if (!QTest::qWaitForWindowExposed(Window.get()))
-            std::fprintf(stderr, "the window was not exposed\n");
-        for (const std::string& path : m_lists)
-            Window->Program().OpenList(path);
-        Settle();
-    }
-
-    void Settle() {
-        Window->repaint();
-        QCoreApplication::processEvents();
-    }
-
-    std::unique_ptr<TMainForm> Window;
-
-private:
-    QTemporaryDir m_dir;
-    TMemorySettingsStore m_settings;
-    std::vector<std::string> m_lists;
-};
-
 TBigWindow& Big() {
-    static TBigWindow window;
+    static TBigWindow window({kRecords, kRecords});
     return window;
 }
 

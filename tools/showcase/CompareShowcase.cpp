@@ -47,12 +47,10 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: compare_showcase HOME OUT_DIR", home, out))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
-    TMainForm& window = *owned;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1300, 700));
+    if (!owned)
         return 1;
-    window.resize(1300, 700);
+    TMainForm& window = *owned;
     const std::string sample = home + "Lists/Sample list.kvu";
     const std::string tmp = QDir::tempPath().toStdString();
     if (!window.Program().OpenList(sample) ||

@@ -39,12 +39,10 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
-    TMainForm& window = *owned;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1000, 700));
+    if (!owned)
         return 1;
-    window.resize(1000, 700);
+    TMainForm& window = *owned;
     if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
         return 1;
 

@@ -47,16 +47,16 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: export_showcase HOME OUT_DIR [SECONDS]", home, out, 3))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1100, 640));
+    if (!owned)
+        return 1;
     TMainForm& window = *owned;
     const std::string exported = QString(out + "export.txt").toStdString();
     window.FileDialogHook = [&](TFileDialog& dialog, bool) {
         dialog.FileName = exported;
         return true;
     };
-    window.resize(1100, 640);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window) || !window.Program().OpenList(home + "Lists/Sample list.kvu"))
+    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
         return 1;
 
     TExportForm form(&window, window.Program(), window, window.GridStr());

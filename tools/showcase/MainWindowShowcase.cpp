@@ -42,13 +42,11 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: main_window_showcase HOME OUT_DIR", home, out))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home);
-    TMainForm& window = *owned;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1500, 720));
+    if (!owned)
         return 1;
-    window.resize(1500, 720); // over the stored placement
-    window.activateWindow();  // a focused control shows as such
+    TMainForm& window = *owned;
+    window.activateWindow(); // a focused control shows as such
     if (!QTest::qWaitForWindowActive(&window))
         std::fprintf(stderr, "the window did not become active\n");
 

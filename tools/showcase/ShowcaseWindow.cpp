@@ -2,6 +2,8 @@
 
 #include "program/ProgramFolders.h"
 
+#include <QTest>
+
 #include <cstdio>
 
 bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home, QString& out, int most) {
@@ -14,10 +16,15 @@ bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home
     return true;
 }
 
-std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home) {
+std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home, QSize size) {
     TMainFormOptions options;
     options.AboutAtStart = false;
     options.ReopenRecent = false;
-    return std::make_unique<TMainForm>(settings, MakeProgramFolders(home + "korvalen", home),
-                                       std::vector<std::string>(), options);
+    auto window = std::make_unique<TMainForm>(settings, MakeProgramFolders(home + "korvalen", home),
+                                              std::vector<std::string>(), options);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    window->resize(size);
+    return window;
 }

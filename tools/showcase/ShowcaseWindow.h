@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "ui/main/MainForm.h"
 
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -16,5 +17,6 @@
 bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home, QString& out, int most = 2);
 
 // The main window on `home` as a showcase wants it: no about box, no list
-// reopened from the history, not shown yet.
-std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home);
+// reopened from the history, shown and then sized to `size` (over the stored
+// placement); nullptr when it never showed.
+std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home, QSize size);
