@@ -56,7 +56,7 @@ TGridKey GridKeyOf(int key) {
         {Qt::Key_Right, TGridKey::Right},   {Qt::Key_Down, TGridKey::Down},         {Qt::Key_Return, TGridKey::Enter},
         {Qt::Key_Enter, TGridKey::Enter},   {Qt::Key_F2, TGridKey::F2},             {Qt::Key_Insert, TGridKey::Insert},
         {Qt::Key_Delete, TGridKey::Delete}, {Qt::Key_C, TGridKey::C},               {Qt::Key_V, TGridKey::V},
-        {Qt::Key_X, TGridKey::X},
+        {Qt::Key_X, TGridKey::X},           {Qt::Key_Tab, TGridKey::Tab},           {Qt::Key_Backtab, TGridKey::Tab},
     };
     // clang-format on
     for (const auto& [code, name] : kKeys)
@@ -368,6 +368,8 @@ bool TExcelGrid2::KeyDown(int key, TShiftState shift) {
     if (CountRows() == 0)
         return false;
     const TGridKey gridKey = GridKeyOf(key);
+    if (key == Qt::Key_Backtab)
+        shift |= ssShift;
     const TGridKeyOutcome outcome = HandleGridKey(*this, gridKey, shift, *m_clipboard);
     if (outcome.ShowEditor)
         ShowEditor(shift);
@@ -406,6 +408,14 @@ bool TExcelGrid2::KeyPress(const QString& text) {
         m_memo->SetTypedText(text);
     }
     return true;
+}
+
+bool TExcelGrid2::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab reach the key handler, which moves between the cells
+    // of a grid the user types into.
+    if (EditorEnabled() && CountRows() > 0)
+        return false;
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void TExcelGrid2::keyPressEvent(QKeyEvent* event) {

@@ -71,7 +71,9 @@ bool TGridEditorEvents::KeyPressed(QWidget& editor, const QKeyEvent& event) {
         emit CloseEditor(&editor, TEditorEnd::Commit);
         return true;
     }
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && qobject_cast<TGridEdit*>(&editor) != nullptr) {
+    const bool tab = (key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+                     !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (tab || ((key == Qt::Key_Up || key == Qt::Key_Down) && qobject_cast<TGridEdit*>(&editor) != nullptr)) {
         emit CloseEditor(&editor, TEditorEnd::Commit);
         emit KeyAfterClose(key, event.modifiers());
         return true;

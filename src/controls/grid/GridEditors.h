@@ -22,7 +22,8 @@ enum class TEditorEnd { Commit, Revert };
 
 // The keys and the focus of every editor, in one place: Enter commits
 // (Shift + Enter breaks a memo's line instead), Up and Down commit a line
-// editor and then move the grid's cursor, Escape reverts, and the focus
+// editor and Tab and Shift + Tab any editor, and then move the grid's
+// cursor, Escape reverts, and the focus
 // leaving for outside the grid commits.
 class TGridEditorEvents : public QObject {
     Q_OBJECT

@@ -37,9 +37,13 @@ void Move(TGridModel& grid, TGridKey key, bool ctrl) {
         break;
     case TGridKey::End:
         grid.Col = grid.ColCount();
+        if (ctrl)
+            grid.Row = grid.CountRows();
         break;
     case TGridKey::Home:
         grid.Col = 1;
+        if (ctrl)
+            grid.Row = 1;
         break;
     case TGridKey::Left:
         grid.Col = ctrl ? 1 : grid.Col - 1;
@@ -58,6 +62,16 @@ void Move(TGridModel& grid, TGridKey key, bool ctrl) {
     }
     grid.Col = std::clamp(grid.Col, 1, std::max(1, grid.ColCount()));
     grid.Row = std::clamp(grid.Row, 1, std::max(1, grid.CountRows()));
+}
+
+// One cell on in reading order, wrapping at the ends of a row; the first and
+// the last cell go no further.
+void StepAcross(TGridModel& grid, bool back) {
+    const int64_t cols = std::max(1, grid.ColCount());
+    const int64_t last = std::max<int64_t>(1, grid.CountRows()) * cols - 1;
+    const int64_t cell = std::clamp<int64_t>((grid.Row - 1) * cols + grid.Col - 1 + (back ? -1 : 1), 0, last);
+    grid.Row = static_cast<int32_t>(cell / cols + 1);
+    grid.Col = static_cast<int32_t>(cell % cols + 1);
 }
 
 } // namespace
@@ -95,6 +109,14 @@ TGridKeyOutcome HandleGridKey(TGridModel& grid, TGridKey key, TShiftState shift,
         } else {
             grid.ResetSelection();
         }
+        grid.ScrollInView();
+        outcome.Handled = outcome.Repaint = true;
+    }
+    // Where the user types, Tab goes on to the next cell as in any
+    // spreadsheet; a grid only looked at leaves it to the window's controls.
+    if (key == TGridKey::Tab && (plain || shifted) && !ctrl && grid.EditorEnabled()) {
+        StepAcross(grid, shifted);
+        grid.ResetSelection();
         grid.ScrollInView();
         outcome.Handled = outcome.Repaint = true;
     }

@@ -24,6 +24,7 @@ enum class TGridKey {
     C,
     V,
     X,
+    Tab, // with Shift: back
 };
 
 // Where copied text goes and pasted text comes from.

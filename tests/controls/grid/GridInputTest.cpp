@@ -78,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, GridKeyMap,
                                          TKeyCase{TGridKey::X, ssCtrl | ssAlt, "CX"}, TKeyCase{TGridKey::X, 0, ""},
                                          TKeyCase{TGridKey::Delete, 0, "X"}, TKeyCase{TGridKey::Delete, ssCtrl, "X"},
                                          TKeyCase{TGridKey::Delete, ssShift, "CX"},
-                                         TKeyCase{TGridKey::Delete, ssAlt, ""}, TKeyCase{TGridKey::Other, ssCtrl, ""}));
+                                         TKeyCase{TGridKey::Delete, ssAlt, ""}, TKeyCase{TGridKey::Other, ssCtrl, ""},
+                                         TKeyCase{TGridKey::Tab, 0, "M"}, TKeyCase{TGridKey::Tab, ssShift, "M"},
+                                         TKeyCase{TGridKey::Tab, ssCtrl, ""}, TKeyCase{TGridKey::Tab, ssAlt, ""}));
 
 TEST(GridKeys, MovesStayInsideTheGrid) {
     TGrid g(3, 50);
@@ -113,6 +115,30 @@ TEST(GridKeys, MovesStayInsideTheGrid) {
     g.Key(TGridKey::Left);
     EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 102);
     EXPECT_EQ(g.Grid.Selection, (TGridRect{1, 2, 1, 2}));
+}
+
+TEST(GridKeys, TabGoesOnAcrossTheRowsAndCtrlHomeAndCtrlEndToTheCorners) {
+    TGrid g(3, 4);
+    const auto at = [&] { return g.Grid.Col * 100 + g.Grid.Row; };
+    g.Select(2, 1, 3, 2);
+    g.Key(TGridKey::Tab);
+    EXPECT_EQ(at(), 103); // from the cursor, on to the next row
+    EXPECT_FALSE(g.Grid.IsRangeSelected());
+    g.Key(TGridKey::Tab, ssShift);
+    EXPECT_EQ(at(), 302);
+    g.Key(TGridKey::End, ssCtrl);
+    EXPECT_EQ(at(), 304);
+    g.Key(TGridKey::Tab);
+    EXPECT_EQ(at(), 304); // the last cell goes no further
+    g.Key(TGridKey::Home, ssCtrl | ssShift);
+    EXPECT_EQ(at(), 101);
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{3, 4, 1, 1}));
+    g.Key(TGridKey::Tab, ssShift);
+    EXPECT_EQ(at(), 101);
+    // A grid only looked at leaves Tab to the window.
+    g.Grid.SetEditorEnabled(false);
+    EXPECT_FALSE(g.Key(TGridKey::Tab).Handled);
+    EXPECT_EQ(at(), 101);
 }
 
 TEST(GridKeys, ClipboardAndEditingSwitches) {
