@@ -25,10 +25,12 @@ public:
     // Row r of the grid shows Data[View[r - 1]]; ascending indices.
     std::vector<int32_t> View;
     bool SearchColumn = false;
-    // Grid cursor and selection while another tab is shown.
+    // Grid cursor, selection and scroll position while another tab is shown.
     int32_t Col = 1;
     int32_t Row = 1;
     TGridRect Selection;
+    int32_t TopRow = 1;
+    int32_t LeftCol = 1;
     bool CompareSelected = false;
     // Every change to Data goes through here, so that it can be taken back.
     TUndoHistory UndoSteps;

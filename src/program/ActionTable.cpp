@@ -65,8 +65,8 @@ const std::vector<TMenu>& MainMenus() {
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
           Cmd(A::cmFind), Cmd(A::cmFindNext)}},
         {"&List",
-         {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
-          Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
+         {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmSortAZ), Cmd(A::cmSortZA),
+          kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
         {"&Options", {kCodePages}},
         {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
     };
@@ -74,9 +74,9 @@ const std::vector<TMenu>& MainMenus() {
 }
 
 const std::vector<TMenuItem>& GridPopupMenu() {
-    static const std::vector<TMenuItem> items = {Cmd(A::cmAdd),      Cmd(A::cmDelete),  kSeparator,
-                                                 Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch),
-                                                 Cmd(A::cmExport)};
+    static const std::vector<TMenuItem> items = {
+        Cmd(A::cmAdd), Cmd(A::cmDelete),   kSeparator,        Cmd(A::cmSortAZ),      Cmd(A::cmSortZA),
+        kSeparator,    Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport)};
     return items;
 }
 

@@ -56,6 +56,22 @@ TEST(ActionTable, UniqueShortcutsAndPicturesButtonsWithHintsMenusOfKnownCommands
     EXPECT_STREQ(MainMenus()[0].Caption, "&File");
 }
 
+// Keyboard users reach through the menus what the tool bar offers.
+TEST(ActionTable, EveryToolBarCommandIsInAMenuAndSortingInTheGridPopUp) {
+    std::set<TActionId> menus, popup;
+    for (const TMenu& menu : MainMenus())
+        for (const TMenuItem& item : menu.Items)
+            menus.insert(item.Id);
+    for (const TMenuItem& item : ToolBarItems()) {
+        if (item.Kind == TMenuItem::Command) {
+            EXPECT_EQ(menus.count(item.Id), 1u) << ActionInfo(item.Id).Caption;
+        }
+    }
+    for (const TMenuItem& item : GridPopupMenu())
+        popup.insert(item.Id);
+    EXPECT_EQ(popup.count(TActionId::cmSortAZ) + popup.count(TActionId::cmSortZA), 2u);
+}
+
 } // namespace
 
 namespace {

@@ -83,6 +83,8 @@ void TListCommandRunner::Add(TProject& list) {
     // An empty band would be filtered out by any band selection.
     m_program.Filter.AllBands = true;
     RefreshView();
+    // The new bootleg is filled in from its band on.
+    m_grid.Col = m_colMap[static_cast<size_t>(tcBand)];
     MoveToRow(m_grid.CountRows());
 }
 

@@ -22,6 +22,7 @@
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/FocusFrame.h"
+#include "ui/main/GridPopup.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/ListWindows.h"
 #include "ui/main/TitlePaintBox.h"
@@ -142,10 +143,6 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
         RunListWindow(*this, listIndex, window);
     };
-    // A window that is not part of this build keeps its command greyed out
-    // rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
-        Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
     UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
@@ -213,9 +210,6 @@ void TMainForm::CreateGrid() {
     m_gridHandlers->EditExternal = [this](TBootData& record, int32_t property) {
         return EditCoverOrInfo(this, *m_program, *this, m_toolbarImages, record, property, WindowHook);
     };
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_gridMenu->popup(m_grid->mapToGlobal(at)); });
 }
 
 QAction* TMainForm::Action(TActionId id) const {
@@ -284,6 +278,7 @@ void TMainForm::CreateMenus() {
     for (const TMenu& menu : MainMenus())
         BuildMenu(menuBar()->addMenu(QString::fromUtf8(menu.Caption)), menu.Items);
     m_gridMenu = BuildMenu(new QMenu(this), GridPopupMenu());
+    AttachGridPopup(*m_grid, *m_gridMenu);
     m_tabMenu = BuildMenu(new QMenu(this), TabPopupMenu());
 }
 
@@ -381,7 +376,9 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_settingValues = false;
     }
     TProject* list = m_program->CurrentList();
-    Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
+    // The list windows need a list; one that is not part of this build stays greyed out.
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+        Action(window)->setEnabled(list != nullptr && HasListWindow(window));
     if (!list) {
         m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
@@ -446,6 +443,8 @@ void TMainForm::StoreCursor() {
         list->Col = m_grid->Col;
         list->Row = m_grid->Row;
         list->Selection = m_grid->Selection;
+        list->TopRow = m_grid->TopRow;
+        list->LeftCol = m_grid->LeftCol;
     }
 }
 
@@ -453,6 +452,8 @@ void TMainForm::RestoreCursor(const TProject& list) {
     m_grid->Col = list.Col;
     m_grid->Row = list.Row;
     m_grid->Selection = list.Selection;
+    m_grid->TopRow = list.TopRow;
+    m_grid->LeftCol = list.LeftCol;
     m_grid->ScrollInView();
     m_grid->Invalidate();
 }
@@ -590,13 +591,9 @@ bool TMainForm::RunSaveDialog(TFileDialog& dialog) {
 }
 
 void TMainForm::AddTab(const std::string& caption) {
-    // Opening a list leaves the grid's cursor where it is: the new list takes
-    // it over, and the tab change that follows gives it back to the grid.
+    // A list opened or made starts at its first cell, scrolled to the top
+    // left, which the tab change that follows gives the grid.
     assert(m_program && m_program->Lists.size() == static_cast<size_t>(m_tabs->count()) + 1);
-    TProject& added = *m_program->Lists.back();
-    added.Col = m_grid->Col;
-    added.Row = m_grid->Row;
-    added.Selection = m_grid->Selection;
     m_tabs->addTab(BytesToQString(caption));
 }
 

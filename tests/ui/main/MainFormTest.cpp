@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -396,22 +397,6 @@ TEST_F(MainForm, CtrlTabStepsThroughTheListsWithTheirCursors) {
     Key(Qt::Key_Tab);
     EXPECT_EQ(Program().CurrentListIndex(), -1);
     EXPECT_FALSE(Grid().isVisible());
-}
-
-TEST_F(MainForm, OpeningAListLeavesTheCursorWhereItIs) {
-    OpenList(SampleList());
-    ClickCell(3, 4);
-    ClickCell(5, 7, Qt::ShiftModifier);
-    const TGridRect selection{3, 4, 5, 7};
-    ASSERT_EQ(Grid().Selection, selection);
-    for (const std::string& path : {SampleList(), std::string()}) {
-        OpenList(path);
-        EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection)) << path;
-    }
-    // Each list keeps the cursor it got when it was opened.
-    ClickCell(2, 2);
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().Selection), std::make_tuple(5, 7, selection));
 }
 
 TEST_F(MainForm, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
@@ -818,6 +803,95 @@ TEST_F(MainFormListCommands, AddAndDeleteKeepACurrentRowInTheFilteredView) {
     EXPECT_EQ(Grid().Row, Rows());
     EXPECT_EQ(Grid().Selection, (TGridRect{2, Rows(), 2, Rows()}));
     EXPECT_TRUE(Messages.empty()); // nothing is asked
+}
+
+// A list opened or made shows its first rows and columns, whatever another
+// tab had scrolled to; each tab keeps its own place.
+TEST_F(MainFormListCommands, AListOpenedOrMadeStartsAtTheTopLeftAndEachTabKeepsItsPlace) {
+    W->resize(W->minimumSize());
+    Open();
+    Key(Qt::Key_End);
+    ASSERT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(Grid().ColCount(), Rows()));
+    const int32_t top = Grid().TopRow, left = Grid().LeftCol;
+    ASSERT_GT(top, 1);
+    ASSERT_GT(left, 1);
+    TProject small;
+    small.FileName = Path("Lists/Four.kvu");
+    small.Data.assign(4, L->Data[0]);
+    ASSERT_TRUE(small.Save().Ok);
+    const auto expectTopLeft = [&](const char* what) {
+        EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row, Grid().TopRow, Grid().LeftCol, Grid().Selection),
+                  std::make_tuple(1, 1, 1, 1, TGridRect{1, 1, 1, 1}))
+            << what;
+    };
+    OpenList(small.FileName);
+    expectTopLeft("opened");
+    Key(Qt::Key_N);
+    expectTopLeft("new");
+    Clip->Content = "Band A\t2001.01.01\r\nBand B\t2001.01.02\r\n";
+    Key(Qt::Key_V);
+    TProject& fresh = *Program().Lists.back();
+    ASSERT_EQ(fresh.Data.size(), 2u);
+    EXPECT_EQ(fresh.Data[1].Band + "|" + fresh.Data[1].Date, "Band B|2001.01.02");
+    Key(Qt::Key_Tab); // round to the first list
+    EXPECT_EQ(std::make_tuple(Grid().TopRow, Grid().LeftCol), std::make_tuple(top, left));
+    Key(Qt::Key_Home);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(1, 1));
+    Key(Qt::Key_End);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(Grid().ColCount(), Rows()));
+}
+
+// Typing a new bootleg as in a spreadsheet: Tab stores the cell and goes on.
+TEST_F(MainFormListCommands, TabStoresTheTypedCellAndGoesOnToTheNextColumn) {
+    Open();
+    Select(Col(tcComment), 3);
+    Key(Qt::Key_A);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(Col(tcBand), Rows()));
+    TypeWithoutEnter(QStringLiteral("Ironwood"));
+    QTest::keyClick(&Grid().GridEdit(), Qt::Key_Tab);
+    TypeWithoutEnter(QStringLiteral("2001.01.01"));
+    QTest::keyClick(&Grid().GridEdit(), Qt::Key_Return);
+    EXPECT_EQ(L->Data.back().Band + "|" + L->Data.back().Date, "Ironwood|2001.01.01");
+    TypeWithoutEnter(QStringLiteral("Oslo"));
+    QTest::keyClick(&Grid().GridEdit(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(L->Data.back().Date, "Oslo");
+    EXPECT_EQ(Grid().Col, Col(tcBand));
+    EXPECT_TRUE(Grid().hasFocus());
+    // At the end of a row Tab goes on to the next one.
+    Select(Grid().ColCount(), 1);
+    Key(Qt::Key_Tab, Qt::NoModifier);
+    EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(1, 2));
+    EXPECT_TRUE(Grid().hasFocus());
+}
+
+// The pop-up from the keyboard opens at the cursor, where the user looks.
+TEST_F(MainFormListCommands, TheGridPopUpOpensAtTheCellFromTheKeyboardAndAtThePointerOnAClick) {
+    const std::vector<TActionId> windows = {TActionId::cmConcerts, TActionId::cmCompare, TActionId::cmExport};
+    for (TActionId id : windows)
+        EXPECT_FALSE(W->Action(id)->isEnabled()) << int(id); // no list yet
+    Open();
+    for (TActionId id : windows)
+        EXPECT_TRUE(W->Action(id)->isEnabled()) << int(id);
+    QMenu& menu = *W->GridMenu();
+    EXPECT_TRUE(menu.actions().contains(W->Action(TActionId::cmSortAZ)));
+    const auto expectOpenAt = [&](QPoint global, const char* how) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); })) << how;
+        EXPECT_EQ(menu.pos(), global) << how;
+        menu.hide();
+    };
+    Select(Col(tcCity), 5);
+    const TRect cell = CellRect(Grid(), Col(tcCity), 5);
+    const QPoint atCell =
+        Grid().viewport()->mapToGlobal(QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
+    Key(Qt::Key_F10, Qt::ShiftModifier);
+    expectOpenAt(atCell, "Shift+F10");
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0), Grid().mapToGlobal(QPoint(0, 0)));
+    QApplication::sendEvent(&Grid(), &menuKey);
+    expectOpenAt(atCell, "the Menu key");
+    const QPoint pointer(40, 90);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, pointer, Grid().viewport()->mapToGlobal(pointer));
+    QApplication::sendEvent(Grid().viewport(), &click);
+    expectOpenAt(Grid().viewport()->mapToGlobal(pointer), "a right click");
 }
 
 TEST_F(MainFormListCommands, SortGoesByTheCursorColumnBehindTheSearchColumn) {
