@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -169,8 +170,12 @@ void TInfoForm::OpenFile() {
                       MarkupLiteral(AsSentence(error)));
         return;
     }
-    if (!bytes.empty())
-        SetText(bytes);
+    if (bytes.empty())
+        return;
+    if (m_memo->document()->isModified() && Confirm &&
+        !Confirm("Replace the edited text with |b " + MarkupLiteral(m_openDialog.FileName) + "|f ?"))
+        return;
+    SetText(bytes);
 }
 
 void TInfoForm::SaveFile() {
@@ -190,6 +195,14 @@ void TInfoForm::showEvent(QShowEvent* event) {
     m_placed = true;
     RestorePlacement();
     m_memo->setFocus();
+}
+
+void TInfoForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TInfoForm::RestorePlacement() {

@@ -37,6 +37,8 @@ public:
     std::function<bool(TFileDialog& dialog)> RunSaveDialog;
     // Reports a file that could not be read or written (an Error message).
     std::function<void(const std::string& text)> ShowError;
+    // Asks a yes-or-no question; true for Yes.
+    std::function<bool(const std::string& question)> Confirm;
 
     void Execute(TInfoActionId id);
     // Closes with `result`; 1 (Ok) hands the changes back.
@@ -49,6 +51,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape does nothing: a dialog's Escape would throw the typed text away.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls(const TImageList* images);

@@ -29,6 +29,9 @@ bool EditInfo(QWidget* parent, TProgram& program, IProgramHost& host, const TIma
     form.RunOpenDialog = [&host](TFileDialog& dialog) { return host.RunOpenDialog(dialog); };
     form.RunSaveDialog = [&host](TFileDialog& dialog) { return host.RunSaveDialog(dialog); };
     form.ShowError = [&program](const std::string& text) { program.ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
+    form.Confirm = [&program](const std::string& question) {
+        return program.ShowMsg(question, Msg::Confirmation, Msg::Yes | Msg::No, Msg::Centre) == Msg::ResultYes;
+    };
     if (RunWindow(form, runModal) != 1)
         return false;
     std::string text = form.Text();

@@ -117,6 +117,36 @@ TEST_F(InfoForm, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
     EXPECT_EQ(Errors.size(), 2u);
 }
 
+TEST_F(InfoForm, EscapeKeepsTheTypedTextAndOpeningOverItAsksFirst) {
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    Form->SetText("old");
+    Form->Memo().setFocus();
+    QTest::keyClicks(&Form->Memo(), QStringLiteral("typed "));
+    QTest::keyClick(&Form->Memo(), Qt::Key_Escape);
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Form->Text(), "typed old");
+
+    std::ofstream(Dir.File("notes.txt")) << "from the file";
+    std::vector<std::string> questions;
+    bool yes = false;
+    Form->Confirm = [&](const std::string& question) {
+        questions.push_back(question);
+        return yes;
+    };
+    for (bool answer : {false, true}) {
+        yes = answer;
+        Paths = {Dir.File("notes.txt")};
+        Form->Execute(TInfoActionId::cmOpen);
+        EXPECT_EQ(Form->Text(), answer ? "from the file" : "typed old");
+    }
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_NE(questions[0].find("notes.txt"), std::string::npos) << questions[0];
+    Paths = {Dir.File("notes.txt")};
+    Form->Execute(TInfoActionId::cmOpen); // over unedited text: no question
+    EXPECT_EQ(questions.size(), 2u);
+}
+
 TEST_F(InfoForm, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
     QLineEdit other(Form.get());
     Form->show();
