@@ -26,7 +26,43 @@ QString WithShortName(QString help) {
     return help;
 }
 
+// The toolkit's own options, which it takes out of the line when it starts.
+const QStringList kToolkitOptionsWithValue = {
+    QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+    QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"),      QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),          QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),         QStringLiteral("session"),
+    QStringLiteral("display"),       QStringLiteral("name"),
+    QStringLiteral("style"),         QStringLiteral("stylesheet"),
+};
+const QStringList kToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                   QStringLiteral("dograb"), QStringLiteral("sync")};
+
 } // namespace
+
+QStringList WithoutToolkitOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        const bool option = i > 0 && argument.startsWith(QLatin1Char('-'));
+        const QString name = option ? argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1) : QString();
+        const QString bare = name.section(QLatin1Char('='), 0, 0);
+        if (kToolkitFlags.contains(name) || (kToolkitOptionsWithValue.contains(bare) && bare != name))
+            continue;
+        if (kToolkitOptionsWithValue.contains(name)) {
+            ++i; // and its value
+            continue;
+        }
+        kept += argument;
+    }
+    return kept;
+}
 
 TCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -24,3 +24,8 @@ struct TCommandLine {
 // `arguments` as QCoreApplication::arguments() gives them (the program first,
 // the toolkit's own options already taken out).
 TCommandLine ParseCommandLine(const QStringList& arguments);
+
+// `arguments` without the options the desktop toolkit takes for itself
+// (-platform NAME, -style NAME, -reverse, ...), so that the line can be
+// read before the toolkit starts, which without a display it cannot.
+QStringList WithoutToolkitOptions(const QStringList& arguments);

@@ -12,24 +12,33 @@
 
 namespace {
 
-// Prints what --help and --version ask for; false for any other command line.
-bool Answered(const TCommandLine& line) {
-    if (line.Action != TCommandLine::TAction::Help && line.Action != TCommandLine::TAction::Version)
-        return false;
-    std::fputs(line.Text.c_str(), stdout);
-    return true;
+// Prints what --help and --version ask for, or what is wrong with the line;
+// the exit status, or -1 for a line that opens the window.
+int Answer(const TCommandLine& line) {
+    switch (line.Action) {
+    case TCommandLine::TAction::Help:
+    case TCommandLine::TAction::Version:
+        std::fputs(line.Text.c_str(), stdout);
+        return 0;
+    case TCommandLine::TAction::Fail:
+        std::fputs(line.Text.c_str(), stderr);
+        return 1;
+    case TCommandLine::TAction::Run:
+        break;
+    }
+    return -1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer before the toolkit starts, so that they
-    // work without a display. A line the toolkit has options in is read again
-    // once it has taken them out.
+    // --help, --version and a wrong line answer before the toolkit starts,
+    // so that they work without a display.
     {
         QCoreApplication withoutDisplay(argc, argv);
-        if (Answered(ParseCommandLine(QCoreApplication::arguments())))
-            return 0;
+        const int status = Answer(ParseCommandLine(WithoutToolkitOptions(QCoreApplication::arguments())));
+        if (status >= 0)
+            return status;
     }
     TGuardedApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(kProgramName));
@@ -37,13 +46,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVALEN_APP_ID));
 
+    // What the toolkit took out is read again without it.
     const TCommandLine line = ParseCommandLine(QApplication::arguments());
-    if (Answered(line))
-        return 0;
-    if (line.Action == TCommandLine::TAction::Fail) {
-        std::fputs(line.Text.c_str(), stderr);
-        return 1;
-    }
+    if (const int status = Answer(line); status >= 0)
+        return status;
 
     TProgramFolders folders = MakeProgramFolders(RunningExecutable(), HomeFolder(line.Home));
     CreateMissingFolders(folders);

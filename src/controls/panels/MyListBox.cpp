@@ -77,6 +77,9 @@ TMyListBox::TMyListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The toolkit would give the focus before the press arrives; the press
+    // takes it itself, so that one in the margin can leave it where it is.
+    setFocusPolicy(Qt::TabFocus);
     m_itemHeight = fontMetrics().height() + 2;
 }
 
@@ -214,6 +217,7 @@ void TMyListBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_pressPoint = at;
+    setFocus(Qt::MouseFocusReason);
     QListWidget::mousePressEvent(event);
     if (OnMouseDown)
         OnMouseDown(*this, event->button(), event->modifiers(), at.x(), at.y());

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QTest>
@@ -42,12 +43,18 @@ struct ListBoxFixture : testing::Test {
 using MyListBox = ListBoxFixture;
 
 TEST_F(MyListBox, APressInTheMarginChangesNeitherSelectionNorFocus) {
+    QLineEdit other(&window);
+    other.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other.setFocus();
     Press({0, 20});
     EXPECT_EQ(box->SelCount(), 0);
-    EXPECT_FALSE(box->hasFocus());
+    EXPECT_TRUE(other.hasFocus());
     Press({1, 20});
     EXPECT_TRUE(box->Selected(1));
     EXPECT_EQ(box->ItemIndex(), 1);
+    EXPECT_TRUE(box->hasFocus());
 
     box->SetTextOffset(20);
     Press({20, 5});
