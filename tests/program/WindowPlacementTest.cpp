@@ -15,13 +15,14 @@ struct TPlacementCase {
     const char* What;
     TWindowPlacement Stored;
     std::tuple<int32_t, int32_t, int32_t, int32_t> Fitted;
+    TScreenSize Minimum = {};
 };
 
 class FitPlacementTest : public testing::TestWithParam<TPlacementCase> {};
 
 TEST_P(FitPlacementTest, OnA1280By1024Screen) {
     const TPlacementCase& c = GetParam();
-    const TWindowPlacement fitted = FitPlacementOnScreen(c.Stored, {1280, 1024});
+    const TWindowPlacement fitted = FitPlacementOnScreen(c.Stored, {1280, 1024}, c.Minimum);
     EXPECT_EQ(Rect(fitted), c.Fitted) << c.What;
     EXPECT_EQ(fitted.ShowState, c.Stored.ShowState) << c.What;
 }
@@ -37,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(Placements, FitPlacementTest, testing::Values(
     TPlacementCase{"whole range: shrunk and moved",  {1, INT_MIN, INT_MIN, INT_MAX, INT_MAX},  {0, 0, 1280, 1024}},
     TPlacementCase{"largest size: shrunk",           {1, 0, 0, INT_MAX, INT_MAX},              {0, 0, 1280, 1024}},
     TPlacementCase{"right edge beyond the range",    {2, INT_MAX - 10, 0, INT_MAX, 580},       {1270, 0, 1280, 580}},
-    TPlacementCase{"no width: one pixel",            {1, 50, 50, 50, 50},                      {50, 50, 51, 51}}));
+    TPlacementCase{"no width: one pixel",            {1, 50, 50, 50, 50},                      {50, 50, 51, 51}},
+    TPlacementCase{"narrower than the window can be: grown, moved on",
+                                                     {1, 1226, 10, 1280, 590},                 {720, 10, 1280, 590}, {560, 520}}));
 // clang-format on
 
 TEST(FitPlacement, AScreenOfUnknownSizeChangesNothing) {

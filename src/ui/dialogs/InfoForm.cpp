@@ -6,15 +6,13 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 #include "program/Program.h"
-#include "program/WindowPlacement.h"
+#include "ui/dialogs/QtWindowPlacement.h"
 
 #include <QAction>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -188,13 +186,15 @@ void TInfoForm::SaveFile() {
                   MarkupLiteral(AsSentence(error)));
 }
 
-void TInfoForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    RestorePlacement();
-    m_memo->setFocus();
+void TInfoForm::setVisible(bool visible) {
+    // Placed before the first showing: only then does the toolkit put the
+    // frame, title bar and all, where the placement says.
+    if (visible && !m_placed) {
+        m_placed = true;
+        RestorePlacement();
+        m_memo->setFocus();
+    }
+    QDialog::setVisible(visible);
 }
 
 void TInfoForm::keyPressEvent(QKeyEvent* event) {
@@ -206,22 +206,15 @@ void TInfoForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TInfoForm::RestorePlacement() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize desktop = screen ? screen->virtualGeometry().size() : QSize();
-    const TWindowPlacement p = FitPlacementOnScreen(m_placement, {desktop.width(), desktop.height()});
-    if (p.Right > p.Left && p.Bottom > p.Top)
-        setGeometry(p.Left, p.Top, p.Right - p.Left, p.Bottom - p.Top);
-    if (p.ShowState == 3)
+    ApplyPlacement(*this, m_placement);
+    if (m_placement.ShowState == 3)
         setWindowState(Qt::WindowMaximized);
 }
 
 void TInfoForm::StorePlacement() {
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    m_placement.ShowState = isMaximized() ? 3 : 1;
-    m_placement.Left = normal.left();
-    m_placement.Top = normal.top();
-    m_placement.Right = normal.left() + normal.width();
-    m_placement.Bottom = normal.top() + normal.height();
+    m_placement = PlacementOf(*this);
+    if (m_placement.ShowState != 3)
+        m_placement.ShowState = 1;
 }
 
 void TInfoForm::done(int result) {

@@ -43,6 +43,8 @@ public:
     void Execute(TInfoActionId id);
     // Closes with `result`; 1 (Ok) hands the changes back.
     void done(int result) override;
+    // The first showing restores the placement.
+    void setVisible(bool visible) override;
 
     QPlainTextEdit& Memo() const { return *m_memo; }
     QAction* Action(TInfoActionId id) const { return m_actions.at(id); }
@@ -50,7 +52,6 @@ public:
     const TFileDialog& SaveDialog() const { return m_saveDialog; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     // Escape does nothing: a dialog's Escape would throw the typed text away.
     void keyPressEvent(QKeyEvent* event) override;
 

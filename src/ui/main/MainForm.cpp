@@ -13,13 +13,13 @@
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "program/Version.h"
-#include "program/WindowPlacement.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
+#include "ui/dialogs/QtWindowPlacement.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/FocusFrame.h"
 #include "ui/main/GridPopup.h"
@@ -34,7 +34,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
@@ -497,19 +496,21 @@ void TMainForm::ColumnsResized() {
         m_program->GridWidths[static_cast<size_t>(i - 1)] = m_template.Column(i).Width;
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    // Checked again here: the placement may have been set since it was read.
-    const TWindowPlacement placement = FitPlacementOnScreen(m_program->MainPlacement, VirtualScreenSize());
-    setGeometry(placement.Left, placement.Top, placement.Right - placement.Left, placement.Bottom - placement.Top);
-    FitRollup();
-    if (placement.ShowState == 3)
-        setWindowState(Qt::WindowMaximized);
-    else if (placement.ShowState == 2)
-        setWindowState(Qt::WindowMinimized);
+void TMainForm::setVisible(bool visible) {
+    // Placed before the first showing: only then does the toolkit put the
+    // frame, title bar and all, where the placement says. Checked again
+    // here: the placement may have been set since it was read.
+    if (visible && !m_placed) {
+        m_placed = true;
+        const TWindowPlacement& placement = m_program->MainPlacement;
+        ApplyPlacement(*this, placement);
+        FitRollup();
+        if (placement.ShowState == 3)
+            setWindowState(Qt::WindowMaximized);
+        else if (placement.ShowState == 2)
+            setWindowState(Qt::WindowMinimized);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void TMainForm::FitRollup() {
@@ -658,18 +659,9 @@ void TMainForm::ExecuteListCommand(int index, const TAction& action) {
 }
 
 TWindowPlacement TMainForm::MainWindowPlacement() const {
-    TWindowPlacement placement;
-    placement.ShowState = isMaximized() ? 3 : (isMinimized() ? 2 : 1);
-    QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    placement.Left = normal.left();
-    placement.Top = normal.top();
-    placement.Right = normal.left() + normal.width();
-    placement.Bottom = normal.top() + normal.height();
-    return placement;
+    return PlacementOf(*this);
 }
 
 TScreenSize TMainForm::VirtualScreenSize() const {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    QSize size = screen ? screen->virtualGeometry().size() : QSize(1024, 768);
-    return {size.width(), size.height()};
+    return ::VirtualScreenSize();
 }

@@ -102,8 +102,10 @@ public:
     TWindowPlacement MainWindowPlacement() const override;
     TScreenSize VirtualScreenSize() const override;
 
+    // The first showing puts the window where its placement says.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

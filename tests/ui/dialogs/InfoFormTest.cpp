@@ -175,10 +175,11 @@ TEST_F(InfoForm, ClipboardCommandsActOnlyWhileTheEditorHasTheFocus) {
 TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    EXPECT_EQ(Form->geometry(), QRect(100, 80, 600, 520));
+    EXPECT_EQ(QRect(Form->pos(), Form->size()), QRect(100, 80, 600, 520)); // the frame's place, the inside's size
     EXPECT_EQ(Form->Action(TInfoActionId::cmOk)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     EXPECT_EQ(Form->Action(TInfoActionId::cmCancel)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    Form->setGeometry(50, 60, 500, 400);
+    Form->move(50, 60);
+    Form->resize(500, 400);
     Form->Action(TInfoActionId::cmCancel)->trigger();
     EXPECT_EQ(Form->result(), 2);
     EXPECT_EQ(Placement.Left, 50);

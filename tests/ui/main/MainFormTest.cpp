@@ -739,7 +739,9 @@ TEST_F(MainForm, TheWindowGoesDownSafelyWithAnEditorOpenAndAFilterSelected) {
 TEST_F(MainForm, HostileStoredPlacementsGiveAVisibleUsableWindow) {
     const TScreenSize screen = W->VirtualScreenSize();
     for (auto values : {std::make_tuple(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX),
-                        std::make_tuple(5000, 5000, 5780, 5580), std::make_tuple(0, 0, INT32_MAX, INT32_MAX)}) {
+                        std::make_tuple(5000, 5000, 5780, 5580), std::make_tuple(0, 0, INT32_MAX, INT32_MAX),
+                        // Narrower than the window can be, at the right edge.
+                        std::make_tuple(screen.Width - 54, 10, screen.Width, 400)}) {
         Settings.Values["MainLeft"] = std::get<0>(values);
         Settings.Values["MainTop"] = std::get<1>(values);
         Settings.Values["MainRight"] = std::get<2>(values);
