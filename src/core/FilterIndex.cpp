@@ -305,9 +305,8 @@ bool TFilterIndex::HitCounts(const TSlot& slot, size_t hit, TQueryColumn column,
     return !checkKind || mark == (kind == TTextKind::Utf8 ? kUtf8Mark : kLegacyMark);
 }
 
-void TFilterIndex::ScanRun(const std::vector<int32_t>& candidates, size_t first, size_t last,
-                           const TIndexSearch& search, TTextKind kind, bool checkKind,
-                           std::vector<int32_t>& found) const {
+void TFilterIndex::ScanRun(const TCandidates& candidates, size_t first, size_t last, const TIndexSearch& search,
+                           TTextKind kind, bool checkKind, std::vector<int32_t>& found) const {
     const std::string& needle = search.Pattern.Folded(kind);
     const bool codes = search.Codes.Any();
     const bool verify = checkKind || search.Column != TQueryColumn::Any;
@@ -342,13 +341,13 @@ void TFilterIndex::ScanRun(const std::vector<int32_t>& candidates, size_t first,
     }
 }
 
-void TFilterIndex::FindKind(const std::vector<int32_t>& candidates, const TIndexSearch& search, TTextKind kind,
-                            bool checkKind, std::vector<int32_t>& found) const {
+void TFilterIndex::FindKind(const TCandidates& candidates, const TIndexSearch& search, TTextKind kind, bool checkKind,
+                            std::vector<int32_t>& found) const {
     // Records next to each other in the list and in the buffer are searched
     // as one stretch.
-    for (size_t i = 0; i < candidates.size();) {
+    for (size_t i = 0; i < candidates.Count;) {
         size_t j = i + 1;
-        while (j < candidates.size() && candidates[j] == candidates[j - 1] + 1 &&
+        while (j < candidates.Count && candidates[j] == candidates[j - 1] + 1 &&
                Adjacent(candidates[j - 1], candidates[j]))
             ++j;
         ScanRun(candidates, i, j, search, kind, checkKind, found);
@@ -356,24 +355,26 @@ void TFilterIndex::FindKind(const std::vector<int32_t>& candidates, const TIndex
     }
 }
 
-std::vector<int32_t> TFilterIndex::Find(const std::vector<int32_t>& candidates, const TIndexSearch& search) const {
-    std::vector<int32_t> found;
+void TFilterIndex::Find(const std::vector<int32_t>* candidates, const TIndexSearch& search,
+                        std::vector<int32_t>& found) const {
+    const TCandidates looked{candidates, candidates ? candidates->size() : m_slots.size()};
+    found.clear();
+    found.reserve(looked.Count);
     if (search.Column == TQueryColumn::Source || search.Column == TQueryColumn::Media) {
-        for (int32_t record : candidates)
-            if (CodesMatch(m_slots[record], search.Codes))
-                found.push_back(record);
-        return found;
+        for (size_t k = 0; k < looked.Count; ++k)
+            if (CodesMatch(m_slots[looked[k]], search.Codes))
+                found.push_back(looked[k]);
+        return;
     }
     if (search.Pattern.Empty())
-        return found;
+        return;
     // Texts of the two kinds fold differently only for letters beyond a..z.
     if (search.Pattern.SameForBoth() || m_legacy == 0) {
-        FindKind(candidates, search, TTextKind::Utf8, false, found);
-        return found;
+        FindKind(looked, search, TTextKind::Utf8, false, found);
+        return;
     }
     std::vector<int32_t> utf8, legacy;
-    FindKind(candidates, search, TTextKind::Utf8, true, utf8);
-    FindKind(candidates, search, TTextKind::Legacy, true, legacy);
+    FindKind(looked, search, TTextKind::Utf8, true, utf8);
+    FindKind(looked, search, TTextKind::Legacy, true, legacy);
     std::set_union(utf8.begin(), utf8.end(), legacy.begin(), legacy.end(), std::back_inserter(found));
-    return found;
 }

@@ -45,8 +45,9 @@ public:
     void Refresh(const TArrayOfBootData& data);
 
     size_t Size() const { return m_slots.size(); }
-    // Of `candidates` (ascending record indices), those where `search` is found.
-    std::vector<int32_t> Find(const std::vector<int32_t>& candidates, const TIndexSearch& search) const;
+    // Into `found`, the records of `candidates` (ascending record indices;
+    // every record when nullptr) where `search` is found.
+    void Find(const std::vector<int32_t>* candidates, const TIndexSearch& search, std::vector<int32_t>& found) const;
 
     // Records shown whatever the query says, until ForgetKept.
     void Keep(int32_t record);
@@ -57,6 +58,12 @@ public:
     size_t Bytes() const;
 
 private:
+    // The records looked at: a list of them, or every one.
+    struct TCandidates {
+        const std::vector<int32_t>* List;
+        size_t Count;
+        int32_t operator[](size_t k) const { return List ? (*List)[k] : static_cast<int32_t>(k); }
+    };
     struct TSlot {
         size_t Start = 0;
         uint32_t Length = 0;
@@ -72,10 +79,10 @@ private:
     void Insert(const std::vector<int32_t>& positions, uint8_t flags);
     void Remove(const std::vector<int32_t>& positions);
     void Reorder(const std::vector<uint32_t>& order);
-    void FindKind(const std::vector<int32_t>& candidates, const TIndexSearch& search, TTextKind kind, bool checkKind,
+    void FindKind(const TCandidates& candidates, const TIndexSearch& search, TTextKind kind, bool checkKind,
                   std::vector<int32_t>& found) const;
-    void ScanRun(const std::vector<int32_t>& candidates, size_t first, size_t last, const TIndexSearch& search,
-                 TTextKind kind, bool checkKind, std::vector<int32_t>& found) const;
+    void ScanRun(const TCandidates& candidates, size_t first, size_t last, const TIndexSearch& search, TTextKind kind,
+                 bool checkKind, std::vector<int32_t>& found) const;
     bool HitCounts(const TSlot& slot, size_t hit, TQueryColumn column, TTextKind kind, bool checkKind) const;
     bool CodesMatch(const TSlot& slot, const TCodeMatches& codes) const;
     bool Adjacent(int32_t a, int32_t b) const;

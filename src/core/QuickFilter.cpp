@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <numeric>
 
 namespace {
 
@@ -90,25 +89,28 @@ void TQuickFilter::Evaluate() {
     if (m_matchedValid && m_matchedText == m_text)
         return; // nothing changed since
     m_narrowed = m_matchedValid && Covers(m_matchedTerms);
-    std::vector<int32_t> candidates;
-    if (m_narrowed) {
-        candidates.swap(m_matched);
-    } else {
-        candidates.resize(m_index.Size());
-        std::iota(candidates.begin(), candidates.end(), 0);
-    }
+    // The records still in the running are m_matched, or every one at first.
+    bool all = !m_narrowed;
     for (const TTerm& term : m_terms) {
-        std::vector<int32_t> found = m_index.Find(candidates, term.Search);
-        if (!term.Exclude) {
-            candidates.swap(found);
-            continue;
+        m_index.Find(all ? nullptr : &m_matched, term.Search, m_found);
+        if (term.Exclude) {
+            m_rest.clear();
+            if (all) {
+                for (size_t i = 0, j = 0; i < m_index.Size(); ++i) {
+                    if (j < m_found.size() && static_cast<size_t>(m_found[j]) == i)
+                        ++j;
+                    else
+                        m_rest.push_back(static_cast<int32_t>(i));
+                }
+            } else {
+                std::set_difference(m_matched.begin(), m_matched.end(), m_found.begin(), m_found.end(),
+                                    std::back_inserter(m_rest));
+            }
+            m_found.swap(m_rest);
         }
-        std::vector<int32_t> rest;
-        rest.reserve(candidates.size() - found.size());
-        std::set_difference(candidates.begin(), candidates.end(), found.begin(), found.end(), std::back_inserter(rest));
-        candidates.swap(rest);
+        m_matched.swap(m_found);
+        all = false;
     }
-    m_matched.swap(candidates);
     m_matchedTerms = m_terms;
     m_matchedText = m_text;
     m_matchedValid = true;
@@ -133,6 +135,11 @@ void TQuickFilter::Prepare(const TArrayOfBootData& data, TRecordChanges& changes
     if (m_index.Follow(changes.Take()))
         m_matchedValid = false;
     m_index.Refresh(data);
+}
+
+size_t TQuickFilter::IndexBytes() const {
+    return m_index.Bytes() +
+           (m_matched.capacity() + m_passing.capacity() + m_found.capacity() + m_rest.capacity()) * sizeof(int32_t);
 }
 
 void TQuickFilter::KeepShown(const std::vector<int32_t>& records) {

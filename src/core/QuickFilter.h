@@ -46,7 +46,7 @@ public:
 
     // The last Passing looked only at the records that passed the one before.
     bool Narrowed() const { return m_narrowed; }
-    size_t IndexBytes() const { return m_index.Bytes() + m_matched.capacity() * sizeof(int32_t); }
+    size_t IndexBytes() const;
 
 private:
     struct TTerm {
@@ -67,4 +67,6 @@ private:
     bool m_matchedValid = false;
     bool m_narrowed = false;
     std::vector<int32_t> m_passing;
+    // Kept between keystrokes, so that a big list's keystroke allocates nothing.
+    std::vector<int32_t> m_found, m_rest;
 };

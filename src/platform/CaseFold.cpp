@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -54,6 +55,35 @@ char32_t DecodeUtf8(std::string_view text, size_t pos, size_t length) {
     return code;
 }
 
+constexpr uint64_t kEvery = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+// How many bytes from the start are ASCII, in whole words of eight.
+size_t AsciiRun(std::string_view text) {
+    size_t n = 0;
+    for (uint64_t word; n + 8 <= text.size(); n += 8) {
+        std::memcpy(&word, text.data() + n, 8);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    return n;
+}
+
+// ASCII bytes, eight at a time, with A..Z made a..z.
+void AppendAsciiFolded(std::string_view ascii, std::string& out) {
+    const size_t at = out.size();
+    out.resize(at + ascii.size());
+    for (size_t n = 0; n < ascii.size(); n += 8) {
+        uint64_t word;
+        std::memcpy(&word, ascii.data() + n, 8);
+        // The high bit of each byte: at least 'A', and above 'Z'.
+        const uint64_t fromA = word + (0x80 - 'A') * kEvery;
+        const uint64_t pastZ = word + (0x7F - 'Z') * kEvery;
+        word |= ((fromA ^ pastZ) & kHighBits) >> 2;
+        std::memcpy(out.data() + at + n, &word, 8);
+    }
+}
+
 } // namespace
 
 char32_t FoldCase(char32_t c) {
@@ -66,6 +96,13 @@ bool AppendFoldedUtf8(std::string_view text, std::string& out) {
     const size_t start = out.size();
     const std::array<char16_t, kDirect>& direct = DirectFolds();
     for (size_t pos = 0; pos < text.size();) {
+        // Most text is ASCII: eight bytes at a time while it lasts.
+        const size_t ascii = AsciiRun(text.substr(pos));
+        if (ascii > 0) {
+            AppendAsciiFolded(text.substr(pos, ascii), out);
+            pos += ascii;
+            continue;
+        }
         const auto b = static_cast<unsigned char>(text[pos]);
         if (b < 0x80) {
             out += static_cast<char>(direct[b]);

@@ -39,6 +39,18 @@ TEST(CaseFold, FoldingTwiceChangesNothingAnywhere) {
         ASSERT_EQ(FoldCase(FoldCase(c)), FoldCase(c)) << std::hex << static_cast<uint32_t>(c);
 }
 
+TEST(CaseFold, EveryAsciiByteFoldsAsItsCharacterAlsoEightAtATime) {
+    std::string text, expected;
+    for (int round = 0; round < 3; ++round)
+        for (char32_t c = 0; c < 0x80; ++c) {
+            text += static_cast<char>(c);
+            expected += static_cast<char>(FoldCase(c));
+        }
+    std::string out;
+    ASSERT_TRUE(AppendFoldedUtf8(text.substr(1) + "\xC3\x84" + text, out));
+    EXPECT_EQ(out, expected.substr(1) + "\xC3\xA4" + expected);
+}
+
 TEST(CaseFold, Utf8TextsFoldWholeAndOtherBytesAreRefusedUntouched) {
     std::string out = "kept:";
     ASSERT_TRUE(AppendFoldedUtf8("\xC5\x81\xC3\x93"

@@ -55,6 +55,7 @@ constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
 constexpr int kMinimumWidth = 560;
 constexpr int kMinimumHeight = 520;
+constexpr int kTitleMinimumWidth = 280;
 
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
 QString DialogFilter(const std::string& filter) {
@@ -112,6 +113,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     auto* titleRow = TightLayout<QHBoxLayout>(nullptr);
     m_title = new TTitlePaintBox(panel2);
     titleRow->addWidget(m_title, 1);
+    m_title->setMinimumWidth(kTitleMinimumWidth); // its three texts, the name shortened
     m_quickFilter = new TQuickFilterBox(panel2);
     titleRow->addWidget(m_quickFilter);
     listRows->addLayout(titleRow);

@@ -6,24 +6,34 @@
 
 namespace {
 
+// As wide as its hint where there is room; in a narrow window the title
+// bar's counts come first.
 constexpr int kWidth = 260;
+constexpr int kNarrowest = 60;
 constexpr int kHeight = 20;
 
 } // namespace
 
 TQuickFilterBox::TQuickFilterBox(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("QuickFilter"));
-    setPlaceholderText(QStringLiteral("Quick filter (Ctrl+E): words, \"a phrase\", -not, band:word"));
+    setPlaceholderText(QStringLiteral("Quick filter (Ctrl+E): words \"phrase\" -not band:x"));
     setToolTip(QStringLiteral("Shows only the bootlegs that show every word typed here.\n"
                               "\"two words\" is a phrase, -word hides the bootlegs that show it,\n"
                               "band:word (date:, city:, country:, venue:, name:, source:, media:,\n"
                               "quality:, num:, comment:) looks in one column. Esc clears it."));
     setClearButtonEnabled(true);
-    setFixedSize(kWidth, kHeight);
+    setFixedHeight(kHeight);
+    setMinimumWidth(kNarrowest);
+    setMaximumWidth(kWidth);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (OnTextTyped)
             OnTextTyped(QStringToBytes(text));
     });
+}
+
+QSize TQuickFilterBox::sizeHint() const {
+    return {kWidth, kHeight};
 }
 
 void TQuickFilterBox::ShowText(const std::string& bytes) {

@@ -21,6 +21,8 @@ public:
     // The box got the keyboard: typing is about to start.
     std::function<void()> OnFocus;
 
+    QSize sizeHint() const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
