@@ -127,13 +127,13 @@ void TFilterIndex::Compact(size_t room) {
     m_scattered = false;
 }
 
-void TFilterIndex::Refresh(const TArrayOfBootData& data) {
+bool TFilterIndex::Refresh(const TArrayOfBootData& data) {
     if (!m_built || m_page != LegacyCodePage() || m_slots.size() != data.size()) {
         Build(data);
-        return;
+        return true;
     }
     if (m_dirty == 0 && !m_scattered)
-        return;
+        return false;
     size_t room = 0;
     for (size_t i = 0; i < m_slots.size() && m_dirty > 0; ++i) {
         TSlot& slot = m_slots[i];
@@ -154,6 +154,7 @@ void TFilterIndex::Refresh(const TArrayOfBootData& data) {
         Fold(data[i], m_slots[i], m_blob);
         --m_dirty;
     }
+    return false;
 }
 
 bool TFilterIndex::Follow(std::vector<TRecordChange> changes) {

@@ -42,7 +42,8 @@ public:
     bool Follow(std::vector<TRecordChange> changes);
     // Folds what is new or changed (everything, the first time or after the
     // legacy code page changed), so that the index shows `data` as it is.
-    void Refresh(const TArrayOfBootData& data);
+    // True when everything was folded afresh.
+    bool Refresh(const TArrayOfBootData& data);
 
     size_t Size() const { return m_slots.size(); }
     // Into `found`, the records of `candidates` (ascending record indices;

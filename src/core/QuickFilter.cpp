@@ -121,7 +121,8 @@ const std::vector<int32_t>* TQuickFilter::Passing(const TArrayOfBootData& data, 
         m_matchedValid = false;
     if (!Active())
         return nullptr;
-    m_index.Refresh(data);
+    if (m_index.Refresh(data))
+        m_matchedValid = false;
     Evaluate();
     const std::vector<int32_t> kept = m_index.Kept();
     if (kept.empty())
@@ -134,7 +135,8 @@ const std::vector<int32_t>* TQuickFilter::Passing(const TArrayOfBootData& data, 
 void TQuickFilter::Prepare(const TArrayOfBootData& data, TRecordChanges& changes) {
     if (m_index.Follow(changes.Take()))
         m_matchedValid = false;
-    m_index.Refresh(data);
+    if (m_index.Refresh(data))
+        m_matchedValid = false;
 }
 
 size_t TQuickFilter::IndexBytes() const {

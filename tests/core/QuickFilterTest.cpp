@@ -246,6 +246,19 @@ TEST(QuickFilter, AnAddedRecordStaysShownUntilTheTextChanges) {
     EXPECT_EQ(list.View, (std::vector<int32_t>{1}));
 }
 
+TEST(QuickFilter, AnotherLegacyCodePageReadsTheListAgain) {
+    TProject list;
+    list.Data.resize(2);
+    list.Data[1].City = "\xCC\xEE\xF1\xEA\xE2\xE0"; // Москва in Windows-1251
+    list.QuickFilter.SetText("\xD0\x9C\xD0\xBE\xD1\x81", DefaultCodeNames());
+    list.BuildView(TFilterState());
+    EXPECT_TRUE(list.View.empty());
+    SetLegacyCodePage(TCodePage::Windows1251);
+    list.BuildView(TFilterState());
+    SetLegacyCodePage(kDefaultCodePage);
+    EXPECT_EQ(list.View, (std::vector<int32_t>{1}));
+}
+
 TEST(QuickFilter, TheIndexCostsAboutTheTextItHolds) {
     TRandomLists random(3);
     TProject list;
