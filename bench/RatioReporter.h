@@ -14,6 +14,17 @@ inline double MinOfRuns(const std::vector<double>& runs) {
     return *std::min_element(runs.begin(), runs.end());
 }
 
+// `function` once per list size in bootlegs, timed in milliseconds.
+inline void RegisterSizes(const char* name, void (*function)(benchmark::State&), const std::vector<int64_t>& sizes) {
+    for (int64_t size : sizes)
+        benchmark::RegisterBenchmark(name, function)
+            ->Arg(size)
+            ->ArgName("bootlegs")
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5)
+            ->ComputeStatistics("min", MinOfRuns);
+}
+
 // Prints Google Benchmark's usual lines, then a table of each figure beside
 // its baseline from the same run. With repetitions the best run counts (give
 // the benchmarks a "min" statistic): the machine is shared, and the other

@@ -1,13 +1,15 @@
 // The view loop of the real main window, offscreen: a cell edit, a click in
 // the band filter and a tab switch, each including the repaint of the window
 // that follows, with two lists of 100,000 bootlegs open and with one of
-// 1,000,000 (beside a small one to switch to); opening a list of 100,000 to
-// the painted grid. The baselines are a bare repaint of the same window and
-// a bare load of the same file.
+// 1,000,000 (beside a small one to switch to); a keystroke in the quick
+// filter box; opening a list of 100,000 to the painted grid. The baselines
+// are a bare repaint of the same window, a bare substring scan of the texts
+// the quick filter looks in, and a bare load of the same file.
 //
 // `main_window_bench memory FILE` prints instead how much the program grows
 // from an empty window to FILE open, against the list's content.
 
+#include "BareScan.h"
 #include "BigWindow.h"
 #include "ProcessStatus.h"
 #include "RatioReporter.h"
@@ -18,6 +20,7 @@
 #include "program/ListGrid.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/QuickFilterBox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -100,6 +103,51 @@ void BM_TabSwitch(benchmark::State& state) {
     big.Settle();
 }
 
+// A keystroke in the quick filter box that the last text does not narrow
+// (the whole list is looked at), to the painted window.
+void BM_QuickFilterWord(benchmark::State& state) {
+    TBigWindow& big = Big(state);
+    TQuickFilterBox& box = big.Window->QuickFilterBox();
+    const QString words[] = {QStringLiteral("wembley"), QStringLiteral("budokan")};
+    // The index is made when the box takes the keyboard, before the first keystroke.
+    box.setText(words[1]);
+    big.Settle();
+    int n = 0;
+    for (auto _ : state) {
+        box.setText(words[n++ % 2]);
+        big.Settle();
+    }
+    box.clear();
+    big.Settle();
+}
+
+// One character of a query typed into the box, to the painted window.
+void BM_QuickFilterTyping(benchmark::State& state) {
+    TBigWindow& big = Big(state);
+    TQuickFilterBox& box = big.Window->QuickFilterBox();
+    const QString query = QStringLiteral("pink floyd london -remastered");
+    for (auto _ : state) {
+        if (box.text().size() == query.size()) {
+            state.PauseTiming();
+            box.clear();
+            big.Settle();
+            state.ResumeTiming();
+        }
+        box.setText(query.left(box.text().size() + 1));
+        big.Settle();
+    }
+    box.clear();
+    big.Settle();
+}
+
+// A bare byte-wise substring scan of the texts the filter looks in.
+void BM_BareScan(benchmark::State& state) {
+    const TArrayOfBootData& data = Big(state).Window->Program().Lists[0]->Data;
+    int n = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BareScan(data, n++ % 2 ? "Budokan" : "Wembley"));
+}
+
 // Opening as File > Open does once the name is chosen, to the painted grid.
 void BM_OpenList(benchmark::State& state) {
     TBigWindow& big = Big(state);
@@ -122,16 +170,6 @@ void BM_Load(benchmark::State& state) {
         if (!list.Load().Ok())
             std::abort();
     }
-}
-
-void Register(const char* name, void (*function)(benchmark::State&), std::vector<int64_t> sizes) {
-    for (int64_t size : sizes)
-        benchmark::RegisterBenchmark(name, function)
-            ->Arg(size)
-            ->ArgName("bootlegs")
-            ->Unit(benchmark::kMillisecond)
-            ->MinTime(0.5)
-            ->ComputeStatistics("min", MinOfRuns);
 }
 
 int Memory(const std::string& path) {
@@ -168,17 +206,25 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "memory") == 0)
         return Memory(argv[2]);
     const int64_t big = kBig, huge = kHuge;
-    Register("BM_Repaint", BM_Repaint, {big, huge});
-    Register("BM_CellEdit", BM_CellEdit, {big, huge});
-    Register("BM_FilterClick", BM_FilterClick, {big, huge});
-    Register("BM_TabSwitch", BM_TabSwitch, {big, huge});
-    Register("BM_OpenList", BM_OpenList, {big});
-    Register("BM_Load", BM_Load, {big});
+    RegisterSizes("BM_Repaint", BM_Repaint, {big, huge});
+    RegisterSizes("BM_CellEdit", BM_CellEdit, {big, huge});
+    RegisterSizes("BM_FilterClick", BM_FilterClick, {big, huge});
+    RegisterSizes("BM_TabSwitch", BM_TabSwitch, {big, huge});
+    RegisterSizes("BM_QuickFilterWord", BM_QuickFilterWord, {big, huge});
+    RegisterSizes("BM_QuickFilterTyping", BM_QuickFilterTyping, {big, huge});
+    RegisterSizes("BM_BareScan", BM_BareScan, {big, huge});
+    RegisterSizes("BM_OpenList", BM_OpenList, {big});
+    RegisterSizes("BM_Load", BM_Load, {big});
     benchmark::Initialize(&argc, argv);
     std::vector<TRatioReporter::TPair> pairs;
     for (const char* size : {"/bootlegs:100000", "/bootlegs:1000000"})
         for (const char* figure : {"BM_CellEdit", "BM_FilterClick", "BM_TabSwitch"})
             pairs.push_back({std::string(figure) + size, std::string("BM_Repaint") + size});
+    for (const char* size : {"/bootlegs:100000", "/bootlegs:1000000"})
+        for (const char* figure : {"BM_QuickFilterWord", "BM_QuickFilterTyping"}) {
+            pairs.push_back({std::string(figure) + size, std::string("BM_Repaint") + size});
+            pairs.push_back({std::string(figure) + size, std::string("BM_BareScan") + size});
+        }
     pairs.push_back({"BM_OpenList/bootlegs:100000", "BM_Load/bootlegs:100000"});
     TRatioReporter reporter(pairs);
     benchmark::RunSpecifiedBenchmarks(&reporter);

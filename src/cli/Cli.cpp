@@ -71,10 +71,27 @@ void RunInfo(const TArgs& args, std::ostream& out, std::ostream&) {
 }
 
 void RunDump(const TArgs& args, std::ostream& out, std::ostream&) {
-    TProject list = LoadList(args[0]);
+    std::string path, query;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--filter") {
+            if (++i == args.size())
+                throw TCliError{"korvalen-cli dump: --filter needs a query."};
+            query = args[i];
+        } else if (path.empty() && (args[i].empty() || args[i][0] != '-')) {
+            path = args[i];
+        } else {
+            throw TCliError{"korvalen-cli dump: unexpected argument \"" + args[i] + "\"."};
+        }
+    }
+    if (path.empty())
+        throw TCliError{"usage: korvalen-cli dump LIST.kvu [--filter QUERY]"};
+    TProject list = LoadList(path);
+    // The quick filter of the window, under the "< all >" filters of its panel.
+    list.QuickFilter.SetText(query, ShownCodeNames(CodeNameStore()));
+    list.BuildView(TFilterState());
     std::string line;
-    for (const TBootData& record : list.Data) {
-        line = FormatDumpLine(record);
+    for (int32_t index : list.View) {
+        line = FormatDumpLine(list.Data[static_cast<size_t>(index)]);
         line += '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
@@ -320,11 +337,15 @@ void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
 
 const TCommand kCommands[] = {
     {"info", "korvalen-cli info LIST.kvu", "Prints the file version and the number of bootlegs of a list.", 1, RunInfo},
-    {"dump", "korvalen-cli dump LIST.kvu",
+    {"dump", "korvalen-cli dump LIST.kvu [--filter QUERY]",
      "Prints one line per bootleg, in list order: 14 fields separated by TAB (band, date, city,\n"
      "country, venue, name, source code, media code, quality, num, front cover, back cover, info,\n"
-     "comment). Backslash, TAB, CR and LF in a field are written as \\\\, \\t, \\r and \\n.",
-     1, RunDump},
+     "comment). Backslash, TAB, CR and LF in a field are written as \\\\, \\t, \\r and \\n.\n"
+     "--filter prints only the bootlegs that pass QUERY as the window's quick filter passes them:\n"
+     "every word shown in a text column, \"two words\" as a phrase, -word not shown, column:word\n"
+     "in one column (band, date, city, country, venue, name, source, media, quality, num, comment),\n"
+     "letters in any case. Texts that are not UTF-8 are read as Windows-1250.",
+     0, RunDump},
     {"import", "korvalen-cli import DUMP.tsv LIST.kvu",
      "Writes a list file from lines in the form that dump prints. A line that is not in that form\n"
      "is an error naming its line number, and then no file is written.",

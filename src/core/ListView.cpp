@@ -58,16 +58,23 @@ template <size_t N> bool PassesCode(TCodeKind kind, bool all, const std::array<b
 
 } // namespace
 
-std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& filter) {
+std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& filter,
+                                   const std::vector<int32_t>* only) {
     TBandPasses passes;
     if (!filter.AllBands)
         passes = CollectBandPasses(filter.Bands);
 
     std::vector<int32_t> view;
-    view.reserve(data.size());
+    view.reserve(only ? only->size() : data.size());
+    size_t next = 0; // into `only`
     for (size_t i = 0; i < data.size(); ++i) {
         TBootData& record = data[i];
         record.ViewIndex = -1;
+        if (only) {
+            if (next == only->size() || static_cast<size_t>((*only)[next]) != i)
+                continue;
+            ++next;
+        }
         if (!PassesCode(TCodeKind::Source, filter.SourceSelAll, filter.SourceSel, record.Source))
             continue;
         if (!PassesCode(TCodeKind::Media, filter.MediaSelAll, filter.MediaSel, record.Media))

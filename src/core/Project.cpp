@@ -6,7 +6,7 @@
 #include "platform/FileSystem.h"
 
 void TProject::BuildView(const TFilterState& filter) {
-    View = BuildListView(Data, filter);
+    View = BuildListView(Data, filter, QuickFilter.Passing(Data, UndoSteps.Changes()));
 }
 
 void TProject::Sort(int column, bool ascending) {

@@ -3,6 +3,7 @@
 #include "core/BootData.h"
 #include "core/FilterState.h"
 #include "core/ListFile.h"
+#include "core/QuickFilter.h"
 #include "core/UndoHistory.h"
 #include "platform/ScreenTypes.h"
 
@@ -34,6 +35,9 @@ public:
     bool CompareSelected = false;
     // Every change to Data goes through here, so that it can be taken back.
     TUndoHistory UndoSteps;
+    // The text typed above the grid while this list is shown; the view
+    // holds only the records that pass it, as well as the filter panel.
+    TQuickFilter QuickFilter;
 
     void BuildView(const TFilterState& filter);
     // Sorts on grid column `column` (the Search column counts when shown),

@@ -222,7 +222,11 @@ private:
 } // namespace
 
 void TUndoHistory::Touch(const TArrayOfBootData& data, int32_t index) {
-    if (index < 0 || static_cast<size_t>(index) >= data.size() || m_touchedAt.count(index))
+    if (index < 0 || static_cast<size_t>(index) >= data.size())
+        return;
+    // A record touched again may change again since the follower last looked.
+    m_changes.Touched(index);
+    if (m_touchedAt.count(index))
         return;
     m_touchedAt.emplace(index, m_touched.size());
     m_touched.emplace_back(index, data[static_cast<size_t>(index)]);
@@ -253,6 +257,7 @@ void TUndoHistory::Append(TArrayOfBootData& data, TBootData record) {
     FlushTouched(data);
     const auto position = static_cast<int32_t>(data.size());
     data.push_back(std::move(record));
+    m_changes.Inserted({position}, true);
     if (!m_open.Parts.empty() && m_open.Parts.back().Kind == TPart::Insert &&
         m_open.Parts.back().Positions.back() == position - 1) {
         m_open.Parts.back().Positions.push_back(position);
@@ -272,6 +277,7 @@ void TUndoHistory::Remove(TArrayOfBootData& data, const std::vector<int32_t>& po
     part.Kind = TPart::Remove;
     part.Positions = positions;
     TakeOut(data, part.Records, part.Positions);
+    m_changes.Removed(part.Positions);
     m_open.Parts.push_back(std::move(part));
 }
 
@@ -286,6 +292,7 @@ void TUndoHistory::Reorder(TArrayOfBootData& data, std::vector<uint32_t> order) 
     TPart part;
     part.Kind = TPart::Reorder;
     part.Order = order;
+    m_changes.Reordered(order);
     ReorderRecords(data, std::move(order));
     m_open.Parts.push_back(std::move(part));
 }
@@ -376,22 +383,27 @@ TUndoResult TUndoHistory::Apply(TStep& step, TArrayOfBootData& data, bool forwar
         TPart& part = step.Parts[forward ? k : count - 1 - k];
         switch (part.Kind) {
         case TPart::Fields:
-            for (TFieldEdit& edit : part.Edits)
+            for (TFieldEdit& edit : part.Edits) {
+                m_changes.Touched(edit.Record);
                 SwapField(data[static_cast<size_t>(edit.Record)], edit);
+            }
             touched.AddCells(part.Edits);
             break;
         case TPart::Insert:
         case TPart::Remove:
             if ((part.Kind == TPart::Insert) == forward) {
                 PutIn(data, part.Records, part.Positions);
+                m_changes.Inserted(part.Positions, false);
                 touched.PutIn(part.Positions);
             } else {
                 TakeOut(data, part.Records, part.Positions);
+                m_changes.Removed(part.Positions);
                 touched.TakeOut(part.Positions);
             }
             break;
         case TPart::Reorder: {
             const std::vector<uint32_t> inverse = Inverse(part.Order);
+            m_changes.Reordered(forward ? part.Order : inverse);
             ReorderRecords(data, forward ? part.Order : inverse);
             // Record i moves to where the order names it: inverse when going forward.
             touched.Reorder(forward ? inverse : part.Order);
@@ -456,4 +468,5 @@ void TUndoHistory::Clear() {
     m_open = TStep();
     m_touched.clear();
     m_touchedAt.clear();
+    m_changes.Reset();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BootData.h"
+#include "core/RecordChanges.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -95,6 +96,9 @@ public:
     bool AtSavedPoint() const { return m_savedReachable && m_saved == m_current; }
     void Clear();
 
+    // Every change to the records since the last Take, for those who follow them.
+    TRecordChanges& Changes() { return m_changes; }
+
     size_t StepCount() const { return m_steps.size(); }
     size_t Bytes() const { return m_bytes; }
     const TUndoLimits& Limits() const { return m_limits; }
@@ -136,4 +140,5 @@ private:
     TStep m_open;
     std::vector<std::pair<int32_t, TBootData>> m_touched;
     std::unordered_map<int32_t, size_t> m_touchedAt;
+    TRecordChanges m_changes;
 };

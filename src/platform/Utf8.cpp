@@ -1,6 +1,6 @@
 #include "platform/Utf8.h"
 
-size_t Utf8SequenceLength(const std::string& text, size_t pos) {
+size_t Utf8SequenceLength(std::string_view text, size_t pos) {
     auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char b0 = byte(pos);
     if (b0 < 0x80)
@@ -34,7 +34,7 @@ size_t Utf8SequenceLength(const std::string& text, size_t pos) {
     return length;
 }
 
-bool IsValidUtf8(const std::string& bytes) {
+bool IsValidUtf8(std::string_view bytes) {
     for (size_t pos = 0; pos < bytes.size();) {
         size_t length = Utf8SequenceLength(bytes, pos);
         if (length == 0)

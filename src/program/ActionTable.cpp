@@ -45,6 +45,7 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
         {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
         {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
+        {A::cmQuickFilter, "&Quick filter", "Type words to narrow the list", "Ctrl+E", -1},
     };
     return table;
 }
@@ -63,7 +64,7 @@ const std::vector<TMenu>& MainMenus() {
           kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
         {"&Edit",
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
-          Cmd(A::cmFind), Cmd(A::cmFindNext)}},
+          Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmSortAZ), Cmd(A::cmSortZA),
           kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
@@ -115,6 +116,11 @@ const std::vector<std::string>& MainHelpLines() {
         "",
         "function |b Delete|f  [Ctrl+D] - you will delete all selected bootlegs in the table. If you delete the "
         "wrong ones, |b Undo|f  [Ctrl+Z] brings them back.",
+        "",
+        "|b Quick filter|f  [Ctrl+E] - type words in the box above the list and only the bootlegs that show all of "
+        "them stay. \"two words\" is a phrase, -word hides the bootlegs that show it, and band:word (or date:, "
+        "city:, country:, venue:, name:, source:, media:, quality:, num:, comment:) looks in one column. Esc "
+        "clears it.",
         "",
         "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
         "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same "

@@ -3,6 +3,7 @@
 #include "controls/grid/GridClipboard.h"
 #include "controls/grid/GridModel.h"
 #include "core/Project.h"
+#include "core/TextMatch.h"
 #include "program/ConcertLists.h"
 
 #include <algorithm>
@@ -16,13 +17,13 @@ std::string SearchUpperCase(std::string text) {
 
 bool FindNextInGrid(TGridModel& grid, const std::string& search) {
     const int32_t rows = grid.CountRows();
-    if (search.empty() || rows < 1)
+    const TTextPattern wanted(search);
+    if (wanted.Empty() || rows < 1)
         return false;
-    const std::string wanted = SearchUpperCase(search);
     const int32_t start = std::clamp(grid.Row, 1, rows);
     for (int32_t r = start % rows + 1; r != start; r = r % rows + 1) {
         for (int32_t c = 1; c <= grid.ColCount(); ++c) {
-            if (SearchUpperCase(grid.Cell(c, r).S).find(wanted) == std::string::npos)
+            if (!wanted.Matches(grid.Cell(c, r).S))
                 continue;
             grid.Col = c;
             grid.Row = r;
@@ -107,6 +108,13 @@ void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32
     };
     if (!hidden())
         return;
+    // The quick filter keeps them shown until its text changes; the panel
+    // is widened only for what it hides itself.
+    if (list.QuickFilter.Active()) {
+        list.QuickFilter.KeepShown(records);
+        if (!hidden())
+            return;
+    }
     filter.AllBands = true;
     if (!hidden())
         return;

@@ -14,10 +14,10 @@ class TProject;
 // The list commands that work on the main grid and the records behind it.
 // Refreshing the view and repainting stay with the window.
 
-// Upper-cases the letters a..z only, as the search compares.
+// Upper-cases the letters a..z only, as band names are drawn.
 std::string SearchUpperCase(std::string text);
 
-// Looks for `search` in the stored cell texts, row after row from the one
+// Looks for `search` in the stored cell texts as core/TextMatch compares, row after row from the one
 // after the current row, wrapping round; the current row itself is never
 // looked at. On a match the cell becomes current and true comes back.
 bool FindNextInGrid(TGridModel& grid, const std::string& search);
@@ -45,7 +45,8 @@ bool DeleteSelectedRecords(TProject& list, const TGridModel& grid);
 int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text);
 
 // Builds the list's view, widening the filter when one of `records` would be
-// hidden: first to every band, then to every source and medium.
+// hidden: the quick filter keeps them shown, then the panel shows every
+// band, then every source and medium.
 void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32_t>& records);
 
 // The grid column that shows a record field (TRecordField), 0 when none

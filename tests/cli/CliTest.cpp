@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "KorvalenVersion.h"
+#include "cli/DumpFormat.h"
 #include "core/DeflateWriter.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
@@ -89,6 +90,23 @@ TEST(Cli, DumpThenImportGivesTheSameFile) {
     EXPECT_EQ(Cli({"info", dir.File("e.kvu")}).Out, "version 13, 0 bootlegs\n");
 }
 
+TEST(Cli, DumpWithAFilterPrintsTheLinesOfWhatTheQuickFilterPasses) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 200, 4);
+    const std::string query = "band:a -\"b 1\"";
+    TProject list = Load(dir.File("a.kvu"));
+    list.QuickFilter.SetText(query, DefaultCodeNames());
+    list.BuildView(TFilterState());
+    ASSERT_FALSE(list.View.empty());
+    std::string expected;
+    for (int32_t index : list.View)
+        expected += FormatDumpLine(list.Data[static_cast<size_t>(index)]) + "\n";
+    TRun run = Cli({"dump", "--filter", query, dir.File("a.kvu")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, expected);
+    EXPECT_EQ(Cli({"dump", dir.File("a.kvu"), "--filter", ""}).Out, Cli({"dump", dir.File("a.kvu")}).Out);
+}
+
 TEST(Cli, SortEqualsTheListSortAlsoInPlace) {
     TTempDir dir;
     SaveRandomList(dir.File("a.kvu"), 400, 3);
@@ -139,6 +157,8 @@ TEST(Cli, ErrorsGoToStandardErrorAndTouchNoFile) {
         {"sort", dir.File("a.kvu"), "2", "-o"},
         {"sort", dir.File("broken.kvu"), "2", "-o", dir.File("out.kvu")},
         {"sort", dir.File("a.kvu"), "2", "-o", dir.File("no/folder/out.kvu")},
+        {"dump", dir.File("a.kvu"), "--filter"},
+        {"dump", dir.File("a.kvu"), "--fitler", "x"},
         {"compare"},
         {"compare", "--no-sauce", dir.File("a.kvu")},
         {"compare", dir.File("a.kvu"), dir.File("broken.kvu")},

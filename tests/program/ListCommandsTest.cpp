@@ -76,9 +76,16 @@ TEST(ListCommandsFindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentR
     ASSERT_TRUE(FindNextInGrid(grid, "AB"));
     EXPECT_EQ(grid.Row, 1); // wrapped
     EXPECT_EQ(grid.Col, 1);
-    EXPECT_FALSE(FindNextInGrid(grid, "ZÜ")); // only a..z are folded: "ü" is not "Ü"
-    EXPECT_TRUE(FindNextInGrid(grid, "zü"));
+    EXPECT_TRUE(FindNextInGrid(grid, "ZÜ")); // every letter of UTF-8 text folds
+    EXPECT_EQ(grid.Row, 2);
     EXPECT_FALSE(FindNextInGrid(grid, ""));
+
+    // Windows-1250 bytes of "Łódź", found by what they show.
+    TGridModel legacy;
+    FillGrid(legacy, {{"x"},
+                      {"\xA3\xF3"
+                       "d\x9F"}});
+    EXPECT_TRUE(FindNextInGrid(legacy, "Łódź"));
 
     TGridModel one;
     FillGrid(one, {{"match"}});

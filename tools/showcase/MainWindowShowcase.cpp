@@ -1,6 +1,7 @@
 // The main window on the sample home in a few states, grabbed into PNGs for
 // looking at them: main_window_showcase HOME OUT_DIR
 //   plain.png     the sample list as it opens
+//   quick.png     narrowed by the quick filter box, which has the keyboard
 //   tour.png      filtered by one tour
 //   results.png   search results of a compare (the Search column, the reds),
 //                 a selection, cover and info marks
@@ -18,6 +19,7 @@
 #include "program/Program.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/QuickFilterBox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -53,6 +55,12 @@ int main(int argc, char** argv) {
     if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
         return 1;
     Save(window, out + "plain.png");
+
+    TQuickFilterBox& box = window.QuickFilterBox();
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("ironwood -date:1994"));
+    Save(window, out + "quick.png");
+    box.clear();
 
     QListWidget& tours = *window.Rollup().TourLB();
     tours.setCurrentRow(2);

@@ -25,6 +25,7 @@
 #include "ui/main/GridPopup.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/ListWindows.h"
+#include "ui/main/QuickFilterBox.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
@@ -54,6 +55,7 @@ constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
 constexpr int kMinimumWidth = 560;
 constexpr int kMinimumHeight = 520;
+constexpr int kTitleMinimumWidth = 280;
 
 // "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
 QString DialogFilter(const std::string& filter) {
@@ -107,8 +109,25 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     // Panel2: the title bar over the grid, lit around while the grid has the focus.
     auto* panel2 = new QWidget(panel1);
     auto* listRows = TightLayout<QVBoxLayout>(panel2);
+    // The quick filter box stands beside the title bar, over the grid it narrows.
+    auto* titleRow = TightLayout<QHBoxLayout>(nullptr);
     m_title = new TTitlePaintBox(panel2);
-    listRows->addWidget(m_title);
+    titleRow->addWidget(m_title, 1);
+    m_title->setMinimumWidth(kTitleMinimumWidth); // its three texts, the name shortened
+    m_quickFilter = new TQuickFilterBox(panel2);
+    titleRow->addWidget(m_quickFilter);
+    listRows->addLayout(titleRow);
+    m_quickFilter->OnTextTyped = [this](const std::string& text) {
+        if (TProject* list = m_program->CurrentList()) {
+            list->QuickFilter.SetText(text, ShownCodeNames(m_gridStr));
+            ValuesChange(false);
+        }
+    };
+    m_quickFilter->OnLeave = [this] { FocusGrid(); };
+    m_quickFilter->OnFocus = [this] {
+        if (TProject* list = m_program->CurrentList())
+            list->QuickFilter.Prepare(list->Data, list->UndoSteps.Changes());
+    };
     CreateGrid();
     listRows->addWidget(m_grid, 1);
     rows->addWidget(new TFocusFrame(panel2, panel1), 1);
@@ -155,6 +174,9 @@ TMainForm::~TMainForm() {
     m_tabs->disconnect(this);
     m_grid->OnChange = nullptr;
     m_grid->OnColumnResize = nullptr;
+    m_quickFilter->OnTextTyped = nullptr;
+    m_quickFilter->OnLeave = nullptr;
+    m_quickFilter->OnFocus = nullptr;
     delete takeCentralWidget();
 }
 
@@ -344,6 +366,12 @@ void TMainForm::ExecuteCommand(const TAction& action) {
     case TActionId::cmAbout:
         ShowAboutBox(this, false);
         return;
+    case TActionId::cmQuickFilter:
+        if (m_quickFilter->isVisible()) {
+            m_quickFilter->setFocus(Qt::ShortcutFocusReason);
+            m_quickFilter->selectAll();
+        }
+        return;
     case TActionId::cmHelp:
         ShowHelp(MainHelpText(m_program->ProgramDir), kHelpWidth, kHelpHeight);
         return;
@@ -382,6 +410,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
         m_title->hide();
+        m_quickFilter->hide();
         m_title->SetList(nullptr);
         m_lastFill = TGridFill();
         UpdateUndoActions();
@@ -389,6 +418,8 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     }
     m_grid->show();
     m_title->show();
+    m_quickFilter->show();
+    m_quickFilter->ShowText(list->QuickFilter.Text());
     m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
     m_title->SetList(list);
     UpdateUndoActions();

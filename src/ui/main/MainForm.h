@@ -26,6 +26,7 @@ class QToolBar;
 class TExcelGrid2;
 class TFilterPanel;
 class TListCommandRunner;
+class TQuickFilterBox;
 class TTitlePaintBox;
 
 struct TMainFormOptions {
@@ -52,6 +53,7 @@ public:
     TFilterPanel& Rollup() const { return *m_rollup; }
     QTabBar& MainTab() const { return *m_tabs; }
     TTitlePaintBox& TitleBar() const { return *m_title; }
+    TQuickFilterBox& QuickFilterBox() const { return *m_quickFilter; }
     QToolBar& ToolBar() const { return *m_toolBar; }
     const TImageList& ToolbarImages() const { return m_toolbarImages; }
     const TGridModel& TemplateGrid() const { return m_template; }
@@ -141,6 +143,7 @@ private:
     TFilterPanel* m_rollup = nullptr;
     QTabBar* m_tabs = nullptr;
     TTitlePaintBox* m_title = nullptr;
+    TQuickFilterBox* m_quickFilter = nullptr;
     TExcelGrid2* m_grid = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_gridMenu = nullptr;
