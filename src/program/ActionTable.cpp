@@ -45,6 +45,9 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
         {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
         {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
+        {A::cmCoverage, "C&overage\u2026", "How much of each tour the list holds", "F9", -1},
+        {A::cmStatistics, "&Statistics\u2026", "Counts of the list by year, band, source, media and quality", nullptr,
+         -1},
     };
     return table;
 }
@@ -66,7 +69,7 @@ const std::vector<TMenu>& MainMenus() {
           Cmd(A::cmFind), Cmd(A::cmFindNext)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare),
-          Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
+          Cmd(A::cmClearSearch), Cmd(A::cmExport), kSeparator, Cmd(A::cmCoverage), Cmd(A::cmStatistics)}},
         {"&Options", {kCodePages}},
         {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
     };

@@ -144,7 +144,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     };
     // A window that is not part of this build keeps its command greyed out
     // rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmCoverage,
+                             TActionId::cmStatistics})
         Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
@@ -381,7 +382,8 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         m_settingValues = false;
     }
     TProject* list = m_program->CurrentList();
-    Action(TActionId::cmConcerts)->setEnabled(list != nullptr);
+    for (TActionId window : {TActionId::cmConcerts, TActionId::cmCoverage, TActionId::cmStatistics})
+        Action(window)->setEnabled(list != nullptr);
     if (!list) {
         m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
