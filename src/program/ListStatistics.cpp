@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -13,22 +13,60 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Counts texts, quick on the runs of equal texts that sorted lists have.
+// Counts texts in an open-addressed table: a list holds few bands and
+// qualities, and a million lookups must stay cheap.
 class TTextCounter {
 public:
+    TTextCounter() : m_slots(64) {}
+
     void Add(const std::string& text) {
-        if (!m_last || m_lastText != text) {
-            m_last = &m_counts[text];
-            m_lastText = text;
+        TSlot& slot = Find(text);
+        if (!slot.Used) {
+            if ((m_used + 1) * 2 > m_slots.size()) {
+                Grow();
+                Add(text);
+                return;
+            }
+            slot = {text, 0, true};
+            ++m_used;
         }
-        ++*m_last;
+        ++slot.Count;
     }
-    const std::unordered_map<std::string_view, int64_t>& Counts() const { return m_counts; }
+
+    std::vector<std::pair<std::string_view, int64_t>> Counts() const {
+        std::vector<std::pair<std::string_view, int64_t>> counts;
+        for (const TSlot& slot : m_slots)
+            if (slot.Used)
+                counts.emplace_back(slot.Text, slot.Count);
+        return counts;
+    }
 
 private:
-    std::unordered_map<std::string_view, int64_t> m_counts;
-    int64_t* m_last = nullptr;
-    std::string_view m_lastText;
+    struct TSlot {
+        std::string_view Text;
+        int64_t Count = 0;
+        bool Used = false;
+    };
+
+    // The slot of `key`, or the free slot where it goes.
+    TSlot& Find(std::string_view key) {
+        const size_t mask = m_slots.size() - 1;
+        size_t at = std::hash<std::string_view>()(key) & mask;
+        while (m_slots[at].Used && m_slots[at].Text != key)
+            at = (at + 1) & mask;
+        return m_slots[at];
+    }
+
+    void Grow() {
+        std::vector<TSlot> old(m_slots.size() * 2);
+        old.swap(m_slots);
+        for (const TSlot& slot : old)
+            if (slot.Used)
+                Find(slot.Text) = slot;
+    }
+
+    std::vector<TSlot> m_slots; // a power of two, at most half used
+    size_t m_used = 0;
 };
 
 std::string LabelOf(std::string_view text) {
@@ -37,7 +75,7 @@ std::string LabelOf(std::string_view text) {
 
 // The largest first, ties by name; past kMostStatRows the rest in one row.
 std::vector<TStatRow> LargestRows(const TTextCounter& counter, const char* otherLabel) {
-    std::vector<std::pair<std::string_view, int64_t>> counts(counter.Counts().begin(), counter.Counts().end());
+    std::vector<std::pair<std::string_view, int64_t>> counts = counter.Counts();
     std::sort(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
         return a.second != b.second ? a.second > b.second : a.first < b.first;
     });
@@ -54,20 +92,37 @@ std::vector<TStatRow> LargestRows(const TTextCounter& counter, const char* other
     return rows;
 }
 
-using TYearCounts = std::unordered_map<std::string, int64_t>;
+// Years 0000..9999 by number, and one more slot for dates without a year.
+constexpr int kNoYear = 10000;
+using TYearCounts = std::vector<int64_t>;
+
+// The first run of exactly four digits as a number; kNoYear without one.
+int YearNumber(const std::string& date) {
+    for (size_t i = 0; i < date.size();) {
+        if (!IsDigit(date[i])) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < date.size() && IsDigit(date[end]))
+            ++end;
+        if (end - i == 4)
+            return (date[i] - '0') * 1000 + (date[i + 1] - '0') * 100 + (date[i + 2] - '0') * 10 + (date[i + 3] - '0');
+        i = end;
+    }
+    return kNoYear;
+}
 
 std::vector<TStatRow> YearRows(const TYearCounts& years) {
     std::vector<TStatRow> rows;
-    int64_t noYear = 0;
-    for (const auto& [year, count] : years) {
-        if (year.empty())
-            noYear = count;
-        else
-            rows.push_back({year, count});
-    }
-    std::sort(rows.begin(), rows.end(), [](const TStatRow& a, const TStatRow& b) { return a.Label < b.Label; });
-    if (noYear > 0)
-        rows.push_back({kNoYearLabel, noYear});
+    char label[8];
+    for (int year = 0; year < kNoYear; ++year)
+        if (years[size_t(year)] > 0) {
+            std::snprintf(label, sizeof label, "%04d", year);
+            rows.push_back({label, years[size_t(year)]});
+        }
+    if (years[kNoYear] > 0)
+        rows.push_back({kNoYearLabel, years[kNoYear]});
     return rows;
 }
 
@@ -91,38 +146,25 @@ template <size_t N> void CountCode(std::array<int64_t, N + 1>& counts, int32_t c
 } // namespace
 
 std::string DateYear(const std::string& date) {
-    for (size_t i = 0; i < date.size();) {
-        if (!IsDigit(date[i])) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < date.size() && IsDigit(date[end]))
-            ++end;
-        if (end - i == 4)
-            return date.substr(i, 4);
-        i = end;
-    }
-    return "";
+    const int year = YearNumber(date);
+    if (year == kNoYear)
+        return "";
+    char label[8];
+    std::snprintf(label, sizeof label, "%04d", year);
+    return label;
 }
 
 TListStatistics ListStatistics(const TArrayOfBootData& data, const std::vector<int32_t>* records) {
     TTextCounter bands, qualities;
-    TYearCounts years;
+    TYearCounts years(kNoYear + 1);
     std::array<int64_t, kSourceCount + 1> sources{};
     std::array<int64_t, kMediaCount + 1> media{};
-    std::string_view lastDate;
-    int64_t* lastYearCount = nullptr;
     auto add = [&](const TBootData& record) {
         bands.Add(record.Band);
         qualities.Add(record.Quality);
         CountCode<kSourceCount>(sources, record.Source);
         CountCode<kMediaCount>(media, record.Media);
-        if (!lastYearCount || record.Date != lastDate) {
-            lastDate = record.Date;
-            lastYearCount = &years[DateYear(record.Date)];
-        }
-        ++*lastYearCount;
+        ++years[size_t(YearNumber(record.Date))];
     };
     TListStatistics statistics;
     if (records) {

@@ -2,18 +2,32 @@
 
 #include "core/Project.h"
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
-size_t TOwnedConcerts::THash::operator()(const TBandDate& key) const noexcept {
-    const size_t band = std::hash<std::string_view>()(key.first);
-    return band ^ (std::hash<std::string_view>()(key.second) + 0x9e3779b97f4a7c15ULL + (band << 6) + (band >> 2));
+TOwnedConcerts::TOwnedConcerts(const TArrayOfBootData& data) {
+    // Lists are mostly sorted by band: the last band's dates are kept at hand.
+    std::string_view lastBand;
+    TDates* dates = nullptr;
+    for (const TBootData& record : data) {
+        if (!dates || record.Band != lastBand) {
+            lastBand = record.Band;
+            dates = &m_dates[lastBand];
+        }
+        dates->push_back(record.Date);
+    }
+    for (auto& [band, bandDates] : m_dates)
+        std::sort(bandDates.begin(), bandDates.end());
 }
 
-TOwnedConcerts::TOwnedConcerts(const TArrayOfBootData& data) {
-    m_pairs.reserve(data.size());
-    for (const TBootData& record : data)
-        m_pairs.emplace(record.Band, record.Date);
+const TOwnedConcerts::TDates* TOwnedConcerts::DatesOf(const std::string& band) const {
+    const auto found = m_dates.find(band);
+    return found == m_dates.end() ? nullptr : &found->second;
+}
+
+bool TOwnedConcerts::HasDate(const TDates* dates, const std::string& date) {
+    return dates && std::binary_search(dates->begin(), dates->end(), std::string_view(date));
 }
 
 namespace {
@@ -23,8 +37,9 @@ TTourCoverage CoverTour(const TBand& band, const TTour& tour, const TOwnedConcer
     result.Band = &band;
     result.Tour = &tour;
     result.Owned.reserve(tour.Concerts.size());
+    const TOwnedConcerts::TDates* dates = owned.DatesOf(band.Name);
     for (const TConcert& concert : tour.Concerts) {
-        const bool has = owned.Has(band.Name, concert.Date);
+        const bool has = TOwnedConcerts::HasDate(dates, concert.Date);
         result.Owned.push_back(has);
         result.OwnedCount += has;
     }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 class TProject;
@@ -17,19 +17,21 @@ class TProject;
 // date are owned together. The results point into the concert lists, which
 // stay as they were read for the whole run.
 
-// The band-and-date pairs of a list, to ask whether it has a concert. It
-// points into the records: they must not change while it is asked.
+// The dates of a list's bootlegs per band, to ask whether it has a concert.
+// It points into the records: they must not change while it is asked.
 class TOwnedConcerts {
 public:
     explicit TOwnedConcerts(const TArrayOfBootData& data);
-    bool Has(const std::string& band, const std::string& date) const { return m_pairs.count({band, date}) != 0; }
+    bool Has(const std::string& band, const std::string& date) const { return HasDate(DatesOf(band), date); }
+
+    // A band's dates, sorted; null when the list has no bootleg of it.
+    using TDates = std::vector<std::string_view>;
+    const TDates* DatesOf(const std::string& band) const;
+    static bool HasDate(const TDates* dates, const std::string& date);
 
 private:
-    using TBandDate = std::pair<std::string_view, std::string_view>;
-    struct THash {
-        size_t operator()(const TBandDate& key) const noexcept;
-    };
-    std::unordered_set<TBandDate, THash> m_pairs;
+    // Per band name, its bootlegs' dates sorted byte-wise.
+    std::unordered_map<std::string_view, TDates> m_dates;
 };
 
 struct TTourCoverage {

@@ -42,13 +42,13 @@ void TStatChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics = fontMetrics();
-    // Labels take what the longest needs, up to a third of the width.
+    // Labels take what the longest needs, up to two fifths of the width.
     int labelWidth = 0, countWidth = 0;
     for (const TStatRow& row : m_table.Rows) {
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(BytesToQString(row.Label)));
         countWidth = std::max(countWidth, metrics.horizontalAdvance(QString::number(row.Count)));
     }
-    labelWidth = std::min(labelWidth, width() / 3);
+    labelWidth = std::min(labelWidth, width() * 2 / 5);
     const int barLeft = kMargin + labelWidth + kMargin;
     const int barSpace = std::max(1, width() - barLeft - kMargin - countWidth - kMargin);
     const QColor barColour = palette().color(QPalette::Highlight);

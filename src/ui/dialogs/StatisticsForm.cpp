@@ -71,10 +71,12 @@ void TStatisticsForm::CreateControls() {
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
         split->addWidget(scroll);
         split->addWidget(table);
-        split->setStretchFactor(0, 3);
-        split->setStretchFactor(1, 2);
+        split->setStretchFactor(0, 1);
+        split->setStretchFactor(1, 1);
         m_pages->addTab(split, QString::fromUtf8(StatKindName(TStatKind(kind))));
         m_charts.push_back(chart);
         m_tables.push_back(table);
