@@ -15,16 +15,19 @@ void TCoverageBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     QStyledItemDelegate::paint(painter, plain, QModelIndex());
 
     const int percent = qBound(0, value.toInt(), 100);
-    const QRectF frame = QRectF(option.rect).adjusted(3, 3, -3, -3);
+    // The figure stands right of the bar, so the bar never hides it.
+    const int figureWidth = option.fontMetrics.horizontalAdvance(QStringLiteral("100 %")) + 6;
+    const QRectF frame = QRectF(option.rect).adjusted(3, 2, -figureWidth, -2);
     painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(option.palette.color(QPalette::Mid), 1));
     painter->setBrush(option.palette.color(QPalette::Base));
     painter->drawRect(frame);
     QRectF filled = frame.adjusted(1, 1, -1, -1);
     filled.setWidth(filled.width() * percent / 100.0);
     painter->fillRect(filled, percent == 100 ? QColor(64, 160, 64) : QColor(120, 190, 120));
-    painter->setPen(option.palette.color(QPalette::Text));
-    painter->drawText(frame, Qt::AlignCenter, QStringLiteral("%1 %").arg(percent));
+    painter->setPen(
+        option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(QRectF(frame.right(), option.rect.top(), figureWidth - 3, option.rect.height()),
+                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
     painter->restore();
 }

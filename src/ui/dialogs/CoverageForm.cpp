@@ -30,7 +30,7 @@ const struct {
     {"Band, tour or date", 240},
     {"Owned",               60},
     {"Known",               60},
-    {"Coverage",           110},
+    {"Coverage",           150},
     {"City",               120},
     {"Country",            100},
     {"Venue",              180},

@@ -48,7 +48,8 @@ void TStatChart::paintEvent(QPaintEvent*) {
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(BytesToQString(row.Label)));
         countWidth = std::max(countWidth, metrics.horizontalAdvance(QString::number(row.Count)));
     }
-    labelWidth = std::min(labelWidth, width() * 2 / 5);
+    // Advances are rounded: a pixel or two more, so that no full label is cut at a fractional scale.
+    labelWidth = std::min(labelWidth + 2, width() * 2 / 5);
     const int barLeft = kMargin + labelWidth + kMargin;
     const int barSpace = std::max(1, width() - barLeft - kMargin - countWidth - kMargin);
     const QColor barColour = palette().color(QPalette::Highlight);
