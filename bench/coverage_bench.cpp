@@ -4,6 +4,7 @@
 // record.
 
 #include "CoverageTours.h"
+#include "LoadList.h"
 #include "RatioReporter.h"
 
 #include "core/Project.h"
@@ -49,13 +50,8 @@ const TArrayOfBootData& Million() {
 }
 
 void BM_LoadList(benchmark::State& state) {
-    for (auto _ : state) {
-        TProject list;
-        list.FileName = ListPath();
-        if (!list.Load().Ok())
-            std::abort();
-        benchmark::DoNotOptimize(list.Data.data());
-    }
+    for (auto _ : state)
+        LoadListOrAbort(ListPath());
 }
 BENCHMARK(BM_LoadList)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 

@@ -5,7 +5,9 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "support/QuietMainWindow.h"
 #include "support/TempDir.h"
+#include "support/TourFiles.h"
 #include "ui/dialogs/StatChart.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/main/MainForm.h"
@@ -34,23 +36,9 @@ const QString kOwnedMark = QStringLiteral("\u2713");
 class TCoverageFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        const TProgramFolders folders = MakeProgramFolders(Home.Path() + "/korvalen", Home.Path());
-        std::filesystem::create_directories(folders.ToursDir);
-        WriteBytes(folders.ToursDir + "Alpha.txt", "|||||First|1990.01.01|1990.12.31\r\n"
-                                                   "1990.02.01|Thu|Paris|France|Olympia\r\n"
-                                                   "1990.03.01|Fri|Lyon|France|Transbordeur\r\n"
-                                                   "1990.04.01|Sat|Rome|Italy|Palaeur\r\n"
-                                                   "|||||Second|1991.01.01|1991.12.31\r\n"
-                                                   "1991.05.01|Mon|Oslo|Norway|Rockefeller\r\n"
-                                                   "1991.06.01|Tue|Bergen|Norway|USF\r\n");
-        WriteBytes(folders.ToursDir + "Beta.txt", "no tour line in this file\r\n");
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Main = std::make_unique<TMainForm>(Settings, folders, std::vector<std::string>(), options);
-        Main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
-        ASSERT_TRUE(Main->Program().OpenList(""));
+        const TProgramFolders folders = MakeHomeWithAlphaAndBeta(Home.Path());
+        Main = MakeQuietMainWindow(Settings, folders);
+        ASSERT_NE(Main, nullptr);
         for (const auto& [band, date] : std::vector<std::pair<const char*, const char*>>{
                  {"Nobody", "1990.03.01"}, {"Alpha", "1990.02.01"}, {"Alpha", "1989.02.01"}, {"Alpha", "1990.02.01"}}) {
             TBootData& record = List().Data.emplace_back();
