@@ -3,6 +3,7 @@
 // level-9 deflate of the same content against Save, with both file sizes.
 
 #include "ListGenerator.h"
+#include "LoadList.h"
 #include "RatioReporter.h"
 #include "core/FilterState.h"
 #include "core/ListFile.h"
@@ -102,13 +103,8 @@ void BM_LibdeflateInflate(benchmark::State& state) {
 BENCHMARK(BM_LibdeflateInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 
 void BM_Load(benchmark::State& state) {
-    for (auto _ : state) {
-        TProject list;
-        list.FileName = ListPath();
-        if (!list.Load().Ok())
-            std::abort();
-        benchmark::DoNotOptimize(list.Data.data());
-    }
+    for (auto _ : state)
+        LoadListOrAbort(ListPath());
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 

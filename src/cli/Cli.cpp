@@ -9,6 +9,9 @@
 #include "platform/FileSystem.h"
 #include "program/ConcertLists.h"
 #include "program/ExportText.h"
+#include "program/ListStatistics.h"
+#include "program/TourCoverage.h"
+#include "program/WantsList.h"
 
 #include <algorithm>
 #include <charconv>
@@ -265,6 +268,42 @@ void RunFindConcert(const TArgs& args, std::ostream& out, std::ostream& err) {
         << EscapeDumpField(concert->Venue) << "\n";
 }
 
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines)
+        out << line << "\n";
+}
+
+void RunCoverage(const TArgs& args, std::ostream& out, std::ostream& err) {
+    std::string listPath, toursDir;
+    bool missing = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--missing")
+            missing = true;
+        else if (args[i] == "--tours" && i + 1 < args.size())
+            toursDir = args[++i];
+        else if (args[i].rfind("--", 0) == 0 || !listPath.empty())
+            throw TCliError{"korvalen-cli coverage: unexpected argument \"" + args[i] + "\"."};
+        else
+            listPath = args[i];
+    }
+    if (listPath.empty() || toursDir.empty())
+        throw TCliError{"usage: korvalen-cli coverage LIST.kvu --tours DIR [--missing]"};
+    TProject list = LoadList(listPath);
+    TConcertLists tours = LoadTours(toursDir, err);
+    const std::vector<TBandCoverage> coverage = TourCoverage(tours.Bands, list.Data);
+    if (!missing) {
+        PrintLines(CoverageCountLines(coverage), out);
+        return;
+    }
+    for (const TCoveredConcert& concert : MissingConcerts(coverage))
+        out << ConcertTourFileLine(concert) << "\n";
+}
+
+void RunStats(const TArgs& args, std::ostream& out, std::ostream&) {
+    TProject list = LoadList(args[0]);
+    PrintLines(StatisticsLines(ListStatistics(list.Data, nullptr)), out);
+}
+
 // The arguments of compare and join: the options, the lists in order and,
 // for join, the output file.
 struct TListFunctionArgs {
@@ -378,6 +417,18 @@ const TCommand kCommands[] = {
      "tour files of DIR, as the program's Find concert chooses it. Exit status 1, and nothing\n"
      "printed, when there is none.",
      3, RunFindConcert},
+    {"coverage", "korvalen-cli coverage LIST.kvu --tours DIR [--missing]",
+     "Prints, per tour of the tour files in DIR, how many of its concerts the list holds: band,\n"
+     "tour, concerts owned and concerts known, separated by TAB; bands sorted, tours in file order.\n"
+     "A concert is owned when the list has a bootleg of its band on its date (both exactly as\n"
+     "written). With --missing it prints the concerts the list lacks instead: band and tour, then\n"
+     "the concert as its tour file holds it (date|extra|city|country|venue), separated by TAB.",
+     0, RunCoverage},
+    {"stats", "korvalen-cli stats LIST.kvu",
+     "Prints the counts of the statistics window for a whole list: \"total\" first, then one line\n"
+     "per row of each table (year, band, source, media, quality): table, label and count, separated\n"
+     "by TAB. Bands and qualities beyond the 20 largest are counted together.",
+     1, RunStats},
     {"compare", "korvalen-cli compare [--no-source] [--no-media] LIST.kvu...",
      "Compares the lists as the program's list functions do with all of them selected (one list:\n"
      "the search for duplicates). Two bootlegs match when band and date are equal, and source and\n"

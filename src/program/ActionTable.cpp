@@ -46,6 +46,9 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
         {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
         {A::cmQuickFilter, "&Quick filter", "Type words to narrow the list", "Ctrl+E", -1},
+        {A::cmCoverage, "C&overage\u2026", "How much of each tour the list holds", "F9", -1},
+        {A::cmStatistics, "&Statistics\u2026", "Counts of the list by year, band, source, media and quality", nullptr,
+         -1},
     };
     return table;
 }
@@ -67,7 +70,8 @@ const std::vector<TMenu>& MainMenus() {
           Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmSortAZ), Cmd(A::cmSortZA),
-          kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport)}},
+          kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport), kSeparator,
+          Cmd(A::cmCoverage), Cmd(A::cmStatistics)}},
         {"&Options", {kCodePages}},
         {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
     };

@@ -32,8 +32,12 @@ void SetConcertColumns(TGridModel& grid);
 // One grid row per concert row, from row 1.
 void FillConcertGrid(TGridModel& grid, const std::vector<TConcertRow>& rows);
 
-// White and grey in blocks of five rows; the Date column in yellows.
-TColor ConcertCellColor(int32_t col, int32_t row);
+// Per row, whether `data` has a bootleg of the concert (band and date).
+std::vector<bool> OwnedConcertRows(const std::vector<TConcertRow>& rows, const TArrayOfBootData& data);
+
+// White and grey in blocks of five rows; the Date column in yellows. The
+// concerts the list already has are tinted green.
+TColor ConcertCellColor(int32_t col, int32_t row, bool owned = false);
 
 // Appends the concert of table row `row` (from 1) to `list` as a new
 // bootleg: band, date, city, country and venue in full, everything else

@@ -229,8 +229,8 @@ TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
 }
 
 TEST(Cli, HelpForEveryCommand) {
-    for (const char* command :
-         {"info", "dump", "import", "sort", "export", "tours", "concerts", "find-concert", "compare", "join"}) {
+    for (const char* command : {"info", "dump", "import", "sort", "export", "tours", "concerts", "find-concert",
+                                "compare", "join", "coverage", "stats"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;
@@ -274,6 +274,33 @@ TEST(Cli, ToursConcertsAndFindConcert) {
     run = Cli({"tours", dir.File("NoTours")});
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("no such folder"), std::string::npos);
+}
+
+TEST(Cli, CoverageCountsAndMissingConcertsAndStats) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("Tours"));
+    WriteBytes(dir.File("Tours/b.txt"), "|||||Late|2000.01.01|2000.12.31\r\n2000.02.02|Sun|Oslo|Norway|Spektrum\r\n"
+                                        "2000.02.03|Mon|Bergen|Norway|Grieghallen\r\n|||||Empty||\r\n");
+    WriteBytes(dir.File("Tours/A.txt"), "");
+    TProject list;
+    list.FileName = dir.File("a.kvu");
+    for (const char* band : {"b", "B", "Nobody"}) {
+        TBootData& r = list.Data.emplace_back();
+        r.Band = band;
+        r.Date = "2000.02.02";
+    }
+    ASSERT_TRUE(list.Save().Ok);
+    TRun run = Cli({"coverage", list.FileName, "--tours", dir.File("Tours")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "b\tLate\t1\t2\nb\tEmpty\t0\t0\n");
+    run = Cli({"coverage", "--missing", list.FileName, "--tours", dir.File("Tours")});
+    EXPECT_EQ(run.Out, "b\tLate\t2000.02.03|Mon|Bergen|Norway|Grieghallen\n");
+    EXPECT_EQ(Cli({"coverage", list.FileName}).Status, 1);
+
+    run = Cli({"stats", list.FileName});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "total\t\t3\nyear\t2000\t3\nband\tB\t1\nband\tNobody\t1\nband\tb\t1\n"
+                       "source\t(none)\t3\nmedia\t(none)\t3\nquality\t(none)\t3\n");
 }
 
 TEST(Cli, HostileToursFoldersGiveEscapedLinesAndWarnings) {

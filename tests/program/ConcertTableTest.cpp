@@ -151,6 +151,21 @@ TEST(ConcertCellColor, BlocksOfFiveRowsAndAYellowishDateColumn) {
         EXPECT_EQ(ConcertCellColor(c.Col, c.Row), c.Expected) << c.Col << ", " << c.Row;
 }
 
+TEST(ConcertCellColor, ConcertsTheListHasAreTintedGreenInEveryBlock) {
+    std::vector<std::string> lines;
+    const std::vector<TBand> bands = SampleBands(lines);
+    const std::vector<TConcertRow> rows = ConcertRows(bands, 0);
+    TArrayOfBootData data(2);
+    data[0].Band = "Zed";
+    data[0].Date = "Zed Only 1";
+    data[1].Band = "Lone"; // the right date of another band owns nothing
+    data[1].Date = "Ironwood Early 1";
+    const std::vector<bool> owned = OwnedConcertRows(rows, data);
+    EXPECT_EQ(owned, (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_EQ(ConcertCellColor(1, 1, true), JoinRgb(204, 255, 204));
+    EXPECT_EQ(ConcertCellColor(2, 6, true), JoinRgb(192, 240, 140));
+}
+
 TEST(AddConcertToList, AppendsTheConcertInFullAsAnUnsavedBootleg) {
     std::vector<std::string> lines;
     std::vector<TBand> bands = SampleBands(lines);

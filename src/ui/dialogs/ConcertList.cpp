@@ -195,6 +195,8 @@ QToolButton* TConcertsForm::ToolButton(int image) const {
 
 void TConcertsForm::SetValues() {
     m_rows = ConcertRows(m_program.Filter.Bands, m_tourCB->currentIndex());
+    const TProject* list = m_program.CurrentList();
+    m_owned = list ? OwnedConcertRows(m_rows, list->Data) : std::vector<bool>(m_rows.size(), false);
     FillConcertGrid(*m_grid, m_rows);
     m_grid->ScrollInView();
     m_grid->Invalidate();
@@ -205,7 +207,8 @@ void TConcertsForm::ValuesChange() {
 }
 
 void TConcertsForm::GridCellColor(TColor& color, bool& change, int32_t x, int32_t y) {
-    ApplyListCellColor(color, change, ConcertCellColor(x, y));
+    const bool owned = y >= 1 && static_cast<size_t>(y) <= m_owned.size() && m_owned[static_cast<size_t>(y - 1)];
+    ApplyListCellColor(color, change, ConcertCellColor(x, y, owned));
 }
 
 void TConcertsForm::CopyClick() {
@@ -234,6 +237,8 @@ void TConcertsForm::AddClick() {
     m_program.Filter.AllBands = true;
     if (RefreshMainWindow)
         RefreshMainWindow();
+    m_owned = OwnedConcertRows(m_rows, list->Data);
+    m_grid->Invalidate();
 }
 
 void TConcertsForm::HelpClick() {

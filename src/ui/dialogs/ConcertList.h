@@ -66,6 +66,7 @@ private:
     std::vector<QToolButton*> m_buttons;
     std::string m_findText;
     std::vector<TConcertRow> m_rows;
+    std::vector<bool> m_owned; // per row: the current list has the concert
 };
 
 // Opens the window modally over `parent` for the program's current list.

@@ -28,6 +28,8 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
     case TActionId::cmExport:
     case TActionId::cmConcerts:
     case TActionId::cmCompare:
+    case TActionId::cmCoverage:
+    case TActionId::cmStatistics:
         if (OpenListWindow)
             OpenListWindow(listIndex, action.Id);
         break;

@@ -1,12 +1,33 @@
 #include "ListWindows.h"
 
+#include "controls/grid/ExcelGrid2.h"
 #include "ui/dialogs/Compare.h"
 #include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/CoverageForm.h"
 #include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/StatisticsForm.h"
 #include "ui/main/MainForm.h"
 
+namespace {
+
+// The main window's view anew, its cursor on `row` when there is one.
+void ShowMainWindowRow(TMainForm& form, int32_t row) {
+    form.SetValues();
+    TExcelGrid2& grid = form.Grid();
+    if (row >= 1 && row <= grid.CountRows()) {
+        grid.Row = row;
+        grid.ResetSelection();
+        grid.ScrollInView();
+        grid.Invalidate();
+    }
+    grid.setFocus();
+}
+
+} // namespace
+
 bool HasListWindow(TActionId window) {
-    return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport;
+    return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport ||
+           window == TActionId::cmCoverage || window == TActionId::cmStatistics;
 }
 
 void RunListWindow(TMainForm& form, int, TActionId window) {
@@ -24,6 +45,14 @@ void RunListWindow(TMainForm& form, int, TActionId window) {
         exportForm.exec();
         break;
     }
+    case TActionId::cmCoverage:
+        ShowCoverageForm(
+            &form, form.Program(), form, [&form] { form.SetValues(); },
+            [&form](int32_t row) { ShowMainWindowRow(form, row); });
+        break;
+    case TActionId::cmStatistics:
+        ShowStatisticsForm(&form, form.Program());
+        break;
     default:
         break;
     }

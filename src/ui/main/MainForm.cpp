@@ -404,7 +404,8 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     }
     TProject* list = m_program->CurrentList();
     // The list windows need a list; one that is not part of this build stays greyed out.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmCoverage,
+                             TActionId::cmStatistics})
         Action(window)->setEnabled(list != nullptr && HasListWindow(window));
     if (!list) {
         m_grid->SetRowSource(EmptyRows);

@@ -11,7 +11,9 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "support/QuietMainWindow.h"
 #include "support/TempDir.h"
+#include "support/TourFiles.h"
 #include "ui/dialogs/Help.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"
@@ -46,29 +48,15 @@ const std::string kLongVenue = std::string(150, 'L') + std::string(150, 'V');
 class TConcertsFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        const TProgramFolders folders = MakeProgramFolders(Home.Path() + "/korvalen", Home.Path());
-        std::filesystem::create_directories(folders.ToursDir);
-        WriteBytes(folders.ToursDir + "Alpha.txt", "|||||First|1990.01.01|1990.12.31\r\n"
-                                                   "1990.02.01|Thu|PARIS|France|Olympia\r\n"
-                                                   "1990.03.01|Fri|Lyon|France|Transbordeur\r\n"
-                                                   "1990.04.01|Sat|Rome|Italy|Palaeur\r\n"
-                                                   "|||||Second|1991.01.01|1991.12.31\r\n"
-                                                   "1991.05.01|Mon|Oslo|Norway|Rockefeller\r\n"
-                                                   "1991.06.01|Tue|Bergen|Norway|USF\r\n");
-        WriteBytes(folders.ToursDir + "Beta.txt", "no tour line in this file\r\n");
+        const TProgramFolders folders = MakeHomeWithAlphaAndBeta(Home.Path());
         std::string gamma = "|||||Arena|1995.01.01|1995.12.31\r\n";
         for (int i = 1; i <= 6; ++i)
             gamma += "1995.0" + std::to_string(i) + ".01|Sun|Town " + std::to_string(i) + "|Land|Hall\r\n";
         gamma += "1995.07.01|Sun|Paris|France|Paris-Bercy " + kLongVenue + "\r\n";
         WriteBytes(folders.ToursDir + "Gamma.txt", gamma);
 
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Main = std::make_unique<TMainForm>(Settings, folders, std::vector<std::string>(), options);
-        Main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
-        ASSERT_TRUE(Main->Program().OpenList(""));
+        Main = MakeQuietMainWindow(Settings, folders);
+        ASSERT_NE(Main, nullptr);
         SuppressHelpPopups(true);
     }
 

@@ -1,0 +1,205 @@
+// The coverage and statistics windows over a real main window, its Tours
+// folder written for the test and its list filled by hand.
+
+#include "ui/dialogs/CoverageForm.h"
+#include "controls/grid/ExcelGrid2.h"
+#include "core/Project.h"
+#include "platform/SettingsStore.h"
+#include "support/QuietMainWindow.h"
+#include "support/TempDir.h"
+#include "support/TourFiles.h"
+#include "ui/dialogs/StatChart.h"
+#include "ui/dialogs/StatisticsForm.h"
+#include "ui/main/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const QString kOwnedMark = QStringLiteral("\u2713");
+
+// Alpha: First (3 concerts, 02.01 owned twice), Second (2 concerts, none
+// owned); Beta without tours. The list also has a bootleg of an unknown band.
+class TCoverageFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const TProgramFolders folders = MakeHomeWithAlphaAndBeta(Home.Path());
+        Main = MakeQuietMainWindow(Settings, folders);
+        ASSERT_NE(Main, nullptr);
+        for (const auto& [band, date] : std::vector<std::pair<const char*, const char*>>{
+                 {"Nobody", "1990.03.01"}, {"Alpha", "1990.02.01"}, {"Alpha", "1989.02.01"}, {"Alpha", "1990.02.01"}}) {
+            TBootData& record = List().Data.emplace_back();
+            record.Band = band;
+            record.Date = date;
+            record.Source = 1;
+        }
+        Main->SetValues();
+    }
+
+    void TearDown() override {
+        Form.reset();
+        if (Main)
+            List().Saved = true; // closes without asking
+        Main.reset();
+    }
+
+    TCoverageForm& Open() {
+        Form = std::make_unique<TCoverageForm>(Main->Program(), *Main, Main.get());
+        Form->RefreshMainWindow = [this] { Main->SetValues(); };
+        return *Form;
+    }
+
+    TProject& List() { return *Main->Program().Lists.back(); }
+    QTreeWidgetItem* Item(int band, int tour = -1, int concert = -1) {
+        QTreeWidgetItem* item = Form->Tree().topLevelItem(band);
+        if (item && tour >= 0) {
+            item = item->child(tour);
+            item->setExpanded(true);
+        }
+        return item && concert >= 0 ? item->child(concert) : item;
+    }
+    static std::string Texts(const QTreeWidgetItem* item) {
+        QStringList texts;
+        for (int c = 0; c < 4; ++c)
+            texts << item->text(c);
+        return texts.join(QLatin1Char('|')).toStdString();
+    }
+
+    // Runs `check` on the modal window that `open` brings up, then closes it.
+    template <typename TForm> void OnModal(const std::function<void()>& open, std::function<void(TForm&)> check) {
+        bool seen = false;
+        QTimer::singleShot(0, Main.get(), [&] {
+            auto* form = qobject_cast<TForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            seen = true;
+            check(*form);
+            if (form->isVisible())
+                form->reject();
+        });
+        open();
+        EXPECT_TRUE(seen);
+    }
+
+    TTempDir Home;
+    TMemorySettingsStore Settings;
+    std::unique_ptr<TMainForm> Main;
+    std::unique_ptr<TCoverageForm> Form;
+};
+
+using CoverageForm = TCoverageFixture;
+
+TEST_F(CoverageForm, TheTreeCountsEachBandAndTourAndMarksOwnedConcerts) {
+    Open();
+    ASSERT_EQ(Form->Tree().topLevelItemCount(), 2);
+    EXPECT_EQ(Texts(Item(0)), "Alpha|1|5|");
+    EXPECT_EQ(Item(0)->data(3, Qt::UserRole + 10).toInt(), 20);
+    EXPECT_EQ(Texts(Item(0, 0)), "First|1|3|");
+    EXPECT_EQ(Texts(Item(0, 1)), "Second|0|2|");
+    EXPECT_EQ(Texts(Item(1)), "Beta|0|0|");
+    ASSERT_EQ(Item(0, 0)->childCount(), 3);
+    EXPECT_EQ(Texts(Item(0, 0, 0)), "1990.02.01|" + kOwnedMark.toStdString() + "||");
+    EXPECT_TRUE(Item(0, 0, 0)->font(0).bold());
+    EXPECT_EQ(Texts(Item(0, 0, 1)), "1990.03.01|||"); // Nobody's bootleg of that date is no Alpha
+    EXPECT_FALSE(Item(0, 0, 1)->font(0).bold());
+}
+
+TEST_F(CoverageForm, OnlyMissingCopyAndExportGiveTheWantsList) {
+    Open();
+    Form->SetOnlyMissing(true);
+    EXPECT_TRUE(Form->OnlyMissing().isChecked());
+    ASSERT_EQ(Form->Tree().topLevelItemCount(), 1); // Beta has nothing to miss
+    ASSERT_EQ(Item(0, 0)->childCount(), 2);
+    EXPECT_EQ(Item(0, 0, 0)->text(0), QStringLiteral("1990.03.01"));
+    Item(0, 0, 1)->setSelected(true);
+    Item(0, 1)->setSelected(true);
+    Form->CopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("Alpha\tFirst\t1990.04.01\tRome\tItaly\tPalaeur\r\n"
+                             "Alpha\tSecond\t1991.05.01\tOslo\tNorway\tRockefeller\r\n"
+                             "Alpha\tSecond\t1991.06.01\tBergen\tNorway\tUSF\r\n"));
+
+    const std::string path = Home.File("wants.csv");
+    Main->FileDialogHook = [&](TFileDialog& dialog, bool saving) {
+        EXPECT_TRUE(saving);
+        dialog.FileName = path;
+        return true;
+    };
+    Form->ExportClick();
+    EXPECT_EQ(ReadBytes(path), "Band,Tour,Date,City,Country,Venue\r\n"
+                               "Alpha,First,1990.03.01,Lyon,France,Transbordeur\r\n"
+                               "Alpha,First,1990.04.01,Rome,Italy,Palaeur\r\n"
+                               "Alpha,Second,1991.05.01,Oslo,Norway,Rockefeller\r\n"
+                               "Alpha,Second,1991.06.01,Bergen,Norway,USF\r\n");
+}
+
+TEST_F(CoverageForm, AddingAMissingConcertIsOneUndoStepAndMarksIt) {
+    Open();
+    Form->Tree().setCurrentItem(Item(0, 1, 1));
+    const size_t before = List().Data.size();
+    Form->AddClick();
+    ASSERT_EQ(List().Data.size(), before + 1);
+    const TBootData& added = List().Data.back();
+    EXPECT_EQ(added.Band + " " + added.Date + " " + added.City + " " + added.Country + " " + added.Venue,
+              "Alpha 1991.06.01 Bergen Norway USF");
+    EXPECT_FALSE(List().Saved);
+    EXPECT_EQ(Texts(Item(0, 1)), "Second|1|2|");
+    EXPECT_EQ(Item(0, 1, 1)->text(1), kOwnedMark);
+    Form->AddClick(); // already owned: nothing more
+    EXPECT_EQ(List().Data.size(), before + 1);
+    Main->Execute({TActionId::cmUndo});
+    EXPECT_EQ(List().Data.size(), before);
+}
+
+TEST_F(CoverageForm, F9OpensItAndADoubleClickShowsTheBootlegsInTheMainWindow) {
+    OnModal<TCoverageForm>([&] { QTest::keyClick(Main.get(), Qt::Key_F9); },
+                           [&](TCoverageForm& form) {
+                               QTreeWidgetItem* tour = form.Tree().topLevelItem(0)->child(0);
+                               tour->setExpanded(true);
+                               form.ShowBootlegs(tour->child(1)); // missing: stays
+                               EXPECT_TRUE(form.isVisible());
+                               form.ShowBootlegs(tour->child(0));
+                               EXPECT_FALSE(form.isVisible());
+                           });
+    const TFilterState& filter = Main->Program().Filter;
+    EXPECT_FALSE(filter.AllBands);
+    EXPECT_TRUE(filter.Bands[0].Tours[0].Selected);
+    ASSERT_EQ(List().View.size(), 2u); // the two bootlegs of 1990.02.01
+    EXPECT_EQ(Main->Grid().Row, 1);
+    EXPECT_EQ(Main->Grid().Cell(2, 1).S, "1990.02.01");
+}
+
+TEST_F(CoverageForm, StatisticsCountTheListOrWhatTheFilterShowsAndCopyTheTable) {
+    OnModal<TStatisticsForm>([&] { Main->Action(TActionId::cmStatistics)->trigger(); },
+                             [&](TStatisticsForm& form) {
+                                 EXPECT_EQ(form.Statistics().Total, 4);
+                                 EXPECT_EQ(form.Table(1).rowCount(), 2); // Alpha, Nobody
+                                 EXPECT_EQ(form.Table(1).item(0, 1)->text(), QStringLiteral("3"));
+                                 EXPECT_GE(form.Chart(1).sizeHint().height(), 2 * form.Chart(1).RowHeight());
+                                 form.Pages().setCurrentIndex(2);
+                                 form.CopyClick();
+                                 EXPECT_EQ(QApplication::clipboard()->text(),
+                                           QStringLiteral("Source\tBootlegs\r\nSoundboard\t4\r\n"));
+                             });
+    Main->Program().Filter.SourceSelAll = false; // nothing shown
+    Main->SetValues();
+    TStatisticsForm form(Main->Program(), Main.get());
+    form.SetShownOnly(true);
+    EXPECT_EQ(form.Statistics().Total, 0);
+    form.SetShownOnly(false);
+    EXPECT_EQ(form.Statistics().Total, 4);
+}
+
+} // namespace
