@@ -1,6 +1,6 @@
 #include "platform/Utf8.h"
 
-size_t Utf8SequenceLength(const std::string& text, size_t pos) {
+size_t Utf8SequenceLength(std::string_view text, size_t pos) {
     auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char b0 = byte(pos);
     if (b0 < 0x80)
@@ -34,7 +34,7 @@ size_t Utf8SequenceLength(const std::string& text, size_t pos) {
     return length;
 }
 
-bool IsValidUtf8(const std::string& bytes) {
+bool IsValidUtf8(std::string_view bytes) {
     for (size_t pos = 0; pos < bytes.size();) {
         size_t length = Utf8SequenceLength(bytes, pos);
         if (length == 0)
@@ -62,4 +62,12 @@ std::string EncodeUtf8(char32_t code) {
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
     return out;
+}
+
+size_t ShownLength(std::string_view bytes) {
+    size_t continuations = 0;
+    for (char c : bytes)
+        continuations += (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+    // Plain ASCII, the usual case, needs no check.
+    return continuations == 0 || !IsValidUtf8(bytes) ? bytes.size() : bytes.size() - continuations;
 }

@@ -45,6 +45,8 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmSelectAll, "Select All", "Select all", "Alt+A", -1},
         {A::cmUndo, "&Undo", "Undo the last change", "Ctrl+Z", 13},
         {A::cmRedo, "&Redo", "Redo the change undone last", "Ctrl+Y", 14, "Ctrl+Shift+Z"},
+        {A::cmPrint, "&Print\u2026", "Print the list", "Ctrl+P", -1},
+        {A::cmExportPdf, "Export to P&DF\u2026", "Export the list to a PDF file", nullptr, -1},
     };
     return table;
 }
@@ -60,7 +62,7 @@ const std::vector<TMenu>& MainMenus() {
     static const std::vector<TMenu> menus = {
         {"&File",
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
-          kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
+          kSeparator, Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
         {"&Edit",
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
           Cmd(A::cmFind), Cmd(A::cmFindNext)}},

@@ -3,10 +3,12 @@
 #include "ui/dialogs/Compare.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/PrintList.h"
 #include "ui/main/MainForm.h"
 
 bool HasListWindow(TActionId window) {
-    return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport;
+    return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport ||
+           window == TActionId::cmPrint || window == TActionId::cmExportPdf;
 }
 
 void RunListWindow(TMainForm& form, int, TActionId window) {
@@ -24,6 +26,12 @@ void RunListWindow(TMainForm& form, int, TActionId window) {
         exportForm.exec();
         break;
     }
+    case TActionId::cmPrint:
+        PreviewAndPrintList(&form, form.Program(), form.GridStr());
+        break;
+    case TActionId::cmExportPdf:
+        ExportListToPdf(&form, form.Program(), form, form.GridStr());
+        break;
     default:
         break;
     }

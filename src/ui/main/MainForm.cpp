@@ -144,7 +144,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     };
     // A window that is not part of this build keeps its command greyed out
     // rather than doing nothing.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts})
+    for (TActionId window :
+         {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmPrint, TActionId::cmExportPdf})
         Action(window)->setEnabled(HasListWindow(window));
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);

@@ -143,13 +143,13 @@ TEST_F(ExportForm, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
     DropOn(0); // Band, then the separator
     Host.DialogAnswers = {Out()};
     Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes  \r\nCan  \r\n");
+    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
     EXPECT_TRUE(Form->isVisible());
 
     QTest::mouseClick(&Form->ParamsMP(), Qt::LeftButton, {}, QPoint(50, 50)); // option 2 off
     Host.DialogAnswers = {Out()};
     Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nRelayer\r\n\r\nYes  \r\nCan  \r\n");
+    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nRelayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
     EXPECT_EQ(Host.Dialogs.back().FileName, Out());
 }
 
