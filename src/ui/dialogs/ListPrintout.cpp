@@ -62,6 +62,7 @@ bool TListPrintout::Paint(QPagedPaintDevice& device) {
     const int headingHeight = static_cast<int>(std::ceil(heading.height() * 2.0));
     const int footerHeight = rowHeight * 2;
     const int pad = static_cast<int>(std::ceil(cell.averageCharWidth() * 0.6));
+    const qreal widestLetter = cell.horizontalAdvance(QLatin1Char('W'));
     const int pageWidth = device.width();
     const int pageHeight = device.height();
     const size_t columns = m_plan.Lines.size();
@@ -110,10 +111,16 @@ bool TListPrintout::Paint(QPagedPaintDevice& device) {
             painter.setPen(Qt::black);
             painter.setFont(fonts.Cell);
             const size_t first = static_cast<size_t>(line.Index) * columns;
-            for (size_t c = 0, x = 0; c < columns; x += static_cast<size_t>(widths[c]), ++c)
-                painter.drawText(QRect(static_cast<int>(x) + pad, y, widths[c] - 2 * pad, rowHeight),
-                                 Qt::AlignLeft | Qt::AlignVCenter,
-                                 cell.elidedText(m_cells[first + c], Qt::ElideRight, widths[c] - 2 * pad));
+            const qreal baseline = y + (rowHeight + cell.ascent() - cell.descent()) / 2;
+            for (size_t c = 0, x = 0; c < columns; x += static_cast<size_t>(widths[c]), ++c) {
+                const QString& text = m_cells[first + c];
+                const int room = widths[c] - 2 * pad;
+                // Measuring every cell costs more than painting it: a text too
+                // short to overflow even in its widest letters is not measured.
+                const bool fits = static_cast<qreal>(text.size()) * widestLetter <= room;
+                painter.drawText(QPointF(static_cast<qreal>(x) + pad, baseline),
+                                 fits ? text : cell.elidedText(text, Qt::ElideRight, room));
+            }
             y += rowHeight;
             painter.setPen(rule);
             painter.drawLine(0, y, pageWidth, y);
