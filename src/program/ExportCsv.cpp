@@ -51,14 +51,8 @@ bool WriteExportCsv(const TExportInput& input, const TExportChoices& choices, TB
         for (int32_t line : lines)
             field(ExportCellText(record, line, input.Names));
         out.Add(kCsvRecordEnd);
-        if (!out.EndRecord()) {
-            error = sink.Error();
+        if (!out.EndRecord(error))
             return false;
-        }
     }
-    if (!out.Flush()) {
-        error = sink.Error();
-        return false;
-    }
-    return true;
+    return out.Flush(error);
 }

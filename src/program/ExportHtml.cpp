@@ -221,18 +221,12 @@ bool WriteExportHtml(const TExportInput& input, const TExportChoices& choices, s
         if (lines.empty())
             page.Out().Add("<td></td>");
         page.Out().Add("</tr>\n");
-        if (!page.Out().EndRecord()) {
-            error = sink.Error();
+        if (!page.Out().EndRecord(error))
             return false;
-        }
     }
     if (tableOpen)
         page.Out().Add("</tbody>\n</table>\n");
     page.Out().Add(kScript);
     page.Out().Add(kPageEnd);
-    if (!page.Out().Flush()) {
-        error = sink.Error();
-        return false;
-    }
-    return true;
+    return page.Out().Flush(error);
 }

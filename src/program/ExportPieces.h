@@ -14,10 +14,13 @@ public:
     std::string& Buffer() { return m_buffer; }
     void Add(std::string_view text) { m_buffer.append(text.data(), text.size()); }
     // After each record: the collected text goes out once it is large.
-    bool EndRecord() { return m_buffer.size() < kFlushSize || Flush(); }
-    bool Flush() {
-        bool ok = m_buffer.empty() || m_sink.Write(m_buffer.data(), m_buffer.size());
+    // False with the sink's reason when a write failed.
+    bool EndRecord(std::string& error) { return m_buffer.size() < kFlushSize || Flush(error); }
+    bool Flush(std::string& error) {
+        const bool ok = m_buffer.empty() || m_sink.Write(m_buffer.data(), m_buffer.size());
         m_buffer.clear();
+        if (!ok)
+            error = m_sink.Error();
         return ok;
     }
 

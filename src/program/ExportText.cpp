@@ -101,14 +101,8 @@ bool WriteExportText(const TExportInput& input, const TExportChoices& choices, T
             out.Buffer().append(widths[k] - ShownLength(text) + kCellGap, ' ');
         }
         out.Add(kLineBreak);
-        if (!out.EndRecord()) {
-            error = sink.Error();
+        if (!out.EndRecord(error))
             return false;
-        }
     }
-    if (!out.Flush()) {
-        error = sink.Error();
-        return false;
-    }
-    return true;
+    return out.Flush(error);
 }

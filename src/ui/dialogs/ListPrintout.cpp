@@ -62,7 +62,8 @@ bool TListPrintout::Paint(QPagedPaintDevice& device) {
     const int headingHeight = static_cast<int>(std::ceil(heading.height() * 2.0));
     const int footerHeight = rowHeight * 2;
     const int pad = static_cast<int>(std::ceil(cell.averageCharWidth() * 0.6));
-    const qreal widestLetter = cell.horizontalAdvance(QLatin1Char('W'));
+    // Wider than a W by a margin, for letters of other scripts.
+    const qreal widestLetter = cell.horizontalAdvance(QLatin1Char('W')) * 1.3;
     const int pageWidth = device.width();
     const int pageHeight = device.height();
     const size_t columns = m_plan.Lines.size();
