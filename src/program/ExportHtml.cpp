@@ -92,6 +92,10 @@ bool IsAllowedInPage(char32_t code) {
     return !(code >= 0xFDD0 && code <= 0xFDEF) && (code & 0xFFFE) != 0xFFFE;
 }
 
+bool IsPlainInPage(char c) {
+    return c >= ' ' && c <= '~' && c != '&' && c != '<' && c != '>' && c != '"';
+}
+
 // Writes an export page; `scratch` keeps its memory from text to text.
 class TPageWriter {
 public:
@@ -120,11 +124,15 @@ private:
     std::string m_scratch;
 };
 
-void WriteTableHead(TPageWriter& page, const std::vector<int32_t>& lines) {
-    page.Out().Add("<table>\n<thead><tr>");
-    for (int32_t line : lines)
-        page.Element("th", ExportLineCaption(line));
-    page.Out().Add("</tr></thead>\n<tbody>\n");
+// The same for every section, so it is made once.
+std::string TableHead(const std::vector<int32_t>& lines) {
+    std::string head = "<table>\n<thead><tr>";
+    for (int32_t line : lines) {
+        head += "<th>";
+        AppendHtmlText(head, ExportLineCaption(line));
+        head += "</th>";
+    }
+    return head + "</tr></thead>\n<tbody>\n";
 }
 
 std::string Counts(const TExportInput& input) {
@@ -141,6 +149,14 @@ std::string Counts(const TExportInput& input) {
 
 void AppendHtmlText(std::string& out, std::string_view utf8) {
     for (size_t pos = 0; pos < utf8.size();) {
+        // Most text is plain printable ASCII: it goes out in one piece.
+        size_t plain = pos;
+        while (plain < utf8.size() && IsPlainInPage(utf8[plain]))
+            ++plain;
+        out.append(utf8.data() + pos, plain - pos);
+        pos = plain;
+        if (pos == utf8.size())
+            break;
         const char c = utf8[pos];
         const size_t length = Utf8SequenceLength(utf8, pos);
         if (length == 1) {
@@ -196,6 +212,7 @@ bool WriteExportHtml(const TExportInput& input, const TExportChoices& choices, s
     page.Text(Counts(input));
     page.Out().Add("</p>\n");
 
+    const std::string tableHead = TableHead(lines);
     bool tableOpen = false;
     TExportGroup previous;
     for (int32_t index : input.View) {
@@ -211,7 +228,7 @@ bool WriteExportHtml(const TExportInput& input, const TExportChoices& choices, s
                 page.Element("h2", blank ? std::string_view(kNoBreakSpace) : std::string_view(heading));
                 page.Out().Add("\n");
             }
-            WriteTableHead(page, lines);
+            page.Out().Add(tableHead);
             tableOpen = true;
             previous = group;
         }
