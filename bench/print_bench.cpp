@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
         TStringSink sink;
         WriteExportText(input, {}, sink, error);
     });
+    const double taking = Seconds([&] { TListPrintout printout(input, {true, true}, "Bench"); });
     std::string pdf;
     size_t pages = 0;
     const double writePdf = Seconds([&] {
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     });
     std::printf("%zu bootlegs, %zu pages, %.1f MB of PDF\n", count, pages, static_cast<double>(pdf.size()) / 1e6);
     std::printf("  text export     %8.3f s\n", text);
+    std::printf("  texts taken     %8.3f s\n", taking);
     std::printf("  PDF             %8.3f s  %6.1fx the text export (limit 10 s)\n", writePdf, writePdf / text);
     std::printf("  preview shown   %8.3f s  %6.1fx the text export (limit 1 s)\n", preview, preview / text);
     return 0;
