@@ -7,6 +7,7 @@
 #include "core/ListFunctions.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
+#include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "program/ConcertLists.h"
 #include "program/ExportFile.h"
@@ -179,6 +180,17 @@ TExportOrder ParseExportColumns(const std::string& text) {
     return order;
 }
 
+// The code page the program reads old 8-bit text in, for CSV and the web page.
+TCodePage ParseCodePage(const std::string& text) {
+    int32_t number = 0;
+    TCodePage page;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (ec != std::errc() || ptr != text.data() + text.size() || !CodePageOfNumber(number, page))
+        throw TCliError{"korvalen-cli export: --code-page takes 1250, 1251, 1252, 28591 or 28592, not \"" + text +
+                        "\"."};
+    return page;
+}
+
 void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
     std::vector<std::string> files;
     TExportChoices choices;
@@ -196,6 +208,8 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
         else if (arg == "--format") {
             if (!ExportFormatOfName(value(i), choices.Format))
                 throw TCliError{"korvalen-cli export: --format takes text, csv or html, not \"" + args[i] + "\"."};
+        } else if (arg == "--code-page") {
+            SetLegacyCodePage(ParseCodePage(value(i)));
         } else if (arg == "--tours") {
             toursDir = value(i);
             choices.Options.DivideByTours = true;
@@ -208,7 +222,7 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
     }
     if (files.size() != 2)
         throw TCliError{"usage: korvalen-cli export LIST.kvu OUT [--format text|csv|html] [--columns N,N,...] "
-                        "[--tours DIR] [--no-band-name]"};
+                        "[--tours DIR] [--no-band-name] [--code-page N]"};
     TProject list = LoadList(files[0]);
     TConcertLists tours;
     if (choices.Options.DivideByTours)
@@ -340,11 +354,12 @@ const TCommand kCommands[] = {
      0, RunSort},
     {"export",
      "korvalen-cli export LIST.kvu OUT [--format text|csv|html] [--columns N,N,...] [--tours DIR] "
-     "[--no-band-name]",
+     "[--no-band-name] [--code-page N]",
      "Writes every bootleg of a list, in list order, to the file OUT as the program's Export does\n"
      "under the \"< all >\" filters. --format text (the default): one line per bootleg in columns\n"
      "padded with spaces, CR LF line ends; csv: comma-separated values in UTF-8 with a header of\n"
      "the column captions; html: one web page with a table that sorts by a click on a caption.\n"
+     "CSV and html are UTF-8: older 8-bit text is read in the code page N (1250 by default).\n"
      "--columns gives the exported properties in order (1 Band, 2 Date,\n"
      "3 City, 4 Country, 5 Venue, 6 Boootleg name, 7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover,\n"
      "12 Info.txt, 13 Comment); all thirteen by default, none with --columns \"\". --tours divides\n"

@@ -132,6 +132,21 @@ def check_round(cli, folder, rng, count, by_tours):
     assert set(parser.captions) <= set(CAPTIONS) and (not records or parser.captions[:9] == CAPTIONS)
 
 
+def check_code_page(cli, folder):
+    """Old 8-bit text is read in the code page the command is given."""
+    dump_path, list_path = os.path.join(folder, "legacy.tsv"), os.path.join(folder, "legacy.kvu")
+    with open(dump_path, "wb") as f:
+        f.write(b"\t".join([LEGACY] + [b""] * 5 + [b"0", b"0"] + [b""] * 6) + b"\n")
+    run(cli, "import", dump_path, list_path)
+    csv_path = os.path.join(folder, "legacy.csv")
+    for page in ("1250", "1252"):
+        run(cli, "export", list_path, csv_path, "--format", "csv", "--columns", "1", "--code-page", page)
+        with open(csv_path, newline="", encoding="utf-8") as f:
+            assert list(csv.reader(f)) == [["Band"], [LEGACY.decode("cp" + page)]], page
+    bad = subprocess.run([cli, "export", list_path, csv_path, "--code-page", "437"], capture_output=True)
+    assert bad.returncode == 1 and b"--code-page" in bad.stderr
+
+
 def main():
     cli = sys.argv[1]
     rng = random.Random(3207)
@@ -140,6 +155,7 @@ def main():
         os.mkdir(os.path.join(folder, "tours"))
         for round_ in range(40):
             check_round(cli, folder, rng, rng.choice([0, 1, 2, 7, 30, 200]), round_ % 2 == 1)
+        check_code_page(cli, folder)
     finally:
         shutil.rmtree(folder)
     print("1 passed, 0 failed")
