@@ -3,12 +3,14 @@
 #include "DumpFormat.h"
 #include "KorvalenVersion.h"
 #include "core/Codes.h"
+#include "core/ListCaption.h"
 #include "core/ListFunctions.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
+#include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "program/ConcertLists.h"
-#include "program/ExportText.h"
+#include "program/ExportFile.h"
 #include "program/ListStatistics.h"
 #include "program/TourCoverage.h"
 #include "program/WantsList.h"
@@ -198,6 +200,17 @@ TExportOrder ParseExportColumns(const std::string& text) {
     return order;
 }
 
+// The code page the program reads old 8-bit text in, for CSV and the web page.
+TCodePage ParseCodePage(const std::string& text) {
+    int32_t number = 0;
+    TCodePage page;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (ec != std::errc() || ptr != text.data() + text.size() || !CodePageOfNumber(number, page))
+        throw TCliError{"korvalen-cli export: --code-page takes 1250, 1251, 1252, 28591 or 28592, not \"" + text +
+                        "\"."};
+    return page;
+}
+
 void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
     std::vector<std::string> files;
     TExportChoices choices;
@@ -212,7 +225,12 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
         const std::string& arg = args[i];
         if (arg == "--columns")
             choices.Order = ParseExportColumns(value(i));
-        else if (arg == "--tours") {
+        else if (arg == "--format") {
+            if (!ExportFormatOfName(value(i), choices.Format))
+                throw TCliError{"korvalen-cli export: --format takes text, csv or html, not \"" + args[i] + "\"."};
+        } else if (arg == "--code-page") {
+            SetLegacyCodePage(ParseCodePage(value(i)));
+        } else if (arg == "--tours") {
             toursDir = value(i);
             choices.Options.DivideByTours = true;
         } else if (arg == "--no-band-name")
@@ -223,8 +241,8 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
             files.push_back(arg);
     }
     if (files.size() != 2)
-        throw TCliError{"usage: korvalen-cli export LIST.kvu OUT.txt [--columns N,N,...] [--tours DIR] "
-                        "[--no-band-name]"};
+        throw TCliError{"usage: korvalen-cli export LIST.kvu OUT [--format text|csv|html] [--columns N,N,...] "
+                        "[--tours DIR] [--no-band-name] [--code-page N]"};
     TProject list = LoadList(files[0]);
     TConcertLists tours;
     if (choices.Options.DivideByTours)
@@ -233,7 +251,7 @@ void RunExport(const TArgs& args, std::ostream&, std::ostream& err) {
     std::iota(everyRecord.begin(), everyRecord.end(), 0);
     const TStrings2 names = CodeNameStore();
     std::string error;
-    if (!ExportTextFile(files[1], {list.Data, everyRecord, tours.Bands, names}, choices, error))
+    if (!ExportListFile(files[1], {list.Data, everyRecord, tours.Bands, names}, choices, ListCaption(files[0]), error))
         throw TCliError{files[1] + ": " + error};
 }
 
@@ -394,10 +412,15 @@ const TCommand kCommands[] = {
      "7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover, 12 Info, 13 Comment) as the program's\n"
      "Sort A-Z (or Sort Z-A with --descending) does, and writes the result to OUT.kvu.",
      0, RunSort},
-    {"export", "korvalen-cli export LIST.kvu OUT.txt [--columns N,N,...] [--tours DIR] [--no-band-name]",
-     "Writes every bootleg of a list, in list order, to the text file OUT.txt as the program's\n"
-     "Export does under the \"< all >\" filters: one line per bootleg in columns padded with\n"
-     "spaces, CR LF line ends. --columns gives the exported properties in order (1 Band, 2 Date,\n"
+    {"export",
+     "korvalen-cli export LIST.kvu OUT [--format text|csv|html] [--columns N,N,...] [--tours DIR] "
+     "[--no-band-name] [--code-page N]",
+     "Writes every bootleg of a list, in list order, to the file OUT as the program's Export does\n"
+     "under the \"< all >\" filters. --format text (the default): one line per bootleg in columns\n"
+     "padded with spaces, CR LF line ends; csv: comma-separated values in UTF-8 with a header of\n"
+     "the column captions; html: one web page with a table that sorts by a click on a caption.\n"
+     "CSV and html are UTF-8: older 8-bit text is read in the code page N (1250 by default).\n"
+     "--columns gives the exported properties in order (1 Band, 2 Date,\n"
      "3 City, 4 Country, 5 Venue, 6 Boootleg name, 7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover,\n"
      "12 Info.txt, 13 Comment); all thirteen by default, none with --columns \"\". --tours divides\n"
      "the list into tours by the tour files of the Tours folder DIR, each section headed by band\n"

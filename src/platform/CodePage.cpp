@@ -131,15 +131,23 @@ char32_t CodePageChar(unsigned char byte, TCodePage page) {
     return byte < 0x80 || table == nullptr ? byte : (*table)[byte - 0x80];
 }
 
-std::string CodePageToUtf8(const std::string& bytes, TCodePage page) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
+namespace {
+
+void AppendInPage(std::string& out, std::string_view bytes, TCodePage page) {
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) < 0x80)
             out += c;
         else
             out += EncodeUtf8(CodePageChar(static_cast<unsigned char>(c), page));
     }
+}
+
+} // namespace
+
+std::string CodePageToUtf8(const std::string& bytes, TCodePage page) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    AppendInPage(out, bytes, page);
     return out;
 }
 
@@ -153,4 +161,12 @@ void SetLegacyCodePage(TCodePage page) {
 
 std::string ShownUtf8(const std::string& bytes) {
     return IsValidUtf8(bytes) ? bytes : CodePageToUtf8(bytes, g_legacyPage);
+}
+
+void AppendShownUtf8(std::string& out, std::string_view bytes) {
+    if (IsValidUtf8(bytes)) {
+        out.append(bytes.data(), bytes.size());
+        return;
+    }
+    AppendInPage(out, bytes, g_legacyPage);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The 8-bit code pages of lists, tour files and information texts written
@@ -46,3 +47,5 @@ void SetLegacyCodePage(TCodePage page);
 // Bytes as they are shown: unchanged when valid UTF-8, else read in the
 // legacy code page.
 std::string ShownUtf8(const std::string& bytes);
+// The same, appended to `out` without a text of its own in between.
+void AppendShownUtf8(std::string& out, std::string_view bytes);

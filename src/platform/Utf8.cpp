@@ -63,3 +63,11 @@ std::string EncodeUtf8(char32_t code) {
     }
     return out;
 }
+
+size_t ShownLength(std::string_view bytes) {
+    size_t continuations = 0;
+    for (char c : bytes)
+        continuations += (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+    // Plain ASCII, the usual case, needs no check.
+    return continuations == 0 || !IsValidUtf8(bytes) ? bytes.size() : bytes.size() - continuations;
+}

@@ -12,3 +12,8 @@
 size_t Utf8SequenceLength(std::string_view text, size_t pos);
 bool IsValidUtf8(std::string_view bytes);
 std::string EncodeUtf8(char32_t code);
+
+// How many characters a text takes in a column of fixed-width characters:
+// its characters when it is valid UTF-8, else its bytes, one character each
+// in a legacy code page.
+size_t ShownLength(std::string_view bytes);

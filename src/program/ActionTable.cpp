@@ -49,6 +49,8 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmCoverage, "C&overage\u2026", "How much of each tour the list holds", "F9", -1},
         {A::cmStatistics, "&Statistics\u2026", "Counts of the list by year, band, source, media and quality", nullptr,
          -1},
+        {A::cmPrint, "&Print\u2026", "Print the list", "Ctrl+P", -1},
+        {A::cmExportPdf, "Export to P&DF\u2026", "Export the list to a PDF file", nullptr, -1},
     };
     return table;
 }
@@ -64,7 +66,7 @@ const std::vector<TMenu>& MainMenus() {
     static const std::vector<TMenu> menus = {
         {"&File",
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
-          kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
+          kSeparator, Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
         {"&Edit",
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
           Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},

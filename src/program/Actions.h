@@ -33,6 +33,8 @@ enum class TActionId {
     cmQuickFilter,
     cmCoverage,
     cmStatistics,
+    cmPrint,
+    cmExportPdf,
     cmFileHist, // cmFileHist1 .. cmFileHist9 and cmFileHist0; the tag is the entry, 1..10
     cmCodePage, // one per legacy code page; the tag is its number (TCodePage)
 };

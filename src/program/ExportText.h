@@ -14,7 +14,10 @@ class TByteSink;
 // The trade list as text: one line per bootleg in space-padded columns, CR LF
 // line ends, optionally divided into sections by tour. The layout is exact,
 // so every caller given the same records, view and choices writes the same
-// bytes; texts go out byte for byte as stored.
+// bytes; texts go out byte for byte as stored. A column is as wide as its
+// widest text in characters where the text is valid UTF-8, so "Łódź" takes
+// four places as it does on the screen; legacy 8-bit text counts bytes.
+// The choices and the input serve the other formats too (ExportFile.h).
 
 // The names of the codes at the items where the main window's store holds
 // them, for callers without that store (the command-line tool).
@@ -25,9 +28,14 @@ struct TExportOptions {
     bool BandNameBeforeTour = true;
 };
 
+// The value of each is what the settings store.
+enum class TExportFormat : int32_t { Text = 0, Csv = 1, Html = 2 };
+constexpr int32_t kExportFormatCount = 3;
+
 struct TExportChoices {
     TExportOrder Order = DefaultExportOrder();
     TExportOptions Options;
+    TExportFormat Format = TExportFormat::Text;
 };
 
 // What is exported: the records of `View` (indices into `Data`, in display
@@ -43,11 +51,10 @@ struct TExportInput {
 // The text of property line `line` (0 Band .. 12 Comment) of a record.
 std::string_view ExportPropertyText(const TBootData& record, int32_t line, const TStrings2& names);
 
-// Writes the whole export to `sink`; false with the sink's reason when a write failed.
-bool WriteExportText(const TExportInput& input, const TExportChoices& choices, TByteSink& sink, std::string& error);
+// The same for a table cell of the other formats, where the cover mark
+// needs no padding: "C" or nothing.
+std::string_view ExportCellText(const TBootData& record, int32_t line, const TStrings2& names);
 
-// The export as a new content of the file `path`: written beside it and
-// renamed over it, so that a failure leaves the old file as it was. False
-// with the reason, worded as a sentence.
-bool ExportTextFile(const std::string& path, const TExportInput& input, const TExportChoices& choices,
-                    std::string& error);
+// Writes the whole export as text to `sink` (the format of `choices` is not
+// looked at); false with the sink's reason when a write failed.
+bool WriteExportText(const TExportInput& input, const TExportChoices& choices, TByteSink& sink, std::string& error);

@@ -1,5 +1,6 @@
 #include "program/ExportWindow.h"
 
+#include "core/ListCaption.h"
 #include "program/Program.h"
 
 namespace {
@@ -21,9 +22,9 @@ TExportWindowLogic::TExportWindowLogic(TProgram& program, IProgramHost& host, co
     // The settings only ever hold a permutation; the check keeps a damaged one out.
     Order = IsExportOrder(program.ExportPos) ? program.ExportPos : DefaultExportOrder();
     Options = {program.ExportParams[0], program.ExportParams[1]};
+    if (!ExportFormatOfNumber(program.ExportFormat, Format))
+        Format = TExportFormat::Text;
     m_saveDialog.Title = "Export list";
-    m_saveDialog.Filter = "Text file (*.txt)|*.txt";
-    m_saveDialog.DefaultExt = "txt";
     m_saveDialog.OverwritePrompt = true;
 }
 
@@ -38,15 +39,18 @@ bool TExportWindowLogic::Export() {
     const TProject* list = m_program.CurrentList();
     if (!list)
         return false;
-    m_saveDialog.FileName = m_program.ExportFile;
+    const TExportFormatInfo& format = ExportFormatInfo(Format);
+    m_saveDialog.Filter = format.Filter;
+    m_saveDialog.DefaultExt = format.Extension;
+    m_saveDialog.FileName = ExportFileNameFor(m_program.ExportFile, Format);
     // A remembered name with its folder takes the dialog there.
     m_saveDialog.InitialDir = m_program.ListsDir;
     if (!m_host.RunSaveDialog(m_saveDialog))
         return false;
     m_program.ExportFile = m_saveDialog.FileName;
     std::string error;
-    if (ExportTextFile(m_program.ExportFile, {list->Data, list->View, m_program.Filter.Bands, m_names},
-                       {Order, Options}, error))
+    if (ExportListFile(m_program.ExportFile, {list->Data, list->View, m_program.Filter.Bands, m_names},
+                       {Order, Options, Format}, ListCaption(list->FileName), error))
         return true;
     m_host.ShowMsg("The list could not be exported:||" + MarkupLiteral(m_program.ExportFile) + "||" +
                        MarkupLiteral(error) + "||A file of that name on the disk was left as it was.",
@@ -59,6 +63,7 @@ void TExportWindowLogic::Close(int modalResult) {
         return;
     m_program.ExportPos = Order;
     m_program.ExportParams = {Options.DivideByTours, Options.BandNameBeforeTour};
+    m_program.ExportFormat = static_cast<int32_t>(Format);
 }
 
 std::string TExportWindowLogic::HelpText() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/ExportText.h"
+#include "program/ExportFile.h"
 #include "program/ProgramHost.h"
 
 #include <array>
@@ -19,6 +19,7 @@ public:
 
     TExportOrder Order;
     TExportOptions Options;
+    TExportFormat Format = TExportFormat::Text;
 
     // Dropping the selected positions before `target`; the new selection by position.
     std::array<bool, kExportLineCount> Drop(const std::array<bool, kExportLineCount>& selected, int target);

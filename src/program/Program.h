@@ -43,6 +43,8 @@ public:
     TExportOrder ExportPos = DefaultExportOrder();
     std::array<bool, 2> ExportParams{true, true}; // options 1 and 2
     std::string ExportFile;
+    int32_t ExportFormat = 0; // a TExportFormat
+    std::string PdfFile;      // the last file of File > Export to PDF
     int32_t RollupWidth = kDefaultRollupWidth;
     std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
     // The page texts that are not UTF-8 are shown in.

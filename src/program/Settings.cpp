@@ -3,6 +3,7 @@
 #include "program/Program.h"
 #include "program/WindowPlacement.h"
 
+#include "program/ExportFile.h"
 #include "program/ExportOrder.h"
 #include "program/SettingsTable.h"
 
@@ -39,6 +40,11 @@ bool IsNotNegative(int32_t value) {
 bool IsLegacyCodePage(int32_t number) {
     TCodePage page;
     return CodePageOfNumber(number, page);
+}
+
+bool IsExportFormat(int32_t number) {
+    TExportFormat format;
+    return ExportFormatOfNumber(number, format);
 }
 
 TWindowPlacement CentredPlacement(const TScreenSize& screen, const TScreenSize& size) {
@@ -92,6 +98,8 @@ std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, cons
     for (int i = 1; i <= static_cast<int>(program.ExportParams.size()); ++i)
         table.push_back(BoolSetting(Numbered("ExportParams", i), program.ExportParams[i - 1], true));
     table.push_back(StrSetting("ExportFile", program.ExportFile, ""));
+    table.push_back(IntSetting("ExportFormat", program.ExportFormat, 0, IsExportFormat));
+    table.push_back(StrSetting("PdfFile", program.PdfFile, ""));
     table.push_back(IntSetting("RollupWidth", program.RollupWidth, kDefaultRollupWidth, IsNotNegative));
 
     TFilterState& filter = program.Filter;

@@ -364,9 +364,9 @@ TEST(Cli, ExportWritesTheTradeListByteForByte) {
              std::string(49, ' ') + "TV/Radio" + std::string(29, ' ') + "\r\n"},
         {{"--columns", "2,1,7"}, "1974.12.01  Yes  Audience  \r\n            Can  TV/Radio  \r\n"},
         {{"--columns", ""}, "\r\n\r\n"},
-        {{"--columns", "1", "--tours", dir.File("Tours")}, heading + "Yes  \r\nCan  \r\n"},
+        {{"--columns", "1", "--tours", dir.File("Tours")}, heading + "Yes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n"},
         {{"--tours", dir.File("Tours/"), "--no-band-name", "--columns", "12,1"},
-         "\r\n\r\nRelayer\r\n\r\n  Yes  \r\n  Can  \r\n"},
+         "\r\n\r\nRelayer\r\n\r\n  Yes  \r\n\r\n\r\nCan\r\n\r\n  Can  \r\n"},
     };
     for (const auto& e : exports) {
         std::vector<std::string> args = {"export", dir.File("a.kvu"), dir.File("out.txt")};

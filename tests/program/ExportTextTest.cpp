@@ -1,7 +1,10 @@
 #include "program/ExportText.h"
 
+#include "program/ExportFile.h"
+
 #include "core/Codes.h"
 #include "platform/ByteStream.h"
+#include "platform/Utf8.h"
 #include "support/FaultyFileSystem.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
@@ -86,19 +89,35 @@ std::string ReferenceText(const TBootData& r, int32_t line, const TStrings2& nam
     }
 }
 
+// Characters of valid UTF-8, bytes of anything else.
+size_t ReferenceWidth(const std::string& text) {
+    if (!IsValidUtf8(text))
+        return text.size();
+    size_t characters = 0;
+    for (unsigned char byte : text)
+        if (byte < 0x80 || byte >= 0xC0)
+            ++characters;
+    return characters;
+}
+
 std::string ReferenceExport(const TExportCase& c) {
     const TExportOrder& order = c.Choices.Order;
     std::vector<size_t> w;
     for (int k = 0; k < kExportLineCount && order[k] != kExportSeparatorLine; ++k) {
         size_t widest = 0;
         for (int32_t v : c.View)
-            widest = std::max(widest, ReferenceText(c.Data[v], order[k], c.Names).size());
+            widest = std::max(widest, ReferenceWidth(ReferenceText(c.Data[v], order[k], c.Names)));
         w.push_back(widest);
     }
+    // A band without a tour file is a group of its own name: band -2, tour -2.
     std::vector<std::pair<int, int>> groups(c.View.size(), {-1, -1});
+    std::vector<std::string> looseNames(c.View.size());
     if (c.Choices.Options.DivideByTours)
         for (size_t v = 0; v < c.View.size(); ++v) {
             const TBootData& r = c.Data[c.View[v]];
+            if (!c.Bands.empty())
+                groups[v] = {-2, -2};
+            looseNames[v] = r.Band;
             for (size_t b = 0; b < c.Bands.size(); ++b)
                 if (c.Bands[b].Name == r.Band) {
                     groups[v] = {static_cast<int>(b), -1};
@@ -113,9 +132,15 @@ std::string ReferenceExport(const TExportCase& c) {
         }
     std::string out;
     std::pair<int, int> prev{-1, -1};
+    std::string prevLoose;
     for (size_t v = 0; v < c.View.size(); ++v) {
         const std::pair<int, int>& g = groups[v];
-        if (g != prev && g.first != -1) {
+        if (g.first == -2) {
+            if (prev.first != -2 || prevLoose != looseNames[v])
+                out += "\r\n\r\n" + looseNames[v] + "\r\n\r\n";
+            prev = g;
+            prevLoose = looseNames[v];
+        } else if (g != prev && g.first != -1) {
             out += "\r\n\r\n";
             if (c.Choices.Options.BandNameBeforeTour)
                 out += c.Bands[g.first].Name;
@@ -129,7 +154,7 @@ std::string ReferenceExport(const TExportCase& c) {
         }
         for (size_t k = 0; k < w.size(); ++k) {
             std::string t = ReferenceText(c.Data[c.View[v]], order[k], c.Names);
-            out += t + std::string(w[k] - t.size() + 2, ' ');
+            out += t + std::string(w[k] - ReferenceWidth(t) + 2, ' ');
         }
         out += "\r\n";
     }
@@ -194,7 +219,7 @@ TEST(ExportText, SeparatorAtTheTopGivesEmptyLinesButKeepsTheHeadings) {
     c.Bands = {Band("Yes", {Tour("Relayer", "1974", "1975")})};
     c.Add("Yes", "1974.12.01");
     c.Add("Other", "1974.12.01");
-    EXPECT_EQ(c.Export(), "\r\n\r\nYes - Relayer\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(c.Export(), "\r\n\r\nYes - Relayer\r\n\r\n\r\n\r\n\r\nOther\r\n\r\n\r\n");
     c.Choices.Options.DivideByTours = false;
     EXPECT_EQ(c.Export(), "\r\n\r\n");
 }
@@ -208,7 +233,7 @@ TEST(ExportText, ToursDivideTheListAndAReturningGroupGetsANewHeading) {
     c.Add("Yes", "1972.08.01");
     c.Add("Yes", "1972.09.01");
     c.Add("Yes", "1974.12.01");
-    c.Add("Zappa", "1970.01.01"); // no tour file: no heading, and the group goes on
+    c.Add("Zappa", "1970.01.01"); // no tour file: a heading of its own name
     c.Add("Yes", "1975.01.01");
     c.Add("Genesis", "1999.01.01"); // a band without that tour
     c.Add("Yes", "1972.08.01");
@@ -218,11 +243,12 @@ TEST(ExportText, ToursDivideTheListAndAReturningGroupGetsANewHeading) {
     auto heading = [](const std::string& text) { return "\r\n\r\n" + text + "\r\n\r\n"; };
 
     EXPECT_EQ(c.Export(), heading("Yes - Close to the Edge") + rows[0] + rows[1] + heading("Yes - Relayer") + rows[2] +
-                              rows[3] + rows[4] + heading("Genesis") + rows[5] + heading("Yes - Close to the Edge") +
-                              rows[6]);
+                              heading("Zappa") + rows[3] + heading("Yes - Relayer") + rows[4] + heading("Genesis") +
+                              rows[5] + heading("Yes - Close to the Edge") + rows[6]);
     c.Choices.Options.BandNameBeforeTour = false;
-    EXPECT_EQ(c.Export(), heading("Close to the Edge") + rows[0] + rows[1] + heading("Relayer") + rows[2] + rows[3] +
-                              rows[4] + heading("") + rows[5] + heading("Close to the Edge") + rows[6]);
+    EXPECT_EQ(c.Export(), heading("Close to the Edge") + rows[0] + rows[1] + heading("Relayer") + rows[2] +
+                              heading("Zappa") + rows[3] + heading("Relayer") + rows[4] + heading("") + rows[5] +
+                              heading("Close to the Edge") + rows[6]);
     c.Choices.Options.DivideByTours = false;
     EXPECT_EQ(c.Export(), rows[0] + rows[1] + rows[2] + rows[3] + rows[4] + rows[5] + rows[6]);
 }
@@ -246,6 +272,17 @@ TEST(ExportText, BytesGoOutAsStored) {
     EXPECT_EQ(c.Export(), std::string("a\r\nb  \xE9\0|\t  \r\n", 14));
 }
 
+TEST(ExportText, Utf8TextIsPaddedByCharactersAndLegacyTextByBytes) {
+    TExportCase c;
+    c.Columns({2, 4, 0});
+    c.Add("x", "").City = "\xC5\x81\xC3\xB3\x64\xC5\xBA"; // Łódź
+    c.Data.back().Venue = "J\xC3\xA4\xC3\xA4halli";
+    c.Add("y", "").City = "Rome";
+    c.Data.back().Venue = "\xC4\xE4halli"; // legacy bytes: seven places
+    EXPECT_EQ(c.Export(), "\xC5\x81\xC3\xB3\x64\xC5\xBA  J\xC3\xA4\xC3\xA4halli  x  \r\n"
+                          "Rome  \xC4\xE4halli   y  \r\n");
+}
+
 TEST(ExportText, MatchesTheRuleOnRandomLists) {
     TRandomRecords random(2207);
     const std::string bandNames[] = {"a", "b", "ab", "B", ""};
@@ -266,6 +303,8 @@ TEST(ExportText, MatchesTheRuleOnRandomLists) {
             record.Media = random.Int(0, 9) == 0 ? INT32_MAX - random.Int(0, 40) : random.Int(-40, 40);
             if (random.Int(0, 2) == 0)
                 record.Covers = {};
+            if (random.Int(0, 3) == 0)
+                record.City = random.Int(0, 1) ? "\xC5\x81\xC3\xB3\x64\xC5\xBA" : "J\xC3\xA4\xC3\xA4halli";
             c.Data.push_back(record);
             if (random.Int(0, 4) > 0)
                 c.View.insert(c.View.begin() + random.Int(0, static_cast<int32_t>(c.View.size())),
@@ -286,7 +325,7 @@ TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
     for (int i = 0; i < 20000; ++i) // more than one piece reaches the sink
         c.Add("band " + std::to_string(i), "");
     std::string error;
-    ASSERT_TRUE(ExportTextFile(path, c.Input(), c.Choices, error)) << error;
+    ASSERT_TRUE(ExportListFile(path, c.Input(), c.Choices, "", error)) << error;
     EXPECT_EQ(ReadBytes(path), c.Export());
 
     WriteBytes(path, "old");
@@ -297,14 +336,14 @@ TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
         faulty.FailAt = step;
         faulty.BytesBeforeFailure = 100000;
         error.clear();
-        EXPECT_FALSE(ExportTextFile(path, c.Input(), c.Choices, error)) << int(step);
+        EXPECT_FALSE(ExportListFile(path, c.Input(), c.Choices, "", error)) << int(step);
         EXPECT_NE(error.find("injected failure"), std::string::npos) << error;
         EXPECT_EQ(error.back(), '.');
         EXPECT_EQ(ReadBytes(path), "old");
         EXPECT_EQ(dir.EntryCount(), 1u) << int(step);
     }
     error.clear();
-    EXPECT_FALSE(ExportTextFile(dir.File("missing/trade.txt"), c.Input(), c.Choices, error));
+    EXPECT_FALSE(ExportListFile(dir.File("missing/trade.txt"), c.Input(), c.Choices, "", error));
     EXPECT_FALSE(error.empty());
 }
 

@@ -27,7 +27,7 @@ TEST_F(ExportWindowLogic, ExportsTheVisibleBootlegsDividedByTours) {
     Host.DialogAnswers = {Out()};
     ASSERT_TRUE(window.Export());
     EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes              \r\n"
-                                "Can  Soundboard  \r\n");
+                                "\r\n\r\nCan\r\n\r\nCan  Soundboard  \r\n");
     ASSERT_EQ(Host.Dialogs.size(), 1u);
     const TFileDialog& dialog = Host.Dialogs[0];
     EXPECT_EQ(dialog.Filter, "Text file (*.txt)|*.txt");

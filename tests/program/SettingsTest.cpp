@@ -55,7 +55,7 @@ const std::set<std::string> kStoredNames = {
     "GridWitdh8", "GridWitdh9", "GridWitdh10", "GridWitdh11", "GridWitdh12", "GridWitdh13", "GridWitdh14",
     "ExportPos0", "ExportPos1", "ExportPos2", "ExportPos3", "ExportPos4", "ExportPos5", "ExportPos6",
     "ExportPos7", "ExportPos8", "ExportPos9", "ExportPos10", "ExportPos11", "ExportPos12", "ExportPos13",
-    "ExportParams1", "ExportParams2", "ExportFile", "RollupWidth",
+    "ExportParams1", "ExportParams2", "ExportFile", "ExportFormat", "PdfFile", "RollupWidth",
     "SourceSelAll", "SourceSel0", "SourceSel1", "SourceSel2", "SourceSel3", "SourceSel4", "SourceSel5",
     "MediaSelAll", "MediaSel0", "MediaSel1", "MediaSel2", "MediaSel3", "MediaSel4", "MediaSel5", "MediaSel6",
     "MediaSel7", "MediaSel8", "MediaSel9", "MediaSel10", "MediaSel11", "MediaSel12", "MediaSel13", "MediaSel14",
@@ -86,7 +86,8 @@ std::variant<int32_t, std::string> NonDefaultValue(const std::string& name, cons
         {"CommentRight", 485},    {"CommentBottom", 566},
         {"RollupWidth", 300},     {"ConcListIndex", 5},
         {"LegacyCodePage", 1252}, {"ExportFile", std::string("/tmp/export.txt")},
-        {"SourceSelAll", 0},      {"MediaSelAll", 0}};
+        {"SourceSelAll", 0},      {"MediaSelAll", 0},
+        {"ExportFormat", 2},      {"PdfFile", std::string("/tmp/list.pdf")}};
     if (auto found = single.find(name); found != single.end())
         return found->second;
     if (NumberAfter(name, "File") >= 0)

@@ -9,6 +9,7 @@
 #include "core/Codes.h"
 #include "program/CommandGuard.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -93,7 +94,14 @@ void TExportForm::CreateControls() {
     m_paramsMP->SetColumns(1);
     m_paramsMP->SetItemHeight(35);
     m_paramsMP->SetItems({"Divide by||| tours ", "Band name||| before tour name "});
-    m_exportBtn = Button(m_myTab1, {245, 130, 75, 25}, "&Export");
+    // The format is chosen before the export, so it stands above the button.
+    m_formatLabel = Frame(m_myTab1, {215, 122, 136, 58}, "Format");
+    m_formatCB = new QComboBox(m_myTab1);
+    m_formatCB->setGeometry(225, 146, 116, 24);
+    for (const TExportFormatInfo& format : ExportFormats())
+        m_formatCB->addItem(QString::fromLatin1(format.Caption));
+    m_formatCB->setCurrentIndex(static_cast<int>(m_logic.Format));
+    m_exportBtn = Button(m_myTab1, {245, 196, 75, 25}, "&Export");
 
     // The window's own buttons stand over the page.
     m_button1 = Button(this, {96, 255, 75, 25}, "Ok");
@@ -177,6 +185,9 @@ void TExportForm::StepSelectedLines(bool down) {
 
 void TExportForm::TakeOptions() {
     m_logic.Options = {m_paramsMP->Checked(1), m_paramsMP->Checked(2)};
+    TExportFormat format;
+    if (ExportFormatOfNumber(m_formatCB->currentIndex(), format))
+        m_logic.Format = format;
 }
 
 void TExportForm::ExportBtnClick() {

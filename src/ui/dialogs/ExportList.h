@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QPainter;
 class QPushButton;
 class TMyListBox;
@@ -15,7 +16,7 @@ class TRichLabel;
 
 // The export window: the property list whose lines above the separator are
 // exported, top to bottom, arranged by dragging; the two options; the
-// Export button, which may run several times. Ok hands the order and the
+// format; the Export button, which may run several times. Ok hands the order and the
 // options to the program; any other way of closing drops them.
 class TExportForm : public QDialog {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     TMyListBox& PropsLB() const { return *m_propsLB; }
     TMyPanel& ParamsMP() const { return *m_paramsMP; }
     QPushButton& ExportBtn() const { return *m_exportBtn; }
+    QComboBox& FormatCB() const { return *m_formatCB; }
     QPushButton& OkButton() const { return *m_button1; }
     QPushButton& CancelButton() const { return *m_button2; }
     QPushButton& HelpBtn() const { return *m_helpBtn; }
@@ -58,6 +60,8 @@ private:
     TMyTab* m_myTab1 = nullptr;
     TRichLabel* m_richLabel1 = nullptr;
     TRichLabel* m_richLabel2 = nullptr;
+    TRichLabel* m_formatLabel = nullptr;
+    QComboBox* m_formatCB = nullptr;
     TMyListBox* m_propsLB = nullptr;
     TMyPanel* m_paramsMP = nullptr;
     QPushButton* m_exportBtn = nullptr;

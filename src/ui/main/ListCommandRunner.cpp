@@ -26,6 +26,8 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
         m_program.SaveList(listIndex, true);
         break;
     case TActionId::cmExport:
+    case TActionId::cmPrint:
+    case TActionId::cmExportPdf:
     case TActionId::cmConcerts:
     case TActionId::cmCompare:
     case TActionId::cmCoverage:

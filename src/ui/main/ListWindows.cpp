@@ -5,6 +5,7 @@
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/CoverageForm.h"
 #include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/PrintList.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/main/MainForm.h"
 
@@ -27,7 +28,8 @@ void ShowMainWindowRow(TMainForm& form, int32_t row) {
 
 bool HasListWindow(TActionId window) {
     return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport ||
-           window == TActionId::cmCoverage || window == TActionId::cmStatistics;
+           window == TActionId::cmCoverage || window == TActionId::cmStatistics || window == TActionId::cmPrint ||
+           window == TActionId::cmExportPdf;
 }
 
 void RunListWindow(TMainForm& form, int, TActionId window) {
@@ -52,6 +54,12 @@ void RunListWindow(TMainForm& form, int, TActionId window) {
         break;
     case TActionId::cmStatistics:
         ShowStatisticsForm(&form, form.Program());
+        break;
+    case TActionId::cmPrint:
+        PreviewAndPrintList(&form, form.Program(), form.GridStr());
+        break;
+    case TActionId::cmExportPdf:
+        ExportListToPdf(&form, form.Program(), form, form.GridStr());
         break;
     default:
         break;

@@ -5,7 +5,8 @@
 class TMainForm;
 
 // The windows that the list commands open over the main window: the list
-// functions, the export and the concerts windows, modal, freed on closing.
+// functions, the export and the concerts windows, modal, freed on closing;
+// and the print preview and the PDF export.
 
 // False for a window that this build does not have: its command stays greyed.
 bool HasListWindow(TActionId window);

@@ -405,7 +405,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     TProject* list = m_program->CurrentList();
     // The list windows need a list; one that is not part of this build stays greyed out.
     for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmCoverage,
-                             TActionId::cmStatistics})
+                             TActionId::cmStatistics, TActionId::cmPrint, TActionId::cmExportPdf})
         Action(window)->setEnabled(list != nullptr && HasListWindow(window));
     if (!list) {
         m_grid->SetRowSource(EmptyRows);

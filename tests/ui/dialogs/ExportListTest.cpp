@@ -8,6 +8,7 @@
 #include "support/ExportProgram.h"
 #include "support/FaultyFileSystem.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -143,13 +144,13 @@ TEST_F(ExportForm, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
     DropOn(0); // Band, then the separator
     Host.DialogAnswers = {Out()};
     Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes  \r\nCan  \r\n");
+    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
     EXPECT_TRUE(Form->isVisible());
 
     QTest::mouseClick(&Form->ParamsMP(), Qt::LeftButton, {}, QPoint(50, 50)); // option 2 off
     Host.DialogAnswers = {Out()};
     Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nRelayer\r\n\r\nYes  \r\nCan  \r\n");
+    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nRelayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
     EXPECT_EQ(Host.Dialogs.back().FileName, Out());
 }
 
@@ -174,6 +175,26 @@ TEST_F(ExportForm, CancelDropsTheChoicesButKeepsTheFileNameAndOkKeepsThem) {
     EXPECT_EQ(Program->ExportPos, (TExportOrder{1, 3, 0, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
     EXPECT_FALSE(Program->ExportParams[0]);
     EXPECT_TRUE(Program->ExportParams[1]);
+}
+
+TEST_F(ExportForm, TheChosenFormatWritesItsFileAndOkRemembersIt) {
+    Select({0, 13});
+    DropOn(0); // Band, then the separator
+    ASSERT_EQ(Form->FormatCB().count(), 3);
+    EXPECT_EQ(Form->FormatCB().currentText(), "Text");
+    Form->FormatCB().setCurrentIndex(1);
+    Program->ExportFile = Out();
+    Host.DialogAnswers = {Out()};
+    Form->ExportBtn().click();
+    EXPECT_EQ(ReadBytes(Out()), "Band,Tour,Band\r\nYes,Relayer,Yes\r\nCan,,Can\r\n");
+    EXPECT_EQ(Host.Dialogs.back().Filter, "CSV file (*.csv)|*.csv");
+    EXPECT_EQ(Host.Dialogs.back().DefaultExt, "csv");
+
+    Form->FormatCB().setCurrentIndex(2);
+    Form->OkButton().click();
+    EXPECT_EQ(Program->ExportFormat, 2);
+    TExportForm again(nullptr, *Program, Host, Names);
+    EXPECT_EQ(again.FormatCB().currentText(), "Web page");
 }
 
 TEST_F(ExportForm, AFailedExportIsReportedAndTheOldFileStays) {
