@@ -1,5 +1,7 @@
 #include "program/WantsList.h"
 
+#include "program/CsvField.h"
+
 #include "platform/AtomicFile.h"
 
 namespace {
@@ -47,22 +49,16 @@ std::string WantsListText(const std::vector<TCoveredConcert>& concerts) {
     return text;
 }
 
-std::string WantsListCsvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-        return field;
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 std::string WantsListCsv(const std::vector<TCoveredConcert>& concerts) {
     std::string text = std::string("Band,Tour,Date,City,Country,Venue") + kLineEnd;
     for (const TCoveredConcert& concert : concerts)
-        text += JoinConcertFields(concert, ',', WantsListCsvField) + kLineEnd;
+        text += JoinConcertFields(concert, ',',
+                                  [](const std::string& text) {
+                                      std::string field;
+                                      AppendCsvField(field, text);
+                                      return field;
+                                  }) +
+                kLineEnd;
     return text;
 }
 

@@ -24,10 +24,6 @@ std::string WantsListText(const std::vector<TCoveredConcert>& concerts);
 // A heading line and one line per concert, CR LF after each.
 std::string WantsListCsv(const std::vector<TCoveredConcert>& concerts);
 
-// One CSV field: quoted, with its quotes doubled, when it holds a comma, a
-// quote, a CR or an LF; as it is otherwise.
-std::string WantsListCsvField(const std::string& field);
-
 enum class TWantsListFormat { Text, Csv };
 
 // Writes the concerts to `path`, replacing it whole or leaving it as it was.
