@@ -116,7 +116,7 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     Host.Answers = {Msg::ResultCancel};
     EXPECT_FALSE(Program->CloseAllForExit());
     ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list?");
+    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list \"Untitled\"?");
 }
 
 } // namespace

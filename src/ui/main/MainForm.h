@@ -26,6 +26,7 @@ class QToolBar;
 class TExcelGrid2;
 class TFilterPanel;
 class TListCommandRunner;
+class TListFileWatch;
 class TTitlePaintBox;
 
 struct TMainFormOptions {
@@ -116,6 +117,8 @@ private:
     void CommitChange(TProject* list);
     // The Undo and Redo captions name the current list's steps.
     void UpdateUndoActions();
+    // Tabs and title name the lists and mark the unsaved and read-only ones.
+    void ShowListNames();
     void Dispatch(const TAction& action);
     void LoadStoredData();
     void CreateGrid();
@@ -163,4 +166,6 @@ private:
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
     std::unique_ptr<TListCommandRunner> m_listCommands;
     std::unique_ptr<TProgram> m_program;
+    // Goes before the program it watches for.
+    std::unique_ptr<TListFileWatch> m_fileWatch;
 };

@@ -461,7 +461,7 @@ TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
         const bool closed = W->close();
         EXPECT_EQ(Messages.size(), 1u);
         EXPECT_EQ(std::make_tuple(Messages.at(0).Text, Messages.at(0).Kind, Messages.at(0).Buttons),
-                  std::make_tuple(std::string("Save changes in list?"), int(Msg::Confirmation),
+                  std::make_tuple(std::string("Save changes in list \"Sample list\"?"), int(Msg::Confirmation),
                                   int(Msg::Yes | Msg::No | Msg::Cancel)));
         EXPECT_EQ(W->isVisible(), !closed);
         return closed;
