@@ -126,9 +126,10 @@ BENCHMARK(BM_OpenLockedAndIdentified)
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     ListPath(); // written before any timing starts
-    TRatioReporter reporter({{"BM_EditStepJournaled", "BM_EditStep"},
-                             {"BM_SortStepJournaled", "BM_SortStep"},
-                             {"BM_OpenLockedAndIdentified", "BM_Open"}});
+    const std::string runs = "/repeats:3";
+    TRatioReporter reporter({{"BM_EditStepJournaled" + runs, "BM_EditStep" + runs},
+                             {"BM_SortStepJournaled" + runs, "BM_SortStep" + runs},
+                             {"BM_OpenLockedAndIdentified" + runs, "BM_Open" + runs}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::remove(ListPath().c_str());

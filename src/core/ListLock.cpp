@@ -1,6 +1,6 @@
 #include "core/ListLock.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/AppendFile.h"
 #include "platform/FileSystem.h"
 
 #include <charconv>
@@ -94,7 +94,11 @@ TLockCheck CheckListLock(const std::string& listPath, IProcessFacts& facts) {
 
 bool TakeListLock(const std::string& listPath, IProcessFacts& facts, std::string& error) {
     const TLockHolder holder{facts.UserName(), facts.HostName(), facts.ProcessId(), facts.Now()};
-    return WriteFileAtomically(LockFilePath(listPath), LockFileText(holder), error);
+    // Whoever asked to take it judged the lock there free, stale or ours.
+    // Made anew rather than replaced, so that of two takers only one wins.
+    const std::string path = LockFilePath(listPath);
+    FileSystem().Remove(path);
+    return CreateNewFile(path, LockFileText(holder), error);
 }
 
 void ReleaseListLock(const std::string& listPath, IProcessFacts& facts) {

@@ -6,8 +6,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-bool AppendToFile(const std::string& path, const std::string& bytes, std::string& error) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+namespace {
+
+bool WriteAndClose(int fd, const std::string& path, const std::string& bytes, std::string& error) {
     if (fd < 0) {
         error = SystemError(path);
         return false;
@@ -29,4 +30,14 @@ bool AppendToFile(const std::string& path, const std::string& bytes, std::string
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool AppendToFile(const std::string& path, const std::string& bytes, std::string& error) {
+    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600), path, bytes, error);
+}
+
+bool CreateNewFile(const std::string& path, const std::string& bytes, std::string& error) {
+    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644), path, bytes, error);
 }

@@ -45,12 +45,13 @@ void ReleaseGuard(TListGuard& guard) {
 }
 
 TChangedOnDisk AskChangedOnDisk(IProgramHost& host, const std::string& name) {
+    // The default answer keeps both: the other program's file and these changes.
     const int answer = host.ShowMsg("The file of the list \"" + MarkupLiteral(name) +
                                         "\" was changed on the disk by another program since it was opened or "
-                                        "saved here.||Save anyway and overwrite those changes?||No saves the list "
-                                        "under another name.",
+                                        "saved here.||Save the list under another name?||No overwrites those "
+                                        "changes.",
                                     Msg::Warning, Msg::Yes | Msg::No | Msg::Cancel, Msg::Centre);
     if (answer == Msg::ResultYes)
-        return TChangedOnDisk::Overwrite;
-    return answer == Msg::ResultNo ? TChangedOnDisk::SaveAs : TChangedOnDisk::Cancel;
+        return TChangedOnDisk::SaveAs;
+    return answer == Msg::ResultNo ? TChangedOnDisk::Overwrite : TChangedOnDisk::Cancel;
 }

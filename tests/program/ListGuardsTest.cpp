@@ -105,7 +105,10 @@ TEST_F(ListGuards, AFileChangedOnTheDiskIsReadAgainWhenUneditedAndAskedAboutWhen
     EXPECT_FALSE(Program->SaveList(0));
     EXPECT_EQ(ReadBytes(Path), theirs);
     EXPECT_EQ(Host.Messages.back().Kind, Msg::Warning);
-    Host.Answers = {Msg::ResultYes}; // overwrite, having been told
+    Host.Answers = {Msg::ResultYes}; // under another name: the dialog was cancelled
+    EXPECT_FALSE(Program->SaveList(0));
+    EXPECT_EQ(Host.Dialogs.size(), 1u);
+    Host.Answers = {Msg::ResultNo}; // overwrite, having been told
     EXPECT_TRUE(Program->SaveList(0));
     EXPECT_NE(ReadBytes(Path), theirs);
 }
