@@ -6,6 +6,7 @@
 #include <libdeflate.h>
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -321,52 +322,81 @@ bool ReplayJournalEntry(const std::string& content, TProject& list, std::string&
 TJournalRecorder::TJournalRecorder(std::function<void(const std::string&)> write, std::function<int64_t()> now)
     : m_write(std::move(write)), m_now(std::move(now)) {}
 
-void TJournalRecorder::FieldsChanged(const TArrayOfBootData& data, const std::vector<TUndoHistory::TFieldEdit>& edits) {
-    m_changes += static_cast<char>(kFields);
-    PutLE(m_changes, static_cast<uint32_t>(edits.size()));
-    for (const TUndoHistory::TFieldEdit& edit : edits) {
-        PutLE(m_changes, static_cast<uint32_t>(edit.Record));
-        m_changes += static_cast<char>(JournalField(edit.Field));
-        PutField(m_changes, data[static_cast<size_t>(edit.Record)], JournalField(edit.Field));
+template <class TNote> void TJournalRecorder::Note(TNote note) {
+    if (m_failed)
+        return;
+    try {
+        note();
+        ++m_count;
+    } catch (const std::bad_alloc&) {
+        m_failed = true;
+        m_changes = std::string();
     }
-    ++m_count;
+}
+
+void TJournalRecorder::Reset() {
+    m_changes.clear();
+    m_count = 0;
+    m_failed = false;
+}
+
+void TJournalRecorder::FieldsChanged(const TArrayOfBootData& data, const std::vector<TUndoHistory::TFieldEdit>& edits) {
+    Note([&] {
+        m_changes += static_cast<char>(kFields);
+        PutLE(m_changes, static_cast<uint32_t>(edits.size()));
+        for (const TUndoHistory::TFieldEdit& edit : edits) {
+            PutLE(m_changes, static_cast<uint32_t>(edit.Record));
+            m_changes += static_cast<char>(JournalField(edit.Field));
+            PutField(m_changes, data[static_cast<size_t>(edit.Record)], JournalField(edit.Field));
+        }
+    });
 }
 
 void TJournalRecorder::Inserted(const TArrayOfBootData& data, const std::vector<int32_t>& positions) {
-    m_changes += static_cast<char>(kInsert);
-    PutLE(m_changes, static_cast<uint32_t>(positions.size()));
-    for (int32_t position : positions)
-        PutLE(m_changes, static_cast<uint32_t>(position));
-    for (int32_t position : positions)
-        for (uint8_t field = 0; field < kTextFieldCount + 2; ++field)
-            PutField(m_changes, data[static_cast<size_t>(position)], field);
-    ++m_count;
+    Note([&] {
+        m_changes += static_cast<char>(kInsert);
+        PutLE(m_changes, static_cast<uint32_t>(positions.size()));
+        for (int32_t position : positions)
+            PutLE(m_changes, static_cast<uint32_t>(position));
+        for (int32_t position : positions)
+            for (uint8_t field = 0; field < kTextFieldCount + 2; ++field)
+                PutField(m_changes, data[static_cast<size_t>(position)], field);
+    });
 }
 
 void TJournalRecorder::Removed(const std::vector<int32_t>& positions) {
-    m_changes += static_cast<char>(kRemove);
-    PutLE(m_changes, static_cast<uint32_t>(positions.size()));
-    for (int32_t position : positions)
-        PutLE(m_changes, static_cast<uint32_t>(position));
-    ++m_count;
+    Note([&] {
+        m_changes += static_cast<char>(kRemove);
+        PutLE(m_changes, static_cast<uint32_t>(positions.size()));
+        for (int32_t position : positions)
+            PutLE(m_changes, static_cast<uint32_t>(position));
+    });
 }
 
 void TJournalRecorder::Reordered(const std::vector<uint32_t>& order) {
-    m_changes += static_cast<char>(kReorder);
-    PutLE(m_changes, static_cast<uint32_t>(order.size()));
-    for (uint32_t i : order)
-        PutLE(m_changes, i);
-    ++m_count;
+    Note([&] {
+        m_changes += static_cast<char>(kReorder);
+        PutLE(m_changes, static_cast<uint32_t>(order.size()));
+        for (uint32_t i : order)
+            PutLE(m_changes, i);
+    });
 }
 
 void TJournalRecorder::StepClosed(const std::string& name) {
-    std::string content;
-    Put64(content, m_now ? m_now() : 0);
-    PutText(content, name);
-    PutLE(content, m_count);
-    content += m_changes;
-    m_changes.clear();
-    m_count = 0;
-    if (m_write)
-        m_write(JournalEntryBytes(content));
+    if (m_failed)
+        return;
+    try {
+        std::string content;
+        Put64(content, m_now ? m_now() : 0);
+        PutText(content, name);
+        PutLE(content, m_count);
+        content += m_changes;
+        m_changes.clear();
+        m_count = 0;
+        if (m_write)
+            m_write(JournalEntryBytes(content));
+    } catch (const std::bad_alloc&) {
+        m_failed = true;
+        m_changes = std::string();
+    }
 }

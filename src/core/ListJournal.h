@@ -66,8 +66,14 @@ public:
     void Removed(const std::vector<int32_t>& positions) override;
     void Reordered(const std::vector<uint32_t>& order) override;
     void StepClosed(const std::string& name) override;
+    // Drops what was gathered, and a failure: the next entry starts anew.
+    void Reset();
 
 private:
+    // The history must never fail for its journal: a change that could not
+    // be noted (out of memory) ends the journal until it starts anew.
+    template <class TNote> void Note(TNote note);
+    bool m_failed = false;
     std::function<void(const std::string&)> m_write;
     std::function<int64_t()> m_now;
     std::string m_changes;

@@ -10,6 +10,7 @@
 #include <libdeflate.h>
 
 #include <ctime>
+#include <new>
 
 namespace {
 
@@ -37,14 +38,20 @@ TListJournal::~TListJournal() {
 
 void TListJournal::Restart() {
     Remove();
+    m_recorder.Reset();
     m_started = m_broken = false;
 }
 
 void TListJournal::RestartFromRecords() {
     Restart();
-    TStringSink base;
-    std::string error;
-    m_broken = !WriteListFile(m_list.Data, base, error) || !WriteHeader(base.Bytes, error);
+    // Without the memory for it the list is kept all the same, only unjournaled.
+    try {
+        TStringSink base;
+        std::string error;
+        m_broken = !WriteListFile(m_list.Data, base, error) || !WriteHeader(base.Bytes, error);
+    } catch (const std::bad_alloc&) {
+        m_broken = true;
+    }
     m_started = !m_broken;
 }
 

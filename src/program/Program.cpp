@@ -218,17 +218,21 @@ bool TProgram::OpenList(const std::string& name) {
     TListGuard guard;
     if (!fileName.empty())
         GuardFile(guard, *list, mode);
-    // Tab i shows list i, also when the tab cannot be made.
-    Lists.push_back(std::move(list));
+    // Tab i shows list i, also when the tab cannot be made; a failure on the
+    // way leaves neither the list nor its guard behind.
+    TProject* added = list.get();
     try {
-        m_host.AddTab(ListTabCaption(*Lists.back()));
+        guard.Journal = std::make_unique<TListJournal>(NewJournalPath(RecoveryDir), *added);
+        m_guards[added] = std::move(guard);
+        Lists.push_back(std::move(list));
+        m_host.AddTab(ListTabCaption(*added));
     } catch (...) {
-        Lists.pop_back();
+        ForgetGuard(*added);
         ReleaseGuard(guard);
+        if (!Lists.empty() && Lists.back().get() == added)
+            Lists.pop_back();
         throw;
     }
-    guard.Journal = std::make_unique<TListJournal>(NewJournalPath(RecoveryDir), *Lists.back());
-    m_guards[Lists.back().get()] = std::move(guard);
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
     m_host.RefreshView();
     m_host.FocusGrid();

@@ -98,7 +98,7 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     EXPECT_TRUE(Logic->Join({true, true, false}, {true, true}));
     ASSERT_EQ(Program->Lists.size(), 4u);
     EXPECT_EQ(Host.Current, 3);
-    EXPECT_EQ(Host.Tabs.back(), "");
+    EXPECT_EQ(Host.Tabs.back(), "Untitled");
     TProject& joined = List(3);
     EXPECT_EQ(joined.FileName, "");
     EXPECT_FALSE(joined.Saved);
