@@ -5,6 +5,7 @@
 #include "core/Codes.h"
 #include "core/ListCaption.h"
 #include "core/ListFunctions.h"
+#include "core/ListLock.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
@@ -36,7 +37,12 @@ struct TCommand {
     const char* Help;
     size_t Arguments; // exact number of arguments; 0 when the command checks them itself
     void (*Run)(const TArgs&, std::ostream& out, std::ostream& err);
+    // Writes a list file: takes --force to write over one that is open.
+    bool WritesList = false;
 };
+
+// --force was given: a list that Korvalen holds open is written over.
+bool g_force = false;
 
 bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
@@ -56,6 +62,11 @@ TProject LoadList(const std::string& path, int32_t* version = nullptr) {
 }
 
 void SaveList(TProject& list, const std::string& path) {
+    const TLockCheck lock = CheckListLock(path, ProcessFacts());
+    if (lock.State == TLockState::Held && !g_force)
+        throw TCliError{path + ": the list is open in Korvalen by " +
+                        LockHolderText(lock.Holder, ProcessFacts().Now()) +
+                        "; nothing was written. --force writes over it anyway."};
     list.FileName = path;
     TSaveResult result = list.Save();
     if (!result.Ok)
@@ -152,7 +163,7 @@ void RunSort(const TArgs& args, std::ostream&, std::ostream&) {
             throw TCliError{"korvalen-cli sort: unexpected argument \"" + arg + "\"."};
     }
     if (input.empty() || columnText.empty() || output.empty())
-        throw TCliError{"usage: korvalen-cli sort LIST.kvu COLUMN [--descending] -o OUT.kvu"};
+        throw TCliError{"usage: korvalen-cli sort LIST.kvu COLUMN [--descending] [--force] -o OUT.kvu"};
     int column = ParseColumn(columnText, "korvalen-cli sort: COLUMN");
     TProject list = LoadList(input);
     list.Sort(column, ascending); // no Search column: 1 is Band
@@ -348,8 +359,9 @@ TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& co
             parsed.Lists.push_back(arg);
     }
     if (parsed.Lists.empty() || (wantsOutput && parsed.Output.empty()))
-        throw TCliError{wantsOutput ? "usage: korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu"
-                                    : "usage: korvalen-cli compare [--no-source] [--no-media] LIST.kvu..."};
+        throw TCliError{wantsOutput
+                            ? "usage: korvalen-cli join [--no-source] [--no-media] [--force] LIST.kvu... -o OUT.kvu"
+                            : "usage: korvalen-cli compare [--no-source] [--no-media] LIST.kvu..."};
     return parsed;
 }
 
@@ -403,15 +415,15 @@ const TCommand kCommands[] = {
      "in one column (band, date, city, country, venue, name, source, media, quality, num, comment),\n"
      "letters in any case. Texts that are not UTF-8 are read as Windows-1250.",
      0, RunDump},
-    {"import", "korvalen-cli import DUMP.tsv LIST.kvu",
+    {"import", "korvalen-cli import [--force] DUMP.tsv LIST.kvu",
      "Writes a list file from lines in the form that dump prints. A line that is not in that form\n"
      "is an error naming its line number, and then no file is written.",
-     2, RunImport},
-    {"sort", "korvalen-cli sort LIST.kvu COLUMN [--descending] -o OUT.kvu",
+     2, RunImport, true},
+    {"sort", "korvalen-cli sort LIST.kvu COLUMN [--descending] [--force] -o OUT.kvu",
      "Sorts a list on COLUMN (1 Band, 2 Date, 3 City, 4 Country, 5 Venue, 6 Boootleg name,\n"
      "7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover, 12 Info, 13 Comment) as the program's\n"
      "Sort A-Z (or Sort Z-A with --descending) does, and writes the result to OUT.kvu.",
-     0, RunSort},
+     0, RunSort, true},
     {"export",
      "korvalen-cli export LIST.kvu OUT [--format text|csv|html] [--columns N,N,...] [--tours DIR] "
      "[--no-band-name] [--code-page N]",
@@ -460,17 +472,19 @@ const TCommand kCommands[] = {
      "number of lists that lack it (1 for a duplicate) and their names, separated by TAB (the names\n"
      "written as in dump).",
      0, RunCompare},
-    {"join", "korvalen-cli join [--no-source] [--no-media] LIST.kvu... -o OUT.kvu",
+    {"join", "korvalen-cli join [--no-source] [--no-media] [--force] LIST.kvu... -o OUT.kvu",
      "Joins the lists into OUT.kvu as the program's list functions do: every bootleg once, the first\n"
      "one met of each group of matching bootlegs (lists in the given order), with its own fields.",
-     0, RunJoin},
+     0, RunJoin, true},
 };
 
 void PrintOverview(std::ostream& out) {
     out << "korvalen-cli: batch work on Korvalen list files (.kvu)\n\nusage:\n";
     for (const TCommand& command : kCommands)
         out << "  " << command.Usage << "\n";
-    out << "\n'korvalen-cli COMMAND --help' tells more about a command; 'korvalen-cli --version' prints\n"
+    out << "\nimport, sort and join refuse to write over a list that Korvalen has open (it keeps a\n"
+           "hidden .NAME.lock file beside it) unless given --force.\n"
+           "\n'korvalen-cli COMMAND --help' tells more about a command; 'korvalen-cli --version' prints\n"
            "the version.\n";
 }
 
@@ -493,6 +507,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (args[0] != command.Name)
             continue;
         TArgs rest(args.begin() + 1, args.end());
+        auto force = std::find(rest.begin(), rest.end(), "--force");
+        g_force = command.WritesList && force != rest.end();
+        if (g_force)
+            rest.erase(force);
         for (const std::string& arg : rest)
             if (IsHelp(arg)) {
                 out << "usage: " << command.Usage << "\n\n" << command.Help << "\n";

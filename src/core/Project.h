@@ -22,6 +22,9 @@ class TProject {
 public:
     std::string FileName; // empty for a list never saved
     bool Saved = true;
+    // Another program holds the file (or the user said so): it is saved
+    // only under a name the user chooses.
+    bool ReadOnly = false;
     TArrayOfBootData Data;
     // Row r of the grid shows Data[View[r - 1]]; ascending indices.
     std::vector<int32_t> View;

@@ -249,6 +249,8 @@ void TUndoHistory::FlushTouched(const TArrayOfBootData& data) {
     m_touchedAt.clear();
     if (!part.Edits.empty()) {
         part.Edits.shrink_to_fit();
+        if (m_recorder)
+            m_recorder->FieldsChanged(data, part.Edits);
         m_open.Parts.push_back(std::move(part));
     }
 }
@@ -258,6 +260,8 @@ void TUndoHistory::Append(TArrayOfBootData& data, TBootData record) {
     const auto position = static_cast<int32_t>(data.size());
     data.push_back(std::move(record));
     m_changes.Inserted({position}, true);
+    if (m_recorder)
+        m_recorder->Inserted(data, {position});
     if (!m_open.Parts.empty() && m_open.Parts.back().Kind == TPart::Insert &&
         m_open.Parts.back().Positions.back() == position - 1) {
         m_open.Parts.back().Positions.push_back(position);
@@ -278,6 +282,22 @@ void TUndoHistory::Remove(TArrayOfBootData& data, const std::vector<int32_t>& po
     part.Positions = positions;
     TakeOut(data, part.Records, part.Positions);
     m_changes.Removed(part.Positions);
+    if (m_recorder)
+        m_recorder->Removed(positions);
+    m_open.Parts.push_back(std::move(part));
+}
+
+void TUndoHistory::Insert(TArrayOfBootData& data, const std::vector<int32_t>& positions, TArrayOfBootData records) {
+    if (positions.empty())
+        return;
+    FlushTouched(data);
+    TPart part;
+    part.Kind = TPart::Insert;
+    part.Positions = positions;
+    PutIn(data, records, part.Positions);
+    m_changes.Inserted(part.Positions, false);
+    if (m_recorder)
+        m_recorder->Inserted(data, positions);
     m_open.Parts.push_back(std::move(part));
 }
 
@@ -294,6 +314,8 @@ void TUndoHistory::Reorder(TArrayOfBootData& data, std::vector<uint32_t> order) 
     part.Order = order;
     m_changes.Reordered(order);
     ReorderRecords(data, std::move(order));
+    if (m_recorder)
+        m_recorder->Reordered(part.Order);
     m_open.Parts.push_back(std::move(part));
 }
 
@@ -334,6 +356,8 @@ bool TUndoHistory::Commit(const TArrayOfBootData& data, std::string name) {
     m_open.Name = std::move(name);
     Recount(m_open);
     m_bytes += m_open.Bytes;
+    if (m_recorder)
+        m_recorder->StepClosed(m_open.Name);
     m_steps.push_back(std::move(m_open));
     m_open = TStep();
     ++m_current;
@@ -365,7 +389,10 @@ TUndoResult TUndoHistory::Undo(TArrayOfBootData& data) {
     if (!CanUndo())
         return {};
     TStep& step = m_steps[--m_current];
-    return Apply(step, data, false);
+    TUndoResult result = Apply(step, data, false);
+    if (m_recorder)
+        m_recorder->StepClosed("undo of " + step.Name);
+    return result;
 }
 
 TUndoResult TUndoHistory::Redo(TArrayOfBootData& data) {
@@ -373,7 +400,10 @@ TUndoResult TUndoHistory::Redo(TArrayOfBootData& data) {
     if (!CanRedo())
         return {};
     TStep& step = m_steps[m_current++];
-    return Apply(step, data, true);
+    TUndoResult result = Apply(step, data, true);
+    if (m_recorder)
+        m_recorder->StepClosed(step.Name);
+    return result;
 }
 
 TUndoResult TUndoHistory::Apply(TStep& step, TArrayOfBootData& data, bool forward) {
@@ -388,6 +418,8 @@ TUndoResult TUndoHistory::Apply(TStep& step, TArrayOfBootData& data, bool forwar
                 SwapField(data[static_cast<size_t>(edit.Record)], edit);
             }
             touched.AddCells(part.Edits);
+            if (m_recorder)
+                m_recorder->FieldsChanged(data, part.Edits);
             break;
         case TPart::Insert:
         case TPart::Remove:
@@ -395,16 +427,22 @@ TUndoResult TUndoHistory::Apply(TStep& step, TArrayOfBootData& data, bool forwar
                 PutIn(data, part.Records, part.Positions);
                 m_changes.Inserted(part.Positions, false);
                 touched.PutIn(part.Positions);
+                if (m_recorder)
+                    m_recorder->Inserted(data, part.Positions);
             } else {
                 TakeOut(data, part.Records, part.Positions);
                 m_changes.Removed(part.Positions);
                 touched.TakeOut(part.Positions);
+                if (m_recorder)
+                    m_recorder->Removed(part.Positions);
             }
             break;
         case TPart::Reorder: {
             const std::vector<uint32_t> inverse = Inverse(part.Order);
             m_changes.Reordered(forward ? part.Order : inverse);
             ReorderRecords(data, forward ? part.Order : inverse);
+            if (m_recorder)
+                m_recorder->Reordered(forward ? part.Order : inverse);
             // Record i moves to where the order names it: inverse when going forward.
             touched.Reorder(forward ? inverse : part.Order);
             break;

@@ -61,6 +61,8 @@ struct TUndoResult {
     int Field = -1;
 };
 
+class IUndoRecorder;
+
 class TUndoHistory {
 public:
     explicit TUndoHistory(TUndoLimits limits = {}) : m_limits(limits) {}
@@ -73,6 +75,8 @@ public:
     void Remove(TArrayOfBootData& data, const std::vector<int32_t>& positions);
     // order[i] is the former index of the record that comes to index i.
     void Reorder(TArrayOfBootData& data, std::vector<uint32_t> order);
+    // Puts `records` in at `positions` (ascending, as indices after the insert).
+    void Insert(TArrayOfBootData& data, const std::vector<int32_t>& positions, TArrayOfBootData records);
     TStepSummary OpenSummary(const TArrayOfBootData& data) const;
     // Closes the open step under `name`; false when it changed nothing, and
     // then no step is kept. Steps that could be redone are dropped.
@@ -89,6 +93,9 @@ public:
     // An open step is committed first under an empty name.
     TUndoResult Undo(TArrayOfBootData& data);
     TUndoResult Redo(TArrayOfBootData& data);
+
+    // Told of every change from now on; nullptr tells nobody.
+    void SetRecorder(IUndoRecorder* recorder) { m_recorder = recorder; }
 
     void MarkSaved();
     // No state the history can reach is the one on the disk.
@@ -141,4 +148,21 @@ private:
     std::vector<std::pair<int32_t, TBootData>> m_touched;
     std::unordered_map<int32_t, size_t> m_touchedAt;
     TRecordChanges m_changes;
+    IUndoRecorder* m_recorder = nullptr;
+};
+
+// Told of every change the history makes to the records, in the order made
+// and with indices as they are at that moment, and of each step closed,
+// undone or redone: enough to bring another copy of the records along.
+class IUndoRecorder {
+public:
+    virtual ~IUndoRecorder() = default;
+    // The fields of `edits` now hold in `data` what they were changed to.
+    virtual void FieldsChanged(const TArrayOfBootData& data, const std::vector<TUndoHistory::TFieldEdit>& edits) = 0;
+    // Records came in at `positions` (ascending) of `data`.
+    virtual void Inserted(const TArrayOfBootData& data, const std::vector<int32_t>& positions) = 0;
+    virtual void Removed(const std::vector<int32_t>& positions) = 0;
+    virtual void Reordered(const std::vector<uint32_t>& order) = 0;
+    // The changes since the last call are one step named `name`.
+    virtual void StepClosed(const std::string& name) = 0;
 };

@@ -143,5 +143,11 @@ std::string MainHelpText(const std::string& programDir) {
     text += "\r\nYour lists, tour files and covers are kept in the folders |b Lists|f , |b Tours|f  and |b Covers|f  "
             "of |b " +
             MarkupLiteral(programDir) + "|f .\r\n";
+    text += "\r\n|b Never losing an edit.|f  An open list is locked (a hidden file |b .NAME.lock|f  beside it): "
+            "another Korvalen opening it is asked whether to open it read-only. A list changed on the disk by "
+            "another program is read again when you have not edited it, and Save asks before overwriting it when "
+            "you have. Every save keeps the previous file in the folder |b Backups|f  (the last 5 of each list; "
+            "the setting BackupCount changes that, 0 turns it off). Unsaved changes are also written to a "
+            "recovery journal; after a crash the next start offers to restore them.\r\n";
     return text;
 }

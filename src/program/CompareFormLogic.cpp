@@ -116,6 +116,7 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
     TProject& joined = *m_program.Lists.back();
     joined.Data = std::move(data);
     joined.Saved = false;
+    m_program.RecordsReplaced(joined);
     m_host.RefreshView();
     return true;
 }

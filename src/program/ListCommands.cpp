@@ -7,6 +7,7 @@
 #include "program/ConcertLists.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 std::string SearchUpperCase(std::string text) {
     for (char& c : text)
@@ -133,6 +134,28 @@ int32_t ColumnOfField(int field, const TColMap& map) {
     if (field < 0 || field >= kRecordFields)
         return 0;
     return map[static_cast<size_t>(kColumns[field])];
+}
+
+namespace {
+
+bool SameStoredFields(const TBootData& a, const TBootData& b) {
+    return a.Band == b.Band && a.Date == b.Date && a.City == b.City && a.Venue == b.Venue && a.Country == b.Country &&
+           a.Name == b.Name && a.Info == b.Info && a.Num == b.Num && a.Comment == b.Comment && a.Source == b.Source &&
+           a.Media == b.Media && a.Quality == b.Quality && a.Covers == b.Covers;
+}
+
+} // namespace
+
+int32_t RowOfSameRecord(const TProject& list, const TBootData& record, int32_t row) {
+    const int64_t rows = static_cast<int64_t>(list.View.size());
+    int64_t best = -1;
+    for (int64_t r = 1; r <= rows; ++r)
+        if (SameStoredFields(list.Data[static_cast<size_t>(list.View[static_cast<size_t>(r - 1)])], record) &&
+            (best < 0 || std::abs(r - row) < std::abs(best - row)))
+            best = r;
+    if (best > 0)
+        return static_cast<int32_t>(best);
+    return static_cast<int32_t>(std::clamp<int64_t>(row, 1, std::max<int64_t>(rows, 1)));
 }
 
 std::string StepCaption(const TStepSummary& step) {

@@ -53,6 +53,11 @@ void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32
 // does or `field` is -1.
 int32_t ColumnOfField(int field, const TColMap& map);
 
+// The grid row (from 1) that shows a record with the stored fields of
+// `record`, the one nearest `row` when there are several; else `row` within
+// the rows there are. Keeps the cursor on its bootleg when the list is read again.
+int32_t RowOfSameRecord(const TProject& list, const TBootData& record, int32_t row);
+
 // The name of a step from what it changed ("delete of 3 bootlegs").
 std::string StepCaption(const TStepSummary& step);
 // The Edit menu's captions: the step that undo or redo would act on.

@@ -1,10 +1,14 @@
 #include "Program.h"
 
 #include "core/ListCaption.h"
+#include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
 #include "platform/PathName.h"
+#include "platform/ProcessFacts.h"
 #include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
+#include "program/ListBackups.h"
+#include "program/ListNames.h"
 
 #include <cassert>
 
@@ -42,7 +46,8 @@ std::array<int32_t, kTemplateColumns> TProgram::DesignGridWidths() {
 
 TProgram::TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFolders& folders)
     : ProgramDir(folders.ProgramDir), ExeName(folders.ExeName), ListsDir(folders.ListsDir), ToursDir(folders.ToursDir),
-      CoversDir(folders.CoversDir), TemplatesDir(folders.TemplatesDir), m_host(host), m_store(store) {
+      CoversDir(folders.CoversDir), TemplatesDir(folders.TemplatesDir), BackupsDir(folders.BackupsDir),
+      RecoveryDir(folders.RecoveryDir), m_host(host), m_store(store) {
     OpenDialog.Title = "Open list";
     OpenDialog.Filter = kListFilter;
     OpenDialog.DefaultExt = "kvu";
@@ -167,11 +172,31 @@ private:
 
 } // namespace
 
+int TProgram::OpenIndexOf(const std::string& fileName) const {
+    const TFileStamp wanted = StampOfFile(fileName);
+    for (size_t i = 0; i < Lists.size(); ++i) {
+        const std::string& open = Lists[i]->FileName;
+        if (!open.empty() && (open == fileName || wanted.SameFile(StampOfFile(open))))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 bool TProgram::OpenList(const std::string& name) {
     // One file, one name: the history must find it again from any folder.
     const std::string fileName = name.empty() ? name : AbsolutePath(name);
+    // Two tabs of one file would each overwrite what the other saved.
+    if (const int open = fileName.empty() ? -1 : OpenIndexOf(fileName); open >= 0) {
+        m_host.SetCurrentTab(open);
+        m_host.FocusGrid();
+        return true;
+    }
     auto list = std::make_unique<TProject>();
+    TLockedOpen mode = TLockedOpen::Edit;
     if (!fileName.empty()) {
+        mode = AskLockedOpen(m_host, fileName, ListCaption(fileName));
+        if (mode == TLockedOpen::Cancel)
+            return false;
         list->FileName = fileName;
         TListReadResult result;
         {
@@ -190,12 +215,22 @@ bool TProgram::OpenList(const std::string& name) {
         AddToHistory(fileName);
         SetDialogFolders(fileName);
     }
-    // Tab i shows list i, also when the tab cannot be made.
-    Lists.push_back(std::move(list));
+    TListGuard guard;
+    if (!fileName.empty())
+        GuardFile(guard, *list, mode);
+    // Tab i shows list i, also when the tab cannot be made; a failure on the
+    // way leaves neither the list nor its guard behind.
+    TProject* added = list.get();
     try {
-        m_host.AddTab(ListCaption(fileName));
+        guard.Journal = std::make_unique<TListJournal>(NewJournalPath(RecoveryDir), *added);
+        m_guards[added] = std::move(guard);
+        Lists.push_back(std::move(list));
+        m_host.AddTab(ListTabCaption(*added));
     } catch (...) {
-        Lists.pop_back();
+        ForgetGuard(*added);
+        ReleaseGuard(guard);
+        if (!Lists.empty() && Lists.back().get() == added)
+            Lists.pop_back();
         throw;
     }
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
@@ -218,11 +253,24 @@ bool TProgram::SaveList(int index, bool askName) {
         return false;
     TProject& list = *Lists[static_cast<size_t>(index)];
     const std::string previousName = list.FileName;
-    if ((askName || list.FileName.empty()) && !AskSaveName(list))
+    // A list whose file (or its whole folder, an unmounted disk) is gone, or
+    // that someone else holds, is saved only where the user says.
+    askName = askName || list.ReadOnly || !FileSystem().IsFile(list.FileName);
+    TListGuard& guard = m_guards[&list];
+    if (!askName && FileChangedSince(guard.Identity, list.FileName)) {
+        const TChangedOnDisk choice = AskChangedOnDisk(m_host, ListName(list));
+        if (choice == TChangedOnDisk::Cancel)
+            return false;
+        askName = choice == TChangedOnDisk::SaveAs;
+    }
+    if (askName && !AskSaveName(list))
         return false;
     TSaveResult result;
+    std::string backupError;
     {
         TBusyPointer busy(m_host);
+        if (!KeepBackup(list.FileName, BackupsDir, BackupCount, ProcessFacts().Now(), backupError))
+            backupError = AsSentence(backupError);
         result = list.Save();
     }
     if (!result.Ok) {
@@ -235,7 +283,15 @@ bool TProgram::SaveList(int index, bool askName) {
         return false;
     }
     // Saving under a new name does not add to the history: only opening a file does.
-    m_host.SetTabCaption(index, ListCaption(list.FileName));
+    const bool overLock = guard.LockNotHonoured && list.FileName == previousName;
+    GuardFile(guard, list, overLock ? TLockedOpen::Anyway : TLockedOpen::Edit);
+    if (guard.Journal)
+        guard.Journal->Restart();
+    m_host.SetTabCaption(index, ListTabCaption(list));
+    if (!backupError.empty())
+        ShowMsg("The list was saved, but its previous file could not be kept as a backup:||" +
+                    MarkupLiteral(backupError),
+                Msg::Warning, Msg::Ok, Msg::Centre);
     return true;
 }
 
@@ -243,15 +299,20 @@ bool TProgram::CloseList(int index) {
     if (index < 0 || index >= static_cast<int>(Lists.size()))
         return false;
     if (!Lists[static_cast<size_t>(index)]->Saved) {
-        int answer = ShowMsg("Save changes in list?", Msg::Confirmation, Msg::Yes | Msg::No | Msg::Cancel, Msg::Centre);
+        int answer =
+            ShowMsg("Save changes in list \"" + MarkupLiteral(ListName(*Lists[static_cast<size_t>(index)])) + "\"?",
+                    Msg::Confirmation, Msg::Yes | Msg::No | Msg::Cancel, Msg::Centre);
         // Only an explicit No closes without saving; a dialog closed any other
         // way counts as Cancel.
         if (answer != Msg::ResultYes && answer != Msg::ResultNo)
             return false;
-        if (answer == Msg::ResultYes && !SaveList(index))
+        // Over another's lock the user says where, however the save came.
+        const bool overLock = m_guards[Lists[static_cast<size_t>(index)].get()].LockNotHonoured;
+        if (answer == Msg::ResultYes && !SaveList(index, overLock))
             return false;
     }
     const int current = m_host.CurrentTab();
+    ForgetGuard(*Lists[static_cast<size_t>(index)]);
     Lists.erase(Lists.begin() + index);
     m_host.DeleteTab(index);
     if (!Lists.empty()) {
@@ -269,9 +330,64 @@ bool TProgram::CloseAllForExit() {
     return true;
 }
 
+TProgram::~TProgram() {
+    for (auto& entry : m_guards) {
+        ReleaseGuard(entry.second);
+        if (entry.second.Journal)
+            entry.second.Journal->Remove();
+    }
+}
+
+void TProgram::RecordsReplaced(TProject& list) {
+    if (TListGuard& guard = m_guards[&list]; guard.Journal)
+        guard.Journal->RestartFromRecords();
+}
+
+TListGuard& TProgram::Guard(const TProject& list) {
+    return m_guards[&list];
+}
+
+void TProgram::ForgetGuard(const TProject& list) {
+    auto found = m_guards.find(&list);
+    if (found == m_guards.end())
+        return;
+    ReleaseGuard(found->second);
+    if (found->second.Journal)
+        found->second.Journal->Remove();
+    m_guards.erase(found);
+}
+
+TOutsideChange TProgram::CheckOutsideChange(int index) {
+    if (index < 0 || index >= static_cast<int>(Lists.size()))
+        return TOutsideChange::None;
+    TProject& list = *Lists[static_cast<size_t>(index)];
+    TListGuard& guard = m_guards[&list];
+    if (list.FileName.empty() || !FileChangedSince(guard.Identity, list.FileName))
+        return TOutsideChange::None;
+    // Nothing of the user's is lost by reading an unedited list again.
+    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load().Ok()) {
+        guard.Identity = IdentifyFile(list.FileName);
+        guard.ToldChanged = false;
+        if (guard.Journal)
+            guard.Journal->Restart();
+        return TOutsideChange::Reloaded;
+    }
+    if (guard.ToldChanged)
+        return TOutsideChange::None;
+    guard.ToldChanged = true;
+    ShowMsg("The file of the list \"" + MarkupLiteral(ListName(list)) +
+                "\" was changed on the disk by another program.||Your changes here are kept; saving will ask "
+                "whether to overwrite the file.",
+            Msg::Warning, Msg::Ok, Msg::Centre);
+    return TOutsideChange::Told;
+}
+
 void TProgram::AddToHistory(const std::string& path) {
     History.Add(path);
     UpdateHistoryMenu();
+    // A crash later must not cost the history: it is written now, not only at exit.
+    std::string ignored;
+    SaveSettings(ignored);
 }
 
 void TProgram::UpdateHistoryMenu() {

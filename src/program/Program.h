@@ -7,10 +7,12 @@
 #include "platform/SettingsStore.h"
 #include "program/ExportOrder.h"
 #include "program/History.h"
+#include "program/ListGuards.h"
 #include "program/ProgramFolders.h"
 #include "program/ProgramHost.h"
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +23,13 @@ constexpr TScreenSize kMainWindowSize{780, 580};
 constexpr TScreenSize kCommentWindowSize{480, 560};
 // The remembered width of the filter panel when none is stored.
 constexpr int32_t kDefaultRollupWidth = 211;
+constexpr int32_t kDefaultBackupCount = 5;
+constexpr int32_t kMaxBackupCount = 1000;
+
+struct TLeftJournal;
+
+// What a change of a list's file on the disk led to.
+enum class TOutsideChange { None, Reloaded, Told };
 
 // The one program-wide object: the folders, the open lists, the concert
 // lists, the filter selections, the history and every remembered setting,
@@ -31,8 +40,10 @@ public:
     TProgram(IProgramHost& host, ISettingsStore& store, const TProgramFolders& folders);
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
+    // Gives up the locks of the lists still open.
+    ~TProgram();
 
-    std::string ProgramDir, ExeName, ListsDir, ToursDir, CoversDir, TemplatesDir;
+    std::string ProgramDir, ExeName, ListsDir, ToursDir, CoversDir, TemplatesDir, BackupsDir, RecoveryDir;
     THistory History;
     TWindowPlacement MainPlacement;
     TWindowPlacement CommentPlacement;
@@ -49,6 +60,8 @@ public:
     std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
     // The page texts that are not UTF-8 are shown in.
     TCodePage CodePage = kDefaultCodePage;
+    // How many earlier files of each list are kept in BackupsDir; 0 keeps none.
+    int32_t BackupCount = kDefaultBackupCount;
     // Widths of template-grid columns 1..14 ("Search" .. "Comment").
     std::array<int32_t, kTemplateColumns> GridWidths = DesignGridWidths();
     std::vector<std::unique_ptr<TProject>> Lists;
@@ -66,7 +79,8 @@ public:
     // Every program-level command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
     // Opens a list file in a new tab, under its absolute and clean name; an
-    // empty name makes a new empty list. Only a list read from its file
+    // empty name makes a new empty list. A file already open (by any name)
+    // only brings its tab forward. Only a list read from its file
     // enters the history. False when the file could not be opened (the user
     // has been told why).
     bool OpenList(const std::string& fileName);
@@ -77,9 +91,20 @@ public:
     int CurrentListIndex() const;
     TProject* CurrentList();
 
-    // Saves list `index` to its file, asking for a name when it has none (or
-    // when `askName`). Failures are shown; false when not saved.
+    // Saves list `index` to its file, asking for a name when it has none, when
+    // the file is gone, when the list is read-only (or when `askName`). Failures are shown; false when not saved.
     bool SaveList(int index, bool askName = false);
+
+    // The lock and file identity of an open list.
+    TListGuard& Guard(const TProject& list);
+    // After the file of list `index` may have changed on the disk: an
+    // unedited list is read again, an edited one's user is told once.
+    TOutsideChange CheckOutsideChange(int index);
+    // The records of `list` were replaced outside its history (a join).
+    void RecordsReplaced(TProject& list);
+    // Offers the unsaved changes that a run which did not end cleanly kept
+    // in its journals: restored as unsaved changes, or discarded.
+    void OfferRecovery();
 
     int ShowMsg(const std::string& text, int kind, int buttons, int alignment);
     void ShowHelp(const std::string& text, int width, int height);
@@ -99,10 +124,15 @@ private:
     void Dispatch(const TAction& action);
     void LoadConcertLists();
     bool AskSaveName(TProject& list);
+    void ForgetGuard(const TProject& list);
+    void RestoreLeftJournal(const TLeftJournal& left);
     void SetDialogFolders(const std::string& fileName);
+    // The list open from `fileName` under this or any other name, or -1.
+    int OpenIndexOf(const std::string& fileName) const;
 
     IProgramHost& m_host;
     ISettingsStore& m_store;
+    std::map<const TProject*, TListGuard> m_guards;
 };
 
 // `text` drawn as it stands by the markup renderer: every bar becomes the

@@ -27,6 +27,13 @@ std::string UserDataFolder(const TFolderFacts& facts) {
     return WithSeparator(home) + ".local/share/Korvalen/";
 }
 
+std::string UserStateFolder(const TFolderFacts& facts) {
+    if (!facts.XdgStateHome.empty() && facts.XdgStateHome[0] == '/')
+        return WithSeparator(facts.XdgStateHome) + "Korvalen/recovery/";
+    std::string home = facts.UserHome.empty() ? AbsolutePath(".") : facts.UserHome;
+    return WithSeparator(home) + ".local/state/Korvalen/recovery/";
+}
+
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -38,6 +45,7 @@ TFolderFacts SystemFolderFacts() {
     TFolderFacts facts;
     facts.XdgDataHome = EnvironmentValue("XDG_DATA_HOME");
     facts.UserHome = EnvironmentValue("HOME");
+    facts.XdgStateHome = EnvironmentValue("XDG_STATE_HOME");
     facts.IsWritable = [](const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; };
     return facts;
 }
@@ -53,7 +61,12 @@ TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string
             slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
         bool besideExecutable = !IsSystemFolder(exeDir) && (!facts.IsWritable || facts.IsWritable(exeDir));
         folders.ProgramDir = besideExecutable ? exeDir : UserDataFolder(facts);
+        if (!besideExecutable)
+            folders.RecoveryDir = UserStateFolder(facts);
     }
+    if (folders.RecoveryDir.empty())
+        folders.RecoveryDir = folders.ProgramDir + "Recovery/";
+    folders.BackupsDir = folders.ProgramDir + "Backups/";
     folders.ListsDir = folders.ProgramDir + "Lists/";
     folders.ToursDir = folders.ProgramDir + "Tours/";
     folders.CoversDir = folders.ProgramDir + "Covers/";
@@ -69,17 +82,21 @@ std::string RunningExecutable() {
     return std::string(path, static_cast<size_t>(length));
 }
 
+bool CreateFolderPath(const std::string& folder, std::string& error) {
+    std::string path;
+    for (size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+        path = folder.substr(0, slash);
+        if (!FileSystem().IsFolder(path + "/") && !FileSystem().CreateFolder(path, error))
+            return false;
+    }
+    return true;
+}
+
 void CreateMissingFolders(const TProgramFolders& folders) {
     std::string ignored;
     // The user's data folder may not exist yet either (~/.local/share on a
     // fresh account), so every missing folder on the way is made.
-    std::string path;
-    for (size_t slash = folders.ProgramDir.find('/', 1); slash != std::string::npos;
-         slash = folders.ProgramDir.find('/', slash + 1)) {
-        path = folders.ProgramDir.substr(0, slash);
-        if (!FileSystem().IsFolder(path + "/"))
-            FileSystem().CreateFolder(path, ignored);
-    }
+    CreateFolderPath(folders.ProgramDir, ignored);
     for (const std::string* folder : {&folders.ListsDir, &folders.ToursDir, &folders.CoversDir})
         if (!FileSystem().IsFolder(*folder))
             FileSystem().CreateFolder(folder->substr(0, folder->size() - 1), ignored);

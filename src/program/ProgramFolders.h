@@ -14,6 +14,11 @@ struct TProgramFolders {
     std::string ToursDir;
     std::string CoversDir;
     std::string TemplatesDir; // formed, read by nothing
+    // Earlier files of saved lists; made at the first backup.
+    std::string BackupsDir;
+    // The journals of unsaved changes: the user's state folder for an
+    // installed program, else beside the lists. Made at the first journal.
+    std::string RecoveryDir;
 };
 
 // What the choice of the program folder depends on, outside the program.
@@ -21,6 +26,7 @@ struct TFolderFacts {
     std::string XdgDataHome; // $XDG_DATA_HOME, may be empty
     std::string UserHome;    // $HOME
     std::function<bool(const std::string& folder)> IsWritable;
+    std::string XdgStateHome; // $XDG_STATE_HOME, may be empty
 };
 
 // The facts of the running process.
@@ -39,6 +45,9 @@ std::string RunningExecutable();
 // Creates the Lists, Tours and Covers folders that are missing, where that
 // is possible; a read-only place is left as it is.
 void CreateMissingFolders(const TProgramFolders& folders);
+
+// Makes `folder` (ending in a separator) and every missing folder on the way.
+bool CreateFolderPath(const std::string& folder, std::string& error);
 
 // The home folder given on the command line, else the one in KORVALEN_HOME, else "".
 std::string HomeFolder(const std::string& fromCommandLine);

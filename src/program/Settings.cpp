@@ -37,6 +37,10 @@ bool IsNotNegative(int32_t value) {
     return value >= 0;
 }
 
+bool IsBackupCount(int32_t value) {
+    return value >= 0 && value <= kMaxBackupCount;
+}
+
 bool IsLegacyCodePage(int32_t number) {
     TCodePage page;
     return CodePageOfNumber(number, page);
@@ -115,6 +119,7 @@ std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, cons
         table.push_back(BoolSetting(Numbered("ListFuncParam", i), program.ListFuncParam[i - 1], true));
     table.push_back(
         IntSetting("LegacyCodePage", passing.CodePage, static_cast<int32_t>(kDefaultCodePage), IsLegacyCodePage));
+    table.push_back(IntSetting("BackupCount", program.BackupCount, kDefaultBackupCount, IsBackupCount));
     return table;
 }
 

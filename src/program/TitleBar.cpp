@@ -1,7 +1,7 @@
 #include "TitleBar.h"
 
-#include "core/ListCaption.h"
 #include "core/Project.h"
+#include "program/ListNames.h"
 #include "program/Program.h"
 
 namespace {
@@ -24,7 +24,7 @@ std::array<TTitleBarPlace, 3> Placed(const std::array<int32_t, 3>& widths, bool 
 } // namespace
 
 std::array<std::string, 3> TitleBarTexts(const TProject& list) {
-    return TitleBarTexts(list, ListCaption(list.FileName));
+    return TitleBarTexts(list, ListName(list));
 }
 
 std::array<std::string, 3> TitleBarTexts(const TProject& list, const std::string& caption) {

@@ -2,6 +2,7 @@
 #include "KorvalenVersion.h"
 #include "cli/DumpFormat.h"
 #include "core/DeflateWriter.h"
+#include "core/ListLock.h"
 #include "core/ListSort.h"
 #include "core/Project.h"
 #include "support/FaultyFileSystem.h"
@@ -409,4 +410,32 @@ TEST(Cli, ExportRefusesBadColumnsAndKeepsTheOldFile) {
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err.rfind(dir.File("out.txt/no") + ": ", 0), 0u) << run.Err;
     EXPECT_EQ(dir.EntryCount(), 2u);
+}
+
+// A list open in Korvalen elsewhere is written over only when asked to.
+TEST(Cli, WritingOverALockedListNeedsForce) {
+    TTempDir dir;
+    SaveRandomList(dir.File("a.kvu"), 5, 3);
+    SaveRandomList(dir.File("open.kvu"), 2, 4);
+    WriteBytes(LockFilePath(dir.File("open.kvu")), LockFileText({"ann", "elsewhere", 7, 0}));
+    const std::string before = ReadBytes(dir.File("open.kvu"));
+    const std::vector<std::vector<std::string>> writes = {
+        {"sort", dir.File("a.kvu"), "1", "-o", dir.File("open.kvu")},
+        {"join", dir.File("a.kvu"), "-o", dir.File("open.kvu")},
+        {"import", dir.File("dump.tsv"), dir.File("open.kvu")},
+    };
+    WriteBytes(dir.File("dump.tsv"), Cli({"dump", dir.File("a.kvu")}).Out);
+    for (std::vector<std::string> args : writes) {
+        TRun refused = Cli(args);
+        EXPECT_EQ(refused.Status, 1) << args[0];
+        EXPECT_NE(refused.Err.find("open in Korvalen by ann on elsewhere"), std::string::npos) << refused.Err;
+        EXPECT_NE(refused.Err.find("--force"), std::string::npos) << refused.Err;
+        EXPECT_EQ(ReadBytes(dir.File("open.kvu")), before) << args[0];
+        args.insert(args.begin() + 1, "--force");
+        EXPECT_EQ(Cli(args).Status, 0) << args[0];
+        EXPECT_NE(ReadBytes(dir.File("open.kvu")), before) << args[0];
+        SaveRandomList(dir.File("open.kvu"), 2, 4);
+    }
+    // --force is no option of the commands that write no list.
+    EXPECT_EQ(Cli({"info", "--force", dir.File("a.kvu")}).Status, 1);
 }

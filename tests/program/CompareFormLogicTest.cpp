@@ -98,7 +98,7 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     EXPECT_TRUE(Logic->Join({true, true, false}, {true, true}));
     ASSERT_EQ(Program->Lists.size(), 4u);
     EXPECT_EQ(Host.Current, 3);
-    EXPECT_EQ(Host.Tabs.back(), "");
+    EXPECT_EQ(Host.Tabs.back(), "Untitled");
     TProject& joined = List(3);
     EXPECT_EQ(joined.FileName, "");
     EXPECT_FALSE(joined.Saved);
@@ -116,7 +116,7 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     Host.Answers = {Msg::ResultCancel};
     EXPECT_FALSE(Program->CloseAllForExit());
     ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list?");
+    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list \"Untitled\"?");
 }
 
 } // namespace

@@ -205,7 +205,7 @@ TEST(UndoReveal, WidensTheFilterOnlyAsFarAsTheRecordsNeed) {
 TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
     TProject empty;
     const auto blank = TitleBarTexts(empty);
-    EXPECT_EQ(blank[0], "List: |b |f ");
+    EXPECT_EQ(blank[0], "List: |b Untitled|f ");
     EXPECT_EQ(blank[1], "Bootlegs: |b 0|f  (|b 0|f )");
     EXPECT_EQ(blank[2], "Search: |b 0|f  (|b 0|f )");
 

@@ -1,5 +1,8 @@
 #include "program/Program.h"
 #include "core/DeflateWriter.h"
+#include "program/ListNames.h"
+#include "program/TitleBar.h"
+#include "program/Version.h"
 #include "support/FakeProgramHost.h"
 #include "support/FaultyFileSystem.h"
 #include "support/Records.h"
@@ -8,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -82,7 +86,8 @@ TEST_F(ProgramObject, AListEntersTheHistoryByItsAbsoluteCleanName) {
     std::filesystem::current_path(before);
     EXPECT_EQ(Program->History.Entry(1), path);
     EXPECT_EQ(Program->History.Entry(2), "");
-    EXPECT_EQ(Program->Lists.at(1)->FileName, path);
+    ASSERT_EQ(Program->Lists.size(), 1u); // one file, one tab
+    EXPECT_EQ(Program->Lists.at(0)->FileName, path);
     EXPECT_EQ(Program->OpenDialog.InitialDir, Home.File("Lists") + "/");
 }
 
@@ -111,7 +116,7 @@ TEST_F(ProgramObject, SaveQuestionOnClose) {
     Host.Answers = {Msg::ResultYes}; // and the name dialog is cancelled
     Program->Execute({TActionId::cmClose});
     ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list?");
+    EXPECT_EQ(Host.Messages[0].Text, "Save changes in list \"Untitled\"?");
     EXPECT_EQ(Host.Messages[0].Kind, Msg::Confirmation);
     EXPECT_EQ(Host.Messages[0].Buttons, Msg::Yes | Msg::No | Msg::Cancel);
     EXPECT_EQ(Program->Lists.size(), 1u);
@@ -135,6 +140,78 @@ TEST_F(ProgramObject, SaveQuestionOnClose) {
     Host.Answers = {Msg::ResultNo};
     EXPECT_TRUE(Program->CloseList(0));
     EXPECT_EQ(Host.Dialogs.size(), 2u);
+}
+
+// However the file is named, a second tab of it would overwrite what the
+// first one saved: every way in brings its one tab forward instead.
+TEST_F(ProgramObject, OpeningAFileThatIsOpenShowsItsTabByEveryPathAndName) {
+    const std::string path = SaveList("Once.kvu", 2);
+    std::filesystem::create_directory(Home.File("Other"));
+    std::filesystem::create_symlink(path, Home.File("Other/link.kvu"));
+    std::filesystem::create_hard_link(path, Home.File("Other/hard.kvu"));
+    ASSERT_TRUE(Program->OpenList(path));
+    ASSERT_TRUE(Program->OpenList("")); // another tab is current
+    Program->Lists[0]->Data.resize(7);  // unsaved edits stay
+    Program->Lists[0]->Saved = false;
+    auto opens = [&](const std::function<void()>& open, const std::string& how) {
+        Host.Current = 1;
+        open();
+        EXPECT_EQ(Program->Lists.size(), 2u) << how;
+        EXPECT_EQ(Host.Tabs.size(), 2u) << how;
+        EXPECT_EQ(Host.Current, 0) << how;
+        EXPECT_EQ(Program->Lists[0]->Data.size(), 7u) << how;
+    };
+    for (const std::string& name :
+         {path, Home.File("Other/link.kvu"), Home.File("Other/hard.kvu"), Home.File("Other/../Lists/Once.kvu")})
+        opens([&] { EXPECT_TRUE(Program->OpenList(name)); }, name);
+    opens(
+        [&] {
+            Host.DialogAnswers = {Home.File("Other/hard.kvu")};
+            Program->Execute({TActionId::cmOpen});
+        },
+        "open dialog");
+    opens([&] { Program->Execute({TActionId::cmFileHist, 1}); }, "recent file");
+    EXPECT_TRUE(Host.Messages.empty());
+}
+
+TEST_F(ProgramObject, TabsNameUntitledUnsavedAndReadOnlyLists) {
+    NewChangedList();
+    EXPECT_EQ(Host.Tabs[0], "Untitled"); // the change came after the tab
+    EXPECT_EQ(ListTabCaption(*Program->Lists[0]), "Untitled*");
+    EXPECT_EQ(MainWindowTitle(Program->Lists[0].get()), "Untitled* - Korvalen v" + std::string(kCaptionVersion));
+    EXPECT_EQ(MainWindowTitle(nullptr), "Korvalen v" + std::string(kCaptionVersion));
+    Host.DialogAnswers = {Home.File("Lists/named list.kvu")};
+    ASSERT_TRUE(Program->SaveList(0));
+    EXPECT_EQ(Host.Tabs[0], "Named list");
+    Program->Lists[0]->ReadOnly = true;
+    Program->Lists[0]->Saved = false;
+    EXPECT_EQ(ListTabCaption(*Program->Lists[0]), "Named list* (read-only)");
+    EXPECT_EQ(TitleBarTexts(*Program->Lists[0])[0], "List: |b Named list|f ");
+}
+
+// An unmounted disk leaves its mount point behind: "Yes" on closing must not
+// write the list into it, nor over a file someone else holds.
+TEST_F(ProgramObject, SaveOnCloseAsksWhereWhenTheFolderIsGoneOrTheListReadOnly) {
+    std::filesystem::create_directory(Home.File("Disk"));
+    const std::string path = Home.File("Disk/Mounted.kvu");
+    WriteBytes(path, ReadBytes(SaveList("x.kvu", 1)));
+    for (bool readOnly : {false, true}) {
+        ASSERT_TRUE(Program->OpenList(path));
+        Program->Lists[0]->Saved = false;
+        Program->Lists[0]->ReadOnly = readOnly;
+        if (!readOnly)
+            std::filesystem::remove_all(Home.File("Disk"));
+        Host.Answers = {Msg::ResultYes};
+        Host.Dialogs.clear();
+        EXPECT_FALSE(Program->CloseAllForExit()); // the name dialog was cancelled
+        EXPECT_EQ(Host.Dialogs.size(), 1u) << readOnly;
+        EXPECT_FALSE(std::filesystem::exists(Home.File("Disk")) && !readOnly);
+        Host.Answers = {Msg::ResultNo};
+        EXPECT_TRUE(Program->CloseAllForExit());
+        std::filesystem::create_directory(Home.File("Disk"));
+        WriteBytes(path, ReadBytes(Home.File("Lists/x.kvu")));
+    }
+    EXPECT_EQ(ReadBytes(path), ReadBytes(Home.File("Lists/x.kvu")));
 }
 
 TEST_F(ProgramObject, FailedSaveOnCloseKeepsTheListOpenAndUnsaved) {
@@ -211,8 +288,9 @@ TEST_F(ProgramObject, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     EXPECT_EQ(Program->Lists.size(), 2u);
     EXPECT_EQ(Program->History.Entry(2), "");
     EXPECT_FALSE(Host.HistoryMenu[1].Visible);
+    ASSERT_TRUE(Program->CloseList(1));
     Program->Execute({TActionId::cmFileHist, 1});
-    EXPECT_EQ(Program->Lists.size(), 3u);
+    EXPECT_EQ(Program->Lists.size(), 2u);
 }
 
 TEST_F(ProgramObject, UnreadableTourFilesOrToursFolderGiveOneWarning) {
@@ -235,8 +313,10 @@ TEST_F(ProgramObject, UnreadableTourFilesOrToursFolderGiveOneWarning) {
 }
 
 TEST_F(ProgramObject, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand) {
-    const std::string path = SaveList("a.kvu", 2);
+    const std::string path = SaveList("b.kvu", 2);
+    ASSERT_TRUE(Program->OpenList(SaveList("a.kvu", 2)));
     ASSERT_TRUE(Program->OpenList(path));
+    ASSERT_TRUE(Program->CloseList(1)); // and first in the history
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     faulty.FailAt = TFaultyFileSystem::TStep::Open;
@@ -254,7 +334,7 @@ TEST_F(ProgramObject, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand)
 }
 
 TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
-    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }};
+    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }, ""};
     TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "", writable);
     EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
     EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
@@ -266,7 +346,7 @@ TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
 }
 
 TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
-    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }};
+    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }, ""};
     EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ListsDir,
               "/home/me/.local/share/Korvalen/Lists/");
     readOnly.XdgDataHome = "/data/me/";
@@ -275,15 +355,23 @@ TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
     EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ToursDir,
               "/home/me/.local/share/Korvalen/Tours/");
     EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).ProgramDir, "/given/");
+    // Backups lie beside the lists; journals in the state folder, unless the program keeps its own folders.
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).BackupsDir,
+              "/home/me/.local/share/Korvalen/Backups/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).RecoveryDir,
+              "/home/me/.local/state/Korvalen/recovery/");
+    readOnly.XdgStateHome = "/state";
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).RecoveryDir, "/state/Korvalen/recovery/");
+    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).RecoveryDir, "/given/Recovery/");
 
     // Under /usr even a user who may write there (root) gets the data folder.
-    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }};
+    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }, ""};
     EXPECT_EQ(MakeProgramFolders("/usr/bin/korvalen", "", writable).ProgramDir, "/root/.local/share/Korvalen/");
 }
 
 TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
     TTempDir home;
-    TFolderFacts facts{"", home.Path(), [](const std::string&) { return false; }};
+    TFolderFacts facts{"", home.Path(), [](const std::string&) { return false; }, ""};
     CreateMissingFolders(MakeProgramFolders("/usr/bin/korvalen", "", facts));
     for (const char* folder : {"Lists", "Tours", "Covers"})
         EXPECT_TRUE(std::filesystem::is_directory(home.File(".local/share/Korvalen/") + folder)) << folder;

@@ -1,7 +1,6 @@
 #include "ListCommandRunner.h"
 
 #include "controls/grid/ExcelGrid2.h"
-#include "platform/FileSystem.h"
 #include "program/ListCommands.h"
 #include "program/Program.h"
 
@@ -20,7 +19,7 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
     TProject& list = *m_program.Lists[static_cast<size_t>(listIndex)];
     switch (action.Id) {
     case TActionId::cmSave:
-        m_program.SaveList(listIndex, !FileSystem().IsFile(list.FileName));
+        m_program.SaveList(listIndex);
         break;
     case TActionId::cmSaveAs:
         m_program.SaveList(listIndex, true);

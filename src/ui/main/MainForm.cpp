@@ -6,12 +6,12 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
-#include "core/ListCaption.h"
 #include "platform/FileSystem.h"
 #include "program/ActionTable.h"
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
+#include "program/ListNames.h"
 #include "program/Version.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
@@ -24,6 +24,7 @@
 #include "ui/main/FocusFrame.h"
 #include "ui/main/GridPopup.h"
 #include "ui/main/ListCommandRunner.h"
+#include "ui/main/ListFileWatch.h"
 #include "ui/main/ListWindows.h"
 #include "ui/main/QuickFilterBox.h"
 #include "ui/main/TitlePaintBox.h"
@@ -161,6 +162,9 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
         RunListWindow(*this, listIndex, window);
     };
+    m_fileWatch = std::make_unique<TListFileWatch>(*m_program, *m_grid, nullptr);
+    m_fileWatch->RefreshView = [this] { SetValues(); };
+    m_fileWatch->Notice = [this](const std::string& text) { ShowPassingNotice(*this, text); };
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
     UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
@@ -446,6 +450,20 @@ void TMainForm::UpdateUndoActions() {
     const TUndoHistory& history = list ? list->UndoSteps : none;
     update(Action(TActionId::cmUndo), history.CanUndo(), UndoCaption(history));
     update(Action(TActionId::cmRedo), history.CanRedo(), RedoCaption(history));
+    ShowListNames();
+}
+
+void TMainForm::ShowListNames() {
+    if (!m_program)
+        return;
+    for (size_t i = 0; i < m_program->Lists.size() && static_cast<int>(i) < m_tabs->count(); ++i) {
+        const QString caption = BytesToQString(ListTabCaption(*m_program->Lists[i]));
+        if (m_tabs->tabText(static_cast<int>(i)) != caption)
+            m_tabs->setTabText(static_cast<int>(i), caption);
+    }
+    setWindowTitle(BytesToQString(MainWindowTitle(m_program->CurrentList())));
+    if (m_fileWatch)
+        m_fileWatch->Follow();
 }
 
 void TMainForm::ValuesChange(bool /*senderIsGrid: a change is known by the step it makes*/) {
@@ -514,8 +532,7 @@ void TMainForm::ShowInCodePage(TCodePage page) {
         m_codePageActions[i]->setChecked(pages[i].Page == page);
     // Every text shown from bytes is read again in the new page.
     m_rollup->SetLines(m_program->BandLines, m_program->SourceLines, m_program->MediaLines);
-    for (size_t i = 0; i < m_program->Lists.size(); ++i)
-        SetTabCaption(static_cast<int>(i), ListCaption(m_program->Lists[i]->FileName));
+    ShowListNames();
     m_program->UpdateHistoryMenu();
     SetValues();
     m_grid->Invalidate();
@@ -564,6 +581,7 @@ void TMainForm::FirstTick() {
     for (const std::string& path : m_startLists)
         if (path != recent || !m_options.ReopenRecent)
             m_program->OpenList(path);
+    m_program->OfferRecovery();
     std::string warning = m_program->StartupWarning();
     if (!warning.empty())
         ShowMsg(warning, Msg::Warning, Msg::Ok, Msg::Left);

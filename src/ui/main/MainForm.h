@@ -27,6 +27,7 @@ class TExcelGrid2;
 class TFilterPanel;
 class TListCommandRunner;
 class TQuickFilterBox;
+class TListFileWatch;
 class TTitlePaintBox;
 
 struct TMainFormOptions {
@@ -120,6 +121,8 @@ private:
     void CommitChange(TProject* list);
     // The Undo and Redo captions name the current list's steps.
     void UpdateUndoActions();
+    // Tabs and title name the lists and mark the unsaved and read-only ones.
+    void ShowListNames();
     void Dispatch(const TAction& action);
     void LoadStoredData();
     void CreateGrid();
@@ -168,4 +171,6 @@ private:
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
     std::unique_ptr<TListCommandRunner> m_listCommands;
     std::unique_ptr<TProgram> m_program;
+    // Goes before the program it watches for.
+    std::unique_ptr<TListFileWatch> m_fileWatch;
 };

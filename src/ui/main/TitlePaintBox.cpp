@@ -2,8 +2,8 @@
 
 #include "controls/markup/Markup.h"
 #include "controls/markup/QtMarkupCanvas.h"
-#include "core/ListCaption.h"
 #include "core/Project.h"
+#include "program/ListNames.h"
 #include "program/TitleBar.h"
 
 #include <QPainter>
@@ -48,7 +48,7 @@ void TTitlePaintBox::paintEvent(QPaintEvent*) {
     // out a count; nothing is cut in the middle of a word.
     std::array<std::string, 3> texts;
     std::array<TTitleBarPlace, 3> places;
-    for (const std::string& caption : ShortenedCaptions(ListCaption(m_list->FileName))) {
+    for (const std::string& caption : ShortenedCaptions(ListName(*m_list))) {
         texts = TitleBarTexts(m_counts, caption);
         std::array<int32_t, 3> widths{};
         for (size_t i = 0; i < texts.size(); ++i)

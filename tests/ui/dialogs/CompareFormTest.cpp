@@ -264,7 +264,7 @@ TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSa
     Answers = {Msg::ResultCancel};
     EXPECT_FALSE(W->close());
     ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Messages[0].Text, "Save changes in list?");
+    EXPECT_EQ(Messages[0].Text, "Save changes in list \"Untitled\"?");
 }
 
 } // namespace

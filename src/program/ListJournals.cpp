@@ -1,0 +1,161 @@
+#include "program/ListJournals.h"
+
+#include "core/ListFile.h"
+#include "core/Project.h"
+#include "platform/AppendFile.h"
+#include "platform/FileSystem.h"
+#include "platform/ProcessFacts.h"
+#include "program/ProgramFolders.h"
+
+#include <libdeflate.h>
+
+#include <ctime>
+#include <new>
+
+namespace {
+
+const char* const kJournalExtension = ".kvj";
+
+uint32_t Crc(const std::string& bytes) {
+    return static_cast<uint32_t>(libdeflate_crc32(0, bytes.data(), bytes.size()));
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+TListJournal::TListJournal(std::string path, TProject& list)
+    : m_path(std::move(path)), m_list(list),
+      m_recorder([this](const std::string& entry) { Write(entry); }, [] { return ProcessFacts().Now(); }) {
+    m_list.UndoSteps.SetRecorder(&m_recorder);
+}
+
+TListJournal::~TListJournal() {
+    m_list.UndoSteps.SetRecorder(nullptr);
+}
+
+void TListJournal::Restart() {
+    Remove();
+    m_recorder.Reset();
+    m_started = m_broken = false;
+}
+
+void TListJournal::RestartFromRecords() {
+    Restart();
+    // Without the memory for it the list is kept all the same, only unjournaled.
+    try {
+        TStringSink base;
+        std::string error;
+        m_broken = !WriteListFile(m_list.Data, base, error) || !WriteHeader(base.Bytes, error);
+    } catch (const std::bad_alloc&) {
+        m_broken = true;
+    }
+    m_started = !m_broken;
+}
+
+void TListJournal::Remove() {
+    if (m_started)
+        FileSystem().Remove(m_path);
+    m_started = false;
+}
+
+bool TListJournal::WriteHeader(std::string base, std::string& error) {
+    TJournalHeader header;
+    header.ListPath = m_list.FileName;
+    header.Host = ProcessFacts().HostName();
+    header.Pid = ProcessFacts().ProcessId();
+    header.Started = ProcessFacts().Now();
+    header.BaseChecksum = Crc(base);
+    header.BaseBytes = std::move(base);
+    const size_t slash = m_path.find_last_of('/');
+    return CreateFolderPath(m_path.substr(0, slash + 1), error) &&
+           AppendToFile(m_path, JournalHeaderBytes(header), error);
+}
+
+void TListJournal::Write(const std::string& entry) {
+    if (m_broken)
+        return;
+    std::string error;
+    if (!m_started) {
+        // The changes start from the file as it was read or saved.
+        std::string base;
+        FileSystem().Remove(m_path);
+        m_broken = (!m_list.FileName.empty() && !ReadWholeFile(m_list.FileName, base, error)) ||
+                   !WriteHeader(std::move(base), error);
+        m_started = !m_broken;
+    }
+    m_broken = m_broken || !AppendToFile(m_path, entry, error);
+}
+
+std::vector<TLeftJournal> LeftJournals(const std::string& folder) {
+    std::vector<TLeftJournal> left;
+    std::vector<std::string> names;
+    std::string error;
+    if (!FileSystem().ListFolder(folder, names, error))
+        return left;
+    IProcessFacts& facts = ProcessFacts();
+    for (const std::string& name : names) {
+        if (!EndsWith(name, kJournalExtension))
+            continue;
+        TLeftJournal journal;
+        journal.Path = folder + name;
+        std::string bytes;
+        if (!ReadWholeFile(journal.Path, bytes, error))
+            journal.Problem = AsSentence(error);
+        else if (!ReadJournal(bytes, journal.Journal, journal.Problem))
+            journal.Problem = AsSentence(journal.Problem);
+        const TJournalHeader& header = journal.Journal.Header;
+        // A journal still being written belongs to the Korvalen writing it;
+        // at start none is this process's own, whatever its number.
+        if (journal.Problem.empty() && header.Host == facts.HostName() && header.Pid != facts.ProcessId() &&
+            facts.IsRunning(header.Pid))
+            continue;
+        left.push_back(std::move(journal));
+    }
+    return left;
+}
+
+std::string NewJournalPath(const std::string& folder) {
+    static int counter = 0;
+    const int64_t pid = ProcessFacts().ProcessId();
+    std::string path;
+    do
+        path = folder + std::to_string(pid) + "-" + std::to_string(++counter) + kJournalExtension;
+    while (FileSystem().IsFile(path));
+    return path;
+}
+
+bool JournalBase(const TJournal& journal, TArrayOfBootData& records, std::string& error) {
+    records.clear();
+    if (journal.Header.BaseBytes.empty())
+        return true;
+    TStringSource source(journal.Header.BaseBytes);
+    const TListReadResult read = ReadListFile(source, records);
+    error = read.Reason;
+    return read.Ok();
+}
+
+size_t ReplayJournal(const TJournal& journal, TProject& list) {
+    for (size_t i = 0; i < journal.Entries.size(); ++i) {
+        std::string why;
+        if (!ReplayJournalEntry(journal.Entries[i], list, why))
+            return journal.Entries.size() - i;
+    }
+    return 0;
+}
+
+std::string JournalSummary(const TJournal& journal, const std::string& name) {
+    int64_t time = journal.Header.Started;
+    std::string stepName;
+    if (!journal.Entries.empty())
+        JournalEntryHead(journal.Entries.back(), time, stepName);
+    const std::time_t t = static_cast<std::time_t>(time);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char when[32];
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
+    const size_t n = journal.Entries.size();
+    return "\"" + name + "\" (" + std::to_string(n) + (n == 1 ? " change" : " changes") + ", last at " + when + ")";
+}

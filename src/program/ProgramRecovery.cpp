@@ -1,0 +1,73 @@
+#include "program/Program.h"
+
+#include "core/ListCaption.h"
+#include "platform/FileSystem.h"
+#include "program/ListJournals.h"
+
+#include <cassert>
+
+// Restoring what a crash left: the journals of the lists that were open.
+
+void TProgram::OfferRecovery() {
+    for (const TLeftJournal& left : LeftJournals(RecoveryDir)) {
+        const TJournal& journal = left.Journal;
+        std::string error;
+        if (!left.Problem.empty()) {
+            // Kept aside for a closer look, and not offered again.
+            FileSystem().Rename(left.Path, left.Path + ".refused", error);
+            ShowMsg("A recovery journal could not be used:||" + MarkupLiteral(left.Path) + "||" +
+                        MarkupLiteral(left.Problem),
+                    Msg::Warning, Msg::Ok, Msg::Centre);
+            continue;
+        }
+        const bool joined = journal.Header.ListPath.empty() && !journal.Header.BaseBytes.empty();
+        if (journal.Entries.empty() && !joined) {
+            FileSystem().Remove(left.Path);
+            continue;
+        }
+        const std::string name = journal.Header.ListPath.empty() ? "Untitled" : ListCaption(journal.Header.ListPath);
+        const int answer = ShowMsg("Korvalen did not end cleanly last time.||Restore the unsaved changes of " +
+                                       MarkupLiteral(JournalSummary(journal, name)) + "?||No discards them.",
+                                   Msg::Confirmation, Msg::Yes | Msg::No, Msg::Centre);
+        if (answer == Msg::ResultYes)
+            RestoreLeftJournal(left);
+        else if (answer == Msg::ResultNo)
+            FileSystem().Remove(left.Path);
+    }
+}
+
+void TProgram::RestoreLeftJournal(const TLeftJournal& left) {
+    const TJournal& journal = left.Journal;
+    TArrayOfBootData base;
+    std::string error;
+    if (!JournalBase(journal, base, error)) {
+        ShowMsg("The unsaved changes could not be restored:||" + MarkupLiteral(AsSentence(error)), Msg::Error, Msg::Ok,
+                Msg::Centre);
+        return;
+    }
+    const std::string& path = journal.Header.ListPath;
+    const TFileIdentity now = path.empty() ? TFileIdentity() : IdentifyFile(path);
+    // Changes made to a file that changed since go onto a copy of what they were made to.
+    const bool onFile = now.Known && now.Checksum == journal.Header.BaseChecksum &&
+                        now.Stamp.Size == journal.Header.BaseBytes.size() && OpenList(path);
+    if (!onFile && !OpenList(""))
+        return;
+    const int index = onFile ? OpenIndexOf(path) : static_cast<int>(Lists.size()) - 1;
+    assert(index >= 0);
+    TProject& list = *Lists[static_cast<size_t>(index)];
+    if (!onFile) {
+        list.Data = std::move(base);
+        list.Saved = false;
+        RecordsReplaced(list);
+    }
+    const size_t skipped = ReplayJournal(journal, list);
+    list.BuildView(Filter);
+    m_host.SetCurrentTab(index);
+    m_host.RefreshView();
+    FileSystem().Remove(left.Path);
+    if (skipped > 0 || !journal.Rest.empty())
+        ShowMsg("Not everything could be restored: " +
+                    (skipped > 0 ? std::to_string(skipped) + " changes did not fit the list" : std::string()) +
+                    (skipped > 0 && !journal.Rest.empty() ? "; " : "") + MarkupLiteral(journal.Rest) + ".",
+                Msg::Warning, Msg::Ok, Msg::Centre);
+}

@@ -1,0 +1,201 @@
+#include "core/ListLock.h"
+#include "program/ListNames.h"
+#include "program/Program.h"
+#include "support/FakeProcessFacts.h"
+#include "support/FakeProgramHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// A program in a fresh home folder, as process 100 on host "here".
+struct TGuardFixture : testing::Test {
+    TTempDir Home;
+    TFakeProcessFacts Facts;
+    TScopedProcessFacts FactsInPlace{Facts};
+    TFakeProgramHost Host;
+    TMemorySettingsStore Store;
+    std::unique_ptr<TProgram> Program;
+    std::string Path;
+
+    void SetUp() override {
+        Start();
+        TProject list;
+        list.FileName = Path = Home.File("Lists/Live.kvu");
+        list.Data.resize(3);
+        list.Data[0].Band = "First";
+        ASSERT_TRUE(list.Save().Ok);
+    }
+    void Start() {
+        Program.reset();
+        TProgramFolders folders = MakeProgramFolders("/opt/korvalen/korvalen", Home.Path());
+        CreateMissingFolders(folders);
+        Program = std::make_unique<TProgram>(Host, Store, folders);
+    }
+    TProject& List(int i = 0) { return *Program->Lists.at(static_cast<size_t>(i)); }
+    void Edit(TProject& list, const std::string& band) {
+        list.UndoSteps.Touch(list.Data, 0);
+        list.Data[0].Band = band;
+        list.CommitChange("edit");
+    }
+};
+
+using ListGuards = TGuardFixture;
+
+TEST_F(ListGuards, AListHeldElsewhereIsOpenedReadOnlyAnywayOrNotAtAll) {
+    WriteBytes(LockFilePath(Path), LockFileText({"ann", "there", 7, Facts.Time - 600}));
+    Host.Answers = {Msg::ResultCancel, Msg::ResultYes, Msg::ResultNo};
+    EXPECT_FALSE(Program->OpenList(Path));
+    EXPECT_TRUE(Program->Lists.empty());
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_NE(Host.Messages[0].Text.find("ann on there (process 7), for 10 minutes"), std::string::npos)
+        << Host.Messages[0].Text;
+
+    ASSERT_TRUE(Program->OpenList(Path));
+    EXPECT_TRUE(List().ReadOnly);
+    EXPECT_EQ(Host.Tabs[0], "Live (read-only)");
+    Edit(List(), "Mine");
+    EXPECT_FALSE(Program->SaveList(0)); // only under another name: the dialog was cancelled
+    EXPECT_EQ(Host.Dialogs.size(), 1u);
+    Host.Answers = {Msg::ResultNo};
+    ASSERT_TRUE(Program->CloseList(0));
+
+    Host.Answers = {Msg::ResultNo}; // open anyway
+    ASSERT_TRUE(Program->OpenList(Path));
+    EXPECT_FALSE(List().ReadOnly);
+    Edit(List(), "Mine");
+    Host.Answers = {Msg::ResultYes}; // save on closing: asks where
+    Host.DialogAnswers = {""};
+    EXPECT_FALSE(Program->CloseAllForExit());
+    EXPECT_EQ(Host.Dialogs.size(), 2u);
+    // The other's lock stays whatever this program did.
+    EXPECT_EQ(CheckListLock(Path, Facts).Holder.Host, "there");
+}
+
+TEST_F(ListGuards, AStaleLockIsTakenOverSilentlyAndClosingGivesItBack) {
+    WriteBytes(LockFilePath(Path), LockFileText({"me", "here", 55, 1}));
+    ASSERT_TRUE(Program->OpenList(Path));
+    EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_EQ(CheckListLock(Path, Facts).State, TLockState::Ours);
+    ASSERT_TRUE(Program->CloseList(0));
+    EXPECT_FALSE(std::filesystem::exists(LockFilePath(Path)));
+}
+
+TEST_F(ListGuards, AFileChangedOnTheDiskIsReadAgainWhenUneditedAndAskedAboutWhenEdited) {
+    ASSERT_TRUE(Program->OpenList(Path));
+    TProject outside;
+    outside.FileName = Path;
+    outside.Data.resize(4);
+    ASSERT_TRUE(outside.Save().Ok);
+    EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::Reloaded);
+    EXPECT_EQ(List().Data.size(), 4u);
+    EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::None);
+
+    Edit(List(), "Mine");
+    outside.Data.resize(5);
+    ASSERT_TRUE(outside.Save().Ok);
+    const std::string theirs = ReadBytes(Path);
+    EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::Told);
+    EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::None); // told once
+    Host.Answers = {Msg::ResultCancel};
+    EXPECT_FALSE(Program->SaveList(0));
+    EXPECT_EQ(ReadBytes(Path), theirs);
+    EXPECT_EQ(Host.Messages.back().Kind, Msg::Warning);
+    Host.Answers = {Msg::ResultYes}; // under another name: the dialog was cancelled
+    EXPECT_FALSE(Program->SaveList(0));
+    EXPECT_EQ(Host.Dialogs.size(), 1u);
+    Host.Answers = {Msg::ResultNo}; // overwrite, having been told
+    EXPECT_TRUE(Program->SaveList(0));
+    EXPECT_NE(ReadBytes(Path), theirs);
+}
+
+TEST_F(ListGuards, EachSaveKeepsThePreviousFileAndOnlyTheNewestBackupsStay) {
+    Program->BackupCount = 3;
+    ASSERT_TRUE(Program->OpenList(Path));
+    std::vector<std::string> saved{ReadBytes(Path)};
+    for (int i = 0; i < 5; ++i) {
+        Facts.Time += 61;
+        Edit(List(), "Band " + std::to_string(i));
+        ASSERT_TRUE(Program->SaveList(0));
+        saved.push_back(ReadBytes(Path));
+    }
+    std::vector<std::string> backups;
+    for (const auto& entry : std::filesystem::directory_iterator(Home.File("Backups")))
+        backups.push_back(entry.path().filename().string());
+    std::sort(backups.begin(), backups.end());
+    ASSERT_EQ(backups.size(), 3u);
+    EXPECT_EQ(backups[0].substr(0, 9), "Live.kvu.");
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(ReadBytes(Home.File("Backups/" + backups[i])), saved[2 + i]) << backups[i];
+    Program->BackupCount = 0;
+    Edit(List(), "Off");
+    ASSERT_TRUE(Program->SaveList(0));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Home.File("Backups")), {}), 3);
+}
+
+// A run killed after its edits: the next start offers them back onto the
+// unchanged file, or onto a copy when the file changed since.
+TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
+    for (bool fileChanged : {false, true}) {
+        Facts.Pid = 100;
+        Facts.Running = {100};
+        Start();
+        const std::string before = ReadBytes(Path);
+        ASSERT_TRUE(Program->OpenList(Path));
+        Edit(List(), "Edited");
+        List().UndoSteps.Append(List().Data, TBootData());
+        List().CommitChange("add");
+        // The run dies: its journal stays, its process is gone.
+        const std::string journal = Program->Guard(List()).Journal->Path();
+        const std::string kept = ReadBytes(journal);
+        Host.Answers = {Msg::ResultNo};
+        ASSERT_TRUE(Program->CloseList(0));
+        WriteBytes(journal, kept);
+        WriteBytes(LockFilePath(Path), LockFileText({"me", "here", 100, 1}));
+        EXPECT_EQ(ReadBytes(Path), before);
+        if (fileChanged) {
+            TProject outside;
+            outside.FileName = Path;
+            ASSERT_TRUE(outside.Save().Ok);
+        }
+
+        Facts.Pid = 200;
+        Facts.Running = {200};
+        Start();
+        Host.Messages.clear();
+        Host.Answers = {Msg::ResultYes};
+        Program->OfferRecovery();
+        ASSERT_EQ(Host.Messages.size(), 1u);
+        EXPECT_NE(Host.Messages[0].Text.find("\"Live\" (2 changes, last at "), std::string::npos)
+            << Host.Messages[0].Text;
+        ASSERT_EQ(Program->Lists.size(), 1u);
+        EXPECT_EQ(List().FileName, fileChanged ? "" : Path);
+        EXPECT_EQ(List().Data.size(), 4u);
+        EXPECT_EQ(List().Data[0].Band, "Edited");
+        EXPECT_FALSE(List().Saved);
+        EXPECT_FALSE(std::filesystem::exists(journal));
+        EXPECT_TRUE(List().UndoChange().Done);
+        EXPECT_TRUE(List().UndoChange().Done);
+        EXPECT_EQ(List().Data[0].Band, "First");
+        Host.Answers = {Msg::ResultNo};
+        ASSERT_TRUE(Program->CloseAllForExit());
+    }
+}
+
+TEST_F(ListGuards, ADamagedJournalIsSetAsideWithAReason) {
+    std::filesystem::create_directories(Home.File("Recovery"));
+    WriteBytes(Home.File("Recovery/1-1.kvj"), std::string("KVJOURNL\x01\0\0\0 rubbish", 20));
+    Program->OfferRecovery();
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_NE(Host.Messages[0].Text.find("header is damaged"), std::string::npos) << Host.Messages[0].Text;
+    EXPECT_TRUE(std::filesystem::exists(Home.File("Recovery/1-1.kvj.refused")));
+    Host.Messages.clear();
+    Program->OfferRecovery();
+    EXPECT_TRUE(Host.Messages.empty());
+}
+
+} // namespace
