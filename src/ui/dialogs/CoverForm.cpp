@@ -119,15 +119,15 @@ void TCoverForm::ShowSelected() {
     }
     if (path == m_loadedName)
         return;
+    // Two large pictures at once could take gigabytes: the old one goes first.
+    EmptyPicture();
     TPicture picture;
     std::string error;
-    if (!ReadPictureFile(path, picture, error)) {
-        EmptyPicture();
+    if (!ReadPicture(path, picture, error)) {
         if (ShowError)
             ShowError("The picture |b " + MarkupLiteral(path) + "|f  cannot be shown.||" + MarkupLiteral(error));
         return;
     }
-    m_image = QImage();
     m_picture = std::move(picture);
     m_image = QImage(reinterpret_cast<const uchar*>(m_picture.Pixels.data()), m_picture.Width, m_picture.Height,
                      static_cast<qsizetype>(m_picture.Width) * 4, QImage::Format_RGB32);
