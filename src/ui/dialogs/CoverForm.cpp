@@ -146,7 +146,8 @@ void TCoverForm::EmptyPicture() {
 void TCoverForm::ChoosePicture(int slot) {
     m_openDialog.Title.clear();
     m_openDialog.InitialDir = m_coversDir;
-    m_openDialog.FileName = ResolveCoverName(m_lines[static_cast<size_t>(slot)], m_coversDir);
+    const std::string& name = m_lines[static_cast<size_t>(slot)];
+    m_openDialog.FileName = name.empty() ? std::string() : ResolveCoverName(name, m_coversDir);
     if (!RunOpenDialog || !RunOpenDialog(m_openDialog))
         return;
     SetLine(slot, CoverNameFor(m_openDialog.FileName, m_coversDir));

@@ -139,6 +139,7 @@ TEST_F(CoverForm, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
     Form->ChoosePicture(1);
     ASSERT_EQ(Dialogs.size(), 1u);
     EXPECT_EQ(Dialogs[0].InitialDir, Covers);
+    EXPECT_EQ(Dialogs[0].FileName, ""); // the back line was empty
     EXPECT_EQ(Form->FileList().item(1)->text(), QStringLiteral("sub\\b.bmp"));
     EXPECT_EQ(Form->LoadedName(), Covers + "sub/b.bmp");
     Chosen = Dir.File("outside.jpg");
