@@ -63,3 +63,7 @@ std::string EncodeUtf8(char32_t code) {
     }
     return out;
 }
+
+size_t Utf8BomLength(const std::string& text) {
+    return text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+}

@@ -5,6 +5,7 @@
 #include "controls/markup/TextCodec.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 #include "program/Program.h"
 #include "program/WindowPlacement.h"
 
@@ -169,6 +170,7 @@ void TInfoForm::OpenFile() {
                       MarkupLiteral(AsSentence(error)));
         return;
     }
+    bytes.erase(0, Utf8BomLength(bytes));
     if (!bytes.empty())
         SetText(bytes);
 }

@@ -90,6 +90,17 @@ TEST_F(InfoForm, ATextSavedAndOpenedAgainComesBackByteForByte) {
     EXPECT_TRUE(Errors.empty());
 }
 
+TEST_F(InfoForm, AByteOrderMarkBeforeAnOpenedTextIsSkipped) {
+    std::ofstream(Dir.File("notepad.txt"), std::ios::binary) << "\xEF\xBB\xBF"
+                                                                "1. Intro\r\n";
+    std::ofstream(Dir.File("mark.txt"), std::ios::binary) << "\xEF\xBB\xBF";
+    Paths = {Dir.File("notepad.txt"), Dir.File("mark.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    EXPECT_EQ(Form->Text(), "1. Intro\r\n");
+    Form->Execute(TInfoActionId::cmOpen); // a mark alone is an empty text
+    EXPECT_EQ(Form->Text(), "1. Intro\r\n");
+}
+
 TEST_F(InfoForm, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
     std::ofstream(Dir.File("old.txt")) << "previous";
     std::filesystem::permissions(Dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
