@@ -85,7 +85,9 @@ void BM_Join(benchmark::State& state) {
     TFilterState everything;
     size_t count = 0;
     for (auto _ : state) {
-        TArrayOfBootData joined = JoinLists(Big().Lists, Big().Selected, everything, kBothCodes);
+        TArrayOfBootData joined;
+        std::string error;
+        JoinLists(Big().Lists, Big().Selected, everything, kBothCodes, joined, error);
         count = joined.size();
         state.PauseTiming(); // the joined list stays open: freeing it is no part of the join
         joined = TArrayOfBootData();

@@ -400,7 +400,9 @@ void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
     TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", true);
     TOpenLists open(parsed.Lists);
     TProject joined;
-    joined.Data = JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options);
+    std::string error;
+    if (!JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options, joined.Data, error))
+        throw TCliError{"korvalen-cli join: " + error};
     SaveList(joined, parsed.Output);
 }
 

@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
-// A Windows bitmap file (BM header, info header, colour table, rows bottom-up)
-// decoded into top-down pixels, or encoded from them. Only uncompressed
-// bitmaps of 1, 4, 8, 24 or 32 bits per pixel.
+// A Windows bitmap file (BM header, info header, colour table, rows) decoded
+// into top-down pixels, or encoded from them. Decoding reads what the desktop
+// toolkit's bitmap reader reads: the OS/2 and Windows info headers up to V5,
+// 1, 4 and 8 bits per pixel through a colour table (8 and 4 also run-length
+// compressed), 16, 24 and 32 bits plain or through colour masks, rows
+// bottom-up or top-down. Encoding writes plain 1, 4, 8, 24 or 32 bits.
 struct TDibImage {
     int32_t Width = 0;
     int32_t Height = 0;
@@ -18,10 +21,9 @@ struct TDibImage {
     uint32_t Pixel(int32_t x, int32_t y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 
-// More than any picture of the program; keeps a lying header from asking for huge buffers.
-constexpr int32_t kMaxDibSide = 16384;
-
-// Refuses (with the reason) anything whose headers do not fit its bytes.
+// Refuses, with the reason as a sentence, anything whose headers do not fit
+// its bytes ("damaged"), a kind no desktop reads ("not supported") and a
+// picture of more than kMaxPicturePixels, the last before decoding it.
 bool DecodeDib(const std::string& file, TDibImage& image, std::string& error);
 
 // The file of `image`: Palette and Indices for BitCount <= 8, else Pixels.

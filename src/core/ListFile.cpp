@@ -224,6 +224,14 @@ size_t ListContentSize(const TArrayOfBootData& records) {
 
 } // namespace
 
+bool RoomForRecords(size_t have, size_t more, std::string& error, size_t most) {
+    if (have <= most && more <= most - have)
+        return true;
+    error = "The list would hold " + std::to_string(have + more) + " bootlegs, more than the program can open (" +
+            std::to_string(most) + "). Nothing was changed.";
+    return false;
+}
+
 TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
     TInflated content;
     try {

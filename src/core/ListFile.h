@@ -21,6 +21,11 @@ constexpr size_t kMostListContent = size_t(2) << 30;
 // collection, and still within the memory of an ordinary desktop.
 constexpr int32_t kMostListRecords = 4000000;
 
+// True when a list of `have` + `more` bootlegs stays within `most`; else
+// false and why, for the user. Whatever adds bootlegs asks first: a list
+// over kMostListRecords could be saved but never opened again.
+bool RoomForRecords(size_t have, size_t more, std::string& error, size_t most = kMostListRecords);
+
 struct TListReadResult {
     enum class TStatus { Ok, NewerVersion, Failed };
 

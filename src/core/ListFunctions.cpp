@@ -96,8 +96,8 @@ void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& 
         lists[i]->SearchColumn = selected[i];
 }
 
-TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected,
-                           const TFilterState& filter, TMatchOptions options) {
+bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, const TFilterState& filter,
+               TMatchOptions options, TArrayOfBootData& joined, std::string& error, size_t most) {
     assert(lists.size() == selected.size());
     // The records to keep first, so that the joined array is allocated once:
     // growing it step by step costs more than the copies themselves.
@@ -116,13 +116,16 @@ TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vecto
                 kept.push_back(&record);
         }
     }
-    TArrayOfBootData joined;
-    joined.reserve(kept.size());
+    if (!RoomForRecords(0, kept.size(), error, most))
+        return false;
+    TArrayOfBootData copies;
+    copies.reserve(kept.size());
     for (const TBootData* record : kept) {
-        TBootData& copy = joined.emplace_back(*record);
+        TBootData& copy = copies.emplace_back(*record);
         copy.SearchHits = 0;
         copy.SearchText.clear();
         copy.ViewIndex = -1;
     }
-    return joined;
+    joined = std::move(copies);
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilterState.h"
+#include "ListFile.h"
 #include "MatchIndex.h"
 #include "Project.h"
 
@@ -21,9 +22,10 @@
 //   record in it gets SearchHits 1.
 void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options);
 
-// The records that `filter` shows in the selected lists (lists in order,
-// records in view order), each group of matching records represented by the
-// first one met, copied without its compare results. Rebuilds the view of
-// every selected list.
-TArrayOfBootData JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected,
-                           const TFilterState& filter, TMatchOptions options);
+// `joined` := the records that `filter` shows in the selected lists (lists in
+// order, records in view order), each group of matching records represented
+// by the first one met, copied without its compare results. Rebuilds the
+// view of every selected list. More than `most` records are refused with the
+// reason before any is copied.
+bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, const TFilterState& filter,
+               TMatchOptions options, TArrayOfBootData& joined, std::string& error, size_t most = kMostListRecords);

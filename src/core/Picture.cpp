@@ -20,20 +20,37 @@ struct TJpegErrors {
     std::jmp_buf Jump;
     char Message[JMSG_LENGTH_MAX];
     bool Truncated;
+    bool OverBudget;
 };
 
 void JpegErrorExit(j_common_ptr info) {
     TJpegErrors* errors = reinterpret_cast<TJpegErrors*>(info->err);
     errors->Manager.format_message(info, errors->Message);
+    // Without a backing store, work beyond max_memory_to_use ends so.
+    const int code = errors->Manager.msg_code;
+    errors->OverBudget = code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY;
     std::longjmp(errors->Jump, 1);
 }
 
-// A file cut short decodes into grey rows with a warning; it is refused, so
-// the user learns the picture is incomplete.
+std::string JpegFailure(const TJpegErrors& errors) {
+    if (errors.Truncated)
+        return "The JPEG picture is cut short.";
+    if (errors.OverBudget)
+        return "The JPEG picture needs more than " + std::to_string(kMaxDecodeWorkBytes / 1000000) +
+               " MB to be decoded.";
+    return std::string("The JPEG picture is damaged: ") + errors.Message + ".";
+}
+
+// Scan data that ends early decodes into grey rows with a warning. A picture
+// of a few hundred bytes can so claim 16000 x 16000 pixels and cost seconds
+// and a gigabyte: the decode stops at the first such warning.
 void JpegMessage(j_common_ptr info, int level) {
     TJpegErrors* errors = reinterpret_cast<TJpegErrors*>(info->err);
-    if (level < 0 && errors->Manager.msg_code == JWRN_JPEG_EOF)
+    const int code = errors->Manager.msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) {
         errors->Truncated = true;
+        std::longjmp(errors->Jump, 1);
+    }
 }
 
 uint32_t FromCmyk(const JSAMPLE* cmyk, bool inverted) {
@@ -49,14 +66,6 @@ uint32_t FromCmyk(const JSAMPLE* cmyk, bool inverted) {
     return 0xFF000000u | r << 16 | g << 8 | b;
 }
 
-bool TooLarge(uint64_t width, uint64_t height, std::string& error) {
-    if (width * height <= kMaxPicturePixels)
-        return false;
-    error = "The picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels; at most 256 megapixels are shown).";
-    return true;
-}
-
 // Everything that lives across the jump is plain data or owned by the caller.
 bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSAMPLE>& row, std::string& error) {
     jpeg_decompress_struct info;
@@ -65,18 +74,19 @@ bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSA
     errors.Manager.error_exit = JpegErrorExit;
     errors.Manager.emit_message = JpegMessage;
     errors.Truncated = false;
+    errors.OverBudget = false;
     errors.Message[0] = 0;
     if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
-        error = std::string("The JPEG picture is damaged: ") + errors.Message + ".";
+        error = JpegFailure(errors);
         return false;
     }
     jpeg_create_decompress(&info);
     // Progressive pictures keep all their coefficients; bound what that may take.
-    info.mem->max_memory_to_use = 1536L * 1024 * 1024;
+    info.mem->max_memory_to_use = static_cast<long>(kMaxDecodeWorkBytes);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (TooLarge(info.image_width, info.image_height, error)) {
+    if (PictureTooLarge(info.image_width, info.image_height, error)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -85,10 +95,13 @@ bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSA
     jpeg_start_decompress(&info);
     picture.Width = static_cast<int32_t>(info.output_width);
     picture.Height = static_cast<int32_t>(info.output_height);
-    picture.Pixels.assign(static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height), 0xFF000000u);
+    // Reserved, not filled: the rows take memory as they are decoded, so a
+    // picture whose data ends early is refused before it costs its size.
+    picture.Pixels.reserve(static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height));
     if (cmyk)
         row.resize(static_cast<size_t>(picture.Width) * 4);
     while (info.output_scanline < info.output_height) {
+        picture.Pixels.resize(picture.Pixels.size() + static_cast<size_t>(picture.Width), 0xFF000000u);
         uint32_t* target = picture.Pixels.data() + static_cast<size_t>(info.output_scanline) * picture.Width;
         if (!cmyk) {
             JSAMPROW rows[1] = {reinterpret_cast<JSAMPLE*>(target)};
@@ -102,10 +115,6 @@ bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSA
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    if (errors.Truncated) {
-        error = "The JPEG picture is cut short.";
-        return false;
-    }
     return true;
 }
 
@@ -134,12 +143,7 @@ bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error)
 
 bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error) {
     TDibImage image;
-    std::string reason;
-    if (!DecodeDib(bytes, image, reason)) {
-        error = "The bitmap cannot be read: " + AsSentence(reason);
-        return false;
-    }
-    if (TooLarge(static_cast<uint64_t>(image.Width), static_cast<uint64_t>(image.Height), error))
+    if (!DecodeDib(bytes, image, error))
         return false;
     picture.Width = image.Width;
     picture.Height = image.Height;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureLimits.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,15 +16,13 @@ struct TPicture {
     bool Empty() const { return Width <= 0 || Height <= 0; }
 };
 
-// Larger pictures are refused before anything is allocated for them.
-constexpr uint64_t kMaxPicturePixels = 256ull * 1000 * 1000;
-
 // Decodes a JPEG (baseline or progressive; colour, grey, CMYK or YCCK). A
-// damaged or truncated file, or one of more than kMaxPicturePixels pixels,
-// is refused with the reason.
+// damaged file, one whose scan data ends early, or one of more than
+// kMaxPicturePixels pixels is refused with the reason; the decode takes no
+// more than the pixels and kMaxDecodeWorkBytes.
 bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error);
 
-// Decodes a Windows bitmap file (uncompressed, 1 to 32 bits per pixel).
+// Decodes a Windows bitmap file of any kind DecodeDib reads.
 bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error);
 
 // Reads the picture file `path` by its extension (".jpg", ".jpeg" or ".bmp",

@@ -71,3 +71,7 @@ size_t ShownLength(std::string_view bytes) {
     // Plain ASCII, the usual case, needs no check.
     return continuations == 0 || !IsValidUtf8(bytes) ? bytes.size() : bytes.size() - continuations;
 }
+
+size_t Utf8BomLength(const std::string& text) {
+    return text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+}

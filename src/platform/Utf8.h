@@ -17,3 +17,8 @@ std::string EncodeUtf8(char32_t code);
 // its characters when it is valid UTF-8, else its bytes, one character each
 // in a legacy code page.
 size_t ShownLength(std::string_view bytes);
+// The UTF-8 byte-order mark that some editors put before a text (Notepad's
+// old default): 3 when `text` starts with one, else 0. Every reader of a
+// user's text file (tour files, information texts, imports) skips it, so
+// that it never becomes part of the first line.
+size_t Utf8BomLength(const std::string& text);

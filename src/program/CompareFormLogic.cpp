@@ -110,7 +110,12 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
     if (!AnySelected(selection))
         return false;
     // Joined before the new tab appears: a join that fails leaves no empty list behind.
-    TArrayOfBootData data = JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options);
+    TArrayOfBootData data;
+    std::string error;
+    if (!JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options, data, error)) {
+        m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return false;
+    }
     if (!m_program.OpenList(""))
         return true;
     TProject& joined = *m_program.Lists.back();

@@ -34,8 +34,9 @@ public:
     void Close(const std::vector<bool>& selection, TMatchOptions options);
 
     // Both functions refuse an empty selection with a message and return
-    // false (the window stays open); otherwise they do their work, refresh
-    // the main window and return true (the window closes).
+    // false (the window stays open), and so does a join that would make a
+    // list of more bootlegs than a list may hold; otherwise they do their
+    // work, refresh the main window and return true (the window closes).
     bool Compare(const std::vector<bool>& selection, TMatchOptions options);
     bool Join(const std::vector<bool>& selection, TMatchOptions options);
 

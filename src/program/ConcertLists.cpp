@@ -2,6 +2,7 @@
 
 #include "core/Codes.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -71,7 +72,9 @@ void TTourFileParser::Finish() {
 }
 
 void TTourFileParser::TakeLine(std::string& line) {
-    ++m_lines;
+    // The first line is whole here however the content came in pieces.
+    if (++m_lines == 1)
+        line.erase(0, Utf8BomLength(line));
     if (line.find(kTourMark) != std::string::npos) {
         // The fields start after the first five characters, where the bars are expected.
         std::string rest = line.size() > kTourMark.size() ? line.substr(kTourMark.size()) : std::string();
@@ -186,9 +189,9 @@ TConcertLists LoadConcertLists(const std::string& toursDir) {
     for (TBand& band : lists.Bands) {
         const std::string path = toursDir + band.Name + kExtension;
         if (!ReadTourFile(path, band, error)) {
-            // A folder or another thing that is no file is no band; only a
-            // file that could not be read is named.
-            if (FileSystem().IsFile(path))
+            // A folder is no band; anything else that could not be read
+            // (a file, a pipe, a broken link) is named.
+            if (!FileSystem().IsFolder(path))
                 lists.Unreadable.push_back(band.Name + kExtension + ": " + error);
             continue;
         }

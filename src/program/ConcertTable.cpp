@@ -96,8 +96,9 @@ TColor ConcertCellColor(int32_t col, int32_t row, bool owned) {
     return JoinRgb(uint8_t(rgb.Red * 4 / 5), rgb.Green, uint8_t(rgb.Blue * 4 / 5));
 }
 
-bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row) {
-    if (row < 1 || static_cast<size_t>(row) > rows.size())
+bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row, std::string& error,
+                      size_t most) {
+    if (row < 1 || static_cast<size_t>(row) > rows.size() || !RoomForRecords(list.Data.size(), 1, error, most))
         return false;
     const TConcertRow& from = rows[static_cast<size_t>(row - 1)];
     TBootData record;

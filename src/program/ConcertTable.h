@@ -2,6 +2,7 @@
 
 #include "controls/markup/MarkupCanvas.h"
 #include "core/BootData.h"
+#include "core/ListFile.h"
 
 #include <cstdint>
 #include <vector>
@@ -41,5 +42,7 @@ TColor ConcertCellColor(int32_t col, int32_t row, bool owned = false);
 
 // Appends the concert of table row `row` (from 1) to `list` as a new
 // bootleg: band, date, city, country and venue in full, everything else
-// empty. False, and nothing added, when there is no such row.
-bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row);
+// empty. False, and nothing added, when there is no such row, or (with the
+// reason) when the list holds `most` records.
+bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row, std::string& error,
+                      size_t most = kMostListRecords);

@@ -49,9 +49,12 @@ void FindConcertsInGrid(TGridModel& grid, const std::vector<TBand>& bands, const
     }
 }
 
-void AddEmptyRecord(TProject& list) {
+bool AddEmptyRecord(TProject& list, std::string& error, size_t most) {
+    if (!RoomForRecords(list.Data.size(), 1, error, most))
+        return false;
     list.UndoSteps.Append(list.Data, TBootData());
     list.CommitChange(StepCaption(list.UndoSteps.OpenSummary(list.Data)));
+    return true;
 }
 
 std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list) {
@@ -77,13 +80,16 @@ bool DeleteSelectedRecords(TProject& list, const TGridModel& grid) {
     return true;
 }
 
-int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text) {
+int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text,
+                           std::string& error, size_t most) {
     if (grid.IsRangeSelected() || grid.CountRows() != static_cast<int32_t>(list.View.size()))
         return 0;
     const int64_t row = std::clamp<int64_t>(grid.Row, 1, std::max<int32_t>(1, grid.CountRows()));
     const int64_t missing = row - 1 + GridPasteRowCount(text) - grid.CountRows();
     if (missing <= 0)
         return 0;
+    if (!RoomForRecords(list.Data.size(), static_cast<size_t>(missing), error, most))
+        return -1;
     for (int64_t i = 0; i < missing; ++i) {
         list.UndoSteps.Append(list.Data, TBootData());
         // Shown below the last row for the paste to reach; the records come

@@ -2,6 +2,7 @@
 
 #include "core/BootData.h"
 #include "core/FilterState.h"
+#include "core/ListFile.h"
 #include "core/UndoHistory.h"
 #include "program/ListGrid.h"
 
@@ -27,8 +28,8 @@ bool FindNextInGrid(TGridModel& grid, const std::string& search);
 void FindConcertsInGrid(TGridModel& grid, const std::vector<TBand>& bands, const TColMap& map);
 
 // Appends an empty record as one step; the caller shows every band so that
-// it is seen.
-void AddEmptyRecord(TProject& list);
+// it is seen. A list of `most` records is refused with the reason.
+bool AddEmptyRecord(TProject& list, std::string& error, size_t most = kMostListRecords);
 
 // The records shown on the grid's selected rows, top to bottom.
 std::vector<int32_t> SelectedRecords(const TGridModel& grid, const TProject& list);
@@ -41,8 +42,10 @@ bool DeleteSelectedRecords(TProject& list, const TGridModel& grid);
 // appends empty records for the pasted rows that would run past the last
 // row, shows them below it and gives the grid their rows. The records go into
 // the list's open undo step, with the paste that follows. Returns how many
-// were added.
-int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text);
+// were added, or -1 with the reason when they would make more than `most`
+// records (then nothing is added and nothing is to be pasted).
+int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map, const std::string& text,
+                           std::string& error, size_t most = kMostListRecords);
 
 // Builds the list's view, widening the filter when one of `records` would be
 // hidden: the quick filter keeps them shown, then the panel shows every

@@ -1,5 +1,6 @@
 #include "core/DibImage.h"
 #include "core/LittleEndian.h"
+#include "support/BitmapKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(DibImage, LyingHeadersAreRefused) {
     // 18 width, 22 height, 30 compression, 46 colours used.
     const std::pair<size_t, uint32_t> cases[] = {
         {2, 1000}, {2, 20}, {10, 125},        {10, 60},         {14, 1000},       {14, 12}, {18, 9},
-        {22, 3},   {18, 0}, {18, 0x7FFFFFFF}, {18, 0xFFFFFFFF}, {22, 0x80000000}, {30, 2},  {46, 17}};
+        {22, 3},   {18, 0}, {18, 0x7FFFFFFF}, {18, 0xFFFFFFFF}, {22, 0x80000000}, {30, 5},  {46, 17}};
     const std::string file = EncodeDib(FourBit());
     for (const auto& [offset, value] : cases) {
         std::string bad = file.substr(0, offset);
@@ -97,6 +98,61 @@ TEST(DibImage, IndexBeyondShortPaletteIsBlack) {
     std::string error;
     ASSERT_TRUE(DecodeDib(EncodeDib(dib), back, error)) << error;
     EXPECT_EQ(back.Pixel(1, 0), 0u);
+}
+
+class BitmapKind : public testing::TestWithParam<TBitmapKind> {};
+
+TEST_P(BitmapKind, DecodesToTheSamePicture) {
+    TDibImage image;
+    std::string error;
+    ASSERT_FALSE(GetParam().File.empty());
+    ASSERT_TRUE(DecodeDib(GetParam().File, image, error)) << error;
+    ASSERT_EQ(image.Width, 7);
+    ASSERT_EQ(image.Height, 3);
+    EXPECT_EQ(image.Pixels, kKindsPicture);
+}
+
+INSTANTIATE_TEST_SUITE_P(DibImage, BitmapKind, testing::ValuesIn(BitmapKinds()),
+                         [](const testing::TestParamInfo<TBitmapKind>& info) { return info.param.Name; });
+
+TEST(DibImage, KindsNoDesktopReadsAreNotSupportedRatherThanDamaged) {
+    const std::string v3 = BitmapFixture("rgb24-v3.bmp"), v5 = BitmapFixture("argb32-v5.bmp");
+    const std::string cases[] = {WithField(v3, 30, 4), WithField(v3, 30, 5), WithField(v3, 30, 11),
+                                 WithField(v3, 28, 2, 2), WithField(v5, 28, 64, 2)};
+    for (const std::string& file : cases) {
+        TDibImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeDib(file, image, error));
+        EXPECT_EQ(error.rfind("This kind of bitmap is not supported: ", 0), 0u) << error;
+    }
+}
+
+// Nothing but the headers of a 1-bit 16384 x 16384 bitmap: the size is
+// refused before the missing 32 MB of pixels are looked for.
+TEST(DibImage, APictureOverTheSizeLimitIsRefusedFromItsHeader) {
+    std::string file = WithField(WithField(EncodeDib(FourBit()), 18, 16384), 22, 16384);
+    file = WithField(file, 28, 1, 2);
+    TDibImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeDib(file, image, error));
+    EXPECT_NE(error.find("too large (16384 x 16384"), std::string::npos) << error;
+}
+
+TEST(DibImage, RunLengthPixelsThatEndEarlyAreDamagedAndRunsAreCutAtTheEdge) {
+    const std::string rle = RunLength4();
+    for (size_t cut : {size_t(2), size_t(8), size_t(17)}) {
+        const std::string shorter =
+            WithField(rle.substr(0, rle.size() - cut), 2, static_cast<uint32_t>(rle.size() - cut));
+        TDibImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeDib(shorter, image, error)) << cut;
+        EXPECT_EQ(error, "The bitmap is damaged: its compressed pixels end early.") << cut;
+    }
+    // The top row's last run made 200 pixels long.
+    TDibImage image;
+    std::string error;
+    ASSERT_TRUE(DecodeDib(WithField(rle, 112, 200, 1), image, error)) << error;
+    EXPECT_EQ(image.Pixels, kKindsPicture);
 }
 
 } // namespace

@@ -189,7 +189,9 @@ TEST(ListFunctions, CompareDuplicatesAndJoinEqualTheNestedScansOnCollidingLists)
             for (const TFilterState& filter : {TFilterState(), OnlyBand("yes")}) {
                 got = lists.Copy();
                 want = lists.Copy();
-                TArrayOfBootData joined = JoinLists(got.Lists, selected, filter, options);
+                TArrayOfBootData joined;
+                std::string error;
+                ASSERT_TRUE(JoinLists(got.Lists, selected, filter, options, joined, error)) << error;
                 TArrayOfBootData expected = ReferenceJoin(want.Lists, selected, filter, options);
                 ASSERT_EQ(joined.size(), expected.size()) << context;
                 for (size_t i = 0; i < expected.size(); ++i) {
@@ -312,13 +314,31 @@ TEST_F(TThreeLists, JoinKeepsTheFirstMetRecordWithItsOwnFieldsUnderTheFilter) {
     A.Data[0].SearchHits = 3;
     A.Data[0].SearchText = "Other";
     B.Data = {MatchRecord("X", "1"), MatchRecord("X", "2")};
-    TArrayOfBootData joined = JoinLists(Lists, {true, true, false}, OnlyBand("X"), {true, true});
+    TArrayOfBootData joined;
+    std::string error;
+    ASSERT_TRUE(JoinLists(Lists, {true, true, false}, OnlyBand("X"), {true, true}, joined, error)) << error;
     ASSERT_EQ(joined.size(), 2u);
     EXPECT_EQ(joined[0].Comment, "first");
     EXPECT_EQ(joined[0].SearchHits, 0);
     EXPECT_EQ(joined[0].SearchText, "");
     EXPECT_EQ(joined[1].Date, "2");
     EXPECT_EQ(A.View, (std::vector<int32_t>{0, 2}));
+}
+
+// Two lists of 2,000,001 joined made a list that no reader opens, in small.
+TEST_F(TThreeLists, AJoinBeyondTheRecordLimitIsRefusedBeforeAnythingIsCopied) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("X", "2")};
+    B.Data = {MatchRecord("X", "3"), MatchRecord("X", "1")};
+    TArrayOfBootData joined = {MatchRecord("kept", "as it was")};
+    std::string error;
+    EXPECT_FALSE(JoinLists(Lists, {true, true, false}, TFilterState(), {true, true}, joined, error, 2));
+    EXPECT_EQ(error, "The list would hold 3 bootlegs, more than the program can open (2). Nothing was changed.");
+    ASSERT_EQ(joined.size(), 1u);
+    EXPECT_TRUE(JoinLists(Lists, {true, true, false}, TFilterState(), {true, true}, joined, error, 3));
+    EXPECT_EQ(joined.size(), 3u);
+    EXPECT_TRUE(RoomForRecords(kMostListRecords - 1, 1, error));
+    EXPECT_FALSE(RoomForRecords(2000001, 2000001, error));
+    EXPECT_FALSE(RoomForRecords(SIZE_MAX, 1, error));
 }
 
 } // namespace

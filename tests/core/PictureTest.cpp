@@ -7,6 +7,8 @@
 
 #include <fstream>
 
+#include <sys/resource.h>
+
 namespace {
 
 // JPEG is lossy: a channel within this of what was encoded is right.
@@ -87,16 +89,60 @@ TEST(Picture, DamagedJpegsAreRefusedWithAReason) {
     EXPECT_EQ(error, "The JPEG picture is cut short.");
 }
 
+// `bytes` (a small JPEG) with its frame header claiming width x height.
+std::string ClaimingSize(std::string bytes, int width, int height) {
+    size_t frame = bytes.find("\xFF\xC0");
+    if (frame == std::string::npos)
+        frame = bytes.find("\xFF\xC2");
+    if (frame == std::string::npos)
+        return {};
+    for (auto [at, value] : {std::pair{frame + 5, height}, std::pair{frame + 7, width}}) {
+        bytes[at] = static_cast<char>(value >> 8);
+        bytes[at + 1] = static_cast<char>(value & 0xFF);
+    }
+    return bytes;
+}
+
+long PeakResidentMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// A picture bomb: 16 x 16 pixels of data under a header claiming 16000 x
+// 16000; its scan data ends at the EOI marker. Decoded whole it is a
+// gigabyte of grey.
+TEST(Picture, AJpegWhoseScanDataEndsEarlyIsRefusedBeforeItCostsItsSize) {
+    const long before = PeakResidentMegabytes();
+    for (bool progressive : {false, true}) {
+        TJpegOptions options;
+        options.Width = options.Height = 16;
+        options.Progressive = progressive;
+        const std::string bomb = ClaimingSize(MakeJpeg(options, [](int, int) { return 0x808080u; }), 16000, 16000);
+        TPicture picture;
+        std::string error;
+        EXPECT_FALSE(DecodeJpeg(bomb, picture, error)) << progressive;
+        EXPECT_EQ(error, "The JPEG picture is cut short.") << progressive;
+    }
+    EXPECT_LT(PeakResidentMegabytes() - before, 300);
+}
+
+// A progressive CMYK picture keeps 8 bytes of coefficients per pixel: 1152 MB at 12000 x 12000.
+TEST(Picture, AJpegNeedingMoreThanTheDecodeBudgetIsRefused) {
+    TJpegOptions options;
+    options.Space = JCS_CMYK;
+    options.Progressive = true;
+    const std::string bytes = ClaimingSize(MakeJpeg(options, [](int, int) { return 0x808080u; }), 12000, 12000);
+    TPicture picture;
+    std::string error;
+    EXPECT_FALSE(DecodeJpeg(bytes, picture, error));
+    EXPECT_EQ(error, "The JPEG picture needs more than 1024 MB to be decoded.");
+}
+
 // The frame header of a small JPEG is patched to claim 60000 x 60000 pixels:
 // it is refused from the header, before anything is allocated for it.
 TEST(Picture, AJpegOfMoreThan256MegapixelsIsRefusedBeforeDecoding) {
-    std::string bytes = MakeJpeg(16, 16);
-    size_t frame = bytes.find("\xFF\xC0");
-    ASSERT_NE(frame, std::string::npos);
-    for (size_t at : {frame + 5, frame + 7}) {
-        bytes[at] = static_cast<char>(60000 >> 8);
-        bytes[at + 1] = static_cast<char>(60000 & 0xFF);
-    }
+    const std::string bytes = ClaimingSize(MakeJpeg(16, 16), 60000, 60000);
     TPicture picture;
     std::string error;
     EXPECT_FALSE(DecodeJpeg(bytes, picture, error));

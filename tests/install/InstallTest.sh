@@ -28,7 +28,7 @@ expected=(
     bin/korvalen bin/korvalen-cli
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"
     "share/mime/packages/$app_id.xml" "share/icons/hicolor/scalable/apps/$app_id.svg"
-    share/man/man1/korvalen.1 share/man/man1/korvalen-cli.1
+    share/man/man1/korvalen.1.gz share/man/man1/korvalen-cli.1.gz
 )
 for size in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$app_id.png"); done
 for file in "${expected[@]}"; do [ -s "$prefix/$file" ] || fail "not installed: $file"; done
@@ -40,7 +40,8 @@ grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo
 check "shared-mime-info" xmllint --noout "$prefix/share/mime/packages/$app_id.xml"
 
 for page in korvalen korvalen-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1" 2>&1 >"$work/$page.txt")
+    gzip -t "$prefix/share/man/man1/$page.1.gz" 2>/dev/null || fail "man $page is not gzip-compressed"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >"$work/$page.txt")
     [ -z "$warnings" ] || fail "man $page: $warnings"
     grep -q "Korvalen $version" "$work/$page.txt" || fail "man $page does not name version $version"
 done

@@ -78,7 +78,7 @@ TEST(ConcertLists, BandsFromTheTxtFilesSortedByteWiseOrNone) {
     ASSERT_EQ(lists.Bands.size(), 2u);
     EXPECT_EQ(lists.Bands[0].Name, "A");
     EXPECT_EQ(lists.Bands[1].Name, "b");
-    EXPECT_TRUE(lists.Unreadable.empty());
+    EXPECT_EQ(lists.Unreadable, std::vector<std::string>{"pipe.txt: Cannot open the file: it is not a regular file."});
 
     std::vector<std::string> lines = BandTourFilterLines(lists.Bands);
     EXPECT_EQ(lines,
@@ -116,6 +116,20 @@ TEST(ConcertLists, UnreadableFilesAreLeftOutAndNamed) {
         EXPECT_TRUE(lists.Bands.empty());
         ASSERT_EQ(lists.Unreadable.size(), 2u);
         EXPECT_EQ(lists.Unreadable[0], c.Reason);
+    }
+}
+
+// Also when the mark comes in pieces of one byte.
+TEST(ConcertListsTourFile, AByteOrderMarkBeforeTheFirstTourIsSkipped) {
+    const std::string content = "\xEF\xBB\xBF|||||World Tour|1999|2000\r\n1999|x";
+    for (size_t piece : {content.size(), size_t(1)}) {
+        TBand band;
+        TTourFileParser parser(band);
+        for (size_t at = 0; at < content.size(); at += piece)
+            parser.Feed(content.data() + at, std::min(piece, content.size() - at));
+        parser.Finish();
+        ASSERT_EQ(band.Tours.size(), 1u) << piece;
+        EXPECT_EQ(band.Tours[0].Name, "World Tour") << piece;
     }
 }
 

@@ -176,8 +176,9 @@ TEST(AddConcertToList, AppendsTheConcertInFullAsAnUnsavedBootleg) {
     list.Data.emplace_back().Band = "Already";
     list.Saved = true;
 
-    ASSERT_TRUE(AddConcertToList(list, rows, 2));
-    ASSERT_TRUE(AddConcertToList(list, rows, 2)); // no check for an equal bootleg
+    std::string error;
+    ASSERT_TRUE(AddConcertToList(list, rows, 2, error));
+    ASSERT_TRUE(AddConcertToList(list, rows, 2, error)); // no check for an equal bootleg
     ASSERT_EQ(list.Data.size(), 3u);
     EXPECT_FALSE(list.Saved);
     // Each add is a step of its own, named after the concert.
@@ -200,8 +201,11 @@ TEST(AddConcertToList, AppendsTheConcertInFullAsAnUnsavedBootleg) {
 
     list.Saved = true;
     for (int32_t row : {0, -1, 7})
-        EXPECT_FALSE(AddConcertToList(list, rows, row)) << row;
-    EXPECT_FALSE(AddConcertToList(list, {}, 1));
+        EXPECT_FALSE(AddConcertToList(list, rows, row, error)) << row;
+    EXPECT_FALSE(AddConcertToList(list, {}, 1, error));
+    EXPECT_EQ(error, "");
+    EXPECT_FALSE(AddConcertToList(list, rows, 2, error, 3)); // the record limit
+    EXPECT_NE(error.find("more than the program can open (3)"), std::string::npos) << error;
     EXPECT_EQ(list.Data.size(), 3u);
     EXPECT_TRUE(list.Saved);
 }

@@ -137,10 +137,17 @@ TEST(ListCommands, DeleteRemovesExactlyTheSelectedRowsAndAddAppends) {
     EXPECT_FALSE(DeleteSelectedRecords(list, grid));
 
     list.Saved = true;
-    AddEmptyRecord(list);
+    std::string error;
+    ASSERT_TRUE(AddEmptyRecord(list, error, 5));
     ASSERT_EQ(list.Data.size(), 5u);
     EXPECT_TRUE(SameStoredFields(list.Data[4], TBootData()));
     EXPECT_FALSE(list.Saved);
+    // A list at the record limit takes no more: it could not be opened again.
+    list.Saved = true;
+    EXPECT_FALSE(AddEmptyRecord(list, error, 5));
+    EXPECT_EQ(list.Data.size(), 5u);
+    EXPECT_TRUE(list.Saved);
+    EXPECT_EQ(error, "The list would hold 6 bootlegs, more than the program can open (5). Nothing was changed.");
 }
 
 TEST(UndoCaptions, NameTheStepByWhatItChanged) {
@@ -165,7 +172,8 @@ TEST(UndoCaptions, NameTheStepByWhatItChanged) {
     DeleteSelectedRecords(list, grid);
     EXPECT_EQ(UndoCaption(list.UndoSteps), "&Undo delete of 3 bootlegs");
     list.Sort(1, true);
-    AddEmptyRecord(list);
+    std::string error;
+    AddEmptyRecord(list, error);
     EXPECT_EQ(UndoCaption(list.UndoSteps), "&Undo add of 1 bootleg");
     list.UndoChange();
     EXPECT_EQ(RedoCaption(list.UndoSteps), "&Redo add of 1 bootleg");

@@ -204,7 +204,12 @@ TEST(ListGridUndo, APastePastTheLastRowAddsBootlegsInOneStepThatUndoTakesBack) {
     g.Grid.Row = 3;
     g.Grid.ResetSelection();
     const std::string text = "A\tD1\r\nB\tD2\r\nC\tD3\r\nD\tD4\r\n"; // two rows fit, two do not
-    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 2);
+    std::string error;
+    // Not beyond the record limit: nothing is added, nothing is to be pasted.
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error, before.size() + 1), -1);
+    EXPECT_EQ(g.List.Data.size(), before.size());
+    EXPECT_NE(error.find("more than the program can open"), std::string::npos) << error;
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error, before.size() + 2), 2);
     EXPECT_EQ(g.Grid.CountRows(), 6);
     GridPasteText(g.Grid, text);
     std::vector<int32_t> rows;
@@ -227,10 +232,10 @@ TEST(ListGridUndo, APastePastTheLastRowAddsBootlegsInOneStepThatUndoTakesBack) {
     g.Show(all, last);
     g.Grid.Row = 1;
     g.Grid.ResetSelection();
-    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error), 0);
     g.Grid.Row = 4;
     g.Grid.Selection = {1, 3, 1, 4};
-    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text), 0);
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error), 0);
 }
 
 TEST(ListGridUndo, ARoundTripThatChangesNothingMakesNoStep) {

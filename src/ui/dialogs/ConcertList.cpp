@@ -231,8 +231,12 @@ void TConcertsForm::Find1Click(bool alwaysAsk) {
 
 void TConcertsForm::AddClick() {
     TProject* list = m_program.CurrentList();
-    if (!list || !AddConcertToList(*list, m_rows, m_grid->Row))
+    std::string error;
+    if (!list || !AddConcertToList(*list, m_rows, m_grid->Row, error)) {
+        if (!error.empty())
+            m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return;
+    }
     // Whatever the band filter was, the new bootleg is to be seen.
     m_program.Filter.AllBands = true;
     if (RefreshMainWindow)

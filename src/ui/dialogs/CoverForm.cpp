@@ -119,15 +119,15 @@ void TCoverForm::ShowSelected() {
     }
     if (path == m_loadedName)
         return;
+    // Two large pictures at once could take gigabytes: the old one goes first.
+    EmptyPicture();
     TPicture picture;
     std::string error;
-    if (!ReadPictureFile(path, picture, error)) {
-        EmptyPicture();
+    if (!ReadPicture(path, picture, error)) {
         if (ShowError)
             ShowError("The picture |b " + MarkupLiteral(path) + "|f  cannot be shown.||" + MarkupLiteral(error));
         return;
     }
-    m_image = QImage();
     m_picture = std::move(picture);
     m_image = QImage(reinterpret_cast<const uchar*>(m_picture.Pixels.data()), m_picture.Width, m_picture.Height,
                      static_cast<qsizetype>(m_picture.Width) * 4, QImage::Format_RGB32);
@@ -146,7 +146,8 @@ void TCoverForm::EmptyPicture() {
 void TCoverForm::ChoosePicture(int slot) {
     m_openDialog.Title.clear();
     m_openDialog.InitialDir = m_coversDir;
-    m_openDialog.FileName = ResolveCoverName(m_lines[static_cast<size_t>(slot)], m_coversDir);
+    const std::string& name = m_lines[static_cast<size_t>(slot)];
+    m_openDialog.FileName = name.empty() ? std::string() : ResolveCoverName(name, m_coversDir);
     if (!RunOpenDialog || !RunOpenDialog(m_openDialog))
         return;
     SetLine(slot, CoverNameFor(m_openDialog.FileName, m_coversDir));

@@ -33,6 +33,8 @@ public:
     std::function<bool(TFileDialog& dialog)> RunOpenDialog;
     // Reports a picture that cannot be shown (an Error message).
     std::function<void(const std::string& text)> ShowError;
+    // Decodes a picture file; the window holds no picture while it runs.
+    std::function<bool(const std::string& path, TPicture& picture, std::string& error)> ReadPicture = ReadPictureFile;
 
     // The popup menu's commands: choose the front (0) or back (1) picture; clear the chosen line.
     void ChoosePicture(int slot);

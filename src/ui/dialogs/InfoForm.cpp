@@ -5,6 +5,7 @@
 #include "controls/markup/TextCodec.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 #include "program/Program.h"
 #include "ui/dialogs/QtWindowPlacement.h"
 
@@ -13,8 +14,12 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -32,10 +37,44 @@ QFont EditorFont() {
     return font;
 }
 
-QString DisplayText(const std::string& bytes) {
+// A line longer than this is shown in pieces of this length, each a block of
+// its own: the toolkit lays out and draws a block whole, which for a line of
+// 16 MB took seconds to open and a core on every blink of the caret. The
+// breaks between pieces are remembered by position, and Text() leaves them out.
+constexpr int kShownPiece = 4096;
+
+// The text with CR LF as line breaks and long lines cut into pieces;
+// `pieces` gets the block numbers of the pieces that continue a line.
+QString DisplayText(const std::string& bytes, std::vector<int>& pieces) {
     QString text = BytesToQString(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    QString shown;
+    shown.reserve(text.size() + text.size() / kShownPiece);
+    int block = 0;
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        for (qsizetype at = start; at < end || at == start;) {
+            qsizetype length = std::min<qsizetype>(kShownPiece, end - at);
+            if (at + length < end && text.at(at + length - 1).isHighSurrogate())
+                --length; // a character is never cut in two
+            if (at > start) {
+                shown += QLatin1Char('\n');
+                pieces.push_back(++block);
+            }
+            shown += QStringView(text).mid(at, length);
+            at += length;
+            if (length == 0)
+                break;
+        }
+        if (end < text.size()) {
+            shown += QLatin1Char('\n');
+            ++block;
+        }
+        start = end + 1;
+    }
+    return shown;
 }
 
 } // namespace
@@ -95,6 +134,8 @@ void TInfoForm::BuildControls(const TImageList* images) {
     m_memo->setFont(EditorFont());
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(m_memo->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) { MovePieceBreaks(position, removed, added); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -106,14 +147,29 @@ void TInfoForm::BuildControls(const TImageList* images) {
 
 void TInfoForm::SetText(const std::string& bytes) {
     m_bytes = bytes;
-    m_memo->setPlainText(DisplayText(bytes));
+    std::vector<int> pieces;
+    m_memo->setPlainText(DisplayText(bytes, pieces));
+    m_pieceBreaks.clear();
+    for (int number : pieces)
+        m_pieceBreaks.push_back(m_memo->document()->findBlockByNumber(number).position() - 1);
     m_memo->document()->setModified(false);
 }
 
 std::string TInfoForm::Text() const {
-    if (!m_memo->document()->isModified())
+    const QTextDocument& document = *m_memo->document();
+    if (!document.isModified())
         return m_bytes;
-    std::string typed = QStringToBytes(m_memo->toPlainText());
+    QString shown;
+    shown.reserve(document.characterCount());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin() &&
+            !std::binary_search(m_pieceBreaks.begin(), m_pieceBreaks.end(), block.position() - 1))
+            shown += QLatin1Char('\n');
+        shown += block.text();
+    }
+    // Shift+Enter puts a line separator inside a block.
+    shown.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    std::string typed = QStringToBytes(shown);
     std::string text;
     text.reserve(typed.size() + typed.size() / 16);
     for (char c : typed) {
@@ -122,6 +178,19 @@ std::string TInfoForm::Text() const {
         text += c;
     }
     return text;
+}
+
+void TInfoForm::MovePieceBreaks(int position, int removed, int added) {
+    // A removed break joined its pieces, which Text() joins anyway.
+    std::vector<int> moved;
+    moved.reserve(m_pieceBreaks.size());
+    for (int at : m_pieceBreaks) {
+        if (at < position)
+            moved.push_back(at);
+        else if (at >= position + removed)
+            moved.push_back(at + added - removed);
+    }
+    m_pieceBreaks = std::move(moved);
 }
 
 void TInfoForm::Execute(TInfoActionId id) {
@@ -168,6 +237,7 @@ void TInfoForm::OpenFile() {
                       MarkupLiteral(AsSentence(error)));
         return;
     }
+    bytes.erase(0, Utf8BomLength(bytes));
     if (bytes.empty())
         return;
     if (m_memo->document()->isModified() && Confirm &&

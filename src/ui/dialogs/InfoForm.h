@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QPlainTextEdit;
@@ -61,9 +62,11 @@ private:
     void SaveFile();
     void RestorePlacement();
     void StorePlacement();
+    void MovePieceBreaks(int position, int removed, int added);
 
     TWindowPlacement& m_placement;
-    std::string m_bytes; // as given or opened
+    std::string m_bytes;            // as given or opened
+    std::vector<int> m_pieceBreaks; // positions of the breaks that only cut a long line for showing, ascending
     TFileDialog m_openDialog;
     TFileDialog m_saveDialog;
     QPlainTextEdit* m_memo = nullptr;

@@ -82,7 +82,11 @@ void TListCommandRunner::MoveToRow(int32_t row) {
 }
 
 void TListCommandRunner::Add(TProject& list) {
-    AddEmptyRecord(list);
+    std::string error;
+    if (!AddEmptyRecord(list, error)) {
+        m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return;
+    }
     // An empty band would be filtered out by any band selection.
     m_program.Filter.AllBands = true;
     RefreshView();
@@ -130,7 +134,13 @@ void TListCommandRunner::FindConcert(TProject& list) {
 void TListCommandRunner::Paste(TProject& list) {
     // Rows that do not fit below the cursor become new bootlegs in the same
     // step as the paste, shown whatever band they were given.
-    const bool added = AppendRowsForPaste(m_grid, list, m_colMap, m_grid.ClipboardText()) > 0;
+    std::string error;
+    const int32_t appended = AppendRowsForPaste(m_grid, list, m_colMap, m_grid.ClipboardText(), error);
+    if (appended < 0) {
+        m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return;
+    }
+    const bool added = appended > 0;
     m_grid.PasteFromClipboard();
     m_grid.Changed(); // the cells reach the records
     list.CommitChange("paste");

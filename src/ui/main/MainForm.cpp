@@ -26,6 +26,7 @@
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/ListFileWatch.h"
 #include "ui/main/ListWindows.h"
+#include "ui/main/QtFileDialog.h"
 #include "ui/main/QuickFilterBox.h"
 #include "ui/main/TitlePaintBox.h"
 
@@ -57,11 +58,6 @@ constexpr int kHelpHeight = 500;
 constexpr int kMinimumWidth = 560;
 constexpr int kMinimumHeight = 520;
 constexpr int kTitleMinimumWidth = 280;
-
-// "Name (*.ext)|*.ext" to the dialog filter "Name (*.ext)".
-QString DialogFilter(const std::string& filter) {
-    return BytesToQString(filter.substr(0, filter.find('|')));
-}
 
 // A layout of `widget` without margins or spacing.
 template <class TBox> TBox* TightLayout(QWidget* widget) {
@@ -615,18 +611,8 @@ void TMainForm::ShowHelp(const std::string& text, int width, int height) {
 bool TMainForm::RunFileDialog(TFileDialog& dialog, bool saving) {
     if (FileDialogHook)
         return FileDialogHook(dialog, saving);
-    QFileDialog chooser(this, BytesToQString(dialog.Title), BytesToQString(dialog.InitialDir),
-                        DialogFilter(dialog.Filter));
-    if (saving) {
-        chooser.setAcceptMode(QFileDialog::AcceptSave);
-        if (!dialog.OverwritePrompt)
-            chooser.setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        chooser.setFileMode(QFileDialog::ExistingFile);
-    }
-    chooser.setDefaultSuffix(BytesToQString(dialog.DefaultExt));
-    if (!dialog.FileName.empty())
-        chooser.selectFile(BytesToQString(dialog.FileName));
+    QFileDialog chooser(this);
+    SetUpFileDialog(chooser, dialog, saving);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return false;
     dialog.FileName = QStringToBytes(chooser.selectedFiles().first());

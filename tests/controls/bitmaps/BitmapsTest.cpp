@@ -3,6 +3,7 @@
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/GridModel.h"
 #include "core/Codes.h"
+#include "support/BitmapKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -102,5 +103,33 @@ TEST(Bitmaps, StoredBlobsLoadThroughTheirReaders) {
     AddToImageList(bc, toolbar, 1);
     EXPECT_EQ(toolbar.Count(), 32);
 }
+
+// The pixels of `image` with each channel cut to its top five bits: the
+// toolkit widens 5- and 6-bit channels by a shift (31 to 248) where the
+// program scales them (31 to 255, as the platform shows them).
+std::vector<uint32_t> TopBitsOfPixels(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            pixels.push_back(rgb.pixel(x, y) & 0xF8F8F8);
+    return pixels;
+}
+
+// The toolkit's own bitmap reader is the reference for every kind of cover.
+class BitmapKindAsTheToolkitReadsIt : public testing::TestWithParam<TBitmapKind> {};
+
+TEST_P(BitmapKindAsTheToolkitReadsIt, GivesTheSamePixels) {
+    const std::string& file = GetParam().File;
+    const QImage toolkit = QImage::fromData(QByteArray(file.data(), static_cast<qsizetype>(file.size())), "BMP");
+    ASSERT_FALSE(toolkit.isNull());
+    std::string error;
+    const QImage ours = LoadBitmapFile(file, error);
+    ASSERT_FALSE(ours.isNull()) << error;
+    EXPECT_EQ(TopBitsOfPixels(ours), TopBitsOfPixels(toolkit));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bitmaps, BitmapKindAsTheToolkitReadsIt, testing::ValuesIn(BitmapKinds()),
+                         [](const testing::TestParamInfo<TBitmapKind>& info) { return info.param.Name; });
 
 } // namespace

@@ -82,6 +82,21 @@ TEST_F(CoverForm, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
     EXPECT_EQ(Form->Picture().Width, 300);
 }
 
+TEST_F(CoverForm, TheShownPictureIsFreedBeforeTheNextIsDecoded) {
+    WriteFile(Covers + "f.jpg", MakeJpeg(64, 64));
+    WriteFile(Covers + "b.jpg", MakeJpeg(32, 32));
+    std::vector<bool> heldWhileDecoding;
+    Form->ReadPicture = [&](const std::string& path, TPicture& picture, std::string& error) {
+        heldWhileDecoding.push_back(!Form->Picture().Empty());
+        return ReadPictureFile(path, picture, error);
+    };
+    Show("f.jpg", "b.jpg");
+    Form->FileList().setCurrentRow(1);
+    Form->FileList().setCurrentRow(0);
+    EXPECT_EQ(heldWhileDecoding, std::vector<bool>(3, false));
+    EXPECT_EQ(Form->Picture().Width, 64);
+}
+
 TEST_F(CoverForm, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(Dir.Path());
@@ -124,6 +139,7 @@ TEST_F(CoverForm, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
     Form->ChoosePicture(1);
     ASSERT_EQ(Dialogs.size(), 1u);
     EXPECT_EQ(Dialogs[0].InitialDir, Covers);
+    EXPECT_EQ(Dialogs[0].FileName, ""); // the back line was empty
     EXPECT_EQ(Form->FileList().item(1)->text(), QStringLiteral("sub\\b.bmp"));
     EXPECT_EQ(Form->LoadedName(), Covers + "sub/b.bmp");
     Chosen = Dir.File("outside.jpg");

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,43 @@ TEST_F(InfoForm, ATextSavedAndOpenedAgainComesBackByteForByte) {
     Form->Execute(TInfoActionId::cmOpen);
     EXPECT_EQ(Form->Text(), every);
     EXPECT_TRUE(Errors.empty());
+}
+
+// A 16 MB line laid out as one block froze the window; it is shown in pieces
+// and comes back whole, also after line breaks typed inside and between them.
+TEST_F(InfoForm, ALongLineIsShownInPiecesAndComesBackWhole) {
+    const std::string line = std::string(10000, 'x') + "\xC5\x81\r\nend";
+    Form->SetText(line);
+    EXPECT_EQ(Form->Memo().blockCount(), 4);
+    EXPECT_TRUE(Form->Text() == line);
+    QTextCursor cursor(Form->Memo().document());
+    cursor.insertText(QStringLiteral("y"));
+    const std::string edited = "y" + line;
+    EXPECT_TRUE(Form->Text() == edited);
+    // Document positions count one separator per piece before them.
+    for (auto [position, before] : {std::pair{5000, 4999}, std::pair{4098, 4097}}) {
+        cursor.setPosition(position);
+        Form->Memo().setTextCursor(cursor);
+        QTest::keyClick(&Form->Memo(), Qt::Key_Return);
+        const std::string broken = Form->Text();
+        EXPECT_EQ(broken.find("\r\n"), static_cast<size_t>(before)) << position;
+        EXPECT_TRUE(broken ==
+                    edited.substr(0, static_cast<size_t>(before)) + "\r\n" + edited.substr(static_cast<size_t>(before)))
+            << position;
+        QTest::keyClick(&Form->Memo(), Qt::Key_Backspace);
+        EXPECT_TRUE(Form->Text() == edited) << position;
+    }
+}
+
+TEST_F(InfoForm, AByteOrderMarkBeforeAnOpenedTextIsSkipped) {
+    std::ofstream(Dir.File("notepad.txt"), std::ios::binary) << "\xEF\xBB\xBF"
+                                                                "1. Intro\r\n";
+    std::ofstream(Dir.File("mark.txt"), std::ios::binary) << "\xEF\xBB\xBF";
+    Paths = {Dir.File("notepad.txt"), Dir.File("mark.txt")};
+    Form->Execute(TInfoActionId::cmOpen);
+    EXPECT_EQ(Form->Text(), "1. Intro\r\n");
+    Form->Execute(TInfoActionId::cmOpen); // a mark alone is an empty text
+    EXPECT_EQ(Form->Text(), "1. Intro\r\n");
 }
 
 TEST_F(InfoForm, FailedSaveAndHugeFilesAreReportedAndChangeNothing) {
