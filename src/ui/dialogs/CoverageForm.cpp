@@ -220,7 +220,12 @@ void TCoverageForm::AddClick() {
     TProject* list = m_program.CurrentList();
     if (!list || !concert.Concert || concert.Owned)
         return;
-    AddConcertToList(*list, {{concert.Band, concert.Concert}}, 1);
+    std::string error;
+    if (!AddConcertToList(*list, {{concert.Band, concert.Concert}}, 1, error)) {
+        if (!error.empty())
+            m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return;
+    }
     // Whatever the band filter was, the new bootleg is to be seen.
     m_program.Filter.AllBands = true;
     if (RefreshMainWindow)
