@@ -82,3 +82,34 @@ inline TArrayOfBootData GenerateCollection(size_t count, uint32_t seed = 42) {
     }
     return data;
 }
+
+// The same collection with long texts, as some collectors keep them: the
+// whole lineage in the comment, track lists with timings in the information,
+// long titles; fields of a few hundred bytes.
+inline TArrayOfBootData GenerateLongTextCollection(size_t count, uint32_t seed = 43) {
+    static const char* const kLineage[] = {
+        "master cassette", "DAT", "CD-R", "FLAC",    "EAC secure mode",     "Nakamichi Dragon",
+        "SoundForge",      "TLH", "xACT", "torrent", "trade from a friend", "unknown generation"};
+    TArrayOfBootData data = GenerateCollection(count, seed);
+    std::mt19937 rng(seed);
+    auto number = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    auto lineage = [&](int steps) {
+        std::string text;
+        for (int s = 0; s < steps; ++s)
+            text += std::string(s ? " > " : "") + kLineage[number(0, static_cast<int>(std::size(kLineage)) - 1)] +
+                    " (" + std::to_string(number(1, 999)) + ")";
+        return text;
+    };
+    char timing[16];
+    for (TBootData& r : data) {
+        r.Name += " - " + lineage(number(3, 8));
+        r.Comment = lineage(number(10, 30));
+        r.Venue += ", " + lineage(number(2, 6));
+        r.Info.clear();
+        for (int t = number(10, 25); t > 0; --t) {
+            std::snprintf(timing, sizeof timing, "%d:%02d ", number(2, 25), number(0, 59));
+            r.Info += timing + lineage(1) + "\r\n";
+        }
+    }
+    return data;
+}

@@ -25,32 +25,42 @@ namespace {
 
 constexpr size_t kCount = 100000;
 
-const TArrayOfBootData& Collection() {
-    static const TArrayOfBootData data = GenerateCollection(kCount);
-    return data;
+// Lists of kind 0 hold the usual short texts, of kind 1 long ones.
+constexpr int kKinds = 2;
+
+const TArrayOfBootData& Collection(int kind = 0) {
+    static const TArrayOfBootData data[kKinds] = {GenerateCollection(kCount), GenerateLongTextCollection(kCount)};
+    return data[kind];
 }
 
-const std::string& ListPath() {
-    static const std::string path = [] {
-        std::string p = "/tmp/korvalen-bench-" + std::to_string(getpid()) + ".kvu";
-        TProject list;
-        list.FileName = p;
-        list.Data = Collection();
-        if (!list.Save().Ok)
-            std::abort();
-        return p;
+const std::string& ListPath(int kind = 0) {
+    static const std::vector<std::string> paths = [] {
+        std::vector<std::string> made;
+        for (int k = 0; k < kKinds; ++k) {
+            made.push_back("/tmp/korvalen-bench-" + std::to_string(getpid()) + "-" + std::to_string(k) + ".kvu");
+            TProject list;
+            list.FileName = made.back();
+            list.Data = Collection(k);
+            if (!list.Save().Ok)
+                std::abort();
+        }
+        return made;
     }();
-    return path;
+    return paths[static_cast<size_t>(kind)];
 }
 
-const std::string& Content() {
-    static const std::string content = [] {
-        TStringSink sink;
-        std::string error;
-        WriteListContent(Collection(), sink, error);
-        return sink.Bytes;
+const std::string& Content(int kind = 0) {
+    static const std::vector<std::string> contents = [] {
+        std::vector<std::string> made;
+        for (int k = 0; k < kKinds; ++k) {
+            TStringSink sink;
+            std::string error;
+            WriteListContent(Collection(k), sink, error);
+            made.push_back(sink.Bytes);
+        }
+        return made;
     }();
-    return content;
+    return contents[static_cast<size_t>(kind)];
 }
 
 std::string FileBytes(const std::string& path) {
@@ -59,10 +69,11 @@ std::string FileBytes(const std::string& path) {
 }
 
 void BM_ZlibInflate(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
     std::vector<unsigned char> in(64 * 1024), out(256 * 1024);
     size_t content = 0;
     for (auto _ : state) {
-        FILE* file = std::fopen(ListPath().c_str(), "rb");
+        FILE* file = std::fopen(ListPath(kind).c_str(), "rb");
         z_stream z{};
         inflateInit(&z);
         int status = Z_OK;
@@ -84,29 +95,35 @@ void BM_ZlibInflate(benchmark::State& state) {
     }
     state.counters["content_MB"] = static_cast<double>(content) / 1e6;
 }
-BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
+// Both kinds of list, short texts and long ones.
+void Kinds(benchmark::internal::Benchmark* bench) {
+    bench->Arg(0)->Arg(1)->ArgName("long")->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
+}
+
+BENCHMARK(BM_ZlibInflate)->Apply(Kinds);
 
 // The whole file read, then inflated in one call into a buffer of the known size.
 void BM_LibdeflateInflate(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
     libdeflate_decompressor* decompressor = libdeflate_alloc_decompressor();
-    std::unique_ptr<char[]> out(new char[Content().size()]);
+    std::unique_ptr<char[]> out(new char[Content(kind).size()]);
     for (auto _ : state) {
-        std::string file = FileBytes(ListPath());
+        std::string file = FileBytes(ListPath(kind));
         size_t produced = 0;
-        if (libdeflate_zlib_decompress(decompressor, file.data(), file.size(), out.get(), Content().size(),
+        if (libdeflate_zlib_decompress(decompressor, file.data(), file.size(), out.get(), Content(kind).size(),
                                        &produced) != LIBDEFLATE_SUCCESS)
             std::abort();
         benchmark::DoNotOptimize(out.get());
     }
     libdeflate_free_decompressor(decompressor);
 }
-BENCHMARK(BM_LibdeflateInflate)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
+BENCHMARK(BM_LibdeflateInflate)->Apply(Kinds);
 
 void BM_Load(benchmark::State& state) {
     for (auto _ : state)
-        LoadListOrAbort(ListPath());
+        LoadListOrAbort(ListPath(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
+BENCHMARK(BM_Load)->Apply(Kinds);
 
 size_t g_zlibSize = 0;
 size_t g_savedSize = 0;
@@ -195,16 +212,21 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     ListPath(); // writes the file before any timing starts
     Content();
-    TRatioReporter reporter({{"BM_Load", "BM_ZlibInflate"},
-                             {"BM_Load", "BM_LibdeflateInflate"},
-                             {"BM_LibdeflateInflate", "BM_ZlibInflate"},
-                             {"BM_Save", "BM_ZlibDeflate9"}});
+    std::vector<TRatioReporter::TPair> pairs;
+    for (std::string kind : {"/long:0", "/long:1"}) {
+        pairs.push_back({"BM_Load" + kind, "BM_ZlibInflate" + kind});
+        pairs.push_back({"BM_Load" + kind, "BM_LibdeflateInflate" + kind});
+        pairs.push_back({"BM_LibdeflateInflate" + kind, "BM_ZlibInflate" + kind});
+    }
+    pairs.push_back({"BM_Save", "BM_ZlibDeflate9"});
+    TRatioReporter reporter(pairs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     if (g_zlibSize > 0 && g_savedSize > 0)
         std::printf("file of %zu bootlegs, content %zu bytes: saved %zu bytes, zlib level 9 %zu bytes (%+.2f%%)\n",
                     kCount, Content().size(), g_savedSize, g_zlibSize,
                     100.0 * (static_cast<double>(g_savedSize) / static_cast<double>(g_zlibSize) - 1.0));
-    std::remove(ListPath().c_str());
+    for (int kind = 0; kind < kKinds; ++kind)
+        std::remove(ListPath(kind).c_str());
     return 0;
 }

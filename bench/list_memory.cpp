@@ -1,6 +1,7 @@
 // Peak memory of loading a list, against the size of its uncompressed
-// content. Run as: list_memory make FILE [COUNT], then list_memory load FILE
-// (in a fresh process, so that the peak belongs to the load alone).
+// content. Run as: list_memory make FILE [COUNT [long]], then list_memory load
+// FILE (in a fresh process, so that the peak belongs to the load alone);
+// "long" makes a list of long texts.
 
 #include "ListGenerator.h"
 #include "ProcessStatus.h"
@@ -14,7 +15,9 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "make") == 0) {
         TProject list;
         list.FileName = argv[2];
-        list.Data = GenerateCollection(argc >= 4 ? std::stoul(argv[3]) : 100000);
+        const size_t count = argc >= 4 ? std::stoul(argv[3]) : 100000;
+        const bool longTexts = argc >= 5 && std::strcmp(argv[4], "long") == 0;
+        list.Data = longTexts ? GenerateLongTextCollection(count) : GenerateCollection(count);
         TSaveResult result = list.Save();
         if (!result.Ok) {
             std::fprintf(stderr, "%s\n", result.Reason.c_str());
@@ -41,6 +44,6 @@ int main(int argc, char** argv) {
                     list.Data.size(), contentMiB, growthMiB, growthMiB / contentMiB);
         return 0;
     }
-    std::fprintf(stderr, "usage: list_memory make FILE [COUNT] | list_memory load FILE\n");
+    std::fprintf(stderr, "usage: list_memory make FILE [COUNT [long]] | list_memory load FILE\n");
     return 1;
 }

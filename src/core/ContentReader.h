@@ -31,6 +31,7 @@ public:
         return true;
     }
     size_t Left() const { return m_content.size() - m_pos; }
+    size_t Position() const { return m_pos; }
 
 private:
     std::string_view m_content;

@@ -1,5 +1,7 @@
 #include "Inflate.h"
 
+#include "platform/BulkAllocator.h"
+
 #include <libdeflate.h>
 #include <zlib.h>
 
@@ -65,6 +67,10 @@ TInflateError Diagnose(const unsigned char* data, size_t size, size_t most) {
 }
 
 } // namespace
+
+void TInflated::GiveBackBefore(size_t offset) {
+    ::GiveBackPages(m_bytes.get(), std::min(offset, m_size));
+}
 
 TInflateError InflateBytes(const void* data, size_t size, size_t most, TInflated& out, size_t firstTry, size_t* used) {
     out.Clear();

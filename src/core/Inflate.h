@@ -18,6 +18,9 @@ public:
     const char* Data() const { return m_bytes.get(); }
     size_t Size() const { return m_size; }
     std::string_view View() const { return {Data(), m_size}; }
+    // The bytes before `offset` are read and no longer needed: their whole
+    // pages go back to the system, and they read as zeros from then on.
+    void GiveBackBefore(size_t offset);
     // Gives the memory back.
     void Clear() {
         m_bytes.reset();

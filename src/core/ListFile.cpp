@@ -102,6 +102,8 @@ bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBoo
     return true;
 }
 
+constexpr size_t kGiveBackStep = size_t(1) << 20;
+
 // How many records to make room for before reading them: the count in the
 // file is not trusted, only what the content left can really hold.
 size_t RecordsToReserve(int32_t count, const TLayout& layout, size_t contentLeft) {
@@ -265,7 +267,14 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
         int32_t i = 0;
         try {
             read.reserve(RecordsToReserve(count, *layout, in.Left()));
+            size_t givenBack = 0;
             for (; i < count; ++i) {
+                // The content read so far is in the records now: giving it
+                // back as the records grow keeps the two from adding up.
+                if (in.Position() - givenBack >= kGiveBackStep) {
+                    givenBack = in.Position();
+                    content.GiveBackBefore(givenBack);
+                }
                 if (!ReadRecord(in, *layout, version, read.emplace_back()))
                     return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
                                                 std::to_string(count) + " bootlegs.");

@@ -47,43 +47,122 @@ TColumnKey KeyOfColumn(int templateColumn) {
     }
 }
 
-// Up to eight leading bytes, big-endian, zero-padded: orders like the text
-// wherever it differs.
-uint64_t LeadingBytes(std::string_view text, size_t count) {
+// Up to `count` bytes of `text` from `offset`, big-endian, zero-padded:
+// orders like the text wherever it differs.
+uint64_t BytesAt(std::string_view text, size_t offset, size_t count) {
     uint64_t value = 0;
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = offset; i < offset + count; ++i)
         value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
     return value;
 }
 
+// One record's key, fifteen bytes at a time: the bytes from an offset and how
+// many are left (16 for "more than fifteen"). Equal entries with more left
+// are told apart by the next fifteen bytes; equal entries with fewer left
+// hold equal keys, and their indices keep them in list order.
 struct TEntry {
-    uint32_t Bucket;
-    uint64_t Prefix;
-    std::string_view Key;
+    uint64_t High;
+    uint64_t Low;
     uint32_t Index;
 };
 
+constexpr size_t kChunk = 15;
+constexpr uint64_t kMoreLeft = 16;
+
 bool EntryLess(const TEntry& a, const TEntry& b) {
-    if (a.Bucket != b.Bucket)
-        return a.Bucket < b.Bucket;
-    if (a.Prefix != b.Prefix)
-        return a.Prefix < b.Prefix;
-    int cmp = a.Key.compare(b.Key);
-    if (cmp != 0)
-        return cmp < 0;
+    if (a.High != b.High)
+        return a.High < b.High;
+    if (a.Low != b.Low)
+        return a.Low < b.Low;
     return a.Index < b.Index;
+}
+
+bool SameChunk(const TEntry& a, const TEntry& b) {
+    return a.High == b.High && a.Low == b.Low;
+}
+
+void FillChunk(TEntry& entry, std::string_view key, size_t offset) {
+    const size_t left = key.size() > offset ? key.size() - offset : 0;
+    entry.High = BytesAt(key, offset, 8);
+    entry.Low = BytesAt(key, offset + 8, 7) << 8 | std::min<uint64_t>(left, kMoreLeft);
+}
+
+// A text column: the bucket of a record rises with its key's first bytes, so
+// the buckets in order hold the keys in order, and insertion keeps equal
+// keys in list order: a stable byte-wise sort. The keys are read once per
+// fifteen bytes that still tie, not once per comparison.
+void SortTextEntries(std::vector<TEntry>& entries, const TArrayOfBootData& data, std::string TBootData::*field) {
+    for (TEntry& entry : entries)
+        FillChunk(entry, data[entry.Index].*field, 0);
+    struct TRun {
+        size_t Begin, End, Offset;
+    };
+    std::vector<TRun> runs{{0, entries.size(), 0}};
+    while (!runs.empty()) {
+        const TRun run = runs.back();
+        runs.pop_back();
+        if (run.Offset > 0)
+            for (size_t i = run.Begin; i < run.End; ++i)
+                FillChunk(entries[i], data[entries[i].Index].*field, run.Offset);
+        std::sort(entries.begin() + run.Begin, entries.begin() + run.End, EntryLess);
+        for (size_t begin = run.Begin; begin < run.End;) {
+            size_t end = begin + 1;
+            while (end < run.End && SameChunk(entries[begin], entries[end]))
+                ++end;
+            if (end - begin > 1 && (entries[begin].Low & 0xFF) == kMoreLeft)
+                runs.push_back({begin, end, run.Offset + kChunk});
+            begin = end;
+        }
+    }
+}
+
+// Source and media: a bucket of their own for most codes, yet codes that
+// share a bucket order by their decimal text ("10" before "9").
+void SortCodeEntries(std::vector<TEntry>& entries, const TArrayOfBootData& data, int32_t TBootData::*field) {
+    double min = 1e16, max = 0;
+    for (const TBootData& record : data) {
+        min = std::min(min, double(record.*field));
+        max = std::max(max, double(record.*field));
+    }
+    const double width = (max - min + 1) / 100;
+    for (TEntry& entry : entries) {
+        const int32_t code = data[entry.Index].*field;
+        const auto bucket = static_cast<uint64_t>(std::nearbyint((code - min) / width));
+        char text[12];
+        const auto length = static_cast<size_t>(std::to_chars(text, text + sizeof text, code).ptr - text);
+        const std::string_view decimal(text, length);
+        // Eleven characters at most: one chunk holds them behind the bucket.
+        entry.High = bucket << 56 | BytesAt(decimal, 0, 7);
+        entry.Low = BytesAt(decimal, 7, 7) << 8 | length;
+    }
+    std::sort(entries.begin(), entries.end(), EntryLess);
+}
+
+// Asks for a record some moves before it is moved: the records of a big
+// list lie far apart in memory, and waiting for each in turn costs more than
+// the moves themselves.
+void Prefetch(const TBootData& record) {
+    const char* bytes = reinterpret_cast<const char*>(&record);
+    for (size_t line = 0; line < sizeof(TBootData); line += 64)
+        __builtin_prefetch(bytes + line);
 }
 
 // Moves record order[i] to position i, following cycles so that no second
 // array of records is needed.
 void ApplyOrder(TArrayOfBootData& data, std::vector<uint32_t>& order) {
+    constexpr int kAhead = 8;
     const uint32_t done = UINT32_MAX;
     for (uint32_t start = 0; start < order.size(); ++start) {
         if (order[start] == done || order[start] == start)
             continue;
         TBootData held = std::move(data[start]);
         uint32_t to = start;
+        uint32_t ahead = start;
+        for (int i = 0; i < kAhead && order[ahead] != start; ++i)
+            Prefetch(data[ahead = order[ahead]]);
         while (order[to] != start) {
+            if (order[ahead] != start)
+                Prefetch(data[ahead = order[ahead]]);
             uint32_t from = order[to];
             data[to] = std::move(data[from]);
             order[to] = done;
@@ -108,48 +187,23 @@ void ReorderRecords(TArrayOfBootData& data, std::vector<uint32_t> order) {
 std::vector<uint32_t> SortOrder(const TArrayOfBootData& data, int templateColumn, bool ascending) {
     const size_t n = data.size();
     std::vector<uint32_t> order(n);
-    for (size_t i = 0; i < n; ++i)
-        order[i] = static_cast<uint32_t>(i);
-    if (n < 2)
+    if (n < 2) {
+        for (size_t i = 0; i < n; ++i)
+            order[i] = static_cast<uint32_t>(i);
         return order;
-    const TColumnKey column = KeyOfColumn(templateColumn);
-
-    // Source and media compare by their decimal text inside a bucket.
-    std::vector<std::array<char, 12>> codeTexts;
-    if (column.Kind == TKeyKind::Source || column.Kind == TKeyKind::Media)
-        codeTexts.resize(n);
-
-    std::vector<TEntry> entries(n);
-    std::vector<double> numeric(n);
-    double min = 1e16, max = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const TBootData& record = data[i];
-        std::string_view key;
-        double value = 0;
-        if (column.Kind == TKeyKind::Text) {
-            key = record.*column.Field;
-            value = static_cast<double>(LeadingBytes(key, 4));
-        } else if (column.Kind != TKeyKind::None) {
-            int32_t code = column.Kind == TKeyKind::Source ? record.Source : record.Media;
-            char* begin = codeTexts[i].data();
-            char* end = std::to_chars(begin, begin + codeTexts[i].size(), code).ptr;
-            key = std::string_view(begin, static_cast<size_t>(end - begin));
-            value = code;
-        }
-        numeric[i] = value;
-        min = std::min(min, value);
-        max = std::max(max, value);
-        entries[i] = {0, LeadingBytes(key, 8), key, static_cast<uint32_t>(i)};
     }
-
-    const double width = (max - min + 1) / 100;
+    std::vector<TEntry> entries(n);
     for (size_t i = 0; i < n; ++i)
-        entries[i].Bucket = static_cast<uint32_t>(std::nearbyint((numeric[i] - min) / width));
-
-    std::sort(entries.begin(), entries.end(), EntryLess);
+        entries[i] = {0, 0, static_cast<uint32_t>(i)};
+    const TColumnKey column = KeyOfColumn(templateColumn);
+    if (column.Kind == TKeyKind::Text)
+        SortTextEntries(entries, data, column.Field);
+    else if (column.Kind == TKeyKind::Source)
+        SortCodeEntries(entries, data, &TBootData::Source);
+    else if (column.Kind == TKeyKind::Media)
+        SortCodeEntries(entries, data, &TBootData::Media);
     if (!ascending)
         std::reverse(entries.begin(), entries.end());
-
     for (size_t i = 0; i < n; ++i)
         order[i] = entries[i].Index;
     return order;

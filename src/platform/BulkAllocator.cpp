@@ -1,7 +1,9 @@
 #include "platform/BulkAllocator.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
@@ -27,4 +29,17 @@ void FreeBulk(void* memory, size_t bytes) noexcept {
         ::operator delete(memory);
     else
         std::free(memory);
+}
+
+void GiveBackPages(void* memory, size_t bytes) noexcept {
+#ifdef MADV_DONTNEED
+    static const uintptr_t page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(memory) + page - 1) / page * page;
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(memory) + bytes) / page * page;
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+#else
+    (void)memory;
+    (void)bytes;
+#endif
 }

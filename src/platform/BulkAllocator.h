@@ -9,6 +9,10 @@
 // more than reading the list itself.
 void* AllocateBulk(size_t bytes);
 void FreeBulk(void* memory, size_t bytes) noexcept;
+// Hands the whole pages within [memory, memory + bytes) back to the system
+// while the block stays allocated: they read as zeros afterwards. For a big
+// buffer read once from front to back.
+void GiveBackPages(void* memory, size_t bytes) noexcept;
 
 template <class T> struct TBulkAllocator {
     using value_type = T;

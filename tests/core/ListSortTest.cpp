@@ -29,18 +29,26 @@ std::vector<size_t> Finish(std::vector<size_t> order, bool ascending) {
     return order;
 }
 
-// For source and media: the bucket sort over 100 intervals of the code with
-// insertion by decimal text, step by step, as slow as it is.
-std::vector<size_t> CodeBucketSortOrder(const TArrayOfBootData& data, int k, bool ascending) {
-    auto code = [&](size_t i) { return double(k == 8 ? data[i].Source : data[i].Media); };
+// The bucket sort over 100 intervals with insertion by text key, step by
+// step, as slow as it is.
+std::vector<size_t> LiteralBucketSortOrder(const TArrayOfBootData& data, int k, bool ascending) {
+    auto number = [&](size_t i) {
+        if (k == 8 || k == 9)
+            return double(k == 8 ? data[i].Source : data[i].Media);
+        const std::string key = TextKey(data[i], k);
+        double value = 0;
+        for (size_t b = 0; b < 4; ++b)
+            value += (b < key.size() ? double(static_cast<unsigned char>(key[b])) : 0.0) * std::pow(256.0, 3 - b);
+        return value;
+    };
     double min = 1e16, max = 0;
     for (size_t i = 0; i < data.size(); ++i) {
-        min = std::min(min, code(i));
-        max = std::max(max, code(i));
+        min = std::min(min, number(i));
+        max = std::max(max, number(i));
     }
     std::vector<std::list<size_t>> buckets(102);
     for (size_t i = 0; i < data.size(); ++i) {
-        auto& bucket = buckets[static_cast<size_t>(std::nearbyint((code(i) - min) / ((max - min + 1) / 100)))];
+        auto& bucket = buckets[static_cast<size_t>(std::nearbyint((number(i) - min) / ((max - min + 1) / 100)))];
         auto at = bucket.end();
         while (at != bucket.begin() && TextKey(data[*std::prev(at)], k) > TextKey(data[i], k))
             --at;
@@ -123,7 +131,7 @@ TEST(ListSort, MatchesBucketSortForStrangeCodes) {
         }
         for (int k : {8, 9})
             for (bool ascending : {true, false})
-                ASSERT_EQ(SortedOrder(data, k, ascending), CodeBucketSortOrder(data, k, ascending))
+                ASSERT_EQ(SortedOrder(data, k, ascending), LiteralBucketSortOrder(data, k, ascending))
                     << "seed " << seed << " column " << k;
     }
 }
@@ -144,4 +152,28 @@ TEST(ListSort, ProjectSortCountsTheSearchColumn) {
     EXPECT_EQ(list.Data[0].SearchText + list.Data[1].SearchText + list.Data[2].SearchText, "123");
     EXPECT_FALSE(list.Saved); // a new order is a change to keep
     EXPECT_EQ(list.UndoSteps.StepCount(), 2u);
+}
+
+TEST(ListSort, MatchesBucketSortOnKeysThatTieForManyBytes) {
+    TRandomRecords random(7);
+    TArrayOfBootData data(3000);
+    for (TBootData& r : data) {
+        r.Band = std::string(random.Int(0, 40), 'a') + random.Text(3);
+        r.Name = random.Text(2) + std::string(random.Int(10, 20), 'b') + random.Text(2);
+    }
+    for (int k : {2, 7})
+        for (bool ascending : {true, false})
+            ASSERT_EQ(SortedOrder(data, k, ascending), LiteralBucketSortOrder(data, k, ascending)) << "column " << k;
+}
+
+TEST(ListSort, MatchesStableSortOnALargeList) {
+    TRandomRecords random(11);
+    TArrayOfBootData data(300000);
+    for (TBootData& r : data)
+        r.Band = std::string(random.Int(0, 20), 'B') + random.Text(6);
+    std::vector<uint32_t> expected(data.size());
+    std::iota(expected.begin(), expected.end(), 0u);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](uint32_t a, uint32_t b) { return data[a].Band < data[b].Band; });
+    ASSERT_EQ(SortOrder(data, 2, true), expected);
 }
