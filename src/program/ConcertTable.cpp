@@ -4,6 +4,7 @@
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
 #include "program/ListCells.h"
+#include "program/Program.h"
 #include "program/TourCoverage.h"
 
 namespace {
@@ -110,4 +111,16 @@ bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int3
     list.UndoSteps.Append(list.Data, std::move(record));
     list.CommitChange("add of " + from.Band->Name + " " + from.Concert->Date);
     return true;
+}
+
+TProject* AddConcertToCurrentList(TProgram& program, const std::vector<TConcertRow>& rows, int32_t row) {
+    TProject* list = program.CurrentList();
+    std::string error;
+    if (!list || !AddConcertToList(*list, rows, row, error)) {
+        if (!error.empty())
+            program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return nullptr;
+    }
+    program.Filter.AllBands = true;
+    return list;
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+class TProgram;
+
 class TGridModel;
 class TProject;
 
@@ -46,3 +48,8 @@ TColor ConcertCellColor(int32_t col, int32_t row, bool owned = false);
 // reason) when the list holds `most` records.
 bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row, std::string& error,
                       size_t most = kMostListRecords);
+
+// Adds the concert of table row `row` to the program's current list and
+// shows every band, so that the new bootleg is seen whatever the band filter
+// was; a refusal is shown to the user. The list added to, or nullptr.
+TProject* AddConcertToCurrentList(TProgram& program, const std::vector<TConcertRow>& rows, int32_t row);

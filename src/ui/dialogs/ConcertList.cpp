@@ -230,15 +230,9 @@ void TConcertsForm::Find1Click(bool alwaysAsk) {
 }
 
 void TConcertsForm::AddClick() {
-    TProject* list = m_program.CurrentList();
-    std::string error;
-    if (!list || !AddConcertToList(*list, m_rows, m_grid->Row, error)) {
-        if (!error.empty())
-            m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+    TProject* list = AddConcertToCurrentList(m_program, m_rows, m_grid->Row);
+    if (!list)
         return;
-    }
-    // Whatever the band filter was, the new bootleg is to be seen.
-    m_program.Filter.AllBands = true;
     if (RefreshMainWindow)
         RefreshMainWindow();
     m_owned = OwnedConcertRows(m_rows, list->Data);

@@ -217,17 +217,11 @@ void TCoverageForm::AddClick() {
     QTreeWidgetItem* item = m_tree->currentItem();
     const TCoverageLine line = LineOf(item);
     const TCoveredConcert concert = CoveredConcertAt(m_coverage, line);
-    TProject* list = m_program.CurrentList();
-    if (!list || !concert.Concert || concert.Owned)
+    if (!concert.Concert || concert.Owned)
         return;
-    std::string error;
-    if (!AddConcertToList(*list, {{concert.Band, concert.Concert}}, 1, error)) {
-        if (!error.empty())
-            m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+    TProject* list = AddConcertToCurrentList(m_program, {{concert.Band, concert.Concert}}, 1);
+    if (!list)
         return;
-    }
-    // Whatever the band filter was, the new bootleg is to be seen.
-    m_program.Filter.AllBands = true;
     if (RefreshMainWindow)
         RefreshMainWindow();
     m_coverage = TourCoverage(m_program.Filter.Bands, list->Data);
