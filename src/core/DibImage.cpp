@@ -113,7 +113,7 @@ void SetMasks(const std::string& file, THeader& h) {
     }
 }
 
-bool ReadHeader(const std::string& file, THeader& h, std::string& error) {
+bool ReadHeader(const std::string& file, THeader& h, uint64_t maxPixels, std::string& error) {
     if (file.size() < kFileHeaderSize + kCoreHeaderSize || file[0] != 'B' || file[1] != 'M')
         return Damaged(error, "it has no bitmap header.");
     h.FileSize = GetLE(file, 2);
@@ -127,7 +127,7 @@ bool ReadHeader(const std::string& file, THeader& h, std::string& error) {
     if (!ReadSizes(file, infoSize, h, colorsUsed, error) || !CheckKind(h, error))
         return false;
     // Before anything is allocated: a few bytes may claim gigapixels.
-    if (PictureTooLarge(static_cast<uint64_t>(h.Width), static_cast<uint64_t>(h.Rows), error))
+    if (PictureTooLarge(static_cast<uint64_t>(h.Width), static_cast<uint64_t>(h.Rows), error, maxPixels))
         return false;
 
     h.PaletteStart = kFileHeaderSize + infoSize;
@@ -254,9 +254,9 @@ bool ReadRunLengthRows(const std::string& file, const THeader& h, TDibImage& rea
 
 } // namespace
 
-bool DecodeDib(const std::string& file, TDibImage& image, std::string& error) {
+bool DecodeDib(const std::string& file, TDibImage& image, std::string& error, uint64_t maxPixels) {
     THeader h;
-    if (!ReadHeader(file, h, error))
+    if (!ReadHeader(file, h, maxPixels, error))
         return false;
     TDibImage read;
     read.Width = h.Width;

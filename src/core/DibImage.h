@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureLimits.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,8 +25,8 @@ struct TDibImage {
 
 // Refuses, with the reason as a sentence, anything whose headers do not fit
 // its bytes ("damaged"), a kind no desktop reads ("not supported") and a
-// picture of more than kMaxPicturePixels, the last before decoding it.
-bool DecodeDib(const std::string& file, TDibImage& image, std::string& error);
+// picture of more than `maxPixels`, the last before decoding it.
+bool DecodeDib(const std::string& file, TDibImage& image, std::string& error, uint64_t maxPixels = kMaxPicturePixels);
 
 // The file of `image`: Palette and Indices for BitCount <= 8, else Pixels.
 std::string EncodeDib(const TDibImage& image);

@@ -32,12 +32,11 @@ void JpegErrorExit(j_common_ptr info) {
     std::longjmp(errors->Jump, 1);
 }
 
-std::string JpegFailure(const TJpegErrors& errors) {
+std::string JpegFailure(const TJpegErrors& errors, uint64_t workBytes) {
     if (errors.Truncated)
         return "The JPEG picture is cut short.";
     if (errors.OverBudget)
-        return "The JPEG picture needs more than " + std::to_string(kMaxDecodeWorkBytes / 1000000) +
-               " MB to be decoded.";
+        return "The JPEG picture needs more than " + std::to_string(workBytes / 1000000) + " MB to be decoded.";
     return std::string("The JPEG picture is damaged: ") + errors.Message + ".";
 }
 
@@ -67,7 +66,8 @@ uint32_t FromCmyk(const JSAMPLE* cmyk, bool inverted) {
 }
 
 // Everything that lives across the jump is plain data or owned by the caller.
-bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSAMPLE>& row, std::string& error) {
+bool DecodeJpegInto(const std::string& bytes, uint64_t maxPixels, TPicture& picture, std::vector<JSAMPLE>& row,
+                    std::string& error) {
     jpeg_decompress_struct info;
     TJpegErrors errors;
     info.err = jpeg_std_error(&errors.Manager);
@@ -78,15 +78,15 @@ bool DecodeJpegInto(const std::string& bytes, TPicture& picture, std::vector<JSA
     errors.Message[0] = 0;
     if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
-        error = JpegFailure(errors);
+        error = JpegFailure(errors, DecodeWorkBytes(maxPixels));
         return false;
     }
     jpeg_create_decompress(&info);
     // Progressive pictures keep all their coefficients; bound what that may take.
-    info.mem->max_memory_to_use = static_cast<long>(kMaxDecodeWorkBytes);
+    info.mem->max_memory_to_use = static_cast<long>(DecodeWorkBytes(maxPixels));
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (PictureTooLarge(info.image_width, info.image_height, error)) {
+    if (PictureTooLarge(info.image_width, info.image_height, error, maxPixels)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -128,22 +128,22 @@ std::string UpperExtension(const std::string& path) {
 
 } // namespace
 
-bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error) {
+bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error, uint64_t maxPixels) {
     TPicture decoded;
     std::vector<JSAMPLE> row;
     if (bytes.empty()) {
         error = "The JPEG picture is empty.";
         return false;
     }
-    if (!DecodeJpegInto(bytes, decoded, row, error))
+    if (!DecodeJpegInto(bytes, maxPixels, decoded, row, error))
         return false;
     picture = std::move(decoded);
     return true;
 }
 
-bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error) {
+bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error, uint64_t maxPixels) {
     TDibImage image;
-    if (!DecodeDib(bytes, image, error))
+    if (!DecodeDib(bytes, image, error, maxPixels))
         return false;
     picture.Width = image.Width;
     picture.Height = image.Height;

@@ -18,12 +18,14 @@ struct TPicture {
 
 // Decodes a JPEG (baseline or progressive; colour, grey, CMYK or YCCK). A
 // damaged file, one whose scan data ends early, or one of more than
-// kMaxPicturePixels pixels is refused with the reason; the decode takes no
-// more than the pixels and kMaxDecodeWorkBytes.
-bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error);
+// `maxPixels` pixels is refused with the reason; the decode takes no more
+// than the pixels and as many bytes again as four per pixel.
+bool DecodeJpeg(const std::string& bytes, TPicture& picture, std::string& error,
+                uint64_t maxPixels = kMaxPicturePixels);
 
 // Decodes a Windows bitmap file of any kind DecodeDib reads.
-bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error);
+bool DecodeBitmap(const std::string& bytes, TPicture& picture, std::string& error,
+                  uint64_t maxPixels = kMaxPicturePixels);
 
 // Reads the picture file `path` by its extension (".jpg", ".jpeg" or ".bmp",
 // any case); the reason names nothing but what went wrong.
