@@ -5,6 +5,7 @@
 #include "MatchIndex.h"
 #include "Project.h"
 
+#include <string>
 #include <vector>
 
 // Compare and join across open lists. `selected` has one flag per list of
@@ -18,9 +19,13 @@
 // - k >= 2: every record of a selected list gets SearchHits = the number of
 //   other selected lists holding no matching record, and SearchText = their
 //   captions in list order, separated by ", ";
-// - k == 1: every record of the selected list that has an earlier matching
-//   record in it gets SearchHits 1.
+// - k == 1: every record of the selected list that matches another record in
+//   it gets SearchHits 1 and SearchText TwinText of that record's index: the
+//   first of a group names the second, every later one the first.
 void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options);
+
+// "Same as row 12" for the record at index 11.
+std::string TwinText(int32_t row);
 
 // `joined` := the records that `filter` shows in the selected lists (lists in
 // order, records in view order), each group of matching records represented
@@ -29,3 +34,10 @@ void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& 
 // reason before any is copied.
 bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, const TFilterState& filter,
                TMatchOptions options, TArrayOfBootData& joined, std::string& error, size_t most = kMostListRecords);
+
+// `wants` := the records of the selected lists other than list `mine` that
+// no record of `mine` matches (lists in order, records in list order), each
+// group of matching records represented by the first one met, copied without
+// its compare results. More than `most` records are refused with the reason.
+bool LackingRecords(const std::vector<TProject*>& lists, const std::vector<bool>& selected, size_t mine,
+                    TMatchOptions options, TArrayOfBootData& wants, std::string& error, size_t most = kMostListRecords);
