@@ -21,10 +21,6 @@ size_t SlotsFor(size_t groups) {
     return slots;
 }
 
-} // namespace
-
-namespace {
-
 bool CodesMatch(const TBootData& a, const TBootData& b, TMatchOptions options) {
     return (!options.Source || a.Source == b.Source) && (!options.Media || a.Media == b.Media);
 }

@@ -131,6 +131,9 @@ const std::vector<std::string>& MainHelpLines() {
         "city:, country:, venue:, name:, source:, media:, quality:, num:, comment:) looks in one column. Esc "
         "clears it.",
         "",
+        "|b Show marked only|f  [Ctrl+M] - only the bootlegs that the last compare marked stay, within the other "
+        "filters; again shows them all. |b Copy marked to list|f  copies them into another list or a new one.",
+        "",
         "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
         "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same "
         "date it will enter City, Country and Venue fileds for bootleg in the list. You can select more then one "
