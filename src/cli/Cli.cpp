@@ -490,8 +490,8 @@ const TCommand kCommands[] = {
      "the search for duplicates). Two bootlegs match when band and date are equal, and source and\n"
      "media unless --no-source or --no-media leave them out. Prints one line per bootleg, lists in\n"
      "the given order and bootlegs in list order: list number, bootleg number (both from 1), the\n"
-     "number of lists that lack it (1 for each bootleg of a group of duplicates) and their names\n"
-     "(for a duplicate, the row of its twin), separated by TAB (the names written as in dump).\n"
+     "number of lists that lack it (1 for a duplicate) and their names, separated by TAB (the names\n"
+     "written as in dump).\n"
      "--loose lets band and date meet whatever their case and spaces, and dates whatever their form\n"
      "(1999.05.01, 1999-05-01, 05/01/1999, 1 May 1999).",
      0, RunCompare},

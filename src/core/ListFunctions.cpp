@@ -33,27 +33,11 @@ void ResetResults(const std::vector<TProject*>& lists, const std::vector<bool>& 
 
 void MarkDuplicates(TProject& list, TMatchOptions options) {
     TMatchIndex index(options, list.Data.size());
-    std::vector<int32_t> groups;
-    groups.reserve(list.Data.size());
-    for (const TBootData& record : list.Data)
-        groups.push_back(index.Add(record));
-    // The first two rows of every group: each member names the first, the
-    // first names the second.
-    std::vector<int32_t> first(index.GroupCount(), -1), second(index.GroupCount(), -1);
-    for (size_t i = 0; i < groups.size(); ++i) {
-        const auto g = static_cast<size_t>(groups[i]);
-        if (first[g] < 0)
-            first[g] = static_cast<int32_t>(i);
-        else if (second[g] < 0)
-            second[g] = static_cast<int32_t>(i);
-    }
-    for (size_t i = 0; i < groups.size(); ++i) {
-        const auto g = static_cast<size_t>(groups[i]);
-        if (second[g] < 0)
-            continue;
-        const int32_t twin = first[g] == static_cast<int32_t>(i) ? second[g] : first[g];
-        list.Data[i].SearchHits = 1;
-        list.Data[i].SearchText = TwinText(twin);
+    for (TBootData& record : list.Data) {
+        bool isNew = false;
+        index.Add(record, &isNew);
+        if (!isNew)
+            record.SearchHits = 1;
     }
 }
 
@@ -112,10 +96,6 @@ bool CopyKept(const std::vector<const TBootData*>& kept, TArrayOfBootData& out, 
 }
 
 } // namespace
-
-std::string TwinText(int32_t row) {
-    return "Same as row " + std::to_string(row + 1);
-}
 
 void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options) {
     assert(lists.size() == selected.size());

@@ -19,13 +19,9 @@
 // - k >= 2: every record of a selected list gets SearchHits = the number of
 //   other selected lists holding no matching record, and SearchText = their
 //   captions in list order, separated by ", ";
-// - k == 1: every record of the selected list that matches another record in
-//   it gets SearchHits 1 and SearchText TwinText of that record's index: the
-//   first of a group names the second, every later one the first.
+// - k == 1: every record of the selected list that has an earlier matching
+//   record in it gets SearchHits 1.
 void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options);
-
-// "Same as row 12" for the record at index 11.
-std::string TwinText(int32_t row);
 
 // `joined` := the records that `filter` shows in the selected lists (lists in
 // order, records in view order), each group of matching records represented

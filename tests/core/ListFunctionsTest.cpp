@@ -69,14 +69,11 @@ void ReferenceCompare(const std::vector<TProject*>& lists, const std::vector<boo
         for (size_t l = 0; l < lists.size(); ++l) {
             if (!selected[l])
                 continue;
-            // Every member of a group is marked and names its twin: the
-            // first member of its group, or for the first the next one.
             TArrayOfBootData& data = lists[l]->Data;
             for (size_t i = 0; i < data.size(); ++i)
-                for (size_t j = 0; j < data.size(); ++j)
-                    if (j != i && ReferenceMatch(data[i], data[j], o)) {
-                        data[i].SearchHits = 1;
-                        data[i].SearchText = "Same as row " + std::to_string(j + 1);
+                for (size_t j = i + 1; j < data.size(); ++j)
+                    if (ReferenceMatch(data[i], data[j], o)) {
+                        data[j].SearchHits = data[j].SearchHits + 1;
                         break;
                     }
         }
@@ -287,18 +284,18 @@ struct TThreeLists : testing::Test {
     std::vector<TProject*> Lists{&A, &B, &C};
 };
 
-TEST_F(TThreeLists, EveryDuplicateIsMarkedAndNamesTheRowOfItsTwin) {
+TEST_F(TThreeLists, ThreeEqualRecordsInOneListGiveZeroOneOne) {
     A.Data = {MatchRecord("X", "1"), MatchRecord("X", "1"), MatchRecord("X", "1")};
     B.Data = {MatchRecord("X", "1")};
     B.Data[0].SearchHits = 4;
     B.Data[0].SearchText = "stale";
     B.SearchColumn = true;
     CompareLists(Lists, {true, false, false}, {true, true});
+    EXPECT_EQ(A.Data[0].SearchHits, 0);
+    EXPECT_EQ(A.Data[1].SearchHits, 1);
+    EXPECT_EQ(A.Data[2].SearchHits, 1);
     for (const TBootData& r : A.Data)
-        EXPECT_EQ(r.SearchHits, 1);
-    EXPECT_EQ(A.Data[0].SearchText, "Same as row 2");
-    EXPECT_EQ(A.Data[1].SearchText, "Same as row 1");
-    EXPECT_EQ(A.Data[2].SearchText, "Same as row 1");
+        EXPECT_EQ(r.SearchText, "");
     EXPECT_TRUE(A.SearchColumn);
     // An unselected list loses its earlier results and its column.
     EXPECT_EQ(B.Data[0].SearchHits, 0);
@@ -312,7 +309,6 @@ TEST_F(TThreeLists, SourceOptionDecidesWhetherDifferentSourcesMatch) {
     EXPECT_EQ(A.Data[1].SearchHits, 0);
     CompareLists(Lists, {true, false, false}, {false, true});
     EXPECT_EQ(A.Data[1].SearchHits, 1);
-    EXPECT_EQ(A.Data[0].SearchText, "Same as row 2");
 }
 
 TEST_F(TThreeLists, CompareNamesTheListsThatLackARecord) {
