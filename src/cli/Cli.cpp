@@ -333,15 +333,23 @@ void RunStats(const TArgs& args, std::ostream& out, std::ostream&) {
     PrintLines(StatisticsLines(ListStatistics(list.Data, nullptr)), out);
 }
 
-// The arguments of compare and join: the options, the lists in order and,
-// for join, the output file.
+// clang-format off
+const char* const kCompareUsage = "korvalen-cli compare [--no-source] [--no-media] [--loose] LIST.kvu...";
+const char* const kJoinUsage = "korvalen-cli join [--no-source] [--no-media] [--loose] [--force] LIST.kvu... -o OUT.kvu";
+const char* const kWantsUsage = "korvalen-cli wants [--no-source] [--no-media] [--loose] [--force] MINE.kvu LIST.kvu... -o OUT.kvu";
+// clang-format on
+
+// The arguments of compare, join and wants: the options, the lists in order
+// and, for join and wants, the output file.
 struct TListFunctionArgs {
     TMatchOptions Options;
     std::vector<std::string> Lists;
     std::string Output;
 };
 
-TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& command, bool wantsOutput) {
+TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& command, const char* usage,
+                                        size_t fewestLists = 1) {
+    const bool wantsOutput = command != "compare";
     TListFunctionArgs parsed;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -349,6 +357,8 @@ TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& co
             parsed.Options.Source = false;
         else if (arg == "--no-media")
             parsed.Options.Media = false;
+        else if (arg == "--loose")
+            parsed.Options.Loose = true;
         else if (wantsOutput && arg == "-o") {
             if (++i == args.size())
                 throw TCliError{"korvalen-cli " + command + ": -o needs a file name."};
@@ -358,10 +368,8 @@ TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& co
         else
             parsed.Lists.push_back(arg);
     }
-    if (parsed.Lists.empty() || (wantsOutput && parsed.Output.empty()))
-        throw TCliError{wantsOutput
-                            ? "usage: korvalen-cli join [--no-source] [--no-media] [--force] LIST.kvu... -o OUT.kvu"
-                            : "usage: korvalen-cli compare [--no-source] [--no-media] LIST.kvu..."};
+    if (parsed.Lists.size() < fewestLists || (wantsOutput && parsed.Output.empty()))
+        throw TCliError{std::string("usage: ") + usage};
     return parsed;
 }
 
@@ -382,7 +390,7 @@ struct TOpenLists {
 };
 
 void RunCompare(const TArgs& args, std::ostream& out, std::ostream&) {
-    TListFunctionArgs parsed = ParseListFunctionArgs(args, "compare", false);
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "compare", kCompareUsage);
     TOpenLists open(parsed.Lists);
     CompareLists(open.Lists, open.Selected, parsed.Options);
     std::string line;
@@ -397,13 +405,24 @@ void RunCompare(const TArgs& args, std::ostream& out, std::ostream&) {
 }
 
 void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
-    TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", true);
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", kJoinUsage);
     TOpenLists open(parsed.Lists);
     TProject joined;
     std::string error;
     if (!JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options, joined.Data, error))
         throw TCliError{"korvalen-cli join: " + error};
     SaveList(joined, parsed.Output);
+}
+
+void RunWants(const TArgs& args, std::ostream& out, std::ostream&) {
+    TListFunctionArgs parsed = ParseListFunctionArgs(args, "wants", kWantsUsage, 2);
+    TOpenLists open(parsed.Lists);
+    TProject wants;
+    std::string error;
+    if (!LackingRecords(open.Lists, open.Selected, 0, parsed.Options, wants.Data, error))
+        throw TCliError{"korvalen-cli wants: " + error};
+    SaveList(wants, parsed.Output);
+    out << wants.Data.size() << " wanted\n";
 }
 
 const TCommand kCommands[] = {
@@ -466,25 +485,31 @@ const TCommand kCommands[] = {
      "per row of each table (year, band, source, media, quality): table, label and count, separated\n"
      "by TAB. Bands and qualities beyond the 20 largest are counted together.",
      1, RunStats},
-    {"compare", "korvalen-cli compare [--no-source] [--no-media] LIST.kvu...",
+    {"compare", kCompareUsage,
      "Compares the lists as the program's list functions do with all of them selected (one list:\n"
      "the search for duplicates). Two bootlegs match when band and date are equal, and source and\n"
      "media unless --no-source or --no-media leave them out. Prints one line per bootleg, lists in\n"
      "the given order and bootlegs in list order: list number, bootleg number (both from 1), the\n"
      "number of lists that lack it (1 for a duplicate) and their names, separated by TAB (the names\n"
-     "written as in dump).",
+     "written as in dump).\n"
+     "--loose lets band and date meet whatever their case and spaces, and dates whatever their form\n"
+     "(1999.05.01, 1999-05-01, 05/01/1999, 1 May 1999).",
      0, RunCompare},
-    {"join", "korvalen-cli join [--no-source] [--no-media] [--force] LIST.kvu... -o OUT.kvu",
+    {"join", kJoinUsage,
      "Joins the lists into OUT.kvu as the program's list functions do: every bootleg once, the first\n"
      "one met of each group of matching bootlegs (lists in the given order), with its own fields.",
      0, RunJoin, true},
+    {"wants", kWantsUsage,
+     "Writes to OUT.kvu the bootlegs of the other lists that MINE.kvu lacks, matched as compare\n"
+     "matches them: each once, the first one met (lists in the given order). Prints their number.",
+     0, RunWants, true},
 };
 
 void PrintOverview(std::ostream& out) {
     out << "korvalen-cli: batch work on Korvalen list files (.kvu)\n\nusage:\n";
     for (const TCommand& command : kCommands)
         out << "  " << command.Usage << "\n";
-    out << "\nimport, sort and join refuse to write over a list that Korvalen has open (it keeps a\n"
+    out << "\nimport, sort, join and wants refuse to write over a list that Korvalen has open (it keeps a\n"
            "hidden .NAME.lock file beside it) unless given --force.\n"
            "\n'korvalen-cli COMMAND --help' tells more about a command; 'korvalen-cli --version' prints\n"
            "the version.\n";

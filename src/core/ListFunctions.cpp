@@ -78,6 +78,23 @@ void CompareSelected(const std::vector<TProject*>& chosen, TMatchOptions options
         }
 }
 
+// The kept records copied without their results, allocated at once: growing
+// the array step by step costs more than the copies themselves.
+bool CopyKept(const std::vector<const TBootData*>& kept, TArrayOfBootData& out, std::string& error, size_t most) {
+    if (!RoomForRecords(0, kept.size(), error, most))
+        return false;
+    TArrayOfBootData copies;
+    copies.reserve(kept.size());
+    for (const TBootData* record : kept) {
+        TBootData& copy = copies.emplace_back(*record);
+        copy.SearchHits = 0;
+        copy.SearchText.clear();
+        copy.ViewIndex = -1;
+    }
+    out = std::move(copies);
+    return true;
+}
+
 } // namespace
 
 void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions options) {
@@ -99,8 +116,7 @@ void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& 
 bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, const TFilterState& filter,
                TMatchOptions options, TArrayOfBootData& joined, std::string& error, size_t most) {
     assert(lists.size() == selected.size());
-    // The records to keep first, so that the joined array is allocated once:
-    // growing it step by step costs more than the copies themselves.
+    // The records to keep first, so that the joined array is allocated once.
     std::vector<const TBootData*> kept;
     TMatchIndex index(options);
     for (size_t i = 0; i < lists.size(); ++i) {
@@ -116,16 +132,25 @@ bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& sel
                 kept.push_back(&record);
         }
     }
-    if (!RoomForRecords(0, kept.size(), error, most))
-        return false;
-    TArrayOfBootData copies;
-    copies.reserve(kept.size());
-    for (const TBootData* record : kept) {
-        TBootData& copy = copies.emplace_back(*record);
-        copy.SearchHits = 0;
-        copy.SearchText.clear();
-        copy.ViewIndex = -1;
+    return CopyKept(kept, joined, error, most);
+}
+
+bool LackingRecords(const std::vector<TProject*>& lists, const std::vector<bool>& selected, size_t mine,
+                    TMatchOptions options, TArrayOfBootData& wants, std::string& error, size_t most) {
+    assert(lists.size() == selected.size() && mine < lists.size());
+    TMatchIndex index(options, lists[mine]->Data.size());
+    for (const TBootData& record : lists[mine]->Data)
+        index.Add(record);
+    std::vector<const TBootData*> kept;
+    for (size_t i = 0; i < lists.size(); ++i) {
+        if (!selected[i] || i == mine)
+            continue;
+        for (const TBootData& record : lists[i]->Data) {
+            bool isNew = false;
+            index.Add(record, &isNew);
+            if (isNew)
+                kept.push_back(&record);
+        }
     }
-    joined = std::move(copies);
-    return true;
+    return CopyKept(kept, wants, error, most);
 }

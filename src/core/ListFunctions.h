@@ -5,6 +5,7 @@
 #include "MatchIndex.h"
 #include "Project.h"
 
+#include <string>
 #include <vector>
 
 // Compare and join across open lists. `selected` has one flag per list of
@@ -29,3 +30,10 @@ void CompareLists(const std::vector<TProject*>& lists, const std::vector<bool>& 
 // reason before any is copied.
 bool JoinLists(const std::vector<TProject*>& lists, const std::vector<bool>& selected, const TFilterState& filter,
                TMatchOptions options, TArrayOfBootData& joined, std::string& error, size_t most = kMostListRecords);
+
+// `wants` := the records of the selected lists other than list `mine` that
+// no record of `mine` matches (lists in order, records in list order), each
+// group of matching records represented by the first one met, copied without
+// its compare results. More than `most` records are refused with the reason.
+bool LackingRecords(const std::vector<TProject*>& lists, const std::vector<bool>& selected, size_t mine,
+                    TMatchOptions options, TArrayOfBootData& wants, std::string& error, size_t most = kMostListRecords);

@@ -1,5 +1,7 @@
 #include "MatchIndex.h"
 
+#include "core/LooseMatch.h"
+
 #include <functional>
 #include <string_view>
 
@@ -19,11 +21,21 @@ size_t SlotsFor(size_t groups) {
     return slots;
 }
 
+bool CodesMatch(const TBootData& a, const TBootData& b, TMatchOptions options) {
+    return (!options.Source || a.Source == b.Source) && (!options.Media || a.Media == b.Media);
+}
+
 } // namespace
 
 bool RecordsMatch(const TBootData& a, const TBootData& b, TMatchOptions options) {
-    return a.Date == b.Date && a.Band == b.Band && (!options.Source || a.Source == b.Source) &&
-           (!options.Media || a.Media == b.Media);
+    if (!CodesMatch(a, b, options))
+        return false;
+    if (!options.Loose)
+        return a.Date == b.Date && a.Band == b.Band;
+    std::string keyA, keyB;
+    AppendLooseKey(a, keyA);
+    AppendLooseKey(b, keyB);
+    return keyA == keyB;
 }
 
 TMatchIndex::TMatchIndex(TMatchOptions options, size_t expectedGroups)
@@ -34,8 +46,14 @@ TMatchIndex::TMatchIndex(TMatchOptions options, size_t expectedGroups)
 
 size_t TMatchIndex::Hash(const TBootData& record) const {
     std::hash<std::string_view> text;
-    size_t h = text(record.Date);
-    h = Mix(h, text(record.Band));
+    size_t h;
+    if (m_options.Loose) {
+        m_key.clear();
+        AppendLooseKey(record, m_key);
+        h = text(m_key);
+    } else {
+        h = Mix(text(record.Date), text(record.Band));
+    }
     if (m_options.Source)
         h = Mix(h, static_cast<uint32_t>(record.Source));
     if (m_options.Media)
@@ -51,9 +69,23 @@ size_t TMatchIndex::SlotOf(const TBootData& record, size_t hash) const {
         if (group < 0)
             return slot;
         const size_t g = static_cast<size_t>(group);
-        if (m_hashes[g] == hash && RecordsMatch(*m_first[g], record, m_options))
+        if (m_hashes[g] == hash && SameGroup(g, record))
             return slot;
     }
+}
+
+std::string_view TMatchIndex::KeyOf(size_t group) const {
+    const size_t start = group == 0 ? 0 : m_keyEnds[group - 1];
+    return std::string_view(m_keys).substr(start, m_keyEnds[group] - start);
+}
+
+bool TMatchIndex::SameGroup(size_t group, const TBootData& record) const {
+    const TBootData& first = *m_first[group];
+    if (!CodesMatch(first, record, m_options))
+        return false;
+    if (m_options.Loose)
+        return KeyOf(group) == m_key;
+    return first.Date == record.Date && first.Band == record.Band;
 }
 
 void TMatchIndex::Grow() {
@@ -79,6 +111,10 @@ int32_t TMatchIndex::Add(const TBootData& record, bool* isNew) {
     const int32_t group = static_cast<int32_t>(m_first.size());
     m_first.push_back(&record);
     m_hashes.push_back(hash);
+    if (m_options.Loose) {
+        m_keys += m_key;
+        m_keyEnds.push_back(m_keys.size());
+    }
     m_slots[slot] = group + 1;
     // At most half full, so that probe runs stay short.
     if (m_first.size() * 2 > m_slots.size())

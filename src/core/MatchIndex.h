@@ -4,14 +4,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Which bootlegs count as the same bootleg for compare and join: equal Date
-// and Band bytes, and equal Source and Media codes where the options ask
-// for them. No other field takes part.
+// and Band bytes (or, loosely, equal core/LooseMatch keys), and equal Source
+// and Media codes where the options ask for them. No other field takes part.
 struct TMatchOptions {
     bool Source = true;
     bool Media = true;
+    bool Loose = false;
 };
 
 bool RecordsMatch(const TBootData& a, const TBootData& b, TMatchOptions options);
@@ -34,7 +37,10 @@ public:
     size_t GroupCount() const { return m_first.size(); }
 
 private:
+    // Loosely, the key of `record` is left in m_key for SameGroup.
     size_t Hash(const TBootData& record) const;
+    bool SameGroup(size_t group, const TBootData& record) const;
+    std::string_view KeyOf(size_t group) const;
     size_t SlotOf(const TBootData& record, size_t hash) const;
     void Grow();
 
@@ -42,4 +48,8 @@ private:
     std::vector<const TBootData*> m_first; // first record of each group
     std::vector<size_t> m_hashes;          // hash of each group
     std::vector<int32_t> m_slots;          // group + 1 per slot; 0 is empty; size a power of two
+    // Loosely: the keys of all groups one after another, and where each ends.
+    std::string m_keys;
+    std::vector<size_t> m_keyEnds;
+    mutable std::string m_key;
 };

@@ -2,11 +2,18 @@
 
 #include "ListSort.h"
 #include "ListView.h"
+#include "MarkedRecords.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 
 void TProject::BuildView(const TFilterState& filter) {
-    View = BuildListView(Data, filter, QuickFilter.Passing(Data, UndoSteps.Changes()));
+    const std::vector<int32_t>* passing = QuickFilter.Passing(Data, UndoSteps.Changes());
+    if (!MarkedOnly) {
+        View = BuildListView(Data, filter, passing);
+        return;
+    }
+    const std::vector<int32_t> marked = MarkedRecords(Data, passing);
+    View = BuildListView(Data, filter, &marked);
 }
 
 void TProject::Sort(int column, bool ascending) {
@@ -55,6 +62,8 @@ void TProject::ClearSearch() {
         record.SearchText.clear();
     }
     SearchColumn = false;
+    // With nothing marked, a narrowed list would show nothing.
+    MarkedOnly = false;
 }
 
 TListReadResult TProject::Load() {

@@ -41,6 +41,9 @@ public:
     // The text typed above the grid while this list is shown; the view
     // holds only the records that pass it, as well as the filter panel.
     TQuickFilter QuickFilter;
+    // The view holds only the records the last compare marked, as well as
+    // those the filters pass.
+    bool MarkedOnly = false;
 
     void BuildView(const TFilterState& filter);
     // Sorts on grid column `column` (the Search column counts when shown),

@@ -51,6 +51,9 @@ const std::vector<TActionInfo>& ActionTable() {
          -1},
         {A::cmPrint, "&Print\u2026", "Print the list", "Ctrl+P", -1},
         {A::cmExportPdf, "Export to P&DF\u2026", "Export the list to a PDF file", nullptr, -1},
+        {A::cmMarkedOnly, "Show &marked only", "Show only the bootlegs that compare marked", "Ctrl+M", -1, nullptr,
+         true},
+        {A::cmCopyMarked, "Cop&y marked to list\u2026", "Copy the marked bootlegs into another list", nullptr, -1},
     };
     return table;
 }
@@ -72,8 +75,8 @@ const std::vector<TMenu>& MainMenus() {
           Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},
         {"&List",
          {Cmd(A::cmAdd), Cmd(A::cmDelete), Cmd(A::cmFindConcert), kSeparator, Cmd(A::cmSortAZ), Cmd(A::cmSortZA),
-          kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmExport), kSeparator,
-          Cmd(A::cmCoverage), Cmd(A::cmStatistics)}},
+          kSeparator, Cmd(A::cmConcerts), Cmd(A::cmCompare), Cmd(A::cmClearSearch), Cmd(A::cmMarkedOnly),
+          Cmd(A::cmCopyMarked), Cmd(A::cmExport), kSeparator, Cmd(A::cmCoverage), Cmd(A::cmStatistics)}},
         {"&Options", {kCodePages}},
         {"&Help", {Cmd(A::cmHelp), kSeparator, Cmd(A::cmAbout)}},
     };
@@ -127,6 +130,9 @@ const std::vector<std::string>& MainHelpLines() {
         "them stay. \"two words\" is a phrase, -word hides the bootlegs that show it, and band:word (or date:, "
         "city:, country:, venue:, name:, source:, media:, quality:, num:, comment:) looks in one column. Esc "
         "clears it.",
+        "",
+        "|b Show marked only|f  [Ctrl+M] - only the bootlegs that the last compare marked stay, within the other "
+        "filters; again shows them all. |b Copy marked to list|f  copies them into another list or a new one.",
         "",
         "function |b Find concert|f  [Ctrl+I] - for this function you need Band name and Date entered for selected "
         "bootlegs in the list. Program will search in concert lists for them. When prorgam finds concert with same "

@@ -13,6 +13,7 @@ struct TActionInfo {
     const char* Shortcut;              // portable key text ("Ctrl+N"); nullptr: none
     int Image;                         // tool-bar picture; -1: none
     const char* AltShortcut = nullptr; // a second key for the same command
+    bool Toggle = false;               // shown checked while its state is on
 };
 
 // Every command but the recent-file entries, in the action list's order.

@@ -20,6 +20,8 @@ const char* const kHelpLines[] = {
     "|b Join|f  - will create new list with all visible bootlegs (it depends which bands and tours are visible) from selected lists.",
     "",
     "You have to select at least one list. If you select only one list |b Compare|f  function will search for duplicates on that list.",
+    "",
+    "|b Loose match|f  - bands and dates meet whatever their case, their spaces and the form of the date. |b Wants|f  - a new list of the bootlegs the selected lists hold and the current list lacks.",
 };
 // clang-format on
 
@@ -35,6 +37,7 @@ bool EndsWithKvu(const std::string& name) {
 } // namespace
 
 const char* const TCompareFormLogic::kNothingSelected = "You have to select at least one list!";
+const char* const TCompareFormLogic::kNoOtherSelected = "Select at least one list besides the current one!";
 
 std::string CompareFormLine(const std::string& fileName) {
     size_t slash = fileName.find_last_of('/');
@@ -66,7 +69,7 @@ std::vector<bool> TCompareFormLogic::Selection() const {
 }
 
 TMatchOptions TCompareFormLogic::Options() const {
-    return {m_program.ListFuncParam[0], m_program.ListFuncParam[1]};
+    return {m_program.ListFuncParam[0], m_program.ListFuncParam[1], m_program.LooseMatch};
 }
 
 void TCompareFormLogic::Close(const std::vector<bool>& selection, TMatchOptions options) {
@@ -75,6 +78,7 @@ void TCompareFormLogic::Close(const std::vector<bool>& selection, TMatchOptions 
         m_program.Lists[i]->CompareSelected = selection[i];
     m_program.ListFuncParam[0] = options.Source;
     m_program.ListFuncParam[1] = options.Media;
+    m_program.LooseMatch = options.Loose;
 }
 
 bool TCompareFormLogic::AnySelected(const std::vector<bool>& selection) {
@@ -116,12 +120,35 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
+    return OpenMadeList(std::move(data));
+}
+
+bool TCompareFormLogic::OpenMadeList(TArrayOfBootData data) {
     if (!m_program.OpenList(""))
         return true;
-    TProject& joined = *m_program.Lists.back();
-    joined.Data = std::move(data);
-    joined.Saved = false;
-    m_program.RecordsReplaced(joined);
+    TProject& made = *m_program.Lists.back();
+    made.Data = std::move(data);
+    made.Saved = false;
+    m_program.RecordsReplaced(made);
     m_host.RefreshView();
     return true;
+}
+
+bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions options) {
+    assert(selection.size() == m_program.Lists.size());
+    const int mine = m_program.CurrentListIndex();
+    bool other = false;
+    for (size_t i = 0; i < selection.size(); ++i)
+        other = other || (selection[i] && static_cast<int>(i) != mine);
+    if (mine < 0 || !other) {
+        m_program.ShowMsg(kNoOtherSelected, Msg::Error, Msg::Ok, Msg::Centre);
+        return false;
+    }
+    TArrayOfBootData data;
+    std::string error;
+    if (!LackingRecords(OpenLists(selection.size()), selection, static_cast<size_t>(mine), options, data, error)) {
+        m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
+        return false;
+    }
+    return OpenMadeList(std::move(data));
 }

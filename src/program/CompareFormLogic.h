@@ -27,7 +27,7 @@ public:
     std::vector<std::string> Lines() const;
     // The lines selected when the window last closed.
     std::vector<bool> Selection() const;
-    // The options "Source" and "Media".
+    // The options "Source", "Media" and "Loose match".
     TMatchOptions Options() const;
 
     // However the window closes: the selection and the options are kept.
@@ -39,10 +39,16 @@ public:
     // work, refresh the main window and return true (the window closes).
     bool Compare(const std::vector<bool>& selection, TMatchOptions options);
     bool Join(const std::vector<bool>& selection, TMatchOptions options);
+    // A new unsaved list of the bootlegs of the selected lists that the
+    // current list lacks; refused with a message when no list but the
+    // current one is selected.
+    bool Wants(const std::vector<bool>& selection, TMatchOptions options);
+    static const char* const kNoOtherSelected;
 
 private:
     bool AnySelected(const std::vector<bool>& selection);
     std::vector<TProject*> OpenLists(size_t count) const;
+    bool OpenMadeList(TArrayOfBootData data);
 
     TProgram& m_program;
     IProgramHost& m_host;

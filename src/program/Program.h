@@ -58,6 +58,7 @@ public:
     std::string PdfFile;      // the last file of File > Export to PDF
     int32_t RollupWidth = kDefaultRollupWidth;
     std::array<bool, 3> ListFuncParam{true, true, true}; // options 1..3
+    bool LooseMatch = false;                             // the list functions' option "Loose match"
     // The page texts that are not UTF-8 are shown in.
     TCodePage CodePage = kDefaultCodePage;
     // How many earlier files of each list are kept in BackupsDir; 0 keeps none.

@@ -117,6 +117,7 @@ std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, cons
     table.push_back(IntSetting("ConcListIndex", program.ConcListIndex, 0, IsNotNegative));
     for (int i = 1; i <= static_cast<int>(program.ListFuncParam.size()); ++i)
         table.push_back(BoolSetting(Numbered("ListFuncParam", i), program.ListFuncParam[i - 1], true));
+    table.push_back(BoolSetting("ListFuncLoose", program.LooseMatch, false));
     table.push_back(
         IntSetting("LegacyCodePage", passing.CodePage, static_cast<int32_t>(kDefaultCodePage), IsLegacyCodePage));
     table.push_back(IntSetting("BackupCount", program.BackupCount, kDefaultBackupCount, IsBackupCount));

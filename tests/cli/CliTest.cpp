@@ -214,6 +214,16 @@ TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
     // One list: its duplicates.
     EXPECT_EQ(Cli({"compare", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t0\t\n1\t4\t1\t\n");
     EXPECT_EQ(Cli({"compare", "--no-media", "--no-source", a}).Out, "1\t1\t0\t\n1\t2\t0\t\n1\t3\t1\t\n1\t4\t1\t\n");
+    const std::string trader = dir.File("trader.kvu");
+    SaveRecords(trader, {MatchRecord(" x ", "1"), MatchRecord("Q", "1")});
+    EXPECT_EQ(Cli({"compare", a, trader}).Out.substr(0, 6), "1\t1\t1\t");
+    EXPECT_EQ(Cli({"compare", "--loose", a, trader}).Out.substr(0, 6), "1\t1\t0\t");
+    const std::string wanted = dir.File("wanted.kvu");
+    run = Cli({"wants", "--loose", a, b, trader, "-o", wanted});
+    EXPECT_EQ(run.Out + run.Err, "2 wanted\n");
+    ASSERT_EQ(Load(wanted).Data.size(), 2u);
+    EXPECT_EQ(Load(wanted).Data[1].Band, "Q");
+    EXPECT_EQ(Cli({"wants", a, "-o", wanted}).Status, 1);
 
     const std::string out = dir.File("joined.kvu");
     run = Cli({"join", b, a, c, "-o", out});
@@ -231,7 +241,7 @@ TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
 
 TEST(Cli, HelpForEveryCommand) {
     for (const char* command : {"info", "dump", "import", "sort", "export", "tours", "concerts", "find-concert",
-                                "compare", "join", "coverage", "stats"}) {
+                                "compare", "join", "wants", "coverage", "stats"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;

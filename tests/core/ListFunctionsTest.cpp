@@ -1,18 +1,38 @@
 #include "core/ListFunctions.h"
 #include "core/ListCaption.h"
+#include "core/LooseMatch.h"
+#include "core/TextMatch.h"
+#include "core/TradeDate.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 
 namespace {
 
 // The rule of the list functions written as plain nested scans: the
 // reference that the indexed functions must equal on every input.
+// Loosely: the words of a text, one space between them, letters folded;
+// the day a date names, else the date as such a text.
+std::string ReferenceLoose(const std::string& text) {
+    std::istringstream words(text);
+    std::string word, joined;
+    while (words >> word)
+        joined += (joined.empty() ? "" : " ") + word;
+    return FoldedText(joined);
+}
+std::string ReferenceLooseDate(const std::string& date) {
+    const std::string day = DottedDate(date);
+    return day.empty() ? ReferenceLoose(date) : day;
+}
+
 bool ReferenceMatch(const TBootData& a, const TBootData& b, TMatchOptions o) {
-    return a.Date == b.Date && a.Band == b.Band && (!o.Source || a.Source == b.Source) &&
-           (!o.Media || a.Media == b.Media);
+    const bool texts = o.Loose ? ReferenceLooseDate(a.Date) == ReferenceLooseDate(b.Date) &&
+                                     ReferenceLoose(a.Band) == ReferenceLoose(b.Band)
+                               : a.Date == b.Date && a.Band == b.Band;
+    return texts && (!o.Source || a.Source == b.Source) && (!o.Media || a.Media == b.Media);
 }
 
 void ReferenceCompare(const std::vector<TProject*>& lists, const std::vector<bool>& selected, TMatchOptions o) {
@@ -99,17 +119,26 @@ TArrayOfBootData ReferenceJoin(const std::vector<TProject*>& lists, const std::v
     return joined;
 }
 
-// Lists whose records collide a lot: two bands that differ only in case,
-// three dates (one empty), codes 0..1, so that many keys match or differ in
-// only one part.
+// Lists whose records collide a lot: bands that differ only in case and
+// spaces, one day written in several forms, a date that is no day and an
+// empty one, codes 0..1, so that many keys match or differ in only one part.
 struct TCollidingLists {
     std::vector<std::unique_ptr<TProject>> Owned;
     std::vector<TProject*> Lists;
 
     TCollidingLists(uint32_t seed, size_t listCount, size_t maxRecords) {
         TRandomRecords random(seed);
-        static const char* const kBands[] = {"Yes", "yes", "YES "};
-        static const char* const kDates[] = {"1977.06.11", "1977.6.11", ""};
+        static const char* const kBands[] = {"Yes",
+                                             "yes",
+                                             "YES ",
+                                             " Pink  Floyd",
+                                             "pink floyd\t",
+                                             "\xC5\x81\xC3\xB3"
+                                             "d\xC5\xBA",
+                                             "\xC5\x82\xC3\xB3"
+                                             "D\xC5\xBA "};
+        static const char* const kDates[] = {
+            "1977.06.11", "1977.6.11", "", "11 June 1977", " 06/11/1977", "1977-06-11", "1977.06.11?", "1977.06.11 ?"};
         static const char* const kNames[] = {"live.2003.kvu", "bootlegs 2003.kvu", "b.kvu", "", "dir.x/trade"};
         for (size_t l = 0; l < listCount; ++l) {
             auto list = std::make_unique<TProject>();
@@ -117,8 +146,8 @@ struct TCollidingLists {
             size_t count = static_cast<size_t>(random.Int(0, static_cast<int32_t>(maxRecords)));
             for (size_t i = 0; i < count; ++i) {
                 TBootData r = random.Record();
-                r.Band = kBands[random.Int(0, 2)];
-                r.Date = kDates[random.Int(0, 2)];
+                r.Band = kBands[random.Int(0, 6)];
+                r.Date = kDates[random.Int(0, 7)];
                 r.Source = random.Int(0, 1);
                 r.Media = random.Int(0, 1);
                 r.SearchHits = random.Int(-3, 3); // stale results of an earlier compare
@@ -161,8 +190,11 @@ void ExpectSameResults(const TCollidingLists& got, const TCollidingLists& want, 
     }
 }
 
+// With the loose match off, the results are those of the exact rule, byte
+// for byte; with it on, those of the loose rule.
 TEST(ListFunctions, CompareDuplicatesAndJoinEqualTheNestedScansOnCollidingLists) {
-    const TMatchOptions kOptions[] = {{true, true}, {true, false}, {false, true}, {false, false}};
+    const TMatchOptions kOptions[] = {{true, true},       {true, false},       {false, true},       {false, false},
+                                      {true, true, true}, {false, true, true}, {false, false, true}};
     for (uint32_t seed = 1; seed <= 150; ++seed) {
         const TCollidingLists lists(seed, 1 + seed % 5, seed % 7 == 0 ? 0 : 40);
         TRandomRecords random(seed * 7919);
@@ -171,7 +203,8 @@ TEST(ListFunctions, CompareDuplicatesAndJoinEqualTheNestedScansOnCollidingLists)
             selected.push_back(random.Int(0, 3) != 0);
         for (TMatchOptions options : kOptions) {
             const std::string context = "seed " + std::to_string(seed) + " source " + std::to_string(options.Source) +
-                                        " media " + std::to_string(options.Media);
+                                        " media " + std::to_string(options.Media) + " loose " +
+                                        std::to_string(options.Loose);
             TCollidingLists got = lists.Copy(), want = lists.Copy();
             CompareLists(got.Lists, selected, options);
             ReferenceCompare(want.Lists, selected, options);
@@ -323,6 +356,39 @@ TEST_F(TThreeLists, JoinKeepsTheFirstMetRecordWithItsOwnFieldsUnderTheFilter) {
     EXPECT_EQ(joined[0].SearchText, "");
     EXPECT_EQ(joined[1].Date, "2");
     EXPECT_EQ(A.View, (std::vector<int32_t>{0, 2}));
+}
+
+TEST_F(TThreeLists, LooseMatchMeetsATradersSpellingOfBandAndDate) {
+    A.Data = {MatchRecord("Pink Floyd", "1977.06.11"), MatchRecord("Yes", "1977.06.11")};
+    B.Data = {MatchRecord("  pink   FLOYD ", "11 June 1977"), MatchRecord("Yes", "1977.06.12")};
+    CompareLists(Lists, {true, true, false}, {true, true});
+    EXPECT_EQ(A.Data[0].SearchHits, 1);
+    CompareLists(Lists, {true, true, false}, {true, true, true});
+    EXPECT_EQ(A.Data[0].SearchHits, 0);
+    EXPECT_EQ(B.Data[0].SearchHits, 0);
+    EXPECT_EQ(A.Data[1].SearchHits, 1);
+    // A date that names no day still meets the same text in other case.
+    EXPECT_EQ(LooseDate(" Summer  1977 "), LooseDate("summer 1977"));
+    EXPECT_EQ(LooseDate("1977-6-11"), "1977.06.11");
+}
+
+TEST_F(TThreeLists, WantsAreWhatTheOtherListsHoldAndMineLacksEachOnce) {
+    A.Data = {MatchRecord("X", "1"), MatchRecord("X", "2")};
+    B.Data = {MatchRecord("X", "1"), MatchRecord("X", "3"), MatchRecord("x ", "3")};
+    B.Data[1].Comment = "first";
+    B.Data[1].SearchHits = 2;
+    C.Data = {MatchRecord("X", "3"), MatchRecord("X", "4")};
+    TArrayOfBootData wants;
+    std::string error;
+    ASSERT_TRUE(LackingRecords(Lists, {true, true, true}, 0, {true, true, true}, wants, error)) << error;
+    ASSERT_EQ(wants.size(), 2u);
+    EXPECT_EQ(wants[0].Comment, "first");
+    EXPECT_EQ(wants[0].SearchHits, 0);
+    EXPECT_EQ(wants[1].Date, "4");
+    // Unselected lists give nothing; mine is never wanted from.
+    ASSERT_TRUE(LackingRecords(Lists, {true, false, false}, 0, {true, true}, wants, error));
+    EXPECT_TRUE(wants.empty());
+    EXPECT_FALSE(LackingRecords(Lists, {true, true, true}, 1, {true, true}, wants, error, 1));
 }
 
 // Two lists of 2,000,001 joined made a list that no reader opens, in small.

@@ -141,6 +141,26 @@ TEST(Project, ClearSearchEmptiesResultsAndHidesTheColumn) {
         EXPECT_TRUE(r.SearchHits == 0 && r.SearchText.empty());
 }
 
+TEST(Project, MarkedOnlyNarrowsWhatTheFiltersPassAndClearingResultsWidensAgain) {
+    TProject list;
+    list.Data = {MatchRecord("Genesis", "1"), MatchRecord("Genesis", "2"), MatchRecord("Yes", "3"),
+                 MatchRecord("Yes", "4")};
+    list.Data[1].SearchHits = 1;
+    list.Data[2].SearchHits = 2;
+    list.Data[3].SearchHits = -1; // no mark
+    list.MarkedOnly = true;
+    list.BuildView(TFilterState());
+    EXPECT_EQ(list.View, (std::vector<int32_t>{1, 2}));
+    list.QuickFilter.SetText("yes", DefaultCodeNames());
+    list.BuildView(TFilterState());
+    EXPECT_EQ(list.View, (std::vector<int32_t>{2}));
+    EXPECT_EQ(list.Data[1].ViewIndex, -1);
+    list.ClearSearch();
+    list.BuildView(TFilterState());
+    EXPECT_FALSE(list.MarkedOnly);
+    EXPECT_EQ(list.View, (std::vector<int32_t>{2, 3}));
+}
+
 TEST(ListCaption, FromPaths) {
     EXPECT_EQ(ListCaption("/home/me/my list.old.kvu"), "My list");
     EXPECT_EQ(ListCaption("my list.old.kvu"), "My list");

@@ -1,4 +1,5 @@
 #include "program/CompareFormLogic.h"
+#include "program/CopyMarked.h"
 #include "program/Program.h"
 #include "support/FakeProgramHost.h"
 #include "support/Records.h"
@@ -107,16 +108,58 @@ TEST_F(TCompareFormLogicTest, JoinMakesAnUnnamedUnsavedCurrentListOfTheShownBoot
     EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Band", "2")));
 
     // The window closes after the join: the new list has no line and stays unselected.
-    Logic->Close({true, true, false}, {false, true});
+    Logic->Close({true, true, false}, {false, true, true});
     EXPECT_EQ(Logic->Selection(), (std::vector<bool>{true, true, false, false}));
     EXPECT_FALSE(Logic->Options().Source);
     EXPECT_TRUE(Logic->Options().Media);
+    EXPECT_TRUE(Program->LooseMatch);
 
     // Leaving the program asks to save the joined list.
     Host.Answers = {Msg::ResultCancel};
     EXPECT_FALSE(Program->CloseAllForExit());
     ASSERT_EQ(Host.Messages.size(), 1u);
     EXPECT_EQ(Host.Messages[0].Text, "Save changes in list \"Untitled\"?");
+}
+
+TEST_F(TCompareFormLogicTest, WantsOpenWhatTheOthersHoldAndTheCurrentListLacks) {
+    Open("mine.kvu", {MatchRecord("Band", "1999.05.01")});
+    Open("trader.kvu", {MatchRecord("band ", "1 May 1999"), MatchRecord("Band", "1999.05.02")});
+    Host.Current = 0;
+    EXPECT_FALSE(Logic->Wants({true, false}, {true, true, true}));
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0].Text, "Select at least one list besides the current one!");
+    EXPECT_EQ(Program->Lists.size(), 2u);
+
+    EXPECT_TRUE(Logic->Wants({false, true}, {true, true, true}));
+    ASSERT_EQ(Program->Lists.size(), 3u);
+    EXPECT_EQ(Host.Current, 2);
+    EXPECT_FALSE(List(2).Saved);
+    ASSERT_EQ(List(2).Data.size(), 1u);
+    EXPECT_EQ(List(2).Data[0].Date, "1999.05.02");
+}
+
+TEST_F(TCompareFormLogicTest, CopyMarkedGoesIntoAnotherListOrANewOneAsOneStep) {
+    Open("mine.kvu", {MatchRecord("Band", "1")});
+    Open("trader.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2"), MatchRecord("Band", "3")});
+    std::string error;
+    EXPECT_FALSE(CopyMarkedToList(*Program, 1, 0, error));
+    EXPECT_EQ(error, kNothingMarked);
+    ASSERT_TRUE(Logic->Compare({true, true}, {true, true}));
+    EXPECT_EQ(CopyMarkedTargets(*Program, 1), (std::vector<std::string>{"Mine", kNewListChoice}));
+
+    ASSERT_TRUE(CopyMarkedToList(*Program, 1, 0, error)) << error;
+    ASSERT_EQ(List(0).Data.size(), 3u);
+    EXPECT_EQ(List(0).Data[2].Date, "3");
+    EXPECT_EQ(List(0).Data[1].SearchHits, 0);
+    EXPECT_EQ(List(0).Data[1].SearchText, "");
+    EXPECT_FALSE(List(0).Saved);
+    EXPECT_TRUE(List(0).UndoChange().Done);
+    EXPECT_EQ(List(0).Data.size(), 1u);
+
+    ASSERT_TRUE(CopyMarkedToList(*Program, 1, 1, error)) << error;
+    ASSERT_EQ(Program->Lists.size(), 3u);
+    EXPECT_EQ(List(2).Data.size(), 2u);
+    EXPECT_FALSE(List(2).Saved);
 }
 
 } // namespace

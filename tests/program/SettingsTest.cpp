@@ -38,6 +38,7 @@ struct TSettingsFixture : testing::Test {
         EXPECT_EQ(program.ConcListIndex, 0);
         EXPECT_TRUE(program.Filter.SourceSelAll && program.Filter.MediaSelAll);
         EXPECT_EQ(program.CodePage, TCodePage::Windows1250);
+        EXPECT_FALSE(program.LooseMatch);
     }
 };
 
@@ -60,7 +61,7 @@ const std::set<std::string> kStoredNames = {
     "MediaSelAll", "MediaSel0", "MediaSel1", "MediaSel2", "MediaSel3", "MediaSel4", "MediaSel5", "MediaSel6",
     "MediaSel7", "MediaSel8", "MediaSel9", "MediaSel10", "MediaSel11", "MediaSel12", "MediaSel13", "MediaSel14",
     "MediaSel15", "MediaSel16",
-    "ConcListIndex", "ListFuncParam1", "ListFuncParam2", "ListFuncParam3", "LegacyCodePage",
+    "ConcListIndex", "ListFuncParam1", "ListFuncParam2", "ListFuncParam3", "ListFuncLoose", "LegacyCodePage",
     "BackupCount",
 };
 // clang-format on
@@ -89,7 +90,7 @@ std::variant<int32_t, std::string> NonDefaultValue(const std::string& name, cons
         {"LegacyCodePage", 1252}, {"ExportFile", std::string("/tmp/export.txt")},
         {"SourceSelAll", 0},      {"MediaSelAll", 0},
         {"ExportFormat", 2},      {"PdfFile", std::string("/tmp/list.pdf")},
-        {"BackupCount", 0}};
+        {"BackupCount", 0},       {"ListFuncLoose", 1}};
     if (auto found = single.find(name); found != single.end())
         return found->second;
     if (NumberAfter(name, "File") >= 0)

@@ -18,6 +18,7 @@ constexpr int kLineHeight = 14;
 constexpr int kOptionHeight = 24;
 constexpr int32_t kSourceItem = 1;
 constexpr int32_t kMediaItem = 2;
+constexpr int32_t kLooseItem = 3;
 
 // A bordered frame with its caption in bold at the top.
 void AddFrame(QWidget* parent, const QRect& place, const char* caption) {
@@ -50,8 +51,8 @@ TCompareForm::TCompareForm(TProgram& program, IProgramHost& host, QWidget* paren
 void TCompareForm::CreateControls() {
     // Frames first, so that what they hold lies above them.
     AddFrame(this, {5, 10, 206, 271}, "Lists");
-    AddFrame(this, {215, 10, 136, 86}, "Parameters");
-    AddFrame(this, {215, 175, 136, 106}, "Functions");
+    AddFrame(this, {215, 10, 136, 110}, "Parameters");
+    AddFrame(this, {215, 130, 136, 151}, "Functions");
 
     m_listLB = new TMyListBox(this);
     m_listLB->setGeometry(15, 30, 186, 242);
@@ -59,14 +60,16 @@ void TCompareForm::CreateControls() {
     m_listLB->SetMultiSelect(true);
 
     m_paramsMP = new TMyPanel(this);
-    m_paramsMP->setGeometry(225, 35, 116, 48);
-    m_paramsMP->SetItems({"Source", "Media"});
+    m_paramsMP->setGeometry(225, 35, 116, 3 * kOptionHeight);
+    m_paramsMP->SetItems({"Source", "Media", "Loose match"});
     m_paramsMP->SetColumns(1);
     m_paramsMP->SetItemHeight(kOptionHeight);
     m_paramsMP->SetTabStop(true);
 
-    m_compareBtn = AddButton(this, {245, 200, 75, 25}, "Compare");
-    m_joinBtn = AddButton(this, {245, 240, 76, 25}, "Join");
+    m_compareBtn = AddButton(this, {245, 155, 75, 25}, "Compare");
+    m_joinBtn = AddButton(this, {245, 195, 76, 25}, "Join");
+    m_wantsBtn = AddButton(this, {245, 235, 76, 25}, "Wants");
+    m_wantsBtn->setToolTip(QStringLiteral("A new list of what the selected lists hold and the current one lacks"));
     m_button1 = AddButton(this, {101, 300, 75, 25}, "Close");
     m_button1->setDefault(true);
     m_helpBtn = AddButton(this, {181, 300, 75, 25}, "Help");
@@ -80,6 +83,10 @@ void TCompareForm::CreateControls() {
 void TCompareForm::WireControls() {
     connect(m_compareBtn, &QPushButton::clicked, this, [this] { CompareBtnClick(); });
     connect(m_joinBtn, &QPushButton::clicked, this, [this] { JoinBtnClick(); });
+    connect(m_wantsBtn, &QPushButton::clicked, this, [this] {
+        if (m_logic.Wants(Selection(), Options()))
+            done(1);
+    });
     connect(m_button1, &QPushButton::clicked, this, [this] { done(1); });
     connect(m_helpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
 }
@@ -92,6 +99,7 @@ void TCompareForm::FormCreate() {
     const TMatchOptions options = m_logic.Options();
     m_paramsMP->SetChecked(kSourceItem, options.Source);
     m_paramsMP->SetChecked(kMediaItem, options.Media);
+    m_paramsMP->SetChecked(kLooseItem, options.Loose);
 }
 
 std::vector<bool> TCompareForm::Selection() const {
@@ -102,7 +110,7 @@ std::vector<bool> TCompareForm::Selection() const {
 }
 
 TMatchOptions TCompareForm::Options() const {
-    return {m_paramsMP->Checked(kSourceItem), m_paramsMP->Checked(kMediaItem)};
+    return {m_paramsMP->Checked(kSourceItem), m_paramsMP->Checked(kMediaItem), m_paramsMP->Checked(kLooseItem)};
 }
 
 void TCompareForm::done(int result) {

@@ -15,7 +15,7 @@ class TRichLabel;
 class TRichText;
 
 // The list functions window: the open lists to choose from, the options
-// "Source" and "Media", and Compare and Join. Whatever way it closes, the
+// "Source", "Media" and "Loose match", and Compare, Join and Wants. Whatever way it closes, the
 // chosen lines and options are kept for the next time.
 class TCompareForm : public QDialog {
     Q_OBJECT
@@ -27,6 +27,7 @@ public:
     TMyPanel* ParamsMP() const { return m_paramsMP; }
     QPushButton* CompareBtn() const { return m_compareBtn; }
     QPushButton* JoinBtn() const { return m_joinBtn; }
+    QPushButton* WantsBtn() const { return m_wantsBtn; }
     QPushButton* Button1() const { return m_button1; }
     QPushButton* HelpBtn() const { return m_helpBtn; }
     TRichText* HelpRT() const { return m_helpRT; }
@@ -52,6 +53,7 @@ private:
     TMyPanel* m_paramsMP = nullptr;
     QPushButton* m_compareBtn = nullptr;
     QPushButton* m_joinBtn = nullptr;
+    QPushButton* m_wantsBtn = nullptr;
     QPushButton* m_button1 = nullptr;
     QPushButton* m_helpBtn = nullptr;
     TRichText* m_helpRT = nullptr;

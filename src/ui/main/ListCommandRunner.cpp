@@ -31,6 +31,7 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
     case TActionId::cmCompare:
     case TActionId::cmCoverage:
     case TActionId::cmStatistics:
+    case TActionId::cmCopyMarked:
         if (OpenListWindow)
             OpenListWindow(listIndex, action.Id);
         break;
@@ -46,6 +47,10 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
         break;
     case TActionId::cmClearSearch:
         list.ClearSearch();
+        RefreshView();
+        break;
+    case TActionId::cmMarkedOnly:
+        list.MarkedOnly = !list.MarkedOnly;
         RefreshView();
         break;
     case TActionId::cmClipboardCopy:

@@ -3,6 +3,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "ui/dialogs/Compare.h"
 #include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/CopyMarkedDialog.h"
 #include "ui/dialogs/CoverageForm.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/PrintList.h"
@@ -29,10 +30,10 @@ void ShowMainWindowRow(TMainForm& form, int32_t row) {
 bool HasListWindow(TActionId window) {
     return window == TActionId::cmCompare || window == TActionId::cmConcerts || window == TActionId::cmExport ||
            window == TActionId::cmCoverage || window == TActionId::cmStatistics || window == TActionId::cmPrint ||
-           window == TActionId::cmExportPdf;
+           window == TActionId::cmExportPdf || window == TActionId::cmCopyMarked;
 }
 
-void RunListWindow(TMainForm& form, int, TActionId window) {
+void RunListWindow(TMainForm& form, int listIndex, TActionId window) {
     switch (window) {
     case TActionId::cmCompare: {
         TCompareForm compare(form.Program(), form, &form);
@@ -60,6 +61,9 @@ void RunListWindow(TMainForm& form, int, TActionId window) {
         break;
     case TActionId::cmExportPdf:
         ExportListToPdf(&form, form.Program(), form, form.GridStr());
+        break;
+    case TActionId::cmCopyMarked:
+        AskAndCopyMarked(&form, form.Program(), listIndex, [&form] { form.SetValues(); });
         break;
     default:
         break;

@@ -250,6 +250,7 @@ void TMainForm::CreateActions() {
         item->setShortcuts(keys);
         if (info.Image >= 0 && info.Image < m_toolbarImages.Count())
             item->setIcon(QIcon(m_toolbarImages.Pixmap(info.Image)));
+        item->setCheckable(info.Toggle);
         const TAction action{info.Id};
         connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
         addAction(item); // shortcuts work wherever the focus is
@@ -404,9 +405,12 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     }
     TProject* list = m_program->CurrentList();
     // The list windows need a list; one that is not part of this build stays greyed out.
-    for (TActionId window : {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmCoverage,
-                             TActionId::cmStatistics, TActionId::cmPrint, TActionId::cmExportPdf})
+    for (TActionId window :
+         {TActionId::cmCompare, TActionId::cmExport, TActionId::cmConcerts, TActionId::cmCoverage,
+          TActionId::cmStatistics, TActionId::cmPrint, TActionId::cmExportPdf, TActionId::cmCopyMarked})
         Action(window)->setEnabled(list != nullptr && HasListWindow(window));
+    Action(TActionId::cmMarkedOnly)->setEnabled(list != nullptr);
+    Action(TActionId::cmMarkedOnly)->setChecked(list && list->MarkedOnly);
     if (!list) {
         m_grid->SetRowSource(EmptyRows);
         m_grid->hide();

@@ -10,6 +10,7 @@
 #include "support/Records.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/Compare.h"
+#include "ui/dialogs/CopyMarkedDialog.h"
 #include "ui/dialogs/Help.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
@@ -187,7 +188,7 @@ TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) 
     ASSERT_TRUE(LastHelp().has_value());
     EXPECT_EQ(LastHelp()->Width, 350);
     EXPECT_EQ(LastHelp()->Height, 300);
-    EXPECT_EQ(SplitLines(LastHelp()->Text).size(), 9u);
+    EXPECT_EQ(SplitLines(LastHelp()->Text).size(), 11u);
     EXPECT_EQ(LastHelp()->Text.rfind("Select lists that you want to compare or join.", 0), 0u);
 }
 
@@ -234,6 +235,54 @@ TEST_F(CompareFormTest, DuplicateSearchCountsSourcesOnlyWhenTheOptionIsChecked) 
     for (const TBootData& record : List(0).Data)
         EXPECT_EQ(record.SearchText, "");
     EXPECT_TRUE(List(0).SearchColumn);
+}
+
+// A trader's list spelt otherwise, compared loosely; what I lack is shown
+// alone and copied into a new list: the wants list in two steps.
+TEST_F(CompareFormTest, LooseCompareThenShowMarkedOnlyAndCopyThemIntoANewList) {
+    Open("mine.kvu", {MatchRecord("Band", "1999.05.01")});
+    Open("trader.kvu",
+         {MatchRecord(" band", "1 May 1999"), MatchRecord("Band", "1999.05.02"), MatchRecord("Band", "1999.05.03")});
+    WithWindow([&](TCompareForm& form) {
+        EXPECT_FALSE(form.ParamsMP()->Checked(3));
+        ClickLine(*form.ListLB(), 0);
+        ClickLine(*form.ListLB(), 1);
+        ClickOption(*form.ParamsMP(), 3);
+        form.CompareBtn()->click();
+    });
+    EXPECT_TRUE(W->Program().LooseMatch);
+    EXPECT_EQ(Hits(List(1)), (std::vector<int32_t>{0, 1, 1}));
+    W->SetCurrentTab(1);
+    QAction* markedOnly = W->Action(TActionId::cmMarkedOnly);
+    ASSERT_TRUE(markedOnly->isCheckable());
+    markedOnly->trigger();
+    EXPECT_TRUE(markedOnly->isChecked());
+    EXPECT_EQ(List(1).View, (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(W->Grid().GetCellString(3, 1), "1999.05.02");
+
+    bool asked = false;
+    QTimer::singleShot(0, W, [&] {
+        auto* dialog = qobject_cast<TCopyMarkedDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        asked = true;
+        EXPECT_EQ(dialog->TargetLB()->count(), 2); // Mine, a new list
+        EXPECT_EQ(dialog->Choice(), 1);
+        dialog->accept();
+    });
+    W->Action(TActionId::cmCopyMarked)->trigger();
+    ASSERT_TRUE(asked);
+    ASSERT_EQ(W->Program().Lists.size(), 3u);
+    EXPECT_EQ(W->MainTab().currentIndex(), 2);
+    EXPECT_EQ(List(2).Data.size(), 2u);
+    EXPECT_FALSE(List(2).Saved);
+    EXPECT_FALSE(markedOnly->isChecked()); // the new list shows everything
+
+    W->SetCurrentTab(1);
+    EXPECT_TRUE(markedOnly->isChecked());
+    W->Action(TActionId::cmClearSearch)->trigger(); // clearing results widens the list again
+    EXPECT_FALSE(markedOnly->isChecked());
+    EXPECT_EQ(List(1).View.size(), 3u);
 }
 
 TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSave) {
