@@ -74,19 +74,21 @@ export DISPLAY=":$(cat "$work/display")"
 openbox > "$work/openbox.log" 2>&1 &
 "${as_user[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/korvalen" > "$work/korvalen.log" 2>&1 &
 program=$!
-# A first start offers the samples before the window opens; Enter answers Yes.
-offer=""
-for _ in $(seq 150); do
+# A first start offers the samples before the window opens; Enter answers
+# Yes, pressed again until the window opens (the question may not have the
+# focus yet when it is first found).
+offered=""
+for _ in $(seq 100); do
+    wmctrl -l 2>/dev/null | grep -q "Korvalen v" && break
     offer=$(xdotool search --name '^Confirmation$' 2>/dev/null | head -1)
-    [ -n "$offer" ] && break
-    sleep 0.1
+    if [ -n "$offer" ]; then
+        offered=yes
+        xdotool windowactivate --sync "$offer" > /dev/null 2>&1
+        xdotool key --clearmodifiers Return > /dev/null 2>&1
+    fi
+    sleep 0.3
 done
-if [ -n "$offer" ]; then
-    xdotool windowactivate --sync "$offer" 2>/dev/null
-    xdotool key --clearmodifiers Return
-else
-    fail "the samples were not offered at the first start"
-fi
+[ -n "$offered" ] || fail "the samples were not offered at the first start"
 shown=""
 for _ in $(seq 150); do
     # The about box closes itself after a second; the main window remains.
