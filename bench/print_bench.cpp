@@ -1,13 +1,16 @@
-// Printing 10,000 bootlegs (or as many as the first argument says): the whole PDF, and the print preview up to its
-// first page shown (the preview paints every page before it shows one).
-// Both are measured against the text export of the same list in the same run.
+// Printing 10,000 bootlegs (or as many as the first argument says): the whole PDF, and the program's print preview
+// up to its first page shown, against Qt's preview (which paints every page before it shows one), against laying the
+// pages out alone and against the text export of the same list, all in the same run.
 
 #include "ListGenerator.h"
 #include "platform/ByteStream.h"
 #include "program/ExportText.h"
 #include "ui/dialogs/ListPrintout.h"
+#include "ui/dialogs/PreviewPages.h"
+#include "ui/dialogs/PrintPreviewForm.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
@@ -47,6 +50,23 @@ int main(int argc, char** argv) {
         WriteExportText(input, {}, sink, error);
     });
     const double taking = Seconds([&] { TListPrintout printout(input, {true, true}, "Bench"); });
+    const double layout = Seconds([&] {
+        TListPrintout printout(input, {true, true}, "Bench");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printout.Layout(printer);
+    });
+    const double ownPreview = Seconds([&] {
+        TListPrintout printout(input, {true, true}, "Bench");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        TPrintPreviewForm form(printout, printer);
+        QEventLoop shown;
+        QObject::connect(&form.Pages(), &TPreviewPages::FirstPageShown, &shown, &QEventLoop::quit);
+        form.resize(1000, 700);
+        form.show();
+        shown.exec();
+    });
     std::string pdf;
     size_t pages = 0;
     const double writePdf = Seconds([&] {
@@ -70,6 +90,9 @@ int main(int argc, char** argv) {
     std::printf("  text export     %8.3f s\n", text);
     std::printf("  texts taken     %8.3f s\n", taking);
     std::printf("  PDF             %8.3f s  %6.1fx the text export (limit 10 s)\n", writePdf, writePdf / text);
-    std::printf("  preview shown   %8.3f s  %6.1fx the text export (limit 1 s)\n", preview, preview / text);
+    std::printf("  pages laid out  %8.3f s  %6.1fx the text export\n", layout, layout / text);
+    std::printf("  Qt's preview    %8.3f s  %6.1fx the text export\n", preview, preview / text);
+    std::printf("  own preview     %8.3f s  %6.1fx the text export, %.2fx laying out, %.2fx Qt's preview (limit 1 s)\n",
+                ownPreview, ownPreview / text, ownPreview / layout, ownPreview / preview);
     return 0;
 }

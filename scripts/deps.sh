@@ -7,7 +7,7 @@ korvalen_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils appstream libxml2-utils man-db dpkg-dev file openbox wmctrl clang-format
-    python3 tidy poppler-utils
+    python3 tidy poppler-utils xdotool
 )
 
 korvalen_install_missing() {

@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 #include "platform/QtSettingsStore.h"
+#include "program/FirstStart.h"
 #include "program/ProgramFolders.h"
 #include "program/Version.h"
+#include "ui/dialogs/MessageDialog.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/MainForm.h"
 
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
     TProgramFolders folders = MakeProgramFolders(RunningExecutable(), HomeFolder(line.Home));
     CreateMissingFolders(folders);
     TQtSettingsStore store;
+    OfferSamples(store, folders, InstalledSampleFolder(folders.ExeName),
+                 [](const std::string& text, int kind, int buttons, int alignment) {
+                     return ShowMessageDialog(nullptr, text, kind, buttons, alignment);
+                 });
     TMainForm window(store, folders, line.Lists);
     window.show();
     return app.exec();

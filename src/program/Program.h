@@ -63,6 +63,8 @@ public:
     TCodePage CodePage = kDefaultCodePage;
     // How many earlier files of each list are kept in BackupsDir; 0 keeps none.
     int32_t BackupCount = kDefaultBackupCount;
+    // The installed samples were offered at the first start.
+    bool SamplesOffered = false;
     // Widths of template-grid columns 1..14 ("Search" .. "Comment").
     std::array<int32_t, kTemplateColumns> GridWidths = DesignGridWidths();
     std::vector<std::unique_ptr<TProject>> Lists;

@@ -5,6 +5,7 @@
 
 #include "program/ExportFile.h"
 #include "program/ExportOrder.h"
+#include "program/FirstStart.h"
 #include "program/SettingsTable.h"
 
 namespace {
@@ -121,6 +122,7 @@ std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, cons
     table.push_back(
         IntSetting("LegacyCodePage", passing.CodePage, static_cast<int32_t>(kDefaultCodePage), IsLegacyCodePage));
     table.push_back(IntSetting("BackupCount", program.BackupCount, kDefaultBackupCount, IsBackupCount));
+    table.push_back(BoolSetting(kSamplesOfferedSetting, program.SamplesOffered, false));
     return table;
 }
 

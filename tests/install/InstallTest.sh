@@ -31,6 +31,9 @@ expected=(
     share/man/man1/korvalen.1.gz share/man/man1/korvalen-cli.1.gz
 )
 for size in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$app_id.png"); done
+samples=("Tours/Ironwood.txt" "Tours/Marigold Express.txt" "Tours/Static Harbour.txt" "Tours/The Velvet Orchard.txt"
+    "Tours/northbound.txt" "Lists/Sample list.kvu")
+for sample in "${samples[@]}"; do expected+=("share/korvalen/sample/$sample"); done
 for file in "${expected[@]}"; do [ -s "$prefix/$file" ] || fail "not installed: $file"; done
 [ "$(find "$prefix" -type f | wc -l)" -eq "${#expected[@]}" ] || fail "unexpected files: $(cd "$prefix" && find . -type f)"
 
@@ -71,6 +74,21 @@ export DISPLAY=":$(cat "$work/display")"
 openbox > "$work/openbox.log" 2>&1 &
 "${as_user[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/korvalen" > "$work/korvalen.log" 2>&1 &
 program=$!
+# A first start offers the samples before the window opens; Enter answers
+# Yes, pressed again until the window opens (the question may not have the
+# focus yet when it is first found).
+offered=""
+for _ in $(seq 100); do
+    wmctrl -l 2>/dev/null | grep -q "Korvalen v" && break
+    offer=$(xdotool search --name '^Confirmation$' 2>/dev/null | head -1)
+    if [ -n "$offer" ]; then
+        offered=yes
+        xdotool windowactivate --sync "$offer" > /dev/null 2>&1
+        xdotool key --clearmodifiers Return > /dev/null 2>&1
+    fi
+    sleep 0.3
+done
+[ -n "$offered" ] || fail "the samples were not offered at the first start"
 shown=""
 for _ in $(seq 150); do
     # The about box closes itself after a second; the main window remains.
@@ -88,6 +106,9 @@ if [ "$status" != 0 ]; then
 fi
 for folder in Lists Tours Covers; do
     [ -d "$home/.local/share/Korvalen/$folder" ] || fail "no ~/.local/share/Korvalen/$folder"
+done
+for sample in "${samples[@]}"; do
+    cmp -s "$prefix/share/korvalen/sample/$sample" "$home/.local/share/Korvalen/$sample" || fail "sample not copied: $sample"
 done
 [ -f "$home/.config/Korvalen/Korvalen.conf" ] || fail "the settings were not written at exit"
 kill "$display_pid" 2>/dev/null

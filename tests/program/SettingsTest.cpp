@@ -62,7 +62,7 @@ const std::set<std::string> kStoredNames = {
     "MediaSel7", "MediaSel8", "MediaSel9", "MediaSel10", "MediaSel11", "MediaSel12", "MediaSel13", "MediaSel14",
     "MediaSel15", "MediaSel16",
     "ConcListIndex", "ListFuncParam1", "ListFuncParam2", "ListFuncParam3", "ListFuncLoose", "LegacyCodePage",
-    "BackupCount",
+    "BackupCount", "SamplesOffered",
 };
 // clang-format on
 
@@ -90,7 +90,8 @@ std::variant<int32_t, std::string> NonDefaultValue(const std::string& name, cons
         {"LegacyCodePage", 1252}, {"ExportFile", std::string("/tmp/export.txt")},
         {"SourceSelAll", 0},      {"MediaSelAll", 0},
         {"ExportFormat", 2},      {"PdfFile", std::string("/tmp/list.pdf")},
-        {"BackupCount", 0},       {"ListFuncLoose", 1}};
+        {"BackupCount", 0},       {"ListFuncLoose", 1},
+        {"SamplesOffered", 1}};
     if (auto found = single.find(name); found != single.end())
         return found->second;
     if (NumberAfter(name, "File") >= 0)

@@ -5,13 +5,10 @@
 #include "platform/FileSystem.h"
 #include "program/Program.h"
 #include "ui/dialogs/ListPrintout.h"
+#include "ui/dialogs/OffThreadWork.h"
+#include "ui/dialogs/PrintPreviewForm.h"
 
-#include <QEventLoop>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
-
-#include <thread>
 
 namespace {
 
@@ -23,7 +20,7 @@ TListPrintout MakePrintout(TProgram& program, const TProject& list, const TStrin
 
 } // namespace
 
-void PreviewAndPrintList(QWidget* parent, TProgram& program, const TStrings2& names) {
+void PreviewAndPrintList(QWidget* parent, TProgram& program, IProgramHost& host, const TStrings2& names) {
     const TProject* list = program.CurrentList();
     if (!list)
         return;
@@ -31,11 +28,9 @@ void PreviewAndPrintList(QWidget* parent, TProgram& program, const TStrings2& na
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QString::fromStdString(ListCaption(list->FileName)));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Print"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&printout](QPrinter* target) { printout.Paint(*target); });
-    preview.resize(parent ? parent->size() * 9 / 10 : QSize(1000, 700));
+    TPrintPreviewForm preview(printout, printer, parent);
+    preview.ExportPdf = [&] { ExportListToPdf(&preview, program, host, names); };
+    preview.Tell = [&host](const std::string& text) { host.ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
     preview.exec();
 }
 
@@ -55,22 +50,13 @@ void ExportListToPdf(QWidget* parent, TProgram& program, IProgramHost& host, con
     program.PdfFile = dialog.FileName;
 
     TListPrintout printout = MakePrintout(program, *list, names);
-    QProgressDialog progress(QStringLiteral("Writing the PDF..."), QString(), 0, 0, parent);
-    progress.setWindowTitle(QStringLiteral("Export to PDF"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    QEventLoop wait;
     std::string error;
-    bool written = false;
     // The printout holds copies of the texts, so the list may go on being shown meanwhile.
-    std::thread writer([&] {
-        std::string bytes;
-        written = PrintoutPdf(printout, bytes, error) && WriteFileAtomically(dialog.FileName, bytes, error);
-        QMetaObject::invokeMethod(&wait, "quit", Qt::QueuedConnection);
-    });
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    writer.join();
-    progress.reset();
+    const bool written =
+        RunOffThread(parent, QStringLiteral("Export to PDF"), QStringLiteral("Writing the PDF..."), [&] {
+            std::string bytes;
+            return PrintoutPdf(printout, bytes, error) && WriteFileAtomically(dialog.FileName, bytes, error);
+        });
     if (!written)
         host.ShowMsg("The PDF could not be written:||" + MarkupLiteral(dialog.FileName) + "||" +
                          MarkupLiteral(AsSentence(error)) + "||A file of that name on the disk was left as it was.",

@@ -57,7 +57,7 @@ void RunListWindow(TMainForm& form, int listIndex, TActionId window) {
         ShowStatisticsForm(&form, form.Program());
         break;
     case TActionId::cmPrint:
-        PreviewAndPrintList(&form, form.Program(), form.GridStr());
+        PreviewAndPrintList(&form, form.Program(), form, form.GridStr());
         break;
     case TActionId::cmExportPdf:
         ExportListToPdf(&form, form.Program(), form, form.GridStr());

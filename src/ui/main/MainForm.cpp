@@ -21,6 +21,7 @@
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/dialogs/QtWindowPlacement.h"
 #include "ui/main/FilterPanel.h"
+#include "ui/main/FirstStartPanel.h"
 #include "ui/main/FocusFrame.h"
 #include "ui/main/GridPopup.h"
 #include "ui/main/ListCommandRunner.h"
@@ -127,6 +128,14 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     };
     CreateGrid();
     listRows->addWidget(m_grid, 1);
+    m_firstStart = new TFirstStartPanel(panel2);
+    listRows->addWidget(m_firstStart, 1);
+    m_firstStart->OnLink = [this](TFirstStartLink link) {
+        if (link != TFirstStartLink::SampleList)
+            return Execute({link == TFirstStartLink::NewList ? TActionId::cmNew : TActionId::cmOpen});
+        const std::string sample = SampleListPath(m_program->ListsDir, InstalledSampleFolder(m_program->ExeName));
+        RunCommandGuarded(*this, {TActionId::cmOpen}, [&] { m_program->OpenList(sample); });
+    };
     rows->addWidget(new TFocusFrame(panel2, panel1), 1);
     columns->addWidget(panel1, 1);
     setCentralWidget(central);
@@ -177,6 +186,7 @@ TMainForm::~TMainForm() {
     m_quickFilter->OnTextTyped = nullptr;
     m_quickFilter->OnLeave = nullptr;
     m_quickFilter->OnFocus = nullptr;
+    m_firstStart->OnLink = nullptr;
     delete takeCentralWidget();
 }
 
@@ -411,6 +421,7 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
         Action(window)->setEnabled(list != nullptr && HasListWindow(window));
     Action(TActionId::cmMarkedOnly)->setEnabled(list != nullptr);
     Action(TActionId::cmMarkedOnly)->setChecked(list && list->MarkedOnly);
+    ShowFirstStart(!list);
     if (!list) {
         m_grid->SetRowSource(EmptyRows);
         m_grid->hide();
@@ -428,6 +439,19 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
     m_title->SetList(list);
     UpdateUndoActions();
+}
+
+void TMainForm::ShowFirstStart(bool noList) {
+    if (noList) {
+        const bool focused = m_grid->hasFocus() || !focusWidget();
+        m_firstStart->SetText(FirstStartText(
+            m_program->ToursDir, SampleListPath(m_program->ListsDir, InstalledSampleFolder(m_program->ExeName))));
+        m_firstStart->show();
+        if (focused)
+            m_firstStart->setFocus();
+    } else {
+        m_firstStart->hide();
+    }
 }
 
 void TMainForm::CommitChange(TProject* list) {

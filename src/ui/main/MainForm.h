@@ -25,6 +25,7 @@ class QTimer;
 class QToolBar;
 class TExcelGrid2;
 class TFilterPanel;
+class TFirstStartPanel;
 class TListCommandRunner;
 class TQuickFilterBox;
 class TListFileWatch;
@@ -55,6 +56,7 @@ public:
     QTabBar& MainTab() const { return *m_tabs; }
     TTitlePaintBox& TitleBar() const { return *m_title; }
     TQuickFilterBox& QuickFilterBox() const { return *m_quickFilter; }
+    TFirstStartPanel& FirstStart() const { return *m_firstStart; }
     QToolBar& ToolBar() const { return *m_toolBar; }
     const TImageList& ToolbarImages() const { return m_toolbarImages; }
     const TGridModel& TemplateGrid() const { return m_template; }
@@ -141,6 +143,8 @@ private:
     void StoreCursor();
     void RestoreCursor(const TProject& list);
     void ColumnsResized();
+    // The grid's place shows how to begin while no list is open.
+    void ShowFirstStart(bool noList);
 
     TMainFormOptions m_options;
     TFilterPanel* m_rollup = nullptr;
@@ -148,6 +152,7 @@ private:
     TTitlePaintBox* m_title = nullptr;
     TQuickFilterBox* m_quickFilter = nullptr;
     TExcelGrid2* m_grid = nullptr;
+    TFirstStartPanel* m_firstStart = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_gridMenu = nullptr;
     QMenu* m_tabMenu = nullptr;
