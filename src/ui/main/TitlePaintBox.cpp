@@ -4,7 +4,9 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Project.h"
 #include "program/ListNames.h"
+#include "program/ListReading.h"
 #include "program/TitleBar.h"
+#include "ui/main/TitleBarAccessible.h"
 
 #include <QPainter>
 
@@ -26,14 +28,22 @@ int32_t MarkupWidth(const std::string& text, TMarkupCanvas& canvas) {
 } // namespace
 
 TTitlePaintBox::TTitlePaintBox(QWidget* parent) : QWidget(parent) {
+    InstallTitleBarAccessibility();
     setFixedHeight(kHeight);
     setFont(MarkupFont("Arial", -11));
 }
 
 void TTitlePaintBox::SetList(const TProject* list) {
+    const std::string before = SpokenText();
     m_list = list;
     m_counts = list ? CountTitleBar(*list) : TTitleBarCounts();
     update();
+    if (SpokenText() != before)
+        AnnounceTitleBar(*this);
+}
+
+std::string TTitlePaintBox::SpokenText() const {
+    return m_list ? TitleBarSpokenText(m_counts, ListName(*m_list)) : std::string();
 }
 
 void TTitlePaintBox::paintEvent(QPaintEvent*) {

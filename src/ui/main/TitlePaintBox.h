@@ -25,6 +25,9 @@ public:
         int Left = 0;
         int Right = 0;
     };
+    // The bar's line for screen readers: its texts whole, without markup codes.
+    std::string SpokenText() const;
+
     // The texts of the last paint, left to right, where they were drawn.
     const std::vector<TDrawnText>& Drawn() const { return m_drawn; }
 
