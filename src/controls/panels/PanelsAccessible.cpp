@@ -150,7 +150,7 @@ private:
 // A page hangs below its tab, as the tab holds it.
 class TTabPageAccessible : public QAccessibleWidget {
 public:
-    explicit TTabPageAccessible(TMyTab* tab) : QAccessibleWidget(tab, QAccessible::PropertyPage) {}
+    explicit TTabPageAccessible(TMyTab* tab) : QAccessibleWidget(tab, QAccessible::Pane) {}
 
     QAccessibleInterface* parent() const override {
         const auto* tab = static_cast<TMyTab*>(widget());

@@ -221,6 +221,11 @@ TEST_F(AccessibilityTest, TheExportWindowShowsItsTabsOptionsAndLines) {
         ASSERT_EQ(tab->childCount(), 1);
         EXPECT_EQ(tab->child(0)->parent(), tab);
 
+        EXPECT_NE(Find(tab,
+                       [](QAccessibleInterface& i) {
+                           return i.role() == QAccessible::StaticText && Name(&i) == "Parameters";
+                       }),
+                  nullptr);
         // Reached through the tab that holds it.
         QAccessibleInterface* panel =
             Find(tab, [](QAccessibleInterface& i) { return i.role() == QAccessible::Grouping; });
