@@ -4,8 +4,6 @@
 #include "controls/grid/GridLayout.h"
 #include "controls/markup/QtAccessiblePart.h"
 
-#include <QAccessibleWidget>
-
 #include <algorithm>
 #include <limits>
 
@@ -98,23 +96,10 @@ private:
     int32_t m_y;
 };
 
-class TGridTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class TGridTableAccessible : public TPartsAccessible, public QAccessibleTableInterface {
 public:
-    explicit TGridTableAccessible(TExcelGrid2* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+    explicit TGridTableAccessible(TExcelGrid2* grid) : TPartsAccessible(grid, QAccessible::Table) {}
 
-    int childCount() const override {
-        const int64_t cols = Grid().ColCount();
-        return static_cast<int>(std::min<int64_t>(cols + cols * Grid().CountRows(), std::numeric_limits<int>::max()));
-    }
-    QAccessibleInterface* child(int index) const override {
-        const int32_t cols = Grid().ColCount();
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        if (index < cols)
-            return Heading(index + 1);
-        const int32_t k = index - cols;
-        return Cell(k % cols + 1, k / cols + 1);
-    }
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (const auto* cell = dynamic_cast<const TGridCellAccessible*>(child))
             return GridCellChild(Grid(), cell->X(), cell->Y());
@@ -122,16 +107,6 @@ public:
             if (child == Heading(x))
                 return x - 1;
         return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        TExcelGrid2& grid = Grid();
-        const QPoint at = grid.viewport()->mapFromGlobal(QPoint(x, y));
-        if (!grid.viewport()->rect().contains(at) || grid.ColCount() == 0)
-            return nullptr;
-        const TGridCell cell = grid.MouseToCell(at.x(), at.y());
-        if (at.y() < grid.HeadingHeight())
-            return Heading(cell.Col);
-        return grid.CountRows() > 0 ? Cell(cell.Col, cell.Row) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
         TExcelGrid2& grid = Grid();
@@ -199,7 +174,30 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent* event) override {
         if (event->modelChangeType() != QAccessibleTableModelChangeEvent::DataChanged)
-            m_parts.Clear();
+            ForgetParts();
+    }
+
+protected:
+    int PartCount() const override {
+        const int64_t cols = Grid().ColCount();
+        return static_cast<int>(std::min<int64_t>(cols + cols * Grid().CountRows(), std::numeric_limits<int>::max()));
+    }
+    QAccessibleInterface* NewPart(int index) const override {
+        const int32_t cols = Grid().ColCount();
+        if (index < cols)
+            return new TGridHeadingAccessible(Grid(), index + 1);
+        const int32_t k = index - cols;
+        return new TGridCellAccessible(Grid(), k % cols + 1, k / cols + 1);
+    }
+    int PartAt(const QPoint& at) const override {
+        TExcelGrid2& grid = Grid();
+        const QPoint inside = grid.viewport()->mapFrom(&grid, at);
+        if (!grid.viewport()->rect().contains(inside) || grid.ColCount() == 0)
+            return -1;
+        const TGridCell cell = grid.MouseToCell(inside.x(), inside.y());
+        if (inside.y() < grid.HeadingHeight())
+            return cell.Col - 1;
+        return grid.CountRows() > 0 ? GridCellChild(grid, cell.Col, cell.Row) : -1;
     }
 
 private:
@@ -212,30 +210,20 @@ private:
         return {std::max(1, s.Left), std::max(1, s.Top), std::min(s.Right, Grid().ColCount()),
                 std::min(s.Bottom, Grid().CountRows())};
     }
-    QAccessibleInterface* Heading(int32_t x) const {
-        if (x < 1 || x > Grid().ColCount())
-            return nullptr;
-        return m_parts.Get(x - 1, [&] { return new TGridHeadingAccessible(Grid(), x); });
-    }
+    QAccessibleInterface* Heading(int32_t x) const { return x >= 1 && x <= Grid().ColCount() ? child(x - 1) : nullptr; }
     QAccessibleInterface* Cell(int32_t x, int32_t y) const {
-        if (!Grid().IsCell(x, y))
-            return nullptr;
-        return m_parts.Get(GridCellChild(Grid(), x, y), [&] { return new TGridCellAccessible(Grid(), x, y); });
+        return Grid().IsCell(x, y) ? child(GridCellChild(Grid(), x, y)) : nullptr;
     }
-
-    mutable TAccessibleParts m_parts;
 };
 
-QAccessibleInterface* GridFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TExcelGrid2") && object != nullptr && object->isWidgetType())
-        return new TGridTableAccessible(static_cast<TExcelGrid2*>(object));
-    return nullptr;
+QAccessibleInterface* MakeGridAccessible(TExcelGrid2* grid) {
+    return new TGridTableAccessible(grid);
 }
 
 } // namespace
 
 void InstallGridAccessibility() {
-    QAccessible::installFactory(GridFactory);
+    QAccessible::installFactory(AccessibleFactoryOf<TExcelGrid2, MakeGridAccessible>);
 }
 
 int GridCellChild(const TGridModel& grid, int32_t x, int32_t y) {

@@ -29,3 +29,27 @@ void TAccessibleParts::Clear() {
         QAccessible::deleteAccessibleInterface(id);
     m_ids.clear();
 }
+
+QAccessibleInterface* TPartsAccessible::child(int index) const {
+    if (index < 0 || index >= PartCount())
+        return nullptr;
+    return m_parts.Get(index, [&] { return NewPart(index); });
+}
+
+int TPartsAccessible::indexOfChild(const QAccessibleInterface* part) const {
+    for (int i = 0; i < PartCount(); ++i)
+        if (child(i) == part)
+            return i;
+    return -1;
+}
+
+QAccessibleInterface* TPartsAccessible::childAt(int x, int y) const {
+    return child(PartAt(widget()->mapFromGlobal(QPoint(x, y))));
+}
+
+QString TLabelAccessible::text(QAccessible::Text t) const {
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+        return QAccessibleWidget::text(t);
+    const std::string text = m_text();
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

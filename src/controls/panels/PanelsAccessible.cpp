@@ -58,33 +58,21 @@ private:
     int32_t m_index;
 };
 
-class TPanelAccessible : public QAccessibleWidget {
+class TPanelAccessible : public TPartsAccessible {
 public:
-    explicit TPanelAccessible(TMyPanel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
+    explicit TPanelAccessible(TMyPanel* panel) : TPartsAccessible(panel, QAccessible::Grouping) {}
 
-    int childCount() const override { return Panel().Count(); }
-    QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= Panel().Count())
-            return nullptr;
-        return m_parts.Get(index, [&] { return new TPanelItemAccessible(Panel(), index + 1); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < childCount(); ++i)
-            if (this->child(i) == child)
-                return i;
-        return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint at = Panel().mapFromGlobal(QPoint(x, y));
-        return child(Panel().Model().HitTest(at.x(), at.y(), Panel().width()) - 1);
-    }
     QAccessibleInterface* focusChild() const override {
         return Panel().hasFocus() ? child(Panel().ItemIndex() - 1) : nullptr;
     }
 
+protected:
+    int PartCount() const override { return Panel().Count(); }
+    QAccessibleInterface* NewPart(int index) const override { return new TPanelItemAccessible(Panel(), index + 1); }
+    int PartAt(const QPoint& at) const override { return Panel().Model().HitTest(at.x(), at.y(), Panel().width()) - 1; }
+
 private:
     TMyPanel& Panel() const { return *static_cast<TMyPanel*>(widget()); }
-    mutable TAccessibleParts m_parts;
 };
 
 // One tab of the column; its page is its one child.
@@ -121,30 +109,17 @@ private:
     int32_t m_number;
 };
 
-class TPageAccessible : public QAccessibleWidget {
+class TPageAccessible : public TPartsAccessible {
 public:
-    explicit TPageAccessible(TMyPage* page) : QAccessibleWidget(page, QAccessible::PageTabList) {}
+    explicit TPageAccessible(TMyPage* page) : TPartsAccessible(page, QAccessible::PageTabList) {}
 
-    int childCount() const override { return Pages().Model().TabCount(); }
-    QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        return m_parts.Get(index, [&] { return new TTabAccessible(Pages(), index + 1); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < childCount(); ++i)
-            if (this->child(i) == child)
-                return i;
-        return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint at = Pages().mapFromGlobal(QPoint(x, y));
-        return child(Pages().Model().TabAt(at.x(), at.y()) - 1);
-    }
+protected:
+    int PartCount() const override { return Pages().Model().TabCount(); }
+    QAccessibleInterface* NewPart(int index) const override { return new TTabAccessible(Pages(), index + 1); }
+    int PartAt(const QPoint& at) const override { return Pages().Model().TabAt(at.x(), at.y()) - 1; }
 
 private:
     TMyPage& Pages() const { return *static_cast<TMyPage*>(widget()); }
-    mutable TAccessibleParts m_parts;
 };
 
 // A page hangs below its tab, as the tab holds it.
@@ -166,22 +141,16 @@ public:
     }
 };
 
-QAccessibleInterface* PanelsFactory(const QString& className, QObject* object) {
-    if (object == nullptr || !object->isWidgetType())
-        return nullptr;
-    if (className == QLatin1String("TMyPanel"))
-        return new TPanelAccessible(static_cast<TMyPanel*>(object));
-    if (className == QLatin1String("TMyPage"))
-        return new TPageAccessible(static_cast<TMyPage*>(object));
-    if (className == QLatin1String("TMyTab"))
-        return new TTabPageAccessible(static_cast<TMyTab*>(object));
-    return nullptr;
+template <typename TWidget, typename TInterface> QAccessibleInterface* Make(TWidget* widget) {
+    return new TInterface(widget);
 }
 
 } // namespace
 
 void InstallPanelsAccessibility() {
-    QAccessible::installFactory(PanelsFactory);
+    QAccessible::installFactory(AccessibleFactoryOf<TMyPanel, Make<TMyPanel, TPanelAccessible>>);
+    QAccessible::installFactory(AccessibleFactoryOf<TMyPage, Make<TMyPage, TPageAccessible>>);
+    QAccessible::installFactory(AccessibleFactoryOf<TMyTab, Make<TMyTab, TTabPageAccessible>>);
 }
 
 void TPanelAnnouncer::Changed() {

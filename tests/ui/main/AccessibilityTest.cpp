@@ -11,13 +11,13 @@
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
+#include "support/SampleHome.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -87,13 +87,8 @@ std::string Name(QAccessibleInterface* iface) {
 class AccessibilityTest : public testing::Test {
 protected:
     void SetUp() override {
-        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
+        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
         const std::string home = Dir.path().toStdString() + "/";
-        for (const char* folder : {"/Tours", "/Lists"}) {
-            QDir().mkpath(Dir.path() + folder);
-            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
-                QFile::copy(sample + folder + "/" + name, Dir.path() + folder + "/" + name);
-        }
         TMainFormOptions options;
         options.AboutAtStart = false;
         options.ReopenRecent = false;
