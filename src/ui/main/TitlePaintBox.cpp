@@ -34,12 +34,15 @@ TTitlePaintBox::TTitlePaintBox(QWidget* parent) : QWidget(parent) {
 }
 
 void TTitlePaintBox::SetList(const TProject* list) {
-    const std::string before = SpokenText();
     m_list = list;
     m_counts = list ? CountTitleBar(*list) : TTitleBarCounts();
     update();
-    if (SpokenText() != before)
+    // The list shown before may be gone: the line it had is compared, not the list.
+    std::string spoken = SpokenText();
+    if (spoken != m_spoken) {
+        m_spoken = std::move(spoken);
         AnnounceTitleBar(*this);
+    }
 }
 
 std::string TTitlePaintBox::SpokenText() const {

@@ -37,5 +37,6 @@ protected:
 private:
     const TProject* m_list = nullptr;
     TTitleBarCounts m_counts; // of m_list at SetList
+    std::string m_spoken;     // the line readers were last told
     std::vector<TDrawnText> m_drawn;
 };
