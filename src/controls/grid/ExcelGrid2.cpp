@@ -1,5 +1,6 @@
 #include "controls/grid/ExcelGrid2.h"
 
+#include "controls/grid/GridAccessible.h"
 #include "controls/grid/GridEditing.h"
 #include "controls/grid/GridEditorPlacement.h"
 #include "controls/grid/GridEditors.h"
@@ -127,6 +128,8 @@ private:
 };
 
 TExcelGrid2::TExcelGrid2(QWidget* parent) : QAbstractScrollArea(parent), ColorChooser(DefaultColorChooser) {
+    InstallGridAccessibility();
+    m_announcer = std::make_unique<TGridAnnouncer>(*this);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::StyledPanel);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -268,6 +271,12 @@ void TExcelGrid2::SyncScrollBars() {
 
 void TExcelGrid2::Invalidate() {
     viewport()->update();
+    if (m_announcer)
+        m_announcer->Changed();
+}
+
+void TExcelGrid2::CellChanged(int32_t x, int32_t y) {
+    m_announcer->CellChanged(x, y);
 }
 
 void TExcelGrid2::PaintTo(QPainter& painter, const QRect& clip) {
@@ -310,6 +319,7 @@ void TExcelGrid2::changeEvent(QEvent* event) {
 
 void TExcelGrid2::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
+    m_announcer->FocusIn();
     Invalidate();
 }
 

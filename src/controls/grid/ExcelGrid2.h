@@ -21,6 +21,7 @@ class TGridEditorEvents;
 class TGridMemo;
 class TGridListBox;
 class TGridListMenu;
+class TGridAnnouncer;
 
 // The spreadsheet grid control: the model of TGridModel drawn in a scroll
 // area, with its in-place editors. Coordinates of the layout are those of
@@ -51,6 +52,7 @@ public:
     void CommitEditors() override;
     void ScrollInView() override;
     void Invalidate() override;
+    void CellChanged(int32_t x, int32_t y) override;
 
     // Starts editing the active cell as its kind asks (typing passes no
     // shift state, Enter and F2 theirs, a double-click ssLeft | ssDouble).
@@ -133,4 +135,5 @@ private:
     std::unique_ptr<IGridMouseHost> m_mouseHost;
     std::unique_ptr<TGridMouse> m_mouse;
     QTimer* m_autoScroll = nullptr;
+    std::unique_ptr<TGridAnnouncer> m_announcer;
 };

@@ -93,6 +93,7 @@ bool CommitCell(TGridModel& grid, int32_t x, int32_t y, TValue value, TStoreMode
         grid.SetCellInteger(x, y, index);
         break;
     }
+    grid.CellChanged(x, y);
     grid.Changed();
     return true;
 }

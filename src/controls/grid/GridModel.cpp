@@ -355,8 +355,10 @@ bool TGridModel::ChangeCell(int32_t x, int32_t y, TValue value) {
     bool change = true;
     if (OnCellChanging)
         OnCellChanging(*this, x, y, value, change);
-    if (change)
+    if (change) {
         SetCellValue(x, y, value);
+        CellChanged(x, y);
+    }
     return change;
 }
 

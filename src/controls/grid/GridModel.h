@@ -40,6 +40,10 @@ using TDrawCellEvent = std::function<void(TGridModel& sender, bool& drawCell, in
 using TCellColorEvent = std::function<void(TGridModel& sender, TColor& color, bool& change, int32_t x, int32_t y)>;
 // After rows were dragged: order[k - 1] is the former number of the row now at row k.
 using TDragEvent = std::function<void(TGridModel& sender, const std::vector<int32_t>& order)>;
+// The words for what OnDrawObject draws in a list, menu or external cell
+// (`index` as there), for screen readers; `text` comes in empty.
+using TObjectTextEvent =
+    std::function<void(TGridModel& sender, int32_t x, int32_t y, int32_t index, std::string& text)>;
 // Fills the cells of row y from the owner's own records.
 using TRowSource = std::function<void(TGridModel& sender, int32_t y)>;
 
@@ -184,6 +188,7 @@ public:
     TCellColorEvent OnCellColor;
     TDragEvent OnDrag;
     TNotifyEvent OnColumnResize;
+    TObjectTextEvent OnObjectText;
 
     // The rows whose cells the user changed since the owner last took them,
     // for owners that copy cells back into records of their own. Every change
@@ -214,10 +219,12 @@ public:
     // Hooks of the widget. CommitEditors commits any open in-place editor
     // (the model has none); ScrollInView keeps the current cell in range and
     // in view; Invalidate asks for a repaint and is called for every change,
-    // so it must be cheap.
+    // so it must be cheap; CellChanged follows each cell the user changed
+    // (an edit, a toggle, a step, a paste) once it is stored.
     virtual void CommitEditors() {}
     virtual void ScrollInView() { ClampCursor(); }
     virtual void Invalidate() {}
+    virtual void CellChanged(int32_t /*x*/, int32_t /*y*/) {}
 
 private:
     void ResizeCells();

@@ -202,6 +202,7 @@ bool TGridMouse::Wheel(TShiftState shift, int32_t wheelDelta, int32_t lines, boo
         const int64_t stepped = std::min<int64_t>(int64_t(value.I) + Sign(d), int64_t(count) - 1);
         value.I = static_cast<int32_t>(std::max<int64_t>(0, stepped));
         m_grid.SetCellValue(x, y, value);
+        m_grid.CellChanged(x, y);
         m_grid.Changed();
     } else if (enabled && ctrl && m_grid.OnCellWheel) {
         m_grid.OnCellWheel(m_grid, shift, Sign(d), x, y);

@@ -1,16 +1,23 @@
 #include "RichControl.h"
 
+#include "controls/markup/MarkupPlainText.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "controls/markup/RichControlAccessible.h"
 
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
 TRichControl::TRichControl(QWidget* parent) : QWidget(parent) {
+    InstallRichControlAccessibility();
     setFocusPolicy(Qt::NoFocus);
     m_color = palette().color(QPalette::Window);
     m_fontColor = palette().color(QPalette::WindowText);
     resize(200, 4 * FontPixelHeight(font()));
+}
+
+std::string TRichControl::SpokenText() const {
+    return MarkupPlainText(MarkupText());
 }
 
 void TRichControl::Redraw() {

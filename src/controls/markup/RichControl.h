@@ -41,6 +41,9 @@ public:
     // Paints so far, on screen or off.
     int PaintCount() const { return m_paintCount; }
 
+    // The text as a screen reader hears it: without markup codes, on one line.
+    std::string SpokenText() const;
+
     // Runs instead of passing the press on to the parent.
     std::function<void(QMouseEvent*)> OnMouseDown;
 

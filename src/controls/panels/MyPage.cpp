@@ -2,6 +2,7 @@
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/panels/PanelPaint.h"
+#include "controls/panels/PanelsAccessible.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@ constexpr int kVerticalAngle = 90;
 } // namespace
 
 TMyTab::TMyTab(QWidget* parent) : QWidget(parent) {
+    InstallPanelsAccessibility();
     m_color = palette().color(QPalette::Button);
     setGeometry(10, 10, 100, 100);
     hide();
@@ -42,6 +44,7 @@ void TMyTab::paintEvent(QPaintEvent*) {
 }
 
 TMyPage::TMyPage(QWidget* parent) : QWidget(parent) {
+    InstallPanelsAccessibility();
     m_color = palette().color(QPalette::Button);
     resize(200, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -131,6 +134,7 @@ void TMyPage::Show(int32_t before) {
         }
     }
     update();
+    AnnouncePageShown(*this);
 }
 
 void TMyPage::SetActivePage(int32_t number) {

@@ -84,6 +84,9 @@ public:
     // Takes the pages and shows page 1; runs by itself at the first show.
     void Loaded();
 
+    // The tab column behind the control, for readers of it (screen readers).
+    const TTabColumnModel& Model() const { return m_model; }
+
     // The user switched pages (Ctrl+Tab raises it even with one page).
     TNotifyEvent OnChange;
 

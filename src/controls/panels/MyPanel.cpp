@@ -3,6 +3,7 @@
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/panels/PanelPaint.h"
+#include "controls/panels/PanelsAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,6 +61,8 @@ int32_t CaptionWidth(const std::string& caption, const QFont& font) {
 } // namespace
 
 TMyPanel::TMyPanel(QWidget* parent) : QWidget(parent) {
+    InstallPanelsAccessibility();
+    m_announcer = std::make_unique<TPanelAnnouncer>(*this);
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_color = palette().color(QPalette::Button);
@@ -116,6 +119,7 @@ void TMyPanel::Apply(bool changed) {
         return;
     FitHeight();
     update();
+    m_announcer->Changed();
 }
 
 void TMyPanel::FitHeight() {
@@ -208,6 +212,7 @@ void TMyPanel::paintEvent(QPaintEvent*) {
 }
 
 void TMyPanel::Fire() {
+    m_announcer->Changed();
     if (OnChange)
         OnChange(*this);
 }
@@ -268,6 +273,7 @@ void TMyPanel::wheelEvent(QWheelEvent* event) {
 
 void TMyPanel::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    m_announcer->FocusIn();
     update();
     if (OnActivate)
         OnActivate(*this);

@@ -7,11 +7,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QPainter;
 class TBitmapContainer;
+class TPanelAnnouncer;
 
 // The option panel: a grid of rounded items with markup captions and
 // optional pictures. In check mode every item is an on/off option that a
@@ -96,6 +98,9 @@ public:
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus); }
 
+    // The state behind the panel, for readers of it (screen readers).
+    const TOptionPanelModel& Model() const { return m_model; }
+
     // The fill of checked and selected items for the current palette.
     QColor SelectedColor() const;
     QSize sizeHint() const override;
@@ -136,4 +141,5 @@ private:
     bool m_transparent = false;
     QImage m_strip;
     int32_t m_wheelRest = 0;
+    std::unique_ptr<TPanelAnnouncer> m_announcer;
 };

@@ -7,6 +7,7 @@
 #include "core/Project.h"
 #include "core/Strings2.h"
 #include "program/ListCells.h"
+#include "program/ListReading.h"
 
 #include <QPainter>
 
@@ -34,6 +35,11 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
     };
     grid.OnDrawObject = [this](TExcelGrid2&, QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
         DrawObject(canvas, rect, x, y, index);
+    };
+    grid.OnObjectText = [this](TGridModel&, int32_t x, int32_t y, int32_t index, std::string& text) {
+        const TProject* list = m_currentList();
+        if (const TBootData* record = RecordAt(y); list && record)
+            text = ListCellSpokenText(m_names, PropertyOf(*list, x), *record, index);
     };
     grid.OnExternalCopy = [this](TGridModel&, int32_t x, int32_t y, std::string& value) {
         int32_t p = 0;

@@ -4,7 +4,9 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Project.h"
 #include "program/ListNames.h"
+#include "program/ListReading.h"
 #include "program/TitleBar.h"
+#include "ui/main/TitleBarAccessible.h"
 
 #include <QPainter>
 
@@ -26,6 +28,7 @@ int32_t MarkupWidth(const std::string& text, TMarkupCanvas& canvas) {
 } // namespace
 
 TTitlePaintBox::TTitlePaintBox(QWidget* parent) : QWidget(parent) {
+    InstallTitleBarAccessibility();
     setFixedHeight(kHeight);
     setFont(MarkupFont("Arial", -11));
 }
@@ -34,6 +37,16 @@ void TTitlePaintBox::SetList(const TProject* list) {
     m_list = list;
     m_counts = list ? CountTitleBar(*list) : TTitleBarCounts();
     update();
+    // The list shown before may be gone: the line it had is compared, not the list.
+    std::string spoken = SpokenText();
+    if (spoken != m_spoken) {
+        m_spoken = std::move(spoken);
+        AnnounceTitleBar(*this);
+    }
+}
+
+std::string TTitlePaintBox::SpokenText() const {
+    return m_list ? TitleBarSpokenText(m_counts, ListName(*m_list)) : std::string();
 }
 
 void TTitlePaintBox::paintEvent(QPaintEvent*) {

@@ -25,6 +25,9 @@ public:
         int Left = 0;
         int Right = 0;
     };
+    // The bar's line for screen readers: its texts whole, without markup codes.
+    std::string SpokenText() const;
+
     // The texts of the last paint, left to right, where they were drawn.
     const std::vector<TDrawnText>& Drawn() const { return m_drawn; }
 
@@ -34,5 +37,6 @@ protected:
 private:
     const TProject* m_list = nullptr;
     TTitleBarCounts m_counts; // of m_list at SetList
+    std::string m_spoken;     // the line readers were last told
     std::vector<TDrawnText> m_drawn;
 };

@@ -7,6 +7,7 @@
 #include "controls/panels/MyPanel.h"
 #include "platform/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
+#include "support/SampleHome.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/main/MainForm.h"
 
@@ -45,13 +46,8 @@ struct TShown {
 class ExportWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
+        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
         Home = Dir.path().toStdString() + "/";
-        for (const char* folder : {"/Tours", "/Lists"}) {
-            QDir().mkpath(Dir.path() + folder);
-            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
-                QFile::copy(sample + folder + "/" + name, Dir.path() + folder + "/" + name);
-        }
         TMainFormOptions options;
         options.AboutAtStart = false;
         options.ReopenRecent = false;
