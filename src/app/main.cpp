@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "controls/markup/QtColorScheme.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
 #include "program/Version.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
             return status;
     }
     TGuardedApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     QApplication::setOrganizationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));

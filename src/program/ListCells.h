@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BootData.h"
+#include "platform/ColorScheme.h"
 #include "platform/ScreenTypes.h"
 
 #include <cstdint>
@@ -14,9 +15,11 @@
 // The background of a row: white and grey in blocks of five rows, yellow
 // tints in the Date, Source, Media and Quality columns, and reds for
 // records with search results (lighter for a single match).
-TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits);
+TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits, TScheme scheme = TScheme::Light);
 // White and light grey in blocks of five rows from row 1; yellows when tinted.
-TColor RowBlockColor(bool tinted, int32_t row);
+TColor RowBlockColor(bool tinted, int32_t row, TScheme scheme = TScheme::Light);
+// Which of the four block colours a row has: 0 plain, 1 shaded, 2 tinted, 3 tinted and shaded.
+int RowBlockKind(bool tinted, int32_t row);
 // Combines with a colour the grid has already chosen (the selection's).
 void ApplyListCellColor(TColor& color, bool& change, TColor rowColor);
 

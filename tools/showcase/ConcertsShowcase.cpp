@@ -11,6 +11,7 @@
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/QtColorScheme.h"
 #include "platform/SettingsStore.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/TourLine.h"
@@ -34,6 +35,7 @@ void Save(const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
     if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))

@@ -146,7 +146,7 @@ void TGridPainter::PaintCellBackgrounds() {
                 continue;
             const bool active = x == m_grid.ActiveCol() && y == m_grid.ActiveRow();
             const bool selected = m_focused && !active && m_sel.Contains(x, y);
-            TColor color = selected ? m_colors.Selection() : kWhite;
+            TColor color = selected ? m_colors.Selection() : m_colors.Window;
             bool change = selected;
             if (m_grid.OnCellColor)
                 m_grid.OnCellColor(m_grid, color, change, x, y);
@@ -154,7 +154,7 @@ void TGridPainter::PaintCellBackgrounds() {
             if (m_grid.OnCellError)
                 m_grid.OnCellError(m_grid, x, y, m_grid.Cell(x, y), error);
             if (error)
-                color = selected ? kSelectedErrorColor : kErrorColor;
+                color = FixedColor(selected ? TFixedColor::CellErrorSelected : TFixedColor::CellError, m_colors.Scheme);
             if (error || change)
                 Fill({cell.Left + 1, cell.Top + 1, cell.Right, cell.Bottom}, color);
         }
