@@ -39,8 +39,13 @@ TColor RowBlockColor(bool tinted, int32_t row, TScheme scheme) {
     return FixedColor(kNormal[RowBlockKind(tinted, row)], scheme);
 }
 
-void ApplyListCellColor(TColor& color, bool& change, TColor rowColor) {
-    color = change ? (color & rowColor & 0xFFFFFF) : rowColor;
+void ApplyListCellColor(TColor& color, bool& change, TColor rowColor, TScheme scheme) {
+    if (!change)
+        color = rowColor;
+    else if (scheme == TScheme::Light)
+        color = color & rowColor & 0xFFFFFF;
+    else
+        color = ((color & 0xFEFEFE) >> 1) + ((rowColor & 0xFEFEFE) >> 1);
     change = true;
 }
 

@@ -33,6 +33,9 @@ TEST(ListCellColor, ByColumnRowAndSearchHitsAndAndedWithTheSelection) {
     ApplyListCellColor(color, change, JoinRgb(1, 2, 3));
     EXPECT_EQ(color, JoinRgb(1, 2, 3));
     EXPECT_TRUE(change);
+    color = JoinRgb(40, 85, 138); // a dark scheme's selection over a dark row: their mean
+    ApplyListCellColor(color, change, JoinRgb(36, 36, 38), TScheme::Dark);
+    EXPECT_EQ(color, JoinRgb(38, 60, 88));
 }
 
 class ListCellContrast : public ::testing::TestWithParam<TScheme> {};
@@ -56,7 +59,7 @@ TEST_P(ListCellContrast, EveryRowColourKeepsItsTextReadableSelectedOrNot) {
     for (TColor row : rows) {
         TColor selected = selection;
         bool change = true;
-        ApplyListCellColor(selected, change, row);
+        ApplyListCellColor(selected, change, row, scheme);
         EXPECT_GE(ContrastRatio(text, row), 4.5) << std::hex << row;
         EXPECT_GE(ContrastRatio(text, selected), 4.5) << std::hex << row << " selected";
     }

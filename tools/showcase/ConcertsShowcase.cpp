@@ -8,8 +8,6 @@
 
 #include "ShowcaseWindow.h"
 
-#include "controls/bitmaps/ImageList.h"
-#include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtColorScheme.h"
 #include "platform/SettingsStore.h"
@@ -48,12 +46,7 @@ int main(int argc, char** argv) {
     if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
         return 1;
 
-    TImageList images;
-    TBitmapContainer bitmaps;
-    std::string error;
-    if (LoadStoredBitmaps(bitmaps, error))
-        AddToImageList(bitmaps, images, 1);
-    TConcertsForm form(window.Program(), images, &window);
+    TConcertsForm form(window.Program(), window.ToolbarImages(), &window);
     form.RefreshMainWindow = [&window] { window.SetValues(); };
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

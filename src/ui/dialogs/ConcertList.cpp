@@ -209,7 +209,8 @@ void TConcertsForm::ValuesChange() {
 
 void TConcertsForm::GridCellColor(TColor& color, bool& change, int32_t x, int32_t y) {
     const bool owned = y >= 1 && static_cast<size_t>(y) <= m_owned.size() && m_owned[static_cast<size_t>(y - 1)];
-    ApplyListCellColor(color, change, ConcertCellColor(x, y, owned, SchemeOf(m_grid->palette())));
+    const TScheme scheme = SchemeOf(m_grid->palette());
+    ApplyListCellColor(color, change, ConcertCellColor(x, y, owned, scheme), scheme);
 }
 
 void TConcertsForm::CopyClick() {

@@ -32,9 +32,9 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
         if (!list)
             return;
         const TBootData* record = RecordAt(y);
-        ApplyListCellColor(
-            color, change,
-            ListCellColor(PropertyOf(*list, x), y, record ? record->SearchHits : 0, SchemeOf(m_grid.palette())));
+        const TScheme scheme = SchemeOf(m_grid.palette());
+        ApplyListCellColor(color, change,
+                           ListCellColor(PropertyOf(*list, x), y, record ? record->SearchHits : 0, scheme), scheme);
     };
     grid.OnDrawObject = [this](TExcelGrid2&, QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
         DrawObject(canvas, rect, x, y, index);

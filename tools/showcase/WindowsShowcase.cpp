@@ -1,0 +1,71 @@
+// The windows that open from a cell or a menu and have no showcase of their
+// own, over the main window on the sample home, the screen grabbed into PNGs:
+// windows_showcase HOME OUT_DIR
+//   info.png        the information window with a text
+//   cover.png       the cover window, no pictures chosen
+//   coverage.png    the tour coverage window
+//   statistics.png  the statistics window
+
+#include "ShowcaseWindow.h"
+
+#include "controls/markup/QtColorScheme.h"
+#include "platform/SettingsStore.h"
+#include "program/Program.h"
+#include "program/ProgramHost.h"
+#include "ui/dialogs/CoverForm.h"
+#include "ui/dialogs/CoverageForm.h"
+#include "ui/dialogs/InfoForm.h"
+#include "ui/dialogs/StatisticsForm.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void Shoot(QDialog& form, const QString& path) {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "%s never showed\n", qPrintable(path));
+    QTest::qWait(300);
+    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    form.hide();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
+    std::string home;
+    QString out;
+    if (!ShowcaseFolders(argc, argv, "usage: windows_showcase HOME OUT_DIR", home, out))
+        return 2;
+    TMemorySettingsStore settings;
+    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1000, 700));
+    if (!owned)
+        return 1;
+    TMainForm& window = *owned;
+    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
+        return 1;
+    window.SetValues();
+
+    TWindowPlacement placement;
+    TInfoForm info(placement, &window.ToolbarImages(), &window);
+    info.SetText("Soundboard recording, second generation.\r\nTrack list:\r\n1. Intro\r\n2. Northern Lights\r\n");
+    Shoot(info, out + "info.png");
+
+    TCoverForm cover(home + "Covers/", &window);
+    Shoot(cover, out + "cover.png");
+
+    TCoverageForm coverage(window.Program(), window, &window);
+    Shoot(coverage, out + "coverage.png");
+
+    TStatisticsForm statistics(window.Program(), &window);
+    Shoot(statistics, out + "statistics.png");
+    return 0;
+}
