@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "controls/bitmaps/VectorPictures.h"
 #include "controls/markup/QtColorScheme.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolders.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVALEN_APP_ID));
+    QApplication::setWindowIcon(ProgramIcon());
 
     // What the toolkit took out is read again without it.
     const TCommandLine line = ParseCommandLine(QApplication::arguments());

@@ -34,8 +34,8 @@ TEST(ListCellColor, ByColumnRowAndSearchHitsAndAndedWithTheSelection) {
     EXPECT_EQ(color, JoinRgb(1, 2, 3));
     EXPECT_TRUE(change);
     color = JoinRgb(40, 85, 138); // a dark scheme's selection over a dark row: their mean
-    ApplyListCellColor(color, change, JoinRgb(36, 36, 38), TScheme::Dark);
-    EXPECT_EQ(color, JoinRgb(38, 60, 88));
+    ApplyListCellColor(color, change, JoinRgb(30, 30, 32), TScheme::Dark);
+    EXPECT_EQ(color, JoinRgb(35, 57, 85));
 }
 
 class ListCellContrast : public ::testing::TestWithParam<TScheme> {};

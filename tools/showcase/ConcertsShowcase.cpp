@@ -16,20 +16,9 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
-
-namespace {
-
-void Save(const QString& path) {
-    QTest::qWait(300);
-    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -39,25 +28,23 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1000, 700));
+    const std::unique_ptr<TMainForm> owned = ShowcaseSampleList(settings, home, QSize(1000, 700));
     if (!owned)
         return 1;
     TMainForm& window = *owned;
-    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
-        return 1;
 
     TConcertsForm form(window.Program(), window.ToolbarImages(), &window);
     form.RefreshMainWindow = [&window] { window.SetValues(); };
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    Save(out + "all.png");
+    SaveScreen(out + "all.png");
 
     form.TourCB().setCurrentIndex(3);
-    Save(out + "tour.png");
+    SaveScreen(out + "tour.png");
 
     form.TourCB().showPopup();
-    Save(out + "dropdown.png");
+    SaveScreen(out + "dropdown.png");
     form.TourCB().hidePopup();
 
     form.TourCB().setCurrentIndex(0);
@@ -67,6 +54,6 @@ int main(int argc, char** argv) {
     };
     form.Find1Click(true);
     form.Grid().setFocus();
-    Save(out + "found.png");
+    SaveScreen(out + "found.png");
     return 0;
 }

@@ -20,3 +20,8 @@ bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home
 // reopened from the history, shown and then sized to `size` (over the stored
 // placement); nullptr when it never showed.
 std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home, QSize size);
+// The same with the sample list open ("Lists/Sample list.kvu" in `home`).
+std::unique_ptr<TMainForm> ShowcaseSampleList(ISettingsStore& settings, const std::string& home, QSize size);
+
+// The whole screen into a PNG, after a moment for the windows to settle.
+void SaveScreen(const QString& path);

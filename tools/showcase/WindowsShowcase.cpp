@@ -19,7 +19,6 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -30,9 +29,7 @@ void Shoot(QDialog& form, const QString& path) {
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         std::fprintf(stderr, "%s never showed\n", qPrintable(path));
-    QTest::qWait(300);
-    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    SaveScreen(path);
     form.hide();
 }
 
@@ -46,15 +43,13 @@ int main(int argc, char** argv) {
     if (!ShowcaseFolders(argc, argv, "usage: windows_showcase HOME OUT_DIR", home, out))
         return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1000, 700));
+    const std::unique_ptr<TMainForm> owned = ShowcaseSampleList(settings, home, QSize(1000, 700));
     if (!owned)
         return 1;
     TMainForm& window = *owned;
-    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
-        return 1;
     window.SetValues();
 
-    TWindowPlacement placement;
+    TWindowPlacement placement{1, 120, 80, 120 + TInfoForm::kDesignWidth, 80 + TInfoForm::kDesignHeight};
     TInfoForm info(placement, &window.ToolbarImages(), &window);
     info.SetText("Soundboard recording, second generation.\r\nTrack list:\r\n1. Intro\r\n2. Northern Lights\r\n");
     Shoot(info, out + "info.png");

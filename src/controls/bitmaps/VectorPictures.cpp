@@ -1,5 +1,7 @@
 #include "controls/bitmaps/VectorPictures.h"
 
+#include "KorvalenVersion.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QIconEngine>
@@ -56,7 +58,11 @@ public:
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {m_bitmap.size()}; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        if (!m_bitmap.isNull())
+            return {m_bitmap.size()};
+        return {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(256, 256)};
+    }
     QIconEngine* clone() const override { return new TVectorIconEngine(m_source, m_bitmap); }
     QString key() const override { return QStringLiteral("korvalen-vector"); }
 
@@ -80,6 +86,10 @@ QString MarkPictureSource(int index) {
     if (index < 2 || index > 6)
         return QString();
     return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kNames[index - 2]));
+}
+
+QIcon ProgramIcon() {
+    return VectorIcon(QStringLiteral(":/icons/" KORVALEN_APP_ID ".svg"), QPixmap());
 }
 
 QIcon VectorIcon(const QString& source, const QPixmap& bitmap) {

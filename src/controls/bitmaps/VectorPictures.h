@@ -18,6 +18,9 @@ QString ToolbarPictureSource(int image);
 // (2 to 6, the marks), or an empty string.
 QString MarkPictureSource(int index);
 
+// The program's own icon, for its windows' title bars and task bars.
+QIcon ProgramIcon();
+
 // An icon that draws `source` at every size but `bitmap`'s own, where it
 // shows `bitmap`.
 QIcon VectorIcon(const QString& source, const QPixmap& bitmap);

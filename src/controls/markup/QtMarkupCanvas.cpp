@@ -120,6 +120,10 @@ TColor TQtMarkupCanvas::ShadowColor() const {
     return ToTColor(QGuiApplication::palette().color(QPalette::Dark));
 }
 
+TColor TQtMarkupCanvas::EmbossColor() const {
+    return ToTColor(QGuiApplication::palette().color(QPalette::Light));
+}
+
 QString TQtMarkupCanvas::Displayed(const std::string& text) const {
     QString shown;
     for (char32_t code : DecodeUtf8(text)) {

@@ -53,6 +53,12 @@ TEST(VectorPictures, EveryStoredPictureHasAVectorSourceDrawnSharpAtEveryScale) {
     }
 }
 
+TEST(VectorPictures, TheProgramIconIsDrawnAtTheSizeAsked) {
+    const QImage large = ProgramIcon().pixmap(QSize(128, 128), 1.0).toImage();
+    EXPECT_EQ(large.size(), QSize(128, 128));
+    EXPECT_TRUE(HasOpaquePixels(large));
+}
+
 TEST(VectorPictures, APictureWithoutSourceIsScaledFromItsBitmap) {
     EXPECT_TRUE(ToolbarPictureSource(99).isEmpty());
     EXPECT_TRUE(MarkPictureSource(1).isEmpty());
