@@ -9,7 +9,6 @@
 #include "ShowcaseWindow.h"
 
 #include "controls/grid/ExcelGrid2.h"
-#include "controls/markup/QtColorScheme.h"
 #include "platform/SettingsStore.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/TourLine.h"
@@ -22,13 +21,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
-    if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))
-        return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseSampleList(settings, home, QSize(1000, 700));
+    const std::unique_ptr<TMainForm> owned =
+        StartSampleShowcase(argc, argv, "usage: concerts_showcase HOME OUT_DIR", settings, QSize(1000, 700), home, out);
     if (!owned)
         return 1;
     TMainForm& window = *owned;

@@ -1,5 +1,6 @@
 #include "ShowcaseWindow.h"
 
+#include "controls/markup/QtColorScheme.h"
 #include "program/Program.h"
 #include "program/ProgramFolders.h"
 
@@ -33,7 +34,11 @@ std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const st
     return window;
 }
 
-std::unique_ptr<TMainForm> ShowcaseSampleList(ISettingsStore& settings, const std::string& home, QSize size) {
+std::unique_ptr<TMainForm> StartSampleShowcase(int argc, char** argv, const char* usage, ISettingsStore& settings,
+                                               QSize size, std::string& home, QString& out) {
+    ApplyPaletteFromEnvironment();
+    if (!ShowcaseFolders(argc, argv, usage, home, out))
+        return nullptr;
     std::unique_ptr<TMainForm> window = ShowcaseMainWindow(settings, home, size);
     if (!window || !window->Program().OpenList(home + "Lists/Sample list.kvu"))
         return nullptr;

@@ -8,7 +8,6 @@
 
 #include "ShowcaseWindow.h"
 
-#include "controls/markup/QtColorScheme.h"
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
 #include "program/ProgramHost.h"
@@ -37,13 +36,11 @@ void Shoot(QDialog& form, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
-    if (!ShowcaseFolders(argc, argv, "usage: windows_showcase HOME OUT_DIR", home, out))
-        return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseSampleList(settings, home, QSize(1000, 700));
+    const std::unique_ptr<TMainForm> owned =
+        StartSampleShowcase(argc, argv, "usage: windows_showcase HOME OUT_DIR", settings, QSize(1000, 700), home, out);
     if (!owned)
         return 1;
     TMainForm& window = *owned;
