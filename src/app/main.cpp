@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "controls/bitmaps/VectorPictures.h"
+#include "controls/markup/QtColorScheme.h"
 #include "platform/QtSettingsStore.h"
 #include "program/FirstStart.h"
 #include "program/ProgramFolders.h"
@@ -43,10 +45,12 @@ int main(int argc, char** argv) {
             return status;
     }
     TGuardedApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     QApplication::setOrganizationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVALEN_APP_ID));
+    QApplication::setWindowIcon(ProgramIcon());
 
     // What the toolkit took out is read again without it.
     const TCommandLine line = ParseCommandLine(QApplication::arguments());

@@ -88,13 +88,13 @@ std::vector<bool> OwnedConcertRows(const std::vector<TConcertRow>& rows, const T
     return flags;
 }
 
-TColor ConcertCellColor(int32_t col, int32_t row, bool owned) {
-    const TColor color = RowBlockColor(col == ccDate, row);
+TColor ConcertCellColor(int32_t col, int32_t row, bool owned, TScheme scheme) {
     if (!owned)
-        return color;
-    // Red and blue taken down by a fifth turn each block colour into its green twin.
-    const TRgb rgb = SplitRgb(color);
-    return JoinRgb(uint8_t(rgb.Red * 4 / 5), rgb.Green, uint8_t(rgb.Blue * 4 / 5));
+        return RowBlockColor(col == ccDate, row, scheme);
+    // Each block colour has a green twin.
+    static const TFixedColor kOwned[4] = {TFixedColor::OwnedPlain, TFixedColor::OwnedShaded, TFixedColor::OwnedTint,
+                                          TFixedColor::OwnedTintShaded};
+    return FixedColor(kOwned[RowBlockKind(col == ccDate, row)], scheme);
 }
 
 bool AddConcertToList(TProject& list, const std::vector<TConcertRow>& rows, int32_t row, std::string& error,

@@ -3,6 +3,7 @@
 #include "controls/markup/MarkupCanvas.h"
 #include "core/BootData.h"
 #include "core/ListFile.h"
+#include "platform/ColorScheme.h"
 
 #include <cstdint>
 #include <vector>
@@ -40,7 +41,7 @@ std::vector<bool> OwnedConcertRows(const std::vector<TConcertRow>& rows, const T
 
 // White and grey in blocks of five rows; the Date column in yellows. The
 // concerts the list already has are tinted green.
-TColor ConcertCellColor(int32_t col, int32_t row, bool owned = false);
+TColor ConcertCellColor(int32_t col, int32_t row, bool owned = false, TScheme scheme = TScheme::Light);
 
 // Appends the concert of table row `row` (from 1) to `list` as a new
 // bootleg: band, date, city, country and venue in full, everything else

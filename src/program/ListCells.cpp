@@ -4,10 +4,10 @@
 
 namespace {
 
-const TColor kNormal[4] = {JoinRgb(255, 255, 255), JoinRgb(240, 240, 240), JoinRgb(255, 255, 192),
-                           JoinRgb(240, 240, 176)};
-const TColor kSearch[4] = {JoinRgb(255, 144, 144), JoinRgb(255, 176, 176), JoinRgb(239, 160, 160),
-                           JoinRgb(239, 192, 192)};
+const TFixedColor kNormal[4] = {TFixedColor::RowPlain, TFixedColor::RowShaded, TFixedColor::RowTint,
+                                TFixedColor::RowTintShaded};
+const TFixedColor kSearch[4] = {TFixedColor::HitsMany, TFixedColor::HitsOne, TFixedColor::HitsTintMany,
+                                TFixedColor::HitsTintOne};
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
     size_t at = 0;
@@ -22,21 +22,30 @@ const std::string kCoverMarker = "[---]";
 
 } // namespace
 
-TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits) {
+TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits, TScheme scheme) {
     const bool tinted = property == 2 || (property >= 7 && property <= 9);
     if (searchHits > 0)
-        return kSearch[(tinted ? 2 : 0) + (searchHits == 1 ? 1 : 0)];
-    return RowBlockColor(tinted, row);
+        return FixedColor(kSearch[(tinted ? 2 : 0) + (searchHits == 1 ? 1 : 0)], scheme);
+    return RowBlockColor(tinted, row, scheme);
 }
 
-TColor RowBlockColor(bool tinted, int32_t row) {
+int RowBlockKind(bool tinted, int32_t row) {
     // Rows alternate in blocks of five; (row - 1) mod 10 stays in 0..9 for rows from 1.
     const int64_t phase = (int64_t(row) - 1) % 10;
-    return kNormal[(tinted ? 2 : 0) + (phase >= 0 && phase < 5 ? 0 : 1)];
+    return (tinted ? 2 : 0) + (phase >= 0 && phase < 5 ? 0 : 1);
 }
 
-void ApplyListCellColor(TColor& color, bool& change, TColor rowColor) {
-    color = change ? (color & rowColor & 0xFFFFFF) : rowColor;
+TColor RowBlockColor(bool tinted, int32_t row, TScheme scheme) {
+    return FixedColor(kNormal[RowBlockKind(tinted, row)], scheme);
+}
+
+void ApplyListCellColor(TColor& color, bool& change, TColor rowColor, TScheme scheme) {
+    if (!change)
+        color = rowColor;
+    else if (scheme == TScheme::Light)
+        color = color & rowColor & 0xFFFFFF;
+    else
+        color = ((color & 0xFEFEFE) >> 1) + ((rowColor & 0xFEFEFE) >> 1);
     change = true;
 }
 

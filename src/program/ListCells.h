@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BootData.h"
+#include "platform/ColorScheme.h"
 #include "platform/ScreenTypes.h"
 
 #include <cstdint>
@@ -14,11 +15,15 @@
 // The background of a row: white and grey in blocks of five rows, yellow
 // tints in the Date, Source, Media and Quality columns, and reds for
 // records with search results (lighter for a single match).
-TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits);
+TColor ListCellColor(int32_t property, int32_t row, int32_t searchHits, TScheme scheme = TScheme::Light);
 // White and light grey in blocks of five rows from row 1; yellows when tinted.
-TColor RowBlockColor(bool tinted, int32_t row);
-// Combines with a colour the grid has already chosen (the selection's).
-void ApplyListCellColor(TColor& color, bool& change, TColor rowColor);
+TColor RowBlockColor(bool tinted, int32_t row, TScheme scheme = TScheme::Light);
+// Which of the four block colours a row has: 0 plain, 1 shaded, 2 tinted, 3 tinted and shaded.
+int RowBlockKind(bool tinted, int32_t row);
+// Combines with a colour the grid has already chosen (the selection's): the
+// two ANDed on a light scheme, where the rows are near white; their mean on
+// a dark one, where an AND would leave the selection near black.
+void ApplyListCellColor(TColor& color, bool& change, TColor rowColor, TScheme scheme = TScheme::Light);
 
 // Front and back cover names joined by "[---]".
 std::string CoverClipboardText(const TBootData& record);

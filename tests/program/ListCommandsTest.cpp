@@ -1,7 +1,9 @@
 #include "program/ListCommands.h"
+#include "controls/grid/GridColors.h"
 #include "controls/grid/GridModel.h"
 #include "controls/markup/MarkupSupport.h"
 #include "core/Project.h"
+#include "program/ConcertTable.h"
 #include "program/ListCells.h"
 #include "program/TitleBar.h"
 #include "support/Records.h"
@@ -31,7 +33,39 @@ TEST(ListCellColor, ByColumnRowAndSearchHitsAndAndedWithTheSelection) {
     ApplyListCellColor(color, change, JoinRgb(1, 2, 3));
     EXPECT_EQ(color, JoinRgb(1, 2, 3));
     EXPECT_TRUE(change);
+    color = JoinRgb(40, 85, 138); // a dark scheme's selection over a dark row: their mean
+    ApplyListCellColor(color, change, JoinRgb(30, 30, 32), TScheme::Dark);
+    EXPECT_EQ(color, JoinRgb(35, 57, 85));
 }
+
+class ListCellContrast : public ::testing::TestWithParam<TScheme> {};
+
+// Every background a list or the concerts window paints, with the selection
+// over it or not, against the text of the same scheme.
+TEST_P(ListCellContrast, EveryRowColourKeepsItsTextReadableSelectedOrNot) {
+    const TScheme scheme = GetParam();
+    const TColor text = FixedColor(TFixedColor::Text, scheme);
+    const TColor selection =
+        BlendColor(FixedColor(TFixedColor::Highlight, scheme), FixedColor(TFixedColor::Base, scheme), 0.66);
+    std::vector<TColor> rows;
+    for (int32_t row = 1; row <= 10; ++row) {
+        for (int32_t property = 0; property <= 13; ++property)
+            for (int32_t hits = 0; hits <= 2; ++hits)
+                rows.push_back(ListCellColor(property, row, hits, scheme));
+        for (int32_t col = 1; col <= 5; ++col)
+            for (bool owned : {false, true})
+                rows.push_back(ConcertCellColor(col, row, owned, scheme));
+    }
+    for (TColor row : rows) {
+        TColor selected = selection;
+        bool change = true;
+        ApplyListCellColor(selected, change, row, scheme);
+        EXPECT_GE(ContrastRatio(text, row), 4.5) << std::hex << row;
+        EXPECT_GE(ContrastRatio(text, selected), 4.5) << std::hex << row << " selected";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSchemes, ListCellContrast, ::testing::Values(TScheme::Light, TScheme::Dark));
 
 TEST(ListCellTexts, CoversTravelWithTheirMarkerAndInfoAsOneLine) {
     TBootData r;

@@ -1,18 +1,51 @@
 // Draws the embedded tool-bar pictures (as the image list cuts them) and the
-// grid marks, enlarged on a light background, into a PNG for looking at them.
+// grid marks, enlarged on a light background, into a PNG for looking at them;
+// beside it OUT-scales.png: the pictures as screens of 1, 1.25, 1.5 and 2
+// device pixels per point get them, one row each, every pixel enlarged by 3.
 //   bitmaps_showcase OUT.png [SCALE]
 
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/bitmaps/ImageList.h"
 #include "controls/bitmaps/StoredResources.h"
+#include "controls/bitmaps/VectorPictures.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 
 #include <cstdio>
 
+namespace {
+
+// The pictures at each scale, in device pixels, then enlarged without smoothing.
+QImage ScalesSheet(const TBitmapContainer& container, TImageList& toolbar) {
+    const qreal ratios[] = {1.0, 1.25, 1.5, 2.0};
+    QImage sheet(toolbar.Count() * 36 + 200, 4 * 36, QImage::Format_RGB32);
+    sheet.fill(QColor(240, 240, 240));
+    QPainter painter(&sheet);
+    toolbar.SetVectorSource(ToolbarPictureSource);
+    for (int row = 0; row < 4; ++row) {
+        int x = 2;
+        for (int i = 0; i < toolbar.Count(); ++i, x += 36)
+            painter.drawPixmap(x, row * 36 + 2, toolbar.Icon(i).pixmap(QSize(16, 16) * ratios[row]));
+        for (int i = 2; i <= container.Count(); ++i) {
+            QImage mark;
+            std::string error;
+            if (!GetBitmap(container, i, mark, error))
+                continue;
+            QPixmap shown = VectorPixmap(MarkPictureSource(i), MaskedImage(mark, BottomLeftColor(mark)), ratios[row]);
+            shown.setDevicePixelRatio(1);
+            painter.drawPixmap(x, row * 36 + 2, shown);
+            x += shown.width() + 6;
+        }
+    }
+    painter.end();
+    return sheet.scaled(sheet.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: bitmaps_showcase OUT.png [SCALE]\n");
         return 2;
@@ -46,5 +79,7 @@ int main(int argc, char** argv) {
         x += shown.width() * scale + 2 * gap;
     }
     painter.end();
-    return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    QString scales = QString::fromLocal8Bit(argv[1]);
+    scales.insert(scales.lastIndexOf(QLatin1Char('.')), QStringLiteral("-scales"));
+    return sheet.save(QString::fromLocal8Bit(argv[1])) && ScalesSheet(container, toolbar).save(scales) ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 
 #include "ShowcaseWindow.h"
 
+#include "controls/markup/QtColorScheme.h"
 #include "controls/panels/MyListBox.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
@@ -42,6 +43,7 @@ std::string SaveTradersList(const std::string& sample, const std::string& path, 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
     if (!ShowcaseFolders(argc, argv, "usage: compare_showcase HOME OUT_DIR", home, out))

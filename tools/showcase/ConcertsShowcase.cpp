@@ -8,8 +8,6 @@
 
 #include "ShowcaseWindow.h"
 
-#include "controls/bitmaps/ImageList.h"
-#include "controls/bitmaps/StoredResources.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "platform/SettingsStore.h"
 #include "ui/dialogs/ConcertList.h"
@@ -17,52 +15,33 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
-
-namespace {
-
-void Save(const QString& path) {
-    QTest::qWait(300);
-    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::string home;
     QString out;
-    if (!ShowcaseFolders(argc, argv, "usage: concerts_showcase HOME OUT_DIR", home, out))
-        return 2;
     TMemorySettingsStore settings;
-    const std::unique_ptr<TMainForm> owned = ShowcaseMainWindow(settings, home, QSize(1000, 700));
+    const std::unique_ptr<TMainForm> owned =
+        StartSampleShowcase(argc, argv, "usage: concerts_showcase HOME OUT_DIR", settings, QSize(1000, 700), home, out);
     if (!owned)
         return 1;
     TMainForm& window = *owned;
-    if (!window.Program().OpenList(home + "Lists/Sample list.kvu"))
-        return 1;
 
-    TImageList images;
-    TBitmapContainer bitmaps;
-    std::string error;
-    if (LoadStoredBitmaps(bitmaps, error))
-        AddToImageList(bitmaps, images, 1);
-    TConcertsForm form(window.Program(), images, &window);
+    TConcertsForm form(window.Program(), window.ToolbarImages(), &window);
     form.RefreshMainWindow = [&window] { window.SetValues(); };
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    Save(out + "all.png");
+    SaveScreen(out + "all.png");
 
     form.TourCB().setCurrentIndex(3);
-    Save(out + "tour.png");
+    SaveScreen(out + "tour.png");
 
     form.TourCB().showPopup();
-    Save(out + "dropdown.png");
+    SaveScreen(out + "dropdown.png");
     form.TourCB().hidePopup();
 
     form.TourCB().setCurrentIndex(0);
@@ -72,6 +51,6 @@ int main(int argc, char** argv) {
     };
     form.Find1Click(true);
     form.Grid().setFocus();
-    Save(out + "found.png");
+    SaveScreen(out + "found.png");
     return 0;
 }

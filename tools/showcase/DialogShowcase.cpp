@@ -1,6 +1,7 @@
 // A tool to look at the small windows: dialogs_showcase msg1|msg3|msg6|help|about
 // shows one of them until it is closed.
 
+#include "controls/markup/QtColorScheme.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
@@ -25,6 +26,7 @@ const char* kLongMessage = "The list file |b Summer tour 1977.kvu|f  could not b
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     std::string what = argc > 1 ? argv[1] : "msg3";
     QWidget owner;
     owner.setGeometry(0, 0, 800, 600);

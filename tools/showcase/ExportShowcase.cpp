@@ -8,6 +8,7 @@
 
 #include "ShowcaseWindow.h"
 
+#include "controls/markup/QtColorScheme.h"
 #include "controls/panels/MyListBox.h"
 #include "platform/SettingsStore.h"
 #include "ui/dialogs/ExportList.h"
@@ -42,6 +43,7 @@ void Drop(TMyListBox& list, std::initializer_list<int> selected, int target) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
     if (!ShowcaseFolders(argc, argv, "usage: export_showcase HOME OUT_DIR [SECONDS]", home, out, 3))

@@ -6,6 +6,7 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridLayout.h"
+#include "controls/markup/QtColorScheme.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -91,6 +92,7 @@ void ShowState(TExcelGrid2& grid, const QString& state) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     QString state = "plain";
     const QStringList args = app.arguments();
     const int at = int(args.indexOf("--state"));

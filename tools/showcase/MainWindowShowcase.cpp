@@ -14,6 +14,7 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
+#include "controls/markup/QtColorScheme.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
@@ -39,6 +40,7 @@ void Save(TMainForm& window, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     std::string home;
     QString out;
     if (!ShowcaseFolders(argc, argv, "usage: main_window_showcase HOME OUT_DIR", home, out))

@@ -2,6 +2,7 @@
 // their states, side by side: panels_showcase [OUT.png] shows the window, or
 // grabs it into OUT.png.
 
+#include "controls/markup/QtColorScheme.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
 #include "controls/panels/MyListBox.h"
@@ -124,6 +125,7 @@ TMyPage* Pages(QWidget* parent, const QRect& at, bool vertical, int32_t active) 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyPaletteFromEnvironment();
     QWidget window;
     window.setWindowTitle("Option panels, list boxes and tab pages");
     window.setFont(MarkupFont("Arial", -11));

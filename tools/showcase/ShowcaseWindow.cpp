@@ -1,6 +1,11 @@
 #include "ShowcaseWindow.h"
 
+#include "controls/markup/QtColorScheme.h"
+#include "program/Program.h"
 #include "program/ProgramFolders.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QTest>
 
@@ -27,4 +32,21 @@ std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const st
         return nullptr;
     window->resize(size);
     return window;
+}
+
+std::unique_ptr<TMainForm> StartSampleShowcase(int argc, char** argv, const char* usage, ISettingsStore& settings,
+                                               QSize size, std::string& home, QString& out) {
+    ApplyPaletteFromEnvironment();
+    if (!ShowcaseFolders(argc, argv, usage, home, out))
+        return nullptr;
+    std::unique_ptr<TMainForm> window = ShowcaseMainWindow(settings, home, size);
+    if (!window || !window->Program().OpenList(home + "Lists/Sample list.kvu"))
+        return nullptr;
+    return window;
+}
+
+void SaveScreen(const QString& path) {
+    QTest::qWait(300);
+    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }

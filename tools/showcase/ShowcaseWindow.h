@@ -20,3 +20,11 @@ bool ShowcaseFolders(int argc, char** argv, const char* usage, std::string& home
 // reopened from the history, shown and then sized to `size` (over the stored
 // placement); nullptr when it never showed.
 std::unique_ptr<TMainForm> ShowcaseMainWindow(ISettingsStore& settings, const std::string& home, QSize size);
+// What a showcase of a window over the sample list does first: the palette
+// from the environment, HOME and OUT_DIR from its command line, and the main
+// window with "Lists/Sample list.kvu" of HOME open; nullptr when any fails.
+std::unique_ptr<TMainForm> StartSampleShowcase(int argc, char** argv, const char* usage, ISettingsStore& settings,
+                                               QSize size, std::string& home, QString& out);
+
+// The whole screen into a PNG, after a moment for the windows to settle.
+void SaveScreen(const QString& path);

@@ -1,6 +1,7 @@
 #include "ImageList.h"
 
 #include "controls/bitmaps/BitmapImage.h"
+#include "controls/bitmaps/VectorPictures.h"
 
 namespace {
 
@@ -37,6 +38,11 @@ QImage MaskedImage(const QImage& image, QRgb maskColor) {
 
 QRgb BottomLeftColor(const QImage& image) {
     return image.pixel(0, image.height() - 1);
+}
+
+QIcon TImageList::Icon(int index) const {
+    const QString source = m_vectorSource ? m_vectorSource(index) : QString();
+    return source.isEmpty() ? QIcon(Pixmap(index)) : VectorIcon(source, Pixmap(index));
 }
 
 void TImageList::AddMasked(const QImage& frame, QRgb maskColor) {

@@ -2,6 +2,7 @@
 
 #include "core/BitmapContainer.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -17,6 +18,11 @@ public:
     // ARGB32; pixels of the mask colour are transparent.
     const QImage& Image(int index) const { return m_images.at(index); }
     QPixmap Pixmap(int index) const { return QPixmap::fromImage(Image(index)); }
+    // Image `index` as an icon, drawn from its vector source at other sizes
+    // when the list has one (SetVectorSource).
+    QIcon Icon(int index) const;
+    // Where image i's vector source is (an empty string: it has none).
+    void SetVectorSource(QString (*source)(int image)) { m_vectorSource = source; }
 
     // Cuts a frame wider than one image into consecutive images of the list's width.
     void AddMasked(const QImage& frame, QRgb maskColor);
@@ -25,6 +31,7 @@ private:
     int m_width;
     int m_height;
     QList<QImage> m_images;
+    QString (*m_vectorSource)(int) = nullptr;
 };
 
 // `image` with every pixel of `maskColor` made transparent.

@@ -232,6 +232,7 @@ TGridColors TExcelGrid2::Colors() const {
     c.ButtonText = ToTColor(p.color(QPalette::ButtonText));
     c.DarkShadow3D = ToTColor(p.color(QPalette::Shadow));
     c.Light3D = ToTColor(p.color(QPalette::Midlight));
+    c.Scheme = SchemeOfWindow(ToTColor(p.color(QPalette::Window)));
     return c;
 }
 

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "platform/ColorScheme.h"
 #include "platform/ScreenTypes.h"
 
 // A mix of two colours: each channel moves from the smaller towards the
 // larger value by |a - b| * factor (halves to even, at most 255). The fourth
 // byte is a's.
 TColor BlendColor(TColor a, TColor b, double factor);
-
-constexpr TColor kWhite = 0xFFFFFF;
-// Cells the owner reports as wrong, unselected and selected.
-constexpr TColor kErrorColor = 0xA0A0FF;         // RGB 255, 160, 160
-constexpr TColor kSelectedErrorColor = 0x6060FF; // RGB 255, 96, 96
 
 // The desktop's colours by role, as the grid paints with them.
 struct TGridColors {
@@ -25,6 +21,8 @@ struct TGridColors {
     TColor ButtonText = 0;
     TColor DarkShadow3D = 0x696969;
     TColor Light3D = 0xE3E3E3;
+    // Picks the fixed colours (the error cells, the owner's row colours).
+    TScheme Scheme = TScheme::Light;
 
     // Behind the selected cells and the picked item of a drop-down list.
     TColor Selection() const { return BlendColor(Highlight, Window, 0.66); }

@@ -65,8 +65,10 @@ void TGridPainter::Frame(const TRect& r, TColor pen, TColor brush) {
         return;
     Fill(r, brush);
     SetPen(pen);
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1));
+    Line(r.Left, r.Top, r.Right, r.Top);
+    Line(r.Left, r.Bottom - 1, r.Right, r.Bottom - 1);
+    Line(r.Left, r.Top, r.Left, r.Bottom);
+    Line(r.Right - 1, r.Top, r.Right - 1, r.Bottom);
 }
 
 void TGridPainter::SetPen(TColor color, int width) {
@@ -83,6 +85,14 @@ void TGridPainter::Line(int x1, int y1, int x2, int y2) {
         x2 += x2 > x1 ? -1 : 1;
     else if (x1 == x2)
         y2 += y2 > y1 ? -1 : 1;
+    if ((x1 == x2 || y1 == y2) && m_painter.pen().widthF() <= 1) {
+        // The pixels the line covers, filled: at a fractional scale a
+        // stroke would land half a pixel off the fills beside it.
+        m_painter.fillRect(
+            QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+            m_painter.pen().color());
+        return;
+    }
     m_painter.drawLine(x1, y1, x2, y2);
 }
 
@@ -146,7 +156,7 @@ void TGridPainter::PaintCellBackgrounds() {
                 continue;
             const bool active = x == m_grid.ActiveCol() && y == m_grid.ActiveRow();
             const bool selected = m_focused && !active && m_sel.Contains(x, y);
-            TColor color = selected ? m_colors.Selection() : kWhite;
+            TColor color = selected ? m_colors.Selection() : m_colors.Window;
             bool change = selected;
             if (m_grid.OnCellColor)
                 m_grid.OnCellColor(m_grid, color, change, x, y);
@@ -154,7 +164,7 @@ void TGridPainter::PaintCellBackgrounds() {
             if (m_grid.OnCellError)
                 m_grid.OnCellError(m_grid, x, y, m_grid.Cell(x, y), error);
             if (error)
-                color = selected ? kSelectedErrorColor : kErrorColor;
+                color = FixedColor(selected ? TFixedColor::CellErrorSelected : TFixedColor::CellError, m_colors.Scheme);
             if (error || change)
                 Fill({cell.Left + 1, cell.Top + 1, cell.Right, cell.Bottom}, color);
         }

@@ -17,7 +17,7 @@ void PutText(TMarkupCanvas& canvas, TMarkupFont& font, bool enabled, int32_t x, 
         return;
     }
     TColor color = font.Color;
-    font.Color = JoinRgb(255, 255, 255);
+    font.Color = canvas.EmbossColor();
     canvas.SetFont(font);
     canvas.TextOut(ClampCoord(int64_t(x) + 1), ClampCoord(int64_t(y) + 1), text);
     font.Color = canvas.ShadowColor();

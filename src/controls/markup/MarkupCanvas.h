@@ -41,6 +41,8 @@ public:
     virtual void SetPenColor(TColor color) = 0;
     // The platform's button-shadow colour, for greyed text.
     virtual TColor ShadowColor() const = 0;
+    // The light edge below and right of greyed text: white on a light desktop.
+    virtual TColor EmbossColor() const { return 0xFFFFFF; }
 
     virtual int32_t TextWidth(const std::string& text) = 0;
     // (x, y) is the top-left corner of the text cell.

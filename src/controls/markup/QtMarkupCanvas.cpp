@@ -1,6 +1,7 @@
 #include "QtMarkupCanvas.h"
 
 #include "controls/markup/MarkupSupport.h"
+#include "controls/markup/QtColorScheme.h"
 #include "controls/markup/TextCodec.h"
 
 #include <QDesktopServices>
@@ -116,8 +117,19 @@ void TQtMarkupCanvas::SetFont(const TMarkupFont& font) {
     m_painter.setFont(m_qfont);
 }
 
+// Greyed text is a dark face over a light edge on a light desktop; on a
+// dark one the dark face would vanish, so it turns to a grey face over a
+// dark edge.
 TColor TQtMarkupCanvas::ShadowColor() const {
-    return ToTColor(QGuiApplication::palette().color(QPalette::Dark));
+    const QPalette colours = QGuiApplication::palette();
+    if (SchemeOf(colours) == TScheme::Dark)
+        return ToTColor(colours.color(QPalette::Disabled, QPalette::Text));
+    return ToTColor(colours.color(QPalette::Dark));
+}
+
+TColor TQtMarkupCanvas::EmbossColor() const {
+    const QPalette colours = QGuiApplication::palette();
+    return ToTColor(colours.color(SchemeOf(colours) == TScheme::Dark ? QPalette::Shadow : QPalette::Light));
 }
 
 QString TQtMarkupCanvas::Displayed(const std::string& text) const {

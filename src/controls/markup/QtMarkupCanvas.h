@@ -37,6 +37,7 @@ public:
     TColor PenColor() const override { return m_pen; }
     void SetPenColor(TColor color) override { m_pen = color; }
     TColor ShadowColor() const override;
+    TColor EmbossColor() const override;
 
     int32_t TextWidth(const std::string& text) override;
     void TextOut(int32_t x, int32_t y, const std::string& text) override;

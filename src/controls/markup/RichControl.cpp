@@ -59,7 +59,7 @@ void TRichControl::PaintOn(QPainter& painter) {
     }
     if (m_border) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(Qt::white);
+        painter.setPen(palette().color(QPalette::Active, QPalette::Light));
         painter.drawRoundedRect(QRect(1, 1, w - 2, h - 2), 3, 3);
         painter.setPen(BorderShadow());
         painter.drawRoundedRect(QRect(0, 0, w - 2, h - 2), 3, 3);

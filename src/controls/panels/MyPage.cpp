@@ -232,7 +232,7 @@ void TMyPage::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, tabs, h), ShadedButtonFace(colors));
     painter.fillRect(QRect(tabs, 0, w - tabs, h), m_color);
     // The tab column stands out raised.
-    painter.setPen(Qt::white);
+    painter.setPen(colors.color(QPalette::Active, QPalette::Light));
     painter.drawLine(0, h - 1, 0, 0);
     painter.drawLine(0, 0, tabs - 2, 0);
     painter.setPen(shadow);
@@ -246,7 +246,7 @@ void TMyPage::paintEvent(QPaintEvent*) {
             painter.setPen(shadow);
             painter.drawLine(tab.Left, tab.Bottom - 1, tab.Left, tab.Top + 1);
             painter.drawLine(tab.Left, tab.Top, tab.Right - 1, tab.Top);
-            painter.setPen(Qt::white);
+            painter.setPen(colors.color(QPalette::Active, QPalette::Light));
             painter.drawLine(tab.Right - 2, tab.Bottom, tab.Left, tab.Bottom);
         }
         const TMyTab* page = PageByIndex(number);

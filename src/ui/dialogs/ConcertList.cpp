@@ -2,6 +2,7 @@
 
 #include "controls/bitmaps/ImageList.h"
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/QtColorScheme.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "program/ListCells.h"
 #include "program/ListCommands.h"
@@ -110,7 +111,7 @@ void TConcertsForm::CreateControls(const TImageList& images) {
         b->setToolTip(QString::fromUtf8(hint));
         b->setProperty("image", image);
         if (image < images.Count())
-            b->setIcon(QIcon(images.Pixmap(image)));
+            b->setIcon(images.Icon(image));
         tools->addWidget(b);
         m_buttons.push_back(b);
         return b;
@@ -208,7 +209,8 @@ void TConcertsForm::ValuesChange() {
 
 void TConcertsForm::GridCellColor(TColor& color, bool& change, int32_t x, int32_t y) {
     const bool owned = y >= 1 && static_cast<size_t>(y) <= m_owned.size() && m_owned[static_cast<size_t>(y - 1)];
-    ApplyListCellColor(color, change, ConcertCellColor(x, y, owned));
+    const TScheme scheme = SchemeOf(m_grid->palette());
+    ApplyListCellColor(color, change, ConcertCellColor(x, y, owned, scheme), scheme);
 }
 
 void TConcertsForm::CopyClick() {

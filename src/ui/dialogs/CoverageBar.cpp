@@ -1,5 +1,7 @@
 #include "ui/dialogs/CoverageBar.h"
 
+#include "controls/markup/QtColorScheme.h"
+
 #include <QPainter>
 
 void TCoverageBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -24,7 +26,8 @@ void TCoverageBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->drawRect(frame);
     QRectF filled = frame.adjusted(1, 1, -1, -1);
     filled.setWidth(filled.width() * percent / 100.0);
-    painter->fillRect(filled, percent == 100 ? QColor(64, 160, 64) : QColor(120, 190, 120));
+    painter->fillRect(
+        filled, SchemeColor(option.palette, percent == 100 ? TFixedColor::CoverageFull : TFixedColor::CoveragePart));
     painter->setPen(
         option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(QRectF(frame.right(), option.rect.top(), figureWidth - 3, option.rect.height()),

@@ -102,7 +102,7 @@ void TInfoForm::BuildControls(const TImageList* images) {
         action->setShortcut(QKeySequence(QString::fromLatin1(info.Shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
         if (images && info.Image < images->Count())
-            action->setIcon(QIcon(images->Pixmap(info.Image)));
+            action->setIcon(images->Icon(info.Image));
         const TInfoActionId id = info.Id;
         connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
         addAction(action);

@@ -1,7 +1,9 @@
 #include "ListGridHandlers.h"
 
+#include "controls/bitmaps/VectorPictures.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/Markup.h"
+#include "controls/markup/QtColorScheme.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Codes.h"
 #include "core/Project.h"
@@ -31,7 +33,9 @@ TListGridHandlers::TListGridHandlers(TExcelGrid2& grid, const TStrings2& names, 
         if (!list)
             return;
         const TBootData* record = RecordAt(y);
-        ApplyListCellColor(color, change, ListCellColor(PropertyOf(*list, x), y, record ? record->SearchHits : 0));
+        const TScheme scheme = SchemeOf(m_grid.palette());
+        ApplyListCellColor(color, change,
+                           ListCellColor(PropertyOf(*list, x), y, record ? record->SearchHits : 0, scheme), scheme);
     };
     grid.OnDrawObject = [this](TExcelGrid2&, QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
         DrawObject(canvas, rect, x, y, index);
@@ -93,6 +97,12 @@ TBootData* TListGridHandlers::RecordAt(int32_t y) const {
     return &list->Data[static_cast<size_t>(list->View[static_cast<size_t>(y - 1)])];
 }
 
+QPixmap TListGridHandlers::Mark(size_t icon, const QPainter& canvas) const {
+    // Icon i is the container's bitmap i + 1.
+    const qreal ratio = canvas.device() ? canvas.device()->devicePixelRatioF() : 1.0;
+    return VectorPixmap(MarkPictureSource(int(icon) + 1), m_icons[icon], ratio);
+}
+
 void TListGridHandlers::DrawObject(QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index) {
     TProject* list = m_currentList();
     const TBootData* record = RecordAt(y);
@@ -109,12 +119,12 @@ void TListGridHandlers::DrawObject(QPainter& canvas, QRect& rect, int32_t x, int
         const int cx = (rect.left() + rect.right() + 1) / 2;
         const int top = (rect.top() + rect.bottom() + 1 - front.height()) / 2;
         if (!record->Covers[0].empty())
-            canvas.drawImage(cx - front.width(), top, front);
+            canvas.drawPixmap(cx - front.width(), top, Mark(2, canvas));
         if (!record->Covers[1].empty())
-            canvas.drawImage(cx, top, m_icons[3]);
+            canvas.drawPixmap(cx, top, Mark(3, canvas));
     } else if (p == kInfoProperty && !record->Info.empty()) {
         const QImage& mark = m_icons[1];
-        canvas.drawImage(rect.left() + (rect.width() - mark.width()) / 2,
-                         rect.top() + (rect.height() - mark.height()) / 2, mark);
+        canvas.drawPixmap(rect.left() + (rect.width() - mark.width()) / 2,
+                          rect.top() + (rect.height() - mark.height()) / 2, Mark(1, canvas));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 #include <array>
 #include <cstdint>
@@ -40,6 +41,8 @@ private:
     // The same for a cell whose record is about to change.
     TBootData* ChangingExternalCell(int32_t x, int32_t y, int32_t& property) const;
     void DrawObject(QPainter& canvas, QRect& rect, int32_t x, int32_t y, int32_t index);
+    // Mark `icon` as sharp as the canvas's device can show it.
+    QPixmap Mark(size_t icon, const QPainter& canvas) const;
 
     TExcelGrid2& m_grid;
     const TStrings2& m_names;

@@ -3,6 +3,7 @@
 #include "ExternalEditors.h"
 #include "controls/bitmaps/BitmapImage.h"
 #include "controls/bitmaps/StoredResources.h"
+#include "controls/bitmaps/VectorPictures.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
@@ -204,6 +205,7 @@ void TMainForm::LoadStoredData() {
         }
     }
     AddToImageList(m_bc, m_toolbarImages, 1);
+    m_toolbarImages.SetVectorSource(ToolbarPictureSource);
     for (int32_t i = 1; i <= 5; ++i) {
         QImage picture;
         std::string damaged; // an icon that cannot be read stays empty
@@ -259,7 +261,7 @@ void TMainForm::CreateActions() {
                 keys.append(QKeySequence(QString::fromUtf8(key), QKeySequence::PortableText));
         item->setShortcuts(keys);
         if (info.Image >= 0 && info.Image < m_toolbarImages.Count())
-            item->setIcon(QIcon(m_toolbarImages.Pixmap(info.Image)));
+            item->setIcon(m_toolbarImages.Icon(info.Image));
         item->setCheckable(info.Toggle);
         const TAction action{info.Id};
         connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
