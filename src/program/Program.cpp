@@ -223,6 +223,7 @@ bool TProgram::OpenList(const std::string& name) {
     TProject* added = list.get();
     try {
         guard.Journal = std::make_unique<TListJournal>(NewJournalPath(RecoveryDir), *added);
+        guard.Journal->Restart(guard.Identity);
         m_guards[added] = std::move(guard);
         Lists.push_back(std::move(list));
         m_host.AddTab(ListTabCaption(*added));
@@ -233,6 +234,7 @@ bool TProgram::OpenList(const std::string& name) {
             Lists.pop_back();
         throw;
     }
+    OpenListsChanged();
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
     m_host.RefreshView();
     m_host.FocusGrid();
@@ -286,7 +288,8 @@ bool TProgram::SaveList(int index, bool askName) {
     const bool overLock = guard.LockNotHonoured && list.FileName == previousName;
     GuardFile(guard, list, overLock ? TLockedOpen::Anyway : TLockedOpen::Edit);
     if (guard.Journal)
-        guard.Journal->Restart();
+        guard.Journal->Restart(guard.Identity);
+    OpenListsChanged();
     m_host.SetTabCaption(index, ListTabCaption(list));
     if (!backupError.empty())
         ShowMsg("The list was saved, but its previous file could not be kept as a backup:||" +
@@ -314,6 +317,7 @@ bool TProgram::CloseList(int index) {
     const int current = m_host.CurrentTab();
     ForgetGuard(*Lists[static_cast<size_t>(index)]);
     Lists.erase(Lists.begin() + index);
+    OpenListsChanged();
     m_host.DeleteTab(index);
     if (!Lists.empty()) {
         int last = static_cast<int>(Lists.size()) - 1;
@@ -369,7 +373,7 @@ TOutsideChange TProgram::CheckOutsideChange(int index) {
         guard.Identity = IdentifyFile(list.FileName);
         guard.ToldChanged = false;
         if (guard.Journal)
-            guard.Journal->Restart();
+            guard.Journal->Restart(guard.Identity);
         return TOutsideChange::Reloaded;
     }
     if (guard.ToldChanged)
