@@ -6,7 +6,7 @@ korvalen_packages=(
     qt6-base-dev libgl-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
-    desktop-file-utils appstream libxml2-utils man-db dpkg-dev file openbox wmctrl clang-format
+    desktop-file-utils appstream libxml2-utils man-db dpkg-dev file openbox wmctrl xdotool clang-format
     python3 tidy poppler-utils
 )
 
