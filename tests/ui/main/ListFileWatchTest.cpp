@@ -2,13 +2,12 @@
 // rewrites the list's file.
 
 #include "controls/grid/ExcelGrid2.h"
-#include "core/ListFile.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
+#include "support/SampleHome.h"
 #include "ui/main/MainForm.h"
 
-#include <QDir>
 #include <QFile>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -34,12 +33,7 @@ std::string Bytes(const std::string& path) {
 class ListFileWatch : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
-        for (const char* folder : {"/Tours", "/Lists"}) {
-            QDir().mkpath(m_dir.path() + folder);
-            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
-                QFile::copy(sample + folder + "/" + name, m_dir.path() + folder + "/" + name);
-        }
+        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), m_dir.path());
         Home = m_dir.path().toStdString() + "/";
         TMainFormOptions options;
         options.AboutAtStart = false;
