@@ -4,8 +4,8 @@
 A opens the list and holds its lock. B, opening the same file, is asked
 and by default (Enter) opens it read-only: its title says so, its Save
 asks for another name, and the list file and A's lock stay as they were.
-A's save is then B's to see, not to overwrite. When A exits cleanly the
-lock is gone.
+A's save is then told to B at once, and is not B's to overwrite. When A
+exits cleanly the lock is gone.
 
 usage: xvfb-run -a python3 list_lock_processes_test.py KORVALEN SAMPLE-HOME
 """
@@ -50,6 +50,7 @@ def main():
         a.keys("Down", "Down", "type:Theirs", "Return", "ctrl+s")
         wait_for("A's save", lambda: read(path) != before)
         saved = read(path)
+        b.answer("Warning")  # B, edited, is told at once that the file changed
         a.close()
         check("A's clean exit took the lock", not os.path.exists(lock_path(path)))
 
