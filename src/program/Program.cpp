@@ -193,6 +193,7 @@ bool TProgram::OpenList(const std::string& name) {
     }
     auto list = std::make_unique<TProject>();
     TLockedOpen mode = TLockedOpen::Edit;
+    TFileIdentity readFrom;
     if (!fileName.empty()) {
         mode = AskLockedOpen(m_host, fileName, ListCaption(fileName));
         if (mode == TLockedOpen::Cancel)
@@ -201,7 +202,7 @@ bool TProgram::OpenList(const std::string& name) {
         TListReadResult result;
         {
             TBusyPointer busy(m_host);
-            result = list->Load();
+            result = list->Load(&readFrom);
         }
         if (result.Status == TListReadResult::TStatus::NewerVersion) {
             ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
@@ -217,7 +218,7 @@ bool TProgram::OpenList(const std::string& name) {
     }
     TListGuard guard;
     if (!fileName.empty())
-        GuardFile(guard, *list, mode);
+        GuardFile(guard, *list, mode, &readFrom);
     // Tab i shows list i, also when the tab cannot be made; a failure on the
     // way leaves neither the list nor its guard behind.
     TProject* added = list.get();
@@ -369,8 +370,9 @@ TOutsideChange TProgram::CheckOutsideChange(int index) {
     if (list.FileName.empty() || !FileChangedSince(guard.Identity, list.FileName))
         return TOutsideChange::None;
     // Nothing of the user's is lost by reading an unedited list again.
-    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load().Ok()) {
-        guard.Identity = IdentifyFile(list.FileName);
+    TFileIdentity readFrom;
+    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load(&readFrom).Ok()) {
+        guard.Identity = readFrom;
         guard.ToldChanged = false;
         if (guard.Journal)
             guard.Journal->Restart(guard.Identity);
