@@ -7,6 +7,8 @@
 #include "program/ExportOrder.h"
 #include "program/SettingsTable.h"
 
+#include <new>
+
 namespace {
 
 // Values that the program keeps in another shape than the store's pass
@@ -183,7 +185,12 @@ bool TProgram::SaveSettings(std::string& error) {
 }
 
 void TProgram::OpenListsChanged() {
-    std::string ignored; // a store that cannot be written costs only this
-    if (OpenListsText(Lists) != m_openListsWritten)
-        SaveSettings(ignored);
+    // A store that cannot be written, or no memory for it, costs only this:
+    // never the open, close or save that changed the lists.
+    try {
+        std::string ignored;
+        if (OpenListsText(Lists) != m_openListsWritten)
+            SaveSettings(ignored);
+    } catch (const std::bad_alloc&) {
+    }
 }
