@@ -25,7 +25,8 @@ def wait_for(what, test, limit=LIMIT):
         if value:
             return value
         if time.monotonic() > end:
-            raise AssertionError("gave up waiting for " + what)
+            shown = [window_name(w) for w in xdotool("search", "--onlyvisible", "--name", ".")]
+            raise AssertionError("gave up waiting for %s; windows shown: %s" % (what, shown))
         time.sleep(0.05)
 
 
