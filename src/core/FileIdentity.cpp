@@ -48,3 +48,26 @@ bool FileChangedSince(const TFileIdentity& known, const std::string& path) {
     uint32_t checksum = 0;
     return !ChecksumOfFile(path, checksum) || now.Size != known.Stamp.Size || checksum != known.Checksum;
 }
+
+long long TIdentifyingSource::Read(void* buffer, size_t capacity) {
+    const long long got = m_file.Read(buffer, capacity);
+    if (got > 0) {
+        m_checksum = libdeflate_crc32(m_checksum, buffer, static_cast<size_t>(got));
+        m_size += static_cast<uint64_t>(got);
+    }
+    m_failed = m_failed || got < 0;
+    return got;
+}
+
+TFileIdentity TIdentifyingSource::Finish() {
+    std::vector<unsigned char> buffer(size_t(1) << 16);
+    while (!m_failed && Read(buffer.data(), buffer.size()) > 0) {
+    }
+    TFileIdentity identity;
+    identity.Stamp = m_stamp;
+    // The stamp was taken before the bytes were read: the size is theirs.
+    identity.Stamp.Size = m_size;
+    identity.Checksum = m_checksum;
+    identity.Known = !m_failed && m_stamp.Exists;
+    return identity;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ByteStream.h"
 #include "platform/FileStamp.h"
 
 #include <cstdint>
@@ -21,3 +22,25 @@ TFileIdentity IdentifyFile(const std::string& path);
 // Whether the file at `path` is other than `known`: gone, or other bytes.
 // Nothing known means nothing to compare: no change.
 bool FileChangedSince(const TFileIdentity& known, const std::string& path);
+
+// Passes the bytes of a file through to its reader and takes the file's
+// identity on the way, so that the identity is that of the bytes read,
+// whatever another program writes there meanwhile.
+class TIdentifyingSource final : public TByteSource {
+public:
+    // `stamp`: the file's stamp taken before it was opened.
+    TIdentifyingSource(TByteSource& file, const TFileStamp& stamp) : m_file(file), m_stamp(stamp) {}
+    long long Read(void* buffer, size_t capacity) override;
+    const std::string& Error() const override { return m_file.Error(); }
+    long long SizeHint() const override { return m_file.SizeHint(); }
+    // Reads what the reader left and gives the identity of all the bytes;
+    // Known is false when they could not all be read.
+    TFileIdentity Finish();
+
+private:
+    TByteSource& m_file;
+    TFileStamp m_stamp;
+    uint32_t m_checksum = 0;
+    uint64_t m_size = 0;
+    bool m_failed = false;
+};

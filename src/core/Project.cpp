@@ -1,5 +1,6 @@
 #include "Project.h"
 
+#include "FileIdentity.h"
 #include "ListSort.h"
 #include "ListView.h"
 #include "MarkedRecords.h"
@@ -66,16 +67,20 @@ void TProject::ClearSearch() {
     MarkedOnly = false;
 }
 
-TListReadResult TProject::Load() {
+TListReadResult TProject::Load(TFileIdentity* readFrom) {
     std::string error;
+    const TFileStamp stamp = StampOfFile(FileName);
     std::unique_ptr<TFile> file = FileSystem().OpenForReading(FileName, error);
     if (!file)
         return {TListReadResult::TStatus::Failed, 0, AsSentence(error)};
-    TListReadResult result = ReadListFile(*file, Data);
+    TIdentifyingSource source(*file, stamp);
+    TListReadResult result = ReadListFile(source, Data);
     if (result.Ok()) {
         View.clear();
         UndoSteps.Clear();
         Saved = true;
+        if (readFrom)
+            *readFrom = source.Finish();
     }
     return result;
 }

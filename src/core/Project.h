@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+struct TFileIdentity;
+
 struct TSaveResult {
     bool Ok = false;
     std::string Reason; // why the list was not saved
@@ -60,8 +62,9 @@ public:
     TUndoResult RedoChange();
 
     // Reads FileName. On anything but success Data is left as it was; on
-    // success the history starts anew.
-    TListReadResult Load();
+    // success the history starts anew, and `readFrom` (when given) gets the
+    // identity of the bytes read.
+    TListReadResult Load(TFileIdentity* readFrom = nullptr);
     // Replaces FileName with Data. On failure the old file stays as it was,
     // Saved is unchanged and the result says why; on success the history's
     // saved point moves here.

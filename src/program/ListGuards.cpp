@@ -20,8 +20,8 @@ TLockedOpen AskLockedOpen(IProgramHost& host, const std::string& fileName, const
     return answer == Msg::ResultNo ? TLockedOpen::Anyway : TLockedOpen::Cancel;
 }
 
-void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode) {
-    guard.Identity = IdentifyFile(list.FileName);
+void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode, const TFileIdentity* readFrom) {
+    guard.Identity = readFrom ? *readFrom : IdentifyFile(list.FileName);
     guard.ToldChanged = false;
     list.ReadOnly = mode == TLockedOpen::ReadOnly;
     if (guard.LockedFile == list.FileName || mode != TLockedOpen::Edit) {

@@ -31,9 +31,10 @@ enum class TLockedOpen { Edit, ReadOnly, Anyway, Cancel };
 TLockedOpen AskLockedOpen(IProgramHost& host, const std::string& fileName, const std::string& name);
 
 // After `list` was read from or written to its file: holds the file's lock
-// (unless read-only) and remembers its identity. A lock that cannot be made
-// leaves the list open, marked as not honoured.
-void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode);
+// (unless read-only) and remembers its identity: `readFrom`, that of the
+// bytes read, or else the file's now. A lock that cannot be made leaves the
+// list open, marked as not honoured.
+void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode, const TFileIdentity* readFrom = nullptr);
 // Gives up the lock the list holds.
 void ReleaseGuard(TListGuard& guard);
 

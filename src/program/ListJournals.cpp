@@ -36,14 +36,15 @@ TListJournal::~TListJournal() {
     m_list.UndoSteps.SetRecorder(nullptr);
 }
 
-void TListJournal::Restart() {
+void TListJournal::Restart(const TFileIdentity& base) {
+    m_base = base;
     Remove();
     m_recorder.Reset();
     m_started = m_broken = false;
 }
 
 void TListJournal::RestartFromRecords() {
-    Restart();
+    Restart(m_base);
     // Without the memory for it the list is kept all the same, only unjournaled.
     try {
         TStringSink base;
@@ -74,19 +75,47 @@ bool TListJournal::WriteHeader(std::string base, std::string& error) {
            AppendToFile(m_path, JournalHeaderBytes(header), error);
 }
 
+// The changes start from the file as it was read or saved. When the file
+// on the disk is no longer that one, the list as it stands now, with the
+// first change in it, is the base, and that change is in no entry.
+bool TListJournal::Start(bool& changeInBase, std::string& error) {
+    FileSystem().Remove(m_path);
+    std::string base;
+    changeInBase = !m_list.FileName.empty() && !(ReadWholeFile(m_list.FileName, base, error) && m_base.Known &&
+                                                 base.size() == m_base.Stamp.Size && Crc(base) == m_base.Checksum);
+    if (!changeInBase)
+        return WriteHeader(std::move(base), error);
+    TStringSink records;
+    return WriteListFile(m_list.Data, records, error) && WriteHeader(std::move(records.Bytes), error);
+}
+
 void TListJournal::Write(const std::string& entry) {
     if (m_broken)
         return;
     std::string error;
     if (!m_started) {
-        // The changes start from the file as it was read or saved.
-        std::string base;
-        FileSystem().Remove(m_path);
-        m_broken = (!m_list.FileName.empty() && !ReadWholeFile(m_list.FileName, base, error)) ||
-                   !WriteHeader(std::move(base), error);
-        m_started = !m_broken;
+        bool changeInBase = false;
+        // Without the memory for it the list is kept all the same, only unjournaled.
+        try {
+            m_started = Start(changeInBase, error);
+        } catch (const std::bad_alloc&) {
+            m_started = false;
+        }
+        m_broken = !m_started;
+        if (!m_started || changeInBase)
+            return;
     }
-    m_broken = m_broken || !AppendToFile(m_path, entry, error);
+    m_broken = !AppendToFile(m_path, entry, error);
+}
+
+bool JournalHoldsChanges(const TJournal& journal) {
+    if (!journal.Entries.empty())
+        return true;
+    const TJournalHeader& header = journal.Header;
+    if (header.ListPath.empty())
+        return !header.BaseBytes.empty();
+    const TFileIdentity now = IdentifyFile(header.ListPath);
+    return !now.Known || now.Checksum != header.BaseChecksum || now.Stamp.Size != header.BaseBytes.size();
 }
 
 std::vector<TLeftJournal> LeftJournals(const std::string& folder) {

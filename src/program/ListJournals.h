@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileIdentity.h"
 #include "core/ListJournal.h"
 
 #include <cstdint>
@@ -19,8 +20,9 @@ public:
     TListJournal(const TListJournal&) = delete;
     TListJournal& operator=(const TListJournal&) = delete;
 
-    // The list now equals its file (opened or saved): the journal starts anew.
-    void Restart();
+    // The list now equals its file, which is `base` (opened, saved or read
+    // again): the journal starts anew from it.
+    void Restart(const TFileIdentity& base);
     // The list's records were replaced outside its history (a join): they
     // are the journal's base, written at once.
     void RestartFromRecords();
@@ -31,10 +33,13 @@ public:
 private:
     void Write(const std::string& entry);
     bool WriteHeader(std::string base, std::string& error);
+    bool Start(bool& changeInBase, std::string& error);
 
     std::string m_path;
     TProject& m_list;
     TJournalRecorder m_recorder;
+    // The file as the list was read from it or written to it.
+    TFileIdentity m_base;
     bool m_started = false;
     bool m_broken = false;
 };
@@ -45,6 +50,11 @@ struct TLeftJournal {
     TJournal Journal;
     std::string Problem; // why it cannot be used, or ""
 };
+
+// Whether `journal` holds anything to restore: changes, or a base that is
+// not its list's file as it is now (a join result, or a list whose file
+// changed before its first change).
+bool JournalHoldsChanges(const TJournal& journal);
 
 // The journals in `folder` that no running Korvalen writes any more.
 std::vector<TLeftJournal> LeftJournals(const std::string& folder);

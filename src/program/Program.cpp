@@ -193,6 +193,7 @@ bool TProgram::OpenList(const std::string& name) {
     }
     auto list = std::make_unique<TProject>();
     TLockedOpen mode = TLockedOpen::Edit;
+    TFileIdentity readFrom;
     if (!fileName.empty()) {
         mode = AskLockedOpen(m_host, fileName, ListCaption(fileName));
         if (mode == TLockedOpen::Cancel)
@@ -201,7 +202,7 @@ bool TProgram::OpenList(const std::string& name) {
         TListReadResult result;
         {
             TBusyPointer busy(m_host);
-            result = list->Load();
+            result = list->Load(&readFrom);
         }
         if (result.Status == TListReadResult::TStatus::NewerVersion) {
             ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
@@ -217,12 +218,13 @@ bool TProgram::OpenList(const std::string& name) {
     }
     TListGuard guard;
     if (!fileName.empty())
-        GuardFile(guard, *list, mode);
+        GuardFile(guard, *list, mode, &readFrom);
     // Tab i shows list i, also when the tab cannot be made; a failure on the
     // way leaves neither the list nor its guard behind.
     TProject* added = list.get();
     try {
         guard.Journal = std::make_unique<TListJournal>(NewJournalPath(RecoveryDir), *added);
+        guard.Journal->Restart(guard.Identity);
         m_guards[added] = std::move(guard);
         Lists.push_back(std::move(list));
         m_host.AddTab(ListTabCaption(*added));
@@ -233,6 +235,7 @@ bool TProgram::OpenList(const std::string& name) {
             Lists.pop_back();
         throw;
     }
+    OpenListsChanged();
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
     m_host.RefreshView();
     m_host.FocusGrid();
@@ -286,7 +289,8 @@ bool TProgram::SaveList(int index, bool askName) {
     const bool overLock = guard.LockNotHonoured && list.FileName == previousName;
     GuardFile(guard, list, overLock ? TLockedOpen::Anyway : TLockedOpen::Edit);
     if (guard.Journal)
-        guard.Journal->Restart();
+        guard.Journal->Restart(guard.Identity);
+    OpenListsChanged();
     m_host.SetTabCaption(index, ListTabCaption(list));
     if (!backupError.empty())
         ShowMsg("The list was saved, but its previous file could not be kept as a backup:||" +
@@ -314,6 +318,7 @@ bool TProgram::CloseList(int index) {
     const int current = m_host.CurrentTab();
     ForgetGuard(*Lists[static_cast<size_t>(index)]);
     Lists.erase(Lists.begin() + index);
+    OpenListsChanged();
     m_host.DeleteTab(index);
     if (!Lists.empty()) {
         int last = static_cast<int>(Lists.size()) - 1;
@@ -365,11 +370,12 @@ TOutsideChange TProgram::CheckOutsideChange(int index) {
     if (list.FileName.empty() || !FileChangedSince(guard.Identity, list.FileName))
         return TOutsideChange::None;
     // Nothing of the user's is lost by reading an unedited list again.
-    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load().Ok()) {
-        guard.Identity = IdentifyFile(list.FileName);
+    TFileIdentity readFrom;
+    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load(&readFrom).Ok()) {
+        guard.Identity = readFrom;
         guard.ToldChanged = false;
         if (guard.Journal)
-            guard.Journal->Restart();
+            guard.Journal->Restart(guard.Identity);
         return TOutsideChange::Reloaded;
     }
     if (guard.ToldChanged)

@@ -68,6 +68,10 @@ public:
     // Widths of template-grid columns 1..14 ("Search" .. "Comment").
     std::array<int32_t, kTemplateColumns> GridWidths = DesignGridWidths();
     std::vector<std::unique_ptr<TProject>> Lists;
+    // The list files that were open when the settings were last written
+    // before this start: those of a run that did not end cleanly, since a
+    // clean exit closes every list first.
+    std::vector<std::string> ListsOpenLastTime;
     // The items of the three filter lists.
     std::vector<std::string> BandLines, SourceLines, MediaLines;
     // Tour files that could not be read at start, each with its reason.
@@ -128,6 +132,9 @@ private:
     void LoadConcertLists();
     bool AskSaveName(TProject& list);
     void ForgetGuard(const TProject& list);
+    // Writes the settings when the files of the open lists are other than
+    // those last written, so that a crash forgets none of them.
+    void OpenListsChanged();
     void RestoreLeftJournal(const TLeftJournal& left);
     void SetDialogFolders(const std::string& fileName);
     // The list open from `fileName` under this or any other name, or -1.
@@ -136,6 +143,7 @@ private:
     IProgramHost& m_host;
     ISettingsStore& m_store;
     std::map<const TProject*, TListGuard> m_guards;
+    std::string m_openListsWritten;
 };
 
 // `text` drawn as it stands by the markup renderer: every bar becomes the

@@ -20,8 +20,7 @@ void TProgram::OfferRecovery() {
                     Msg::Warning, Msg::Ok, Msg::Centre);
             continue;
         }
-        const bool joined = journal.Header.ListPath.empty() && !journal.Header.BaseBytes.empty();
-        if (journal.Entries.empty() && !joined) {
+        if (!JournalHoldsChanges(journal)) {
             FileSystem().Remove(left.Path);
             continue;
         }

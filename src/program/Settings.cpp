@@ -8,6 +8,8 @@
 #include "program/FirstStart.h"
 #include "program/SettingsTable.h"
 
+#include <new>
+
 namespace {
 
 // Values that the program keeps in another shape than the store's pass
@@ -17,7 +19,27 @@ struct TPassing {
     TWindowPlacement Main;
     std::array<std::string, THistory::kSize> Files;
     int32_t CodePage = static_cast<int32_t>(kDefaultCodePage);
+    std::string OpenLists;
 };
+
+// The files of the open lists, a line each; a name with a line break in it
+// (never made by the program's own dialogs) is left out.
+std::string OpenListsText(const std::vector<std::unique_ptr<TProject>>& lists) {
+    std::string text;
+    for (const auto& list : lists)
+        if (!list->FileName.empty() && list->FileName.find('\n') == std::string::npos)
+            text += list->FileName + '\n';
+    return text;
+}
+
+std::vector<std::string> OpenListsOfText(const std::string& text) {
+    std::vector<std::string> files;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        if (end > start)
+            files.push_back(text.substr(start, end - start));
+    return files;
+}
 
 // Value names with a number: the prefix and the number in decimal.
 std::string Numbered(const char* prefix, int number) {
@@ -123,6 +145,7 @@ std::vector<TSetting> ProgramSettings(TProgram& program, TPassing& passing, cons
         IntSetting("LegacyCodePage", passing.CodePage, static_cast<int32_t>(kDefaultCodePage), IsLegacyCodePage));
     table.push_back(IntSetting("BackupCount", program.BackupCount, kDefaultBackupCount, IsBackupCount));
     table.push_back(BoolSetting(kSamplesOfferedSetting, program.SamplesOffered, false));
+    table.push_back(StrSetting("OpenLists", passing.OpenLists, ""));
     return table;
 }
 
@@ -145,6 +168,8 @@ void TProgram::LoadSettings() {
         ExportPos = orderBefore;
     if (!CodePageOfNumber(passing.CodePage, CodePage))
         CodePage = kDefaultCodePage;
+    ListsOpenLastTime = OpenListsOfText(passing.OpenLists);
+    m_openListsWritten = passing.OpenLists;
 }
 
 bool TProgram::SaveSettings(std::string& error) {
@@ -156,6 +181,19 @@ bool TProgram::SaveSettings(std::string& error) {
     for (int i = 1; i <= THistory::kSize; ++i)
         passing.Files[i - 1] = History.Entry(i);
     passing.CodePage = static_cast<int32_t>(CodePage);
+    passing.OpenLists = OpenListsText(Lists);
     WriteSettings(m_store, ProgramSettings(*this, passing, m_host.VirtualScreenSize()));
+    m_openListsWritten = passing.OpenLists;
     return m_store.Flush(error);
+}
+
+void TProgram::OpenListsChanged() {
+    // A store that cannot be written, or no memory for it, costs only this:
+    // never the open, close or save that changed the lists.
+    try {
+        std::string ignored;
+        if (OpenListsText(Lists) != m_openListsWritten)
+            SaveSettings(ignored);
+    } catch (const std::bad_alloc&) {
+    }
 }

@@ -186,6 +186,68 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
     }
 }
 
+// The file is rewritten by another program after the list was opened and
+// before its first edit: the edit belongs to the list as it was opened.
+TEST_F(ListGuards, AFileChangedBeforeTheFirstEditIsNotTakenAsTheEditsBase) {
+    Facts.Running = {100};
+    ASSERT_TRUE(Program->OpenList(Path));
+    TProject outside;
+    outside.FileName = Path;
+    outside.Data.resize(5);
+    outside.Data[0].Band = "Theirs";
+    ASSERT_TRUE(outside.Save().Ok);
+    const std::string theirs = ReadBytes(Path);
+    Edit(List(), "Edited");
+    Edit(List(), "Edited again");
+    const std::string journal = Program->Guard(List()).Journal->Path();
+    const std::string kept = ReadBytes(journal);
+    Program.reset(); // a clean end takes the journal away: put it back as a crash leaves it
+    WriteBytes(journal, kept);
+
+    Facts.Pid = 200;
+    Facts.Running = {200};
+    Start();
+    Host.Answers = {Msg::ResultYes};
+    Program->OfferRecovery();
+    ASSERT_EQ(Program->Lists.size(), 1u);
+    EXPECT_EQ(List().FileName, ""); // onto a copy: the file is theirs now
+    ASSERT_EQ(List().Data.size(), 3u);
+    EXPECT_EQ(List().Data[0].Band, "Edited again");
+    EXPECT_TRUE(List().UndoChange().Done);
+    EXPECT_EQ(List().Data[0].Band, "Edited");
+    EXPECT_EQ(ReadBytes(Path), theirs);
+}
+
+// The settings name the open lists at every change of them, so that a run
+// that dies is followed by one that knows what was open.
+TEST_F(ListGuards, TheOpenListsAreWrittenWheneverTheyChange) {
+    const auto written = [&] { return std::get<std::string>(Store.Values.at("OpenLists")); };
+    const std::string other = Home.File("Lists/Other.kvu");
+    std::filesystem::copy_file(Path, other);
+    ASSERT_TRUE(Program->OpenList(Path));
+    EXPECT_EQ(written(), Path + "\n");
+    ASSERT_TRUE(Program->OpenList(other));
+    ASSERT_TRUE(Program->OpenList(""));
+    EXPECT_EQ(written(), Path + "\n" + other + "\n");
+    ASSERT_TRUE(Program->CloseList(0));
+    EXPECT_EQ(written(), other + "\n");
+    const std::string renamed = Home.File("Lists/Renamed.kvu");
+    Host.DialogAnswers = {renamed};
+    ASSERT_TRUE(Program->SaveList(0, true));
+    EXPECT_EQ(written(), renamed + "\n");
+    Host.DialogAnswers = {Home.File("Lists/New.kvu")};
+    ASSERT_TRUE(Program->SaveList(1));
+    EXPECT_EQ(written(), renamed + "\n" + Home.File("Lists/New.kvu") + "\n");
+
+    Start(); // as after a crash: nothing closed them
+    EXPECT_EQ(Program->ListsOpenLastTime, (std::vector<std::string>{renamed, Home.File("Lists/New.kvu")}));
+    ASSERT_TRUE(Program->OpenList(renamed));
+    ASSERT_TRUE(Program->CloseAllForExit());
+    EXPECT_EQ(written(), "");
+    Start();
+    EXPECT_TRUE(Program->ListsOpenLastTime.empty());
+}
+
 TEST_F(ListGuards, ADamagedJournalIsSetAsideWithAReason) {
     std::filesystem::create_directories(Home.File("Recovery"));
     WriteBytes(Home.File("Recovery/1-1.kvj"), std::string("KVJOURNL\x01\0\0\0 rubbish", 20));

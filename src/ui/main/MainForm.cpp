@@ -607,6 +607,11 @@ void TMainForm::FirstTick() {
     for (const std::string& path : m_startLists)
         if (path != recent || !m_options.ReopenRecent)
             m_program->OpenList(path);
+    // What a run that did not end cleanly had open comes back, its edits after it.
+    if (m_options.ReopenRecent)
+        for (const std::string& path : m_program->ListsOpenLastTime)
+            if (FileSystem().IsFile(path))
+                m_program->OpenList(path);
     m_program->OfferRecovery();
     std::string warning = m_program->StartupWarning();
     if (!warning.empty())

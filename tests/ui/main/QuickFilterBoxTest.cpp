@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
 #include "program/TitleBar.h"
+#include "support/SampleHome.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/TitlePaintBox.h"
 
@@ -29,12 +30,7 @@ namespace {
 class QuickFilterBox : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
-        for (const char* folder : {"/Tours", "/Lists"}) {
-            QDir().mkpath(m_dir.path() + folder);
-            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
-                QFile::copy(sample + folder + "/" + name, m_dir.path() + folder + "/" + name);
-        }
+        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), m_dir.path());
         QFile::copy(m_dir.path() + "/Lists/Sample list.kvu", m_dir.path() + "/Lists/Second.kvu");
         const std::string home = m_dir.path().toStdString() + "/";
         TMainFormOptions options;
