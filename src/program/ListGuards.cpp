@@ -21,7 +21,11 @@ TLockedOpen AskLockedOpen(IProgramHost& host, const std::string& fileName, const
 }
 
 void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode) {
-    guard.Identity = IdentifyFile(list.FileName);
+    GuardFile(guard, list, mode, IdentifyFile(list.FileName));
+}
+
+void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode, const TFileIdentity& identity) {
+    guard.Identity = identity;
     guard.ToldChanged = false;
     list.ReadOnly = mode == TLockedOpen::ReadOnly;
     if (guard.LockedFile == list.FileName || mode != TLockedOpen::Edit) {

@@ -34,6 +34,8 @@ TLockedOpen AskLockedOpen(IProgramHost& host, const std::string& fileName, const
 // (unless read-only) and remembers its identity. A lock that cannot be made
 // leaves the list open, marked as not honoured.
 void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode);
+// The same with the file's identity known already (taken where it was written).
+void GuardFile(TListGuard& guard, TProject& list, TLockedOpen mode, const TFileIdentity& identity);
 // Gives up the lock the list holds.
 void ReleaseGuard(TListGuard& guard);
 
