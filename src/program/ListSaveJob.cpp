@@ -13,7 +13,7 @@ void RunListSaveJob(TListSaveJob& job) noexcept {
         if (job.Result.Ok)
             job.Identity = IdentifyFile(job.Snapshot.FileName);
     } catch (const std::bad_alloc&) {
-        job.Result = {false, "There is not enough memory to save the list."};
+        job.Result = {false, "The program ran out of memory."};
     } catch (...) {
         job.Result = {false, "The list could not be written for an unexpected reason."};
     }
