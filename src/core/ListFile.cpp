@@ -213,7 +213,8 @@ private:
     std::string m_error;
 };
 
-// The bytes WriteListContent writes for `records`.
+} // namespace
+
 size_t ListContentSize(const TArrayOfBootData& records) {
     constexpr size_t kFields = 14;
     size_t size = 8 + kFields * 4 * records.size();
@@ -223,8 +224,6 @@ size_t ListContentSize(const TArrayOfBootData& records) {
                 r.Comment.size();
     return size;
 }
-
-} // namespace
 
 bool RoomForRecords(size_t have, size_t more, std::string& error, size_t most) {
     if (have <= most && more <= most - have)

@@ -47,3 +47,6 @@ bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string
 
 // The uncompressed content of a version-13 list file.
 bool WriteListContent(const TArrayOfBootData& records, TByteSink& out, std::string& error);
+
+// The bytes WriteListContent writes for `records`.
+size_t ListContentSize(const TArrayOfBootData& records);

@@ -1,10 +1,10 @@
 #include "Project.h"
 
 #include "FileIdentity.h"
+#include "ListSnapshot.h"
 #include "ListSort.h"
 #include "ListView.h"
 #include "MarkedRecords.h"
-#include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 
 void TProject::BuildView(const TFilterState& filter) {
@@ -86,12 +86,17 @@ TListReadResult TProject::Load(TFileIdentity* readFrom) {
 }
 
 TSaveResult TProject::Save() {
-    TAtomicFile file(FileName);
+    TListSnapshot snapshot;
     std::string error;
-    if (!file.Open() || !WriteListFile(Data, file, error) || !file.Commit())
-        return {false, AsSentence(error.empty() ? file.Error() : error)};
-    UndoSteps.Commit(Data, std::string()); // nothing may stay open across a save
-    UndoSteps.MarkSaved();
-    Saved = true;
-    return {true, {}};
+    if (!TakeListSnapshot(*this, snapshot, error))
+        return {false, AsSentence(error)};
+    TSaveResult result = WriteListSnapshot(snapshot);
+    if (result.Ok)
+        SavedAt(snapshot.State);
+    return result;
+}
+
+void TProject::SavedAt(uint64_t state) {
+    UndoSteps.MarkSavedAt(state);
+    Saved = UndoSteps.AtSavedPoint();
 }

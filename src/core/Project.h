@@ -69,6 +69,9 @@ public:
     // Saved is unchanged and the result says why; on success the history's
     // saved point moves here.
     TSaveResult Save();
+    // The list's file now holds the state `state` of its history (a
+    // snapshot's): that is the saved point, and Saved follows it.
+    void SavedAt(uint64_t state);
 
 private:
     void KeepUnsavedState();

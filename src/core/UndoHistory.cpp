@@ -354,6 +354,7 @@ bool TUndoHistory::Commit(const TArrayOfBootData& data, std::string name) {
     if (m_saved > m_current)
         m_savedReachable = false;
     m_open.Name = std::move(name);
+    m_open.Id = ++m_lastId;
     Recount(m_open);
     m_bytes += m_open.Bytes;
     if (m_recorder)
@@ -481,6 +482,7 @@ void TUndoHistory::DropOldest() {
         return;
     }
     m_bytes -= m_steps.front().Bytes;
+    m_baseId = m_steps.front().Id;
     m_steps.pop_front();
     --m_current;
     if (m_saved == 0)
@@ -499,7 +501,22 @@ void TUndoHistory::MarkSaved() {
     m_savedReachable = true;
 }
 
+uint64_t TUndoHistory::StateMark() const {
+    return m_current == 0 ? m_baseId : m_steps[m_current - 1].Id;
+}
+
+void TUndoHistory::MarkSavedAt(uint64_t mark) {
+    m_savedReachable = false;
+    for (size_t at = 0; at <= m_steps.size(); ++at)
+        if ((at == 0 ? m_baseId : m_steps[at - 1].Id) == mark) {
+            m_saved = at;
+            m_savedReachable = true;
+            return;
+        }
+}
+
 void TUndoHistory::Clear() {
+    m_baseId = ++m_lastId;
     m_steps.clear();
     m_current = m_saved = m_bytes = 0;
     m_savedReachable = true;

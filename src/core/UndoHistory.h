@@ -98,6 +98,11 @@ public:
     void SetRecorder(IUndoRecorder* recorder) { m_recorder = recorder; }
 
     void MarkSaved();
+    // Names the state the records are in now (the open step left out), for
+    // a save that ends later: MarkSavedAt makes that state the saved point
+    // if the history can still reach it, and none otherwise.
+    uint64_t StateMark() const;
+    void MarkSavedAt(uint64_t mark);
     // No state the history can reach is the one on the disk.
     void ForgetSavedPoint() { m_savedReachable = false; }
     bool AtSavedPoint() const { return m_savedReachable && m_saved == m_current; }
@@ -129,6 +134,7 @@ public:
         std::string Name;
         std::vector<TPart> Parts;
         size_t Bytes = 0;
+        uint64_t Id = 0; // names the state after this step
     };
 
 private:
@@ -143,6 +149,8 @@ private:
     size_t m_current = 0; // steps done; the rest can be redone
     size_t m_saved = 0;
     bool m_savedReachable = true;
+    uint64_t m_baseId = 0; // names the state before the first step kept
+    uint64_t m_lastId = 0;
     size_t m_bytes = 0;
     TStep m_open;
     std::vector<std::pair<int32_t, TBootData>> m_touched;

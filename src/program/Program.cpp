@@ -7,8 +7,8 @@
 #include "platform/ProcessFacts.h"
 #include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
-#include "program/ListBackups.h"
 #include "program/ListNames.h"
+#include "program/ListSaveJob.h"
 
 #include <cassert>
 
@@ -252,15 +252,29 @@ bool TProgram::AskSaveName(TProject& list) {
 }
 
 bool TProgram::SaveList(int index, bool askName) {
+    bool saved = false;
+    if (!StartSave(index, askName, [&saved](bool ok) { saved = ok; }))
+        return false;
+    m_host.WaitForBackgroundWork();
+    return saved;
+}
+
+bool TProgram::IsSaving(const TProject& list) const {
+    return m_saving.count(&list) > 0;
+}
+
+bool TProgram::StartSave(int index, bool askName, std::function<void(bool saved)> then) {
     if (index < 0 || index >= static_cast<int>(Lists.size()))
         return false;
     TProject& list = *Lists[static_cast<size_t>(index)];
+    // Two writers of one file would race to replace it.
+    if (IsSaving(list))
+        return false;
     const std::string previousName = list.FileName;
     // A list whose file (or its whole folder, an unmounted disk) is gone, or
     // that someone else holds, is saved only where the user says.
     askName = askName || list.ReadOnly || !FileSystem().IsFile(list.FileName);
-    TListGuard& guard = m_guards[&list];
-    if (!askName && FileChangedSince(guard.Identity, list.FileName)) {
+    if (!askName && FileChangedSince(m_guards[&list].Identity, list.FileName)) {
         const TChangedOnDisk choice = AskChangedOnDisk(m_host, ListName(list));
         if (choice == TChangedOnDisk::Cancel)
             return false;
@@ -268,40 +282,79 @@ bool TProgram::SaveList(int index, bool askName) {
     }
     if (askName && !AskSaveName(list))
         return false;
-    TSaveResult result;
-    std::string backupError;
+    auto job = std::make_shared<TListSaveJob>();
+    std::string error;
+    bool taken = false;
     {
         TBusyPointer busy(m_host);
-        if (!KeepBackup(list.FileName, BackupsDir, BackupCount, ProcessFacts().Now(), backupError))
-            backupError = AsSentence(backupError);
-        result = list.Save();
+        taken = TakeListSnapshot(list, job->Snapshot, error);
     }
-    if (!result.Ok) {
-        const std::string failedName = list.FileName;
-        // The old name is back before the message lets the window repaint.
+    if (!taken) {
         list.FileName = previousName;
-        ShowMsg("The list could not be saved:||" + MarkupLiteral(failedName) + "||" + MarkupLiteral(result.Reason) +
-                    "||The file on the disk was left as it was.",
-                Msg::Error, Msg::Ok, Msg::Centre);
+        ShowSaveFailure(job->Snapshot.FileName, AsSentence(error));
         return false;
     }
+    job->PreviousName = previousName;
+    job->BackupsDir = BackupsDir;
+    job->BackupCount = BackupCount;
+    job->Now = ProcessFacts().Now();
+    m_saving.insert(&list);
+    TProject* target = &list;
+    m_host.RunInBackground(
+        "Saving " + ListName(list), [job] { RunListSaveJob(*job); },
+        [this, target, job, then] {
+            FinishSave(*target, *job);
+            if (then)
+                then(job->Result.Ok);
+        });
+    return true;
+}
+
+void TProgram::ShowSaveFailure(const std::string& fileName, const std::string& reason) {
+    ShowMsg("The list could not be saved:||" + MarkupLiteral(fileName) + "||" + MarkupLiteral(reason) +
+                "||The file on the disk was left as it was.",
+            Msg::Error, Msg::Ok, Msg::Centre);
+}
+
+void TProgram::FinishSave(TProject& list, TListSaveJob& job) {
+    m_saving.erase(&list);
+    int index = -1;
+    for (size_t i = 0; i < Lists.size(); ++i)
+        if (Lists[i].get() == &list)
+            index = static_cast<int>(i);
+    // A list is closed only once its save has ended.
+    assert(index >= 0);
+    if (index < 0)
+        return;
+    if (!job.Result.Ok) {
+        // The old name is back before the message lets the window repaint.
+        list.FileName = job.PreviousName;
+        ShowSaveFailure(job.Snapshot.FileName, job.Result.Reason);
+        return;
+    }
+    list.SavedAt(job.Snapshot.State);
     // Saving under a new name does not add to the history: only opening a file does.
-    const bool overLock = guard.LockNotHonoured && list.FileName == previousName;
-    GuardFile(guard, list, overLock ? TLockedOpen::Anyway : TLockedOpen::Edit);
-    if (guard.Journal)
+    TListGuard& guard = m_guards[&list];
+    const bool overLock = guard.LockNotHonoured && list.FileName == job.PreviousName;
+    GuardFile(guard, list, overLock ? TLockedOpen::Anyway : TLockedOpen::Edit, &job.Identity);
+    // Changes made while the file was written stay in the journal, which
+    // leads from the older file to them through the saved state.
+    if (guard.Journal && list.Saved)
         guard.Journal->Restart(guard.Identity);
     OpenListsChanged();
     m_host.SetTabCaption(index, ListTabCaption(list));
-    if (!backupError.empty())
+    if (!job.BackupError.empty())
         ShowMsg("The list was saved, but its previous file could not be kept as a backup:||" +
-                    MarkupLiteral(backupError),
+                    MarkupLiteral(job.BackupError),
                 Msg::Warning, Msg::Ok, Msg::Centre);
-    return true;
 }
 
 bool TProgram::CloseList(int index) {
     if (index < 0 || index >= static_cast<int>(Lists.size()))
         return false;
+    // A list goes only once its file is whole.
+    if (IsSaving(*Lists[static_cast<size_t>(index)]))
+        m_host.WaitForBackgroundWork();
     if (!Lists[static_cast<size_t>(index)]->Saved) {
         int answer =
             ShowMsg("Save changes in list \"" + MarkupLiteral(ListName(*Lists[static_cast<size_t>(index)])) + "\"?",
@@ -336,6 +389,8 @@ bool TProgram::CloseAllForExit() {
 }
 
 TProgram::~TProgram() {
+    // The saves under way end first: they report back here.
+    m_host.WaitForBackgroundWork();
     for (auto& entry : m_guards) {
         ReleaseGuard(entry.second);
         if (entry.second.Journal)
@@ -367,6 +422,9 @@ TOutsideChange TProgram::CheckOutsideChange(int index) {
         return TOutsideChange::None;
     TProject& list = *Lists[static_cast<size_t>(index)];
     TListGuard& guard = m_guards[&list];
+    // The file changes under a save by the save itself.
+    if (IsSaving(list))
+        return TOutsideChange::None;
     if (list.FileName.empty() || !FileChangedSince(guard.Identity, list.FileName))
         return TOutsideChange::None;
     // Nothing of the user's is lost by reading an unedited list again.

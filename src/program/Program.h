@@ -12,8 +12,10 @@
 #include "program/ProgramHost.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ constexpr int32_t kDefaultBackupCount = 5;
 constexpr int32_t kMaxBackupCount = 1000;
 
 struct TLeftJournal;
+struct TListSaveJob;
 
 // What a change of a list's file on the disk led to.
 enum class TOutsideChange { None, Reloaded, Told };
@@ -100,7 +103,16 @@ public:
 
     // Saves list `index` to its file, asking for a name when it has none, when
     // the file is gone, when the list is read-only (or when `askName`). Failures are shown; false when not saved.
+    // Returns once the file is written.
     bool SaveList(int index, bool askName = false);
+    // The same, but the file is written away from the window while the list
+    // may go on changing: the file gets the list as it is now. `then` hears
+    // whether it was saved. False when no save was started (the user
+    // cancelled, the list is being saved already, or it could not be taken).
+    bool StartSave(int index, bool askName = false, std::function<void(bool saved)> then = {});
+    // A save of `list` is under way: it is not saved again, nor closed, nor
+    // read again from its file, until the save ends.
+    bool IsSaving(const TProject& list) const;
 
     // The lock and file identity of an open list.
     TListGuard& Guard(const TProject& list);
@@ -135,6 +147,8 @@ private:
     // Writes the settings when the files of the open lists are other than
     // those last written, so that a crash forgets none of them.
     void OpenListsChanged();
+    void FinishSave(TProject& list, TListSaveJob& job);
+    void ShowSaveFailure(const std::string& fileName, const std::string& reason);
     void RestoreLeftJournal(const TLeftJournal& left);
     void SetDialogFolders(const std::string& fileName);
     // The list open from `fileName` under this or any other name, or -1.
@@ -144,6 +158,7 @@ private:
     ISettingsStore& m_store;
     std::map<const TProject*, TListGuard> m_guards;
     std::string m_openListsWritten;
+    std::set<const TProject*> m_saving;
 };
 
 // `text` drawn as it stands by the markup renderer: every bar becomes the

@@ -3,6 +3,7 @@
 #include "program/Actions.h"
 #include "program/History.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,16 @@ public:
     virtual void FocusGrid() = 0;
     // The busy pointer while a list is read or written.
     virtual void SetBusy(bool busy) = 0;
+    // Runs `work` away from the window, which goes on and shows that `what`
+    // ("Saving My list") is under way, then `done` on the window's side.
+    // `work` touches only what it was given. Here both run at once.
+    virtual void RunInBackground(const std::string& what, std::function<void()> work, std::function<void()> done) {
+        (void)what;
+        work();
+        done();
+    }
+    // Returns once every work started so far has run its `done`.
+    virtual void WaitForBackgroundWork() {}
     virtual void CloseMainWindow() = 0;
     // The commands that act on one list and its grid.
     virtual void ExecuteListCommand(int index, const TAction& action) = 0;

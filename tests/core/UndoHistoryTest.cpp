@@ -64,7 +64,9 @@ TEST(UndoHistory, RandomChangesUndoAndRedoMatchTheSnapshotsTakenAlongTheWay) {
 // the list gets a number; the reference keeps the numbers the history can
 // still reach, and the list is saved exactly when undo and redo stand on the
 // number a save wrote.
-TEST(UndoHistory, SavedFollowsUndoAndRedoPastTheStepLimit) {
+// A save may end steps after it took the list: its state is the saved point
+// then if the history can still reach it.
+TEST(UndoHistory, SavedFollowsUndoRedoAndSavesEndingLaterPastTheStepLimit) {
     for (uint32_t seed = 1; seed <= 80; ++seed) {
         const size_t limit = 1 + seed % 5;
         TChanger changer(seed);
@@ -73,7 +75,9 @@ TEST(UndoHistory, SavedFollowsUndoAndRedoPastTheStepLimit) {
         changer.RandomList(list, 20);
         std::deque<int> reachable{0};
         size_t at = 0;
-        int next = 1, saved = 0;
+        int next = 1, saved = 0, markedState = 0;
+        uint64_t mark = 0;
+        bool marked = false;
         for (int move = 0; move < 120; ++move) {
             const int kind = changer.R.Int(0, 9);
             if (kind <= 3) {
@@ -92,10 +96,19 @@ TEST(UndoHistory, SavedFollowsUndoAndRedoPastTheStepLimit) {
             } else if (kind <= 7) {
                 if (list.RedoChange().Done)
                     ++at;
-            } else {
+            } else if (kind == 8) {
                 list.UndoSteps.MarkSaved();
                 list.Saved = true;
                 saved = reachable[at];
+            } else if (!marked) {
+                mark = list.UndoSteps.StateMark();
+                markedState = reachable[at];
+                marked = true;
+            } else {
+                list.SavedAt(mark);
+                marked = false;
+                const bool kept = std::find(reachable.begin(), reachable.end(), markedState) != reachable.end();
+                saved = kept ? markedState : -1;
             }
             ASSERT_EQ(list.UndoSteps.CanUndo(), at > 0) << "seed " << seed << ", move " << move;
             ASSERT_EQ(list.UndoSteps.CanRedo(), at + 1 < reachable.size()) << "seed " << seed << ", move " << move;

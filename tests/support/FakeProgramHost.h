@@ -3,7 +3,9 @@
 #include "program/ProgramHost.h"
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A main window that answers from a script: the next message results, the
@@ -62,6 +64,30 @@ public:
     void SetBusy(bool busy) override {
         Busy = busy;
         BusyTimes += busy ? 1 : 0;
+    }
+    // Background work runs at once, or waits in Pending while DeferWork, so
+    // that a test can change things while it is under way.
+    bool DeferWork = false;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> Pending;
+    std::vector<std::string> WorkNames;
+    int Waits = 0;
+    void RunInBackground(const std::string& what, std::function<void()> work, std::function<void()> done) override {
+        WorkNames.push_back(what);
+        Pending.emplace_back(std::move(work), std::move(done));
+        if (!DeferWork)
+            RunPending();
+    }
+    void WaitForBackgroundWork() override {
+        ++Waits;
+        RunPending();
+    }
+    void RunPending() {
+        auto pending = std::move(Pending);
+        Pending.clear();
+        for (auto& [work, done] : pending) {
+            work();
+            done();
+        }
     }
     void CloseMainWindow() override { CloseAsked = true; }
     void ExecuteListCommand(int, const TAction& action) override { ListCommands.push_back(action); }

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -18,6 +19,8 @@ public:
     size_t BytesBeforeFailure = 0; // for Write and Read
     // The failing step runs out of memory instead (Open, Create, Read, Write).
     bool OutOfMemory = false;
+    // Runs before every write, on whatever thread writes: a slow disk.
+    std::function<void()> BeforeWrite;
 
     std::unique_ptr<TFile> OpenForReading(const std::string& path, std::string& error) override {
         if (FailAt == TStep::Open) {
@@ -81,6 +84,8 @@ private:
             return got;
         }
         bool Write(const void* data, size_t size) override {
+            if (m_owner.BeforeWrite)
+                m_owner.BeforeWrite();
             if (m_owner.FailAt == TStep::Write && m_done + size > m_owner.BytesBeforeFailure) {
                 m_owner.ThrowIfOutOfMemory();
                 return Fail("Cannot write the file: injected failure");

@@ -19,10 +19,9 @@ void TListCommandRunner::Execute(int listIndex, const TAction& action) {
     TProject& list = *m_program.Lists[static_cast<size_t>(listIndex)];
     switch (action.Id) {
     case TActionId::cmSave:
-        m_program.SaveList(listIndex);
-        break;
     case TActionId::cmSaveAs:
-        m_program.SaveList(listIndex, true);
+        // The file is written while the window goes on.
+        m_program.StartSave(listIndex, action.Id == TActionId::cmSaveAs);
         break;
     case TActionId::cmExport:
     case TActionId::cmPrint:

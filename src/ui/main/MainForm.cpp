@@ -21,6 +21,7 @@
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/dialogs/QtWindowPlacement.h"
+#include "ui/main/BackgroundWork.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/FirstStartPanel.h"
 #include "ui/main/FocusFrame.h"
@@ -154,6 +155,8 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
             [this] { RunCommandGuarded(*this, {TActionId::cmOpen}, [this] { FirstTick(); }); });
     m_startTimer->start();
 
+    m_background = std::make_unique<TBackgroundWork>();
+    m_background->OnChange = [this] { UpdateUndoActions(); };
     m_program = std::make_unique<TProgram>(*this, store, folders);
     for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
         m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
@@ -177,6 +180,9 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
 }
 
 TMainForm::~TMainForm() {
+    // Work still running ends, its file whole, but reports to nobody: the
+    // window asked for it and is going (a close waits for it properly).
+    m_background.reset();
     UnexpectedFailureReport() = nullptr;
     // The widgets go while the program and the handlers they call into still
     // exist, and nothing they signal on their way out reaches the window.
@@ -476,6 +482,10 @@ void TMainForm::UpdateUndoActions() {
     const TUndoHistory& history = list ? list->UndoSteps : none;
     update(Action(TActionId::cmUndo), history.CanUndo(), UndoCaption(history));
     update(Action(TActionId::cmRedo), history.CanRedo(), RedoCaption(history));
+    // A list being written is not written again until that ends.
+    const bool saving = list && m_program->IsSaving(*list);
+    Action(TActionId::cmSave)->setEnabled(!saving);
+    Action(TActionId::cmSaveAs)->setEnabled(!saving);
     ShowListNames();
 }
 
@@ -487,7 +497,9 @@ void TMainForm::ShowListNames() {
         if (m_tabs->tabText(static_cast<int>(i)) != caption)
             m_tabs->setTabText(static_cast<int>(i), caption);
     }
-    setWindowTitle(BytesToQString(MainWindowTitle(m_program->CurrentList())));
+    const QString progress = m_background ? m_background->Progress() : QString();
+    setWindowTitle(BytesToQString(MainWindowTitle(m_program->CurrentList())) +
+                   (progress.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + progress));
     if (m_fileWatch)
         m_fileWatch->Follow();
 }
@@ -719,6 +731,15 @@ void TMainForm::SetBusy(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::RunInBackground(const std::string& what, std::function<void()> work, std::function<void()> done) {
+    m_background->Run(what, std::move(work), std::move(done));
+}
+
+void TMainForm::WaitForBackgroundWork() {
+    if (m_background)
+        m_background->WaitAll();
 }
 
 void TMainForm::CloseMainWindow() {

@@ -23,6 +23,7 @@ class QMenu;
 class QTabBar;
 class QTimer;
 class QToolBar;
+class TBackgroundWork;
 class TExcelGrid2;
 class TFilterPanel;
 class TFirstStartPanel;
@@ -66,6 +67,7 @@ public:
     QMenu* GridMenu() const { return m_gridMenu; }
     QMenu* TabMenu() const { return m_tabMenu; }
     TListCommandRunner& ListCommands() const { return *m_listCommands; }
+    TBackgroundWork& Background() const { return *m_background; }
 
     // The one handler of every command; an unexpected failure ends only the command.
     void Execute(const TAction& action);
@@ -102,6 +104,8 @@ public:
     void RefreshView() override;
     void FocusGrid() override;
     void SetBusy(bool busy) override;
+    void RunInBackground(const std::string& what, std::function<void()> work, std::function<void()> done) override;
+    void WaitForBackgroundWork() override;
     void CloseMainWindow() override;
     void ExecuteListCommand(int index, const TAction& action) override;
     TWindowPlacement MainWindowPlacement() const override;
@@ -175,6 +179,8 @@ private:
     int m_commandDepth = 0;
     std::unique_ptr<TListGridHandlers> m_gridHandlers;
     std::unique_ptr<TListCommandRunner> m_listCommands;
+    // Outlives the program, whose saves report back to it.
+    std::unique_ptr<TBackgroundWork> m_background;
     std::unique_ptr<TProgram> m_program;
     // Goes before the program it watches for.
     std::unique_ptr<TListFileWatch> m_fileWatch;

@@ -1,0 +1,124 @@
+// The longest stall of the real main window's event loop (offscreen) while
+// each command runs on a generated list of 1,000,000 bootlegs, beside the
+// longest gap of the same loop left idle for a second in the same run. A
+// timer asks for a tick every millisecond; a gap between two ticks is time
+// in which the window could neither paint nor answer a click.
+// Run as: window_stall_bench [BOOTLEGS] (default 1000000).
+
+#include "BigWindow.h"
+
+#include "controls/grid/ExcelGrid2.h"
+#include "ui/main/BackgroundWork.h"
+#include "ui/main/QuickFilterBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// The longest time between two ticks of the event loop while it runs.
+class TStallMeter {
+public:
+    TStallMeter() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+        m_clock.start();
+    }
+    void Start() {
+        m_longest = 0;
+        m_last = m_clock.nsecsElapsed();
+        m_timer.start();
+    }
+    double StopMs() {
+        Tick();
+        m_timer.stop();
+        return static_cast<double>(m_longest) / 1e6;
+    }
+
+private:
+    void Tick() {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longest = std::max(m_longest, now - m_last);
+        m_last = now;
+    }
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// Runs the event loop for `ms`.
+void Spin(int ms) {
+    QElapsedTimer spin;
+    spin.start();
+    while (spin.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+struct TFigure {
+    const char* Command;
+    double StallMs;
+    double TotalMs;
+};
+
+// `command` started from the event loop, measured until it and the work it
+// left running have ended.
+TFigure Measure(const char* name, TMainForm& window, TStallMeter& meter, const std::function<void()>& command) {
+    bool ran = false;
+    QElapsedTimer total;
+    meter.Start();
+    QTimer::singleShot(0, [&] {
+        total.start();
+        command();
+        ran = true;
+    });
+    while (!ran || window.Background().Busy())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double totalMs = static_cast<double>(total.nsecsElapsed()) / 1e6;
+    Spin(50); // the repaints the command left
+    return {name, meter.StopMs(), totalMs};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const size_t bootlegs = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
+    std::printf("Generating and saving %zu bootlegs...\n", bootlegs);
+    TBigWindow big({bootlegs});
+    TMainForm& window = *big.Window;
+    TStallMeter meter;
+
+    meter.Start();
+    Spin(1000);
+    const double idle = meter.StopMs();
+
+    std::vector<TFigure> figures;
+    window.Program().CloseList(0);
+    figures.push_back(Measure("open", window, meter, [&] { window.Program().OpenList(big.Lists[0]); }));
+    window.Grid().Col = window.ColMap()[static_cast<size_t>(tcBand)];
+    figures.push_back(Measure("sort A-Z on Band", window, meter, [&] { window.Execute({TActionId::cmSortAZ}); }));
+    figures.push_back(Measure("undo the sort", window, meter, [&] { window.Execute({TActionId::cmUndo}); }));
+    figures.push_back(Measure("save", window, meter, [&] { window.Execute({TActionId::cmSave}); }));
+    window.QuickFilterBox().setFocus();
+    figures.push_back(
+        Measure("quick filter, one key", window, meter, [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_G); }));
+    figures.push_back(Measure("quick filter, cleared", window, meter,
+                              [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_Backspace); }));
+
+    std::printf("\nLongest event-loop stall per command, %zu bootlegs (idle loop's longest gap %.2f ms):\n", bootlegs,
+                idle);
+    std::printf("%-24s %12s %10s %14s\n", "command", "stall ms", "total ms", "stall / idle");
+    for (const TFigure& figure : figures)
+        std::printf("%-24s %12.1f %10.1f %14.1f\n", figure.Command, figure.StallMs, figure.TotalMs,
+                    figure.StallMs / idle);
+    return 0;
+}
