@@ -51,6 +51,8 @@ const std::vector<TActionInfo>& ActionTable() {
          -1},
         {A::cmPrint, "&Print\u2026", "Print the list", "Ctrl+P", -1},
         {A::cmExportPdf, "Export to P&DF\u2026", "Export the list to a PDF file", nullptr, -1},
+        {A::cmImportList, "&Import trader's list\u2026", "Read a trader's list of CSV, text or a web page", nullptr,
+         -1},
     };
     return table;
 }
@@ -66,7 +68,8 @@ const std::vector<TMenu>& MainMenus() {
     static const std::vector<TMenu> menus = {
         {"&File",
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
-          kSeparator, Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
+          kSeparator, Cmd(A::cmImportList), Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator,
+          Cmd(A::cmExit)}},
         {"&Edit",
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
           Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},

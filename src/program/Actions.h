@@ -35,6 +35,7 @@ enum class TActionId {
     cmStatistics,
     cmPrint,
     cmExportPdf,
+    cmImportList,
     cmFileHist, // cmFileHist1 .. cmFileHist9 and cmFileHist0; the tag is the entry, 1..10
     cmCodePage, // one per legacy code page; the tag is its number (TCodePage)
 };

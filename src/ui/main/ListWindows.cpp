@@ -5,6 +5,7 @@
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/CoverageForm.h"
 #include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ImportForm.h"
 #include "ui/dialogs/PrintList.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/main/MainForm.h"
@@ -64,4 +65,9 @@ void RunListWindow(TMainForm& form, int, TActionId window) {
     default:
         break;
     }
+}
+
+void RunImportWindow(TMainForm& form) {
+    if (RunImportForm(&form, form.Program(), form, form.GridStr()))
+        ShowMainWindowRow(form, 1);
 }
