@@ -43,6 +43,7 @@ void WriteFiles() {
     const std::vector<TBand> bands;
     const TStrings2 names = CodeNameStore();
     TExportChoices choices;
+    choices.Options.DivideByTours = false;
     // Every property but the cover mark and the information text.
     choices.Order = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, kExportSeparatorLine, 10, 11};
     const TExportFormat formats[kTradeFormatCount] = {TExportFormat::Csv, TExportFormat::Text, TExportFormat::Html};
@@ -68,8 +69,11 @@ void BM_Import(benchmark::State& state) {
         if (!ReadWholeFile(path, bytes, error))
             std::abort();
         TTradeResult result = ImportTradeFile(bytes, format, TDateForm::Dotted, names);
-        if (result.Records.size() != kCount)
-            std::abort();
+        if (result.Records.size() != kCount) {
+            const std::string error = std::to_string(result.Records.size()) + " bootlegs read";
+            state.SkipWithError(error.c_str());
+            break;
+        }
         benchmark::DoNotOptimize(result.Records.data());
     }
 }

@@ -121,8 +121,10 @@ TTradeRows ReadCsvRecords(std::string_view bytes, char delimiter) {
         scanner.Next(row);
         if (row.empty() || (row.size() == 1 && row[0].empty()))
             continue;
+        const size_t fields = row.size();
         rows.push_back(std::move(row));
         row = TTradeRow();
+        row.reserve(fields);
     }
     return rows;
 }

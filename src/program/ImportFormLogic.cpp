@@ -65,7 +65,7 @@ std::string TImportFormLogic::Summary() const {
 }
 
 TArrayOfBootData TImportFormLogic::Records() const {
-    return ImportTradeRows(Table(), {m_fields, m_dateForm}, m_codes);
+    return ImportTradeRows(Table().Rows, {m_fields, m_dateForm}, m_codes);
 }
 
 bool AddImportedRecords(TProject& list, TArrayOfBootData records, const std::string& path, std::string& error) {

@@ -65,6 +65,30 @@ std::string* TextField(TBootData& record, TTradeField field) {
     }
 }
 
+// A page divided into sections has a table per section, all with the same
+// header: their rows together are one more table, which is then the largest.
+void AddJoinedTables(std::vector<TTradeTable>& tables) {
+    const size_t count = tables.size();
+    for (size_t first = 0; first < count; ++first) {
+        if (tables[first].Header.empty())
+            continue;
+        bool earlier = false;
+        for (size_t t = 0; t < first && !earlier; ++t)
+            earlier = tables[t].Header == tables[first].Header;
+        if (earlier)
+            continue;
+        TTradeTable joined{tables[first].Header, {}};
+        size_t parts = 0;
+        for (size_t t = first; t < count; ++t)
+            if (tables[t].Header == joined.Header) {
+                joined.Rows.insert(joined.Rows.end(), tables[t].Rows.begin(), tables[t].Rows.end());
+                ++parts;
+            }
+        if (parts > 1)
+            tables.push_back(std::move(joined));
+    }
+}
+
 } // namespace
 
 const char* TradeFormatName(TTradeFormat format) {
@@ -106,6 +130,7 @@ TTradeFile ReadTradeFile(std::string_view bytes, TTradeFormat format) {
         break;
     case TTradeFormat::Html:
         file.Tables = ReadHtmlTables(bytes);
+        AddJoinedTables(file.Tables);
         file.Table = LargestTable(file.Tables);
         break;
     }
@@ -117,16 +142,16 @@ TTradeFile ReadTradeFile(std::string_view bytes, TTradeFormat format) {
     return file;
 }
 
-TArrayOfBootData ImportTradeRows(const TTradeTable& table, const TTradeImport& import, const TTradeCodeReader& codes) {
+TArrayOfBootData ImportTradeRows(TTradeRows rows, const TTradeImport& import, const TTradeCodeReader& codes) {
     TArrayOfBootData records;
-    records.reserve(table.Rows.size());
-    for (const TTradeRow& row : table.Rows) {
+    records.reserve(rows.size());
+    for (TTradeRow& row : rows) {
         TBootData record;
         std::string rest;
         bool any = false;
         for (size_t k = 0; k < row.size() && k < import.Fields.size(); ++k) {
             const TTradeField field = import.Fields[k];
-            const std::string& cell = row[k];
+            std::string& cell = row[k];
             if (field == TTradeField::Ignore || cell.empty())
                 continue;
             any = true;
@@ -144,6 +169,8 @@ TArrayOfBootData ImportTradeRows(const TTradeTable& table, const TTradeImport& i
             if (field == TTradeField::Date) {
                 std::string date = RewrittenDate(cell, import.DateForm);
                 Join(*text, date.empty() ? std::string_view(cell) : std::string_view(date), " ");
+            } else if (text->empty()) {
+                *text = std::move(cell);
             } else {
                 Join(*text, cell, field == TTradeField::Comment ? kCommentJoin : " ");
             }
@@ -160,9 +187,9 @@ TTradeResult ImportTradeFile(std::string_view bytes, TTradeFormat format, TDateF
     TTradeResult result;
     result.File = ReadTradeFile(bytes, format);
     const TTradeCodeReader codes(names);
-    const TTradeTable& table = result.File.Tables[result.File.Table];
+    TTradeTable& table = result.File.Tables[result.File.Table];
     result.Fields = GuessTradeFields(table, codes);
-    result.Records = ImportTradeRows(table, {result.Fields, form}, codes);
+    result.Records = ImportTradeRows(std::move(table.Rows), {result.Fields, form}, codes);
     return result;
 }
 

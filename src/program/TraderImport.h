@@ -29,9 +29,11 @@ TTradeFormat GuessTradeFormat(std::string_view bytes, std::string_view fileName)
 
 struct TTradeFile {
     TTradeFormat Format = TTradeFormat::Csv;
-    char Delimiter = ',';            // of CSV
-    std::vector<TTradeTable> Tables; // one, but for web pages
-    size_t Table = 0;                // the one to import: the largest
+    char Delimiter = ','; // of CSV
+    // One, but for web pages: their tables, then for each header that
+    // several tables share (a page divided into sections) their rows joined.
+    std::vector<TTradeTable> Tables;
+    size_t Table = 0; // the one to import: the largest
 };
 
 // Reads `bytes` as `format`; a header row is taken where the rows start
@@ -43,12 +45,13 @@ struct TTradeImport {
     TDateForm DateForm = TDateForm::Dotted;
 };
 
-// The rows of `table` as bootlegs; rows with nothing in a mapped column
+// The rows as bootlegs; rows with nothing in a mapped column
 // give none. Several columns of one field are joined with a space (the
 // comment's with "; ").
-TArrayOfBootData ImportTradeRows(const TTradeTable& table, const TTradeImport& import, const TTradeCodeReader& codes);
+TArrayOfBootData ImportTradeRows(TTradeRows rows, const TTradeImport& import, const TTradeCodeReader& codes);
 
-// The whole import with the guessed mapping, as the command-line tool does it.
+// The whole import with the guessed mapping, as the command-line tool does
+// it; the rows of the table imported are moved into the records.
 struct TTradeResult {
     TTradeFile File;
     std::vector<TTradeField> Fields;
