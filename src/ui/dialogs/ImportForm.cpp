@@ -213,6 +213,8 @@ void TImportForm::FillPreview() {
     m_preview->setRowCount(kFirstDataRow + int(rows.size()));
     m_preview->setVerticalHeaderItem(kFieldRow, new QTableWidgetItem(QStringLiteral("Field")));
     m_preview->setVerticalHeaderItem(kNameRow, new QTableWidgetItem(QStringLiteral("Name")));
+    for (size_t r = 0; r < rows.size(); ++r)
+        m_preview->setVerticalHeaderItem(kFirstDataRow + int(r), new QTableWidgetItem(QString::number(r + 1)));
     for (int column = 0; column < m_preview->columnCount(); ++column) {
         const size_t k = size_t(column);
         auto* name = FixedItem(k < names.size() ? BytesToQString(names[k]) : QString());
