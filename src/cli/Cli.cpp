@@ -4,6 +4,7 @@
 #include "KorvalenVersion.h"
 #include "core/Codes.h"
 #include "core/ListCaption.h"
+#include "core/ListFile.h"
 #include "core/ListFunctions.h"
 #include "core/ListLock.h"
 #include "core/ListSort.h"
@@ -14,6 +15,7 @@
 #include "program/ExportFile.h"
 #include "program/ListStatistics.h"
 #include "program/TourCoverage.h"
+#include "program/TraderImport.h"
 #include "program/WantsList.h"
 
 #include <algorithm>
@@ -425,6 +427,46 @@ void RunWants(const TArgs& args, std::ostream& out, std::ostream&) {
     out << wants.Data.size() << " wanted\n";
 }
 
+void RunImportList(const TArgs& args, std::ostream& out, std::ostream&) {
+    const std::string usage = "usage: korvalen-cli import-list FILE -o OUT.kvu [--format csv|text|html] "
+                              "[--date-form FORM] [--force]";
+    std::string input, output, formatName, formName = DateFormSample(TDateForm::Dotted);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string* value = arg == "-o"            ? &output
+                             : arg == "--format"    ? &formatName
+                             : arg == "--date-form" ? &formName
+                                                    : nullptr;
+        if (value && ++i == args.size())
+            throw TCliError{"korvalen-cli import-list: " + arg + " needs a value."};
+        if (value)
+            *value = args[i];
+        else if (input.empty() && !arg.empty() && arg[0] != '-')
+            input = arg;
+        else
+            throw TCliError{"korvalen-cli import-list: unexpected argument \"" + arg + "\"."};
+    }
+    if (input.empty() || output.empty())
+        throw TCliError{usage};
+    TDateForm form = TDateForm::Dotted;
+    if (!ReadDateForm(formName, form))
+        throw TCliError{"korvalen-cli import-list: --date-form takes dotted, iso, us, european or written, not \"" +
+                        formName + "\"."};
+    const std::string bytes = ReadFileOrThrow(input);
+    TTradeFormat format = GuessTradeFormat(bytes, input);
+    if (!formatName.empty() && !ReadTradeFormat(formatName, format))
+        throw TCliError{"korvalen-cli import-list: --format takes csv, text or html, not \"" + formatName + "\"."};
+    TTradeResult result = ImportTradeFile(bytes, format, form, CodeNameStore());
+    out << TradeMappingText(result.File, result.Fields);
+    TProject list;
+    std::string error;
+    if (!RoomForRecords(0, result.Records.size(), error))
+        throw TCliError{"korvalen-cli import-list: " + error};
+    list.Data = std::move(result.Records);
+    SaveList(list, output);
+    out << list.Data.size() << " bootlegs written to " << output << "\n";
+}
+
 const TCommand kCommands[] = {
     {"info", "korvalen-cli info LIST.kvu", "Prints the file version and the number of bootlegs of a list.", 1, RunInfo},
     {"dump", "korvalen-cli dump LIST.kvu [--filter QUERY]",
@@ -440,6 +482,15 @@ const TCommand kCommands[] = {
      "Writes a list file from lines in the form that dump prints. A line that is not in that form\n"
      "is an error naming its line number, and then no file is written.",
      2, RunImport, true},
+    {"import-list", "korvalen-cli import-list FILE -o OUT.kvu [--format csv|text|html] [--date-form FORM] [--force]",
+     "Makes a list of a trader's list: comma- or tab-separated values, text in padded columns (as\n"
+     "export writes it) or the largest table of a web page; the format is told from the file unless\n"
+     "--format names it. Prints the field it guessed for each column (from the header names and the\n"
+     "texts). Dates that can be read are written in FORM: dotted (1999.05.01, the default), iso\n"
+     "(1999-05-01), us (05/01/1999), european (01.05.1999) or written (1 May 1999); others stay as\n"
+     "they are. Source and media names and abbreviations (SBD, AUD, FM, DVD, CDR ...) become codes;\n"
+     "words that name none go to the comment.",
+     0, RunImportList, true},
     {"sort", "korvalen-cli sort LIST.kvu COLUMN [--descending] [--force] -o OUT.kvu",
      "Sorts a list on COLUMN (1 Band, 2 Date, 3 City, 4 Country, 5 Venue, 6 Boootleg name,\n"
      "7 Source, 8 Media, 9 Quality, 10 Num, 11 Cover, 12 Info, 13 Comment) as the program's\n"
@@ -509,7 +560,8 @@ void PrintOverview(std::ostream& out) {
     out << "korvalen-cli: batch work on Korvalen list files (.kvu)\n\nusage:\n";
     for (const TCommand& command : kCommands)
         out << "  " << command.Usage << "\n";
-    out << "\nimport, sort, join and wants refuse to write over a list that Korvalen has open (it keeps a\n"
+    out << "\nimport, import-list, sort, join and wants refuse to write over a list that Korvalen has open (it keeps "
+           "a\n"
            "hidden .NAME.lock file beside it) unless given --force.\n"
            "\n'korvalen-cli COMMAND --help' tells more about a command; 'korvalen-cli --version' prints\n"
            "the version.\n";

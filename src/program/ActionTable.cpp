@@ -54,6 +54,8 @@ const std::vector<TActionInfo>& ActionTable() {
         {A::cmMarkedOnly, "Show &marked only", "Show only the bootlegs that compare marked", "Ctrl+M", -1, nullptr,
          true},
         {A::cmCopyMarked, "Cop&y marked to list\u2026", "Copy the marked bootlegs into another list", nullptr, -1},
+        {A::cmImportList, "&Import trader's list\u2026", "Read a trader's list of CSV, text or a web page", nullptr,
+         -1},
     };
     return table;
 }
@@ -69,7 +71,8 @@ const std::vector<TMenu>& MainMenus() {
     static const std::vector<TMenu> menus = {
         {"&File",
          {Cmd(A::cmNew), Cmd(A::cmOpen), Cmd(A::cmSave), Cmd(A::cmSaveAs), Cmd(A::cmClose), Cmd(A::cmCloseAll),
-          kSeparator, Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator, Cmd(A::cmExit)}},
+          kSeparator, Cmd(A::cmImportList), Cmd(A::cmPrint), Cmd(A::cmExportPdf), kSeparator, kHistory, kSeparator,
+          Cmd(A::cmExit)}},
         {"&Edit",
          {Cmd(A::cmUndo), Cmd(A::cmRedo), kSeparator, Cmd(A::cmClipboardCopy), Cmd(A::cmClipboardPaste), kSeparator,
           Cmd(A::cmFind), Cmd(A::cmFindNext), Cmd(A::cmQuickFilter)}},

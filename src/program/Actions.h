@@ -37,6 +37,7 @@ enum class TActionId {
     cmExportPdf,
     cmMarkedOnly, // toggles the list between everything and what compare marked
     cmCopyMarked,
+    cmImportList,
     cmFileHist, // cmFileHist1 .. cmFileHist9 and cmFileHist0; the tag is the entry, 1..10
     cmCodePage, // one per legacy code page; the tag is its number (TCodePage)
 };

@@ -241,7 +241,7 @@ TEST(Cli, CompareAndJoinPrintAndWriteTheResultsOfTheListFunctions) {
 
 TEST(Cli, HelpForEveryCommand) {
     for (const char* command : {"info", "dump", "import", "sort", "export", "tours", "concerts", "find-concert",
-                                "compare", "join", "wants", "coverage", "stats"}) {
+                                "compare", "join", "wants", "coverage", "stats", "import-list"}) {
         TRun run = Cli({command, "--help"});
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(run.Out.rfind(std::string("usage: korvalen-cli ") + command, 0), 0u) << run.Out;

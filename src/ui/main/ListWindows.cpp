@@ -6,6 +6,7 @@
 #include "ui/dialogs/CopyMarkedDialog.h"
 #include "ui/dialogs/CoverageForm.h"
 #include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ImportForm.h"
 #include "ui/dialogs/PrintList.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/main/MainForm.h"
@@ -68,4 +69,9 @@ void RunListWindow(TMainForm& form, int listIndex, TActionId window) {
     default:
         break;
     }
+}
+
+void RunImportWindow(TMainForm& form) {
+    if (RunImportForm(&form, form.Program(), form, form.GridStr()))
+        ShowMainWindowRow(form, 1);
 }

@@ -12,3 +12,6 @@ class TMainForm;
 bool HasListWindow(TActionId window);
 // Opens `window` for list `listIndex` and returns when it has closed.
 void RunListWindow(TMainForm& form, int listIndex, TActionId window);
+// File > Import trader's list: the import window, then the main window
+// showing the list the bootlegs went into.
+void RunImportWindow(TMainForm& form);

@@ -385,6 +385,9 @@ void TMainForm::ExecuteCommand(const TAction& action) {
     case TActionId::cmAbout:
         ShowAboutBox(this, false);
         return;
+    case TActionId::cmImportList:
+        RunImportWindow(*this);
+        return;
     case TActionId::cmQuickFilter:
         if (m_quickFilter->isVisible()) {
             m_quickFilter->setFocus(Qt::ShortcutFocusReason);
