@@ -127,6 +127,7 @@ TEST_F(ListFileWatch, AnEditedListIsToldAndItsSaveAskedWithNothingLost) {
     SaveAsPath = Home + "Lists/Mine.kvu";
     Answers = {Msg::ResultYes};
     W->Execute({TActionId::cmSave});
+    W->WaitForBackgroundWork();
     EXPECT_TRUE(Bytes(ListPath()) == theirs);
     TProject mine;
     mine.FileName = SaveAsPath;
