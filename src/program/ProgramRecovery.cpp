@@ -5,11 +5,19 @@
 #include "program/ListJournals.h"
 
 #include <cassert>
+#include <set>
 
 // Restoring what a crash left: the journals of the lists that were open.
 
 void TProgram::OfferRecovery() {
+    // The lists opened before the offer keep journals of this very run.
+    std::set<std::string> own;
+    for (const auto& [list, guard] : m_guards)
+        if (guard.Journal)
+            own.insert(guard.Journal->Path());
     for (const TLeftJournal& left : LeftJournals(RecoveryDir)) {
+        if (own.count(left.Path))
+            continue;
         const TJournal& journal = left.Journal;
         std::string error;
         if (!left.Problem.empty()) {

@@ -218,6 +218,21 @@ TEST_F(ListGuards, AFileChangedBeforeTheFirstEditIsNotTakenAsTheEditsBase) {
     EXPECT_EQ(ReadBytes(Path), theirs);
 }
 
+// The offer may come after this run has opened and edited lists: their
+// journals are its own, neither offered nor taken away.
+TEST_F(ListGuards, TheJournalsOfThisRunAreNeitherOfferedNorRemoved) {
+    Facts.Running = {100};
+    ASSERT_TRUE(Program->OpenList(Path));
+    Edit(List(), "Edited");
+    const std::string journal = Program->Guard(List()).Journal->Path();
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    Host.Messages.clear();
+    Program->OfferRecovery();
+    EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(journal));
+    EXPECT_EQ(Program->Lists.size(), 1u);
+}
+
 // The settings name the open lists at every change of them, so that a run
 // that dies is followed by one that knows what was open.
 TEST_F(ListGuards, TheOpenListsAreWrittenWheneverTheyChange) {

@@ -1173,7 +1173,7 @@ TEST_F(MainFormListCommands, SaveAsRenamesAndFailedSavesKeepTheList) {
     Run(TActionId::cmAdd);
     DialogPaths.push_back(impossible);
     Run(TActionId::cmSaveAs);
-    ASSERT_EQ(Messages.size(), 1u);
+    ASSERT_EQ(Messages.size(), 1u) << Messages.back().Text;
     EXPECT_EQ(Messages[0].Kind, Msg::Error);
     for (const std::string& part : {impossible, std::string("could not be saved"), std::string("Not a directory")})
         EXPECT_NE(Messages[0].Text.find(part), std::string::npos) << Messages[0].Text;
