@@ -5,9 +5,9 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "platform/SettingsStore.h"
+#include "support/SampleHome.h"
 #include "ui/main/MainForm.h"
 
-#include <QDir>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,12 +23,7 @@ namespace {
 class FirstStartPanel : public ::testing::Test {
 protected:
     FirstStartPanel() {
-        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
-        for (const char* folder : {"/Tours", "/Lists"}) {
-            QDir().mkpath(Dir.path() + folder);
-            for (const QString& name : QDir(sample + folder).entryList(QDir::Files))
-                QFile::copy(sample + folder + "/" + name, Dir.path() + folder + "/" + name);
-        }
+        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
         const std::string home = Dir.path().toStdString() + "/";
         TMainFormOptions options;
         options.AboutAtStart = false;
