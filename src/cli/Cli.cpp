@@ -2,6 +2,8 @@
 
 #include "DumpFormat.h"
 #include "KorvalenVersion.h"
+#include "cli/CliSupport.h"
+#include "cli/ListFunctionCommands.h"
 #include "core/Codes.h"
 #include "core/ListCaption.h"
 #include "core/ListFile.h"
@@ -26,13 +28,6 @@
 
 namespace {
 
-using TArgs = std::vector<std::string>;
-
-// An error that ends the command: its text (if any) goes to standard error as it is.
-struct TCliError {
-    std::string Text;
-};
-
 struct TCommand {
     const char* Name;
     const char* Usage;
@@ -43,43 +38,8 @@ struct TCommand {
     bool WritesList = false;
 };
 
-// --force was given: a list that Korvalen holds open is written over.
-bool g_force = false;
-
 bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
-}
-
-TProject LoadList(const std::string& path, int32_t* version = nullptr) {
-    TProject list;
-    list.FileName = path;
-    TListReadResult result = list.Load();
-    if (result.Status == TListReadResult::TStatus::NewerVersion)
-        throw TCliError{result.Reason};
-    if (!result.Ok())
-        throw TCliError{path + ": " + result.Reason};
-    if (version)
-        *version = result.Version;
-    return list;
-}
-
-void SaveList(TProject& list, const std::string& path) {
-    const TLockCheck lock = CheckListLock(path, ProcessFacts());
-    if (lock.State == TLockState::Held && !g_force)
-        throw TCliError{path + ": the list is open in Korvalen by " +
-                        LockHolderText(lock.Holder, ProcessFacts().Now()) +
-                        "; nothing was written. --force writes over it anyway."};
-    list.FileName = path;
-    TSaveResult result = list.Save();
-    if (!result.Ok)
-        throw TCliError{path + ": " + result.Reason};
-}
-
-std::string ReadFileOrThrow(const std::string& path) {
-    std::string bytes, error;
-    if (!ReadWholeFile(path, bytes, error))
-        throw TCliError{path + ": " + AsSentence(error)};
-    return bytes;
 }
 
 void RunInfo(const TArgs& args, std::ostream& out, std::ostream&) {
@@ -137,15 +97,6 @@ void RunImport(const TArgs& args, std::ostream&, std::ostream&) {
     SaveList(list, args[1]);
 }
 
-// A property number 1 (Band) .. 13 (Comment); `what` names the argument in the error.
-int ParseColumn(const std::string& text, const std::string& what) {
-    int column = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), column);
-    if (ec != std::errc() || ptr != text.data() + text.size() || column < 1 || column > kPropertyCount)
-        throw TCliError{what + " must be a number from 1 (Band) to 13 (Comment), not \"" + text + "\"."};
-    return column;
-}
-
 void RunSort(const TArgs& args, std::ostream&, std::ostream&) {
     std::string input, output, columnText;
     bool ascending = true;
@@ -170,25 +121,6 @@ void RunSort(const TArgs& args, std::ostream&, std::ostream&) {
     TProject list = LoadList(input);
     list.Sort(column, ascending); // no Search column: 1 is Band
     SaveList(list, output);
-}
-
-std::string FolderWithSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
-// The concert lists of a Tours folder; unreadable tour files are named on
-// standard error and left out, as the program does.
-TConcertLists LoadTours(const std::string& folder, std::ostream& err) {
-    if (!FileSystem().IsFolder(folder))
-        throw TCliError{folder + ": there is no such folder."};
-    TConcertLists lists = LoadConcertLists(FolderWithSeparator(folder));
-    if (!lists.FolderError.empty())
-        throw TCliError{"korvalen-cli: " + lists.FolderError};
-    for (const std::string& unreadable : lists.Unreadable)
-        err << "korvalen-cli: skipped " << unreadable << "\n";
-    return lists;
 }
 
 // The property list's order for "--columns N,N,...": the listed properties,
@@ -299,11 +231,6 @@ void RunFindConcert(const TArgs& args, std::ostream& out, std::ostream& err) {
         << EscapeDumpField(concert->Venue) << "\n";
 }
 
-void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
-    for (const std::string& line : lines)
-        out << line << "\n";
-}
-
 void RunCoverage(const TArgs& args, std::ostream& out, std::ostream& err) {
     std::string listPath, toursDir;
     bool missing = false;
@@ -333,98 +260,6 @@ void RunCoverage(const TArgs& args, std::ostream& out, std::ostream& err) {
 void RunStats(const TArgs& args, std::ostream& out, std::ostream&) {
     TProject list = LoadList(args[0]);
     PrintLines(StatisticsLines(ListStatistics(list.Data, nullptr)), out);
-}
-
-// clang-format off
-const char* const kCompareUsage = "korvalen-cli compare [--no-source] [--no-media] [--loose] LIST.kvu...";
-const char* const kJoinUsage = "korvalen-cli join [--no-source] [--no-media] [--loose] [--force] LIST.kvu... -o OUT.kvu";
-const char* const kWantsUsage = "korvalen-cli wants [--no-source] [--no-media] [--loose] [--force] MINE.kvu LIST.kvu... -o OUT.kvu";
-// clang-format on
-
-// The arguments of compare, join and wants: the options, the lists in order
-// and, for join and wants, the output file.
-struct TListFunctionArgs {
-    TMatchOptions Options;
-    std::vector<std::string> Lists;
-    std::string Output;
-};
-
-TListFunctionArgs ParseListFunctionArgs(const TArgs& args, const std::string& command, const char* usage,
-                                        size_t fewestLists = 1) {
-    const bool wantsOutput = command != "compare";
-    TListFunctionArgs parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--no-source")
-            parsed.Options.Source = false;
-        else if (arg == "--no-media")
-            parsed.Options.Media = false;
-        else if (arg == "--loose")
-            parsed.Options.Loose = true;
-        else if (wantsOutput && arg == "-o") {
-            if (++i == args.size())
-                throw TCliError{"korvalen-cli " + command + ": -o needs a file name."};
-            parsed.Output = args[i];
-        } else if (arg.size() > 1 && arg[0] == '-')
-            throw TCliError{"korvalen-cli " + command + ": unknown option \"" + arg + "\"."};
-        else
-            parsed.Lists.push_back(arg);
-    }
-    if (parsed.Lists.size() < fewestLists || (wantsOutput && parsed.Output.empty()))
-        throw TCliError{std::string("usage: ") + usage};
-    return parsed;
-}
-
-// Every list loaded and selected, in the given order.
-struct TOpenLists {
-    std::vector<TProject> Owned;
-    std::vector<TProject*> Lists;
-    std::vector<bool> Selected;
-
-    explicit TOpenLists(const std::vector<std::string>& paths) {
-        Owned.reserve(paths.size());
-        for (const std::string& path : paths)
-            Owned.push_back(LoadList(path));
-        for (TProject& list : Owned)
-            Lists.push_back(&list);
-        Selected.assign(Lists.size(), true);
-    }
-};
-
-void RunCompare(const TArgs& args, std::ostream& out, std::ostream&) {
-    TListFunctionArgs parsed = ParseListFunctionArgs(args, "compare", kCompareUsage);
-    TOpenLists open(parsed.Lists);
-    CompareLists(open.Lists, open.Selected, parsed.Options);
-    std::string line;
-    for (size_t l = 0; l < open.Lists.size(); ++l) {
-        const TArrayOfBootData& data = open.Lists[l]->Data;
-        for (size_t r = 0; r < data.size(); ++r) {
-            line = std::to_string(l + 1) + "\t" + std::to_string(r + 1) + "\t" + std::to_string(data[r].SearchHits) +
-                   "\t" + EscapeDumpField(data[r].SearchText) + "\n";
-            out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        }
-    }
-}
-
-void RunJoin(const TArgs& args, std::ostream&, std::ostream&) {
-    TListFunctionArgs parsed = ParseListFunctionArgs(args, "join", kJoinUsage);
-    TOpenLists open(parsed.Lists);
-    TProject joined;
-    std::string error;
-    if (!JoinLists(open.Lists, open.Selected, TFilterState(), parsed.Options, joined.Data, error))
-        throw TCliError{"korvalen-cli join: " + error};
-    SaveList(joined, parsed.Output);
-}
-
-void RunWants(const TArgs& args, std::ostream& out, std::ostream&) {
-    TListFunctionArgs parsed = ParseListFunctionArgs(args, "wants", kWantsUsage, 2);
-    TOpenLists open(parsed.Lists);
-    TProject wants;
-    std::string error;
-    if (!LackingRecords(open.Lists, open.Selected, 0, parsed.Options, wants.Data, error))
-        throw TCliError{"korvalen-cli wants: " + error};
-    SaveList(wants, parsed.Output);
-    out << wants.Data.size() << " wanted\n";
 }
 
 void RunImportList(const TArgs& args, std::ostream& out, std::ostream&) {
@@ -587,8 +422,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         TArgs rest(args.begin() + 1, args.end());
         auto force = std::find(rest.begin(), rest.end(), "--force");
-        g_force = command.WritesList && force != rest.end();
-        if (g_force)
+        ForceWrite() = command.WritesList && force != rest.end();
+        if (ForceWrite())
             rest.erase(force);
         for (const std::string& arg : rest)
             if (IsHelp(arg)) {

@@ -39,6 +39,65 @@ struct TWalkShape {
     int32_t AngleTenths = 0;
 };
 
+// A change of face or size, or lowered or raised text, moves the pen.
+void FollowCode(const TWord& w, const TWalkShape& shape, TFontWalk& walk, int64_t& ox, int64_t& oy) {
+    switch (w.Kind) {
+    case ItemKind::SubscriptOn:
+        walk.Apply(w);
+        ox += shape.SubX;
+        oy += shape.SubY;
+        break;
+    case ItemKind::SubscriptOff:
+        walk.Apply(w);
+        ox -= shape.SubX;
+        oy -= shape.SubY;
+        break;
+    case ItemKind::SuperscriptOn:
+        walk.Apply(w);
+        ox -= shape.SupX;
+        oy -= shape.SupY;
+        break;
+    case ItemKind::SuperscriptOff:
+        ox += shape.SupX;
+        oy += shape.SupY;
+        walk.Apply(w);
+        break;
+    case ItemKind::BoldOn:
+    case ItemKind::BoldOff:
+    case ItemKind::ZoomOn:
+    case ItemKind::ZoomOff:
+        oy += walk.Apply(w);
+        break;
+    default:
+        break;
+    }
+}
+
+// The over- or underline or the root begun at `runStart` and ending at `x`.
+void DrawRunEnd(ItemKind kind, int32_t runStart, int32_t x, int32_t y, const TRect& bounds, TFontWalk& walk,
+                TMarkupCanvas& canvas) {
+    const TMarkupMetrics& m = walk.Metrics;
+    if (kind == ItemKind::OverlineOff) {
+        canvas.Line(runStart, y, x, y);
+    } else if (kind == ItemKind::UnderlineOff) {
+        TRect clip{bounds.Left, ClampCoord(int64_t(bounds.Top) - m.LineHeight), x,
+                   ClampCoord(int64_t(bounds.Bottom) + m.LineHeight)};
+        canvas.TextRect(clip, runStart, y, std::string(120, '_'));
+    } else {
+        WithSymbolFace(canvas, walk.Font, [&] {
+            const std::string radical = EncodeUtf8(kRadical);
+            canvas.TextOut(runStart, y, radical);
+            int32_t radicalWidth = canvas.TextWidth(radical);
+            int32_t piece = std::max(1, canvas.TextWidth("`"));
+            TRect clip{ClampCoord(int64_t(runStart) + radicalWidth), ClampCoord(int64_t(y) - 2 * m.LineHeight), x,
+                       ClampCoord(int64_t(y) + 2 * m.LineHeight)};
+            int64_t p = runStart;
+            for (int n = 0; p <= x && n < kMaxRootPieces; ++n, p += piece)
+                canvas.TextRect(clip, static_cast<int32_t>(p), y, "`");
+        });
+    }
+}
+
 // The one walk over laid-out words that draws them.
 void DrawWords(const std::vector<TWord>& words, const TRect& bounds, bool enabled, TMarkupCanvas& canvas,
                const TWalkShape& shape) {
@@ -48,8 +107,6 @@ void DrawWords(const std::vector<TWord>& words, const TRect& bounds, bool enable
     if (shape.Turned)
         canvas.SetTextAngle(shape.AngleTenths);
     TFontWalk walk(entry);
-    const TMarkupMetrics& m = walk.Metrics;
-    const std::string radical = EncodeUtf8(kRadical);
     int64_t ox = 0;
     int64_t oy = 0;
     int32_t runStart = 0;
@@ -67,63 +124,19 @@ void DrawWords(const std::vector<TWord>& words, const TRect& bounds, bool enable
                 PutText(canvas, walk.Font, enabled, x, ClampCoord(int64_t(y) - shape.SymbolRaise), w.Text);
             });
             break;
-        case ItemKind::SubscriptOn:
-            walk.Apply(w);
-            ox += shape.SubX;
-            oy += shape.SubY;
-            break;
-        case ItemKind::SubscriptOff:
-            walk.Apply(w);
-            ox -= shape.SubX;
-            oy -= shape.SubY;
-            break;
-        case ItemKind::SuperscriptOn:
-            walk.Apply(w);
-            ox -= shape.SupX;
-            oy -= shape.SupY;
-            break;
-        case ItemKind::SuperscriptOff:
-            ox += shape.SupX;
-            oy += shape.SupY;
-            walk.Apply(w);
-            break;
-        case ItemKind::BoldOn:
-        case ItemKind::BoldOff:
-        case ItemKind::ZoomOn:
-        case ItemKind::ZoomOff:
-            oy += walk.Apply(w);
-            break;
         case ItemKind::OverlineOn:
         case ItemKind::UnderlineOn:
         case ItemKind::RootOn:
             runStart = x;
             break;
         case ItemKind::OverlineOff:
-            if (shape.Decorations)
-                canvas.Line(runStart, y, x, y);
-            break;
         case ItemKind::UnderlineOff:
-            if (shape.Decorations) {
-                TRect clip{bounds.Left, ClampCoord(int64_t(bounds.Top) - m.LineHeight), x,
-                           ClampCoord(int64_t(bounds.Bottom) + m.LineHeight)};
-                canvas.TextRect(clip, runStart, y, std::string(120, '_'));
-            }
-            break;
         case ItemKind::RootOff:
-            if (!shape.Decorations)
-                break;
-            WithSymbolFace(canvas, walk.Font, [&] {
-                canvas.TextOut(runStart, y, radical);
-                int32_t radicalWidth = canvas.TextWidth(radical);
-                int32_t piece = std::max(1, canvas.TextWidth("`"));
-                TRect clip{ClampCoord(int64_t(runStart) + radicalWidth), ClampCoord(int64_t(y) - 2 * m.LineHeight), x,
-                           ClampCoord(int64_t(y) + 2 * m.LineHeight)};
-                int64_t p = runStart;
-                for (int n = 0; p <= x && n < kMaxRootPieces; ++n, p += piece)
-                    canvas.TextRect(clip, static_cast<int32_t>(p), y, "`");
-            });
+            if (shape.Decorations)
+                DrawRunEnd(w.Kind, runStart, x, y, bounds, walk, canvas);
             break;
         default:
+            FollowCode(w, shape, walk, ox, oy);
             break;
         }
         if (IsCode(w.Kind))

@@ -1,9 +1,5 @@
 #include "MainForm.h"
 
-#include "ExternalEditors.h"
-#include "controls/bitmaps/BitmapImage.h"
-#include "controls/bitmaps/StoredResources.h"
-#include "controls/bitmaps/VectorPictures.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
@@ -13,19 +9,15 @@
 #include "program/FilterSelection.h"
 #include "program/ListCommands.h"
 #include "program/ListNames.h"
-#include "program/Version.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ConcertList.h"
 #include "ui/dialogs/ExportList.h"
 #include "ui/dialogs/Help.h"
-#include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/dialogs/QtWindowPlacement.h"
 #include "ui/main/BackgroundWork.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/FirstStartPanel.h"
-#include "ui/main/FocusFrame.h"
-#include "ui/main/GridPopup.h"
 #include "ui/main/ListCommandRunner.h"
 #include "ui/main/ListFileWatch.h"
 #include "ui/main/ListWindows.h"
@@ -34,18 +26,12 @@
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QHBoxLayout>
-#include <QMenuBar>
-#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <cassert>
 
@@ -55,128 +41,17 @@ namespace {
 // each of the rows the last list had.
 void EmptyRows(TGridModel&, int32_t) {}
 
-constexpr int kStartTimerMs = 100;
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 500;
-constexpr int kMinimumWidth = 560;
-constexpr int kMinimumHeight = 520;
-constexpr int kTitleMinimumWidth = 280;
-
-// A layout of `widget` without margins or spacing.
-template <class TBox> TBox* TightLayout(QWidget* widget) {
-    auto* box = new TBox(widget);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(0);
-    return box;
-}
 
 } // namespace
 
 TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std::vector<std::string> startLists,
                      TMainFormOptions options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_startLists(std::move(startLists)) {
-    setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" v") + QString::fromLatin1(kCaptionVersion));
-    setFont(MarkupFont("Arial", -11));
-    resize(kMainWindowSize.Width, kMainWindowSize.Height);
-    // Small enough for any screen, large enough that the filter lists stay whole.
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
-    LoadStoredData();
-
-    auto* central = new QWidget(this);
-    auto* columns = TightLayout<QHBoxLayout>(central);
-    m_rollup = new TFilterPanel(central);
-    columns->addWidget(m_rollup);
-    connect(m_rollup, &TFilterPanel::Changed, this, [this] {
-        if (!m_settingValues)
-            ValuesChange(false);
-    });
-    // The width the user gives the panel is kept for the next run.
-    connect(m_rollup, &TFilterPanel::WidthDragged, this, [this](int width) {
-        m_rollup->setFixedWidth(width);
-        m_program->RollupWidth = width;
-    });
-
-    auto* panel1 = new QWidget(central);
-    auto* rows = TightLayout<QVBoxLayout>(panel1);
-    // The focus frame around the list takes the place of the margins beside and below it.
-    rows->setContentsMargins(0, 2, 0, 0);
-    m_tabs = new QTabBar(panel1);
-    m_tabs->setExpanding(false);
-    m_tabs->setFocusPolicy(Qt::NoFocus);
-    m_tabs->setMouseTracking(true); // hot tracking
-    m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
-    rows->addWidget(m_tabs);
-    // Panel2: the title bar over the grid, lit around while the grid has the focus.
-    auto* panel2 = new QWidget(panel1);
-    auto* listRows = TightLayout<QVBoxLayout>(panel2);
-    // The quick filter box stands beside the title bar, over the grid it narrows.
-    auto* titleRow = TightLayout<QHBoxLayout>(nullptr);
-    m_title = new TTitlePaintBox(panel2);
-    titleRow->addWidget(m_title, 1);
-    m_title->setMinimumWidth(kTitleMinimumWidth); // its three texts, the name shortened
-    m_quickFilter = new TQuickFilterBox(panel2);
-    titleRow->addWidget(m_quickFilter);
-    listRows->addLayout(titleRow);
-    m_quickFilter->OnTextTyped = [this](const std::string& text) {
-        if (TProject* list = m_program->CurrentList()) {
-            list->QuickFilter.SetText(text, ShownCodeNames(m_gridStr));
-            ValuesChange(false);
-        }
-    };
-    m_quickFilter->OnLeave = [this] { FocusGrid(); };
-    m_quickFilter->OnFocus = [this] {
-        if (TProject* list = m_program->CurrentList())
-            list->QuickFilter.Prepare(list->Data, list->UndoSteps.Changes());
-    };
-    CreateGrid();
-    listRows->addWidget(m_grid, 1);
-    m_firstStart = new TFirstStartPanel(panel2);
-    listRows->addWidget(m_firstStart, 1);
-    m_firstStart->OnLink = [this](TFirstStartLink link) {
-        if (link != TFirstStartLink::SampleList)
-            return Execute({link == TFirstStartLink::NewList ? TActionId::cmNew : TActionId::cmOpen});
-        const std::string sample = SampleListPath(m_program->ListsDir, InstalledSampleFolder(m_program->ExeName));
-        RunCommandGuarded(*this, {TActionId::cmOpen}, [&] { m_program->OpenList(sample); });
-    };
-    rows->addWidget(new TFocusFrame(panel2, panel1), 1);
-    columns->addWidget(panel1, 1);
-    setCentralWidget(central);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int) { TabChanged(); });
-
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
-    connect(m_tabs, &QTabBar::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_tabMenu->popup(m_tabs->mapToGlobal(at)); });
-
-    m_startTimer = new QTimer(this);
-    m_startTimer->setInterval(kStartTimerMs);
-    connect(m_startTimer, &QTimer::timeout, this,
-            [this] { RunCommandGuarded(*this, {TActionId::cmOpen}, [this] { FirstTick(); }); });
-    m_startTimer->start();
-
-    m_background = std::make_unique<TBackgroundWork>();
-    m_background->OnChange = [this] { UpdateUndoActions(); };
-    m_program = std::make_unique<TProgram>(*this, store, folders);
-    for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
-        m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
-    m_template.UpdateColumnPositions();
-    FitRollup();
-
-    m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
-    m_listCommands->RefreshView = [this] { SetValues(); };
-    m_listCommands->AskSearchText = [this](std::string& text) {
-        return InputQuery(this, "Find text", "Search string", text);
-    };
-    m_listCommands->OpenListWindow = [this](int listIndex, TActionId window) {
-        RunListWindow(*this, listIndex, window);
-    };
-    m_fileWatch = std::make_unique<TListFileWatch>(*m_program, *m_grid, nullptr);
-    m_fileWatch->RefreshView = [this] { SetValues(); };
-    m_fileWatch->Notice = [this](const std::string& text) { ShowPassingNotice(*this, text); };
-    // The concert lists reached the filter panel before the settings named the page.
-    ShowInCodePage(m_program->CodePage);
-    UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
+    BuildWidgets();
+    WireWidgets();
+    StartProgram(store, folders);
 }
 
 TMainForm::~TMainForm() {
@@ -197,150 +72,9 @@ TMainForm::~TMainForm() {
     delete takeCentralWidget();
 }
 
-void TMainForm::LoadStoredData() {
-    std::string error;
-    if (!LoadStoredGridStr(m_gridStr, error) || !LoadStoredTemplateGrid(m_template, error) ||
-        !LoadStoredBitmaps(m_bc, error))
-        m_storedDataError = error;
-    if (m_template.ColCount() != kTemplateColumns) {
-        // Without its stored columns the list still shows, with blank headings.
-        m_template.SetColCount(kTemplateColumns);
-        for (int32_t i = 1; i <= kTemplateColumns; ++i) {
-            m_template.Column(i).Kind = ckText;
-            m_template.Column(i).Enabled = true;
-        }
-    }
-    AddToImageList(m_bc, m_toolbarImages, 1);
-    m_toolbarImages.SetVectorSource(ToolbarPictureSource);
-    for (int32_t i = 1; i <= 5; ++i) {
-        QImage picture;
-        std::string damaged; // an icon that cannot be read stays empty
-        if (GetBitmap(m_bc, i + 1, picture, damaged))
-            m_icons[static_cast<size_t>(i)] = MaskedImage(picture, BottomLeftColor(picture));
-    }
-}
-
-void TMainForm::CreateGrid() {
-    m_grid = new TExcelGrid2(this);
-    m_grid->setFont(MarkupFont("Arial", -11));
-    m_grid->SetHeadingHeight(40);
-    m_grid->SetHeadingWidth(30);
-    m_grid->SetHeadingAlign(taCenter);
-    m_grid->SetRowHeight(20);
-    m_grid->SetEditorEnabled(true);
-    m_grid->SetResizeEnabled(true);
-    m_grid->SetDragEnabled(false);
-    m_grid->SetDisableClipboard(false);
-    m_grid->SetColorCalculate(false);
-    m_grid->SetDrawInsideCell(true);
-    m_grid->OnChange = [this](TGridModel&) { ValuesChange(true); };
-    m_grid->OnColumnResize = [this](TGridModel&) { ColumnsResized(); };
-    m_gridHandlers = std::make_unique<TListGridHandlers>(
-        *m_grid, m_gridStr, [this] { return m_program ? m_program->CurrentList() : nullptr; });
-    m_gridHandlers->SetIcons(m_icons);
-    m_gridHandlers->OnRecordChanging = [this](int32_t index) {
-        if (TProject* list = m_program ? m_program->CurrentList() : nullptr)
-            list->UndoSteps.Touch(list->Data, index);
-    };
-    m_gridHandlers->OnExternalEdited = [this] {
-        CommitChange(m_program->CurrentList());
-        SetValues();
-    };
-    m_gridHandlers->EditExternal = [this](TBootData& record, int32_t property) {
-        return EditCoverOrInfo(this, *m_program, *this, m_toolbarImages, record, property, WindowHook);
-    };
-}
-
 QAction* TMainForm::Action(TActionId id) const {
     auto found = m_actions.find(id);
     return found == m_actions.end() ? nullptr : found->second;
-}
-
-void TMainForm::CreateActions() {
-    for (const TActionInfo& info : ActionTable()) {
-        auto* item = new QAction(QString::fromUtf8(info.Caption), this);
-        if (info.Hint)
-            item->setToolTip(QString::fromUtf8(info.Hint).remove(QLatin1Char('&')));
-        QList<QKeySequence> keys;
-        for (const char* key : {info.Shortcut, info.AltShortcut})
-            if (key)
-                keys.append(QKeySequence(QString::fromUtf8(key), QKeySequence::PortableText));
-        item->setShortcuts(keys);
-        if (info.Image >= 0 && info.Image < m_toolbarImages.Count())
-            item->setIcon(m_toolbarImages.Icon(info.Image));
-        item->setCheckable(info.Toggle);
-        const TAction action{info.Id};
-        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
-        addAction(item); // shortcuts work wherever the focus is
-        m_actions[info.Id] = item;
-    }
-    for (int i = 1; i <= THistory::kSize; ++i) {
-        auto* item = new QAction(this);
-        const TAction action{TActionId::cmFileHist, i};
-        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
-        m_historyActions[static_cast<size_t>(i - 1)] = item;
-    }
-    auto* pages = new QActionGroup(this);
-    for (const TCodePageInfo& info : CodePages()) {
-        auto* item = pages->addAction(
-            QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info.Script), QString::fromUtf8(info.Name)));
-        item->setCheckable(true);
-        const TAction action{TActionId::cmCodePage, static_cast<int>(info.Page)};
-        connect(item, &QAction::triggered, this, [this, action] { Execute(action); });
-        m_codePageActions.push_back(item);
-    }
-    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(next, &QShortcut::activated, this, [this] { StepTab(true); });
-    for (QKeySequence back :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
-        auto* previous = new QShortcut(back, this);
-        connect(previous, &QShortcut::activated, this, [this] { StepTab(false); });
-    }
-}
-
-QMenu* TMainForm::BuildMenu(QMenu* menu, const std::vector<TMenuItem>& items) {
-    for (const TMenuItem& item : items) {
-        if (item.Kind == TMenuItem::Separator)
-            menu->addSeparator();
-        else if (item.Kind == TMenuItem::FileHistory)
-            for (QAction* entry : m_historyActions)
-                menu->addAction(entry);
-        else if (item.Kind == TMenuItem::CodePages)
-            menu->addMenu(QStringLiteral("Legacy &code page"))
-                ->addActions({m_codePageActions.begin(), m_codePageActions.end()});
-        else
-            menu->addAction(Action(item.Id));
-    }
-    return menu;
-}
-
-void TMainForm::CreateMenus() {
-    for (const TMenu& menu : MainMenus())
-        BuildMenu(menuBar()->addMenu(QString::fromUtf8(menu.Caption)), menu.Items);
-    m_gridMenu = BuildMenu(new QMenu(this), GridPopupMenu());
-    AttachGridPopup(*m_grid, *m_gridMenu);
-    m_tabMenu = BuildMenu(new QMenu(this), TabPopupMenu());
-}
-
-void TMainForm::CreateToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Tool bar"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(16, 16));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    for (const TMenuItem& item : ToolBarItems()) {
-        if (item.Kind == TMenuItem::Separator) {
-            m_toolBar->addSeparator();
-            continue;
-        }
-        m_toolBar->addAction(Action(item.Id));
-        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(Action(item.Id)))) {
-            button->setFixedSize(25, 23);
-            button->setAutoRaise(true);
-        }
-    }
 }
 
 void TMainForm::Execute(const TAction& action) {

@@ -130,6 +130,12 @@ private:
     // Tabs and title name the lists and mark the unsaved and read-only ones.
     void ShowListNames();
     void Dispatch(const TAction& action);
+    // The constructor's three stages: the widget tree with its actions and
+    // menus, their signals and events to the handlers, then the program.
+    void BuildWidgets();
+    void WireWidgets();
+    void WireGrid();
+    void StartProgram(ISettingsStore& store, const TProgramFolders& folders);
     void LoadStoredData();
     void CreateGrid();
     void CreateActions();
