@@ -9,7 +9,7 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "platform/SettingsStore.h"
 #include "program/ConcertTable.h"
-#include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/ConcertsForm.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"
 

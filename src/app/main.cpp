@@ -5,7 +5,7 @@
 #include "program/FirstStart.h"
 #include "program/ProgramFolders.h"
 #include "program/Version.h"
-#include "ui/dialogs/MessageDialog.h"
+#include "ui/dialogs/MessageForm.h"
 #include "ui/main/GuardedApplication.h"
 #include "ui/main/MainForm.h"
 

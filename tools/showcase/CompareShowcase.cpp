@@ -11,7 +11,7 @@
 #include "controls/panels/MyListBox.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
-#include "ui/dialogs/Compare.h"
+#include "ui/dialogs/CompareForm.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>

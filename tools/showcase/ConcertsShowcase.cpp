@@ -10,7 +10,7 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "platform/SettingsStore.h"
-#include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/ConcertsForm.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"
 

@@ -6,9 +6,9 @@
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
 #include "program/ActionTable.h"
-#include "ui/dialogs/About.h"
-#include "ui/dialogs/Help.h"
-#include "ui/dialogs/MessageDialog.h"
+#include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/HelpForm.h"
+#include "ui/dialogs/MessageForm.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -11,7 +11,7 @@
 #include "controls/markup/QtColorScheme.h"
 #include "controls/panels/MyListBox.h"
 #include "platform/SettingsStore.h"
-#include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ExportForm.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>

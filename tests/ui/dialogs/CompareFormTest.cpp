@@ -1,6 +1,7 @@
 // The list functions window on the real main window, offscreen: opened with
 // F6, driven by clicks and keys while it runs modally.
 
+#include "ui/dialogs/CompareForm.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/RichText.h"
 #include "controls/panels/MyListBox.h"
@@ -9,9 +10,8 @@
 #include "platform/SettingsStore.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
-#include "ui/dialogs/Compare.h"
 #include "ui/dialogs/CopyMarkedDialog.h"
-#include "ui/dialogs/Help.h"
+#include "ui/dialogs/HelpForm.h"
 #include "ui/main/FilterPanel.h"
 #include "ui/main/MainForm.h"
 

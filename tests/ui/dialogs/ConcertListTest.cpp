@@ -2,7 +2,6 @@
 // folder written for the test; the input box is scripted and the grid's
 // clipboard kept in memory.
 
-#include "ui/dialogs/ConcertList.h"
 #include "controls/bitmaps/ImageList.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridKeys.h"
@@ -14,7 +13,8 @@
 #include "support/QuietMainWindow.h"
 #include "support/TempDir.h"
 #include "support/TourFiles.h"
-#include "ui/dialogs/Help.h"
+#include "ui/dialogs/ConcertsForm.h"
+#include "ui/dialogs/HelpForm.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"
 

@@ -1,5 +1,5 @@
-#include "ui/dialogs/MessageDialog.h"
 #include "controls/markup/RichLabel.h"
+#include "ui/dialogs/MessageForm.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
-#include "ui/dialogs/About.h"
-#include "ui/dialogs/Help.h"
+#include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/HelpForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>

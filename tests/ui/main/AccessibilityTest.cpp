@@ -12,7 +12,7 @@
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
 #include "support/SampleHome.h"
-#include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ExportForm.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/TitlePaintBox.h"
 

@@ -8,7 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
 #include "support/SampleHome.h"
-#include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ExportForm.h"
 #include "ui/main/MainForm.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "program/ExportWindow.h"
+#include "program/ExportFormLogic.h"
 
 #include "core/ListCaption.h"
 #include "program/Program.h"
@@ -17,7 +17,7 @@ const char* const kHelpLines[] = {
 
 } // namespace
 
-TExportWindowLogic::TExportWindowLogic(TProgram& program, IProgramHost& host, const TStrings2& names)
+TExportFormLogic::TExportFormLogic(TProgram& program, IProgramHost& host, const TStrings2& names)
     : m_program(program), m_host(host), m_names(names) {
     // The settings only ever hold a permutation; the check keeps a damaged one out.
     Order = IsExportOrder(program.ExportPos) ? program.ExportPos : DefaultExportOrder();
@@ -28,14 +28,14 @@ TExportWindowLogic::TExportWindowLogic(TProgram& program, IProgramHost& host, co
     m_saveDialog.OverwritePrompt = true;
 }
 
-std::array<bool, kExportLineCount> TExportWindowLogic::Drop(const std::array<bool, kExportLineCount>& selected,
-                                                            int target) {
+std::array<bool, kExportLineCount> TExportFormLogic::Drop(const std::array<bool, kExportLineCount>& selected,
+                                                          int target) {
     std::array<bool, kExportLineCount> after{};
     Order = DropSelectedLines(Order, selected, target, after);
     return after;
 }
 
-bool TExportWindowLogic::Export() {
+bool TExportFormLogic::Export() {
     const TProject* list = m_program.CurrentList();
     if (!list)
         return false;
@@ -58,7 +58,7 @@ bool TExportWindowLogic::Export() {
     return false;
 }
 
-void TExportWindowLogic::Close(int modalResult) {
+void TExportFormLogic::Close(int modalResult) {
     if (modalResult != Msg::ResultOk)
         return;
     m_program.ExportPos = Order;
@@ -66,7 +66,7 @@ void TExportWindowLogic::Close(int modalResult) {
     m_program.ExportFormat = static_cast<int32_t>(Format);
 }
 
-std::string TExportWindowLogic::HelpText() {
+std::string TExportFormLogic::HelpText() {
     std::string text;
     for (const char* line : kHelpLines)
         text += std::string(line) + "\r\n";

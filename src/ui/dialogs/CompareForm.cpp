@@ -1,4 +1,4 @@
-#include "Compare.h"
+#include "CompareForm.h"
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"

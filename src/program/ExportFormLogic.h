@@ -13,9 +13,9 @@ class TProject;
 // The export window without its widgets. It starts from the remembered
 // order and options and hands them back to the program only when closed
 // with Ok; the file name of an export is remembered as soon as it is chosen.
-class TExportWindowLogic {
+class TExportFormLogic {
 public:
-    TExportWindowLogic(TProgram& program, IProgramHost& host, const TStrings2& names);
+    TExportFormLogic(TProgram& program, IProgramHost& host, const TStrings2& names);
 
     TExportOrder Order;
     TExportOptions Options;

@@ -1,4 +1,4 @@
-#include "MessageDialog.h"
+#include "MessageForm.h"
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"

@@ -1,4 +1,4 @@
-#include "Help.h"
+#include "HelpForm.h"
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichText.h"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/ExportList.h"
+#include "ui/dialogs/ExportForm.h"
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
@@ -197,8 +197,7 @@ void TExportForm::ExportBtnClick() {
 
 void TExportForm::HelpBtnClick() {
     if (m_page->ActivePage() == m_myTab1->Index())
-        m_host.ShowHelp(TExportWindowLogic::HelpText(), TExportWindowLogic::kHelpWidth,
-                        TExportWindowLogic::kHelpHeight);
+        m_host.ShowHelp(TExportFormLogic::HelpText(), TExportFormLogic::kHelpWidth, TExportFormLogic::kHelpHeight);
 }
 
 void TExportForm::keyPressEvent(QKeyEvent* event) {

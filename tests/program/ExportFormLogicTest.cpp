@@ -1,4 +1,4 @@
-#include "program/ExportWindow.h"
+#include "program/ExportFormLogic.h"
 
 #include "support/ExportProgram.h"
 #include "support/FaultyFileSystem.h"
@@ -10,17 +10,17 @@ using ExportWindowLogic = TExportProgram;
 TEST_F(ExportWindowLogic, StartsFromTheRememberedChoices) {
     Program->ExportPos = {13, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     Program->ExportParams = {false, true};
-    TExportWindowLogic window(*Program, Host, Names);
+    TExportFormLogic window(*Program, Host, Names);
     EXPECT_EQ(window.Order, Program->ExportPos);
     EXPECT_FALSE(window.Options.DivideByTours);
     EXPECT_TRUE(window.Options.BandNameBeforeTour);
 
     Program->ExportPos[0] = 1;
-    EXPECT_EQ(TExportWindowLogic(*Program, Host, Names).Order, DefaultExportOrder());
+    EXPECT_EQ(TExportFormLogic(*Program, Host, Names).Order, DefaultExportOrder());
 }
 
 TEST_F(ExportWindowLogic, ExportsTheVisibleBootlegsDividedByTours) {
-    TExportWindowLogic window(*Program, Host, Names);
+    TExportFormLogic window(*Program, Host, Names);
     std::array<bool, kExportLineCount> selected{};
     selected[6] = selected[13] = true; // Source and the separator
     window.Drop(selected, 1);          // between Band and Date
@@ -48,7 +48,7 @@ TEST_F(ExportWindowLogic, CancelKeepsTheOldChoicesButTheNewFileName) {
     const TExportOrder before = Program->ExportPos;
     Program->ExportFile = Home.File("old.txt");
     for (int result : {Msg::ResultCancel, Msg::ResultOk}) {
-        TExportWindowLogic window(*Program, Host, Names);
+        TExportFormLogic window(*Program, Host, Names);
         std::array<bool, kExportLineCount> selected{};
         selected[3] = selected[1] = true;
         EXPECT_EQ(window.Drop(selected, 0), (std::array<bool, kExportLineCount>{true, true}));
@@ -70,7 +70,7 @@ TEST_F(ExportWindowLogic, CancelKeepsTheOldChoicesButTheNewFileName) {
 TEST_F(ExportWindowLogic, ACancelledDialogChangesNothing) {
     Program->ExportFile = "remembered.txt";
     const size_t entries = Home.EntryCount();
-    TExportWindowLogic window(*Program, Host, Names);
+    TExportFormLogic window(*Program, Host, Names);
     EXPECT_FALSE(window.Export());
     EXPECT_EQ(Program->ExportFile, "remembered.txt");
     EXPECT_EQ(Home.EntryCount(), entries);
@@ -82,7 +82,7 @@ TEST_F(ExportWindowLogic, AFailedExportIsShownAndKeepsTheOldFile) {
     TFaultyFileSystem faulty;
     TScopedFileSystem scope(faulty);
     faulty.FailAt = TFaultyFileSystem::TStep::Write;
-    TExportWindowLogic window(*Program, Host, Names);
+    TExportFormLogic window(*Program, Host, Names);
     Host.DialogAnswers = {Out()};
     EXPECT_FALSE(window.Export());
     EXPECT_EQ(ReadBytes(Out()), "old trade list");
@@ -95,7 +95,7 @@ TEST_F(ExportWindowLogic, AFailedExportIsShownAndKeepsTheOldFile) {
 
 TEST_F(ExportWindowLogic, WithoutAListThereIsNothingToExport) {
     ASSERT_TRUE(Program->CloseList(0));
-    TExportWindowLogic window(*Program, Host, Names);
+    TExportFormLogic window(*Program, Host, Names);
     Host.DialogAnswers = {Out()};
     EXPECT_FALSE(window.Export());
     EXPECT_TRUE(Host.Dialogs.empty());

@@ -1,4 +1,4 @@
-#include "ui/dialogs/ConcertList.h"
+#include "ui/dialogs/ConcertsForm.h"
 
 #include "controls/bitmaps/ImageList.h"
 #include "controls/grid/ExcelGrid2.h"
@@ -7,7 +7,7 @@
 #include "program/ListCells.h"
 #include "program/ListCommands.h"
 #include "program/Program.h"
-#include "ui/dialogs/Help.h"
+#include "ui/dialogs/HelpForm.h"
 #include "ui/dialogs/InputQuery.h"
 #include "ui/dialogs/TourLine.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/panels/ListBoxMargin.h"
-#include "program/ExportWindow.h"
+#include "program/ExportFormLogic.h"
 
 #include <QDialog>
 
@@ -25,7 +25,7 @@ public:
     TExportForm(QWidget* parent, TProgram& program, IProgramHost& host, const TStrings2& names);
     ~TExportForm() override;
 
-    const TExportWindowLogic& Logic() const { return m_logic; }
+    const TExportFormLogic& Logic() const { return m_logic; }
     TMyPage& Page() const { return *m_page; }
     TMyListBox& PropsLB() const { return *m_propsLB; }
     TMyPanel& ParamsMP() const { return *m_paramsMP; }
@@ -54,7 +54,7 @@ private:
     void HelpBtnClick();
     void TakeOptions();
 
-    TExportWindowLogic m_logic;
+    TExportFormLogic m_logic;
     IProgramHost& m_host;
     TMyPage* m_page = nullptr;
     TMyTab* m_myTab1 = nullptr;

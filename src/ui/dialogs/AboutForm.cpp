@@ -1,4 +1,4 @@
-#include "About.h"
+#include "AboutForm.h"
 
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/RichLabel.h"
