@@ -77,7 +77,7 @@ TTimes Measure(const std::string& home, int files) {
     options.ReopenRecent = false;
     const auto start = TClock::now();
     TMainForm window(settings, MakeProgramFolders(home + "korvalen", home), {}, options);
-    window.MessageHook = [](const std::string&, int, int, int) { return Msg::ResultOk; };
+    window.MessageHook = [](const std::string&, Msg::TKind, Msg::TButtons, Msg::TAlign) { return Msg::ResultOk; };
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         std::fprintf(stderr, "the window was not exposed\n");

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     CreateMissingFolders(folders);
     TQtSettingsStore store;
     OfferSamples(store, folders, InstalledSampleFolder(folders.ExeName),
-                 [](const std::string& text, int kind, int buttons, int alignment) {
+                 [](const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) {
                      return ShowMessageDialog(nullptr, text, kind, buttons, alignment);
                  });
     TMainForm window(store, folders, line.Lists);

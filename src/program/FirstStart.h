@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SettingsStore.h"
+#include "program/MessageKinds.h"
 #include "program/ProgramFolders.h"
 
 #include <functional>
@@ -60,7 +61,8 @@ struct TSampleCopyResult {
 TSampleCopyResult CopySamples(const std::vector<TSampleCopy>& copies);
 
 // `ask` and `tell` show a message as ShowMsg does and return its result.
-using TAskUser = std::function<int(const std::string& text, int kind, int buttons, int alignment)>;
+using TAskUser =
+    std::function<int(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment)>;
 
 // Asks whether to copy the samples when ShouldOfferSamples says so,
 // remembers at once that it asked, and copies them on Yes.

@@ -104,7 +104,7 @@ TProject* TProgram::CurrentList() {
     return index < 0 ? nullptr : Lists[static_cast<size_t>(index)].get();
 }
 
-int TProgram::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {
+int TProgram::ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) {
     return m_host.ShowMsg(text, kind, buttons, alignment);
 }
 

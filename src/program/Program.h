@@ -125,7 +125,7 @@ public:
     // in its journals: restored as unsaved changes, or discarded.
     void OfferRecovery();
 
-    int ShowMsg(const std::string& text, int kind, int buttons, int alignment);
+    int ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment);
     void ShowHelp(const std::string& text, int width, int height);
 
     void LoadSettings();

@@ -2,6 +2,7 @@
 
 #include "program/Actions.h"
 #include "program/History.h"
+#include "program/MessageKinds.h"
 
 #include <functional>
 #include <string>
@@ -33,14 +34,6 @@ struct TFileDialog {
     bool OverwritePrompt = false;
 };
 
-// Message kinds and buttons of ShowMsg, and its results.
-namespace Msg {
-constexpr int Warning = 0, Error = 1, Information = 2, Confirmation = 3;
-constexpr int Yes = 1, No = 2, Ok = 4, Cancel = 8, YesToAll = 0x200, Help = 0x400;
-constexpr int Left = 0, Right = 2, Centre = 6;
-constexpr int ResultOk = 1, ResultCancel = 2, ResultYes = 6, ResultNo = 7, ResultYesToAll = 10;
-} // namespace Msg
-
 // What the program object needs of the main window. Tests put a scripted
 // fake in its place.
 class IProgramHost {
@@ -48,7 +41,7 @@ public:
     virtual ~IProgramHost() = default;
 
     // The message dialog; returns the modal result.
-    virtual int ShowMsg(const std::string& text, int kind, int buttons, int alignment) = 0;
+    virtual int ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) = 0;
     virtual void ShowHelp(const std::string& text, int width, int height) = 0;
     // Runs a file dialog; on OK the chosen path is in dialog.FileName.
     virtual bool RunOpenDialog(TFileDialog& dialog) = 0;

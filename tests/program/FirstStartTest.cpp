@@ -93,7 +93,7 @@ TEST(FirstStart, YesCopiesTheMissingSamplesByteForByteAndKeepsTheUsersFiles) {
     Put(home.Folders.ToursDir + "Can.txt", "my own Can");
     TMemorySettingsStore store;
     int asked = 0;
-    const TAskUser yes = [&](const std::string& text, int kind, int buttons, int) {
+    const TAskUser yes = [&](const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign) {
         ++asked;
         EXPECT_NE(text.find(home.Folders.ProgramDir), std::string::npos) << text;
         EXPECT_EQ(kind, Msg::Confirmation);
@@ -116,7 +116,8 @@ TEST(FirstStart, YesCopiesTheMissingSamplesByteForByteAndKeepsTheUsersFiles) {
 TEST(FirstStart, NoCopiesNothingAndIsRemembered) {
     TSampleHome home(true);
     TMemorySettingsStore store;
-    OfferSamples(store, home.Folders, home.Sample, [](const std::string&, int, int, int) { return Msg::ResultNo; });
+    OfferSamples(store, home.Folders, home.Sample,
+                 [](const std::string&, Msg::TKind, Msg::TButtons, Msg::TAlign) { return Msg::ResultNo; });
     EXPECT_FALSE(std::filesystem::exists(home.Folders.ToursDir + "Yes.txt"));
     EXPECT_FALSE(ShouldOfferSamples(store, home.Copies()));
 }

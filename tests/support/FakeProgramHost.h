@@ -14,7 +14,9 @@ class TFakeProgramHost : public IProgramHost {
 public:
     struct TMessage {
         std::string Text;
-        int Kind, Buttons, Alignment;
+        Msg::TKind Kind;
+        Msg::TButtons Buttons;
+        Msg::TAlign Alignment;
         bool ShownBusy;
     };
 
@@ -34,7 +36,7 @@ public:
     TScreenSize Screen{1920, 1080};
     std::vector<TFileDialog> Dialogs;
 
-    int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override {
+    int ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) override {
         Messages.push_back({text, kind, buttons, alignment, Busy});
         if (Answers.empty())
             return Msg::ResultCancel;

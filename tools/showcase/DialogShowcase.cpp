@@ -31,11 +31,16 @@ int main(int argc, char** argv) {
     QWidget owner;
     owner.setGeometry(0, 0, 800, 600);
     if (what == "msg1")
-        return ShowMessageDialog(&owner, kLongMessage, 1, 4, 6) * 0;
+        return ShowMessageDialog(&owner, kLongMessage, Msg::Error, Msg::Ok, Msg::Centre) * 0;
     if (what == "msg3")
-        return ShowMessageDialog(&owner, "Save changes in list?", 3, 1 | 2 | 8, 6) * 0;
+        return ShowMessageDialog(&owner, "Save changes in list?", Msg::Confirmation, Msg::Yes | Msg::No | Msg::Cancel,
+                                 Msg::Centre) *
+               0;
     if (what == "msg6")
-        return ShowMessageDialog(&owner, kLongMessage, 4, 1 | 2 | 4 | 8 | 0x200 | 0x400, 0) * 0;
+        return ShowMessageDialog(&owner, kLongMessage,
+                                 static_cast<Msg::TKind>(4), // a kind without a caption of its own
+                                 Msg::Yes | Msg::No | Msg::Ok | Msg::Cancel | Msg::YesToAll | Msg::Help, Msg::Left) *
+               0;
     if (what == "help") {
         TRichText store;
         store.SetText(MainHelpLines());

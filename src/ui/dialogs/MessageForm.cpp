@@ -16,17 +16,21 @@
 namespace {
 
 struct TButtonDef {
-    int Bit;
+    Msg::TButtons Bit;
     const char* Caption;
     int Result; // 0: the button closes nothing
 };
 
 // In tag order.
 constexpr TButtonDef kButtons[6] = {
-    {4, "&Ok", 1}, {1, "&Yes", 6}, {0x200, "Yes to &All", 10}, {2, "&No", 7}, {8, "&Cancel", 2}, {0x400, "&Help", 0},
+    {Msg::Ok, "&Ok", Msg::ResultOk},
+    {Msg::Yes, "&Yes", Msg::ResultYes},
+    {Msg::YesToAll, "Yes to &All", Msg::ResultYesToAll},
+    {Msg::No, "&No", Msg::ResultNo},
+    {Msg::Cancel, "&Cancel", Msg::ResultCancel},
+    {Msg::Help, "&Help", 0},
 };
 
-constexpr int kResultCancel = 2;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonPitch = 80;
@@ -60,15 +64,15 @@ std::optional<TShownMessage>& Last() {
 
 } // namespace
 
-const char* MessageCaption(int kind) {
+const char* MessageCaption(Msg::TKind kind) {
     switch (kind) {
-    case 0:
+    case Msg::Warning:
         return "Warning";
-    case 1:
+    case Msg::Error:
         return "Error";
-    case 2:
+    case Msg::Information:
         return "Information";
-    case 3:
+    case Msg::Confirmation:
         return "Confirmation";
     default:
         return "Message";
@@ -100,23 +104,23 @@ TMessageForm::TMessageForm(QWidget* parent)
     }
 }
 
-void TMessageForm::SetKind(int kind) {
+void TMessageForm::SetKind(Msg::TKind kind) {
     setWindowTitle(QString::fromLatin1(MessageCaption(kind)));
 }
 
-void TMessageForm::SetMessage(const std::string& text, int alignment) {
-    if (alignment == 2)
+void TMessageForm::SetMessage(const std::string& text, Msg::TAlign alignment) {
+    if (alignment == Msg::Right)
         m_msgRL->SetAlignment(taRightJustify);
-    else if (alignment == 6)
+    else if (alignment == Msg::Centre)
         m_msgRL->SetAlignment(taCenter);
     else
         m_msgRL->SetAlignment(taLeftJustify);
     m_msgRL->SetCaption(text);
 }
 
-void TMessageForm::SetButtons(int buttons) {
+void TMessageForm::SetButtons(Msg::TButtons buttons) {
     for (size_t i = 0; i < 6; ++i)
-        m_chosen[i] = (buttons & kButtons[i].Bit) != 0;
+        m_chosen[i] = buttons & kButtons[i].Bit;
 }
 
 QPushButton* TMessageForm::Button(int tag) const {
@@ -175,7 +179,7 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
         if (m_escape)
             m_escape->click();
         else
-            done(kResultCancel); // no button at all: Esc still gets out
+            done(Msg::ResultCancel); // no button at all: Esc still gets out
         return;
     }
     // As in the desktop's own dialogs, the letter a button underlines
@@ -193,10 +197,11 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMessageForm::reject() {
-    done(kResultCancel);
+    done(Msg::ResultCancel);
 }
 
-int ShowMessageDialog(QWidget* parent, const std::string& text, int kind, int buttons, int alignment) {
+int ShowMessageDialog(QWidget* parent, const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
+                      Msg::TAlign alignment) {
     Last() = TShownMessage{text, kind, buttons, alignment};
     if (!ScriptedAnswers().empty()) {
         int answer = ScriptedAnswers().front();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/MessageKinds.h"
+
 #include <QDialog>
 
 #include <array>
@@ -11,7 +13,7 @@ class TRichLabel;
 
 // The caption of a message kind: "Warning", "Error", "Information",
 // "Confirmation", or "Message" for any other kind.
-const char* MessageCaption(int kind);
+const char* MessageCaption(Msg::TKind kind);
 
 // The modal box behind every question and error: a markup text and a chosen
 // set of buttons, sized to the text.
@@ -24,11 +26,9 @@ public:
 
     explicit TMessageForm(QWidget* parent = nullptr);
 
-    void SetKind(int kind);
-    // Alignment codes: 0 left, 2 right, 6 centred; others leave it left.
-    void SetMessage(const std::string& text, int alignment);
-    // Bits: 1 Yes, 2 No, 4 OK, 8 Cancel, 0x200 Yes to all, 0x400 Help.
-    void SetButtons(int buttons);
+    void SetKind(Msg::TKind kind);
+    void SetMessage(const std::string& text, Msg::TAlign alignment);
+    void SetButtons(Msg::TButtons buttons);
     // Sizes the window around the measured text and lines up the buttons.
     void Arrange();
 
@@ -51,15 +51,16 @@ private:
 
 // Shows the message modally and returns the modal result: 1 OK, 2 Cancel
 // (also the close box), 6 Yes, 7 No, 10 Yes to all.
-int ShowMessageDialog(QWidget* parent, const std::string& text, int kind, int buttons, int alignment);
+int ShowMessageDialog(QWidget* parent, const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
+                      Msg::TAlign alignment);
 
 // Test hook: scripted answers are returned, in order, instead of showing the
 // dialog; the last message asked is kept either way.
 struct TShownMessage {
     std::string Text;
-    int Kind = 0;
-    int Buttons = 0;
-    int Alignment = 0;
+    Msg::TKind Kind{};
+    Msg::TButtons Buttons{};
+    Msg::TAlign Alignment{};
 };
 void SetNextMessageAnswer(int result);
 void ClearMessageAnswers();

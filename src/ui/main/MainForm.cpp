@@ -382,7 +382,7 @@ void TMainForm::CloseForExit(QCloseEvent& event) {
     event.accept();
 }
 
-int TMainForm::ShowMsg(const std::string& text, int kind, int buttons, int alignment) {
+int TMainForm::ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) {
     if (MessageHook)
         return MessageHook(text, kind, buttons, alignment);
     return ShowMessageDialog(this, text, kind, buttons, alignment);

@@ -83,13 +83,14 @@ public:
     const std::vector<QAction*>& CodePageActions() const { return m_codePageActions; }
 
     // Replace the dialogs (tests script them); unset, the real ones run.
-    std::function<int(const std::string& text, int kind, int buttons, int alignment)> MessageHook;
+    std::function<int(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment)>
+        MessageHook;
     std::function<bool(TFileDialog& dialog, bool saving)> FileDialogHook;
     // Runs the cover and information windows in place of their exec().
     std::function<int(QDialog& window)> WindowHook;
 
     // IProgramHost
-    int ShowMsg(const std::string& text, int kind, int buttons, int alignment) override;
+    int ShowMsg(const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) override;
     void ShowHelp(const std::string& text, int width, int height) override;
     bool RunOpenDialog(TFileDialog& dialog) override;
     bool RunSaveDialog(TFileDialog& dialog) override;

@@ -35,7 +35,9 @@ namespace {
 
 struct TMessage {
     std::string Text;
-    int Kind, Buttons, Alignment;
+    Msg::TKind Kind;
+    Msg::TButtons Buttons;
+    Msg::TAlign Alignment;
 };
 
 class CompareFormTest : public ::testing::Test {
@@ -52,7 +54,8 @@ protected:
         Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
                                              std::vector<std::string>(), options);
         W = Window.get();
-        W->MessageHook = [this](const std::string& text, int kind, int buttons, int alignment) {
+        W->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
+                                Msg::TAlign alignment) {
             Messages.push_back({text, kind, buttons, alignment});
             if (Answers.empty())
                 return Msg::ResultCancel;

@@ -17,13 +17,14 @@
 
 namespace {
 
-constexpr int kYes = 1, kNo = 2, kOk = 4, kCancel = 8, kYesToAll = 0x200, kHelp = 0x400;
+constexpr Msg::TButtons kYes = Msg::Yes, kNo = Msg::No, kOk = Msg::Ok, kCancel = Msg::Cancel, kYesToAll = Msg::YesToAll,
+                        kHelp = Msg::Help;
 
 using T = TMessageForm;
 
 TEST(MessageForm, ButtonsInOrderCentredWithTheirDefaultAndEscape) {
     const struct {
-        int Buttons;
+        Msg::TButtons Buttons;
         std::vector<int> Tags; // visible, left to right
         int DefaultTag, EscapeTag;
     } cases[] = {
@@ -40,9 +41,9 @@ TEST(MessageForm, ButtonsInOrderCentredWithTheirDefaultAndEscape) {
          T::tagCancel},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.Buttons);
+        SCOPED_TRACE(static_cast<int>(c.Buttons));
         TMessageForm form;
-        form.SetMessage("Save changes in list?", 6);
+        form.SetMessage("Save changes in list?", Msg::Centre);
         form.SetButtons(c.Buttons);
         form.Arrange();
         const int n = static_cast<int>(c.Tags.size());
@@ -68,22 +69,22 @@ TEST(MessageForm, CaptionByKindAndAlignmentByCode) {
                                                     {99, "Message"}};
     for (const auto& [kind, caption] : captions) {
         TMessageForm form;
-        form.SetKind(kind);
+        form.SetKind(static_cast<Msg::TKind>(kind));
         EXPECT_EQ(form.windowTitle().toStdString(), caption) << kind;
     }
     const std::pair<int, TAlignment> alignments[] = {
         {0, taLeftJustify}, {2, taRightJustify}, {6, taCenter}, {1, taLeftJustify}, {7, taLeftJustify}};
     for (const auto& [code, alignment] : alignments) {
         TMessageForm form;
-        form.SetMessage("x", code);
+        form.SetMessage("x", static_cast<Msg::TAlign>(code));
         EXPECT_EQ(form.MsgRL()->Alignment(), alignment) << code;
     }
 }
 
 TEST(MessageForm, LongAndSeveralLineMessagesGrowTheWindowWithinTheScreen) {
-    const auto arranged = [](const std::string& text, int buttons) {
+    const auto arranged = [](const std::string& text, Msg::TButtons buttons) {
         auto form = std::make_unique<TMessageForm>();
-        form->SetMessage(text, 0);
+        form->SetMessage(text, Msg::Left);
         form->SetButtons(buttons);
         form->Arrange();
         return form;
@@ -127,7 +128,7 @@ void Press(QWidget& widget, int key) {
 TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
     const auto press = [](int key) { return [key](TMessageForm& f) { Press(f, key); }; };
     const auto click = [](int tag) { return [tag](TMessageForm& f) { f.Button(tag)->click(); }; };
-    const std::tuple<int, std::function<void(TMessageForm&)>, int> cases[] = {
+    const std::tuple<Msg::TButtons, std::function<void(TMessageForm&)>, int> cases[] = {
         {kYes | kNo, press(Qt::Key_Escape), 7},
         {kYes | kNo | kCancel, press(Qt::Key_Escape), 2},
         {kYes | kNo | kCancel, press(Qt::Key_Return), 6},
@@ -142,7 +143,7 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
              f.Button(T::tagOk)->click();
          },
          1},
-        {0, press(Qt::Key_Escape), 2}, // still closes without buttons
+        {Msg::TButtons::None, press(Qt::Key_Escape), 2}, // still closes without buttons
         // The underlined letter alone presses its button.
         {kYes | kNo | kCancel, press(Qt::Key_N), 7},
         {kYes | kNo | kCancel, press(Qt::Key_Y), 6},
@@ -163,7 +164,8 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
     for (const auto& [buttons, act, result] : cases) {
         ClearMessageAnswers();
         WhenModal(act);
-        EXPECT_EQ(ShowMessageDialog(nullptr, "Save changes in list?", 3, buttons, 6), result) << buttons;
+        EXPECT_EQ(ShowMessageDialog(nullptr, "Save changes in list?", Msg::Confirmation, buttons, Msg::Centre), result)
+            << static_cast<int>(buttons);
     }
 }
 
@@ -172,15 +174,15 @@ TEST(MessageDialogHook, ScriptedAnswersComeBackWithoutADialog) {
     EXPECT_FALSE(LastMessage().has_value());
     SetNextMessageAnswer(6);
     SetNextMessageAnswer(2);
-    EXPECT_EQ(ShowMessageDialog(nullptr, "first", 3, kYes | kNo | kCancel, 6), 6);
-    EXPECT_EQ(ShowMessageDialog(nullptr, "second", 1, kOk, 0), 2);
+    EXPECT_EQ(ShowMessageDialog(nullptr, "first", Msg::Confirmation, kYes | kNo | kCancel, Msg::Centre), 6);
+    EXPECT_EQ(ShowMessageDialog(nullptr, "second", Msg::Error, kOk, Msg::Left), 2);
     ASSERT_TRUE(LastMessage().has_value());
     EXPECT_EQ(
         std::make_tuple(LastMessage()->Text, LastMessage()->Kind, LastMessage()->Buttons, LastMessage()->Alignment),
-        std::make_tuple(std::string("second"), 1, kOk, 0));
+        std::make_tuple(std::string("second"), Msg::Error, kOk, Msg::Left));
     // The script is used up: the next message shows the dialog.
     WhenModal([](TMessageForm& f) { f.Button(T::tagOk)->click(); });
-    EXPECT_EQ(ShowMessageDialog(nullptr, "third", 2, kOk, 6), 1);
+    EXPECT_EQ(ShowMessageDialog(nullptr, "third", Msg::Information, kOk, Msg::Centre), 1);
     EXPECT_EQ(LastMessage()->Text, "third");
 }
 

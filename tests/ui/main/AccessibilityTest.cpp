@@ -94,7 +94,7 @@ protected:
         options.ReopenRecent = false;
         Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(home + "korvalen", home),
                                              std::vector<std::string>(), options);
-        Window->MessageHook = [](const std::string&, int, int, int) { return Msg::ResultOk; };
+        Window->MessageHook = [](const std::string&, Msg::TKind, Msg::TButtons, Msg::TAlign) { return Msg::ResultOk; };
         SetReaderListening(true);
         ASSERT_TRUE(QAccessible::isActive());
         m_before = QAccessible::installUpdateHandler(Catch);

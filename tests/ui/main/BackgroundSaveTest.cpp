@@ -74,7 +74,7 @@ TEST(MainFormBackgroundSave, TheWindowGoesOnAndTheFileHoldsTheListAsItWasAtSave)
     options.ReopenRecent = false;
     TMainForm window(settings, MakeProgramFolders(home.File("korvalen"), home.Path()), {path}, options);
     std::vector<std::string> messages;
-    window.MessageHook = [&](const std::string& text, int, int, int) {
+    window.MessageHook = [&](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
         messages.push_back(text);
         return Msg::ResultNo;
     };

@@ -40,7 +40,7 @@ std::string FileBytes(const std::string& path) {
 
 struct TShown {
     std::string Text;
-    int Kind = 0;
+    Msg::TKind Kind{};
 };
 
 class ExportWindowTest : public testing::Test {
@@ -53,7 +53,7 @@ protected:
         options.ReopenRecent = false;
         Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
                                              std::vector<std::string>(), options);
-        Window->MessageHook = [this](const std::string& text, int kind, int, int) {
+        Window->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons, Msg::TAlign) {
             Messages.push_back({text, kind});
             return Msg::ResultOk;
         };

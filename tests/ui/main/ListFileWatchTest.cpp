@@ -40,7 +40,7 @@ protected:
         options.ReopenRecent = false;
         W = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(Home + "korvalen", Home),
                                         std::vector<std::string>(), options);
-        W->MessageHook = [this](const std::string& text, int, int, int) {
+        W->MessageHook = [this](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
             Messages.push_back(text);
             const int answer = Answers.empty() ? Msg::ResultCancel : Answers.front();
             if (!Answers.empty())

@@ -56,8 +56,8 @@ namespace {
 
 struct TShownMessage {
     std::string Text;
-    int Kind = 0;
-    int Buttons = 0;
+    Msg::TKind Kind{};
+    Msg::TButtons Buttons{};
 };
 
 // Every stored field of a record, so that a comparison sees any changed byte.
@@ -112,7 +112,7 @@ protected:
         Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
                                              std::vector<std::string>(), options);
         W = Window.get();
-        W->MessageHook = [this](const std::string& text, int kind, int buttons, int) {
+        W->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign) {
             Messages.push_back({text, kind, buttons});
             if (Answers.empty())
                 return buttons & Msg::Cancel ? Msg::ResultCancel : Msg::ResultOk;
@@ -458,8 +458,8 @@ TEST_F(MainForm, ClosingWithAnEditedListAsksAndWritesTheSettings) {
         const bool closed = W->close();
         EXPECT_EQ(Messages.size(), 1u);
         EXPECT_EQ(std::make_tuple(Messages.at(0).Text, Messages.at(0).Kind, Messages.at(0).Buttons),
-                  std::make_tuple(std::string("Save changes in list \"Sample list\"?"), int(Msg::Confirmation),
-                                  int(Msg::Yes | Msg::No | Msg::Cancel)));
+                  std::make_tuple(std::string("Save changes in list \"Sample list\"?"), Msg::Confirmation,
+                                  Msg::Yes | Msg::No | Msg::Cancel));
         EXPECT_EQ(W->isVisible(), !closed);
         return closed;
     };
@@ -1189,7 +1189,7 @@ TEST_F(MainFormListCommands, SaveAsRenamesAndFailedSavesKeepTheList) {
     W->WaitForBackgroundWork();
     ASSERT_EQ(Messages.size(), 2u);
     EXPECT_EQ(std::make_tuple(Messages[1].Kind, fresh.FileName, fresh.Saved, Program().Lists.size()),
-              std::make_tuple(int(Msg::Error), std::string(), false, size_t(2)));
+              std::make_tuple(Msg::Error, std::string(), false, size_t(2)));
     EXPECT_TRUE(DialogPaths.empty());
 }
 

@@ -32,7 +32,7 @@ TEST(MainFormUnderAMemoryLimit, AListBombAtStartIsRefusedAndTheWindowGoesOn) {
     options.ReopenRecent = false;
     TMainForm window(settings, MakeProgramFolders(home.File("korvalen"), home.Path()), {bomb, small}, options);
     std::vector<std::string> messages;
-    window.MessageHook = [&](const std::string& text, int, int, int) {
+    window.MessageHook = [&](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
         messages.push_back(text);
         return Msg::ResultOk;
     };

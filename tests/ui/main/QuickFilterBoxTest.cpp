@@ -38,7 +38,7 @@ protected:
         options.ReopenRecent = false;
         W = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(home + "korvalen", home),
                                         std::vector<std::string>(), options);
-        W->MessageHook = [](const std::string&, int, int, int) { return Msg::ResultOk; };
+        W->MessageHook = [](const std::string&, Msg::TKind, Msg::TButtons, Msg::TAlign) { return Msg::ResultOk; };
         W->resize(1200, 800);
         W->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(W.get()));
