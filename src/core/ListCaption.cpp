@@ -1,8 +1,8 @@
 #include "ListCaption.h"
 
+#include "platform/PathName.h"
 std::string ListCaption(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    std::string caption = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string caption = FileNamePart(path);
     caption = caption.substr(0, caption.find('.'));
     if (!caption.empty() && caption[0] >= 'a' && caption[0] <= 'z')
         caption[0] = static_cast<char>(caption[0] - 'a' + 'A');

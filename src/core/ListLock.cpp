@@ -2,6 +2,7 @@
 
 #include "platform/AppendFile.h"
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 
 #include <charconv>
 
@@ -44,9 +45,7 @@ std::string Counted(int64_t n, const char* unit) {
 } // namespace
 
 std::string LockFilePath(const std::string& listPath) {
-    const size_t slash = listPath.find_last_of('/');
-    const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-    return listPath.substr(0, nameAt) + "." + listPath.substr(nameAt) + ".lock";
+    return FolderPart(listPath) + "." + FileNamePart(listPath) + ".lock";
 }
 
 std::string LockFileText(const TLockHolder& holder) {

@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 
+#include "platform/PathName.h"
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -166,8 +167,7 @@ public:
             mode = info.st_mode & 07777;
 
         const std::string folder = FolderOf(target);
-        const size_t slash = target.rfind('/');
-        const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+        const std::string base = FileNamePart(target);
         RemoveStaleTempFiles(folder, base);
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100; ++attempt) {

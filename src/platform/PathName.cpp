@@ -40,3 +40,13 @@ std::string AbsolutePath(const std::string& path, const std::string& base) {
 std::string AbsolutePath(const std::string& path) {
     return AbsolutePath(path, CurrentFolder());
 }
+
+std::string FileNamePart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderPart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}

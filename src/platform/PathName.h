@@ -11,3 +11,8 @@
 std::string AbsolutePath(const std::string& path, const std::string& base);
 // `path` taken from the current folder when it is relative, then cleaned.
 std::string AbsolutePath(const std::string& path);
+
+// The name after the last separator: "b.kvu" of "/a/b.kvu"; a bare name whole.
+std::string FileNamePart(const std::string& path);
+// The folder with its separator: "/a/" of "/a/b.kvu"; "" for a bare name.
+std::string FolderPart(const std::string& path);

@@ -1,6 +1,6 @@
 #include "ActionTable.h"
 
-#include "program/Program.h"
+#include "controls/markup/MarkupLiteral.h"
 
 #include <stdexcept>
 

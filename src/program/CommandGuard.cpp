@@ -1,7 +1,7 @@
 #include "program/CommandGuard.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "program/ActionTable.h"
-#include "program/Program.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,6 +1,7 @@
 #include "CompareFormLogic.h"
 
 #include "core/ListFunctions.h"
+#include "platform/PathName.h"
 #include "program/Program.h"
 
 #include <algorithm>
@@ -40,8 +41,7 @@ const char* const TCompareFormLogic::kNothingSelected = "You have to select at l
 const char* const TCompareFormLogic::kNoOtherSelected = "Select at least one list besides the current one!";
 
 std::string CompareFormLine(const std::string& fileName) {
-    size_t slash = fileName.find_last_of('/');
-    std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    std::string name = FileNamePart(fileName);
     // Cutting four characters off a name that has no ".kvu" would maim it.
     if (EndsWithKvu(name))
         name.resize(name.size() - 4);

@@ -1,5 +1,6 @@
 #include "program/ExportFormLogic.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/ListCaption.h"
 #include "program/Program.h"
 

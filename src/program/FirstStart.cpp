@@ -1,8 +1,9 @@
 #include "program/FirstStart.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
-#include "program/Program.h"
+#include "platform/PathName.h"
 
 #include <algorithm>
 
@@ -55,8 +56,9 @@ std::string SampleListPath(const std::string& listsDir, const std::string& sampl
 }
 
 std::string InstalledSampleFolder(const std::string& exeName) {
-    const size_t slash = exeName.find_last_of('/');
-    const std::string exeDir = slash == std::string::npos ? std::string("./") : exeName.substr(0, slash + 1);
+    std::string exeDir = FolderPart(exeName);
+    if (exeDir.empty())
+        exeDir = "./";
     return exeDir + "../share/korvalen/sample/";
 }
 

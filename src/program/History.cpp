@@ -1,5 +1,6 @@
 #include "History.h"
 
+#include "platform/PathName.h"
 const std::string& THistory::Entry(int number) const {
     static const std::string kNone;
     return number >= 1 && number <= kSize ? m_entries[number - 1] : kNone;
@@ -47,8 +48,7 @@ THistoryMenu UpdateHistoryMenu(THistory& history, const std::function<bool(const
         bool present = !path.empty() && exists(path);
         action.Visible = action.Enabled = present;
         std::string prefix = i < 10 ? "&" + std::to_string(i) : "1&0";
-        size_t slash = path.find_last_of('/');
-        action.Caption = prefix + " " + (slash == std::string::npos ? path : path.substr(slash + 1));
+        action.Caption = prefix + " " + FileNamePart(path);
         if (!present)
             history.SetEntry(i, "");
         any = any || present;

@@ -2,6 +2,7 @@
 
 #include "core/ListFile.h"
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 
 bool TImportFormLogic::Open(const std::string& path, std::string& error) {
     std::string bytes;
@@ -73,6 +74,6 @@ bool AddImportedRecords(TProject& list, TArrayOfBootData records, const std::str
         return false;
     for (TBootData& record : records)
         list.UndoSteps.Append(list.Data, std::move(record));
-    list.CommitChange("import of " + path.substr(path.find_last_of('/') + 1));
+    list.CommitChange("import of " + FileNamePart(path));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 #include "program/ProgramFolders.h"
 
 #include <algorithm>
@@ -11,11 +12,6 @@ namespace {
 
 const char kStampPattern[] = "0000-00-00_00-00-00";
 constexpr size_t kStampLength = sizeof kStampPattern - 1;
-
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool IsStamp(const std::string& text) {
     if (text.size() != kStampLength)
@@ -35,11 +31,11 @@ std::string BackupName(const std::string& listPath, int64_t time) {
     localtime_r(&t, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
-    return FileNameOf(listPath) + "." + stamp;
+    return FileNamePart(listPath) + "." + stamp;
 }
 
 std::vector<std::string> SurplusBackups(const std::vector<std::string>& names, const std::string& listPath, int keep) {
-    const std::string prefix = FileNameOf(listPath) + ".";
+    const std::string prefix = FileNamePart(listPath) + ".";
     std::vector<std::string> backups;
     for (const std::string& name : names)
         if (name.size() == prefix.size() + kStampLength && name.compare(0, prefix.size(), prefix) == 0 &&

@@ -1,8 +1,8 @@
 #include "program/ListGuards.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/ListLock.h"
 #include "core/Project.h"
-#include "program/Program.h"
 
 TLockedOpen AskLockedOpen(IProgramHost& host, const std::string& fileName, const std::string& name) {
     IProcessFacts& facts = ProcessFacts();

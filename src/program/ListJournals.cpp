@@ -4,6 +4,7 @@
 #include "core/Project.h"
 #include "platform/AppendFile.h"
 #include "platform/FileSystem.h"
+#include "platform/PathName.h"
 #include "platform/ProcessFacts.h"
 #include "program/ProgramFolders.h"
 
@@ -70,9 +71,7 @@ bool TListJournal::WriteHeader(std::string base, std::string& error) {
     header.Started = ProcessFacts().Now();
     header.BaseChecksum = Crc(base);
     header.BaseBytes = std::move(base);
-    const size_t slash = m_path.find_last_of('/');
-    return CreateFolderPath(m_path.substr(0, slash + 1), error) &&
-           AppendToFile(m_path, JournalHeaderBytes(header), error);
+    return CreateFolderPath(FolderPart(m_path), error) && AppendToFile(m_path, JournalHeaderBytes(header), error);
 }
 
 // The changes start from the file as it was read or saved. When the file

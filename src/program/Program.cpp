@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/ListCaption.h"
 #include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
@@ -16,29 +17,7 @@ namespace {
 
 const char* const kListFilter = "KV user file (*.kvu)|*.kvu";
 
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string FileNamePart(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
-
-std::string MarkupLiteral(const std::string& text) {
-    std::string literal;
-    literal.reserve(text.size());
-    for (char c : text) {
-        if (c == '|')
-            literal += "|s|";
-        else
-            literal += c;
-    }
-    return literal;
-}
 
 std::array<int32_t, kTemplateColumns> TProgram::DesignGridWidths() {
     return {150, 150, 70, 120, 120, 200, 200, 70, 70, 50, 50, 50, 50, 150};
@@ -113,7 +92,7 @@ void TProgram::ShowHelp(const std::string& text, int width, int height) {
 }
 
 void TProgram::SetDialogFolders(const std::string& fileName) {
-    OpenDialog.InitialDir = SaveDialog.InitialDir = FolderOf(fileName);
+    OpenDialog.InitialDir = SaveDialog.InitialDir = FolderPart(fileName);
 }
 
 void TProgram::Execute(const TAction& action) {

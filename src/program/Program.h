@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/markup/MarkupLiteral.h" // the words of every ShowMsg
 #include "core/Codes.h"
 #include "core/FilterState.h"
 #include "core/Project.h"
@@ -160,7 +161,3 @@ private:
     std::string m_openListsWritten;
     std::set<const TProject*> m_saving;
 };
-
-// `text` drawn as it stands by the markup renderer: every bar becomes the
-// bar symbol, so that names and paths cannot start codes.
-std::string MarkupLiteral(const std::string& text);

@@ -56,9 +56,9 @@ TProgramFolders MakeProgramFolders(const std::string& exeName, const std::string
     if (!home.empty()) {
         folders.ProgramDir = WithSeparator(AbsolutePath(home));
     } else {
-        size_t slash = exeName.find_last_of('/');
-        std::string exeDir =
-            slash == std::string::npos ? WithSeparator(AbsolutePath(".")) : exeName.substr(0, slash + 1);
+        std::string exeDir = FolderPart(exeName);
+        if (exeDir.empty())
+            exeDir = WithSeparator(AbsolutePath("."));
         bool besideExecutable = !IsSystemFolder(exeDir) && (!facts.IsWritable || facts.IsWritable(exeDir));
         folders.ProgramDir = besideExecutable ? exeDir : UserDataFolder(facts);
         if (!besideExecutable)

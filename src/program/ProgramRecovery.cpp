@@ -1,5 +1,6 @@
 #include "program/Program.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/ListCaption.h"
 #include "platform/FileSystem.h"
 #include "program/ListJournals.h"

@@ -1,8 +1,8 @@
 #include "TitleBar.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/Project.h"
 #include "program/ListNames.h"
-#include "program/Program.h"
 
 namespace {
 

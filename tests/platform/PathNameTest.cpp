@@ -32,4 +32,14 @@ TEST(PathName, TheCurrentFolderIsTheBaseOfARelativePath) {
     EXPECT_EQ(AbsolutePath("b.kvu").front(), '/');
 }
 
+// The folder and the name put back together are the path, whatever it holds.
+TEST(PathName, FolderAndNameMakeThePath) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/home/me/a.kvu", "a.kvu"}, {"a.kvu", "a.kvu"}, {"/a.kvu", "a.kvu"}, {"dir/", ""}, {"", ""}, {"a/b/c", "c"}};
+    for (const auto& [path, name] : cases) {
+        EXPECT_EQ(FileNamePart(path), name) << path;
+        EXPECT_EQ(FolderPart(path) + FileNamePart(path), path) << path;
+    }
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "CoverForm.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
 #include "platform/FileSystem.h"

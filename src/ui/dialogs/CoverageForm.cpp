@@ -1,5 +1,6 @@
 #include "ui/dialogs/CoverageForm.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/TextCodec.h"
 #include "platform/FileSystem.h"
 #include "program/ConcertTable.h"

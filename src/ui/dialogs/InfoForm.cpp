@@ -1,6 +1,7 @@
 #include "InfoForm.h"
 
 #include "controls/bitmaps/ImageList.h"
+#include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
 #include "platform/AtomicFile.h"

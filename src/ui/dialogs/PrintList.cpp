@@ -1,5 +1,6 @@
 #include "ui/dialogs/PrintList.h"
 
+#include "controls/markup/MarkupLiteral.h"
 #include "core/ListCaption.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "controls/grid/ExcelGrid2.h"
+#include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
 #include "platform/FileSystem.h"
