@@ -52,6 +52,10 @@ struct TTour {
     int32_t ListIndex = 0; // 1 + line of the tour in the band-and-tour filter list
     bool Selected = false;
     std::vector<TConcert> Concerts;
+
+    // A date lies inside the tour from its first to its last day, both
+    // included; dates compare as bytes, as tour files write them.
+    bool Holds(const std::string& date) const { return FirstDate <= date && date <= LastDate; }
 };
 
 struct TBand {

@@ -32,10 +32,6 @@ TBandPasses CollectBandPasses(const std::vector<TBand>& bands) {
     return passes;
 }
 
-bool InTour(const TTour& tour, const std::string& date) {
-    return tour.FirstDate <= date && date <= tour.LastDate;
-}
-
 bool PassesBand(const TBandPasses& passes, const TBootData& record) {
     auto found = passes.find(record.Band);
     if (found == passes.end())
@@ -44,7 +40,7 @@ bool PassesBand(const TBandPasses& passes, const TBootData& record) {
     if (pass.Whole)
         return true;
     for (const TTour* tour : pass.Tours)
-        if (InTour(*tour, record.Date))
+        if (tour->Holds(record.Date))
             return true;
     return false;
 }

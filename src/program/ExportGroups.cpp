@@ -29,7 +29,7 @@ TExportGroup TExportGroupFinder::Find(const TBootData& record) const {
     group.Band = found->second;
     const std::vector<TTour>& tours = m_bands[static_cast<size_t>(group.Band)].Tours;
     for (size_t t = 0; t < tours.size(); ++t)
-        if (tours[t].FirstDate <= record.Date && record.Date <= tours[t].LastDate) {
+        if (tours[t].Holds(record.Date)) {
             group.Tour = static_cast<int32_t>(t);
             break;
         }

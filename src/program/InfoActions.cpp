@@ -1,5 +1,7 @@
 #include "InfoActions.h"
 
+#include "program/ActionTable.h"
+
 namespace {
 
 using A = TInfoActionId;
@@ -9,16 +11,21 @@ constexpr int New = 0, Open = 1, Save = 2, Ok = 3, Cancel = 4, Copy = 5, Paste =
 } // namespace
 
 const std::vector<TInfoActionInfo>& InfoActionTable() {
+    // The commands the main window has too look as they look there.
+    const auto shared = [](TInfoActionId id, TActionId main) {
+        const TActionInfo& info = ActionInfo(main);
+        return TInfoActionInfo{id, info.Caption, info.Hint, info.Shortcut, info.Image};
+    };
     // clang-format off
     static const std::vector<TInfoActionInfo> table = {
-        {A::cmNew,            "&New",   "New list",             "Ctrl+N", 0},
-        {A::cmOpen,           "&Open",  "Open list",            "Ctrl+O", 1},
-        {A::cmSave,           "&Save",  "Save list",            "Ctrl+S", 2},
-        {A::cmOk,             "&Ok",    "Accept changes",       "Ctrl+K", 5},
-        {A::cmCancel,         "Cancel", "Cancel changes",       "Ctrl+Q", 6},
-        {A::cmClipboardCopy,  "&Copy",  "Copy to clipboard",    "Ctrl+C", 8},
-        {A::cmClipboardPaste, "&Paste", "Paste from clipboard", "Ctrl+V", 9},
-        {A::cmClipboardCut,   "Cut",    nullptr,                "Ctrl+X", 10},
+        shared(A::cmNew, TActionId::cmNew),
+        shared(A::cmOpen, TActionId::cmOpen),
+        shared(A::cmSave, TActionId::cmSave),
+        {A::cmOk,     "&Ok",    "Accept changes", "Ctrl+K", 5},
+        {A::cmCancel, "Cancel", "Cancel changes", "Ctrl+Q", 6},
+        shared(A::cmClipboardCopy, TActionId::cmClipboardCopy),
+        shared(A::cmClipboardPaste, TActionId::cmClipboardPaste),
+        shared(A::cmClipboardCut, TActionId::cmClipboardCut),
     };
     // clang-format on
     return table;

@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+// How a top-level window shows; the numbers are those the settings keep.
+enum class TShowState : int32_t { Normal = 1, Minimised = 2, Maximised = 3 };
+
 // A window's show state and its normal (restored) rectangle.
 struct TWindowPlacement {
-    int32_t ShowState = 1; // 1 normal, 2 minimised, 3 maximised
+    int32_t ShowState = static_cast<int32_t>(TShowState::Normal); // a TShowState, as stored
     int32_t Left = 0;
     int32_t Top = 0;
     int32_t Right = 0;

@@ -49,7 +49,7 @@ std::string Numbered(const char* prefix, int number) {
 constexpr int32_t kWidestColumn = 10000;
 
 bool IsShowState(int32_t state) {
-    return state >= 1 && state <= 3;
+    return state >= static_cast<int32_t>(TShowState::Normal) && state <= static_cast<int32_t>(TShowState::Maximised);
 }
 
 bool IsColumnWidth(int32_t width) {

@@ -277,15 +277,11 @@ void TInfoForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TInfoForm::RestorePlacement() {
-    ApplyPlacement(*this, m_placement);
-    if (m_placement.ShowState == 3)
-        setWindowState(Qt::WindowMaximized);
+    PlaceWindow(*this, m_placement, false);
 }
 
 void TInfoForm::StorePlacement() {
-    m_placement = PlacementOf(*this);
-    if (m_placement.ShowState != 3)
-        m_placement.ShowState = 1;
+    m_placement = PlacementOf(*this, false);
 }
 
 void TInfoForm::done(int result) {

@@ -23,9 +23,20 @@ void ApplyPlacement(QWidget& window, const TWindowPlacement& placement) {
     window.move(fitted.Left, fitted.Top);
 }
 
-TWindowPlacement PlacementOf(const QWidget& window) {
+void PlaceWindow(QWidget& window, const TWindowPlacement& placement, bool mayMinimise) {
+    ApplyPlacement(window, placement);
+    if (placement.ShowState == static_cast<int32_t>(TShowState::Maximised))
+        window.setWindowState(Qt::WindowMaximized);
+    else if (mayMinimise && placement.ShowState == static_cast<int32_t>(TShowState::Minimised))
+        window.setWindowState(Qt::WindowMinimized);
+}
+
+TWindowPlacement PlacementOf(const QWidget& window, bool mayMinimise) {
     TWindowPlacement placement;
-    placement.ShowState = window.isMaximized() ? 3 : (window.isMinimized() ? 2 : 1);
+    const TShowState state = window.isMaximized()                  ? TShowState::Maximised
+                             : mayMinimise && window.isMinimized() ? TShowState::Minimised
+                                                                   : TShowState::Normal;
+    placement.ShowState = static_cast<int32_t>(state);
     const QRect normal = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
     // The frame stands around the inside by as much in every state.
     const QPoint frame = window.geometry().topLeft() - window.pos();

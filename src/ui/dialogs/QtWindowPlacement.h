@@ -15,5 +15,9 @@ TScreenSize VirtualScreenSize();
 // the window's minimum size, which is first limited to the screen. The show
 // state is the caller's.
 void ApplyPlacement(QWidget& window, const TWindowPlacement& placement);
-// Where `window` stands when neither maximised nor minimised, and its state.
-TWindowPlacement PlacementOf(const QWidget& window);
+// ApplyPlacement, then the stored show state: maximised, or minimised where
+// the window `mayMinimise`; any other number shows it normal.
+void PlaceWindow(QWidget& window, const TWindowPlacement& placement, bool mayMinimise);
+// Where `window` stands when neither maximised nor minimised, and its state;
+// a minimised window that may not come back minimised is kept as normal.
+TWindowPlacement PlacementOf(const QWidget& window, bool mayMinimise = true);

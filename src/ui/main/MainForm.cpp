@@ -328,12 +328,8 @@ void TMainForm::setVisible(bool visible) {
     if (visible && !m_placed) {
         m_placed = true;
         const TWindowPlacement& placement = m_program->MainPlacement;
-        ApplyPlacement(*this, placement);
+        PlaceWindow(*this, placement, true);
         FitRollup();
-        if (placement.ShowState == 3)
-            setWindowState(Qt::WindowMaximized);
-        else if (placement.ShowState == 2)
-            setWindowState(Qt::WindowMinimized);
     }
     QMainWindow::setVisible(visible);
 }
