@@ -79,7 +79,7 @@ namespace {
 TEST(ActionTable, HelpTellsWhereTheFilesAreKeptWithTheFolderAsLiteralText) {
     std::string text = MainHelpText("/home/me/.local/share/Korvalen|b/");
     EXPECT_EQ(text.rfind("|b Bands and tours|f ", 0), 0u);
-    EXPECT_NE(text.find("|b /home/me/.local/share/Korvalen|s|b/|f ."), std::string::npos) << text;
+    EXPECT_NE(text.find("|b /home/me/.local/share/Korvalen|s| b/|f ."), std::string::npos) << text;
 }
 
 } // namespace

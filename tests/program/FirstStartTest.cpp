@@ -134,7 +134,7 @@ TEST(FirstStart, TheTextLinksItsUnderlinedSpansAndShowsTheToursFolderAsItIs) {
         for (const TWord& w : ParseMarkup(NormaliseLineBreaks(text.Markup)))
             underlines += w.Kind == ItemKind::UnderlineOn;
         EXPECT_EQ(underlines, expected.size());
-        EXPECT_NE(text.Markup.find("/home/a|s|b/Tours/"), std::string::npos);
+        EXPECT_NE(text.Markup.find("/home/a|s| b/Tours/"), std::string::npos);
         EXPECT_NE(text.Markup.find("(Ctrl+N)"), std::string::npos);
         EXPECT_NE(text.Markup.find("(Ctrl+O)"), std::string::npos);
     }

@@ -259,7 +259,7 @@ TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
     for (int32_t i = 0; i < 12; ++i)
         list.Data[static_cast<size_t>(i * 2)].SearchHits = 1 + i % 2; // 6 of them are shown
     const auto texts = TitleBarTexts(list);
-    EXPECT_EQ(texts[0], "List: |b Live|s|best|f ");
+    EXPECT_EQ(texts[0], "List: |b Live|s| best|f ");
     EXPECT_EQ(texts[1], "Bootlegs: |b 30|f  (|b 120|f )");
     EXPECT_EQ(texts[2], "Search: |b 12|f  (|b 6|f )");
 }

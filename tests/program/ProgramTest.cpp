@@ -103,7 +103,7 @@ TEST_F(ProgramObject, NewerOrDamagedListTellsWhyAndOpensNothing) {
         EXPECT_EQ(message.Buttons, Msg::Ok);
         EXPECT_EQ(message.Alignment, Msg::Centre);
     }
-    EXPECT_NE(Host.Messages[1].Text.find("bad|s|name.kvu"), std::string::npos) << Host.Messages[1].Text;
+    EXPECT_NE(Host.Messages[1].Text.find("bad|s| name.kvu"), std::string::npos) << Host.Messages[1].Text;
     EXPECT_NE(Host.Messages[1].Text.find("not a Korvalen list"), std::string::npos);
     EXPECT_TRUE(Host.Tabs.empty());
     EXPECT_TRUE(Program->Lists.empty());

@@ -6,5 +6,5 @@
 #include <string>
 
 // `text` drawn as it stands by the markup renderer: every bar becomes the
-// bar symbol, so that names and paths cannot start codes.
+// bar symbol ("|s| "), so that names and paths cannot start codes.
 std::string MarkupLiteral(const std::string& text);
