@@ -99,7 +99,7 @@ bool TCompareFormLogic::Compare(const std::vector<bool>& selection, TMatchOption
     assert(selection.size() == m_program.Lists.size());
     if (!AnySelected(selection))
         return false;
-    CompareLists(OpenLists(selection.size()), selection, options);
+    m_host.RunAndWait("Comparing lists", [&] { CompareLists(OpenLists(selection.size()), selection, options); });
     const int current = m_program.CurrentListIndex();
     if (current < 0 || !selection[static_cast<size_t>(current)]) {
         const auto first = std::find(selection.begin(), selection.end(), true);
@@ -116,7 +116,11 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
     // Joined before the new tab appears: a join that fails leaves no empty list behind.
     TArrayOfBootData data;
     std::string error;
-    if (!JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options, data, error)) {
+    bool joined = false;
+    m_host.RunAndWait("Joining lists", [&] {
+        joined = JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options, data, error);
+    });
+    if (!joined) {
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
@@ -146,7 +150,11 @@ bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions 
     }
     TArrayOfBootData data;
     std::string error;
-    if (!LackingRecords(OpenLists(selection.size()), selection, static_cast<size_t>(mine), options, data, error)) {
+    bool found = false;
+    m_host.RunAndWait("Gathering wants", [&] {
+        found = LackingRecords(OpenLists(selection.size()), selection, static_cast<size_t>(mine), options, data, error);
+    });
+    if (!found) {
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }

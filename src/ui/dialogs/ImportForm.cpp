@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,9 +17,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <functional>
-#include <thread>
-
 namespace {
 
 constexpr int kWidth = 900;
@@ -30,19 +26,10 @@ constexpr int kFieldRow = 0;
 constexpr int kNameRow = 1;
 constexpr int kFirstDataRow = 2;
 
+const char* const kReading = "Reading the trader's list";
+
 const char* const kFormatCaptions[kTradeFormatCount] = {"Comma- or tab-separated values", "Text in padded columns",
                                                         "Table of a web page"};
-
-// Runs `work` on a thread of its own while the window's events wait.
-void RunOffWindowThread(const std::function<void()>& work) {
-    QEventLoop wait;
-    std::thread worker([&] {
-        work();
-        QMetaObject::invokeMethod(&wait, "quit", Qt::QueuedConnection);
-    });
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-}
 
 QTableWidgetItem* FixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -122,7 +109,7 @@ void TImportForm::WireControls() {
     connect(m_format, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int format) {
         if (m_filling || format < 0)
             return;
-        RunOffWindowThread([&] { m_logic.SetFormat(TTradeFormat(format)); });
+        m_host.RunAndWait(kReading, [&] { m_logic.SetFormat(TTradeFormat(format)); });
         Fill();
     });
     connect(m_table, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int table) {
@@ -153,7 +140,7 @@ void TImportForm::OpenFile(const std::string& path) {
     TImportFormLogic read = m_logic;
     bool opened = false;
     std::string error;
-    RunOffWindowThread([&] { opened = read.Open(path, error); });
+    m_host.RunAndWait(kReading, [&] { opened = read.Open(path, error); });
     if (!opened) {
         m_host.ShowMsg("The file could not be read:||" + MarkupLiteral(path) + "||" + MarkupLiteral(AsSentence(error)),
                        Msg::Error, Msg::Ok, Msg::Centre);
@@ -237,7 +224,7 @@ bool RunImportForm(QWidget* parent, TProgram& program, IProgramHost& host, const
     if (form.exec() != QDialog::Accepted)
         return false;
     TArrayOfBootData records;
-    RunOffWindowThread([&] { records = form.Records(); });
+    host.RunAndWait("Importing the trader's list", [&] { records = form.Records(); });
     if (!form.AddToCurrent() && !program.OpenList(std::string()))
         return false;
     TProject* list = program.CurrentList();

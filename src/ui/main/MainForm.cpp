@@ -173,6 +173,7 @@ TMainForm::TMainForm(ISettingsStore& store, const TProgramFolders& folders, std:
     };
     m_fileWatch = std::make_unique<TListFileWatch>(*m_program, *m_grid, nullptr);
     m_fileWatch->RefreshView = [this] { SetValues(); };
+    m_fileWatch->Hold = [this] { return m_background->Waiting(); };
     m_fileWatch->Notice = [this](const std::string& text) { ShowPassingNotice(*this, text); };
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
@@ -743,6 +744,10 @@ void TMainForm::RunInBackground(const std::string& what, std::function<void()> w
 void TMainForm::WaitForBackgroundWork() {
     if (m_background)
         m_background->WaitAll();
+}
+
+void TMainForm::RunAndWait(const std::string& what, const std::function<void()>& work) {
+    m_background->RunAndWait(what, work, m_grid);
 }
 
 void TMainForm::CloseMainWindow() {
