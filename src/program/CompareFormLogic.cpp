@@ -1,6 +1,7 @@
 #include "CompareFormLogic.h"
 
 #include "core/ListFunctions.h"
+#include "program/MadeList.h"
 #include "program/Program.h"
 
 #include <algorithm>
@@ -124,17 +125,12 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return ShowMadeList(std::move(data));
 }
 
-bool TCompareFormLogic::OpenMadeList(TArrayOfBootData data) {
-    if (!m_program.OpenList(""))
-        return true;
-    TProject& made = *m_program.Lists.back();
-    made.Data = std::move(data);
-    made.Saved = false;
-    m_program.RecordsReplaced(made);
-    m_host.RefreshView();
+bool TCompareFormLogic::ShowMadeList(TArrayOfBootData data) {
+    if (OpenMadeList(m_program, std::move(data)))
+        m_host.RefreshView();
     return true;
 }
 
@@ -158,5 +154,5 @@ bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions 
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return ShowMadeList(std::move(data));
 }

@@ -1,7 +1,9 @@
 #include "ui/dialogs/ImportForm.h"
 
 #include "controls/markup/TextCodec.h"
+#include "core/ListFile.h"
 #include "platform/FileSystem.h"
+#include "program/MadeList.h"
 #include "program/Program.h"
 
 #include <QComboBox>
@@ -223,13 +225,22 @@ bool RunImportForm(QWidget* parent, TProgram& program, IProgramHost& host, const
     TImportForm form(program, host, names, parent);
     if (form.exec() != QDialog::Accepted)
         return false;
+    const std::string path = form.Logic().Path();
     TArrayOfBootData records;
-    host.RunAndWait("Importing the trader's list", [&] { records = form.Records(); });
-    if (!form.AddToCurrent() && !program.OpenList(std::string()))
-        return false;
-    TProject* list = program.CurrentList();
+    host.RunAndWait("Importing the trader's list", [&] {
+        records = form.Records();
+        TImportFormLogic spent = std::move(form.Logic()); // its rows are freed here, not on the window's thread
+    });
     std::string error;
-    if (!list || !AddImportedRecords(*list, std::move(records), form.Logic().Path(), error)) {
+    bool added = false;
+    if (form.AddToCurrent()) {
+        TProject* list = program.CurrentList();
+        added = list && AddImportedRecords(*list, std::move(records), path, error);
+    } else {
+        // A new list takes the bootlegs whole, as a joined one does.
+        added = RoomForRecords(0, records.size(), error) && OpenMadeList(program, std::move(records));
+    }
+    if (!added) {
         if (!error.empty())
             host.ShowMsg(MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
         return false;

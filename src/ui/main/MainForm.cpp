@@ -636,6 +636,8 @@ void TMainForm::FirstTick() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore(); // a failure on the way keeps the window and its lists
+    if (m_background && m_background->Waiting())
+        return; // a command's work still reads the lists
     RunCommandGuarded(*this, {TActionId::cmExit}, [&] { CloseForExit(*event); });
 }
 
