@@ -14,6 +14,7 @@
 #include "ui/dialogs/ImportForm.h"
 #include "ui/dialogs/PrintList.h"
 #include "ui/main/BackgroundWork.h"
+#include "ui/main/ListWindows.h"
 #include "ui/main/QuickFilterBox.h"
 
 #include <QApplication>
@@ -136,7 +137,7 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
             form.OpenFile(csv);
             form.accept();
         });
-        RunImportForm(&window, program, window, window.GridStr());
+        RunImportWindow(window);
     }));
 }
 

@@ -749,7 +749,10 @@ void TMainForm::WaitForBackgroundWork() {
 }
 
 void TMainForm::RunAndWait(const std::string& what, const std::function<void()>& work) {
-    m_background->RunAndWait(what, work, m_grid);
+    if (m_background)
+        m_background->RunAndWait(what, work, m_grid);
+    else
+        work(); // the window is going
 }
 
 void TMainForm::CloseMainWindow() {
