@@ -68,6 +68,8 @@ public:
         QCoreApplication::processEvents();
     }
 
+    std::string Folder() const { return m_dir.path().toStdString(); }
+
     std::unique_ptr<TMainForm> Window;
     std::vector<std::string> Lists;
 

@@ -8,7 +8,13 @@
 #include "BigWindow.h"
 
 #include "controls/grid/ExcelGrid2.h"
+#include "program/CompareFormLogic.h"
+#include "program/ExportWindow.h"
+#include "program/Program.h"
+#include "ui/dialogs/ImportForm.h"
+#include "ui/dialogs/PrintList.h"
 #include "ui/main/BackgroundWork.h"
+#include "ui/main/ListWindows.h"
 #include "ui/main/QuickFilterBox.h"
 
 #include <QApplication>
@@ -86,6 +92,55 @@ TFigure Measure(const char* name, TMainForm& window, TStallMeter& meter, const s
     return {name, meter.StopMs(), totalMs};
 }
 
+// Calls `act` on the modal window the command opens, once it is up.
+void WhenModal(const std::function<void(QWidget&)>& act) {
+    QTimer::singleShot(20, [act] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(*modal);
+        else
+            WhenModal(act);
+    });
+}
+
+// The list commands beside open, sort and save: the list functions, export
+// in each format, print preview and PDF, and an import of the CSV export.
+void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::string& folder,
+                         std::vector<TFigure>& figures) {
+    TProgram& program = window.Program();
+    const std::string csv = folder + "/export.csv";
+    window.FileDialogHook = [](TFileDialog& dialog, bool) { return !dialog.FileName.empty(); };
+    TCompareFormLogic functions(program, window);
+    figures.push_back(Measure("compare (duplicates)", window, meter, [&] { functions.Compare({true}, {}); }));
+    figures.push_back(Measure("join", window, meter, [&] { functions.Join({true}, {}); }));
+    program.Lists.back()->Saved = true; // the joined list goes without a question
+    program.CloseList(1);
+    window.MainTab().setCurrentIndex(0);
+    TExportWindowLogic exporter(program, window, window.GridStr());
+    const std::pair<const char*, TExportFormat> formats[] = {{"export text", TExportFormat::Text},
+                                                             {"export CSV", TExportFormat::Csv},
+                                                             {"export web page", TExportFormat::Html}};
+    for (const auto& [name, format] : formats) {
+        exporter.Format = format;
+        program.ExportFile = folder + "/export." + ExportFormatInfo(format).Extension;
+        figures.push_back(Measure(name, window, meter, [&] { exporter.Export(); }));
+    }
+    program.PdfFile = folder + "/export.pdf";
+    figures.push_back(
+        Measure("export PDF", window, meter, [&] { ExportListToPdf(&window, program, window, window.GridStr()); }));
+    figures.push_back(Measure("print preview", window, meter, [&] {
+        WhenModal([](QWidget& preview) { preview.close(); });
+        PreviewAndPrintList(&window, program, window, window.GridStr());
+    }));
+    figures.push_back(Measure("import the CSV", window, meter, [&] {
+        WhenModal([csv](QWidget& modal) {
+            auto& form = static_cast<TImportForm&>(modal);
+            form.OpenFile(csv);
+            form.accept();
+        });
+        RunImportWindow(window);
+    }));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -113,6 +168,7 @@ int main(int argc, char** argv) {
         Measure("quick filter, one key", window, meter, [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_G); }));
     figures.push_back(Measure("quick filter, cleared", window, meter,
                               [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_Backspace); }));
+    MeasureListCommands(window, meter, big.Folder(), figures);
 
     std::printf("\nLongest event-loop stall per command, %zu bootlegs (idle loop's longest gap %.2f ms):\n", bootlegs,
                 idle);

@@ -6,12 +6,20 @@
 #include "platform/FileSystem.h"
 
 bool TakeListSnapshot(TProject& list, TListSnapshot& snapshot, std::string& error) {
+    BeginListSnapshot(list, snapshot);
+    return TakeListContent(list.Data, snapshot, error);
+}
+
+void BeginListSnapshot(TProject& list, TListSnapshot& snapshot) {
     list.UndoSteps.Commit(list.Data, std::string()); // nothing may stay open across a save
     snapshot.FileName = list.FileName;
     snapshot.State = list.UndoSteps.StateMark();
+}
+
+bool TakeListContent(const TArrayOfBootData& records, TListSnapshot& snapshot, std::string& error) {
     TStringSink content;
-    content.Bytes.reserve(ListContentSize(list.Data));
-    if (!WriteListContent(list.Data, content, error))
+    content.Bytes.reserve(ListContentSize(records));
+    if (!WriteListContent(records, content, error))
         return false;
     snapshot.Content = std::move(content.Bytes);
     return true;

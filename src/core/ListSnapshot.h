@@ -23,6 +23,12 @@ struct TListSnapshot {
 // with the reason when the list cannot be stored.
 bool TakeListSnapshot(TProject& list, TListSnapshot& snapshot, std::string& error);
 
+// The same in two steps, the second of which may run away from the list as
+// long as its records do not change meanwhile: the history closed and the
+// snapshot named, then the pass over the records.
+void BeginListSnapshot(TProject& list, TListSnapshot& snapshot);
+bool TakeListContent(const TArrayOfBootData& records, TListSnapshot& snapshot, std::string& error);
+
 // Replaces the snapshot's file with its content, compressed. On failure the
 // old file stays as it was and the result says why. The content is given up
 // once it is compressed.

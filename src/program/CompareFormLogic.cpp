@@ -2,6 +2,7 @@
 
 #include "core/ListFunctions.h"
 #include "platform/PathName.h"
+#include "program/MadeList.h"
 #include "program/Program.h"
 
 #include <algorithm>
@@ -99,7 +100,7 @@ bool TCompareFormLogic::Compare(const std::vector<bool>& selection, TMatchOption
     assert(selection.size() == m_program.Lists.size());
     if (!AnySelected(selection))
         return false;
-    CompareLists(OpenLists(selection.size()), selection, options);
+    m_host.RunAndWait("Comparing lists", [&] { CompareLists(OpenLists(selection.size()), selection, options); });
     const int current = m_program.CurrentListIndex();
     if (current < 0 || !selection[static_cast<size_t>(current)]) {
         const auto first = std::find(selection.begin(), selection.end(), true);
@@ -116,21 +117,20 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
     // Joined before the new tab appears: a join that fails leaves no empty list behind.
     TArrayOfBootData data;
     std::string error;
-    if (!JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options, data, error)) {
+    bool joined = false;
+    m_host.RunAndWait("Joining lists", [&] {
+        joined = JoinLists(OpenLists(selection.size()), selection, m_program.Filter, options, data, error);
+    });
+    if (!joined) {
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return ShowMadeList(std::move(data));
 }
 
-bool TCompareFormLogic::OpenMadeList(TArrayOfBootData data) {
-    if (!m_program.OpenList(""))
-        return true;
-    TProject& made = *m_program.Lists.back();
-    made.Data = std::move(data);
-    made.Saved = false;
-    m_program.RecordsReplaced(made);
-    m_host.RefreshView();
+bool TCompareFormLogic::ShowMadeList(TArrayOfBootData data) {
+    if (OpenMadeList(m_program, std::move(data)))
+        m_host.RefreshView();
     return true;
 }
 
@@ -146,9 +146,13 @@ bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions 
     }
     TArrayOfBootData data;
     std::string error;
-    if (!LackingRecords(OpenLists(selection.size()), selection, static_cast<size_t>(mine), options, data, error)) {
+    bool found = false;
+    m_host.RunAndWait("Gathering wants", [&] {
+        found = LackingRecords(OpenLists(selection.size()), selection, static_cast<size_t>(mine), options, data, error);
+    });
+    if (!found) {
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return ShowMadeList(std::move(data));
 }

@@ -2,6 +2,7 @@
 
 #include "controls/markup/MarkupLiteral.h"
 #include "core/ListCaption.h"
+#include "program/ListNames.h"
 #include "program/Program.h"
 
 namespace {
@@ -50,8 +51,12 @@ bool TExportFormLogic::Export() {
         return false;
     m_program.ExportFile = m_saveDialog.FileName;
     std::string error;
-    if (ExportListFile(m_program.ExportFile, {list->Data, list->View, m_program.Filter.Bands, m_names},
-                       {Order, Options, Format}, ListCaption(list->FileName), error))
+    bool written = false;
+    m_host.RunAndWait("Exporting " + ListName(*list), [&] {
+        written = ExportListFile(m_program.ExportFile, {list->Data, list->View, m_program.Filter.Bands, m_names},
+                                 {Order, Options, Format}, ListCaption(list->FileName), error);
+    });
+    if (written)
         return true;
     m_host.ShowMsg("The list could not be exported:||" + MarkupLiteral(m_program.ExportFile) + "||" +
                        MarkupLiteral(error) + "||A file of that name on the disk was left as it was.",

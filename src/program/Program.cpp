@@ -266,7 +266,11 @@ bool TProgram::StartSave(int index, bool askName, std::function<void(bool saved)
     bool taken = false;
     {
         TBusyPointer busy(m_host);
-        taken = TakeListSnapshot(list, job->Snapshot, error);
+        BeginListSnapshot(list, job->Snapshot);
+        // The window waits without taking input while the records are read,
+        // so the file holds them as they were now.
+        m_host.RunAndWait("Saving " + ListName(list),
+                          [&] { taken = TakeListContent(list.Data, job->Snapshot, error); });
     }
     if (!taken) {
         list.FileName = previousName;
@@ -378,8 +382,9 @@ TProgram::~TProgram() {
 }
 
 void TProgram::RecordsReplaced(TProject& list) {
+    // The journal starts from the whole list, compressed: long for a long list.
     if (TListGuard& guard = m_guards[&list]; guard.Journal)
-        guard.Journal->RestartFromRecords();
+        m_host.RunAndWait("Opening " + ListName(list), [&guard] { guard.Journal->RestartFromRecords(); });
 }
 
 TListGuard& TProgram::Guard(const TProject& list) {

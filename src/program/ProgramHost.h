@@ -77,6 +77,14 @@ public:
     }
     // Returns once every work started so far has run its `done`.
     virtual void WaitForBackgroundWork() {}
+    // Runs `work` away from the window and returns once it has ended: the
+    // window paints meanwhile and shows that `what` is under way, but takes
+    // no input, so nothing `work` reads changes under it. What `work` throws
+    // comes out here. Here it simply runs.
+    virtual void RunAndWait(const std::string& what, const std::function<void()>& work) {
+        (void)what;
+        work();
+    }
     virtual void CloseMainWindow() = 0;
     // The commands that act on one list and its grid.
     virtual void ExecuteListCommand(int index, const TAction& action) = 0;

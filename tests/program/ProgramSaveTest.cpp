@@ -67,6 +67,7 @@ TEST_F(ProgramSave, TheFileHoldsTheListAsItWasWhenSaveWasChosen) {
     ASSERT_TRUE(Program->StartSave(0));
     EXPECT_TRUE(Program->IsSaving(List()));
     EXPECT_EQ(Host.WorkNames, std::vector<std::string>{"Saving Three"});
+    EXPECT_EQ(Host.WaitedFor, std::vector<std::string>{"Saving Three"}); // the records read away from the window
 
     SetBand(0, "During");
     List().UndoSteps.Append(List().Data, SampleRecord());

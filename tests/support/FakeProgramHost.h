@@ -91,6 +91,12 @@ public:
             done();
         }
     }
+    // What was waited for away from the window, by name; the work runs at once.
+    std::vector<std::string> WaitedFor;
+    void RunAndWait(const std::string& what, const std::function<void()>& work) override {
+        WaitedFor.push_back(what);
+        work();
+    }
     void CloseMainWindow() override { CloseAsked = true; }
     void ExecuteListCommand(int, const TAction& action) override { ListCommands.push_back(action); }
     TWindowPlacement MainWindowPlacement() const override { return Placement; }

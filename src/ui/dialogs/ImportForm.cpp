@@ -2,12 +2,13 @@
 
 #include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/TextCodec.h"
+#include "core/ListFile.h"
 #include "platform/FileSystem.h"
+#include "program/MadeList.h"
 #include "program/Program.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,9 +20,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <functional>
-#include <thread>
-
 namespace {
 
 constexpr int kWidth = 900;
@@ -31,19 +29,10 @@ constexpr int kFieldRow = 0;
 constexpr int kNameRow = 1;
 constexpr int kFirstDataRow = 2;
 
+const char* const kReading = "Reading the trader's list";
+
 const char* const kFormatCaptions[kTradeFormatCount] = {"Comma- or tab-separated values", "Text in padded columns",
                                                         "Table of a web page"};
-
-// Runs `work` on a thread of its own while the window's events wait.
-void RunOffWindowThread(const std::function<void()>& work) {
-    QEventLoop wait;
-    std::thread worker([&] {
-        work();
-        QMetaObject::invokeMethod(&wait, "quit", Qt::QueuedConnection);
-    });
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-}
 
 QTableWidgetItem* FixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -123,7 +112,7 @@ void TImportForm::WireControls() {
     connect(m_format, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int format) {
         if (m_filling || format < 0)
             return;
-        RunOffWindowThread([&] { m_logic.SetFormat(TTradeFormat(format)); });
+        m_host.RunAndWait(kReading, [&] { m_logic.SetFormat(TTradeFormat(format)); });
         Fill();
     });
     connect(m_table, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int table) {
@@ -154,7 +143,7 @@ void TImportForm::OpenFile(const std::string& path) {
     TImportFormLogic read = m_logic;
     bool opened = false;
     std::string error;
-    RunOffWindowThread([&] { opened = read.Open(path, error); });
+    m_host.RunAndWait(kReading, [&] { opened = read.Open(path, error); });
     if (!opened) {
         m_host.ShowMsg("The file could not be read:||" + MarkupLiteral(path) + "||" + MarkupLiteral(AsSentence(error)),
                        Msg::Error, Msg::Ok, Msg::Centre);
@@ -237,13 +226,22 @@ bool RunImportForm(QWidget* parent, TProgram& program, IProgramHost& host, const
     TImportForm form(program, host, names, parent);
     if (form.exec() != QDialog::Accepted)
         return false;
+    const std::string path = form.Logic().Path();
     TArrayOfBootData records;
-    RunOffWindowThread([&] { records = form.Records(); });
-    if (!form.AddToCurrent() && !program.OpenList(std::string()))
-        return false;
-    TProject* list = program.CurrentList();
+    host.RunAndWait("Importing the trader's list", [&] {
+        records = form.Records();
+        TImportFormLogic spent = std::move(form.Logic()); // its rows are freed here, not on the window's thread
+    });
     std::string error;
-    if (!list || !AddImportedRecords(*list, std::move(records), form.Logic().Path(), error)) {
+    bool added = false;
+    if (form.AddToCurrent()) {
+        TProject* list = program.CurrentList();
+        added = list && AddImportedRecords(*list, std::move(records), path, error);
+    } else {
+        // A new list takes the bootlegs whole, as a joined one does.
+        added = RoomForRecords(0, records.size(), error) && OpenMadeList(program, std::move(records));
+    }
+    if (!added) {
         if (!error.empty())
             host.ShowMsg(MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
         return false;

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 
+#include <exception>
 #include <thread>
 
 namespace {
@@ -18,12 +19,19 @@ bool RunOffThread(QWidget* parent, const QString& title, const QString& text, co
     progress.setMinimumDuration(kProgressAfterMs);
     QEventLoop wait;
     bool done = false;
+    std::exception_ptr failure;
     std::thread worker([&] {
-        done = work();
+        try {
+            done = work();
+        } catch (...) {
+            failure = std::current_exception(); // told where the command began
+        }
         QMetaObject::invokeMethod(&wait, "quit", Qt::QueuedConnection);
     });
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
     progress.reset();
+    if (failure)
+        std::rethrow_exception(failure);
     return done;
 }

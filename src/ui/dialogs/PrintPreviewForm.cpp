@@ -45,7 +45,10 @@ bool AskSystemPrinter(QPrinter& printer, QWidget* parent) {
 } // namespace
 
 TPrintPreviewForm::TPrintPreviewForm(TListPrintout& printout, QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_printout(printout), m_printer(printer), m_layout(printout.Layout(printer)) {
+    : TPrintPreviewForm(printout, printer, printout.Layout(printer), parent) {}
+
+TPrintPreviewForm::TPrintPreviewForm(TListPrintout& printout, QPrinter& printer, TPrintoutPages layout, QWidget* parent)
+    : QDialog(parent), m_printout(printout), m_printer(printer), m_layout(std::move(layout)) {
     setWindowTitle(QStringLiteral("Print preview"));
     // Larger than a small main window, as large as the screen allows.
     QSize size = (parent ? parent->size() * 9 / 10 : kDefaultSize).expandedTo(kDefaultSize);

@@ -23,6 +23,8 @@ class TPrintPreviewForm : public QDialog {
 
 public:
     TPrintPreviewForm(TListPrintout& printout, QPrinter& printer, QWidget* parent = nullptr);
+    // With the pages laid out for `printer` already, as a long list's are away from the window.
+    TPrintPreviewForm(TListPrintout& printout, QPrinter& printer, TPrintoutPages layout, QWidget* parent = nullptr);
 
     // Asks where and how to print; unset, the system's print dialog does.
     std::function<bool(QPrinter& printer)> AskPrinter;

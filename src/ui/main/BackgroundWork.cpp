@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QWidget>
 
 #include <exception>
 #include <thread>
@@ -76,6 +77,32 @@ void TBackgroundWork::Finish(TJob* job) {
     }
     if (OnChange)
         OnChange();
+}
+
+void TBackgroundWork::RunAndWait(const std::string& what, const std::function<void()>& work, QWidget* resting) {
+    const bool painted = resting && resting->updatesEnabled();
+    if (painted)
+        resting->setUpdatesEnabled(false);
+    bool ended = false;
+    std::exception_ptr failure;
+    ++m_waiting;
+    Run(
+        what,
+        [&work, &failure] {
+            try {
+                work();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        },
+        [&ended] { ended = true; });
+    while (!ended)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    --m_waiting;
+    if (painted)
+        resting->setUpdatesEnabled(true);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TBackgroundWork::WaitAll() {

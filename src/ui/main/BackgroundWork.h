@@ -9,6 +9,7 @@
 #include <string>
 
 class QTimer;
+class QWidget;
 
 // Runs the long halves of commands on threads of their own, so that the
 // window keeps painting and answering, and hands each one's `done` back to
@@ -29,7 +30,13 @@ public:
     // Returns once every work started so far has run its `done`. The window
     // paints meanwhile but takes no input, so that nothing starts anew.
     void WaitAll();
+    // Runs `work` as Run does and returns once it has ended, the window
+    // painting but taking no input meanwhile; `resting` (the grid, which
+    // reads the lists) does not paint until then. Rethrows what `work` threw.
+    void RunAndWait(const std::string& what, const std::function<void()>& work, QWidget* resting = nullptr);
     bool Busy() const { return !m_jobs.empty(); }
+    // A RunAndWait is under way.
+    bool Waiting() const { return m_waiting > 0; }
     // "Saving My list… 3 s" for the oldest work running longer than a
     // moment, else empty.
     QString Progress() const;
@@ -45,4 +52,5 @@ private:
     std::list<std::unique_ptr<TJob>> m_jobs;
     QTimer* m_tick = nullptr;
     QString m_shown;
+    int m_waiting = 0;
 };

@@ -69,6 +69,10 @@ void TListFileWatch::Changed() {
     // A question shown below lets events through: one check at a time.
     if (m_checking)
         return;
+    if (Hold && Hold()) {
+        m_settle->start();
+        return;
+    }
     m_checking = true;
     for (int i = 0; i < static_cast<int>(m_program.Lists.size()); ++i)
         CheckList(i);

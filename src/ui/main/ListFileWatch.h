@@ -31,6 +31,9 @@ public:
     std::function<void()> RefreshView;
     // Shows a passing notice.
     std::function<void(const std::string& text)> Notice;
+    // True while lists are read away from the window: no list is read
+    // again under that work, the check comes later.
+    std::function<bool()> Hold;
 
 private:
     void Changed();

@@ -366,6 +366,8 @@ void TMainForm::FirstTick() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore(); // a failure on the way keeps the window and its lists
+    if (m_background && m_background->Waiting())
+        return; // a command's work still reads the lists
     RunCommandGuarded(*this, {TActionId::cmExit}, [&] { CloseForExit(*event); });
 }
 
@@ -474,6 +476,13 @@ void TMainForm::RunInBackground(const std::string& what, std::function<void()> w
 void TMainForm::WaitForBackgroundWork() {
     if (m_background)
         m_background->WaitAll();
+}
+
+void TMainForm::RunAndWait(const std::string& what, const std::function<void()>& work) {
+    if (m_background)
+        m_background->RunAndWait(what, work, m_grid);
+    else
+        work(); // the window is going
 }
 
 void TMainForm::CloseMainWindow() {

@@ -107,6 +107,7 @@ public:
     void SetBusy(bool busy) override;
     void RunInBackground(const std::string& what, std::function<void()> work, std::function<void()> done) override;
     void WaitForBackgroundWork() override;
+    void RunAndWait(const std::string& what, const std::function<void()>& work) override;
     void CloseMainWindow() override;
     void ExecuteListCommand(int index, const TAction& action) override;
     TWindowPlacement MainWindowPlacement() const override;

@@ -102,6 +102,7 @@ void TMainForm::StartProgram(ISettingsStore& store, const TProgramFolders& folde
     };
     m_fileWatch = std::make_unique<TListFileWatch>(*m_program, *m_grid, nullptr);
     m_fileWatch->RefreshView = [this] { SetValues(); };
+    m_fileWatch->Hold = [this] { return m_background->Waiting(); };
     m_fileWatch->Notice = [this](const std::string& text) { ShowPassingNotice(*this, text); };
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
