@@ -8,7 +8,7 @@ back, also on Ctrl+C or an error. The picks depend only on --seed, -n and the
 content of the files, so a later run with the same seed tries the same faults
 (--save and --replay keep the list in a file as well).
 
-    tools/mutate.py --seed 37 -n 40 [--build build-noqt] [files...]
+    tools/mutate.py --seed 37 -n 40 [--build build-noqt] [--save F | --replay F] [files...]
 """
 
 import argparse
@@ -112,9 +112,8 @@ def pick(files, seed, count):
     return [dict(zip(("file", "line", "start", "end", "text", "what"), s)) for s in chosen], len(sites)
 
 
-def run(command, timeout=None):
-    return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                          timeout=timeout).returncode == 0
+def run(command):
+    return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
 
 def build(args):
@@ -122,9 +121,14 @@ def build(args):
     return run((["flock", args.lock] if args.lock else []) + command)
 
 
-def tests_pass(args):
-    return run(["ctest", "--test-dir", args.build, "-j", "2", "--stop-on-failure",
-                "--timeout", str(args.timeout)])
+def failing_tests(args):
+    """The names of the tests that fail; every test runs, so that the list says which ones catch a fault."""
+    result = subprocess.run(["ctest", "--test-dir", args.build, "-j", "2", "--timeout", str(args.timeout)],
+                            cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace")
+    if result.returncode == 0:
+        return []
+    failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
+    return failed or ["(ctest failed)"]
 
 
 def try_mutation(args, m):
@@ -141,7 +145,8 @@ def try_mutation(args, m):
             f.write("\n".join(lines).encode("utf-8", "surrogateescape"))
         if not build(args):
             return "no-compile"
-        return "killed" if not tests_pass(args) else "SURVIVED"
+        m["caught by"] = failing_tests(args)
+        return "killed" if m["caught by"] else "SURVIVED"
     finally:
         with open(path, "wb") as f:
             f.write(original)
@@ -158,6 +163,7 @@ def main():
     parser.add_argument("--timeout", type=int, default=120, help="seconds per test")
     parser.add_argument("--save", help="write the picked mutations to this file")
     parser.add_argument("--replay", help="try the mutations saved in this file instead of picking")
+    parser.add_argument("--results", help="append each outcome to this file as it comes (JSON lines)")
     parser.add_argument("--list", action="store_true", help="only print the picks")
     args = parser.parse_args()
 
@@ -180,22 +186,23 @@ def main():
 
     # A kill by the terminal or a job control must still put the file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
-    if not build(args) or not tests_pass(args):
+    if not build(args) or failing_tests(args):
         print("The unmutated build or its tests fail; fix that first.")
         return 2
     counts = {"killed": 0, "SURVIVED": 0, "no-compile": 0}
     survivors = []
     started = time.time()
-    try:
-        for i, m in enumerate(mutations, 1):
-            outcome = try_mutation(args, m)
-            counts[outcome] += 1
-            print("[%d/%d] %-10s %s:%d  %s   | %s" % (i, len(mutations), outcome, m["file"], m["line"],
-                                                     m["what"], m["after"]), flush=True)
-            if outcome == "SURVIVED":
-                survivors.append(m)
-    finally:
-        build(args)  # leaves the build matching the restored sources
+    # A file put back is newer than its object, so the next build recompiles it.
+    for i, m in enumerate(mutations, 1):
+        outcome = try_mutation(args, m)
+        counts[outcome] += 1
+        print("[%d/%d] %-10s %s:%d  %s   | %s   %s" % (i, len(mutations), outcome, m["file"], m["line"], m["what"],
+                                                   m["after"], " ".join(m.get("caught by", []))), flush=True)
+        if outcome == "SURVIVED":
+            survivors.append(m)
+        if args.results:
+            with open(args.results, "a", encoding="utf-8") as f:
+                f.write(json.dumps(dict(m, outcome=outcome)) + "\n")
     tried = counts["killed"] + counts["SURVIVED"]
     print("\nkilled %d of %d compiling mutations (%.0f%%); %d did not compile; %.0f min"
           % (counts["killed"], tried, 100.0 * counts["killed"] / max(tried, 1), counts["no-compile"],
