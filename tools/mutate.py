@@ -12,13 +12,18 @@ content of the files, so a later run with the same seed tries the same faults
 """
 
 import argparse
+import concurrent.futures
+import contextlib
+import fcntl
 import json
 import os
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -112,26 +117,25 @@ def pick(files, seed, count):
     return [dict(zip(("file", "line", "start", "end", "text", "what"), s)) for s in chosen], len(sites)
 
 
-def run(command):
-    return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+def build(build_dir):
+    return subprocess.run(["cmake", "--build", build_dir, "-j", "2"], cwd=ROOT, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode == 0
 
 
-def build(args):
-    command = ["cmake", "--build", args.build, "-j", "2"]
-    return run((["flock", args.lock] if args.lock else []) + command)
+@contextlib.contextmanager
+def build_lock(path):
+    """flock(1)'s lock, held around building only."""
+    if not path:
+        yield
+        return
+    with open(path, "a") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        yield
 
 
-def failing_tests(args):
-    """The names of the tests that fail; every test runs, so that the list says which ones catch a fault."""
-    result = subprocess.run(["ctest", "--test-dir", args.build, "-j", "2", "--timeout", str(args.timeout)],
-                            cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace")
-    if result.returncode == 0:
-        return []
-    failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
-    return failed or ["(ctest failed)"]
-
-
-def try_mutation(args, m):
+@contextlib.contextmanager
+def mutated(m):
+    """The mutation written into its file, and the file put back whatever happens."""
     path = os.path.join(ROOT, m["file"])
     with open(path, "rb") as f:
         original = f.read()
@@ -143,13 +147,60 @@ def try_mutation(args, m):
     try:
         with open(path, "wb") as f:
             f.write("\n".join(lines).encode("utf-8", "surrogateescape"))
-        if not build(args):
-            return "no-compile"
-        m["caught by"] = failing_tests(args)
-        return "killed" if m["caught by"] else "SURVIVED"
+        yield
     finally:
         with open(path, "wb") as f:
             f.write(original)
+
+
+def test_commands(build_dir):
+    """(name, command, environment, folder) of every test, as ctest would run it."""
+    listing = subprocess.run(["ctest", "--test-dir", build_dir, "--show-only=json-v1"], cwd=ROOT,
+                             stdout=subprocess.PIPE, check=True, text=True).stdout
+    tests = []
+    for t in json.loads(listing)["tests"]:
+        props = {p["name"]: p["value"] for p in t.get("properties", [])}
+        env = dict(os.environ, **dict(e.split("=", 1) for e in props.get("ENVIRONMENT", [])))
+        tests.append((t["name"], t["command"], env, props.get("WORKING_DIRECTORY", ROOT)))
+    return tests
+
+
+def failing_tests(args, programs):
+    """The names of the tests that fail with the test programs in `programs`; all of them run,
+    so that the list says which tests catch a fault."""
+    built = os.path.join(args.build_dir, "bin")
+
+    def fails(test):
+        name, command, env, folder = test
+        command = [part.replace(built, programs) for part in command]
+        try:
+            result = subprocess.run(command, cwd=folder, env=env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, timeout=args.timeout)
+            return result.returncode != 0
+        except subprocess.TimeoutExpired:
+            return True
+
+    with concurrent.futures.ThreadPoolExecutor(2) as pool:
+        return [t[0] for t, failed in zip(args.tests, pool.map(fails, args.tests)) if failed]
+
+
+def try_batch(args, batch, store):
+    """Builds each mutation of the batch under one hold of the lock and keeps its test programs
+    aside, then runs the tests of each with the lock given back."""
+    with build_lock(args.lock):
+        for m in batch:
+            with mutated(m):
+                m["programs"] = os.path.join(store, str(m["index"]))
+                if build(args.build_dir):
+                    shutil.copytree(os.path.join(args.build_dir, "bin"), m["programs"])
+                else:
+                    m["outcome"] = "no-compile"
+    for m in batch:
+        if "outcome" not in m:
+            m["caught by"] = failing_tests(args, m["programs"])
+            m["outcome"] = "killed" if m["caught by"] else "SURVIVED"
+            shutil.rmtree(m.pop("programs"), ignore_errors=True)
+        yield m
 
 
 def main():
@@ -163,6 +214,8 @@ def main():
     parser.add_argument("--timeout", type=int, default=120, help="seconds per test")
     parser.add_argument("--save", help="write the picked mutations to this file")
     parser.add_argument("--replay", help="try the mutations saved in this file instead of picking")
+    parser.add_argument("--batch", type=int, default=8,
+                        help="mutations built under one hold of the lock, their tests run after it")
     parser.add_argument("--results", help="append each outcome to this file as it comes (JSON lines)")
     parser.add_argument("--list", action="store_true", help="only print the picks")
     args = parser.parse_args()
@@ -186,23 +239,34 @@ def main():
 
     # A kill by the terminal or a job control must still put the file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
-    if not build(args) or failing_tests(args):
-        print("The unmutated build or its tests fail; fix that first.")
-        return 2
+    args.build_dir = os.path.join(ROOT, args.build)
+    with build_lock(args.lock):
+        built = build(args.build_dir)
+    args.tests = test_commands(args.build_dir)
     counts = {"killed": 0, "SURVIVED": 0, "no-compile": 0}
     survivors = []
     started = time.time()
     # A file put back is newer than its object, so the next build recompiles it.
-    for i, m in enumerate(mutations, 1):
-        outcome = try_mutation(args, m)
-        counts[outcome] += 1
-        print("[%d/%d] %-10s %s:%d  %s   | %s   %s" % (i, len(mutations), outcome, m["file"], m["line"], m["what"],
-                                                   m["after"], " ".join(m.get("caught by", []))), flush=True)
-        if outcome == "SURVIVED":
-            survivors.append(m)
-        if args.results:
-            with open(args.results, "a", encoding="utf-8") as f:
-                f.write(json.dumps(dict(m, outcome=outcome)) + "\n")
+    with tempfile.TemporaryDirectory(prefix="mutate-") as store:
+        unmutated = os.path.join(store, "unmutated")
+        shutil.copytree(os.path.join(args.build_dir, "bin"), unmutated)
+        failing = failing_tests(args, unmutated) if built else ["the build"]
+        if failing:
+            print("Without a mutation these fail; fix them first:", " ".join(failing))
+            return 2
+        shutil.rmtree(unmutated)
+        for first in range(0, len(mutations), args.batch):
+            batch = [dict(m, index=i) for i, m in enumerate(mutations[first:first + args.batch], first + 1)]
+            for m in try_batch(args, batch, store):
+                counts[m["outcome"]] += 1
+                print("[%d/%d] %-10s %s:%d  %s   | %s   %s" % (m["index"], len(mutations), m["outcome"], m["file"],
+                                                           m["line"], m["what"], m["after"],
+                                                           " ".join(m.get("caught by", []))), flush=True)
+                if m["outcome"] == "SURVIVED":
+                    survivors.append(m)
+                if args.results:
+                    with open(args.results, "a", encoding="utf-8") as f:
+                        f.write(json.dumps(m) + "\n")
     tried = counts["killed"] + counts["SURVIVED"]
     print("\nkilled %d of %d compiling mutations (%.0f%%); %d did not compile; %.0f min"
           % (counts["killed"], tried, 100.0 * counts["killed"] / max(tried, 1), counts["no-compile"],
