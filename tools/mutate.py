@@ -118,8 +118,15 @@ def pick(files, seed, count):
 
 
 def build(build_dir):
-    return subprocess.run(["cmake", "--build", build_dir, "-j", "2"], cwd=ROOT, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL).returncode == 0
+    # A session of its own, so that stopping the run also stops the compilers under cmake.
+    process = subprocess.Popen(["cmake", "--build", build_dir, "-j", "2"], cwd=ROOT, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True)
+    try:
+        return process.wait() == 0
+    except BaseException:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        raise
 
 
 @contextlib.contextmanager
@@ -184,17 +191,19 @@ def failing_tests(args, programs):
         return [t[0] for t, failed in zip(args.tests, pool.map(fails, args.tests)) if failed]
 
 
-def try_batch(args, batch, store):
-    """Builds each mutation of the batch under one hold of the lock and keeps its test programs
-    aside, then runs the tests of each with the lock given back."""
-    with build_lock(args.lock):
-        for m in batch:
-            with mutated(m):
-                m["programs"] = os.path.join(store, str(m["index"]))
-                if build(args.build_dir):
-                    shutil.copytree(os.path.join(args.build_dir, "bin"), m["programs"])
-                else:
-                    m["outcome"] = "no-compile"
+def build_batch(args, batch, store):
+    """Builds each mutation of the batch and keeps its test programs aside (under the lock)."""
+    for m in batch:
+        with mutated(m):
+            m["programs"] = os.path.join(store, str(m["index"]))
+            if build(args.build_dir):
+                shutil.copytree(os.path.join(args.build_dir, "bin"), m["programs"])
+            else:
+                m["outcome"] = "no-compile"
+
+
+def test_batch(args, batch):
+    """Runs the tests of each built mutation (with the lock given back)."""
     for m in batch:
         if "outcome" not in m:
             m["caught by"] = failing_tests(args, m["programs"])
@@ -240,24 +249,25 @@ def main():
     # A kill by the terminal or a job control must still put the file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
     args.build_dir = os.path.join(ROOT, args.build)
-    with build_lock(args.lock):
-        built = build(args.build_dir)
-    args.tests = test_commands(args.build_dir)
     counts = {"killed": 0, "SURVIVED": 0, "no-compile": 0}
     survivors = []
     started = time.time()
     # A file put back is newer than its object, so the next build recompiles it.
     with tempfile.TemporaryDirectory(prefix="mutate-") as store:
         unmutated = os.path.join(store, "unmutated")
-        shutil.copytree(os.path.join(args.build_dir, "bin"), unmutated)
-        failing = failing_tests(args, unmutated) if built else ["the build"]
-        if failing:
-            print("Without a mutation these fail; fix them first:", " ".join(failing))
-            return 2
-        shutil.rmtree(unmutated)
         for first in range(0, len(mutations), args.batch):
             batch = [dict(m, index=i) for i, m in enumerate(mutations[first:first + args.batch], first + 1)]
-            for m in try_batch(args, batch, store):
+            with build_lock(args.lock):
+                if first == 0 and build(args.build_dir):
+                    shutil.copytree(os.path.join(args.build_dir, "bin"), unmutated)
+                build_batch(args, batch, store)
+            if first == 0:
+                args.tests = test_commands(args.build_dir)
+                failing = failing_tests(args, unmutated) if os.path.isdir(unmutated) else ["the build"]
+                if failing:
+                    print("Without a mutation these fail; fix them first:", " ".join(failing))
+                    return 2
+            for m in test_batch(args, batch):
                 counts[m["outcome"]] += 1
                 print("[%d/%d] %-10s %s:%d  %s   | %s   %s" % (m["index"], len(mutations), m["outcome"], m["file"],
                                                            m["line"], m["what"], m["after"],
