@@ -1,6 +1,4 @@
 #include "platform/QtSettingsStore.h"
-#include "program/Program.h"
-#include "support/FakeProgramHost.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -78,37 +76,4 @@ TEST(QtSettingsStore, ADamagedFileThatIsRewrittenIsNoFailure) {
     std::string error;
     EXPECT_FALSE(store.Flush(error));
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
-}
-
-TEST(QtSettingsStore, ProgramSettingsRoundTrip) {
-    TTempDir dir;
-    const QString file = QString::fromStdString(dir.File("Korvalen.conf"));
-    TFakeProgramHost host;
-    host.Placement = {3, 100, 50, 900, 650};
-    TProgramFolders folders = MakeProgramFolders("/x/korvalen", dir.Path());
-    {
-        TQtSettingsStore store(file);
-        TProgram program(host, store, folders);
-        program.GridWidths[0] = 99;
-        program.ExportPos = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 12};
-        program.Filter.MediaSelAll = false;
-        program.Filter.MediaSel[13] = true;
-        program.CommentPlacement = {2, 1, 2, 481, 562};
-        std::string error;
-        ASSERT_TRUE(program.SaveSettings(error)) << error;
-    }
-    TQtSettingsStore store(file);
-    TProgram program(host, store, folders);
-    EXPECT_EQ(program.MainPlacement.ShowState, 3);
-    EXPECT_EQ(program.MainPlacement.Left, 100);
-    EXPECT_EQ(program.MainPlacement.Bottom, 650);
-    EXPECT_EQ(program.CommentPlacement.ShowState, 2);
-    EXPECT_EQ(program.GridWidths[0], 99);
-    EXPECT_EQ(program.ExportPos[0], 1);
-    EXPECT_EQ(program.ExportPos[13], 12);
-    EXPECT_FALSE(program.Filter.MediaSelAll);
-    EXPECT_TRUE(program.Filter.MediaSel[13]);
-    EXPECT_FALSE(program.Filter.MediaSel[12]);
-    std::string text = ReadBytes(dir.File("Korvalen.conf"));
-    EXPECT_NE(text.find("GridWitdh1=99"), std::string::npos);
 }

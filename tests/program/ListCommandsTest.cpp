@@ -12,6 +12,20 @@
 
 namespace {
 
+// A list read again puts the cursor on the same bootleg: all its stored
+// fields must match, and of equal ones the nearest row wins.
+TEST(RowOfSameRecord, EveryStoredFieldCountsAndTheNearestRowWins) {
+    TProject list;
+    list.Data.assign(3, MatchRecord("Band", "1999.01.01"));
+    list.View = {0, 1, 2};
+    EXPECT_EQ(RowOfSameRecord(list, list.Data[0], 3), 3);
+    for (auto change : {+[](TBootData& r) { r.Country = "x"; }, +[](TBootData& r) { r.Quality = "x"; },
+                        +[](TBootData& r) { r.Covers[1] = "x"; }, +[](TBootData& r) { r.Media = 9; }}) {
+        change(list.Data[1] = list.Data[0]);
+        EXPECT_EQ(RowOfSameRecord(list, list.Data[1], 3), 2);
+    }
+}
+
 TEST(ListCellColor, ByColumnRowAndSearchHitsAndAndedWithTheSelection) {
     const struct {
         int32_t Property, Row, Hits;

@@ -47,23 +47,6 @@ TEST_F(GridDrive, ShiftArrowsSelectAndTheClipboardKeysReachTheClipboard) {
     EXPECT_EQ(Changes, 2);
 }
 
-TEST_F(GridDrive, DragSelectsAndAHeadingBorderDragResizes) {
-    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, Inside(kInteger, 1));
-    Move(Inside(kList, 3), Qt::LeftButton);
-    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, Inside(kList, 3));
-    EXPECT_EQ(Grid.Selection, (TGridRect{kInteger, 1, kList, 3}));
-
-    Grid.SetResizeEnabled(true);
-    const QPoint grab(CellRect(Grid, kText, 1).Right, Grid.HeadingHeight() / 2);
-    Move(grab, Qt::NoButton);
-    EXPECT_EQ(Grid.viewport()->cursor().shape(), Qt::SplitHCursor);
-    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, grab);
-    Move(grab + QPoint(40, 0), Qt::LeftButton);
-    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, grab + QPoint(40, 0));
-    EXPECT_EQ(Grid.Column(kText).Width, 100);
-    EXPECT_EQ(Grid.Column(kInteger).Left, 100);
-}
-
 TEST_F(GridDrive, RowDragShowsTheMarkerAndMovesTheRows) {
     Grid.SetDragEnabled(true);
     for (int32_t y = 1; y <= 6; ++y)
@@ -85,19 +68,6 @@ TEST_F(GridDrive, RowDragShowsTheMarkerAndMovesTheRows) {
     EXPECT_EQ(order[0], 2);
     EXPECT_EQ(order[2], 1);
     EXPECT_EQ(Grid.Cell(kInteger, 3).I, 1);
-}
-
-TEST_F(GridDrive, CtrlWheelStepsAListCellAndPlainWheelScrolls) {
-    Select(kList, 1);
-    const QPointF at(Inside(kList, 1));
-    for (Qt::KeyboardModifiers modifiers : {Qt::ControlModifier, Qt::NoModifier}) {
-        QWheelEvent down(at, Grid.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, modifiers,
-                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(Grid.viewport(), &down);
-    }
-    EXPECT_EQ(Grid.Cell(kList, 1).I, 1);
-    EXPECT_EQ(Changes, 1);
-    EXPECT_EQ(Grid.TopRow, 1 + QApplication::wheelScrollLines());
 }
 
 } // namespace

@@ -56,20 +56,6 @@ TEST_F(GridEditors, TypingOpensOverTheCellEscapeDropsAndReturnOrDownCommits) {
     EXPECT_FALSE(Grid.GridEdit().isVisible());
 }
 
-TEST_F(GridEditors, AnUneditedTextKeepsItsBytes) {
-    Grid.EditCell(kText, 2).S = "caf\xE9"; // Windows-1250
-    Select(kText, 2);
-    Key(Qt::Key_F2);
-    EXPECT_EQ(Grid.GridEdit().text(), QString::fromUtf8("caf\xC3\xA9"));
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Grid.Cell(kText, 2).S, "caf\xE9");
-    Key(Qt::Key_F2);
-    Key(Qt::Key_End);
-    Type("s");
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Grid.Cell(kText, 2).S, "caf\xC3\xA9s") << "an edited text goes back as UTF-8";
-}
-
 // Each byte alone and all of them in one text, shown in every page by the
 // line editor and the memo, come back unchanged when nothing was typed.
 TEST_F(GridEditors, EveryLegacyByteComesBackFromAnUneditedEditorInEveryPage) {
@@ -204,25 +190,6 @@ TEST_F(GridEditors, TheMenuOpensAtTheCurrentItemOrNone) {
     menu.close();
 }
 
-TEST_F(GridEditors, ModifiedEnterStepsSpaceTogglesAndExternalCellsAreTheOwners) {
-    Grid.EditCell(kList, 1).I = 5;
-    Select(kList, 1);
-    Key(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(Grid.Cell(kList, 1).I, 0);
-    Key(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(Grid.Cell(kList, 1).I, 5);
-    Select(kCheck, 1);
-    Type(" ");
-    EXPECT_EQ(Grid.Cell(kCheck, 1).I, 1);
-    EXPECT_EQ(Changes, 3);
-    int edits = 0;
-    Grid.OnExternalEdit = [&](TGridModel&, int32_t x, int32_t y) { edits += x == kExternal && y == 2; };
-    Select(kExternal, 2);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(edits, 1);
-    EXPECT_FALSE(AnyOpen());
-}
-
 TEST_F(GridEditors, CtrlEnterOnAColourAsksForOneAndEnterEditsItsText) {
     Grid.EditCell(kColor, 1).I = 255;
     TColor offered = 0;
@@ -242,26 +209,6 @@ TEST_F(GridEditors, CtrlEnterOnAColourAsksForOneAndEnterEditsItsText) {
     Key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(Grid.Cell(kColor, 1).I, 0x00FF00) << "a cancelled dialog changes nothing";
     EXPECT_EQ(Changes, 1);
-}
-
-TEST_F(GridEditors, NothingOpensWhereEditingIsOff) {
-    Grid.Column(kText).Enabled = false;
-    Select(kText, 1);
-    Type("a");
-    EXPECT_FALSE(AnyOpen()) << "disabled column";
-    Grid.Column(kText).Enabled = true;
-    Grid.OnDrawCell = [](TGridModel&, bool& draw, int32_t, int32_t y) { draw = y != 1; };
-    Type("a");
-    EXPECT_FALSE(AnyOpen()) << "undrawn cell";
-    Grid.SetEditorEnabled(false);
-    Select(kText, 2);
-    Type("a");
-    Key(Qt::Key_F2);
-    EXPECT_FALSE(AnyOpen()) << "editor disabled";
-    Grid.SetEditorEnabled(true);
-    Grid.SetCountRows(0);
-    Type("a");
-    EXPECT_FALSE(AnyOpen()) << "no rows";
 }
 
 TEST_F(GridEditors, AccessorsClicksAndOtherEditorsCommitAnOpenEditor) {

@@ -118,18 +118,4 @@ TEST_F(GridPaint, OnlyTheVisibleCellsReachTheOwner) {
     EXPECT_EQ(errors, 1);
 }
 
-TEST_F(GridPaint, ScrollBarsAppearOnlyWhenNeededAndScrollByRows) {
-    EXPECT_GT(Grid.Extent().VBar, 0) << "50 rows do not fit";
-    EXPECT_GT(Grid.Extent().HBar, 0) << "9 columns of 60 do not fit";
-    EXPECT_EQ(Grid.verticalScrollBar()->maximum(), 50 - Grid.VisibleRows + 1);
-    Grid.verticalScrollBar()->setValue(20);
-    EXPECT_EQ(Grid.TopRow, 20);
-    Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(Grid.LastRow, 50);
-    Grid.SetCountRows(3);
-    Grid.SetColCount(2);
-    EXPECT_EQ(Grid.Extent().VBar, 0);
-    EXPECT_EQ(Grid.Extent().HBar, 0);
-}
-
 } // namespace

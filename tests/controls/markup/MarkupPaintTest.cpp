@@ -52,18 +52,6 @@ TEST(MarkupPaint, BoldWidensAndTheMeasuredBoxHoldsTheInk) {
     EXPECT_TRUE(QRect(QPoint(b.Left, b.Top), QPoint(b.Right, b.Bottom)).adjusted(0, -20, 1, 1).contains(ink.Bounds));
 }
 
-TEST(MarkupPaint, GreyedTextIsEmbossedAndRotatedTextStandsUpright) {
-    const QColor grey(192, 192, 192);
-    EXPECT_GT(Ink("Disabled", true, 0, grey).Black, 0);
-    const TInk greyed = Ink("Disabled", false, 0, grey);
-    EXPECT_EQ(greyed.Black, 0);
-    EXPECT_GT(greyed.White, 0);
-    const TInk flat = Ink("Vertical tab"), turned = Ink("Vertical tab", true, 90);
-    EXPECT_GT(flat.Bounds.width(), flat.Bounds.height() * 3);
-    EXPECT_GT(turned.Bounds.height(), turned.Bounds.width() * 3);
-    EXPECT_NEAR(turned.Pixels, flat.Pixels, flat.Pixels / 5);
-}
-
 TEST(MarkupPaint, SymbolCodesDrawTheirCharactersAndTheCanvasIsRestored) {
     QImage image(200, 100, QImage::Format_RGB32);
     QPainter painter(&image);

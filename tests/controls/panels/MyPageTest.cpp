@@ -37,25 +37,6 @@ struct PageFixture : testing::Test {
 
 using MyPage = PageFixture;
 
-TEST_F(MyPage, PagesFillTheAreaRightOfTheTabsAndTheFirstShows) {
-    Build();
-    TMyTab* one = AddPage(1, "Text");
-    TMyTab* two = AddPage(2, "More");
-    EXPECT_EQ(page->ActivePage(), 0);
-    window.show();
-    EXPECT_EQ(page->ActivePage(), 1);
-    EXPECT_TRUE(one->isVisible());
-    EXPECT_FALSE(two->isVisible());
-    EXPECT_EQ(one->geometry(), QRect(100, 0, 296, 292));
-    one->SetColor(QColor(10, 120, 30));
-    EXPECT_EQ(Rendered().pixel(300, 200), qRgb(10, 120, 30));
-    page->SetTabWidth(40);
-    EXPECT_EQ(two->geometry(), QRect(40, 0, 356, 292));
-    page->SetTabHeight(0);
-    page->SetTabHeight(-3);
-    EXPECT_EQ(page->TabHeight(), 24);
-}
-
 TEST_F(MyPage, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     Build();
     AddPage(1, "Text");
@@ -71,24 +52,6 @@ TEST_F(MyPage, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     EXPECT_EQ(page->ActivePage(), 2);
     EXPECT_TRUE(two->isVisible());
     EXPECT_TRUE(button->hasFocus());
-}
-
-TEST_F(MyPage, CtrlTabWrapsAndFiresEvenWithOnePage) {
-    Build();
-    AddPage(1, "Text");
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(page->ActivePage(), 1);
-    AddPage(2, "Two");
-    AddPage(3, "Three");
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(page->ActivePage(), 3);
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(page->ActivePage(), 1);
-    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(MyPage, PaintsTheActiveTabInThePageColourAndStopsAtAGap) {

@@ -63,48 +63,6 @@ struct PanelFixture : testing::Test {
 
 using MyPanel = PanelFixture;
 
-TEST_F(MyPanel, SizesItselfToItsRows) {
-    window.show();
-    EXPECT_EQ(panel->height(), 48);
-    panel->resize(116, 90); // a designed height does not stick
-    EXPECT_EQ(panel->height(), 48);
-    panel->SetItems({});
-    EXPECT_EQ(panel->height(), 10);
-    panel->SetItems({"1", "2", "3"});
-    panel->SetColumns(2);
-    panel->SetBorderSize(3);
-    EXPECT_EQ(panel->height(), 2 * 24 + 6);
-}
-
-TEST_F(MyPanel, BothButtonsToggleAndTheMarginFiresOnlyInCheckMode) {
-    int clicks = 0;
-    panel->OnClick = [&](TMyPanel&) { ++clicks; };
-    window.show();
-    Click(Qt::LeftButton, {20, 5});
-    EXPECT_TRUE(panel->Checked(1));
-    EXPECT_EQ(clicks, 1);
-    Click(Qt::RightButton, {20, 30});
-    EXPECT_TRUE(panel->Checked(2));
-    EXPECT_EQ(panel->ItemIndex(), 2);
-    Click(Qt::MiddleButton, {20, 5});
-    EXPECT_TRUE(panel->Checked(1));
-    EXPECT_EQ(panel->ItemIndex(), 2);
-    EXPECT_EQ(changes, 3);
-    panel->SetBorderSize(4);
-    Click(Qt::LeftButton, {2, 2});
-    EXPECT_EQ(changes, 4);
-
-    panel->SetRadio(true);
-    changes = 0;
-    Click(Qt::LeftButton, {2, 2});
-    Click(Qt::LeftButton, {20, 10});
-    EXPECT_EQ(changes, 0);
-    Click(Qt::LeftButton, {20, 34});
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(panel->ItemIndex(), 2);
-    EXPECT_FALSE(panel->Checked(2) && !panel->Checked(1)); // radio presses toggle nothing
-}
-
 TEST_F(MyPanel, ADisabledPanelIgnoresPresses) {
     window.show();
     panel->setEnabled(false);
@@ -113,20 +71,6 @@ TEST_F(MyPanel, ADisabledPanelIgnoresPresses) {
     Click(Qt::LeftButton, {20, 5});
     EXPECT_FALSE(panel->Checked(1));
     EXPECT_EQ(changes + downs, 0);
-}
-
-TEST_F(MyPanel, KeysMoveToggleAndFire) {
-    panel->SetTabStop(true);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    panel->setFocus();
-    QTest::keyClick(panel, Qt::Key_Down);
-    EXPECT_EQ(panel->ItemIndex(), 2);
-    QTest::keyClick(panel, Qt::Key_Space);
-    EXPECT_TRUE(panel->Checked(2));
-    QTest::keyClick(panel, Qt::Key_A); // not the panel's: no OnChange
-    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(MyPanel, PaintsCheckedItemsInTheSelectedColourWithCaptions) {
@@ -218,24 +162,6 @@ TEST_F(MyPanel, OwnerHooksSeeEveryItemAndTheFinishedPaint) {
     EXPECT_EQ(CountNear(image, QRect(3, 51, 110, 18), qRgb(0, 0, 0)), 0); // no caption on item 3
     EXPECT_GT(CountNear(image, QRect(3, 27, 110, 18), qRgb(0, 0, 0)), 5);
     EXPECT_EQ(panel->height(), 72);
-}
-
-TEST_F(MyPanel, TheWheelMovesTheCurrentItemANotchAtATime) {
-    window.show();
-    auto wheel = [this](int delta) {
-        QWheelEvent event(QPointF(20, 5), panel->mapToGlobal(QPointF(20, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(panel, &event);
-    };
-    wheel(-120);
-    EXPECT_EQ(panel->ItemIndex(), 2);
-    wheel(-120); // already at the last item
-    EXPECT_EQ(changes, 1);
-    for (int i = 0; i < 3; ++i)
-        wheel(40); // a fine-grained wheel adds up to one notch
-    EXPECT_EQ(panel->ItemIndex(), 1);
-    EXPECT_EQ(changes, 2);
-    EXPECT_FALSE(panel->Checked(1) || panel->Checked(2));
 }
 
 TEST_F(MyPanel, PicturesComeFromTheContainerWithTheirKeyColourTransparent) {

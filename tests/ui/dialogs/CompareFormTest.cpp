@@ -1,73 +1,40 @@
 // The list functions window on the real main window, offscreen: opened with
 // F6, driven by clicks and keys while it runs modally.
 
-#include "ui/dialogs/CompareForm.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/RichText.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
 #include "core/Codes.h"
-#include "platform/SettingsStore.h"
+#include "support/MainWindowFixture.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
+#include "ui/dialogs/CompareForm.h"
 #include "ui/dialogs/CopyMarkedDialog.h"
 #include "ui/dialogs/HelpForm.h"
 #include "ui/main/FilterPanel.h"
-#include "ui/main/MainForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
-#include <memory>
 
 namespace {
 
-struct TMessage {
-    std::string Text;
-    Msg::TKind Kind;
-    Msg::TButtons Buttons;
-    Msg::TAlign Alignment;
-};
-
-class CompareFormTest : public ::testing::Test {
+class CompareFormTest : public TMainWindowFixture {
 protected:
+    CompareFormTest() : TMainWindowFixture(false) {}
     void SetUp() override {
-        Home = Dir.path().toStdString() + "/";
-        for (const char* folder : {"Tours", "Lists", "Covers"})
-            QDir().mkpath(Dir.path() + "/" + folder);
         WriteBytes(Home + "Tours/Band.txt", "|||||Tour|2001.01.01|2001.12.31\n");
         WriteBytes(Home + "Tours/Other.txt", "|||||Tour|2001.01.01|2001.12.31\n");
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
-                                             std::vector<std::string>(), options);
-        W = Window.get();
-        W->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
-                                Msg::TAlign alignment) {
-            Messages.push_back({text, kind, buttons, alignment});
-            if (Answers.empty())
-                return Msg::ResultCancel;
-            const int answer = Answers.front();
-            Answers.pop_front();
-            return answer;
-        };
-        W->resize(1000, 700);
-        W->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(W));
-        W->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(W));
+        Start();
         SuppressHelpPopups(true);
     }
     void TearDown() override { SuppressHelpPopups(false); }
@@ -123,14 +90,6 @@ protected:
             selected.push_back(list.Selected(i));
         return selected;
     }
-
-    QTemporaryDir Dir;
-    std::string Home;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Window;
-    TMainForm* W = nullptr;
-    std::deque<int> Answers;
-    std::vector<TMessage> Messages;
 };
 
 TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowCloses) {
@@ -165,79 +124,6 @@ TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowClo
               (std::vector<bool>{false, true, false}));
     EXPECT_EQ(W->Program().ListFuncParam[0], true);
     EXPECT_TRUE(Messages.empty());
-}
-
-TEST_F(CompareFormTest, NothingSelectedLeavesEverythingAsItWasAndTheWindowOpen) {
-    Open("a.kvu", {MatchRecord("Band", "1")}).Data[0].SearchHits = 2;
-    WithWindow([&](TCompareForm& form) {
-        form.CompareBtn()->click();
-        EXPECT_TRUE(form.isVisible());
-        form.JoinBtn()->click();
-        EXPECT_TRUE(form.isVisible());
-        // F1 acts on the Help button, Enter on Close.
-        QTest::keyClick(form.ParamsMP(), Qt::Key_F1);
-        QTest::keyClick(form.ListLB(), Qt::Key_Return);
-    });
-    ASSERT_EQ(Messages.size(), 2u);
-    for (const TMessage& message : Messages) {
-        EXPECT_EQ(message.Text, "You have to select at least one list!");
-        EXPECT_EQ(message.Kind, Msg::Error);
-        EXPECT_EQ(message.Buttons, Msg::Ok);
-        EXPECT_EQ(message.Alignment, Msg::Centre);
-    }
-    EXPECT_EQ(W->Program().Lists.size(), 1u);
-    EXPECT_EQ(List(0).Data[0].SearchHits, 2);
-    EXPECT_FALSE(List(0).SearchColumn);
-    ASSERT_TRUE(LastHelp().has_value());
-    EXPECT_EQ(LastHelp()->Width, 350);
-    EXPECT_EQ(LastHelp()->Height, 300);
-    EXPECT_EQ(SplitLines(LastHelp()->Text).size(), 11u);
-    EXPECT_EQ(LastHelp()->Text.rfind("Select lists that you want to compare or join.", 0), 0u);
-}
-
-TEST_F(CompareFormTest, CompareMarksTheListsShowsTheSearchColumnAndMovesToTheFirstSelectedList) {
-    Open("bootlegs 2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "2")});
-    Open("live.2003.kvu", {MatchRecord("Band", "1"), MatchRecord("Band", "3")});
-    TProject& third = Open("third.kvu", {MatchRecord("Band", "1")});
-    third.Data[0].SearchHits = 1;
-    third.Data[0].SearchText = "Old";
-    third.SearchColumn = true;
-    W->SetCurrentTab(2);
-    WithWindow([&](TCompareForm& form) {
-        ClickLine(*form.ListLB(), 0);
-        ClickLine(*form.ListLB(), 1);
-        form.CompareBtn()->click();
-    });
-    EXPECT_EQ(W->MainTab().currentIndex(), 0);
-    EXPECT_EQ(List(0).Data[0].SearchHits, 0);
-    EXPECT_EQ(List(0).Data[1].SearchHits, 1);
-    EXPECT_EQ(List(0).Data[1].SearchText, "Live");
-    EXPECT_EQ(List(1).Data[0].SearchHits, 0);
-    EXPECT_EQ(List(1).Data[1].SearchText, "Bootlegs 2003");
-    EXPECT_EQ(third.Data[0].SearchHits, 0);
-    EXPECT_EQ(third.Data[0].SearchText, "");
-    EXPECT_FALSE(third.SearchColumn);
-    ASSERT_EQ(W->Grid().ColCount(), kTemplateColumns);
-    EXPECT_EQ(W->Grid().Column(1).Heading(), "Search");
-    EXPECT_EQ(W->Grid().GetCellString(1, 2), "Live");
-    EXPECT_TRUE(List(0).Saved);
-}
-
-TEST_F(CompareFormTest, DuplicateSearchCountsSourcesOnlyWhenTheOptionIsChecked) {
-    Open("one.kvu", {MatchRecord("Band", "1", 1), MatchRecord("Band", "1", 4), MatchRecord("Band", "1", 1)});
-    WithWindow([&](TCompareForm& form) {
-        ClickLine(*form.ListLB(), 0);
-        form.CompareBtn()->click();
-    });
-    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 0, 1}));
-    WithWindow([&](TCompareForm& form) {
-        ClickOption(*form.ParamsMP(), 1);
-        form.CompareBtn()->click();
-    });
-    EXPECT_EQ(Hits(List(0)), (std::vector<int32_t>{0, 1, 1}));
-    for (const TBootData& record : List(0).Data)
-        EXPECT_EQ(record.SearchText, "");
-    EXPECT_TRUE(List(0).SearchColumn);
 }
 
 // A trader's list spelt otherwise, compared loosely; what I lack is shown

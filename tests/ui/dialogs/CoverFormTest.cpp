@@ -97,59 +97,6 @@ TEST_F(CoverForm, TheShownPictureIsFreedBeforeTheNextIsDecoded) {
     EXPECT_EQ(Form->Picture().Width, 64);
 }
 
-TEST_F(CoverForm, ANameWithoutDriveIsLookedForInTheCoversFolderOnly) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(Dir.Path());
-    WriteFile(Dir.File("here.jpg"), MakeJpeg(10, 10));
-    Show("here.jpg");
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(Form->LoadedName(), "");
-    EXPECT_TRUE(Form->Picture().Empty());
-    EXPECT_TRUE(Errors.empty());
-}
-
-TEST_F(CoverForm, WheelZoomsAndOnlyAPlainLeftOrMiddleDragMoves) {
-    WriteFile(Covers + "a.jpg", MakeJpeg(632, 465));
-    Show("a.jpg");
-    ASSERT_DOUBLE_EQ(Form->View().Zoom, 1);
-    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&Form->PaintBox(), &wheel);
-    EXPECT_NEAR(Form->View().Zoom, 2.0 / 3.0, 1e-12);
-
-    Drag({100, 100}, {140, 70}, Qt::LeftButton);
-    EXPECT_EQ(Form->View().OffsetX, 40);
-    EXPECT_EQ(Form->View().OffsetY, -30);
-    Drag({100, 100}, {200, 200}, Qt::LeftButton, Qt::ShiftModifier);
-    Drag({100, 100}, {200, 200}, Qt::RightButton);
-    EXPECT_EQ(Form->View().OffsetX, 40);
-    Drag({100, 100}, {90, 100}, Qt::MiddleButton);
-    EXPECT_EQ(Form->View().OffsetX, 30);
-}
-
-TEST_F(CoverForm, ChosenPicturesAreNamedRelativeToTheCoversFolder) {
-    WriteFile(Covers + "sub/b.bmp", [] {
-        TDibImage image;
-        image.Width = image.Height = 2;
-        image.Pixels = {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000};
-        return EncodeDib(image);
-    }());
-    WriteFile(Dir.File("outside.jpg"), MakeJpeg(8, 8));
-    Show("old.jpg");
-    Chosen = Covers + "sub/b.bmp";
-    Form->ChoosePicture(1);
-    ASSERT_EQ(Dialogs.size(), 1u);
-    EXPECT_EQ(Dialogs[0].InitialDir, Covers);
-    EXPECT_EQ(Dialogs[0].FileName, ""); // the back line was empty
-    EXPECT_EQ(Form->FileList().item(1)->text(), QStringLiteral("sub\\b.bmp"));
-    EXPECT_EQ(Form->LoadedName(), Covers + "sub/b.bmp");
-    Chosen = Dir.File("outside.jpg");
-    Form->ChoosePicture(0);
-    EXPECT_EQ(Form->FileList().item(0)->text().toStdString(), Dir.File("outside.jpg"));
-    Form->done(1);
-    EXPECT_EQ(Form->CoverNames[0], Dir.File("outside.jpg"));
-    EXPECT_EQ(Form->CoverNames[1], "sub\\b.bmp");
-}
-
 TEST_F(CoverForm, CancelKeepsTheNamesAndClearEmptiesTheChosenLine) {
     WriteFile(Covers + "f.jpg", MakeJpeg(8, 8));
     WriteFile(Covers + "b.jpg", MakeJpeg(8, 8));

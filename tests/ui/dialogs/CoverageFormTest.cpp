@@ -116,35 +116,6 @@ TEST_F(CoverageForm, TheTreeCountsEachBandAndTourAndMarksOwnedConcerts) {
     EXPECT_FALSE(Item(0, 0, 1)->font(0).bold());
 }
 
-TEST_F(CoverageForm, OnlyMissingCopyAndExportGiveTheWantsList) {
-    Open();
-    Form->SetOnlyMissing(true);
-    EXPECT_TRUE(Form->OnlyMissing().isChecked());
-    ASSERT_EQ(Form->Tree().topLevelItemCount(), 1); // Beta has nothing to miss
-    ASSERT_EQ(Item(0, 0)->childCount(), 2);
-    EXPECT_EQ(Item(0, 0, 0)->text(0), QStringLiteral("1990.03.01"));
-    Item(0, 0, 1)->setSelected(true);
-    Item(0, 1)->setSelected(true);
-    Form->CopyClick();
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("Alpha\tFirst\t1990.04.01\tRome\tItaly\tPalaeur\r\n"
-                             "Alpha\tSecond\t1991.05.01\tOslo\tNorway\tRockefeller\r\n"
-                             "Alpha\tSecond\t1991.06.01\tBergen\tNorway\tUSF\r\n"));
-
-    const std::string path = Home.File("wants.csv");
-    Main->FileDialogHook = [&](TFileDialog& dialog, bool saving) {
-        EXPECT_TRUE(saving);
-        dialog.FileName = path;
-        return true;
-    };
-    Form->ExportClick();
-    EXPECT_EQ(ReadBytes(path), "Band,Tour,Date,City,Country,Venue\r\n"
-                               "Alpha,First,1990.03.01,Lyon,France,Transbordeur\r\n"
-                               "Alpha,First,1990.04.01,Rome,Italy,Palaeur\r\n"
-                               "Alpha,Second,1991.05.01,Oslo,Norway,Rockefeller\r\n"
-                               "Alpha,Second,1991.06.01,Bergen,Norway,USF\r\n");
-}
-
 TEST_F(CoverageForm, AddingAMissingConcertIsOneUndoStepAndMarksIt) {
     Open();
     Form->Tree().setCurrentItem(Item(0, 1, 1));

@@ -226,16 +226,4 @@ TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     EXPECT_EQ(Placement.Bottom, 460);
 }
 
-TEST_F(InfoForm, AHostileStoredPlacementOpensOnTheScreen) {
-    Placement = {1, INT32_MIN, 5000, INT32_MAX, 5600};
-    Form = std::make_unique<TInfoForm>(Placement, nullptr);
-    Form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    const QRect screen = QGuiApplication::primaryScreen()->virtualGeometry();
-    const QRect shown = Form->geometry();
-    EXPECT_LE(shown.width(), screen.width());
-    EXPECT_EQ(shown.height(), 600);
-    EXPECT_GE(shown.intersected(screen).height(), shown.height() - 10) << shown.y();
-}
-
 } // namespace

@@ -67,28 +67,6 @@ TEST_F(PrintPreviewForm, OpensOnTheFirstPageAndDrawsOnlyThePagesInView) {
     EXPECT_LE(Form->Pages().PagesDrawn(), 4);
 }
 
-TEST_F(PrintPreviewForm, PageKeysTheBoxAndTheZoomMoveTheView) {
-    Key(Qt::Key_PageDown);
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(Page(), 3);
-    Key(Qt::Key_PageUp);
-    EXPECT_EQ(Page(), 2);
-    Form->PageBox().setValue(17);
-    EXPECT_EQ(Form->Pages().View().CurrentPage(), 16u);
-    Key(Qt::Key_Home);
-    EXPECT_EQ(Page(), 1);
-
-    const int fitted = Form->Pages().View().ZoomPercent();
-    QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Form->Pages().viewport(), &wheel);
-    EXPECT_GT(Form->Pages().View().ZoomPercent(), fitted);
-    EXPECT_EQ(Form->ZoomLabel().text(), QStringLiteral("%1 %").arg(Form->Pages().View().ZoomPercent()));
-    QTest::keyClick(Form.get(), Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(Form.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_LT(Form->Pages().View().ZoomPercent(), fitted);
-}
-
 TEST_F(PrintPreviewForm, PrintAsksForThePrinterPrintsEveryPageAndCloses) {
     TTempDir dir;
     bool asked = false;

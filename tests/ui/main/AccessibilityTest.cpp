@@ -5,22 +5,15 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
 #include "controls/grid/GridLayout.h"
-#include "controls/panels/MyListBox.h"
-#include "controls/panels/MyPanel.h"
 #include "core/Codes.h"
 #include "core/Project.h"
-#include "platform/SettingsStore.h"
 #include "program/Program.h"
-#include "support/SampleHome.h"
-#include "ui/dialogs/ExportForm.h"
-#include "ui/main/MainForm.h"
+#include "support/MainWindowFixture.h"
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -29,10 +22,6 @@
 
 #include <functional>
 #include <vector>
-
-#ifndef KORVALEN_SAMPLE_HOME
-#error "the test needs KORVALEN_SAMPLE_HOME"
-#endif
 
 namespace {
 
@@ -84,23 +73,14 @@ std::string Name(QAccessibleInterface* iface) {
     return iface ? iface->text(QAccessible::Name).toStdString() : "<none>";
 }
 
-class AccessibilityTest : public testing::Test {
+class AccessibilityTest : public TMainWindowFixture {
 protected:
     void SetUp() override {
-        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
-        const std::string home = Dir.path().toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(home + "korvalen", home),
-                                             std::vector<std::string>(), options);
-        Window->MessageHook = [](const std::string&, Msg::TKind, Msg::TButtons, Msg::TAlign) { return Msg::ResultOk; };
         SetReaderListening(true);
         ASSERT_TRUE(QAccessible::isActive());
         m_before = QAccessible::installUpdateHandler(Catch);
-        Window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
-        ASSERT_TRUE(Window->Program().OpenList(home + "Lists/Sample list.kvu"));
+        Start();
+        ASSERT_TRUE(Window->Program().OpenList(SampleList()));
         List = Window->Program().CurrentList();
         ASSERT_NE(List, nullptr);
         ASSERT_GE(List->View.size(), 2u);
@@ -122,9 +102,6 @@ protected:
         return Table->tableInterface()->cellAt(row - 1, ColumnOf(property) - 1);
     }
 
-    QTemporaryDir Dir;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Window;
     TProject* List = nullptr;
     QAccessibleInterface* Table = nullptr;
 
@@ -197,65 +174,6 @@ TEST_F(AccessibilityTest, TheTitleBarIsALabelWithItsLine) {
     EXPECT_EQ(Name(bar).rfind("List: ", 0), 0u) << Name(bar);
     EXPECT_NE(Name(bar).find("Bootlegs: " + counts), std::string::npos) << Name(bar);
     EXPECT_EQ(Name(bar).find('|'), std::string::npos) << Name(bar);
-}
-
-TEST_F(AccessibilityTest, TheExportWindowShowsItsTabsOptionsAndLines) {
-    bool seen = false;
-    QTimer::singleShot(0, Window.get(), [&] {
-        auto* form = qobject_cast<TExportForm*>(QApplication::activeModalWidget());
-        if (form == nullptr)
-            return;
-        seen = true;
-        QAccessibleInterface* tabs = FindRole(form, QAccessible::PageTabList);
-        ASSERT_NE(tabs, nullptr);
-        ASSERT_EQ(tabs->childCount(), 1);
-        QAccessibleInterface* tab = tabs->child(0);
-        EXPECT_EQ(tab->role(), QAccessible::PageTab);
-        EXPECT_EQ(Name(tab), "Text");
-        EXPECT_TRUE(tab->state().selected);
-        ASSERT_EQ(tab->childCount(), 1);
-        EXPECT_EQ(tab->child(0)->parent(), tab);
-
-        EXPECT_NE(Find(tab,
-                       [](QAccessibleInterface& i) {
-                           return i.role() == QAccessible::StaticText && Name(&i) == "Parameters";
-                       }),
-                  nullptr);
-        // Reached through the tab that holds it.
-        QAccessibleInterface* panel =
-            Find(tab, [](QAccessibleInterface& i) { return i.role() == QAccessible::Grouping; });
-        ASSERT_NE(panel, nullptr);
-        TMyPanel& options = form->ParamsMP();
-        EXPECT_EQ(panel->object(), &options);
-        ASSERT_EQ(panel->childCount(), 2);
-        EXPECT_EQ(panel->child(0)->role(), QAccessible::CheckBox);
-        EXPECT_EQ(Name(panel->child(0)), "Divide by tours");
-        EXPECT_EQ(Name(panel->child(1)), "Band name before tour name");
-        const bool before = options.Checked(2);
-        EXPECT_EQ(panel->child(1)->state().checked, before);
-        const TRect item = options.Model().ItemRect(2, options.width());
-        QTest::mouseClick(&options, Qt::LeftButton, {},
-                          QPoint((item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2));
-        EXPECT_EQ(options.Checked(2), !before);
-        EXPECT_EQ(panel->child(1)->state().checked, !before);
-        EXPECT_TRUE(Seen(QAccessible::StateChanged, &options, 1));
-
-        QAccessibleInterface* lines = Find(tab, [](QAccessibleInterface& i) { return i.role() == QAccessible::List; });
-        ASSERT_NE(lines, nullptr);
-        TMyListBox& box = form->PropsLB();
-        EXPECT_EQ(lines->object(), &box);
-        ASSERT_EQ(lines->childCount(), box.Count());
-        EXPECT_EQ(Name(lines->child(0)), box.ItemText(0));
-        box.clearSelection();
-        box.SetSelected(2, true);
-        EXPECT_TRUE(lines->child(2)->state().selected);
-        EXPECT_FALSE(lines->child(1)->state().selected);
-        EXPECT_EQ(lines->tableInterface()->selectedCellCount(), 1);
-        form->reject();
-    });
-    Window->Grid().setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
-    EXPECT_TRUE(seen);
 }
 
 } // namespace

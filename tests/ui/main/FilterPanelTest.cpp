@@ -55,21 +55,6 @@ TEST(FilterPanel, SelectionsGoBothWaysAndOnlyClicksReport) {
     EXPECT_EQ(p.Panel->Selection().Sources, (std::vector<bool>{false, false, true}));
 }
 
-TEST(FilterPanel, RunsOfSelectedLinesGoBothWaysAndReplaceTheOldSelection) {
-    TPanel p;
-    for (const std::vector<bool>& bands : {std::vector<bool>{true, false, true, true},
-                                           {false, true, false, true},
-                                           {true, true, true, true},
-                                           {false, false, false, false}}) {
-        TFilterSelection selection;
-        selection.Bands = bands;
-        p.Panel->SetSelection(selection);
-        EXPECT_EQ(p.Panel->Selection().Bands, bands);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(p.Panel->TourLB()->item(i)->isSelected(), bands[static_cast<size_t>(i)]) << i;
-    }
-}
-
 TEST(FilterPanel, EdgeDragReportsWidthsWithinTheWindowUntilAnotherButton) {
     TPanel p;
     QSignalSpy dragged(p.Panel, &TFilterPanel::WidthDragged);

@@ -4,40 +4,23 @@
 #include "ui/main/FirstStartPanel.h"
 
 #include "controls/grid/ExcelGrid2.h"
-#include "platform/SettingsStore.h"
-#include "support/SampleHome.h"
-#include "ui/main/MainForm.h"
+#include "support/MainWindowFixture.h"
 
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#ifndef KORVALEN_SAMPLE_HOME
-#error "the test needs KORVALEN_SAMPLE_HOME"
-#endif
-
 namespace {
 
-class FirstStartPanel : public ::testing::Test {
+class FirstStartPanel : public TMainWindowFixture {
 protected:
-    FirstStartPanel() {
-        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
-        const std::string home = Dir.path().toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(home + "korvalen", home),
-                                             std::vector<std::string>(), options);
+    void SetUp() override {
+        Start();
         Window->FileDialogHook = [this](TFileDialog& dialog, bool) {
             FileDialogs.push_back(dialog.Title);
             return false;
         };
-        Window->resize(1000, 700);
-        Window->show();
-        Window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     }
     TFirstStartPanel& Panel() { return Window->FirstStart(); }
     void Click(int link) {
@@ -47,9 +30,6 @@ protected:
     }
     void Key(int key) { QTest::keyClick(&Panel(), Qt::Key(key)); }
 
-    QTemporaryDir Dir;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Window;
     std::vector<std::string> FileDialogs;
 };
 

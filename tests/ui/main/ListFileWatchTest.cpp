@@ -3,25 +3,16 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
-#include "platform/SettingsStore.h"
 #include "program/Program.h"
-#include "support/SampleHome.h"
-#include "ui/main/MainForm.h"
+#include "support/MainWindowFixture.h"
 
 #include <QFile>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <memory>
-
-#ifndef KORVALEN_SAMPLE_HOME
-#error "the test needs KORVALEN_SAMPLE_HOME"
-#endif
 
 namespace {
 
@@ -30,30 +21,10 @@ std::string Bytes(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<unreadable>");
 }
 
-class ListFileWatch : public ::testing::Test {
+class ListFileWatch : public TMainWindowFixture {
 protected:
     void SetUp() override {
-        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), m_dir.path());
-        Home = m_dir.path().toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        W = std::make_unique<TMainForm>(m_settings, MakeProgramFolders(Home + "korvalen", Home),
-                                        std::vector<std::string>(), options);
-        W->MessageHook = [this](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
-            Messages.push_back(text);
-            const int answer = Answers.empty() ? Msg::ResultCancel : Answers.front();
-            if (!Answers.empty())
-                Answers.pop_front();
-            return answer;
-        };
-        W->FileDialogHook = [this](TFileDialog& dialog, bool) {
-            dialog.FileName = SaveAsPath;
-            return !SaveAsPath.empty();
-        };
-        W->resize(1200, 800);
-        W->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(W.get()));
+        Start();
         QTest::qWait(400); // past the start-up tick, which offers what a dead run left
         ASSERT_TRUE(W->Program().OpenList(ListPath()));
         ASSERT_GT(W->Grid().CountRows(), 8);
@@ -76,16 +47,6 @@ protected:
         EXPECT_TRUE(other.Save().Ok);
         return Bytes(ListPath());
     }
-
-    std::string Home;
-    std::unique_ptr<TMainForm> W;
-    std::vector<std::string> Messages;
-    std::deque<int> Answers;
-    std::string SaveAsPath;
-
-private:
-    QTemporaryDir m_dir;
-    TMemorySettingsStore m_settings;
 };
 
 TEST_F(ListFileWatch, AnUneditedListIsReadAgainWithTheCursorOnTheSameBootleg) {
@@ -111,7 +72,8 @@ TEST_F(ListFileWatch, AnEditedListIsToldAndItsSaveAskedWithNothingLost) {
     List().CommitChange("edit");
     RewriteReversed();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Messages.empty(); }));
-    EXPECT_NE(Messages[0].find("was changed on the disk by another program"), std::string::npos) << Messages[0];
+    EXPECT_NE(Messages[0].Text.find("was changed on the disk by another program"), std::string::npos)
+        << Messages[0].Text;
     const std::string theirs = RewriteReversed(1);
     QTest::qWait(1000); // told once: a second change tells nothing new
     EXPECT_EQ(Messages.size(), 1u);
@@ -124,13 +86,14 @@ TEST_F(ListFileWatch, AnEditedListIsToldAndItsSaveAskedWithNothingLost) {
     EXPECT_TRUE(Bytes(ListPath()) == theirs);
     EXPECT_FALSE(List().Saved);
 
-    SaveAsPath = Home + "Lists/Mine.kvu";
+    const std::string minePath = Home + "Lists/Mine.kvu";
+    DialogPaths = {minePath};
     Answers = {Msg::ResultYes};
     W->Execute({TActionId::cmSave});
     W->WaitForBackgroundWork();
     EXPECT_TRUE(Bytes(ListPath()) == theirs);
     TProject mine;
-    mine.FileName = SaveAsPath;
+    mine.FileName = minePath;
     ASSERT_TRUE(mine.Load().Ok());
     EXPECT_EQ(mine.Data[0].Comment, "mine");
     EXPECT_TRUE(List().Saved);

@@ -3,7 +3,7 @@
 // over a host that records what was waited for.
 
 #include "program/CompareFormLogic.h"
-#include "program/ExportWindow.h"
+#include "program/ExportFormLogic.h"
 #include "support/FakeProgramHost.h"
 #include "support/QuietMainWindow.h"
 #include "support/Records.h"

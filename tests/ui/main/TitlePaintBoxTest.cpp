@@ -51,39 +51,4 @@ TEST(TitlePaintBox, FillsTheBarOnlyWithAListAndKeepsTheCountsClearOfALongName) {
     EXPECT_GE(x, nameEnd + 10);
 }
 
-// However narrow the bar, a text is drawn whole or not at all, and the name
-// gives way, word by word, before a count does.
-TEST(TitlePaintBox, ANarrowBarShortensTheNameByWordsAndCutsNoText) {
-    TTitlePaintBox bar;
-    TProject list;
-    list.FileName = "/lists/The complete Ironwood live collection.kvu";
-    list.Data.resize(12345);
-    for (int32_t i = 0; i < 12345; ++i)
-        list.View.push_back(i);
-    bar.SetList(&list);
-    bool shortened = false;
-    for (int width = 900; width >= 120; width -= 7) {
-        SCOPED_TRACE(width);
-        bar.resize(width, 20);
-        Render(bar);
-        const auto& drawn = bar.Drawn();
-        ASSERT_FALSE(drawn.empty());
-        EXPECT_LE(drawn.back().Right, width);
-        for (size_t i = 1; i < drawn.size(); ++i)
-            EXPECT_GT(drawn[i].Left, drawn[i - 1].Right);
-        const std::string& name = drawn[0].Text;
-        if (name != "List: |b The complete Ironwood live collection|f ") {
-            shortened = true;
-            EXPECT_TRUE(name == "List: |b The complete Ironwood live...|f " ||
-                        name == "List: |b The complete Ironwood...|f " || name == "List: |b The complete...|f " ||
-                        name == "List: |b The...|f " || name == "List: |b ...|f ")
-                << name;
-        }
-        if (width >= 340) {
-            EXPECT_EQ(drawn.size(), 3u); // both counts stay at the window's smallest
-        }
-    }
-    EXPECT_TRUE(shortened);
-}
-
 } // namespace

@@ -2,74 +2,28 @@
 // opens writes the same bytes as korvalen-cli export of the same list.
 
 #include "cli/Cli.h"
-#include "controls/grid/ExcelGrid2.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
-#include "platform/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
-#include "support/SampleHome.h"
+#include "support/MainWindowFixture.h"
 #include "ui/dialogs/ExportForm.h"
-#include "ui/main/MainForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <deque>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sstream>
-
-#ifndef KORVALEN_SAMPLE_HOME
-#error "the test needs KORVALEN_SAMPLE_HOME"
-#endif
 
 namespace {
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<unreadable>");
-}
-
-struct TShown {
-    std::string Text;
-    Msg::TKind Kind{};
-};
-
-class ExportWindowTest : public testing::Test {
+class ExportWindowTest : public TMainWindowFixture {
 protected:
     void SetUp() override {
-        CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
-        Home = Dir.path().toStdString() + "/";
-        TMainFormOptions options;
-        options.AboutAtStart = false;
-        options.ReopenRecent = false;
-        Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
-                                             std::vector<std::string>(), options);
-        Window->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons, Msg::TAlign) {
-            Messages.push_back({text, kind});
-            return Msg::ResultOk;
-        };
-        Window->FileDialogHook = [this](TFileDialog& dialog, bool saving) {
-            if (!saving || DialogPaths.empty())
-                return false;
-            dialog.FileName = DialogPaths.front();
-            DialogPaths.pop_front();
-            return true;
-        };
-        Window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        Start();
         ASSERT_TRUE(Window->Program().OpenList(SampleList()));
     }
-
-    std::string SampleList() const { return Home + "Lists/Sample list.kvu"; }
 
     // Presses F8 and runs `use` on the export window once it is up; the
     // window is closed by `use` or, failing that, cancelled.
@@ -105,13 +59,6 @@ protected:
         const QPoint at = list.ItemRect(target).center();
         list.OnDragDrop(list, &list, at.x(), at.y());
     }
-
-    QTemporaryDir Dir;
-    std::string Home;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Window;
-    std::deque<std::string> DialogPaths;
-    std::vector<TShown> Messages;
 };
 
 } // namespace

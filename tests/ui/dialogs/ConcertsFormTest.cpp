@@ -10,6 +10,7 @@
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/Project.h"
 #include "platform/SettingsStore.h"
+#include "support/MemoryClipboard.h"
 #include "support/QuietMainWindow.h"
 #include "support/TempDir.h"
 #include "support/TourFiles.h"
@@ -33,13 +34,6 @@
 #include <memory>
 
 namespace {
-
-class TFakeClipboard : public IGridClipboard {
-public:
-    std::string Text() override { return Content; }
-    void SetText(const std::string& text) override { Content = text; }
-    std::string Content;
-};
 
 const std::string kLongVenue = std::string(150, 'L') + std::string(150, 'V');
 
@@ -79,7 +73,7 @@ protected:
             Typed.pop_front();
             return true;
         };
-        auto clipboard = std::make_unique<TFakeClipboard>();
+        auto clipboard = std::make_unique<TMemoryClipboard>();
         Clipboard = clipboard.get();
         Form->Grid().SetClipboard(std::move(clipboard));
         Form->show();
@@ -114,7 +108,7 @@ protected:
     TImageList Images;
     std::unique_ptr<TMainForm> Main;
     std::unique_ptr<TConcertsForm> Form;
-    TFakeClipboard* Clipboard = nullptr;
+    TMemoryClipboard* Clipboard = nullptr;
     std::vector<std::string> Asked;
     std::deque<std::string> Typed;
 };
@@ -148,46 +142,6 @@ TEST_F(ConcertsForm, TheBoxChoosesAllABandOrATour) {
     EXPECT_EQ(Column(3), "PARIS;Lyon;Rome;");
     EXPECT_EQ(Column(4), "France;France;Italy;");
     EXPECT_EQ(Column(5), "Olympia;Transbordeur;Palaeur;");
-}
-
-TEST_F(ConcertsForm, TheChosenLineIsStoredOnClosingAndRestoredOnOpening) {
-    Main->Program().ConcListIndex = 3;
-    Open();
-    EXPECT_EQ(Form->TourCB().currentIndex(), 3);
-    EXPECT_EQ(Grid().CountRows(), 2);
-    Form->TourCB().setCurrentIndex(5);
-    Key(Qt::Key_Escape);
-    EXPECT_FALSE(Form->isVisible());
-    EXPECT_EQ(Main->Program().ConcListIndex, 5);
-
-    Main->Program().ConcListIndex = 7; // one beyond the box
-    Open();
-    EXPECT_EQ(Form->TourCB().currentIndex(), -1);
-    EXPECT_EQ(Grid().CountRows(), 0);
-    Form->close();
-    EXPECT_EQ(Main->Program().ConcListIndex, -1);
-}
-
-TEST_F(ConcertsForm, RowsArePaintedInBlocksOfFiveWithAYellowishDateColumn) {
-    Open();
-    MoveTo(5, 12); // the selection's colour stays out of the way
-    Grid().repaint();
-    const QImage image = Grid().viewport()->grab().toImage();
-    auto painted = [&](int32_t x, int32_t y) {
-        const TRect r = CellRect(Grid(), x, y);
-        return ToTColor(image.pixelColor(r.Right - 3, r.Bottom - 3));
-    };
-    EXPECT_EQ(painted(1, 5), JoinRgb(255, 255, 255));
-    EXPECT_EQ(painted(1, 6), JoinRgb(240, 240, 240));
-    EXPECT_EQ(painted(4, 11), JoinRgb(255, 255, 255));
-    EXPECT_EQ(painted(2, 5), JoinRgb(255, 255, 192));
-    EXPECT_EQ(painted(2, 6), JoinRgb(240, 240, 176));
-    EXPECT_EQ(painted(2, 11), JoinRgb(255, 255, 192));
-
-    TColor selected = JoinRgb(0x3C, 0xF0, 0x0F);
-    bool change = true;
-    Grid().OnCellColor(Grid(), selected, change, 2, 6);
-    EXPECT_EQ(selected, JoinRgb(0x3C, 0xF0, 0x0F) & JoinRgb(240, 240, 176));
 }
 
 TEST_F(ConcertsForm, FindIgnoresTheCaseOfAToZAndSkipsTheCurrentRow) {
@@ -227,52 +181,6 @@ TEST_F(ConcertsForm, FindIgnoresTheCaseOfAToZAndSkipsTheCurrentRow) {
     EXPECT_EQ(Grid().Col, 3);
 }
 
-TEST_F(ConcertsForm, AddPutsTheConcertOfTheCurrentRowIntoTheList) {
-    // The main window shows one band's bootlegs only; the new ones must show all the same.
-    TProject& list = List();
-    list.Data.emplace_back().Band = "Gamma";
-    list.Saved = true;
-    Main->Program().Filter.AllBands = false;
-    Main->Program().Filter.Bands[2].Selected = true;
-    Main->SetValues();
-    ASSERT_EQ(Main->Grid().CountRows(), 1);
-
-    Open();
-    MoveTo(4, 3);
-    Grid().Selection = {1, 3, 5, 8}; // only the current row counts
-    Key(Qt::Key_A, Qt::ControlModifier);
-    ASSERT_EQ(list.Data.size(), 2u);
-    const TBootData& added = list.Data[1];
-    EXPECT_EQ(added.Band + "|" + added.Date + "|" + added.City + "|" + added.Country + "|" + added.Venue,
-              "Alpha|1990.04.01|Rome|Italy|Palaeur");
-    EXPECT_EQ(added.Name + added.Quality + added.Num + added.Comment + added.Info, "");
-    EXPECT_EQ(added.Source, 0);
-    EXPECT_EQ(added.Media, 0);
-    EXPECT_FALSE(list.Saved);
-    EXPECT_TRUE(Main->Program().Filter.AllBands);
-    EXPECT_EQ(Main->Grid().CountRows(), 2);
-    EXPECT_TRUE(Form->isVisible());
-
-    Form->ToolButton(17)->click(); // the same concert again
-    ASSERT_EQ(list.Data.size(), 3u);
-    EXPECT_EQ(list.Data[2].Venue, "Palaeur");
-
-    MoveTo(5, 12);
-    Form->PopupMenu1().actions().first()->trigger();
-    ASSERT_EQ(list.Data.size(), 4u);
-    EXPECT_EQ(list.Data[3].Venue, "Paris-Bercy " + kLongVenue); // whole, as in the tour file
-}
-
-TEST_F(ConcertsForm, AddOnAnEmptyTableAddsNothing) {
-    Main->Program().ConcListIndex = 4; // a band without tours
-    Open();
-    ASSERT_EQ(Grid().CountRows(), 0);
-    List().Saved = true;
-    Form->AddClick();
-    EXPECT_TRUE(List().Data.empty());
-    EXPECT_TRUE(List().Saved);
-}
-
 TEST_F(ConcertsForm, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
     Open();
     MoveTo(2, 2);
@@ -286,21 +194,6 @@ TEST_F(ConcertsForm, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form->TourCB().hasFocus(); }));
     Form->CopyClick();
     EXPECT_EQ(Clipboard->Content, "");
-}
-
-TEST_F(ConcertsForm, F1ShowsTheHelpAndTheTableStaysReadOnly) {
-    Open();
-    Key(Qt::Key_F1);
-    ASSERT_TRUE(LastHelp().has_value());
-    EXPECT_EQ(LastHelp()->Width, 350);
-    EXPECT_EQ(LastHelp()->Height, 300);
-    EXPECT_EQ(LastHelp()->Text.find("|b Copy|f  [ctrl+c] - copy values from the table to the clipboard\r\n\r\n"), 0u);
-
-    MoveTo(3, 1);
-    Key(Qt::Key_X);
-    Key(Qt::Key_Delete);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Grid().Cell(3, 1).S, "PARIS");
 }
 
 TEST_F(ConcertsForm, TheBoxDrawsBandsInBoldCapitalsAndToursIndented) {

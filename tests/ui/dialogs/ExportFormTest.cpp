@@ -46,68 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(ExportForm, OpensWithTheRememberedOrderAndOptions) {
-    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Export"));
-    EXPECT_EQ(Form->size(), QSize(396, 292));
-    EXPECT_EQ(Lines().front(), "01 Band");
-    EXPECT_EQ(Lines()[12], "13 Comment");
-    EXPECT_EQ(Lines().back(), "00 -----------");
-    EXPECT_TRUE(Form->ParamsMP().Checked(1));
-    EXPECT_TRUE(Form->ParamsMP().Checked(2));
-    EXPECT_EQ(Form->ParamsMP().Items(),
-              (std::vector<std::string>{"Divide by||| tours ", "Band name||| before tour name "}));
-    EXPECT_TRUE(Form->OkButton().isDefault());
-
-    Program->ExportPos = {13, 2, 0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    Program->ExportParams = {false, true};
-    TExportForm form(nullptr, *Program, Host, Names);
-    EXPECT_EQ(form.PropsLB().Items()[0], "00 -----------");
-    EXPECT_EQ(form.PropsLB().Items()[1], "03 City");
-    EXPECT_FALSE(form.ParamsMP().Checked(1));
-    EXPECT_TRUE(form.ParamsMP().Checked(2));
-}
-
-TEST_F(ExportForm, DroppingMovesTheSelectedLinesAsABlockAndKeepsThemSelected) {
-    Select({3, 1});
-    DropOn(0);
-    const std::vector<std::string> lines = Lines();
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
-              (std::vector<std::string>{"02 Date", "04 Country", "01 Band", "03 City"}));
-    for (int k = 0; k < kExportLineCount; ++k)
-        EXPECT_EQ(Form->PropsLB().Selected(k), k < 2) << k;
-
-    Select({0});
-    DropOn(kExportLineCount); // below the last line
-    EXPECT_EQ(Lines().back(), "02 Date");
-    EXPECT_TRUE(Form->PropsLB().Selected(13));
-
-    // A drag from anywhere else is refused.
-    QObject stranger;
-    Select({13});
-    DropOn(0, &stranger);
-    EXPECT_EQ(Lines()[12], "00 -----------");
-}
-
-TEST_F(ExportForm, CtrlArrowsMoveTheSelectedLinesWithoutAMouse) {
-    Form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    TMyListBox& list = Form->PropsLB();
-    list.setFocus();
-    Select({13});
-    for (int i = 0; i < 10; ++i)
-        QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(Lines()[3], "00 -----------");
-    EXPECT_TRUE(list.Selected(3));
-    EXPECT_EQ(list.SelCount(), 1);
-    EXPECT_EQ(list.ItemIndex(), 3);
-    QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(Lines()[4], "00 -----------");
-    // A plain arrow still moves the cursor.
-    QTest::keyClick(&list, Qt::Key_Up);
-    EXPECT_EQ(list.ItemIndex(), 3);
-    EXPECT_EQ(Lines()[4], "00 -----------");
-}
-
 TEST_F(ExportForm, BoldMarksTheLinesAboveTheSeparator) {
     Select({});
     Form->show();
@@ -154,29 +92,6 @@ TEST_F(ExportForm, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
     EXPECT_EQ(Host.Dialogs.back().FileName, Out());
 }
 
-TEST_F(ExportForm, CancelDropsTheChoicesButKeepsTheFileNameAndOkKeepsThem) {
-    const TExportOrder before = Program->ExportPos;
-    Select({3, 1});
-    DropOn(0);
-    Host.DialogAnswers = {Out()};
-    Form->ExportBtn().click();
-    Form->CancelButton().click();
-    EXPECT_EQ(Form->result(), QDialog::Rejected);
-    EXPECT_EQ(Program->ExportPos, before);
-    EXPECT_EQ(Program->ExportFile, Out());
-
-    TExportForm form(nullptr, *Program, Host, Names);
-    form.PropsLB().SetSelected(3, true);
-    form.PropsLB().SetSelected(1, true);
-    form.PropsLB().OnDragDrop(form.PropsLB(), &form.PropsLB(), 5, form.PropsLB().ItemRect(0).center().y());
-    form.ParamsMP().SetChecked(1, false);
-    form.OkButton().click();
-    EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_EQ(Program->ExportPos, (TExportOrder{1, 3, 0, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
-    EXPECT_FALSE(Program->ExportParams[0]);
-    EXPECT_TRUE(Program->ExportParams[1]);
-}
-
 TEST_F(ExportForm, TheChosenFormatWritesItsFileAndOkRemembersIt) {
     Select({0, 13});
     DropOn(0); // Band, then the separator
@@ -195,20 +110,6 @@ TEST_F(ExportForm, TheChosenFormatWritesItsFileAndOkRemembersIt) {
     EXPECT_EQ(Program->ExportFormat, 2);
     TExportForm again(nullptr, *Program, Host, Names);
     EXPECT_EQ(again.FormatCB().currentText(), "Web page");
-}
-
-TEST_F(ExportForm, AFailedExportIsReportedAndTheOldFileStays) {
-    WriteBytes(Out(), "old");
-    TFaultyFileSystem faulty;
-    TScopedFileSystem scope(faulty);
-    faulty.FailAt = TFaultyFileSystem::TStep::Rename;
-    Host.DialogAnswers = {Out()};
-    Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "old");
-    ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0].Kind, Msg::Error);
-    EXPECT_NE(Host.Messages[0].Text.find("trade.txt"), std::string::npos);
-    EXPECT_NE(Host.Messages[0].Text.find("injected failure"), std::string::npos);
 }
 
 TEST_F(ExportForm, F1AndHelpShowTheHelpOfTheTextPage) {
