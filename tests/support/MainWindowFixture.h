@@ -30,7 +30,7 @@
 #error "the test needs KORVALEN_SAMPLE_HOME"
 #endif
 
-struct TShownMessage {
+struct TAskedMessage {
     std::string Text;
     Msg::TKind Kind{};
     Msg::TButtons Buttons{};
@@ -109,6 +109,6 @@ protected:
     std::unique_ptr<TMainForm> Window;
     TMainForm* W = nullptr;
     std::deque<int> Answers;             // results of the next message dialogs
-    std::vector<TShownMessage> Messages; // every message shown
+    std::vector<TAskedMessage> Messages; // every message shown
     std::deque<std::string> DialogPaths; // chosen in the next file dialogs
 };
