@@ -120,16 +120,16 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return OpenMadeList(std::move(data), "join");
 }
 
-bool TCompareFormLogic::OpenMadeList(TArrayOfBootData data) {
+bool TCompareFormLogic::OpenMadeList(TArrayOfBootData data, const std::string& step) {
     if (!m_program.OpenList(""))
         return true;
     TProject& made = *m_program.Lists.back();
     made.Data = std::move(data);
     made.Saved = false;
-    m_program.RecordsReplaced(made);
+    m_program.RecordsReplaced(made, step);
     m_host.RefreshView();
     return true;
 }
@@ -150,5 +150,5 @@ bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions 
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return OpenMadeList(std::move(data));
+    return OpenMadeList(std::move(data), "wants");
 }

@@ -398,9 +398,9 @@ TProgram::~TProgram() {
     }
 }
 
-void TProgram::RecordsReplaced(TProject& list) {
+void TProgram::RecordsReplaced(TProject& list, const std::string& step) {
     if (TListGuard& guard = m_guards[&list]; guard.Journal)
-        guard.Journal->RestartFromRecords();
+        guard.Journal->RestartFromRecords(step);
 }
 
 TListGuard& TProgram::Guard(const TProject& list) {
