@@ -17,7 +17,7 @@ bool TakeListSnapshot(TProject& list, TListSnapshot& snapshot, std::string& erro
     return true;
 }
 
-TSaveResult WriteListSnapshot(TListSnapshot& snapshot) {
+TSaveResult WriteListSnapshot(TListSnapshot& snapshot, TFileIdentity* written) {
     std::string packed, error;
     if (!DeflateBytes(snapshot.Content.data(), snapshot.Content.size(), kDeflateLevel, packed, error))
         return {false, error};
@@ -25,5 +25,7 @@ TSaveResult WriteListSnapshot(TListSnapshot& snapshot) {
     TAtomicFile file(snapshot.FileName);
     if (!file.Open() || !file.Write(packed.data(), packed.size()) || !file.Commit())
         return {false, AsSentence(file.Error())};
+    if (written)
+        *written = IdentifyWrittenBytes(StampOfFile(snapshot.FileName), packed.data(), packed.size());
     return {true, {}};
 }
