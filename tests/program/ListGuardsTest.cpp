@@ -43,6 +43,10 @@ struct TGuardFixture : testing::Test {
         const std::string kept = ReadBytes(journal);
         Program.reset(); // a clean end takes the journal away: put it back as a crash leaves it
         WriteBytes(journal, kept);
+        return StartAndRestore();
+    }
+    // Another process starts and restores what it is offered: the first question.
+    std::string StartAndRestore() {
         Facts.Pid = 200;
         Facts.Running = {200};
         Start();
@@ -177,15 +181,9 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
             ASSERT_TRUE(outside.Save().Ok);
         }
 
-        Facts.Pid = 200;
-        Facts.Running = {200};
-        Start();
-        Host.Messages.clear();
-        Host.Answers = {Msg::ResultYes};
-        Program->OfferRecovery();
+        const std::string question = StartAndRestore();
         ASSERT_EQ(Host.Messages.size(), 1u);
-        EXPECT_NE(Host.Messages[0].Text.find("\"Live\" (2 changes, last at "), std::string::npos)
-            << Host.Messages[0].Text;
+        EXPECT_NE(question.find("\"Live\" (2 changes, last at "), std::string::npos) << question;
         ASSERT_EQ(Program->Lists.size(), 1u);
         EXPECT_EQ(List().FileName, fileChanged ? "" : Path);
         EXPECT_EQ(List().Data.size(), 4u);
