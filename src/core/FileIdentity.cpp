@@ -37,6 +37,16 @@ TFileIdentity IdentifyFile(const std::string& path) {
     return identity;
 }
 
+TFileIdentity IdentifyWrittenBytes(const TFileStamp& stamp, const void* data, size_t size) {
+    TFileIdentity identity;
+    identity.Stamp = stamp;
+    // Should another program have written there since, its size tells.
+    identity.Stamp.Size = size;
+    identity.Checksum = static_cast<uint32_t>(libdeflate_crc32(0, data, size));
+    identity.Known = stamp.Exists;
+    return identity;
+}
+
 bool FileChangedSince(const TFileIdentity& known, const std::string& path) {
     if (!known.Known)
         return false;

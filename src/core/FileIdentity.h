@@ -19,6 +19,9 @@ struct TFileIdentity {
 
 // The identity of `path` now; Known is false when it cannot be read.
 TFileIdentity IdentifyFile(const std::string& path);
+// The identity of a file just written with `size` bytes at `data`, whose
+// stamp was taken after the write: as IdentifyFile would give, unread.
+TFileIdentity IdentifyWrittenBytes(const TFileStamp& stamp, const void* data, size_t size);
 // Whether the file at `path` is other than `known`: gone, or other bytes.
 // Nothing known means nothing to compare: no change.
 bool FileChangedSince(const TFileIdentity& known, const std::string& path);

@@ -294,9 +294,22 @@ bool ReadJournal(const std::string& bytes, TJournal& journal, std::string& error
     return true;
 }
 
-bool JournalEntryHead(const std::string& content, int64_t& time, std::string& name) {
+bool JournalEntryHead(const std::string& content, int64_t& time, std::string& name, uint32_t* changes) {
     TCursor in(content);
-    return in.I64(time) && in.Text(name);
+    uint32_t count = 0;
+    if (!in.I64(time) || !in.Text(name) || (changes && !in.U32(count)))
+        return false;
+    if (changes)
+        *changes = count;
+    return true;
+}
+
+std::string FoldedJournalEntry(int64_t time, const std::string& name) {
+    std::string content;
+    Put64(content, time);
+    PutText(content, name);
+    PutLE(content, uint32_t(0));
+    return JournalEntryBytes(content);
 }
 
 bool ReplayJournalEntry(const std::string& content, TProject& list, std::string& error) {

@@ -48,8 +48,12 @@ std::string JournalEntryBytes(const std::string& content);
 // a newer version, or whose header is damaged.
 bool ReadJournal(const std::string& bytes, TJournal& journal, std::string& error);
 
-// The time and name of an entry; false for a damaged one.
-bool JournalEntryHead(const std::string& content, int64_t& time, std::string& name);
+// The time and name of an entry, and how many changes it holds; false for a
+// damaged one.
+bool JournalEntryHead(const std::string& content, int64_t& time, std::string& name, uint32_t* changes = nullptr);
+// The framed entry of a step whose changes are in the journal's base: it
+// changes nothing when made again, but the step still counts.
+std::string FoldedJournalEntry(int64_t time, const std::string& name);
 // Makes the entry's changes to `list` again, through its undo history, as
 // one step. False with the reason, and the list unchanged, when the entry
 // does not fit the list.

@@ -25,7 +25,7 @@ bool TakeListContent(const TArrayOfBootData& records, TListSnapshot& snapshot, s
     return true;
 }
 
-TSaveResult WriteListSnapshot(TListSnapshot& snapshot) {
+TSaveResult WriteListSnapshot(TListSnapshot& snapshot, TFileIdentity* written) {
     std::string packed, error;
     if (!DeflateBytes(snapshot.Content.data(), snapshot.Content.size(), kDeflateLevel, packed, error))
         return {false, error};
@@ -33,5 +33,7 @@ TSaveResult WriteListSnapshot(TListSnapshot& snapshot) {
     TAtomicFile file(snapshot.FileName);
     if (!file.Open() || !file.Write(packed.data(), packed.size()) || !file.Commit())
         return {false, AsSentence(file.Error())};
+    if (written)
+        *written = IdentifyWrittenBytes(StampOfFile(snapshot.FileName), packed.data(), packed.size());
     return {true, {}};
 }

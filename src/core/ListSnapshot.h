@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileIdentity.h"
 #include "core/Project.h"
 
 #include <cstdint>
@@ -31,5 +32,6 @@ bool TakeListContent(const TArrayOfBootData& records, TListSnapshot& snapshot, s
 
 // Replaces the snapshot's file with its content, compressed. On failure the
 // old file stays as it was and the result says why. The content is given up
-// once it is compressed.
-TSaveResult WriteListSnapshot(TListSnapshot& snapshot);
+// once it is compressed. `written`, when given, gets the identity of the
+// bytes written, taken from them rather than from reading the file back.
+TSaveResult WriteListSnapshot(TListSnapshot& snapshot, TFileIdentity* written = nullptr);

@@ -125,11 +125,11 @@ bool TCompareFormLogic::Join(const std::vector<bool>& selection, TMatchOptions o
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return ShowMadeList(std::move(data));
+    return ShowMadeList(std::move(data), "join");
 }
 
-bool TCompareFormLogic::ShowMadeList(TArrayOfBootData data) {
-    if (OpenMadeList(m_program, std::move(data)))
+bool TCompareFormLogic::ShowMadeList(TArrayOfBootData data, const std::string& step) {
+    if (OpenMadeList(m_program, std::move(data), step))
         m_host.RefreshView();
     return true;
 }
@@ -154,5 +154,5 @@ bool TCompareFormLogic::Wants(const std::vector<bool>& selection, TMatchOptions 
         m_program.ShowMsg(error, Msg::Error, Msg::Ok, Msg::Centre);
         return false;
     }
-    return ShowMadeList(std::move(data));
+    return ShowMadeList(std::move(data), "wants");
 }

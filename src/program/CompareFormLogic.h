@@ -48,7 +48,7 @@ public:
 private:
     bool AnySelected(const std::vector<bool>& selection);
     std::vector<TProject*> OpenLists(size_t count) const;
-    bool ShowMadeList(TArrayOfBootData data);
+    bool ShowMadeList(TArrayOfBootData data, const std::string& step);
 
     TProgram& m_program;
     IProgramHost& m_host;

@@ -21,6 +21,14 @@ uint32_t Crc(const std::string& bytes) {
     return static_cast<uint32_t>(libdeflate_crc32(0, bytes.data(), bytes.size()));
 }
 
+// The step of a framed entry whose changes went into the base.
+std::string Folded(const std::string& entry) {
+    int64_t time = 0;
+    std::string name;
+    JournalEntryHead(entry.substr(8), time, name);
+    return FoldedJournalEntry(time, name);
+}
+
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -44,13 +52,14 @@ void TListJournal::Restart(const TFileIdentity& base) {
     m_started = m_broken = false;
 }
 
-void TListJournal::RestartFromRecords() {
+void TListJournal::RestartFromRecords(const std::string& step) {
     Restart(m_base);
     // Without the memory for it the list is kept all the same, only unjournaled.
     try {
         TStringSink base;
         std::string error;
-        m_broken = !WriteListFile(m_list.Data, base, error) || !WriteHeader(base.Bytes, error);
+        m_broken = !WriteListFile(m_list.Data, base, error) || !WriteHeader(base.Bytes, error) ||
+                   (!step.empty() && !AppendToFile(m_path, FoldedJournalEntry(ProcessFacts().Now(), step), error));
     } catch (const std::bad_alloc&) {
         m_broken = true;
     }
@@ -92,8 +101,8 @@ void TListJournal::Write(const std::string& entry) {
     if (m_broken)
         return;
     std::string error;
+    bool changeInBase = false;
     if (!m_started) {
-        bool changeInBase = false;
         // Without the memory for it the list is kept all the same, only unjournaled.
         try {
             m_started = Start(changeInBase, error);
@@ -101,10 +110,10 @@ void TListJournal::Write(const std::string& entry) {
             m_started = false;
         }
         m_broken = !m_started;
-        if (!m_started || changeInBase)
+        if (!m_started)
             return;
     }
-    m_broken = !AppendToFile(m_path, entry, error);
+    m_broken = !AppendToFile(m_path, changeInBase ? Folded(entry) : entry, error);
 }
 
 bool JournalHoldsChanges(const TJournal& journal) {
@@ -172,6 +181,15 @@ size_t ReplayJournal(const TJournal& journal, TProject& list) {
             return journal.Entries.size() - i;
     }
     return 0;
+}
+
+std::string FoldedStep(const TJournal& journal) {
+    int64_t time = 0;
+    std::string name;
+    uint32_t changes = 1;
+    if (journal.Entries.empty() || !JournalEntryHead(journal.Entries.front(), time, name, &changes) || changes > 0)
+        return std::string();
+    return name;
 }
 
 std::string JournalSummary(const TJournal& journal, const std::string& name) {

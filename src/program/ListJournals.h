@@ -24,8 +24,9 @@ public:
     // again): the journal starts anew from it.
     void Restart(const TFileIdentity& base);
     // The list's records were replaced outside its history (a join): they
-    // are the journal's base, written at once.
-    void RestartFromRecords();
+    // are the journal's base, written at once, and `step` ("" for none) is
+    // the step that made them.
+    void RestartFromRecords(const std::string& step);
     // Removes the file; the list was closed cleanly.
     void Remove();
     const std::string& Path() const { return m_path; }
@@ -66,5 +67,7 @@ bool JournalBase(const TJournal& journal, TArrayOfBootData& records, std::string
 // unsaved and can be undone. Returns how many did not fit (the first that
 // does not fit ends the replay).
 size_t ReplayJournal(const TJournal& journal, TProject& list);
+// The name of the step whose changes the journal's base already holds, or "".
+std::string FoldedStep(const TJournal& journal);
 // "NAME (N changes, last at TIME)" for the question at start.
 std::string JournalSummary(const TJournal& journal, const std::string& name);

@@ -9,9 +9,7 @@ void RunListSaveJob(TListSaveJob& job) noexcept {
     try {
         if (!KeepBackup(job.Snapshot.FileName, job.BackupsDir, job.BackupCount, job.Now, job.BackupError))
             job.BackupError = AsSentence(job.BackupError);
-        job.Result = WriteListSnapshot(job.Snapshot);
-        if (job.Result.Ok)
-            job.Identity = IdentifyFile(job.Snapshot.FileName);
+        job.Result = WriteListSnapshot(job.Snapshot, &job.Identity);
     } catch (const std::bad_alloc&) {
         job.Result = {false, "The program ran out of memory."};
     } catch (...) {

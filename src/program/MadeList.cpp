@@ -2,12 +2,12 @@
 
 #include "program/Program.h"
 
-bool OpenMadeList(TProgram& program, TArrayOfBootData records) {
+bool OpenMadeList(TProgram& program, TArrayOfBootData records, const std::string& step) {
     if (!program.OpenList(""))
         return false;
     TProject& made = *program.Lists.back();
     made.Data = std::move(records);
     made.Saved = false;
-    program.RecordsReplaced(made);
+    program.RecordsReplaced(made, step);
     return true;
 }

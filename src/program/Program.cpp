@@ -381,10 +381,10 @@ TProgram::~TProgram() {
     }
 }
 
-void TProgram::RecordsReplaced(TProject& list) {
+void TProgram::RecordsReplaced(TProject& list, const std::string& step) {
     // The journal starts from the whole list, compressed: long for a long list.
     if (TListGuard& guard = m_guards[&list]; guard.Journal)
-        m_host.RunAndWait("Opening " + ListName(list), [&guard] { guard.Journal->RestartFromRecords(); });
+        m_host.RunAndWait("Opening " + ListName(list), [&guard, &step] { guard.Journal->RestartFromRecords(step); });
 }
 
 TListGuard& TProgram::Guard(const TProject& list) {

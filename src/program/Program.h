@@ -120,8 +120,9 @@ public:
     // After the file of list `index` may have changed on the disk: an
     // unedited list is read again, an edited one's user is told once.
     TOutsideChange CheckOutsideChange(int index);
-    // The records of `list` were replaced outside its history (a join).
-    void RecordsReplaced(TProject& list);
+    // The records of `list` were replaced outside its history by the step
+    // `step` (a join; "" when they are no step of the user's).
+    void RecordsReplaced(TProject& list, const std::string& step);
     // Offers the unsaved changes that a run which did not end cleanly kept
     // in its journals: restored as unsaved changes, or discarded.
     void OfferRecovery();

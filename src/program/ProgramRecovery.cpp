@@ -66,7 +66,7 @@ void TProgram::RestoreLeftJournal(const TLeftJournal& left) {
     if (!onFile) {
         list.Data = std::move(base);
         list.Saved = false;
-        RecordsReplaced(list);
+        RecordsReplaced(list, FoldedStep(journal));
     }
     const size_t skipped = ReplayJournal(journal, list);
     list.BuildView(Filter);

@@ -133,9 +133,16 @@ class Korvalen:
         wait_for("the box " + caption + " to go", lambda: box not in self.windows())
 
     def keys(self, *keys):
+        """Sends the keys; "type:TEXT" types TEXT, "wait:NAME" waits for the window NAME to have the
+        focus, "ready" for the main window to be alone and have it."""
         for key in keys:
-            if key.startswith("type:"):
+            if key == "ready":
+                self.wait_ready()
+            elif key.startswith("type:"):
                 xdotool("type", "--delay", "20", key[5:])
+            elif key.startswith("wait:"):
+                wait_for("the window " + key[5:] + " to have the focus",
+                         lambda: [window_name(w) for w in xdotool("getactivewindow")] == [key[5:]])
             else:
                 xdotool("key", key)
 

@@ -1,4 +1,5 @@
 #include "core/FileIdentity.h"
+#include "core/ListSnapshot.h"
 #include "core/Project.h"
 #include "platform/FileSystem.h"
 
@@ -42,6 +43,28 @@ TEST(FileIdentity, IsThatOfTheBytesReadWhateverComesAfter) {
     EXPECT_EQ(opened.Checksum, whole.Checksum);
     EXPECT_EQ(opened.Stamp.Size, before.size());
     EXPECT_TRUE(FileChangedSince(opened, list.FileName));
+}
+
+// A save knows its file from the bytes it wrote, as reading it back would.
+TEST(FileIdentity, OfASavedListIsThatOfTheFileWritten) {
+    TTempDir dir;
+    TProject list;
+    list.FileName = dir.File("a.kvu");
+    list.Data.resize(3);
+    TListSnapshot snapshot;
+    std::string error;
+    ASSERT_TRUE(TakeListSnapshot(list, snapshot, error)) << error;
+    TFileIdentity written;
+    ASSERT_TRUE(WriteListSnapshot(snapshot, &written).Ok);
+    const TFileIdentity read = IdentifyFile(list.FileName);
+    EXPECT_TRUE(written.Known);
+    EXPECT_EQ(written.Checksum, read.Checksum);
+    EXPECT_TRUE(written.Stamp.SameContentStamp(read.Stamp) && written.Stamp.SameFile(read.Stamp));
+    EXPECT_FALSE(FileChangedSince(written, list.FileName));
+    std::string other = ReadBytes(list.FileName);
+    other.back() ^= 1;
+    WriteBytes(list.FileName, other);
+    EXPECT_TRUE(FileChangedSince(written, list.FileName));
 }
 
 } // namespace

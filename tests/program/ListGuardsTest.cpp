@@ -37,6 +37,24 @@ struct TGuardFixture : testing::Test {
         Program = std::make_unique<TProgram>(Host, Store, folders);
     }
     TProject& List(int i = 0) { return *Program->Lists.at(static_cast<size_t>(i)); }
+    // The run ends as a kill leaves it, the next one restores: its question.
+    std::string CrashAndRestore() {
+        const std::string journal = Program->Guard(List()).Journal->Path();
+        const std::string kept = ReadBytes(journal);
+        Program.reset(); // a clean end takes the journal away: put it back as a crash leaves it
+        WriteBytes(journal, kept);
+        return StartAndRestore();
+    }
+    // Another process starts and restores what it is offered: the first question.
+    std::string StartAndRestore() {
+        Facts.Pid = 200;
+        Facts.Running = {200};
+        Start();
+        Host.Messages.clear();
+        Host.Answers = {Msg::ResultYes};
+        Program->OfferRecovery();
+        return Host.Messages.empty() ? std::string() : Host.Messages[0].Text;
+    }
     void Edit(TProject& list, const std::string& band) {
         list.UndoSteps.Touch(list.Data, 0);
         list.Data[0].Band = band;
@@ -163,15 +181,9 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
             ASSERT_TRUE(outside.Save().Ok);
         }
 
-        Facts.Pid = 200;
-        Facts.Running = {200};
-        Start();
-        Host.Messages.clear();
-        Host.Answers = {Msg::ResultYes};
-        Program->OfferRecovery();
+        const std::string question = StartAndRestore();
         ASSERT_EQ(Host.Messages.size(), 1u);
-        EXPECT_NE(Host.Messages[0].Text.find("\"Live\" (2 changes, last at "), std::string::npos)
-            << Host.Messages[0].Text;
+        EXPECT_NE(question.find("\"Live\" (2 changes, last at "), std::string::npos) << question;
         ASSERT_EQ(Program->Lists.size(), 1u);
         EXPECT_EQ(List().FileName, fileChanged ? "" : Path);
         EXPECT_EQ(List().Data.size(), 4u);
@@ -199,16 +211,7 @@ TEST_F(ListGuards, AFileChangedBeforeTheFirstEditIsNotTakenAsTheEditsBase) {
     const std::string theirs = ReadBytes(Path);
     Edit(List(), "Edited");
     Edit(List(), "Edited again");
-    const std::string journal = Program->Guard(List()).Journal->Path();
-    const std::string kept = ReadBytes(journal);
-    Program.reset(); // a clean end takes the journal away: put it back as a crash leaves it
-    WriteBytes(journal, kept);
-
-    Facts.Pid = 200;
-    Facts.Running = {200};
-    Start();
-    Host.Answers = {Msg::ResultYes};
-    Program->OfferRecovery();
+    EXPECT_NE(CrashAndRestore().find("(2 changes"), std::string::npos);
     ASSERT_EQ(Program->Lists.size(), 1u);
     EXPECT_EQ(List().FileName, ""); // onto a copy: the file is theirs now
     ASSERT_EQ(List().Data.size(), 3u);
@@ -216,6 +219,22 @@ TEST_F(ListGuards, AFileChangedBeforeTheFirstEditIsNotTakenAsTheEditsBase) {
     EXPECT_TRUE(List().UndoChange().Done);
     EXPECT_EQ(List().Data[0].Band, "Edited");
     EXPECT_EQ(ReadBytes(Path), theirs);
+}
+
+// A list made by a join has its records in the journal's base, and the
+// join counts among the changes, also when restored and killed again.
+TEST_F(ListGuards, AJoinCountsAmongTheChangesToRestore) {
+    Facts.Running = {100};
+    ASSERT_TRUE(Program->OpenList(""));
+    List().Data.resize(2);
+    Program->RecordsReplaced(List(), "join");
+    Edit(List(), "Edited");
+    for (int restore = 0; restore < 2; ++restore) {
+        EXPECT_NE(CrashAndRestore().find("(2 changes"), std::string::npos) << restore;
+        ASSERT_EQ(Program->Lists.size(), 1u);
+        EXPECT_EQ(List().Data.size(), 2u);
+        EXPECT_EQ(List().Data[0].Band, "Edited");
+    }
 }
 
 // The offer may come after this run has opened and edited lists: their

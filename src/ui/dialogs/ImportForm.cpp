@@ -239,7 +239,7 @@ bool RunImportForm(QWidget* parent, TProgram& program, IProgramHost& host, const
         added = list && AddImportedRecords(*list, std::move(records), path, error);
     } else {
         // A new list takes the bootlegs whole, as a joined one does.
-        added = RoomForRecords(0, records.size(), error) && OpenMadeList(program, std::move(records));
+        added = RoomForRecords(0, records.size(), error) && OpenMadeList(program, std::move(records), "import");
     }
     if (!added) {
         if (!error.empty())
