@@ -4,6 +4,7 @@
 #include "core/ListFile.h"
 #include "core/Project.h"
 
+#include <exception>
 #include <memory>
 
 // What an opening carries from the window to its long half and back: a list
@@ -14,11 +15,10 @@ struct TListOpenJob {
     std::unique_ptr<TProject> List;
     TListReadResult Result;
     TFileIdentity ReadFrom;
-    // The reading came to an outcome, good or bad, rather than a failure
-    // thrown on the way.
-    bool Finished = false;
+    // What the reader did not turn into a reason (a failure of the file
+    // system's own), for the window's side to throw as any command would.
+    std::exception_ptr Failure;
 };
 
-// Reads the job's list from its file. What the reader does not turn into a
-// reason (a failure of the file system's own) is thrown, as for any command.
-void RunListOpenJob(TListOpenJob& job);
+// Reads the job's list from its file.
+void RunListOpenJob(TListOpenJob& job) noexcept;

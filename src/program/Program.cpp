@@ -206,13 +206,22 @@ private:
 
 bool TProgram::OpenList(const std::string& name) {
     std::optional<bool> opened;
-    StartOpen(name, [&opened](bool ok) { opened = ok; });
-    if (!opened)
+    std::exception_ptr failure;
+    StartOpen(
+        name, [&opened](bool ok) { opened = ok; }, &failure);
+    if (!opened && !failure)
         m_host.WaitForBackgroundWork();
+    // Thrown here, it is the command's failure, named as such.
+    if (failure)
+        std::rethrow_exception(failure);
     return opened.value_or(false);
 }
 
 void TProgram::StartOpen(const std::string& name, std::function<void(bool opened)> then) {
+    StartOpen(name, std::move(then), nullptr);
+}
+
+void TProgram::StartOpen(const std::string& name, std::function<void(bool opened)> then, std::exception_ptr* failure) {
     if (!then)
         then = [](bool) {};
     // One file, one name: the history must find it again from any folder.
@@ -244,10 +253,13 @@ void TProgram::StartOpen(const std::string& name, std::function<void(bool opened
     auto opening = std::make_shared<TOpening>(*this, fileName);
     m_host.RunInBackground(
         "Opening " + ListName(*job->List), [job] { RunListOpenJob(*job); },
-        [this, job, mode, then, opening]() mutable {
+        [this, job, mode, then, opening, failure]() mutable {
             opening.reset(); // the pointer goes before any message about the outcome
-            // A failure on the way has been shown as the command's.
-            if (job->Finished)
+            if (job->Failure && failure)
+                *failure = job->Failure;
+            else if (job->Failure)
+                std::rethrow_exception(job->Failure);
+            else
                 then(FinishOpen(*job, mode));
         });
 }
@@ -290,8 +302,9 @@ void TProgram::AddOpenedList(std::unique_ptr<TProject> list, TLockedOpen mode, c
         throw;
     }
     OpenListsChanged();
+    // The new tab was not forward: bringing it there shows the list, and a
+    // refresh on top would filter a big list twice.
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
-    m_host.RefreshView();
     m_host.FocusGrid();
 }
 

@@ -12,6 +12,7 @@
 #include "program/ProgramHost.h"
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -155,6 +156,9 @@ private:
     void OpenListsChanged();
     void FinishSave(TProject& list, TListSaveJob& job);
     class TOpening;
+    // With `failure`, a failure thrown while reading is kept there, else thrown
+    // on the window's side.
+    void StartOpen(const std::string& fileName, std::function<void(bool opened)> then, std::exception_ptr* failure);
     bool FinishOpen(TListOpenJob& job, TLockedOpen mode);
     // A list, read or new, gets its guard, its journal and its tab.
     void AddOpenedList(std::unique_ptr<TProject> list, TLockedOpen mode, const TFileIdentity* readFrom);
