@@ -2,9 +2,10 @@
 // the band filter and a tab switch, each including the repaint of the window
 // that follows, with two lists of 100,000 bootlegs open and with one of
 // 1,000,000 (beside a small one to switch to); a keystroke in the quick
-// filter box; opening a list of 100,000 to the painted grid. The baselines
-// are a bare repaint of the same window, a bare substring scan of the texts
-// the quick filter looks in, and a bare load of the same file.
+// filter box; opening a list of 100,000 and one of 1,000,000 to the painted
+// grid. The baselines are a bare repaint of the same window, a bare
+// substring scan of the texts the quick filter looks in, and a bare load of
+// the same file, on the window's thread and on one of its own.
 //
 // `main_window_bench memory FILE` prints instead how much the program grows
 // from an empty window to FILE open, against the list's content.
@@ -32,6 +33,7 @@
 
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -172,6 +174,20 @@ void BM_Load(benchmark::State& state) {
     }
 }
 
+// The same on a thread of its own, as the window reads a list.
+void BM_LoadAside(benchmark::State& state) {
+    const std::string& path = Big(state).Lists[0];
+    for (auto _ : state) {
+        TProject list;
+        list.FileName = path;
+        std::thread reader([&list] {
+            if (!list.Load().Ok())
+                std::abort();
+        });
+        reader.join();
+    }
+}
+
 int Memory(const std::string& path) {
     QTemporaryDir home;
     TMemorySettingsStore settings;
@@ -213,8 +229,9 @@ int main(int argc, char** argv) {
     RegisterSizes("BM_QuickFilterWord", BM_QuickFilterWord, {big, huge});
     RegisterSizes("BM_QuickFilterTyping", BM_QuickFilterTyping, {big, huge});
     RegisterSizes("BM_BareScan", BM_BareScan, {big, huge});
-    RegisterSizes("BM_OpenList", BM_OpenList, {big});
-    RegisterSizes("BM_Load", BM_Load, {big});
+    RegisterSizes("BM_OpenList", BM_OpenList, {big, huge});
+    RegisterSizes("BM_Load", BM_Load, {big, huge});
+    RegisterSizes("BM_LoadAside", BM_LoadAside, {big, huge});
     benchmark::Initialize(&argc, argv);
     std::vector<TRatioReporter::TPair> pairs;
     for (const char* size : {"/bootlegs:100000", "/bootlegs:1000000"})
@@ -225,7 +242,9 @@ int main(int argc, char** argv) {
             pairs.push_back({std::string(figure) + size, std::string("BM_Repaint") + size});
             pairs.push_back({std::string(figure) + size, std::string("BM_BareScan") + size});
         }
-    pairs.push_back({"BM_OpenList/bootlegs:100000", "BM_Load/bootlegs:100000"});
+    for (const char* size : {"/bootlegs:100000", "/bootlegs:1000000"})
+        for (const char* baseline : {"BM_Load", "BM_LoadAside"})
+            pairs.push_back({std::string("BM_OpenList") + size, baseline + std::string(size)});
     TRatioReporter reporter(pairs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

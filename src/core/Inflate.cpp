@@ -86,7 +86,7 @@ TInflateError InflateBytes(const void* data, size_t size, size_t most, TInflated
         return TInflateError::NoMemory;
     for (;;) {
         // Pages of the buffer that the content does not reach are never touched.
-        char* buffer = static_cast<char*>(std::malloc(std::max<size_t>(capacity, 1)));
+        char* buffer = static_cast<char*>(MallocBulk(capacity));
         if (!buffer)
             return TInflateError::NoMemory;
         out.m_bytes.reset(buffer);

@@ -80,7 +80,28 @@ int32_t MediaOfVersion2(int32_t stored) {
     return stored >= 0 && stored < 8 ? kMap[stored] : stored;
 }
 
+bool ReadText(TContentReader& in, std::string& text) {
+    int32_t length = 0;
+    if (!in.ReadInt32(length))
+        return false;
+    if (length > 0)
+        return in.ReadBytes(text, static_cast<size_t>(length));
+    text.clear();
+    return true;
+}
+
+// The version every save writes, read field after field without the layout
+// table: on a big list the walk through the table costs as much as the texts.
+bool ReadRecordOfVersion13(TContentReader& in, TBootData& r) {
+    return ReadText(in, r.Band) && in.ReadInt32(r.Source) && in.ReadInt32(r.Media) && ReadText(in, r.Quality) &&
+           ReadText(in, r.Name) && ReadText(in, r.Date) && ReadText(in, r.City) && ReadText(in, r.Venue) &&
+           ReadText(in, r.Country) && ReadText(in, r.Num) && ReadText(in, r.Info) && ReadText(in, r.Covers[0]) &&
+           ReadText(in, r.Covers[1]) && ReadText(in, r.Comment);
+}
+
 bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBootData& record) {
+    if (version == kListFileVersion)
+        return ReadRecordOfVersion13(in, record);
     for (TField field : layout) {
         if (field == TField::Source || field == TField::Media) {
             int32_t& code = field == TField::Source ? record.Source : record.Media;
@@ -90,19 +111,14 @@ bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBoo
                 code = MediaOfVersion2(code);
             continue;
         }
-        int32_t length = 0;
-        if (!in.ReadInt32(length))
-            return false;
-        std::string& text = *TextField(record, field);
-        if (length <= 0)
-            text.clear();
-        else if (!in.ReadBytes(text, static_cast<size_t>(length)))
+        if (!ReadText(in, *TextField(record, field)))
             return false;
     }
     return true;
 }
 
-constexpr size_t kGiveBackStep = size_t(1) << 20;
+// Whole huge pages of the content, which is kept in them.
+constexpr size_t kGiveBackStep = size_t(4) << 20;
 
 // How many records to make room for before reading them: the count in the
 // file is not trusted, only what the content left can really hold.

@@ -24,6 +24,20 @@ void* AllocateBulk(size_t bytes) {
     return memory;
 }
 
+void* MallocBulk(size_t bytes) noexcept {
+    if (bytes < kHugePage)
+        return std::malloc(bytes > 0 ? bytes : 1);
+    size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    if (rounded < bytes)
+        return nullptr;
+    void* memory = std::aligned_alloc(kHugePage, rounded);
+#ifdef MADV_HUGEPAGE
+    if (memory)
+        ::madvise(memory, rounded, MADV_HUGEPAGE);
+#endif
+    return memory;
+}
+
 void FreeBulk(void* memory, size_t bytes) noexcept {
     if (bytes < kHugePage)
         ::operator delete(memory);

@@ -9,6 +9,9 @@
 // more than reading the list itself.
 void* AllocateBulk(size_t bytes);
 void FreeBulk(void* memory, size_t bytes) noexcept;
+// The same for a buffer of bytes that std::free and std::realloc take back;
+// nullptr when there is no memory.
+void* MallocBulk(size_t bytes) noexcept;
 // Hands the whole pages within [memory, memory + bytes) back to the system
 // while the block stays allocated: they read as zeros afterwards. For a big
 // buffer read once from front to back.

@@ -9,9 +9,11 @@
 #include "program/CommandGuard.h"
 #include "program/ConcertLists.h"
 #include "program/ListNames.h"
+#include "program/ListOpenJob.h"
 #include "program/ListSaveJob.h"
 
 #include <cassert>
+#include <optional>
 
 namespace {
 
@@ -161,43 +163,107 @@ int TProgram::OpenIndexOf(const std::string& fileName) const {
     return -1;
 }
 
+// A file being opened, with the busy pointer, until the opening ends
+// however it ends: a second opening of it waits for the tab to come.
+class TProgram::TOpening {
+public:
+    TOpening(TProgram& program, std::string fileName) : m_program(program), m_fileName(std::move(fileName)) {
+        m_program.m_opening.insert(m_fileName);
+        m_program.m_host.SetBusy(true);
+    }
+    ~TOpening() {
+        m_program.m_host.SetBusy(false);
+        m_program.m_opening.erase(m_fileName);
+    }
+    TOpening(const TOpening&) = delete;
+    TOpening& operator=(const TOpening&) = delete;
+
+private:
+    TProgram& m_program;
+    std::string m_fileName;
+};
+
 bool TProgram::OpenList(const std::string& name) {
+    std::optional<bool> opened;
+    std::exception_ptr failure;
+    StartOpen(
+        name, [&opened](bool ok) { opened = ok; }, &failure);
+    if (!opened && !failure)
+        m_host.WaitForBackgroundWork();
+    // Thrown here, it is the command's failure, named as such.
+    if (failure)
+        std::rethrow_exception(failure);
+    return opened.value_or(false);
+}
+
+void TProgram::StartOpen(const std::string& name, std::function<void(bool opened)> then) {
+    StartOpen(name, std::move(then), nullptr);
+}
+
+void TProgram::StartOpen(const std::string& name, std::function<void(bool opened)> then, std::exception_ptr* failure) {
+    if (!then)
+        then = [](bool) {};
     // One file, one name: the history must find it again from any folder.
     const std::string fileName = name.empty() ? name : AbsolutePath(name);
     // Two tabs of one file would each overwrite what the other saved.
     if (const int open = fileName.empty() ? -1 : OpenIndexOf(fileName); open >= 0) {
         m_host.SetCurrentTab(open);
         m_host.FocusGrid();
-        return true;
+        then(true);
+        return;
     }
-    auto list = std::make_unique<TProject>();
-    TLockedOpen mode = TLockedOpen::Edit;
-    TFileIdentity readFrom;
-    if (!fileName.empty()) {
-        mode = AskLockedOpen(m_host, fileName, ListCaption(fileName));
-        if (mode == TLockedOpen::Cancel)
-            return false;
-        list->FileName = fileName;
-        TListReadResult result;
-        {
-            TBusyPointer busy(m_host);
-            result = list->Load(&readFrom);
-        }
-        if (result.Status == TListReadResult::TStatus::NewerVersion) {
-            ShowMsg(result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
-            return false;
-        }
-        if (!result.Ok()) {
-            ShowMsg("The list could not be opened:||" + MarkupLiteral(fileName) + "||" + MarkupLiteral(result.Reason),
-                    Msg::Error, Msg::Ok, Msg::Centre);
-            return false;
-        }
-        AddToHistory(fileName);
-        SetDialogFolders(fileName);
+    if (fileName.empty()) {
+        AddOpenedList(std::make_unique<TProject>(), TLockedOpen::Edit, nullptr);
+        then(true);
+        return;
     }
+    if (m_opening.count(fileName) > 0) {
+        then(false);
+        return;
+    }
+    const TLockedOpen mode = AskLockedOpen(m_host, fileName, ListCaption(fileName));
+    if (mode == TLockedOpen::Cancel) {
+        then(false);
+        return;
+    }
+    auto job = std::make_shared<TListOpenJob>();
+    job->List = std::make_unique<TProject>();
+    job->List->FileName = fileName;
+    auto opening = std::make_shared<TOpening>(*this, fileName);
+    m_host.RunInBackground(
+        "Opening " + ListName(*job->List), [job] { RunListOpenJob(*job); },
+        [this, job, mode, then, opening, failure]() mutable {
+            opening.reset(); // the pointer goes before any message about the outcome
+            if (job->Failure && failure)
+                *failure = job->Failure;
+            else if (job->Failure)
+                std::rethrow_exception(job->Failure);
+            else
+                then(FinishOpen(*job, mode));
+        });
+}
+
+bool TProgram::FinishOpen(TListOpenJob& job, TLockedOpen mode) {
+    const std::string fileName = job.List->FileName;
+    if (job.Result.Status == TListReadResult::TStatus::NewerVersion) {
+        ShowMsg(job.Result.Reason, Msg::Error, Msg::Ok, Msg::Centre);
+        return false;
+    }
+    if (!job.Result.Ok()) {
+        ShowMsg("The list could not be opened:||" + MarkupLiteral(fileName) + "||" + MarkupLiteral(job.Result.Reason),
+                Msg::Error, Msg::Ok, Msg::Centre);
+        return false;
+    }
+    AddToHistory(fileName);
+    SetDialogFolders(fileName);
+    AddOpenedList(std::move(job.List), mode, &job.ReadFrom);
+    return true;
+}
+
+void TProgram::AddOpenedList(std::unique_ptr<TProject> list, TLockedOpen mode, const TFileIdentity* readFrom) {
     TListGuard guard;
-    if (!fileName.empty())
-        GuardFile(guard, *list, mode, &readFrom);
+    if (!list->FileName.empty())
+        GuardFile(guard, *list, mode, readFrom);
     // Tab i shows list i, also when the tab cannot be made; a failure on the
     // way leaves neither the list nor its guard behind.
     TProject* added = list.get();
@@ -215,10 +281,10 @@ bool TProgram::OpenList(const std::string& name) {
         throw;
     }
     OpenListsChanged();
+    // The new tab was not forward: bringing it there shows the list, and a
+    // refresh on top would filter a big list twice.
     m_host.SetCurrentTab(static_cast<int>(Lists.size()) - 1);
-    m_host.RefreshView();
     m_host.FocusGrid();
-    return true;
 }
 
 bool TProgram::AskSaveName(TProject& list) {

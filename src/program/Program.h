@@ -13,6 +13,7 @@
 #include "program/ProgramHost.h"
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,6 +31,7 @@ constexpr int32_t kDefaultBackupCount = 5;
 constexpr int32_t kMaxBackupCount = 1000;
 
 struct TLeftJournal;
+struct TListOpenJob;
 struct TListSaveJob;
 
 // What a change of a list's file on the disk led to.
@@ -94,7 +96,12 @@ public:
     // only brings its tab forward. Only a list read from its file
     // enters the history. False when the file could not be opened (the user
     // has been told why).
+    // Returns once the list is open; the window paints meanwhile.
     bool OpenList(const std::string& fileName);
+    // The same, but the file is read away from the window: the tab comes
+    // once the list is read, and then `then` hears whether it was opened
+    // (at once when nothing is to be read).
+    void StartOpen(const std::string& fileName, std::function<void(bool opened)> then = {});
     // Asks to save an unsaved list first; false when the user cancelled or
     // saving failed, and then the list stays open.
     bool CloseList(int index);
@@ -150,6 +157,13 @@ private:
     // those last written, so that a crash forgets none of them.
     void OpenListsChanged();
     void FinishSave(TProject& list, TListSaveJob& job);
+    class TOpening;
+    // With `failure`, a failure thrown while reading is kept there, else thrown
+    // on the window's side.
+    void StartOpen(const std::string& fileName, std::function<void(bool opened)> then, std::exception_ptr* failure);
+    bool FinishOpen(TListOpenJob& job, TLockedOpen mode);
+    // A list, read or new, gets its guard, its journal and its tab.
+    void AddOpenedList(std::unique_ptr<TProject> list, TLockedOpen mode, const TFileIdentity* readFrom);
     void ShowSaveFailure(const std::string& fileName, const std::string& reason);
     void RestoreLeftJournal(const TLeftJournal& left);
     void SetDialogFolders(const std::string& fileName);
@@ -161,4 +175,6 @@ private:
     std::map<const TProject*, TListGuard> m_guards;
     std::string m_openListsWritten;
     std::set<const TProject*> m_saving;
+    // The files being read for a tab still to come.
+    std::set<std::string> m_opening;
 };

@@ -57,6 +57,8 @@ public:
     // shows that list, show `caption` at once.
     virtual void SetTabCaption(int index, const std::string& caption) = 0;
     virtual int CurrentTab() const = 0; // -1 without tabs
+    // Brings tab `index` forward; when it was not forward, the window shows
+    // its list anew (no RefreshView needed).
     virtual void SetCurrentTab(int index) = 0;
 
     virtual void SetFilterLines(const std::vector<std::string>& bandsAndTours, const std::vector<std::string>& sources,

@@ -66,7 +66,7 @@ TEST_F(ProgramSave, TheFileHoldsTheListAsItWasWhenSaveWasChosen) {
     const std::string atSave = ContentOf(List().Data);
     ASSERT_TRUE(Program->StartSave(0));
     EXPECT_TRUE(Program->IsSaving(List()));
-    EXPECT_EQ(Host.WorkNames, std::vector<std::string>{"Saving Three"});
+    EXPECT_EQ(Host.WorkNames.back(), "Saving Three");
     EXPECT_EQ(Host.WaitedFor, std::vector<std::string>{"Saving Three"}); // the records read away from the window
 
     SetBand(0, "During");

@@ -21,6 +21,8 @@ public:
     bool OutOfMemory = false;
     // Runs before every write, on whatever thread writes: a slow disk.
     std::function<void()> BeforeWrite;
+    // The same before every read: a slow disk under an opening.
+    std::function<void()> BeforeRead;
 
     std::unique_ptr<TFile> OpenForReading(const std::string& path, std::string& error) override {
         if (FailAt == TStep::Open) {
@@ -71,6 +73,8 @@ private:
         TFaultyFile(std::unique_ptr<TFile> real, TFaultyFileSystem& owner)
             : m_realFile(std::move(real)), m_owner(owner) {}
         long long Read(void* buffer, size_t capacity) override {
+            if (m_owner.BeforeRead)
+                m_owner.BeforeRead();
             if (m_owner.FailAt == TStep::Read) {
                 if (m_done >= m_owner.BytesBeforeFailure) {
                     m_owner.ThrowIfOutOfMemory();

@@ -1,0 +1,75 @@
+// Opening in the real main window while a slow disk holds the reading: the
+// window goes on and shows the opening, and the tab comes with the list.
+
+#include "controls/grid/ExcelGrid2.h"
+#include "platform/SettingsStore.h"
+#include "support/FaultyFileSystem.h"
+#include "support/QuietMainWindow.h"
+#include "support/Records.h"
+#include "support/TempDir.h"
+
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <future>
+#include <optional>
+
+namespace {
+
+struct MainFormOpenAside : testing::Test {
+    TTempDir Home;
+    TMemorySettingsStore Settings;
+    std::unique_ptr<TMainForm> Window =
+        MakeQuietMainWindow(Settings, MakeProgramFolders(Home.File("korvalen"), Home.Path()));
+};
+
+} // namespace
+
+TEST_F(MainFormOpenAside, TheWindowGoesOnWhileAListIsReadAndItsTabComesWithIt) {
+    ASSERT_TRUE(Window);
+    const std::string path = Home.File("slow.kvu");
+    TProject made;
+    made.FileName = path;
+    made.Data.assign(50, SampleRecord());
+    ASSERT_TRUE(made.Save().Ok);
+
+    std::promise<void> gate;
+    std::shared_future<void> opened = gate.get_future().share();
+    TFaultyFileSystem slow;
+    slow.BeforeRead = [opened] { opened.wait(); };
+    std::optional<bool> result;
+    {
+        TScopedFileSystem scope(slow);
+        Window->Program().StartOpen(path, [&result](bool ok) { result = ok; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Window->windowTitle().contains(QStringLiteral("Opening Slow")); }));
+        EXPECT_FALSE(result.has_value());
+        EXPECT_EQ(Window->MainTab().count(), 1);
+        gate.set_value();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }));
+    }
+    EXPECT_TRUE(*result);
+    ASSERT_EQ(Window->Program().Lists.size(), 2u);
+    EXPECT_EQ(Window->Program().Lists[1]->Data.size(), 50u);
+    EXPECT_EQ(Window->MainTab().currentIndex(), 1);
+    EXPECT_EQ(Window->Grid().CountRows(), 50);
+    EXPECT_FALSE(Window->windowTitle().contains(QStringLiteral("Opening")));
+}
+
+TEST_F(MainFormOpenAside, ADamagedFileIsToldAsBeforeAndGetsNoTab) {
+    ASSERT_TRUE(Window);
+    const std::string path = Home.File("bad.kvu");
+    std::ofstream(path, std::ios::binary) << "not a list";
+    std::vector<std::string> messages;
+    Window->MessageHook = [&](const std::string& text, int, int, int) {
+        messages.push_back(text);
+        return Msg::ResultOk;
+    };
+    EXPECT_FALSE(Window->Program().OpenList(path));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("The list could not be opened:", 0), 0u);
+    EXPECT_EQ(Window->Program().Lists.size(), 1u);
+    EXPECT_EQ(Window->MainTab().count(), 1);
+}
