@@ -226,19 +226,30 @@ void Apply(TChange& change, TProject& list) {
 
 } // namespace
 
-std::string JournalHeaderBytes(const TJournalHeader& header) {
+std::string JournalHeaderStart(const TJournalHeader& header, size_t baseSize) {
     std::string body;
     PutText(body, header.ListPath);
     PutText(body, header.Host);
     Put64(body, header.Pid);
     Put64(body, header.Started);
     PutLE(body, header.BaseChecksum);
-    PutText(body, header.BaseBytes);
+    PutLE(body, static_cast<uint32_t>(baseSize));
     std::string bytes(kMagic, kMagicSize);
     PutLE(bytes, kJournalVersion);
-    PutLE(bytes, static_cast<uint32_t>(body.size()));
-    bytes += body;
+    PutLE(bytes, static_cast<uint32_t>(body.size() + baseSize));
+    return bytes + body;
+}
+
+std::string JournalHeaderBytes(const TJournalHeader& header) {
+    std::string bytes = JournalHeaderStart(header, header.BaseBytes.size());
+    bytes += header.BaseBytes;
     PutLE(bytes, Crc(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+std::string JournalHeaderEnd(uint32_t checksum) {
+    std::string bytes;
+    PutLE(bytes, checksum);
     return bytes;
 }
 

@@ -43,6 +43,11 @@ struct TJournal {
 };
 
 std::string JournalHeaderBytes(const TJournalHeader& header);
+// The same bytes in three parts, for a base too big to hold twice: the
+// start (BaseBytes left out, `baseSize` bytes of it to follow), the base as
+// it is, and the end made from the CRC-32 of the start and the base.
+std::string JournalHeaderStart(const TJournalHeader& header, size_t baseSize);
+std::string JournalHeaderEnd(uint32_t checksum);
 std::string JournalEntryBytes(const std::string& content);
 // False with the reason for bytes that are no journal of this program or of
 // a newer version, or whose header is damaged.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -117,16 +118,17 @@ void SortTextEntries(std::vector<TEntry>& entries, const TArrayOfBootData& data,
 }
 
 // Source and media: a bucket of their own for most codes, yet codes that
-// share a bucket order by their decimal text ("10" before "9").
-void SortCodeEntries(std::vector<TEntry>& entries, const TArrayOfBootData& data, int32_t TBootData::*field) {
+// share a bucket order by their decimal text ("10" before "9"). The range
+// of the buckets is that of the codes of all entries.
+template <typename TCodeOf> void SortCodeEntries(std::vector<TEntry>& entries, TCodeOf codeOf) {
     double min = 1e16, max = 0;
-    for (const TBootData& record : data) {
-        min = std::min(min, double(record.*field));
-        max = std::max(max, double(record.*field));
+    for (const TEntry& entry : entries) {
+        min = std::min(min, double(codeOf(entry.Index)));
+        max = std::max(max, double(codeOf(entry.Index)));
     }
     const double width = (max - min + 1) / 100;
     for (TEntry& entry : entries) {
-        const int32_t code = data[entry.Index].*field;
+        const int32_t code = codeOf(entry.Index);
         const auto bucket = static_cast<uint64_t>(std::nearbyint((code - min) / width));
         char text[12];
         const auto length = static_cast<size_t>(std::to_chars(text, text + sizeof text, code).ptr - text);
@@ -136,6 +138,84 @@ void SortCodeEntries(std::vector<TEntry>& entries, const TArrayOfBootData& data,
         entry.Low = BytesAt(decimal, 7, 7) << 8 | length;
     }
     std::sort(entries.begin(), entries.end(), EntryLess);
+}
+
+// order[i] = the index of the record the entries sorted by `sortEntries` put at i.
+template <typename TSortEntries> void SortByEntries(std::vector<uint32_t>& order, TSortEntries sortEntries) {
+    std::vector<TEntry> entries(order.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i] = {0, 0, static_cast<uint32_t>(i)};
+    sortEntries(entries);
+    for (size_t i = 0; i < entries.size(); ++i)
+        order[i] = entries[i].Index;
+}
+
+// A list seldom holds many distinct bands, countries or codes: the distinct
+// keys are ranked once, and the records counted into their ranks in list
+// order, which keeps equal keys in list order without comparing records.
+// Gives up (false) once more than `limit` keys are distinct.
+template <typename TKey, typename TRank>
+bool SortByDistinctKeys(std::vector<uint32_t>& order, size_t limit, TKey keyOf, TRank rankKeys) {
+    using TValue = decltype(keyOf(size_t(0)));
+    const size_t n = order.size();
+    std::unordered_map<TValue, uint32_t> ids;
+    ids.reserve(limit + 1);
+    std::vector<TValue> keys;
+    std::vector<uint32_t> idOf(n);
+    for (size_t i = 0; i < n; ++i) {
+        const auto found = ids.emplace(keyOf(i), static_cast<uint32_t>(keys.size()));
+        if (found.second) {
+            if (keys.size() == limit)
+                return false;
+            keys.push_back(found.first->first);
+        }
+        idOf[i] = found.first->second;
+    }
+    const std::vector<uint32_t> rank = rankKeys(keys);
+    std::vector<uint32_t> start(keys.size() + 1, 0);
+    for (uint32_t id : idOf)
+        ++start[rank[id] + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    for (size_t i = 0; i < n; ++i)
+        order[start[rank[idOf[i]]]++] = static_cast<uint32_t>(i);
+    return true;
+}
+
+// rank[id] from the ids in ascending order.
+std::vector<uint32_t> RanksOf(const std::vector<uint32_t>& byKey) {
+    std::vector<uint32_t> rank(byKey.size());
+    for (size_t r = 0; r < byKey.size(); ++r)
+        rank[byKey[r]] = static_cast<uint32_t>(r);
+    return rank;
+}
+
+// Byte-wise, as char_traits<char> compares: the order the text buckets give.
+bool SortTextByDistinctKeys(std::vector<uint32_t>& order, size_t limit, const TArrayOfBootData& data,
+                            std::string TBootData::*field) {
+    return SortByDistinctKeys(
+        order, limit, [&](size_t i) { return std::string_view(data[i].*field); },
+        [](const std::vector<std::string_view>& keys) {
+            std::vector<uint32_t> byKey(keys.size());
+            for (size_t i = 0; i < keys.size(); ++i)
+                byKey[i] = static_cast<uint32_t>(i);
+            std::sort(byKey.begin(), byKey.end(), [&](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
+            return RanksOf(byKey);
+        });
+}
+
+// Codes rank as their entries order them: bucket first, then decimal text.
+bool SortCodeByDistinctKeys(std::vector<uint32_t>& order, size_t limit, const TArrayOfBootData& data,
+                            int32_t TBootData::*field) {
+    return SortByDistinctKeys(
+        order, limit, [&](size_t i) { return data[i].*field; },
+        [&](const std::vector<int32_t>& keys) {
+            std::vector<uint32_t> byKey(keys.size());
+            SortByEntries(byKey, [&](std::vector<TEntry>& entries) {
+                SortCodeEntries(entries, [&](uint32_t i) { return keys[i]; });
+            });
+            return RanksOf(byKey);
+        });
 }
 
 // Asks for a record some moves before it is moved: the records of a big
@@ -187,24 +267,23 @@ void ReorderRecords(TArrayOfBootData& data, std::vector<uint32_t> order) {
 std::vector<uint32_t> SortOrder(const TArrayOfBootData& data, int templateColumn, bool ascending) {
     const size_t n = data.size();
     std::vector<uint32_t> order(n);
-    if (n < 2) {
-        for (size_t i = 0; i < n; ++i)
-            order[i] = static_cast<uint32_t>(i);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = static_cast<uint32_t>(i);
+    if (n < 2)
         return order;
-    }
-    std::vector<TEntry> entries(n);
-    for (size_t i = 0; i < n; ++i)
-        entries[i] = {0, 0, static_cast<uint32_t>(i)};
     const TColumnKey column = KeyOfColumn(templateColumn);
-    if (column.Kind == TKeyKind::Text)
-        SortTextEntries(entries, data, column.Field);
-    else if (column.Kind == TKeyKind::Source)
-        SortCodeEntries(entries, data, &TBootData::Source);
-    else if (column.Kind == TKeyKind::Media)
-        SortCodeEntries(entries, data, &TBootData::Media);
+    // Past an eighth distinct, comparing the records' keys costs less.
+    const size_t limit = n / 8;
+    if (column.Kind == TKeyKind::Text && !SortTextByDistinctKeys(order, limit, data, column.Field)) {
+        SortByEntries(order, [&](std::vector<TEntry>& entries) { SortTextEntries(entries, data, column.Field); });
+    } else if (column.Kind == TKeyKind::Source || column.Kind == TKeyKind::Media) {
+        int32_t TBootData::*field = column.Kind == TKeyKind::Source ? &TBootData::Source : &TBootData::Media;
+        if (!SortCodeByDistinctKeys(order, limit, data, field))
+            SortByEntries(order, [&](std::vector<TEntry>& entries) {
+                SortCodeEntries(entries, [&](uint32_t i) { return data[i].*field; });
+            });
+    }
     if (!ascending)
-        std::reverse(entries.begin(), entries.end());
-    for (size_t i = 0; i < n; ++i)
-        order[i] = entries[i].Index;
+        std::reverse(order.begin(), order.end());
     return order;
 }

@@ -11,6 +11,8 @@
 #include <libdeflate.h>
 
 #include <ctime>
+#include <functional>
+#include <memory>
 #include <new>
 
 namespace {
@@ -27,6 +29,29 @@ std::string Folded(const std::string& entry) {
     std::string name;
     JournalEntryHead(entry.substr(8), time, name);
     return FoldedJournalEntry(time, name);
+}
+
+// Reads `path` a piece at a time into one buffer, so that even a big file
+// needs no memory of its size; `use` may stop the reading (false).
+bool ForEachPiece(const std::string& path, const std::function<bool(const std::string& piece)>& use,
+                  std::string& error) {
+    std::unique_ptr<TFile> file = FileSystem().OpenForReading(path, error);
+    if (!file)
+        return false;
+    std::string piece(size_t(1) << 20, '\0');
+    for (;;) {
+        const long long got = file->Read(piece.data(), piece.size());
+        if (got < 0) {
+            error = file->Error();
+            return false;
+        }
+        if (got == 0)
+            return true;
+        piece.resize(static_cast<size_t>(got));
+        if (!use(piece))
+            return false;
+        piece.resize(size_t(1) << 20);
+    }
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -72,15 +97,52 @@ void TListJournal::Remove() {
     m_started = false;
 }
 
-bool TListJournal::WriteHeader(std::string base, std::string& error) {
+TJournalHeader TListJournal::NewHeader() const {
     TJournalHeader header;
     header.ListPath = m_list.FileName;
     header.Host = ProcessFacts().HostName();
     header.Pid = ProcessFacts().ProcessId();
     header.Started = ProcessFacts().Now();
+    return header;
+}
+
+bool TListJournal::WriteHeader(std::string base, std::string& error) {
+    TJournalHeader header = NewHeader();
     header.BaseChecksum = Crc(base);
     header.BaseBytes = std::move(base);
     return CreateFolderPath(FolderPart(m_path), error) && AppendToFile(m_path, JournalHeaderBytes(header), error);
+}
+
+// The list file goes into the header piece by piece: a big list would cost
+// the window as much again in memory, and the time to fill it, when held
+// whole. False, with a header partly written, when the file is not the one
+// the list was read from or saved to (or it changed while being copied).
+bool TListJournal::CopyBaseFromFile(std::string& error) {
+    uint32_t checksum = 0;
+    uint64_t size = 0;
+    auto sum = [&](const std::string& piece) {
+        checksum = static_cast<uint32_t>(libdeflate_crc32(checksum, piece.data(), piece.size()));
+        size += piece.size();
+        return true;
+    };
+    if (!m_base.Known || !ForEachPiece(m_list.FileName, sum, error) || size != m_base.Stamp.Size ||
+        checksum != m_base.Checksum || size > UINT32_MAX)
+        return false;
+    TJournalHeader header = NewHeader();
+    header.BaseChecksum = checksum;
+    const std::string start = JournalHeaderStart(header, static_cast<size_t>(size));
+    if (!CreateFolderPath(FolderPart(m_path), error) || !AppendToFile(m_path, start, error))
+        return false;
+    uint32_t whole = Crc(start), again = 0;
+    uint64_t copied = 0;
+    auto copy = [&](const std::string& piece) {
+        whole = static_cast<uint32_t>(libdeflate_crc32(whole, piece.data(), piece.size()));
+        again = static_cast<uint32_t>(libdeflate_crc32(again, piece.data(), piece.size()));
+        copied += piece.size();
+        return copied <= size && AppendToFile(m_path, piece, error);
+    };
+    return ForEachPiece(m_list.FileName, copy, error) && copied == size && again == checksum &&
+           AppendToFile(m_path, JournalHeaderEnd(whole), error);
 }
 
 // The changes start from the file as it was read or saved. When the file
@@ -88,11 +150,13 @@ bool TListJournal::WriteHeader(std::string base, std::string& error) {
 // first change in it, is the base, and that change is in no entry.
 bool TListJournal::Start(bool& changeInBase, std::string& error) {
     FileSystem().Remove(m_path);
-    std::string base;
-    changeInBase = !m_list.FileName.empty() && !(ReadWholeFile(m_list.FileName, base, error) && m_base.Known &&
-                                                 base.size() == m_base.Stamp.Size && Crc(base) == m_base.Checksum);
-    if (!changeInBase)
-        return WriteHeader(std::move(base), error);
+    changeInBase = false;
+    if (m_list.FileName.empty())
+        return WriteHeader(std::string(), error);
+    if (CopyBaseFromFile(error))
+        return true;
+    changeInBase = true;
+    FileSystem().Remove(m_path);
     TStringSink records;
     return WriteListFile(m_list.Data, records, error) && WriteHeader(std::move(records.Bytes), error);
 }

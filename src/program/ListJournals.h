@@ -33,7 +33,9 @@ public:
 
 private:
     void Write(const std::string& entry);
+    TJournalHeader NewHeader() const;
     bool WriteHeader(std::string base, std::string& error);
+    bool CopyBaseFromFile(std::string& error);
     bool Start(bool& changeInBase, std::string& error);
 
     std::string m_path;

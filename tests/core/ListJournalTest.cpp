@@ -71,6 +71,8 @@ TEST(ListJournal, HeaderAndEntryBytesAreExact) {
     std::string expected = "KVJOURNL" + Le32(1) + Le32(static_cast<uint32_t>(body.size())) + body;
     expected += Le32(ZlibCrc(expected));
     EXPECT_EQ(JournalHeaderBytes(header), expected);
+    const std::string start = JournalHeaderStart(header, 2);
+    EXPECT_EQ(start + "xy" + JournalHeaderEnd(ZlibCrc(start + "xy")), expected);
     EXPECT_EQ(JournalEntryBytes("abc"), Le32(3) + Le32(ZlibCrc("abc")) + "abc");
 
     // One edit of a record's band, as the recorder writes it.
