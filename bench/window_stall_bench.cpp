@@ -9,7 +9,7 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "program/CompareFormLogic.h"
-#include "program/ExportWindow.h"
+#include "program/ExportFormLogic.h"
 #include "program/Program.h"
 #include "ui/dialogs/ImportForm.h"
 #include "ui/dialogs/PrintList.h"
@@ -115,7 +115,7 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
     program.Lists.back()->Saved = true; // the joined list goes without a question
     program.CloseList(1);
     window.MainTab().setCurrentIndex(0);
-    TExportWindowLogic exporter(program, window, window.GridStr());
+    TExportFormLogic exporter(program, window, window.GridStr());
     const std::pair<const char*, TExportFormat> formats[] = {{"export text", TExportFormat::Text},
                                                              {"export CSV", TExportFormat::Csv},
                                                              {"export web page", TExportFormat::Html}};

@@ -128,7 +128,14 @@ class Korvalen:
         """Answers the box named `caption` (any box for "") with `key`."""
         box = wait_for("the box " + caption, lambda: next(
             (w for w in self.windows() if w != self.main and caption in window_name(w)), None))
-        wait_for("the box " + caption + " to have the focus", lambda: xdotool("getactivewindow") == [box])
+
+        def focused():
+            # A box of a program in the background may open without the focus.
+            if xdotool("getactivewindow") == [box]:
+                return True
+            xdotool("windowactivate", box)
+            return False
+        wait_for("the box " + caption + " to have the focus", focused)
         xdotool("key", key)
         wait_for("the box " + caption + " to go", lambda: box not in self.windows())
 

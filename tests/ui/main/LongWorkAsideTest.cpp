@@ -111,7 +111,7 @@ const TLongCommand kCommands[] = {
      {"Exporting Untitled"},
      [](TMainForm& main, TFakeProgramHost& host, const std::string& home) {
          host.DialogAnswers.push_back(home + "/out.txt");
-         return TExportWindowLogic(main.Program(), host, main.GridStr()).Export() &&
+         return TExportFormLogic(main.Program(), host, main.GridStr()).Export() &&
                 std::ifstream(home + "/out.txt").good();
      }},
     {"pdf",

@@ -63,7 +63,7 @@ TEST_F(MainFormOpenAside, ADamagedFileIsToldAsBeforeAndGetsNoTab) {
     const std::string path = Home.File("bad.kvu");
     std::ofstream(path, std::ios::binary) << "not a list";
     std::vector<std::string> messages;
-    Window->MessageHook = [&](const std::string& text, int, int, int) {
+    Window->MessageHook = [&](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
         messages.push_back(text);
         return Msg::ResultOk;
     };
