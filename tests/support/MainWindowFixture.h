@@ -65,7 +65,8 @@ protected:
         Window = std::make_unique<TMainForm>(Settings, MakeProgramFolders(Home + "korvalen", Home),
                                              std::vector<std::string>(), options);
         W = Window.get();
-        W->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons buttons, Msg::TAlign alignment) {
+        W->MessageHook = [this](const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
+                                Msg::TAlign alignment) {
             Messages.push_back({text, kind, buttons, alignment});
             if (Answers.empty())
                 return buttons & Msg::Cancel ? Msg::ResultCancel : Msg::ResultOk;

@@ -1,6 +1,7 @@
 // The list functions window on the real main window, offscreen: opened with
 // F6, driven by clicks and keys while it runs modally.
 
+#include "ui/dialogs/CompareForm.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/markup/RichText.h"
 #include "controls/panels/MyListBox.h"
@@ -9,7 +10,6 @@
 #include "support/MainWindowFixture.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
-#include "ui/dialogs/CompareForm.h"
 #include "ui/dialogs/CopyMarkedDialog.h"
 #include "ui/dialogs/HelpForm.h"
 #include "ui/main/FilterPanel.h"

@@ -2,6 +2,7 @@
 // folder written for the test; the input box is scripted and the grid's
 // clipboard kept in memory.
 
+#include "ui/dialogs/ConcertsForm.h"
 #include "controls/bitmaps/ImageList.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridKeys.h"
@@ -14,7 +15,6 @@
 #include "support/QuietMainWindow.h"
 #include "support/TempDir.h"
 #include "support/TourFiles.h"
-#include "ui/dialogs/ConcertsForm.h"
 #include "ui/dialogs/HelpForm.h"
 #include "ui/dialogs/TourLine.h"
 #include "ui/main/MainForm.h"

@@ -1,12 +1,12 @@
 // The export window on a program with one list, the main window's part
 // played by a scripted host.
 
+#include "ui/dialogs/ExportForm.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPage.h"
 #include "controls/panels/MyPanel.h"
 #include "support/ExportProgram.h"
 #include "support/FaultyFileSystem.h"
-#include "ui/dialogs/ExportForm.h"
 
 #include <QComboBox>
 #include <QImage>
