@@ -115,33 +115,28 @@ bool TListJournal::WriteHeader(std::string base, std::string& error) {
 
 // The list file goes into the header piece by piece: a big list would cost
 // the window as much again in memory, and the time to fill it, when held
-// whole. False, with a header partly written, when the file is not the one
-// the list was read from or saved to (or it changed while being copied).
+// whole. One pass: the header takes the size and checksum the list was read
+// or saved with, and the copy is checked against them as it goes. False,
+// with a header partly written, when the file is not that one (or it changed
+// while being copied).
 bool TListJournal::CopyBaseFromFile(std::string& error) {
-    uint32_t checksum = 0;
-    uint64_t size = 0;
-    auto sum = [&](const std::string& piece) {
-        checksum = static_cast<uint32_t>(libdeflate_crc32(checksum, piece.data(), piece.size()));
-        size += piece.size();
-        return true;
-    };
-    if (!m_base.Known || !ForEachPiece(m_list.FileName, sum, error) || size != m_base.Stamp.Size ||
-        checksum != m_base.Checksum || size > UINT32_MAX)
+    const uint64_t size = m_base.Stamp.Size;
+    if (!m_base.Known || size > UINT32_MAX)
         return false;
     TJournalHeader header = NewHeader();
-    header.BaseChecksum = checksum;
+    header.BaseChecksum = m_base.Checksum;
     const std::string start = JournalHeaderStart(header, static_cast<size_t>(size));
     if (!CreateFolderPath(FolderPart(m_path), error) || !AppendToFile(m_path, start, error))
         return false;
-    uint32_t whole = Crc(start), again = 0;
+    uint32_t whole = Crc(start), copiedChecksum = 0;
     uint64_t copied = 0;
     auto copy = [&](const std::string& piece) {
         whole = static_cast<uint32_t>(libdeflate_crc32(whole, piece.data(), piece.size()));
-        again = static_cast<uint32_t>(libdeflate_crc32(again, piece.data(), piece.size()));
+        copiedChecksum = static_cast<uint32_t>(libdeflate_crc32(copiedChecksum, piece.data(), piece.size()));
         copied += piece.size();
         return copied <= size && AppendToFile(m_path, piece, error);
     };
-    return ForEachPiece(m_list.FileName, copy, error) && copied == size && again == checksum &&
+    return ForEachPiece(m_list.FileName, copy, error) && copied == size && copiedChecksum == m_base.Checksum &&
            AppendToFile(m_path, JournalHeaderEnd(whole), error);
 }
 
