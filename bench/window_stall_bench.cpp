@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -103,7 +104,8 @@ void WhenModal(const std::function<void(QWidget&)>& act) {
 }
 
 // The list commands beside open, sort and save: the list functions, export
-// in each format, print preview and PDF, and an import of the CSV export.
+// in each format, print preview and PDF, and an import of the CSV export,
+// as a new list and added to the big one.
 void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::string& folder,
                          std::vector<TFigure>& figures) {
     TProgram& program = window.Program();
@@ -114,6 +116,13 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
     figures.push_back(Measure("join", window, meter, [&] { functions.Join({true}, {}); }));
     program.Lists.back()->Saved = true; // the joined list goes without a question
     program.CloseList(1);
+    // Wants of an empty list: every bootleg of the big one.
+    program.OpenList("");
+    figures.push_back(Measure("wants", window, meter, [&] { functions.Wants({true, true}, {}); }));
+    for (int made = 2; made >= 1; --made) {
+        program.Lists[static_cast<size_t>(made)]->Saved = true;
+        program.CloseList(made);
+    }
     window.MainTab().setCurrentIndex(0);
     TExportFormLogic exporter(program, window, window.GridStr());
     const std::pair<const char*, TExportFormat> formats[] = {{"export text", TExportFormat::Text},
@@ -135,6 +144,18 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
         WhenModal([csv](QWidget& modal) {
             auto& form = static_cast<TImportForm&>(modal);
             form.OpenFile(csv);
+            form.accept();
+        });
+        RunImportWindow(window);
+    }));
+    program.Lists.back()->Saved = true;
+    program.CloseList(1);
+    window.MainTab().setCurrentIndex(0);
+    figures.push_back(Measure("import added to the list", window, meter, [&] {
+        WhenModal([csv](QWidget& modal) {
+            auto& form = static_cast<TImportForm&>(modal);
+            form.OpenFile(csv);
+            form.AddButton().setChecked(true);
             form.accept();
         });
         RunImportWindow(window);

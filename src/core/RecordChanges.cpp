@@ -31,6 +31,23 @@ void TRecordChanges::Touched(int32_t index) {
 }
 
 void TRecordChanges::Inserted(const std::vector<int32_t>& positions, bool added) {
+    if (positions.empty())
+        return;
+    // Records put after all those just inserted leave those where they are:
+    // one change for the lot, or a follower copies its slots once per record
+    // of an import.
+    if (!m_changes.empty()) {
+        TRecordChange& last = m_changes.back();
+        if (last.Kind == TRecordChange::Inserted && last.Added == added && positions.front() > last.Positions.back()) {
+            m_size += positions.size();
+            if (m_size > kMostKept) {
+                Reset();
+                return;
+            }
+            last.Positions.insert(last.Positions.end(), positions.begin(), positions.end());
+            return;
+        }
+    }
     if (TRecordChange* change = Note(TRecordChange::Inserted, positions.size())) {
         change->Positions = positions;
         change->Added = added;
