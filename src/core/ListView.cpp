@@ -54,8 +54,8 @@ template <size_t N> bool PassesCode(TCodeKind kind, bool all, const std::array<b
 
 } // namespace
 
-std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& filter,
-                                   const std::vector<int32_t>* only) {
+std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& filter, const std::vector<int32_t>* only,
+                                   TViewHits* hits) {
     TBandPasses passes;
     if (!filter.AllBands)
         passes = CollectBandPasses(filter.Bands);
@@ -63,9 +63,12 @@ std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& f
     std::vector<int32_t> view;
     view.reserve(only ? only->size() : data.size());
     size_t next = 0; // into `only`
+    // Beside ViewIndex in the record: counting costs no extra pass over the list.
+    TViewHits counted;
     for (size_t i = 0; i < data.size(); ++i) {
         TBootData& record = data[i];
         record.ViewIndex = -1;
+        counted.All += record.SearchHits > 0;
         if (only) {
             if (next == only->size() || static_cast<size_t>((*only)[next]) != i)
                 continue;
@@ -79,6 +82,9 @@ std::vector<int32_t> BuildListView(TArrayOfBootData& data, const TFilterState& f
             continue;
         record.ViewIndex = static_cast<int32_t>(view.size());
         view.push_back(static_cast<int32_t>(i));
+        counted.Shown += record.SearchHits > 0;
     }
+    if (hits)
+        *hits = counted;
     return view;
 }

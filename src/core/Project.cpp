@@ -8,13 +8,29 @@
 #include "platform/FileSystem.h"
 
 void TProject::BuildView(const TFilterState& filter) {
+    if (KeepsViewAhead(filter))
+        return;
     const std::vector<int32_t>* passing = QuickFilter.Passing(Data, UndoSteps.Changes());
     if (!MarkedOnly) {
-        View = BuildListView(Data, filter, passing);
+        View = BuildListView(Data, filter, passing, &ViewHits);
         return;
     }
     const std::vector<int32_t> marked = MarkedRecords(Data, passing);
-    View = BuildListView(Data, filter, &marked);
+    View = BuildListView(Data, filter, &marked, &ViewHits);
+}
+
+void TProject::BuildViewAhead(const TFilterState& filter) {
+    BuildView(filter);
+    m_viewAhead = StampView(Data, filter, QuickFilter.Text(), MarkedOnly);
+}
+
+bool TProject::KeepsViewAhead(const TFilterState& filter) {
+    if (!m_viewAhead)
+        return false;
+    const bool same =
+        UndoSteps.Changes().Empty() && *m_viewAhead == StampView(Data, filter, QuickFilter.Text(), MarkedOnly);
+    m_viewAhead.reset();
+    return same;
 }
 
 void TProject::Sort(int column, bool ascending) {

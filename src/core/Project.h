@@ -3,11 +3,14 @@
 #include "core/BootData.h"
 #include "core/FilterState.h"
 #include "core/ListFile.h"
+#include "core/ListView.h"
 #include "core/QuickFilter.h"
 #include "core/UndoHistory.h"
+#include "core/ViewStamp.h"
 #include "platform/ScreenTypes.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +50,15 @@ public:
     // those the filters pass.
     bool MarkedOnly = false;
 
+    // Counted as the view was last built.
+    TViewHits ViewHits;
+
     void BuildView(const TFilterState& filter);
+    // Builds the view as BuildView does, away from the window say; the next
+    // BuildView keeps it when the records were not changed through the
+    // history and the filters are as they were. Only the next: a change made
+    // outside the history (search results) is not seen.
+    void BuildViewAhead(const TFilterState& filter);
     // Sorts on grid column `column` (the Search column counts when shown),
     // as one step of the history. The view is stale afterwards: build it again.
     void Sort(int column, bool ascending);
@@ -74,6 +85,9 @@ public:
     void SavedAt(uint64_t state);
 
 private:
+    bool KeepsViewAhead(const TFilterState& filter);
     void KeepUnsavedState();
     TUndoResult Step(bool redo);
+
+    std::optional<TViewStamp> m_viewAhead;
 };

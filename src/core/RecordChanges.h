@@ -31,6 +31,8 @@ public:
     void Reset();
 
     std::vector<TRecordChange> Take();
+    // Nothing happened since the last Take.
+    bool Empty() const { return m_changes.empty(); }
 
 private:
     // The change to fill in, or nullptr when a reset makes it needless.

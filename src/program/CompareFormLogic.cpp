@@ -100,12 +100,16 @@ bool TCompareFormLogic::Compare(const std::vector<bool>& selection, TMatchOption
     assert(selection.size() == m_program.Lists.size());
     if (!AnySelected(selection))
         return false;
-    m_host.RunAndWait("Comparing lists", [&] { CompareLists(OpenLists(selection.size()), selection, options); });
     const int current = m_program.CurrentListIndex();
-    if (current < 0 || !selection[static_cast<size_t>(current)]) {
-        const auto first = std::find(selection.begin(), selection.end(), true);
-        m_host.SetCurrentTab(static_cast<int>(first - selection.begin()));
-    }
+    const bool moves = current < 0 || !selection[static_cast<size_t>(current)];
+    const auto shown = moves ? std::find(selection.begin(), selection.end(), true) - selection.begin() : current;
+    // The view the window shows next is built in the wait too.
+    m_host.RunAndWait("Comparing lists", [&] {
+        CompareLists(OpenLists(selection.size()), selection, options);
+        m_program.Lists[static_cast<size_t>(shown)]->BuildViewAhead(m_program.Filter);
+    });
+    if (moves)
+        m_host.SetCurrentTab(static_cast<int>(shown));
     m_host.RefreshView();
     return true;
 }

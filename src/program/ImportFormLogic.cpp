@@ -3,6 +3,8 @@
 #include "core/ListFile.h"
 #include "platform/FileSystem.h"
 #include "platform/PathName.h"
+#include "program/MadeList.h"
+#include "program/Program.h"
 
 bool TImportFormLogic::Open(const std::string& path, std::string& error) {
     std::string bytes;
@@ -76,4 +78,21 @@ bool AddImportedRecords(TProject& list, TArrayOfBootData records, const std::str
         list.UndoSteps.Append(list.Data, std::move(record));
     list.CommitChange("import of " + FileNamePart(path));
     return true;
+}
+
+bool AddImportToList(TProgram& program, TProject& list, TArrayOfBootData records, const std::string& path,
+                     std::string& error) {
+    if (!AddImportedRecords(list, std::move(records), path, error))
+        return false;
+    program.Filter.AllBands = true;
+    list.BuildViewAhead(program.Filter);
+    return true;
+}
+
+bool OpenImportAsList(TProgram& program, TArrayOfBootData records, std::string& error) {
+    if (!RoomForRecords(0, records.size(), error))
+        return false;
+    // Before the new list's view is built.
+    program.Filter.AllBands = true;
+    return OpenMadeList(program, std::move(records), "import");
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+class TProgram;
+
 // What the import window holds: the file's bytes, the format they are read
 // in, the table chosen, the field of each column and the date form. Every
 // choice is kept when another changes, where it still fits: a new format
@@ -59,3 +61,11 @@ private:
 // after the file; false with the reason, and nothing added, when the list
 // has no room for them.
 bool AddImportedRecords(TProject& list, TArrayOfBootData records, const std::string& path, std::string& error);
+
+// Where an import goes, every band shown afterwards. Added to `list` as
+// above, with the view built for the refresh that follows: this may run
+// away from the window.
+bool AddImportToList(TProgram& program, TProject& list, TArrayOfBootData records, const std::string& path,
+                     std::string& error);
+// Into a new list of its own.
+bool OpenImportAsList(TProgram& program, TArrayOfBootData records, std::string& error);

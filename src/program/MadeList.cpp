@@ -8,6 +8,6 @@ bool OpenMadeList(TProgram& program, TArrayOfBootData records, const std::string
     TProject& made = *program.Lists.back();
     made.Data = std::move(records);
     made.Saved = false;
-    program.RecordsReplaced(made, step);
+    program.RecordsReplaced(made, step, true);
     return true;
 }

@@ -447,10 +447,17 @@ TProgram::~TProgram() {
     }
 }
 
-void TProgram::RecordsReplaced(TProject& list, const std::string& step) {
+void TProgram::RecordsReplaced(TProject& list, const std::string& step, bool buildView) {
     // The journal starts from the whole list, compressed: long for a long list.
-    if (TListGuard& guard = m_guards[&list]; guard.Journal)
-        m_host.RunAndWait("Opening " + ListName(list), [&guard, &step] { guard.Journal->RestartFromRecords(step); });
+    TListGuard& guard = m_guards[&list];
+    if (!guard.Journal && !buildView)
+        return;
+    m_host.RunAndWait("Opening " + ListName(list), [&] {
+        if (guard.Journal)
+            guard.Journal->RestartFromRecords(step);
+        if (buildView)
+            list.BuildViewAhead(Filter);
+    });
 }
 
 TListGuard& TProgram::Guard(const TProject& list) {

@@ -128,8 +128,9 @@ public:
     // unedited list is read again, an edited one's user is told once.
     TOutsideChange CheckOutsideChange(int index);
     // The records of `list` were replaced outside its history by the step
-    // `step` (a join; "" when they are no step of the user's).
-    void RecordsReplaced(TProject& list, const std::string& step);
+    // `step` (a join; "" when they are no step of the user's). With
+    // `buildView`, its view is built ahead, for the refresh that follows.
+    void RecordsReplaced(TProject& list, const std::string& step, bool buildView = false);
     // Offers the unsaved changes that a run which did not end cleanly kept
     // in its journals: restored as unsaved changes, or discarded.
     void OfferRecovery();

@@ -42,6 +42,10 @@ TTitleBarCounts CountTitleBar(const TProject& list) {
     return counts;
 }
 
+TTitleBarCounts KeptTitleBarCounts(const TProject& list) {
+    return {list.View.size(), list.Data.size(), list.ViewHits.All, list.ViewHits.Shown};
+}
+
 std::array<std::string, 3> TitleBarTexts(const TTitleBarCounts& counts, const std::string& caption) {
     return {"List: |b " + MarkupLiteral(caption) + "|f ",
             "Bootlegs: |b " + std::to_string(counts.Shown) + "|f  (|b " + std::to_string(counts.Total) + "|f )",

@@ -23,6 +23,9 @@ struct TTitleBarCounts {
     size_t ShownHits = 0;
 };
 TTitleBarCounts CountTitleBar(const TProject& list);
+// The same as counted when the list's view was last built: no pass over the
+// list of its own.
+TTitleBarCounts KeptTitleBarCounts(const TProject& list);
 std::array<std::string, 3> TitleBarTexts(const TTitleBarCounts& counts, const std::string& caption);
 // Their left edges in a bar wide enough.
 constexpr std::array<int, 3> kTitleBarX = {10, 160, 310};

@@ -2,9 +2,7 @@
 
 #include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/TextCodec.h"
-#include "core/ListFile.h"
 #include "platform/FileSystem.h"
-#include "program/MadeList.h"
 #include "program/Program.h"
 
 #include <QComboBox>
@@ -227,25 +225,22 @@ bool RunImportForm(QWidget* parent, TProgram& program, IProgramHost& host, const
     if (form.exec() != QDialog::Accepted)
         return false;
     const std::string path = form.Logic().Path();
+    TProject* addTo = form.AddToCurrent() ? program.CurrentList() : nullptr;
+    if (form.AddToCurrent() && !addTo)
+        return false;
     TArrayOfBootData records;
+    std::string error;
+    bool added = false;
     host.RunAndWait("Importing the trader's list", [&] {
         records = form.Records();
         TImportFormLogic spent = std::move(form.Logic()); // its rows are freed here, not on the window's thread
+        if (addTo)
+            added = AddImportToList(program, *addTo, std::move(records), path, error);
     });
-    std::string error;
-    bool added = false;
-    if (form.AddToCurrent()) {
-        TProject* list = program.CurrentList();
-        added = list && AddImportedRecords(*list, std::move(records), path, error);
-    } else {
-        // A new list takes the bootlegs whole, as a joined one does.
-        added = RoomForRecords(0, records.size(), error) && OpenMadeList(program, std::move(records), "import");
-    }
-    if (!added) {
-        if (!error.empty())
-            host.ShowMsg(MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
-        return false;
-    }
-    program.Filter.AllBands = true;
-    return true;
+    // A new list takes the bootlegs whole, as a joined one does.
+    if (!addTo)
+        added = OpenImportAsList(program, std::move(records), error);
+    if (!added && !error.empty())
+        host.ShowMsg(MarkupLiteral(error), Msg::Error, Msg::Ok, Msg::Centre);
+    return added;
 }

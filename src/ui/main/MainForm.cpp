@@ -235,9 +235,8 @@ void TMainForm::ShowListNames() {
         if (m_tabs->tabText(static_cast<int>(i)) != caption)
             m_tabs->setTabText(static_cast<int>(i), caption);
     }
-    const QString progress = m_background ? m_background->Progress() : QString();
-    setWindowTitle(BytesToQString(MainWindowTitle(m_program->CurrentList())) +
-                   (progress.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + progress));
+    m_titleBase = BytesToQString(MainWindowTitle(m_program->CurrentList()));
+    ShowProgress();
     if (m_fileWatch)
         m_fileWatch->Follow();
 }

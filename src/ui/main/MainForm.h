@@ -131,6 +131,10 @@ private:
     void UpdateUndoActions();
     // Tabs and title name the lists and mark the unsaved and read-only ones.
     void ShowListNames();
+    // The title as the last ShowListNames made it, with the progress of
+    // the background work now: all that changes while a wait's work may be
+    // changing the lists.
+    void ShowProgress();
     void Dispatch(const TAction& action);
     // The constructor's three stages: the widget tree with its actions and
     // menus, their signals and events to the handlers, then the program.
@@ -189,6 +193,7 @@ private:
     std::unique_ptr<TListCommandRunner> m_listCommands;
     // Outlives the program, whose saves report back to it.
     std::unique_ptr<TBackgroundWork> m_background;
+    QString m_titleBase; // the title without progress
     std::unique_ptr<TProgram> m_program;
     // Goes before the program it watches for.
     std::unique_ptr<TListFileWatch> m_fileWatch;

@@ -85,7 +85,13 @@ void TMainForm::StartProgram(ISettingsStore& store, const TProgramFolders& folde
     m_startTimer->start();
 
     m_background = std::make_unique<TBackgroundWork>();
-    m_background->OnChange = [this] { UpdateUndoActions(); };
+    m_background->OnChange = [this] {
+        // The work of a wait may be changing a list under the window: nothing of it is read then.
+        if (m_background->Waiting())
+            ShowProgress();
+        else
+            UpdateUndoActions();
+    };
     m_program = std::make_unique<TProgram>(*this, store, folders);
     for (int32_t i = 1; i <= m_template.ColCount() && i <= kTemplateColumns; ++i)
         m_template.Column(i).Width = m_program->GridWidths[static_cast<size_t>(i - 1)];
@@ -107,4 +113,9 @@ void TMainForm::StartProgram(ISettingsStore& store, const TProgramFolders& folde
     // The concert lists reached the filter panel before the settings named the page.
     ShowInCodePage(m_program->CodePage);
     UnexpectedFailureReport() = [this](const std::string& text) { ShowMsg(text, Msg::Error, Msg::Ok, Msg::Centre); };
+}
+
+void TMainForm::ShowProgress() {
+    const QString progress = m_background ? m_background->Progress() : QString();
+    setWindowTitle(m_titleBase + (progress.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + progress));
 }

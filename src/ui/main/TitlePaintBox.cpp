@@ -35,7 +35,7 @@ TTitlePaintBox::TTitlePaintBox(QWidget* parent) : QWidget(parent) {
 
 void TTitlePaintBox::SetList(const TProject* list) {
     m_list = list;
-    m_counts = list ? CountTitleBar(*list) : TTitleBarCounts();
+    m_counts = list ? KeptTitleBarCounts(*list) : TTitleBarCounts();
     update();
     // The list shown before may be gone: the line it had is compared, not the list.
     std::string spoken = SpokenText();

@@ -16,8 +16,9 @@ class TTitlePaintBox : public QWidget {
 
 public:
     explicit TTitlePaintBox(QWidget* parent = nullptr);
-    // The list whose counts are shown, counted now: the bar shows them until
-    // the next call. Null draws nothing. Repaints.
+    // The list whose counts are shown, as counted when its view was last
+    // built: the bar shows them until the next call. Null draws nothing.
+    // Repaints.
     void SetList(const TProject* list);
 
     struct TDrawnText {
