@@ -3,7 +3,8 @@
 // longest gap of the same loop left idle for a second in the same run. A
 // timer asks for a tick every millisecond; a gap between two ticks is time
 // in which the window could neither paint nor answer a click.
-// Run as: window_stall_bench [BOOTLEGS] (default 1000000).
+// Run as: window_stall_bench [BOOTLEGS] [sort] (default 1000000; "sort"
+// measures only open, the sort and its undo and redo).
 
 #include "BigWindow.h"
 
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -162,6 +164,16 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
     }));
 }
 
+int Report(const std::vector<TFigure>& figures, size_t bootlegs, double idle) {
+    std::printf("\nLongest event-loop stall per command, %zu bootlegs (idle loop's longest gap %.2f ms):\n", bootlegs,
+                idle);
+    std::printf("%-24s %12s %10s %14s\n", "command", "stall ms", "total ms", "stall / idle");
+    for (const TFigure& figure : figures)
+        std::printf("%-24s %12.1f %10.1f %14.1f\n", figure.Command, figure.StallMs, figure.TotalMs,
+                    figure.StallMs / idle);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +195,11 @@ int main(int argc, char** argv) {
     window.Grid().Col = window.ColMap()[static_cast<size_t>(tcBand)];
     figures.push_back(Measure("sort A-Z on Band", window, meter, [&] { window.Execute({TActionId::cmSortAZ}); }));
     figures.push_back(Measure("undo the sort", window, meter, [&] { window.Execute({TActionId::cmUndo}); }));
+    figures.push_back(Measure("redo the sort", window, meter, [&] { window.Execute({TActionId::cmRedo}); }));
+    figures.push_back(Measure("sort Z-A on Band", window, meter, [&] { window.Execute({TActionId::cmSortZA}); }));
+    const bool sortOnly = argc > 2 && std::strcmp(argv[2], "sort") == 0;
+    if (sortOnly)
+        return Report(figures, bootlegs, idle);
     figures.push_back(Measure("save", window, meter, [&] { window.Execute({TActionId::cmSave}); }));
     window.QuickFilterBox().setFocus();
     figures.push_back(
@@ -190,12 +207,5 @@ int main(int argc, char** argv) {
     figures.push_back(Measure("quick filter, cleared", window, meter,
                               [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_Backspace); }));
     MeasureListCommands(window, meter, big.Folder(), figures);
-
-    std::printf("\nLongest event-loop stall per command, %zu bootlegs (idle loop's longest gap %.2f ms):\n", bootlegs,
-                idle);
-    std::printf("%-24s %12s %10s %14s\n", "command", "stall ms", "total ms", "stall / idle");
-    for (const TFigure& figure : figures)
-        std::printf("%-24s %12.1f %10.1f %14.1f\n", figure.Command, figure.StallMs, figure.TotalMs,
-                    figure.StallMs / idle);
-    return 0;
+    return Report(figures, bootlegs, idle);
 }

@@ -33,9 +33,21 @@ bool TProject::KeepsViewAhead(const TFilterState& filter) {
     return same;
 }
 
-void TProject::Sort(int column, bool ascending) {
-    UndoSteps.Reorder(Data, SortOrder(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending));
-    CommitChange(ascending ? "sort A-Z" : "sort Z-A");
+void RunHere(const std::function<void()>& work) {
+    work();
+}
+
+// Only the records and the history change in `aside`: Saved and the view,
+// which the window reads while it paints, change after it.
+void TProject::Sort(int column, bool ascending, const TListAside& aside) {
+    KeepUnsavedState();
+    bool committed = false;
+    aside([&] {
+        UndoSteps.Reorder(Data, SortOrder(Data, TemplateColumnOfGridColumn(column, SearchColumn), ascending));
+        committed = UndoSteps.Commit(Data, ascending ? "sort A-Z" : "sort Z-A");
+    });
+    if (committed)
+        AfterStep(UndoSteps.UndoStepMovedRecords());
 }
 
 void TProject::KeepUnsavedState() {
@@ -49,27 +61,31 @@ bool TProject::CommitChange(std::string name) {
     KeepUnsavedState();
     if (!UndoSteps.Commit(Data, std::move(name)))
         return false;
-    Saved = UndoSteps.AtSavedPoint();
     // Rows of the view name records by index: after a delete or a sort they
     // are stale until the view is rebuilt. Edits and appends leave them valid.
-    if (UndoSteps.UndoStepMovedRecords())
-        View.clear();
+    AfterStep(UndoSteps.UndoStepMovedRecords());
     return true;
 }
 
-TUndoResult TProject::UndoChange() {
-    return Step(false);
-}
-
-TUndoResult TProject::RedoChange() {
-    return Step(true);
-}
-
-TUndoResult TProject::Step(bool redo) {
-    KeepUnsavedState();
-    TUndoResult result = redo ? UndoSteps.Redo(Data) : UndoSteps.Undo(Data);
+void TProject::AfterStep(bool movedRecords) {
     Saved = UndoSteps.AtSavedPoint();
-    View.clear();
+    if (movedRecords)
+        View.clear();
+}
+
+TUndoResult TProject::UndoChange(const TListAside& aside) {
+    return Step(false, aside);
+}
+
+TUndoResult TProject::RedoChange(const TListAside& aside) {
+    return Step(true, aside);
+}
+
+TUndoResult TProject::Step(bool redo, const TListAside& aside) {
+    KeepUnsavedState();
+    TUndoResult result;
+    aside([&] { result = redo ? UndoSteps.Redo(Data) : UndoSteps.Undo(Data); });
+    AfterStep(result.Done);
     return result;
 }
 

@@ -10,11 +10,18 @@
 #include "platform/ScreenTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct TFileIdentity;
+
+// Runs the long half of a change that moves every record (sort, undo,
+// redo). It may run it on another thread, as long as nothing else reads or
+// writes the list meanwhile.
+using TListAside = std::function<void(const std::function<void()>& work)>;
+void RunHere(const std::function<void()>& work);
 
 struct TSaveResult {
     bool Ok = false;
@@ -60,17 +67,19 @@ public:
     // outside the history (search results) is not seen.
     void BuildViewAhead(const TFilterState& filter);
     // Sorts on grid column `column` (the Search column counts when shown),
-    // as one step of the history. The view is stale afterwards: build it again.
-    void Sort(int column, bool ascending);
+    // as one step of the history, the records moved and the step written to
+    // the journal through `aside`. The view is stale afterwards: build it again.
+    void Sort(int column, bool ascending, const TListAside& aside = RunHere);
     void ClearSearch();
 
     // Closes the change gathered in UndoSteps as one step; a step makes the
     // list unsaved. False when nothing changed. The view is stale after a
     // change: build it again (it is emptied when records moved).
     bool CommitChange(std::string name);
-    // Take back or do again one step; Saved follows the saved point.
-    TUndoResult UndoChange();
-    TUndoResult RedoChange();
+    // Take back or do again one step, through `aside`; Saved follows the
+    // saved point.
+    TUndoResult UndoChange(const TListAside& aside = RunHere);
+    TUndoResult RedoChange(const TListAside& aside = RunHere);
 
     // Reads FileName. On anything but success Data is left as it was; on
     // success the history starts anew, and `readFrom` (when given) gets the
@@ -87,7 +96,8 @@ public:
 private:
     bool KeepsViewAhead(const TFilterState& filter);
     void KeepUnsavedState();
-    TUndoResult Step(bool redo);
+    void AfterStep(bool movedRecords);
+    TUndoResult Step(bool redo, const TListAside& aside);
 
     std::optional<TViewStamp> m_viewAhead;
 };

@@ -385,6 +385,15 @@ bool TUndoHistory::UndoStepMovedRecords() const {
     return false;
 }
 
+bool TUndoHistory::NextStepMovesRecords(bool redo) const {
+    if (redo ? !CanRedo() : !CanUndo())
+        return false;
+    for (const TPart& part : m_steps[redo ? m_current : m_current - 1].Parts)
+        if (part.Kind != TPart::Fields)
+            return true;
+    return false;
+}
+
 TUndoResult TUndoHistory::Undo(TArrayOfBootData& data) {
     Commit(data, std::string());
     if (!CanUndo())

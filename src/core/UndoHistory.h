@@ -90,6 +90,9 @@ public:
     // The step undo would take back removed or reordered records, so that
     // indices into the list from before it are stale.
     bool UndoStepMovedRecords() const;
+    // The step undo (or redo) would take back (or do again) puts records in,
+    // takes them out or reorders them, which may take as long as the list is.
+    bool NextStepMovesRecords(bool redo) const;
     // An open step is committed first under an empty name.
     TUndoResult Undo(TArrayOfBootData& data);
     TUndoResult Redo(TArrayOfBootData& data);

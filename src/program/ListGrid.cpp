@@ -142,6 +142,11 @@ bool ReadListGridRows(TGridModel& grid, TProject& list, const TColMap& map, cons
 TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter,
                        TGridFill& last, const std::vector<int32_t>* changedRows) {
     list.BuildView(filter);
+    return ShowBuiltViewInGrid(grid, templ, list, last, changedRows);
+}
+
+TColMap ShowBuiltViewInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, TGridFill& last,
+                            const std::vector<int32_t>* changedRows) {
     const bool layoutChanged = ApplyColumnLayout(grid, templ, list.SearchColumn);
     const TColMap map = MakeColMap(list.SearchColumn);
     // Only the records of the changed rows differ from the cells when the

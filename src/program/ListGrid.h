@@ -62,6 +62,9 @@ struct TGridFill {
 // are filled again. The column map of the layout comes back.
 TColMap ShowListInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, const TFilterState& filter,
                        TGridFill& last, const std::vector<int32_t>* changedRows = nullptr);
+// The same with the list's view as it stands, just built for the filter.
+TColMap ShowBuiltViewInGrid(TGridModel& grid, const TGridModel& templ, TProject& list, TGridFill& last,
+                            const std::vector<int32_t>* changedRows = nullptr);
 
 // The cells the user changed back into the visible records, noted in the
 // list's open undo step (the caller commits it). True when the changed rows

@@ -3,11 +3,12 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "program/ListCommands.h"
 #include "program/Program.h"
+#include "program/SortAndUndo.h"
 
 #include <cassert>
 
-TListCommandRunner::TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap)
-    : m_program(program), m_grid(grid), m_colMap(colMap) {}
+TListCommandRunner::TListCommandRunner(TProgram& program, IProgramHost& host, TExcelGrid2& grid, const TColMap& colMap)
+    : m_program(program), m_host(host), m_grid(grid), m_colMap(colMap) {}
 
 void TListCommandRunner::Execute(int listIndex, const TAction& action) {
     // The program passes only the index of an open list; a release build
@@ -108,8 +109,8 @@ void TListCommandRunner::Delete(TProject& list) {
 }
 
 void TListCommandRunner::Sort(TProject& list, bool ascending) {
-    list.Sort(m_grid.Col, ascending);
-    RefreshView();
+    SortList(m_host, list, m_grid.Col, ascending, m_program.Filter);
+    ShowBuiltView();
 }
 
 void TListCommandRunner::FindNext(bool ask) {
@@ -154,11 +155,10 @@ void TListCommandRunner::Paste(TProject& list) {
 }
 
 void TListCommandRunner::UndoOrRedo(TProject& list, bool redo) {
-    const TUndoResult result = redo ? list.RedoChange() : list.UndoChange();
+    const TUndoResult result = UndoOrRedoList(m_host, list, m_program.Filter, redo);
     if (!result.Done)
         return;
-    RevealRecords(m_program.Filter, list, result.Records);
-    RefreshView();
+    ShowBuiltView();
     ShowChangedRows(list, result);
 }
 

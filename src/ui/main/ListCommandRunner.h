@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class IProgramHost;
 class TExcelGrid2;
 class TProgram;
 class TProject;
@@ -16,10 +17,12 @@ class TProject;
 // redo.
 class TListCommandRunner {
 public:
-    TListCommandRunner(TProgram& program, TExcelGrid2& grid, const TColMap& colMap);
+    TListCommandRunner(TProgram& program, IProgramHost& host, TExcelGrid2& grid, const TColMap& colMap);
 
     // Refreshes the main window's view (filter lists, grid, title bar).
     std::function<void()> RefreshView;
+    // The same, with the current list's view just built for the filter.
+    std::function<void()> ShowBuiltView;
     // Asks for the search text, starting from `text`; false on Cancel.
     std::function<bool(std::string& text)> AskSearchText;
     // The list functions, export and concerts windows, when there are any.
@@ -39,6 +42,7 @@ private:
     void ShowChangedRows(const TProject& list, const TUndoResult& result);
 
     TProgram& m_program;
+    IProgramHost& m_host;
     TExcelGrid2& m_grid;
     const TColMap& m_colMap;
 };

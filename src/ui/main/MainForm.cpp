@@ -148,7 +148,7 @@ void TMainForm::SetValues() {
     SetValuesAfter(nullptr);
 }
 
-void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
+void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows, bool viewBuilt) {
     if (!m_program)
         return;
     // An open editor belongs to the rows shown until now; it is stored before they change.
@@ -182,7 +182,8 @@ void TMainForm::SetValuesAfter(const std::vector<int32_t>* changedRows) {
     m_title->show();
     m_quickFilter->show();
     m_quickFilter->ShowText(list->QuickFilter.Text());
-    m_colMap = ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
+    m_colMap = viewBuilt ? ShowBuiltViewInGrid(*m_grid, m_template, *list, m_lastFill, changedRows)
+                         : ShowListInGrid(*m_grid, m_template, *list, m_program->Filter, m_lastFill, changedRows);
     m_title->SetList(list);
     UpdateUndoActions();
 }

@@ -122,7 +122,8 @@ protected:
 private:
     // SetValues knowing that only the records of `changedRows` (grid rows)
     // changed since the last fill; nullptr when that is not known.
-    void SetValuesAfter(const std::vector<int32_t>* changedRows);
+    // With `viewBuilt`, the current list's view was just built for the filter.
+    void SetValuesAfter(const std::vector<int32_t>* changedRows, bool viewBuilt = false);
     void ExecuteCommand(const TAction& action);
     // Closes what `list` gathered in its undo history as one step, if the
     // list is still open.

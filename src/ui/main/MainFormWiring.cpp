@@ -98,8 +98,9 @@ void TMainForm::StartProgram(ISettingsStore& store, const TProgramFolders& folde
     m_template.UpdateColumnPositions();
     FitRollup();
 
-    m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *m_grid, m_colMap);
+    m_listCommands = std::make_unique<TListCommandRunner>(*m_program, *this, *m_grid, m_colMap);
     m_listCommands->RefreshView = [this] { SetValues(); };
+    m_listCommands->ShowBuiltView = [this] { SetValuesAfter(nullptr, true); };
     m_listCommands->AskSearchText = [this](std::string& text) {
         return InputQuery(this, "Find text", "Search string", text);
     };
