@@ -1,9 +1,8 @@
 #pragma once
 
-#include "program/ProgramFolders.h"
+#include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 
-#include <filesystem>
 #include <string>
 
 // Tour files that the window tests share. Alpha has two tours: First with
@@ -19,11 +18,23 @@ constexpr const char* kAlphaTours = "|||||First|1990.01.01|1990.12.31\r\n"
                                     "1991.06.01|Tue|Bergen|Norway|USF\r\n";
 constexpr const char* kBetaTours = "no tour line in this file\r\n";
 
-// The folders of a program kept in `home`, its Tours folder holding Alpha and Beta.
-inline TProgramFolders MakeHomeWithAlphaAndBeta(const std::string& home) {
-    const TProgramFolders folders = MakeProgramFolders(home + "/korvalen", home);
-    std::filesystem::create_directories(folders.ToursDir);
-    WriteBytes(folders.ToursDir + "Alpha.txt", kAlphaTours);
-    WriteBytes(folders.ToursDir + "Beta.txt", kBetaTours);
-    return folders;
-}
+// The main window over a Tours folder of Alpha and Beta (and whatever tour
+// files a test adds in its constructor), with one new list open. The lists
+// are left without asking.
+class TTourWindowFixture : public TMainWindowFixture {
+protected:
+    TTourWindowFixture() : TMainWindowFixture(false) {
+        WriteBytes(Path("Tours/Alpha.txt"), kAlphaTours);
+        WriteBytes(Path("Tours/Beta.txt"), kBetaTours);
+    }
+    void SetUp() override {
+        Start();
+        ASSERT_TRUE(Program().OpenList(""));
+    }
+    void TearDown() override {
+        if (W)
+            for (auto& list : Program().Lists)
+                list->Saved = true;
+    }
+    TProject& List() { return *Program().Lists.back(); }
+};

@@ -106,6 +106,8 @@ TEST(GridKeys, MovesStayInsideTheGrid) {
     g.Key(TGridKey::PageDown, ssCtrl);
     EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 103);
     EXPECT_FALSE(g.Grid.IsRangeSelected());
+    g.Key(TGridKey::PageUp, ssCtrl);
+    EXPECT_EQ(g.Grid.Row, 3);
     // Shift extends from the anchor; a plain move goes on from the anchor.
     g.Select(2, 2, 2, 2);
     g.Key(TGridKey::Right, ssShift);
@@ -148,6 +150,9 @@ TEST(GridKeys, ClipboardAndEditingSwitches) {
     g.Key(TGridKey::X, ssCtrl);
     EXPECT_EQ(g.Clipboard.Writes, 0);
     EXPECT_EQ(g.S(1, 1), ""); // cut then only clears
+    g.Clipboard.Content = "w\r\n";
+    g.Key(TGridKey::V, ssCtrl);
+    EXPECT_EQ(g.S(1, 1), ""); // and paste does nothing
     g.Grid.SetDisableClipboard(false);
     g.Grid.SetCellString(1, 1, "v");
     g.Grid.SetEditorEnabled(false);
@@ -276,6 +281,9 @@ TEST(GridClipboard, ExternalCellsAreClearedByTheOwner) {
     GridClearSelection(g.Grid);
     EXPECT_EQ(g.S(1, 1), "");
     EXPECT_EQ(deleted, std::vector<int32_t>{21});
+    g.Grid.OnExternalDelete = nullptr; // an owner without a handler
+    GridClearSelection(g.Grid);
+    EXPECT_EQ(deleted.size(), 1u);
 }
 
 TEST(GridRowMove, BlocksMoveWithTheirSelectionAndBadDropsMoveNothing) {

@@ -140,8 +140,8 @@ TEST(GridMouse, RowDragMovesTheSelectedRows) {
 
     // A drop right after the block keeps the order and still reports the drag.
     order.clear();
-    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(4));
-    g.Mouse.Move(ssLeft, 10, 20 * 6 + 2); // before row 6, after the block 4..5
+    g.Mouse.Press(ssLeft, 10, TMouseGrid::Y(5)); // on the block's last row: kept too
+    g.Mouse.Move(ssLeft, 10, 20 * 6 + 2);        // before row 6, after the block 4..5
     EXPECT_EQ(g.Mouse.DropTarget(), 6);
     g.Mouse.Release();
     EXPECT_EQ(order, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));

@@ -3,6 +3,7 @@
 #include "controls/markup/RichLabel.h"
 #include "controls/markup/RichText.h"
 #include "controls/markup/TextCodec.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QImage>
@@ -12,13 +13,6 @@
 namespace {
 
 constexpr int kLine = 14; // Arial -11
-
-QImage Rendered(QWidget& widget, QColor fill) {
-    QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(fill);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
 
 TEST(TextCodec, BytesShowAsUtf8OrTheLegacyPageAndTypedTextGoesBackAsUtf8) {
     const std::pair<std::string, QString> cases[] = {
@@ -65,10 +59,11 @@ TEST(RichLabel, BackgroundIsTheShadeOrTheColourOrNone) {
     TRichLabel label;
     label.resize(120, 40);
     const QColor face = label.palette().color(QPalette::Button);
-    EXPECT_EQ(Rendered(label, Qt::red).pixel(60, 20), ToQColor(ShadeColor(ToTColor(face))).rgb());
+    EXPECT_EQ(Rendered(label, Qt::red, QWidget::DrawChildren).pixel(60, 20),
+              ToQColor(ShadeColor(ToTColor(face))).rgb());
     label.SetColorCalculate(false);
     label.SetColor(QColor(224, 224, 224));
-    QImage framed = Rendered(label, Qt::red);
+    QImage framed = Rendered(label, Qt::red, QWidget::DrawChildren);
     EXPECT_EQ(framed.pixel(60, 20), qRgb(224, 224, 224));
     // The etched frame: white inside at the bottom right, shadow outside at the top left.
     EXPECT_EQ(framed.pixel(60, 39), qRgb(255, 255, 255));
@@ -77,7 +72,7 @@ TEST(RichLabel, BackgroundIsTheShadeOrTheColourOrNone) {
     label.SetTransparent(true);
     label.SetBorder(false);
     label.SetCaption("Lists");
-    QImage image = Rendered(label, QColor(10, 200, 10));
+    QImage image = Rendered(label, QColor(10, 200, 10), QWidget::DrawChildren);
     for (QPoint at : {QPoint(1, 1), QPoint(118, 38), QPoint(60, 3)})
         EXPECT_EQ(image.pixel(at), QColor(10, 200, 10).rgb());
 }
@@ -91,7 +86,7 @@ TEST(RichText, EmptyTextKeepsItsPanelAndJustifiedLinesEndWithAnEmptyLine) {
     // Box of no items: (Width - 6, line, 7, 0).
     EXPECT_EQ(text.TextWidth(), 7 - 194);
     EXPECT_EQ(text.TextHeight(), -kLine);
-    QImage image = Rendered(text, Qt::red);
+    QImage image = Rendered(text, Qt::red, QWidget::DrawChildren);
     EXPECT_EQ(image.pixel(100, 20), text.palette().color(QPalette::Button).rgb());
     EXPECT_EQ(image.pixel(100, 0), qRgb(128, 128, 128));
 

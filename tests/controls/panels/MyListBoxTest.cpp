@@ -1,5 +1,6 @@
 #include "controls/panels/MyListBox.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QImage>
@@ -28,12 +29,7 @@ struct ListBoxFixture : testing::Test {
     void Press(QPoint at, Qt::KeyboardModifiers shift = Qt::NoModifier) {
         QTest::mouseClick(box->viewport(), Qt::LeftButton, shift, at);
     }
-    QImage Rendered() {
-        QImage image(box->viewport()->size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        box->viewport()->render(&image);
-        return image;
-    }
+    QImage Rendered() { return ::Rendered(*box->viewport()); }
 
     QWidget window;
     TMyListBox* box = nullptr;

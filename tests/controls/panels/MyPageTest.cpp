@@ -1,6 +1,7 @@
 #include "controls/panels/MyPage.h"
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
+#include "support/Pixels.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -23,12 +24,7 @@ struct PageFixture : testing::Test {
         page->setGeometry(0, 0, 396, 292);
         page->OnChange = [this](TMyPage&) { ++changes; };
     }
-    QImage Rendered() {
-        QImage image(page->size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        page->render(&image);
-        return image;
-    }
+    QImage Rendered() { return ::Rendered(*page); }
 
     QWidget window;
     TMyPage* page = new TMyPage(&window);

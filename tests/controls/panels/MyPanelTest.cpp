@@ -2,6 +2,7 @@
 #include "controls/markup/MarkupSupport.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "core/BitmapContainer.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,35 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QImage Rendered(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
-
-// Text is smoothed, so its pixels only come near its colour.
-int CountNear(const QImage& image, const QRect& area, QRgb color) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(color)) + std::abs(qGreen(p) - qGreen(color)) +
-                     std::abs(qBlue(p) - qBlue(color)) <
-                 30;
-        }
-    return n;
-}
-
-// Pixels that are neither of the given colours: text, in practice.
-int CountOthers(const QImage& image, const QRect& area, std::initializer_list<QRgb> colors) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += std::find(colors.begin(), colors.end(), image.pixel(x, y)) == colors.end();
-    return n;
-}
 
 struct PanelFixture : testing::Test {
     PanelFixture() {

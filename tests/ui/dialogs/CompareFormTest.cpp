@@ -8,6 +8,7 @@
 #include "controls/panels/MyPanel.h"
 #include "core/Codes.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindow.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/CopyMarkedDialog.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -49,27 +49,11 @@ protected:
     }
     TProject& List(size_t i) { return *W->Program().Lists[i]; }
 
-    // Presses F6 and runs `act` on the window while it is shown; the window
-    // must be closed by then, or the test fails and closes it.
+    // Presses F6 and runs `act` on the window while it is shown.
     void WithWindow(const std::function<void(TCompareForm&)>& act) {
         W->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(W));
-        bool ran = false;
-        QTimer::singleShot(0, W, [&] {
-            auto* form = qobject_cast<TCompareForm*>(QApplication::activeModalWidget());
-            ran = true;
-            if (!form) {
-                ADD_FAILURE() << "F6 showed no list functions window";
-                return;
-            }
-            act(*form);
-            if (form->isVisible()) {
-                ADD_FAILURE() << "the window is still open";
-                form->done(0);
-            }
-        });
-        QTest::keyClick(W, Qt::Key_F6);
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(OnModal<TCompareForm>([this] { QTest::keyClick(W, Qt::Key_F6); }, act));
     }
 
     static void ClickLine(TMyListBox& list, int line, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -107,6 +91,7 @@ TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowClo
         ClickLine(*form.ListLB(), 2);
         ClickOption(*form.ParamsMP(), 1);
         QTest::keyClick(form.ListLB(), Qt::Key_Escape);
+        EXPECT_FALSE(form.isVisible());
     });
     EXPECT_EQ((std::vector<bool>{List(0).CompareSelected, List(1).CompareSelected, List(2).CompareSelected}),
               (std::vector<bool>{true, false, true}));
@@ -119,6 +104,7 @@ TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowClo
         ClickLine(*form.ListLB(), 1, {});
         ClickOption(*form.ParamsMP(), 1);
         form.close(); // the close box
+        EXPECT_FALSE(form.isVisible());
     });
     EXPECT_EQ((std::vector<bool>{List(0).CompareSelected, List(1).CompareSelected, List(2).CompareSelected}),
               (std::vector<bool>{false, true, false}));
@@ -138,6 +124,7 @@ TEST_F(CompareFormTest, LooseCompareThenShowMarkedOnlyAndCopyThemIntoANewList) {
         ClickLine(*form.ListLB(), 1);
         ClickOption(*form.ParamsMP(), 3);
         form.CompareBtn()->click();
+        EXPECT_FALSE(form.isVisible());
     });
     EXPECT_TRUE(W->Program().LooseMatch);
     EXPECT_EQ(Hits(List(1)), (std::vector<int32_t>{0, 1, 1}));
@@ -149,18 +136,12 @@ TEST_F(CompareFormTest, LooseCompareThenShowMarkedOnlyAndCopyThemIntoANewList) {
     EXPECT_EQ(List(1).View, (std::vector<int32_t>{1, 2}));
     EXPECT_EQ(W->Grid().GetCellString(3, 1), "1999.05.02");
 
-    bool asked = false;
-    QTimer::singleShot(0, W, [&] {
-        auto* dialog = qobject_cast<TCopyMarkedDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        asked = true;
-        EXPECT_EQ(dialog->TargetLB()->count(), 2); // Mine, a new list
-        EXPECT_EQ(dialog->Choice(), 1);
-        dialog->accept();
-    });
-    W->Action(TActionId::cmCopyMarked)->trigger();
-    ASSERT_TRUE(asked);
+    ASSERT_TRUE(OnModal<TCopyMarkedDialog>([&] { W->Action(TActionId::cmCopyMarked)->trigger(); },
+                                           [](TCopyMarkedDialog& dialog) {
+                                               EXPECT_EQ(dialog.TargetLB()->count(), 2); // Mine, a new list
+                                               EXPECT_EQ(dialog.Choice(), 1);
+                                               dialog.accept();
+                                           }));
     ASSERT_EQ(W->Program().Lists.size(), 3u);
     EXPECT_EQ(W->MainTab().currentIndex(), 2);
     EXPECT_EQ(List(2).Data.size(), 2u);
@@ -187,6 +168,7 @@ TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSa
         ClickLine(*form.ListLB(), 0);
         ClickLine(*form.ListLB(), 1);
         form.JoinBtn()->click();
+        EXPECT_FALSE(form.isVisible());
     });
     ASSERT_EQ(W->Program().Lists.size(), 3u);
     EXPECT_EQ(W->MainTab().count(), 3);

@@ -1,16 +1,13 @@
-// The coverage and statistics windows over a real main window, its Tours
-// folder written for the test and its list filled by hand.
+// The coverage and statistics windows over the real main window, its list
+// filled by hand.
 
 #include "ui/dialogs/CoverageForm.h"
 #include "controls/grid/ExcelGrid2.h"
 #include "core/Project.h"
-#include "platform/SettingsStore.h"
-#include "support/QuietMainWindow.h"
-#include "support/TempDir.h"
+#include "support/ModalWindow.h"
 #include "support/TourFiles.h"
 #include "ui/dialogs/StatChart.h"
 #include "ui/dialogs/StatisticsForm.h"
-#include "ui/main/MainForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,12 +16,10 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -33,12 +28,10 @@ const QString kOwnedMark = QStringLiteral("\u2713");
 
 // Alpha: First (3 concerts, 02.01 owned twice), Second (2 concerts, none
 // owned); Beta without tours. The list also has a bootleg of an unknown band.
-class TCoverageFixture : public ::testing::Test {
+class CoverageForm : public TTourWindowFixture {
 protected:
     void SetUp() override {
-        const TProgramFolders folders = MakeHomeWithAlphaAndBeta(Home.Path());
-        Main = MakeQuietMainWindow(Settings, folders);
-        ASSERT_NE(Main, nullptr);
+        TTourWindowFixture::SetUp();
         for (const auto& [band, date] : std::vector<std::pair<const char*, const char*>>{
                  {"Nobody", "1990.03.01"}, {"Alpha", "1990.02.01"}, {"Alpha", "1989.02.01"}, {"Alpha", "1990.02.01"}}) {
             TBootData& record = List().Data.emplace_back();
@@ -46,23 +39,19 @@ protected:
             record.Date = date;
             record.Source = 1;
         }
-        Main->SetValues();
+        W->SetValues();
     }
-
     void TearDown() override {
         Form.reset();
-        if (Main)
-            List().Saved = true; // closes without asking
-        Main.reset();
+        TTourWindowFixture::TearDown();
     }
 
     TCoverageForm& Open() {
-        Form = std::make_unique<TCoverageForm>(Main->Program(), *Main, Main.get());
-        Form->RefreshMainWindow = [this] { Main->SetValues(); };
+        Form = std::make_unique<TCoverageForm>(Program(), *W, W);
+        Form->RefreshMainWindow = [this] { W->SetValues(); };
         return *Form;
     }
 
-    TProject& List() { return *Main->Program().Lists.back(); }
     QTreeWidgetItem* Item(int band, int tour = -1, int concert = -1) {
         QTreeWidgetItem* item = Form->Tree().topLevelItem(band);
         if (item && tour >= 0) {
@@ -78,28 +67,8 @@ protected:
         return texts.join(QLatin1Char('|')).toStdString();
     }
 
-    // Runs `check` on the modal window that `open` brings up, then closes it.
-    template <typename TForm> void OnModal(const std::function<void()>& open, std::function<void(TForm&)> check) {
-        bool seen = false;
-        QTimer::singleShot(0, Main.get(), [&] {
-            auto* form = qobject_cast<TForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(form, nullptr);
-            seen = true;
-            check(*form);
-            if (form->isVisible())
-                form->reject();
-        });
-        open();
-        EXPECT_TRUE(seen);
-    }
-
-    TTempDir Home;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Main;
     std::unique_ptr<TCoverageForm> Form;
 };
-
-using CoverageForm = TCoverageFixture;
 
 TEST_F(CoverageForm, TheTreeCountsEachBandAndTourAndMarksOwnedConcerts) {
     Open();
@@ -130,43 +99,43 @@ TEST_F(CoverageForm, AddingAMissingConcertIsOneUndoStepAndMarksIt) {
     EXPECT_EQ(Item(0, 1, 1)->text(1), kOwnedMark);
     Form->AddClick(); // already owned: nothing more
     EXPECT_EQ(List().Data.size(), before + 1);
-    Main->Execute({TActionId::cmUndo});
+    W->Execute({TActionId::cmUndo});
     EXPECT_EQ(List().Data.size(), before);
 }
 
 TEST_F(CoverageForm, F9OpensItAndADoubleClickShowsTheBootlegsInTheMainWindow) {
-    OnModal<TCoverageForm>([&] { QTest::keyClick(Main.get(), Qt::Key_F9); },
-                           [&](TCoverageForm& form) {
-                               QTreeWidgetItem* tour = form.Tree().topLevelItem(0)->child(0);
-                               tour->setExpanded(true);
-                               form.ShowBootlegs(tour->child(1)); // missing: stays
-                               EXPECT_TRUE(form.isVisible());
-                               form.ShowBootlegs(tour->child(0));
-                               EXPECT_FALSE(form.isVisible());
-                           });
-    const TFilterState& filter = Main->Program().Filter;
+    EXPECT_TRUE(OnModal<TCoverageForm>([&] { QTest::keyClick(W, Qt::Key_F9); },
+                                       [&](TCoverageForm& form) {
+                                           QTreeWidgetItem* tour = form.Tree().topLevelItem(0)->child(0);
+                                           tour->setExpanded(true);
+                                           form.ShowBootlegs(tour->child(1)); // missing: stays
+                                           EXPECT_TRUE(form.isVisible());
+                                           form.ShowBootlegs(tour->child(0));
+                                           EXPECT_FALSE(form.isVisible());
+                                       }));
+    const TFilterState& filter = Program().Filter;
     EXPECT_FALSE(filter.AllBands);
     EXPECT_TRUE(filter.Bands[0].Tours[0].Selected);
     ASSERT_EQ(List().View.size(), 2u); // the two bootlegs of 1990.02.01
-    EXPECT_EQ(Main->Grid().Row, 1);
-    EXPECT_EQ(Main->Grid().Cell(2, 1).S, "1990.02.01");
+    EXPECT_EQ(W->Grid().Row, 1);
+    EXPECT_EQ(W->Grid().Cell(2, 1).S, "1990.02.01");
 }
 
 TEST_F(CoverageForm, StatisticsCountTheListOrWhatTheFilterShowsAndCopyTheTable) {
-    OnModal<TStatisticsForm>([&] { Main->Action(TActionId::cmStatistics)->trigger(); },
-                             [&](TStatisticsForm& form) {
-                                 EXPECT_EQ(form.Statistics().Total, 4);
-                                 EXPECT_EQ(form.Table(1).rowCount(), 2); // Alpha, Nobody
-                                 EXPECT_EQ(form.Table(1).item(0, 1)->text(), QStringLiteral("3"));
-                                 EXPECT_GE(form.Chart(1).sizeHint().height(), 2 * form.Chart(1).RowHeight());
-                                 form.Pages().setCurrentIndex(2);
-                                 form.CopyClick();
-                                 EXPECT_EQ(QApplication::clipboard()->text(),
-                                           QStringLiteral("Source\tBootlegs\r\nSoundboard\t4\r\n"));
-                             });
-    Main->Program().Filter.SourceSelAll = false; // nothing shown
-    Main->SetValues();
-    TStatisticsForm form(Main->Program(), Main.get());
+    EXPECT_TRUE(OnModal<TStatisticsForm>(
+        [&] { W->Action(TActionId::cmStatistics)->trigger(); },
+        [&](TStatisticsForm& form) {
+            EXPECT_EQ(form.Statistics().Total, 4);
+            EXPECT_EQ(form.Table(1).rowCount(), 2); // Alpha, Nobody
+            EXPECT_EQ(form.Table(1).item(0, 1)->text(), QStringLiteral("3"));
+            EXPECT_GE(form.Chart(1).sizeHint().height(), 2 * form.Chart(1).RowHeight());
+            form.Pages().setCurrentIndex(2);
+            form.CopyClick();
+            EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Source\tBootlegs\r\nSoundboard\t4\r\n"));
+        }));
+    Program().Filter.SourceSelAll = false; // nothing shown
+    W->SetValues();
+    TStatisticsForm form(Program(), W);
     form.SetShownOnly(true);
     EXPECT_EQ(form.Statistics().Total, 0);
     form.SetShownOnly(false);

@@ -76,22 +76,6 @@ TEST_F(ExportForm, BoldMarksTheLinesAboveTheSeparator) {
     EXPECT_GT(qGray(image.pixel(separator.left() + 20, separator.top() + 2)), 128);
 }
 
-TEST_F(ExportForm, ExportRunsWithTheCurrentChoicesAndTheWindowStaysOpen) {
-    Form->show();
-    Select({0, 13});
-    DropOn(0); // Band, then the separator
-    Host.DialogAnswers = {Out()};
-    Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nYes - Relayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
-    EXPECT_TRUE(Form->isVisible());
-
-    QTest::mouseClick(&Form->ParamsMP(), Qt::LeftButton, {}, QPoint(50, 50)); // option 2 off
-    Host.DialogAnswers = {Out()};
-    Form->ExportBtn().click();
-    EXPECT_EQ(ReadBytes(Out()), "\r\n\r\nRelayer\r\n\r\nYes  \r\n\r\n\r\nCan\r\n\r\nCan  \r\n");
-    EXPECT_EQ(Host.Dialogs.back().FileName, Out());
-}
-
 TEST_F(ExportForm, TheChosenFormatWritesItsFileAndOkRemembersIt) {
     Select({0, 13});
     DropOn(0); // Band, then the separator

@@ -1,4 +1,5 @@
 #include "controls/markup/RichLabel.h"
+#include "support/ModalWindow.h"
 #include "ui/dialogs/MessageForm.h"
 
 #include <QApplication>
@@ -6,7 +7,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -111,13 +111,12 @@ TEST(MessageForm, LongAndSeveralLineMessagesGrowTheWindowWithinTheScreen) {
     EXPECT_GE(huge->Button(T::tagCancel)->y(), 0);
 }
 
-// Acts on the modal dialog once it runs.
-void WhenModal(std::function<void(TMessageForm&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* form = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
-        act(*form);
-    });
+// The result of a message dialog that `act` answers.
+int AnsweredBy(const std::function<void(TMessageForm&)>& act, Msg::TButtons buttons, const std::string& text = "") {
+    int result = -1;
+    EXPECT_TRUE(OnModal<TMessageForm>(
+        [&] { result = ShowMessageDialog(nullptr, text, Msg::Confirmation, buttons, Msg::Centre); }, act));
+    return result;
 }
 
 void Press(QWidget& widget, int key) {
@@ -163,9 +162,7 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
     };
     for (const auto& [buttons, act, result] : cases) {
         ClearMessageAnswers();
-        WhenModal(act);
-        EXPECT_EQ(ShowMessageDialog(nullptr, "Save changes in list?", Msg::Confirmation, buttons, Msg::Centre), result)
-            << static_cast<int>(buttons);
+        EXPECT_EQ(AnsweredBy(act, buttons), result) << static_cast<int>(buttons);
     }
 }
 
@@ -181,8 +178,7 @@ TEST(MessageDialogHook, ScriptedAnswersComeBackWithoutADialog) {
         std::make_tuple(LastMessage()->Text, LastMessage()->Kind, LastMessage()->Buttons, LastMessage()->Alignment),
         std::make_tuple(std::string("second"), Msg::Error, kOk, Msg::Left));
     // The script is used up: the next message shows the dialog.
-    WhenModal([](TMessageForm& f) { f.Button(T::tagOk)->click(); });
-    EXPECT_EQ(ShowMessageDialog(nullptr, "third", Msg::Information, kOk, Msg::Centre), 1);
+    EXPECT_EQ(AnsweredBy([](TMessageForm& f) { f.Button(T::tagOk)->click(); }, kOk, "third"), 1);
     EXPECT_EQ(LastMessage()->Text, "third");
 }
 

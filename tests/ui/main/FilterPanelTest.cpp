@@ -1,4 +1,5 @@
 #include "ui/main/FilterPanel.h"
+#include "ui/dialogs/TourLine.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -35,6 +36,7 @@ TEST(FilterPanel, ShowsBandsInCapitalsAndToursAsTheyAre) {
     EXPECT_EQ(tours->item(3)->text(), QString::fromUtf8("Z\xc3\xbcRICH")); // Windows-1250 shown, only a..z raised
     EXPECT_TRUE(tours->item(1)->data(Qt::UserRole).toBool());
     EXPECT_FALSE(tours->item(2)->data(Qt::UserRole).toBool());
+    EXPECT_EQ(TourLineLook("$f01").Text, QString()); // a band line without its name
 }
 
 TEST(FilterPanel, SelectionsGoBothWaysAndOnlyClicksReport) {

@@ -5,9 +5,7 @@
 #include "program/CompareFormLogic.h"
 #include "program/ExportFormLogic.h"
 #include "support/FakeProgramHost.h"
-#include "support/QuietMainWindow.h"
 #include "support/Records.h"
-#include "support/TempDir.h"
 #include "support/TourFiles.h"
 #include "ui/dialogs/ImportForm.h"
 #include "ui/dialogs/PrintList.h"
@@ -51,25 +49,16 @@ TEST(BackgroundWorkWait, TheWorkRunsOnAnotherThreadWhileTheLoopGoesOnAndItsFailu
     EXPECT_FALSE(work.Busy());
 }
 
-class LongWorkAside : public testing::TestWithParam<int> {
+class LongWorkAside : public TTourWindowFixture, public testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
-        Main = MakeQuietMainWindow(Settings, MakeHomeWithAlphaAndBeta(Home.Path()));
-        ASSERT_NE(Main, nullptr);
-        ASSERT_TRUE(Main->Program().OpenList(""));
-        for (auto& list : Main->Program().Lists)
+        TTourWindowFixture::SetUp();
+        ASSERT_TRUE(Program().OpenList(""));
+        for (auto& list : Program().Lists)
             list->Data.assign(3, SampleRecord());
-        Main->Program().Lists[1]->Data[0].Date = "1999.01.01";
-        Main->SetCurrentTab(0);
+        Program().Lists[1]->Data[0].Date = "1999.01.01";
+        W->SetCurrentTab(0);
     }
-    void TearDown() override {
-        for (auto& list : Main->Program().Lists)
-            list->Saved = true; // closes without asking
-        Main.reset();
-    }
-    TTempDir Home;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Main;
     TFakeProgramHost Host;
 };
 
@@ -148,7 +137,7 @@ const TLongCommand kCommands[] = {
 TEST_P(LongWorkAside, TheCommandWaitsForItsLongPartAwayFromTheWindowAndItsResultComesBack) {
     const TLongCommand& command = kCommands[GetParam()];
     SCOPED_TRACE(command.Name);
-    EXPECT_TRUE(command.Run(*Main, Host, Home.Path()));
+    EXPECT_TRUE(command.Run(*W, Host, Dir.path().toStdString()));
     EXPECT_EQ(Host.WaitedFor, command.Waited);
     EXPECT_TRUE(Host.Messages.empty());
 }

@@ -6,12 +6,12 @@
 #include "controls/panels/MyPanel.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindow.h"
 #include "ui/dialogs/ExportForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTimer>
 
 #include <functional>
 #include <sstream>
@@ -25,22 +25,10 @@ protected:
         ASSERT_TRUE(Window->Program().OpenList(SampleList()));
     }
 
-    // Presses F8 and runs `use` on the export window once it is up; the
-    // window is closed by `use` or, failing that, cancelled.
+    // Presses F8 and runs `use` on the export window once it is up.
     void WithExportWindow(const std::function<void(TExportForm&)>& use) {
-        bool seen = false;
-        QTimer::singleShot(0, Window.get(), [&] {
-            auto* form = qobject_cast<TExportForm*>(QApplication::activeModalWidget());
-            if (form) {
-                seen = true;
-                use(*form);
-            }
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
         Window->Grid().setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
-        EXPECT_TRUE(seen);
+        EXPECT_TRUE(OnModal<TExportForm>([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8); }, use));
     }
 
     std::string CliExport(std::vector<std::string> options) {

@@ -140,24 +140,20 @@ TEST_F(MainFormListCommands, TheGridPopUpOpensAtTheCellFromTheKeyboardAndAtThePo
     expectOpenAt(Grid().viewport()->mapToGlobal(pointer), "a right click");
 }
 
+// The order itself is the list sort's business; here the column must be the cursor's.
 TEST_F(MainFormListCommands, SortGoesByTheCursorColumnBehindTheSearchColumn) {
     Open();
     for (size_t i = 0; i < L->Data.size(); ++i)
         L->Data[i].SearchText = std::to_string((i * 7) % 11) + "hit";
     L->SearchColumn = true;
     W->SetValues();
-    for (TActionId id : {TActionId::cmSortAZ, TActionId::cmSortZA}) {
-        TArrayOfBootData wanted = L->Data;
-        std::stable_sort(wanted.begin(), wanted.end(),
-                         [](const TBootData& a, const TBootData& b) { return a.City < b.City; });
-        if (id == TActionId::cmSortZA)
-            std::reverse(wanted.begin(), wanted.end());
-        Grid().Col = Col(tcCity);
-        Run(id);
-        ASSERT_EQ(AllBytes(L->Data), AllBytes(wanted));
-        for (int32_t r = 1; r <= Rows(); ++r)
-            ASSERT_EQ(Grid().GetCellString(Col(tcNum), r), wanted[size_t(r - 1)].Num) << "row " << r;
-    }
+    TArrayOfBootData wanted = L->Data;
+    std::stable_sort(wanted.begin(), wanted.end(),
+                     [](const TBootData& a, const TBootData& b) { return a.City < b.City; });
+    Grid().Col = Col(tcCity);
+    Run(TActionId::cmSortAZ);
+    ASSERT_EQ(AllBytes(L->Data), AllBytes(wanted));
+    EXPECT_EQ(Grid().GetCellString(Col(tcNum), Rows()), wanted.back().Num);
 }
 
 TEST_F(MainFormListCommands, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {

@@ -2,11 +2,9 @@
 // window goes on and shows the opening, and the tab comes with the list.
 
 #include "controls/grid/ExcelGrid2.h"
-#include "platform/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
-#include "support/QuietMainWindow.h"
+#include "support/MainWindowFixture.h"
 #include "support/Records.h"
-#include "support/TempDir.h"
 
 #include <QTabBar>
 #include <QTest>
@@ -19,18 +17,18 @@
 
 namespace {
 
-struct MainFormOpenAside : testing::Test {
-    TTempDir Home;
-    TMemorySettingsStore Settings;
-    std::unique_ptr<TMainForm> Window =
-        MakeQuietMainWindow(Settings, MakeProgramFolders(Home.File("korvalen"), Home.Path()));
+struct MainFormOpenAside : TMainWindowFixture {
+    MainFormOpenAside() : TMainWindowFixture(false) {}
+    void SetUp() override {
+        Start();
+        ASSERT_TRUE(Program().OpenList(""));
+    }
 };
 
 } // namespace
 
 TEST_F(MainFormOpenAside, TheWindowGoesOnWhileAListIsReadAndItsTabComesWithIt) {
-    ASSERT_TRUE(Window);
-    const std::string path = Home.File("slow.kvu");
+    const std::string path = Path("slow.kvu");
     TProject made;
     made.FileName = path;
     made.Data.assign(50, SampleRecord());
@@ -59,17 +57,11 @@ TEST_F(MainFormOpenAside, TheWindowGoesOnWhileAListIsReadAndItsTabComesWithIt) {
 }
 
 TEST_F(MainFormOpenAside, ADamagedFileIsToldAsBeforeAndGetsNoTab) {
-    ASSERT_TRUE(Window);
-    const std::string path = Home.File("bad.kvu");
+    const std::string path = Path("bad.kvu");
     std::ofstream(path, std::ios::binary) << "not a list";
-    std::vector<std::string> messages;
-    Window->MessageHook = [&](const std::string& text, Msg::TKind, Msg::TButtons, Msg::TAlign) {
-        messages.push_back(text);
-        return Msg::ResultOk;
-    };
     EXPECT_FALSE(Window->Program().OpenList(path));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("The list could not be opened:", 0), 0u);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Text.rfind("The list could not be opened:", 0), 0u);
     EXPECT_EQ(Window->Program().Lists.size(), 1u);
     EXPECT_EQ(Window->MainTab().count(), 1);
 }
