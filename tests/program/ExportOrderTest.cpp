@@ -45,14 +45,6 @@ TEST(ExportOrder, OnlyPermutationsAreOrders) {
     EXPECT_TRUE(IsExportOrder(order));
 }
 
-TEST(ExportOrder, CaptionsDropTheNumber) {
-    EXPECT_EQ(ExportLineCaption(0), "Band");
-    EXPECT_EQ(ExportLineCaption(5), "Boootleg name");
-    EXPECT_EQ(ExportLineCaption(11), "Info.txt");
-    EXPECT_EQ(ExportLineCaption(12), "Comment");
-    EXPECT_EQ(ExportLineCaption(kExportSeparatorLine), "");
-}
-
 TEST(ExportOrder, DroppedLinesMoveAsABlockBeforeTheTarget) {
     struct TDrop {
         TSelection Selection;
