@@ -15,12 +15,14 @@ TSelection Selected(std::initializer_list<int> positions) {
 
 } // namespace
 
-TEST(ExportOrder, TheDefaultExportsEveryPropertyInNumberOrder) {
+TEST(ExportOrder, TheDefaultExportsEveryPropertyInNumberOrderUnderItsCaption) {
     const TExportOrder order = DefaultExportOrder();
     EXPECT_TRUE(IsExportOrder(order));
     EXPECT_EQ(ExportedLines(order), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_TRUE(IsExportedPosition(order, 12));
     EXPECT_FALSE(IsExportedPosition(order, 13));
+    EXPECT_EQ(ExportLineCaption(5), "Boootleg name");
+    EXPECT_EQ(ExportLineCaption(kExportSeparatorLine), ""); // the separator has no caption
 }
 
 TEST(ExportOrder, LinesFromTheSeparatorDownAreNotExported) {

@@ -347,6 +347,7 @@ TEST(ProgramFolders, BesideTheExecutableInTheHomeGivenOrInTheUserDataFolder) {
     } cases[] = {
         {exe, "", facts(true), &TProgramFolders::ProgramDir, "/opt/korvalen/bin/"},
         {exe, "", facts(true), &TProgramFolders::TemplatesDir, "/opt/korvalen/bin/Templates/"},
+        {exe, "", facts(true), &TProgramFolders::RecoveryDir, "/opt/korvalen/bin/Recovery/"},
         {exe, "/home/me/music/", facts(true), &TProgramFolders::ListsDir, "/home/me/music/Lists/"},
         {exe, "/home/me/./music/../music", facts(true), &TProgramFolders::ToursDir, "/home/me/music/Tours/"},
         {exe, "", facts(false), &TProgramFolders::ListsDir, share + "Lists/"},
@@ -364,6 +365,13 @@ TEST(ProgramFolders, BesideTheExecutableInTheHomeGivenOrInTheUserDataFolder) {
     for (const auto& c : cases)
         EXPECT_EQ(MakeProgramFolders(c.Exe, c.Home, c.Facts).*c.Folder, c.Expected) << c.Exe << " " << c.Home;
     EXPECT_EQ(HomeFolder("/data"), "/data");
+}
+
+TEST(ProgramFolders, TheRunningProgramMayWriteOnlyWhereTheSystemLetsIt) {
+    TTempDir dir;
+    const TFolderFacts facts = SystemFolderFacts();
+    EXPECT_TRUE(facts.IsWritable(dir.Path()));
+    EXPECT_FALSE(facts.IsWritable(dir.File("missing")));
 }
 
 TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
