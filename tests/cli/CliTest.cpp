@@ -449,3 +449,44 @@ TEST(Cli, WritingOverALockedListNeedsForce) {
     // --force is no option of the commands that write no list.
     EXPECT_EQ(Cli({"info", "--force", dir.File("a.kvu")}).Status, 1);
 }
+
+TEST(CliImportList, PrintsTheGuessedMappingAndWritesTheList) {
+    TTempDir dir;
+    WriteBytes(dir.File("trade.csv"),
+               "Artist;Datum;Where;Quelle\r\nYes;05/01/1999;Rome;SBD flac\r\nCan;x;Bonn;AUD\r\n");
+    TRun run = Cli({"import-list", dir.File("trade.csv"), "-o", dir.File("out.kvu"), "--date-form", "us"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "Format: csv, separated by ;\n"
+                       "  1 \"Artist\" -> Band\n"
+                       "  2 \"Datum\" -> Date\n"
+                       "  3 \"Where\" -> City\n"
+                       "  4 \"Quelle\" -> Source\n"
+                       "2 bootlegs written to " +
+                           dir.File("out.kvu") + "\n");
+    TProject list = Load(dir.File("out.kvu"));
+    ASSERT_EQ(list.Data.size(), 2u);
+    EXPECT_EQ(list.Data[0].Date, "05/01/1999");
+    EXPECT_EQ(list.Data[0].Source, 1);
+    EXPECT_EQ(list.Data[0].Media, 1);
+    EXPECT_EQ(list.Data[1].Date, "x");
+    EXPECT_EQ(list.Data[1].Source, 4);
+}
+
+TEST(CliImportList, RefusesWhatItCannotDoAndWritesNothing) {
+    TTempDir dir;
+    WriteBytes(dir.File("trade.txt"), "Yes  1999.05.01\n");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"import-list", dir.File("trade.txt")},
+             {"import-list", dir.File("trade.txt"), "-o"},
+             {"import-list", dir.File("trade.txt"), "-o", dir.File("o.kvu"), "--format", "xls"},
+             {"import-list", dir.File("trade.txt"), "-o", dir.File("o.kvu"), "--date-form", "Dotted"},
+             {"import-list", dir.File("none.txt"), "-o", dir.File("o.kvu")}}) {
+        TRun run = Cli(args);
+        EXPECT_EQ(run.Status, 1) << args.back();
+        EXPECT_FALSE(run.Err.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.kvu")));
+    TRun run = Cli({"import-list", dir.File("trade.txt"), "-o", dir.File("o.kvu"), "--format", "text"});
+    ASSERT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out.substr(0, 13), "Format: text\n");
+}

@@ -97,23 +97,8 @@ TArrayOfBootData ReferenceJoin(const std::vector<TProject*>& lists, const std::v
                     found = true;
                     break;
                 }
-            if (!found) {
-                TBootData copy;
-                copy.Band = r.Band;
-                copy.Date = r.Date;
-                copy.City = r.City;
-                copy.Venue = r.Venue;
-                copy.Country = r.Country;
-                copy.Name = r.Name;
-                copy.Info = r.Info;
-                copy.Num = r.Num;
-                copy.Comment = r.Comment;
-                copy.Source = r.Source;
-                copy.Media = r.Media;
-                copy.Quality = r.Quality;
-                copy.Covers = r.Covers;
-                joined.push_back(copy);
-            }
+            if (!found)
+                joined.push_back(r); // the results are compared by their stored fields
         }
     }
     return joined;

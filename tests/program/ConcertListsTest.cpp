@@ -185,13 +185,6 @@ TEST(ConcertLists, AnUnreadableFolderSaysWhyAndAMissingOneIsSilent) {
     EXPECT_EQ(lists.FolderError, "");
 }
 
-TEST(ConcertLists, SourceAndMediaLinesStartWithAll) {
-    EXPECT_EQ(SourceFilterLines().size(), 1u + kSourceCount);
-    EXPECT_EQ(SourceFilterLines()[0], " < all > ");
-    EXPECT_EQ(MediaFilterLines().size(), 1u + kMediaCount);
-    EXPECT_EQ(MediaFilterLines()[17], "CD Audio*");
-}
-
 TEST(ConcertListsFindConcert, FirstExactMatchInBandOrder) {
     std::vector<TBand> bands(3);
     bands[0].Name = "Band"; // no tours: passed over

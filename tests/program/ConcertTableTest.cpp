@@ -31,40 +31,6 @@ std::vector<TBand> SampleBands(std::vector<std::string>& lines) {
     return bands;
 }
 
-std::vector<std::string> RowDates(const std::vector<TConcertRow>& rows) {
-    std::vector<std::string> dates;
-    for (const TConcertRow& row : rows)
-        dates.push_back(row.Concert->Date);
-    return dates;
-}
-
-TEST(ConcertRows, FollowTheChosenLineOfTheBandAndTourBox) {
-    std::vector<std::string> lines;
-    const std::vector<TBand> bands = SampleBands(lines);
-    ASSERT_EQ(lines.size(), 7u); // all, Ironwood, Early, Late, Lone, Zed, Only
-    using V = std::vector<std::string>;
-    const V all{"Ironwood Early 1", "Ironwood Early 2", "Ironwood Late 1",
-                "Ironwood Late 2",  "Ironwood Late 3",  "Zed Only 1"};
-    const struct {
-        int32_t Line;
-        V Dates;
-    } cases[] = {
-        {0, all},
-        {1, V(all.begin(), all.begin() + 5)},
-        {3, {"Ironwood Late 1", "Ironwood Late 2", "Ironwood Late 3"}},
-        {4, {}}, // a band without tours
-        {6, {"Zed Only 1"}},
-        {-1, {}}, // nothing chosen
-        {7, {}},  // beyond the box
-        {1000, {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(RowDates(ConcertRows(bands, c.Line)), c.Dates) << "line " << c.Line;
-    const std::vector<TConcertRow> rows = ConcertRows(bands, 6);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Band, &bands[2]);
-}
-
 // The choice read straight off the box's lines: "< all >", a band line and
 // the tour lines under it, or one tour line.
 std::vector<const TConcert*> ReferenceRows(const std::vector<TBand>& bands, const std::vector<std::string>& lines,

@@ -15,12 +15,14 @@ TSelection Selected(std::initializer_list<int> positions) {
 
 } // namespace
 
-TEST(ExportOrder, TheDefaultExportsEveryPropertyInNumberOrder) {
+TEST(ExportOrder, TheDefaultExportsEveryPropertyInNumberOrderUnderItsCaption) {
     const TExportOrder order = DefaultExportOrder();
     EXPECT_TRUE(IsExportOrder(order));
     EXPECT_EQ(ExportedLines(order), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_TRUE(IsExportedPosition(order, 12));
     EXPECT_FALSE(IsExportedPosition(order, 13));
+    EXPECT_EQ(ExportLineCaption(5), "Boootleg name");
+    EXPECT_EQ(ExportLineCaption(kExportSeparatorLine), ""); // the separator has no caption
 }
 
 TEST(ExportOrder, LinesFromTheSeparatorDownAreNotExported) {
@@ -43,14 +45,6 @@ TEST(ExportOrder, OnlyPermutationsAreOrders) {
     EXPECT_FALSE(IsExportOrder(order));
     order = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
     EXPECT_TRUE(IsExportOrder(order));
-}
-
-TEST(ExportOrder, CaptionsDropTheNumber) {
-    EXPECT_EQ(ExportLineCaption(0), "Band");
-    EXPECT_EQ(ExportLineCaption(5), "Boootleg name");
-    EXPECT_EQ(ExportLineCaption(11), "Info.txt");
-    EXPECT_EQ(ExportLineCaption(12), "Comment");
-    EXPECT_EQ(ExportLineCaption(kExportSeparatorLine), "");
 }
 
 TEST(ExportOrder, DroppedLinesMoveAsABlockBeforeTheTarget) {

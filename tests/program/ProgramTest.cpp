@@ -333,40 +333,45 @@ TEST_F(ProgramObject, AFailureThrownInsideACommandIsShownAndEndsOnlyThatCommand)
     EXPECT_EQ(Host.Tabs.size(), 1u);
 }
 
-TEST(ProgramFolders, BesideTheExecutableOrInTheHome) {
-    TFolderFacts writable{"", "/home/me", [](const std::string&) { return true; }, ""};
-    TProgramFolders beside = MakeProgramFolders("/opt/korvalen/bin/korvalen", "", writable);
-    EXPECT_EQ(beside.ProgramDir, "/opt/korvalen/bin/");
-    EXPECT_EQ(beside.TemplatesDir, "/opt/korvalen/bin/Templates/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/music/", writable).ListsDir,
-              "/home/me/music/Lists/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/home/me/./music/../music", writable).ToursDir,
-              "/home/me/music/Tours/");
+TEST(ProgramFolders, BesideTheExecutableInTheHomeGivenOrInTheUserDataFolder) {
+    const auto facts = [](bool writable, std::string data = "", std::string state = "") {
+        return TFolderFacts{std::move(data), "/home/me", [writable](const std::string&) { return writable; },
+                            std::move(state)};
+    };
+    const std::string exe = "/opt/korvalen/bin/korvalen", share = "/home/me/.local/share/Korvalen/";
+    const struct {
+        std::string Exe, Home;
+        TFolderFacts Facts;
+        std::string TProgramFolders::*Folder;
+        std::string Expected;
+    } cases[] = {
+        {exe, "", facts(true), &TProgramFolders::ProgramDir, "/opt/korvalen/bin/"},
+        {exe, "", facts(true), &TProgramFolders::TemplatesDir, "/opt/korvalen/bin/Templates/"},
+        {exe, "", facts(true), &TProgramFolders::RecoveryDir, "/opt/korvalen/bin/Recovery/"},
+        {exe, "/home/me/music/", facts(true), &TProgramFolders::ListsDir, "/home/me/music/Lists/"},
+        {exe, "/home/me/./music/../music", facts(true), &TProgramFolders::ToursDir, "/home/me/music/Tours/"},
+        {exe, "", facts(false), &TProgramFolders::ListsDir, share + "Lists/"},
+        {exe, "", facts(false, "/data/me/"), &TProgramFolders::CoversDir, "/data/me/Korvalen/Covers/"},
+        {exe, "", facts(false, "relative/is/ignored"), &TProgramFolders::ToursDir, share + "Tours/"},
+        {exe, "/given", facts(false), &TProgramFolders::ProgramDir, "/given/"},
+        // Backups lie beside the lists; journals in the state folder, unless the program keeps its own folders.
+        {exe, "", facts(false), &TProgramFolders::BackupsDir, share + "Backups/"},
+        {exe, "", facts(false), &TProgramFolders::RecoveryDir, "/home/me/.local/state/Korvalen/recovery/"},
+        {exe, "", facts(false, "", "/state"), &TProgramFolders::RecoveryDir, "/state/Korvalen/recovery/"},
+        {exe, "/given", facts(false), &TProgramFolders::RecoveryDir, "/given/Recovery/"},
+        // Under /usr even a user who may write there (root) gets the data folder.
+        {"/usr/bin/korvalen", "", facts(true), &TProgramFolders::ProgramDir, share},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MakeProgramFolders(c.Exe, c.Home, c.Facts).*c.Folder, c.Expected) << c.Exe << " " << c.Home;
     EXPECT_EQ(HomeFolder("/data"), "/data");
 }
 
-TEST(ProgramFolders, InstalledProgramKeepsItsFilesInTheUserDataFolder) {
-    TFolderFacts readOnly{"", "/home/me", [](const std::string&) { return false; }, ""};
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ListsDir,
-              "/home/me/.local/share/Korvalen/Lists/");
-    readOnly.XdgDataHome = "/data/me/";
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).CoversDir, "/data/me/Korvalen/Covers/");
-    readOnly.XdgDataHome = "relative/is/ignored";
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).ToursDir,
-              "/home/me/.local/share/Korvalen/Tours/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).ProgramDir, "/given/");
-    // Backups lie beside the lists; journals in the state folder, unless the program keeps its own folders.
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).BackupsDir,
-              "/home/me/.local/share/Korvalen/Backups/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).RecoveryDir,
-              "/home/me/.local/state/Korvalen/recovery/");
-    readOnly.XdgStateHome = "/state";
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "", readOnly).RecoveryDir, "/state/Korvalen/recovery/");
-    EXPECT_EQ(MakeProgramFolders("/opt/korvalen/bin/korvalen", "/given", readOnly).RecoveryDir, "/given/Recovery/");
-
-    // Under /usr even a user who may write there (root) gets the data folder.
-    TFolderFacts writable{"", "/root", [](const std::string&) { return true; }, ""};
-    EXPECT_EQ(MakeProgramFolders("/usr/bin/korvalen", "", writable).ProgramDir, "/root/.local/share/Korvalen/");
+TEST(ProgramFolders, TheRunningProgramMayWriteOnlyWhereTheSystemLetsIt) {
+    TTempDir dir;
+    const TFolderFacts facts = SystemFolderFacts();
+    EXPECT_TRUE(facts.IsWritable(dir.Path()));
+    EXPECT_FALSE(facts.IsWritable(dir.File("missing")));
 }
 
 TEST(ProgramFolders, CreatesTheUserDataFolderWithEveryFolderOnTheWay) {
