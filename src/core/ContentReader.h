@@ -30,21 +30,6 @@ public:
         m_pos += count;
         return true;
     }
-    // Reads a length and that many bytes into `text`, which is empty; a
-    // length of 0 or less leaves it empty. The text is made at its size at
-    // once rather than grown into.
-    bool ReadTextInto(std::string& text) {
-        int32_t length = 0;
-        if (!ReadInt32(length))
-            return false;
-        if (length <= 0)
-            return true;
-        if (Left() < static_cast<size_t>(length))
-            return false;
-        text = std::string(m_content.data() + m_pos, static_cast<size_t>(length));
-        m_pos += static_cast<size_t>(length);
-        return true;
-    }
     size_t Left() const { return m_content.size() - m_pos; }
     size_t Position() const { return m_pos; }
 

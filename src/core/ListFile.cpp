@@ -91,17 +91,15 @@ bool ReadText(TContentReader& in, std::string& text) {
     return true;
 }
 
-// The version every save writes, read field after field into a fresh record
-// without the layout table: on a big list the walk through the table costs
-// as much as the texts.
+// The version every save writes, read field after field without the layout
+// table: on a big list the walk through the table costs as much as the texts.
 bool ReadRecordOfVersion13(TContentReader& in, TBootData& r) {
-    return in.ReadTextInto(r.Band) && in.ReadInt32(r.Source) && in.ReadInt32(r.Media) && in.ReadTextInto(r.Quality) &&
-           in.ReadTextInto(r.Name) && in.ReadTextInto(r.Date) && in.ReadTextInto(r.City) && in.ReadTextInto(r.Venue) &&
-           in.ReadTextInto(r.Country) && in.ReadTextInto(r.Num) && in.ReadTextInto(r.Info) &&
-           in.ReadTextInto(r.Covers[0]) && in.ReadTextInto(r.Covers[1]) && in.ReadTextInto(r.Comment);
+    return ReadText(in, r.Band) && in.ReadInt32(r.Source) && in.ReadInt32(r.Media) && ReadText(in, r.Quality) &&
+           ReadText(in, r.Name) && ReadText(in, r.Date) && ReadText(in, r.City) && ReadText(in, r.Venue) &&
+           ReadText(in, r.Country) && ReadText(in, r.Num) && ReadText(in, r.Info) && ReadText(in, r.Covers[0]) &&
+           ReadText(in, r.Covers[1]) && ReadText(in, r.Comment);
 }
 
-// Reads into a fresh record.
 bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBootData& record) {
     if (version == kListFileVersion)
         return ReadRecordOfVersion13(in, record);
