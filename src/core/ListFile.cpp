@@ -3,6 +3,7 @@
 #include "ContentReader.h"
 #include "DeflateWriter.h"
 #include "Inflate.h"
+#include "platform/BulkAllocator.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -180,60 +181,77 @@ TListReadResult Failure(int32_t version, std::string reason) {
     return {TListReadResult::TStatus::Failed, version, std::move(reason)};
 }
 
-// Buffers small writes so that the sink sees large pieces.
-class TBufferedSink {
-public:
-    explicit TBufferedSink(TByteSink& out) : m_out(out) { m_buffer.reserve(kPiece); }
-    void PutInt32(int32_t value) {
-        uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        char bytes[4] = {char(bits & 0xFF), char(bits >> 8 & 0xFF), char(bits >> 16 & 0xFF), char(bits >> 24 & 0xFF)};
-        Put(bytes, 4);
-    }
-    void PutString(const std::string& text) {
-        if (text.size() > static_cast<size_t>(INT32_MAX)) {
-            Refuse("A text of the list is too long to be stored (over 2 GiB).");
-            return;
-        }
-        PutInt32(static_cast<int32_t>(text.size()));
-        Put(text.data(), text.size());
-    }
-    void Refuse(std::string reason) {
-        if (m_ok)
-            m_error = std::move(reason);
-        m_ok = false;
-    }
-    const std::string& Error() const { return m_error.empty() ? m_out.Error() : m_error; }
-    bool Flush() {
-        bool ok = m_ok && (m_buffer.empty() || m_out.Write(m_buffer.data(), m_buffer.size()));
-        m_buffer.clear();
-        m_ok = ok;
-        return ok;
-    }
+constexpr size_t kStoredFields = 14;
 
-private:
-    void Put(const char* data, size_t size) {
-        if (m_buffer.size() + size > kPiece && !Flush())
-            return;
-        if (size >= kPiece) {
-            m_ok = m_ok && m_out.Write(data, size);
-            return;
-        }
-        m_buffer.append(data, size);
-    }
+char* PutInt32(char* at, int32_t value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    at[0] = char(bits & 0xFF);
+    at[1] = char(bits >> 8 & 0xFF);
+    at[2] = char(bits >> 16 & 0xFF);
+    at[3] = char(bits >> 24 & 0xFF);
+    return at + 4;
+}
 
-    static constexpr size_t kPiece = 64 * 1024;
-    TByteSink& m_out;
-    std::string m_buffer;
-    bool m_ok = true;
-    std::string m_error;
-};
+// Most texts of a list are short: two overlapping moves copy one without
+// the call that a copy of any length costs.
+void CopyText(char* to, const char* from, size_t size) {
+    if (size >= 8 && size <= 16) {
+        uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + size - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + size - 8, &tail, 8);
+    } else if (size >= 4 && size < 8) {
+        uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + size - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + size - 4, &tail, 4);
+    } else if (size > 16) {
+        std::memcpy(to, from, size);
+    } else if (size > 0) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    }
+}
+
+char* PutText(char* at, const std::string& text) {
+    at = PutInt32(at, static_cast<int32_t>(text.size()));
+    CopyText(at, text.data(), text.size());
+    return at + text.size();
+}
+
+// The longest text of a record, which a length of four bytes must hold.
+size_t LongestText(const TBootData& r) {
+    return std::max({r.Band.size(), r.Quality.size(), r.Name.size(), r.Date.size(), r.City.size(), r.Venue.size(),
+                     r.Country.size(), r.Num.size(), r.Info.size(), r.Covers[0].size(), r.Covers[1].size(),
+                     r.Comment.size()});
+}
+
+// A version-13 record at `at`, which has room for all of it.
+char* PutRecord(char* at, const TBootData& r) {
+    at = PutText(at, r.Band);
+    at = PutInt32(at, r.Source);
+    at = PutInt32(at, r.Media);
+    at = PutText(at, r.Quality);
+    at = PutText(at, r.Name);
+    at = PutText(at, r.Date);
+    at = PutText(at, r.City);
+    at = PutText(at, r.Venue);
+    at = PutText(at, r.Country);
+    at = PutText(at, r.Num);
+    at = PutText(at, r.Info);
+    at = PutText(at, r.Covers[0]);
+    at = PutText(at, r.Covers[1]);
+    return PutText(at, r.Comment);
+}
 
 } // namespace
 
 size_t ListContentSize(const TArrayOfBootData& records) {
-    constexpr size_t kFields = 14;
-    size_t size = 8 + kFields * 4 * records.size();
+    size_t size = 8 + kStoredFields * 4 * records.size();
     for (const TBootData& r : records)
         size += r.Band.size() + r.Quality.size() + r.Name.size() + r.Date.size() + r.City.size() + r.Venue.size() +
                 r.Country.size() + r.Num.size() + r.Info.size() + r.Covers[0].size() + r.Covers[1].size() +
@@ -304,41 +322,58 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
     return {TListReadResult::TStatus::Ok, version, {}};
 }
 
-bool WriteListContent(const TArrayOfBootData& records, TByteSink& sink, std::string& error) {
-    TBufferedSink out(sink);
-    if (records.size() > static_cast<size_t>(INT32_MAX))
-        out.Refuse("The list has too many bootlegs to be stored.");
-    out.PutInt32(kListFileVersion);
-    out.PutInt32(static_cast<int32_t>(records.size()));
-    for (const TBootData& record : records) {
-        out.PutString(record.Band);
-        out.PutInt32(record.Source);
-        out.PutInt32(record.Media);
-        out.PutString(record.Quality);
-        out.PutString(record.Name);
-        out.PutString(record.Date);
-        out.PutString(record.City);
-        out.PutString(record.Venue);
-        out.PutString(record.Country);
-        out.PutString(record.Num);
-        out.PutString(record.Info);
-        out.PutString(record.Covers[0]);
-        out.PutString(record.Covers[1]);
-        out.PutString(record.Comment);
+void TListContent::Clear() {
+    m_bytes.reset();
+    m_size = 0;
+}
+
+bool MakeListContent(const TArrayOfBootData& records, TListContent& content, std::string& error) {
+    content.Clear();
+    if (records.size() > static_cast<size_t>(INT32_MAX)) {
+        error = "The list has too many bootlegs to be stored.";
+        return false;
     }
-    if (out.Flush())
+    // Sized first, then written straight into memory of that size: no piece
+    // of a big list is copied twice, and its pages are filled once.
+    const size_t size = ListContentSize(records);
+    char* bytes = static_cast<char*>(MallocBulk(size));
+    if (!bytes) {
+        error = "There is not enough memory to store the list.";
+        return false;
+    }
+    content.m_bytes.reset(bytes);
+    char* at = PutInt32(PutInt32(bytes, kListFileVersion), static_cast<int32_t>(records.size()));
+    for (const TBootData& record : records) {
+        if (LongestText(record) > static_cast<size_t>(INT32_MAX)) {
+            content.Clear();
+            error = "A text of the list is too long to be stored (over 2 GiB).";
+            return false;
+        }
+        at = PutRecord(at, record);
+    }
+    content.m_size = size;
+    return true;
+}
+
+bool WriteListContent(const TArrayOfBootData& records, TByteSink& sink, std::string& error) {
+    TListContent content;
+    if (!MakeListContent(records, content, error))
+        return false;
+    if (sink.Write(content.Data(), content.Size()))
         return true;
-    error = out.Error();
+    error = sink.Error();
     return false;
 }
 
 bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error) {
-    TDeflateWriter compressed(file);
-    compressed.Reserve(ListContentSize(records));
-    if (!WriteListContent(records, compressed, error))
+    TListContent content;
+    std::string packed;
+    if (!MakeListContent(records, content, error) ||
+        !DeflateBytes(content.Data(), content.Size(), kDeflateLevel, packed, error))
         return false;
-    if (compressed.Finish())
+    content.Clear(); // not needed while the file is written
+    if (file.Write(packed.data(), packed.size()))
         return true;
-    error = compressed.Error();
+    error = file.Error();
     return false;
 }

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 // The list file: one zlib stream holding the version, the record count and
@@ -45,7 +47,28 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records);
 // Writes `records` as a version-13 list file; on failure `error` says why.
 bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string& error);
 
-// The uncompressed content of a version-13 list file.
+// The uncompressed content of a version-13 list file, in memory of its own.
+class TListContent {
+public:
+    const char* Data() const { return m_bytes.get(); }
+    size_t Size() const { return m_size; }
+    // Gives the memory back.
+    void Clear();
+
+private:
+    friend bool MakeListContent(const TArrayOfBootData&, TListContent&, std::string&);
+    struct TFree {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
+    std::unique_ptr<char, TFree> m_bytes;
+    size_t m_size = 0;
+};
+
+// The content of a version-13 list file of `records`, made in one pass over
+// them; false, with the reason, when the list cannot be stored.
+bool MakeListContent(const TArrayOfBootData& records, TListContent& content, std::string& error);
+
+// The same, written to `out`.
 bool WriteListContent(const TArrayOfBootData& records, TByteSink& out, std::string& error);
 
 // The bytes WriteListContent writes for `records`.

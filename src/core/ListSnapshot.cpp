@@ -17,19 +17,14 @@ void BeginListSnapshot(TProject& list, TListSnapshot& snapshot) {
 }
 
 bool TakeListContent(const TArrayOfBootData& records, TListSnapshot& snapshot, std::string& error) {
-    TStringSink content;
-    content.Bytes.reserve(ListContentSize(records));
-    if (!WriteListContent(records, content, error))
-        return false;
-    snapshot.Content = std::move(content.Bytes);
-    return true;
+    return MakeListContent(records, snapshot.Content, error);
 }
 
 TSaveResult WriteListSnapshot(TListSnapshot& snapshot, TFileIdentity* written) {
     std::string packed, error;
-    if (!DeflateBytes(snapshot.Content.data(), snapshot.Content.size(), kDeflateLevel, packed, error))
+    if (!DeflateBytes(snapshot.Content.Data(), snapshot.Content.Size(), kDeflateLevel, packed, error))
         return {false, error};
-    std::string().swap(snapshot.Content); // not needed while the file is written
+    snapshot.Content.Clear(); // not needed while the file is written
     TAtomicFile file(snapshot.FileName);
     if (!file.Open() || !file.Write(packed.data(), packed.size()) || !file.Commit())
         return {false, AsSentence(file.Error())};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FileIdentity.h"
+#include "core/ListFile.h"
 #include "core/Project.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@
 struct TListSnapshot {
     std::string FileName;
     // The uncompressed list file.
-    std::string Content;
+    TListContent Content;
     // The state of the list's history the content shows.
     uint64_t State = 0;
 };
