@@ -31,7 +31,7 @@ CHANGES = {
     "sort": (["alt+l", "Down", "Down", "Down", "Down", "Return"], ["sort Z-A"]),
     "undo and redo": (EDIT + ["ctrl+z", "ctrl+y"], ["edit of 1 cell", "undo of edit of 1 cell", "edit of 1 cell"]),
     "cover": (COVER + ["Return", "wait:Cover", "ctrl+f", "wait:Korvalen", "type:" + PICTURE, "Return", "wait:Cover",
-                       "Return", "ready"], ["edit of 1 cell"]),
+                       "close:Cover", "ready"], ["edit of 1 cell"]),
     "info": (COVER + ["Right", "Return", "wait:Bootleg information", "type:Seen it. ", "ctrl+k", "ready"],
              ["edit of 1 cell"]),
 }

@@ -141,17 +141,34 @@ class Korvalen:
 
     def keys(self, *keys):
         """Sends the keys; "type:TEXT" types TEXT, "wait:NAME" waits for the window NAME to have the
-        focus, "ready" for the main window to be alone and have it."""
+        focus, "ready" for the main window to be alone and have it, "close:NAME" presses Return until
+        the window NAME has gone."""
         for key in keys:
             if key == "ready":
                 self.wait_ready()
             elif key.startswith("type:"):
                 xdotool("type", "--delay", "20", key[5:])
+            elif key.startswith("close:"):
+                self.press_until_gone(key[6:])
             elif key.startswith("wait:"):
                 wait_for("the window " + key[5:] + " to have the focus",
                          lambda: [window_name(w) for w in xdotool("getactivewindow")] == [key[5:]])
             else:
                 xdotool("key", key)
+
+    def press_until_gone(self, name, key="Return"):
+        # A key sent the moment a modal box goes can reach the window before
+        # Qt has left the box's loop, and is dropped; it is sent again then.
+        def gone():
+            return all(window_name(w) != name for w in self.windows())
+        for _ in range(4):
+            xdotool("key", key)
+            try:
+                wait_for("the window " + name + " to go", gone, limit=5.0)
+                return
+            except AssertionError:
+                pass
+        wait_for("the window " + name + " to go", gone)
 
     def close(self, unsaved_answer=None, limit=LIMIT):
         """Closes the window; `unsaved_answer` is the key for "Save changes?"."""
