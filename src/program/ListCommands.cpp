@@ -105,8 +105,6 @@ int32_t AppendRowsForPaste(TGridModel& grid, TProject& list, const TColMap& map,
 }
 
 void RevealRecords(TFilterState& filter, TProject& list, const std::vector<int32_t>& records) {
-    if (records.empty()) // a sort: every record stays where the filters put it
-        return;
     auto hidden = [&] {
         list.BuildView(filter);
         for (int32_t index : records)

@@ -36,11 +36,6 @@ TUndoResult UndoOrRedoList(IProgramHost& host, TProject& list, TFilterState& fil
     TUndoResult result = redo ? list.RedoChange(aside) : list.UndoChange(aside);
     if (!result.Done)
         return result;
-    aside([&] {
-        if (result.Records.empty())
-            list.BuildView(filter); // a sort: the filters show what they showed
-        else
-            RevealRecords(filter, list, result.Records);
-    });
+    aside([&] { RevealRecords(filter, list, result.Records); });
     return result;
 }
