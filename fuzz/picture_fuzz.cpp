@@ -8,6 +8,8 @@
 // so that every kind of bitmap is reached without the fuzzer having to find
 // a consistent header first.
 
+#include "FuzzLimits.h"
+
 #include "core/DibImage.h"
 #include "core/LittleEndian.h"
 #include "core/Picture.h"
@@ -17,11 +19,6 @@
 #include <string>
 
 namespace {
-
-// Every input must take well under the fuzzer's time limit, also with the
-// sanitizers: a run-length bitmap of a hundred bytes may rightly claim the
-// largest picture, whose pixels alone take seconds to fill there.
-constexpr uint64_t kFuzzMaxPixels = 4ull * 1000 * 1000;
 
 void Check(bool read, const TPicture& picture, const std::string& error) {
     if (!read) {

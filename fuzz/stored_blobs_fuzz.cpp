@@ -2,6 +2,7 @@
 // (as a blob and as its uncompressed block), the bitmap container and the
 // bitmap file decoder. What is read must write back and read again unchanged.
 
+#include "FuzzLimits.h"
 #include "FuzzStreams.h"
 
 #include "core/BitmapContainer.h"
@@ -40,7 +41,7 @@ void Bitmaps(const std::string& blob) {
         std::string file;
         TDibImage image;
         if (container.GetBitmap(i, file))
-            DecodeDib(file, image, error);
+            DecodeDib(file, image, error, kFuzzMaxPixels);
     }
 }
 
@@ -53,9 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Bitmaps(bytes);
     TDibImage image;
     std::string error;
-    if (DecodeDib(bytes, image, error)) {
+    if (DecodeDib(bytes, image, error, kFuzzMaxPixels)) {
         TDibImage again;
-        if (!DecodeDib(EncodeDib(image), again, error) || again.Pixels != image.Pixels)
+        if (!DecodeDib(EncodeDib(image), again, error, kFuzzMaxPixels) || again.Pixels != image.Pixels)
             __builtin_trap();
     }
     return 0;
