@@ -50,8 +50,7 @@ const TArrayOfBootData& Million() {
 }
 
 void BM_LoadList(benchmark::State& state) {
-    for (auto _ : state)
-        LoadListOrAbort(ListPath());
+    TimeLoads(state, ListPath());
 }
 BENCHMARK(BM_LoadList)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", MinOfRuns);
 

@@ -123,8 +123,7 @@ void BM_LibdeflateInflate(benchmark::State& state) {
 BENCHMARK(BM_LibdeflateInflate)->Apply(Kinds);
 
 void BM_Load(benchmark::State& state) {
-    for (auto _ : state)
-        LoadListOrAbort(ListPath(static_cast<int>(state.range(0))));
+    TimeLoads(state, ListPath(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_Load)->Apply(Kinds);
 

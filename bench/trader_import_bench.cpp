@@ -56,8 +56,7 @@ void WriteFiles() {
 }
 
 void BM_OpenKvu(benchmark::State& state) {
-    for (auto _ : state)
-        LoadListOrAbort(PathOf(".kvu"));
+    TimeLoads(state, PathOf(".kvu"));
 }
 
 void BM_Import(benchmark::State& state) {
