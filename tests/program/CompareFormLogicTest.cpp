@@ -75,7 +75,7 @@ TEST_F(TCompareFormLogicTest, CompareMovesToTheFirstSelectedListOnlyWhenTheCurre
     const int refreshes = Host.Refreshes;
     EXPECT_TRUE(Logic->Compare({false, true, true}, {true, true}));
     EXPECT_EQ(Host.Current, 1);
-    EXPECT_GT(Host.Refreshes, refreshes);
+    EXPECT_EQ(Host.Refreshes, refreshes + 1); // the view is built once
     EXPECT_EQ((std::vector<bool>{List(0).SearchColumn, List(1).SearchColumn, List(2).SearchColumn}),
               (std::vector<bool>{false, true, true}));
 

@@ -55,7 +55,10 @@ public:
     }
     void SetTabCaption(int index, const std::string& caption) override { Tabs[static_cast<size_t>(index)] = caption; }
     int CurrentTab() const override { return Current; }
-    void SetCurrentTab(int index) override { Current = index; }
+    void SetCurrentTab(int index) override {
+        Refreshes += index != Current; // a tab brought forward shows its list anew
+        Current = index;
+    }
     void SetFilterLines(const std::vector<std::string>& bands, const std::vector<std::string>&,
                         const std::vector<std::string>&) override {
         BandLines = bands;
