@@ -117,7 +117,10 @@ void MeasureListCommands(TMainForm& window, TStallMeter& meter, const std::strin
     figures.push_back(Measure("compare (duplicates)", window, meter, [&] { functions.Compare({true}, {}); }));
     figures.push_back(Measure("join", window, meter, [&] { functions.Join({true}, {}); }));
     program.Lists.back()->Saved = true; // the joined list goes without a question
-    program.CloseList(1);
+    QTabBar& tabs = window.MainTab();
+    figures.push_back(Measure("switch to another list", window, meter, [&] { tabs.setCurrentIndex(0); }));
+    tabs.setCurrentIndex(1);
+    figures.push_back(Measure("close a list", window, meter, [&] { program.CloseList(1); }));
     // Wants of an empty list: every bootleg of the big one.
     program.OpenList("");
     figures.push_back(Measure("wants", window, meter, [&] { functions.Wants({true, true}, {}); }));

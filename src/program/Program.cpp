@@ -419,14 +419,24 @@ bool TProgram::CloseList(int index) {
     }
     const int current = m_host.CurrentTab();
     ForgetGuard(*Lists[static_cast<size_t>(index)]);
+    std::unique_ptr<TProject> closed = std::move(Lists[static_cast<size_t>(index)]);
     Lists.erase(Lists.begin() + index);
     OpenListsChanged();
-    m_host.DeleteTab(index);
+    // Each way of showing the list builds its view: at a million bootlegs
+    // that is worth doing once.
+    bool shown = m_host.DeleteTab(index);
     if (!Lists.empty()) {
-        int last = static_cast<int>(Lists.size()) - 1;
-        m_host.SetCurrentTab(current > last ? last : (current < 0 ? 0 : current));
+        const int last = static_cast<int>(Lists.size()) - 1;
+        const int forward = current > last ? last : (current < 0 ? 0 : current);
+        if (m_host.CurrentTab() != forward) {
+            m_host.SetCurrentTab(forward);
+            shown = true;
+        }
     }
-    m_host.RefreshView();
+    if (!shown)
+        m_host.RefreshView();
+    // Giving back the records of a big list takes longer than a paint.
+    m_host.RunAndWait("Closing " + ListName(*closed), [&closed] { closed.reset(); });
     return true;
 }
 

@@ -52,7 +52,10 @@ public:
 
     // The tabs mirror the program's lists: tab i shows list i.
     virtual void AddTab(const std::string& caption) = 0;
-    virtual void DeleteTab(int index) = 0;
+    // Removes tab `index`; true when that brought another tab forward or
+    // renumbered the one forward, and the window showed its list anew (no
+    // RefreshView needed).
+    virtual bool DeleteTab(int index) = 0;
     // The name of list `index` changed: its tab, and the title bar when it
     // shows that list, show `caption` at once.
     virtual void SetTabCaption(int index, const std::string& caption) = 0;

@@ -142,6 +142,20 @@ TEST_F(ProgramObject, SaveQuestionOnClose) {
     EXPECT_EQ(Host.Dialogs.size(), 2u);
 }
 
+// Every way of showing a list builds its view, at a million bootlegs a
+// stall of its own; the records are given back away from the window.
+TEST_F(ProgramObject, ClosingTheForwardListShowsTheNextOnceAndFreesItInAWait) {
+    ASSERT_TRUE(Program->OpenList(SaveList("One.kvu", 1)));
+    ASSERT_TRUE(Program->OpenList(SaveList("Two.kvu", 2)));
+    const int refreshes = Host.Refreshes;
+    ASSERT_TRUE(Program->CloseList(1));
+    EXPECT_EQ(Host.Current, 0);
+    EXPECT_EQ(Host.Refreshes, refreshes + 1);
+    EXPECT_EQ(Host.WaitedFor.back(), "Closing Two");
+    ASSERT_TRUE(Program->CloseList(0));
+    EXPECT_EQ(Host.Refreshes, refreshes + 2);
+}
+
 // However the file is named, a second tab of it would overwrite what the
 // first one saved: every way in brings its one tab forward instead.
 TEST_F(ProgramObject, OpeningAFileThatIsOpenShowsItsTabByEveryPathAndName) {

@@ -48,10 +48,12 @@ public:
     bool RunOpenDialog(TFileDialog& dialog) override { return Answer(dialog); }
     bool RunSaveDialog(TFileDialog& dialog) override { return Answer(dialog); }
     void AddTab(const std::string& caption) override { Tabs.push_back(caption); }
-    void DeleteTab(int index) override {
+    bool DeleteTab(int index) override {
         Tabs.erase(Tabs.begin() + index);
-        if (Current >= static_cast<int>(Tabs.size()))
-            Current = static_cast<int>(Tabs.size()) - 1;
+        if (Current < static_cast<int>(Tabs.size()))
+            return false;
+        SetCurrentTab(static_cast<int>(Tabs.size()) - 1);
+        return true;
     }
     void SetTabCaption(int index, const std::string& caption) override { Tabs[static_cast<size_t>(index)] = caption; }
     int CurrentTab() const override { return Current; }

@@ -417,13 +417,16 @@ void TMainForm::AddTab(const std::string& caption) {
     m_tabs->addTab(BytesToQString(caption));
 }
 
-void TMainForm::DeleteTab(int index) {
+bool TMainForm::DeleteTab(int index) {
     // The shown list keeps its cursor when another tab closes.
     StoreCursor();
     // Rows of a closed list must not be filled from it any more.
     if (!ShownList())
         m_grid->SetRowSource(EmptyRows);
+    const int forward = m_tabs->currentIndex();
     m_tabs->removeTab(index);
+    // A change of the current index came through TabChanged, which showed the list.
+    return m_tabs->currentIndex() != forward;
 }
 
 void TMainForm::SetTabCaption(int index, const std::string& caption) {

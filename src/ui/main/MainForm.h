@@ -95,7 +95,7 @@ public:
     bool RunOpenDialog(TFileDialog& dialog) override;
     bool RunSaveDialog(TFileDialog& dialog) override;
     void AddTab(const std::string& caption) override;
-    void DeleteTab(int index) override;
+    bool DeleteTab(int index) override;
     void SetTabCaption(int index, const std::string& caption) override;
     int CurrentTab() const override;
     void SetCurrentTab(int index) override;
