@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/LittleEndian.h"
+#include "support/TempDir.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,8 +27,7 @@ inline const std::vector<uint32_t> kKindsPicture = {
 // clang-format on
 
 inline std::string BitmapFixture(const std::string& name) {
-    std::ifstream in(std::string(KORVALEN_TEST_BITMAPS) + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ReadBytes(std::string(KORVALEN_TEST_BITMAPS) + name);
 }
 
 inline std::string WithField(std::string file, size_t offset, uint32_t value, int size = 4) {
