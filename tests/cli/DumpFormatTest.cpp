@@ -33,19 +33,17 @@ TEST(DumpFormat, BadLinesSayWhatIsWrong) {
     struct {
         std::string Line;
         const char* ErrorPart;
-    } cases[] = {
-        {"", "1 fields instead of 14"},
-        {"a\tb", "2 fields instead of 14"},
-        {"\t\t\t\t\t\t0\t0\t\t\t\t\t\t\t", "15 fields"},
-        {"\t\t\t\t\t\tx\t0\t\t\t\t\t\t", "source code \"x\""},
-        {"\t\t\t\t\t\t\t0\t\t\t\t\t\t", "source code \"\""},
-        {"\t\t\t\t\t\t1\t2.5\t\t\t\t\t\t", "media code \"2.5\""},
-        {"\t\t\t\t\t\t1\t99999999999\t\t\t\t\t\t", "media code \"99999999999\" is out of range"},
-        {"\t\t\t\t\t\t-99999999999\t1\t\t\t\t\t\t", "source code \"-99999999999\" is out of range"},
-        {"\t\t\t\t\t\t1x\t1\t\t\t\t\t\t", "source code \"1x\" is not a whole number"},
-        {"\t\t\t\t\t\t 1\t2\t\t\t\t\t\t", "source code"},
-        {"a\\q\t\t\t\t\t\t1\t2\t\t\t\t\t\t", "band field"},
-    };
+    } cases[] = {{"", "1 fields instead of 14"},
+                 {"a\tb", "2 fields instead of 14"},
+                 {"\t\t\t\t\t\t0\t0\t\t\t\t\t\t\t", "15 fields"},
+                 {"\t\t\t\t\t\tx\t0\t\t\t\t\t\t", "source code \"x\""},
+                 {"\t\t\t\t\t\t\t0\t\t\t\t\t\t", "source code \"\""},
+                 {"\t\t\t\t\t\t1\t2.5\t\t\t\t\t\t", "media code \"2.5\""},
+                 {"\t\t\t\t\t\t1\t99999999999\t\t\t\t\t\t", "media code \"99999999999\" is out of range"},
+                 {"\t\t\t\t\t\t-99999999999\t1\t\t\t\t\t\t", "source code \"-99999999999\" is out of range"},
+                 {"\t\t\t\t\t\t1x\t1\t\t\t\t\t\t", "source code \"1x\" is not a whole number"},
+                 {"\t\t\t\t\t\t 1\t2\t\t\t\t\t\t", "source code"},
+                 {"a\\q\t\t\t\t\t\t1\t2\t\t\t\t\t\t", "band field"}};
     for (const auto& c : cases) {
         TBootData r;
         std::string error;

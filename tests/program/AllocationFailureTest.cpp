@@ -7,6 +7,7 @@
 #include "program/CompareFormLogic.h"
 #include "program/Program.h"
 #include "support/FakeProgramHost.h"
+#include "support/ListFiles.h"
 #include "support/MemoryLimit.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
@@ -66,11 +67,9 @@ TEST(AllocationFailure, AJoinFailingAtAnyAllocationLeavesTheListsAsTheyWere) {
     CreateMissingFolders(folders);
     TProgram program(host, store, folders);
     for (const char* name : {"a.kvu", "b.kvu"}) {
-        TProject list;
-        list.FileName = home.File(std::string("Lists/") + name);
-        list.Data.assign({MatchRecord("Band", "1"), MatchRecord("Other", "2"), MatchRecord(name, "3")});
-        ASSERT_TRUE(list.Save().Ok);
-        ASSERT_TRUE(program.OpenList(list.FileName));
+        SaveListFile(home.File(std::string("Lists/") + name),
+                     {MatchRecord("Band", "1"), MatchRecord("Other", "2"), MatchRecord(name, "3")});
+        ASSERT_TRUE(program.OpenList(home.File(std::string("Lists/") + name)));
     }
     TCompareFormLogic logic(program, host);
     const std::string before = Snapshot(program, host);

@@ -2,6 +2,7 @@
 #include "program/CopyMarked.h"
 #include "program/Program.h"
 #include "support/FakeProgramHost.h"
+#include "support/ListFiles.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -25,12 +26,9 @@ struct TCompareFormLogicTest : testing::Test {
         Logic = std::make_unique<TCompareFormLogic>(*Program, Host);
     }
 
-    TProject& Open(const std::string& name, std::initializer_list<TBootData> records) {
-        TProject list;
-        list.FileName = Home.File("Lists/" + name);
-        list.Data.assign(records.begin(), records.end());
-        EXPECT_TRUE(list.Save().Ok);
-        EXPECT_TRUE(Program->OpenList(list.FileName));
+    TProject& Open(const std::string& name, const std::vector<TBootData>& records) {
+        SaveListFile(Home.File("Lists/" + name), records);
+        EXPECT_TRUE(Program->OpenList(Home.File("Lists/" + name)));
         return *Program->Lists.back();
     }
     TProject& List(size_t i) { return *Program->Lists[i]; }

@@ -107,12 +107,10 @@ TEST(ConcertCellColor, BlocksOfFiveRowsAndAYellowishDateColumn) {
     const struct {
         int32_t Col, Row;
         TColor Expected;
-    } cases[] = {
-        {1, 1, JoinRgb(255, 255, 255)},  {1, 5, JoinRgb(255, 255, 255)},  {1, 6, JoinRgb(240, 240, 240)},
-        {5, 10, JoinRgb(240, 240, 240)}, {3, 11, JoinRgb(255, 255, 255)}, {2, 1, JoinRgb(255, 255, 192)},
-        {2, 5, JoinRgb(255, 255, 192)},  {2, 6, JoinRgb(240, 240, 176)},  {2, 11, JoinRgb(255, 255, 192)},
-        {4, 16, JoinRgb(240, 240, 240)}, {2, 20, JoinRgb(240, 240, 176)},
-    };
+    } cases[] = {{1, 1, JoinRgb(255, 255, 255)},  {1, 5, JoinRgb(255, 255, 255)},  {1, 6, JoinRgb(240, 240, 240)},
+                 {5, 10, JoinRgb(240, 240, 240)}, {3, 11, JoinRgb(255, 255, 255)}, {2, 1, JoinRgb(255, 255, 192)},
+                 {2, 5, JoinRgb(255, 255, 192)},  {2, 6, JoinRgb(240, 240, 176)},  {2, 11, JoinRgb(255, 255, 192)},
+                 {4, 16, JoinRgb(240, 240, 240)}, {2, 20, JoinRgb(240, 240, 176)}};
     for (const auto& c : cases)
         EXPECT_EQ(ConcertCellColor(c.Col, c.Row), c.Expected) << c.Col << ", " << c.Row;
 }

@@ -64,8 +64,7 @@ TEST(ExportOrder, DroppedLinesMoveAsABlockBeforeTheTarget) {
         // The separator moved to the top.
         {Selected({13}), 0, {13, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, Selected({0})},
         // Nothing selected changes nothing.
-        {Selected({}), 4, DefaultExportOrder(), Selected({})},
-    };
+        {Selected({}), 4, DefaultExportOrder(), Selected({})}};
     for (const TDrop& drop : drops) {
         TSelection after{};
         EXPECT_EQ(DropSelectedLines(DefaultExportOrder(), drop.Selection, drop.Target, after), drop.Expected)

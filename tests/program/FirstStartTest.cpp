@@ -7,18 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
-std::string Bytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 void Put(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteBytes(path, bytes);
 }
 
 // An installed program's samples and a user's folders in a temporary folder.
@@ -102,9 +96,9 @@ TEST(FirstStart, YesCopiesTheMissingSamplesByteForByteAndKeepsTheUsersFiles) {
     };
     OfferSamples(store, home.Folders, home.Sample, yes);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(Bytes(home.Folders.ToursDir + "Can.txt"), "my own Can");
-    EXPECT_EQ(Bytes(home.Folders.ToursDir + "Yes.txt"), "Yes tours");
-    EXPECT_EQ(Bytes(home.Folders.ListsDir + kSampleListName), std::string("KVU\0\x01", 5));
+    EXPECT_EQ(ReadBytes(home.Folders.ToursDir + "Can.txt"), "my own Can");
+    EXPECT_EQ(ReadBytes(home.Folders.ToursDir + "Yes.txt"), "Yes tours");
+    EXPECT_EQ(ReadBytes(home.Folders.ListsDir + kSampleListName), std::string("KVU\0\x01", 5));
     EXPECT_FALSE(std::filesystem::exists(home.Folders.ToursDir + "notes.md"));
 
     // Asked once: the next start is no first start, even before a run ends.

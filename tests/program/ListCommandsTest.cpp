@@ -118,21 +118,18 @@ TEST(ListCommandsFindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentR
     FillGrid(grid, {{"Abbey", "x"}, {"road", "Zürich"}, {"none", "abba"}});
     grid.Row = 2;
     grid.ResetSelection();
-    ASSERT_TRUE(FindNextInGrid(grid, "ab"));
-    EXPECT_EQ(grid.Row, 3);
-    EXPECT_EQ(grid.Col, 2);
-    ASSERT_TRUE(FindNextInGrid(grid, "AB"));
-    EXPECT_EQ(grid.Row, 1); // wrapped
-    EXPECT_EQ(grid.Col, 1);
-    EXPECT_TRUE(FindNextInGrid(grid, "ZÜ")); // every letter of UTF-8 text folds
-    EXPECT_EQ(grid.Row, 2);
+    // The cell found as "row,col", or "none".
+    const auto find = [](TGridModel& g, const std::string& text) {
+        return FindNextInGrid(g, text) ? std::to_string(g.Row) + "," + std::to_string(g.Col) : "none";
+    };
+    EXPECT_EQ(find(grid, "ab"), "3,2");
+    EXPECT_EQ(find(grid, "AB"), "1,1"); // wrapped
+    EXPECT_EQ(find(grid, "ZÜ"), "2,2"); // every letter of UTF-8 text folds
     EXPECT_FALSE(FindNextInGrid(grid, ""));
 
     // Windows-1250 bytes of "Łódź", found by what they show.
     TGridModel legacy;
-    FillGrid(legacy, {{"x"},
-                      {"\xA3\xF3"
-                       "d\x9F"}});
+    FillGrid(legacy, {{"x"}, {"\xA3\xF3\x64\x9F"}});
     EXPECT_TRUE(FindNextInGrid(legacy, "Łódź"));
 
     TGridModel one;
@@ -193,8 +190,7 @@ TEST(ListCommands, DeleteRemovesExactlyTheSelectedRowsAndAddAppends) {
     // A list at the record limit takes no more: it could not be opened again.
     list.Saved = true;
     EXPECT_FALSE(AddEmptyRecord(list, error, 5));
-    EXPECT_EQ(list.Data.size(), 5u);
-    EXPECT_TRUE(list.Saved);
+    EXPECT_TRUE(list.Data.size() == 5 && list.Saved);
     EXPECT_EQ(error, "The list would hold 6 bootlegs, more than the program can open (5). Nothing was changed.");
 }
 
@@ -202,11 +198,9 @@ TEST(UndoCaptions, NameTheStepByWhatItChanged) {
     const struct {
         TStepSummary Step;
         const char* Caption;
-    } cases[] = {
-        {{0, 3, 0, false}, "delete of 3 bootlegs"}, {{0, 1, 0, false}, "delete of 1 bootleg"},
-        {{1, 0, 0, false}, "add of 1 bootleg"},     {{2, 0, 5, false}, "edit of 5 cells"},
-        {{0, 0, 1, false}, "edit of 1 cell"},       {{0, 0, 0, true}, "sort"},
-    };
+    } cases[] = {{{0, 3, 0, false}, "delete of 3 bootlegs"}, {{0, 1, 0, false}, "delete of 1 bootleg"},
+                 {{1, 0, 0, false}, "add of 1 bootleg"},     {{2, 0, 5, false}, "edit of 5 cells"},
+                 {{0, 0, 1, false}, "edit of 1 cell"},       {{0, 0, 0, true}, "sort"}};
     for (const auto& c : cases)
         EXPECT_EQ(StepCaption(c.Step), c.Caption);
 
@@ -259,11 +253,9 @@ TEST(UndoReveal, WidensTheFilterOnlyAsFarAsTheRecordsNeed) {
 }
 
 TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
-    TProject empty;
-    const auto blank = TitleBarTexts(empty);
-    EXPECT_EQ(blank[0], "List: |b Untitled|f ");
-    EXPECT_EQ(blank[1], "Bootlegs: |b 0|f  (|b 0|f )");
-    EXPECT_EQ(blank[2], "Search: |b 0|f  (|b 0|f )");
+    using TTexts = std::array<std::string, 3>;
+    EXPECT_EQ(TitleBarTexts(TProject()),
+              (TTexts{"List: |b Untitled|f ", "Bootlegs: |b 0|f  (|b 0|f )", "Search: |b 0|f  (|b 0|f )"}));
 
     TProject list;
     list.FileName = "/home/me/Lists/Live|best.kvu";
@@ -272,10 +264,8 @@ TEST(TitleBar, NamesTheListAndCountsShownAndMarkedBootlegs) {
         list.View.push_back(i * 4);
     for (int32_t i = 0; i < 12; ++i)
         list.Data[static_cast<size_t>(i * 2)].SearchHits = 1 + i % 2; // 6 of them are shown
-    const auto texts = TitleBarTexts(list);
-    EXPECT_EQ(texts[0], "List: |b Live|s| best|f ");
-    EXPECT_EQ(texts[1], "Bootlegs: |b 30|f  (|b 120|f )");
-    EXPECT_EQ(texts[2], "Search: |b 12|f  (|b 6|f )");
+    EXPECT_EQ(TitleBarTexts(list),
+              (TTexts{"List: |b Live|s| best|f ", "Bootlegs: |b 30|f  (|b 120|f )", "Search: |b 12|f  (|b 6|f )"}));
 }
 
 TEST(TitleBar, NamesShortenByWholeWords) {
@@ -294,15 +284,13 @@ TEST(TitleBar, TextsMoveLeftBeforeOneIsLeftOutWhole) {
         int32_t Bar;
         std::array<int32_t, 3> X;
         int Shown;
-    } cases[] = {
-        {{100, 100, 100}, 1000, {10, 160, 310}, 3}, // the usual places
-        {{300, 100, 100}, 1000, {10, 326, 442}, 3}, // a long name pushes the counts right
-        {{100, 100, 100}, 414, {10, 160, 310}, 3},  // just fits (4 pixels kept free at the right)
-        {{100, 100, 100}, 413, {10, 126, 242}, 3},  // no longer: one gap apart
-        {{100, 100, 100}, 346, {10, 126, 242}, 3},  {{100, 100, 100}, 345, {10, 126, 242}, 2},
-        {{100, 100, 100}, 300, {10, 126, 242}, 2}, // the last is left out, not cut
-        {{300, 100, 100}, 300, {10, 326, 442}, 0},
-    };
+    } cases[] = {{{100, 100, 100}, 1000, {10, 160, 310}, 3}, // the usual places
+                 {{300, 100, 100}, 1000, {10, 326, 442}, 3}, // a long name pushes the counts right
+                 {{100, 100, 100}, 414, {10, 160, 310}, 3},  // just fits (4 pixels kept free at the right)
+                 {{100, 100, 100}, 413, {10, 126, 242}, 3},  // no longer: one gap apart
+                 {{100, 100, 100}, 346, {10, 126, 242}, 3},  {{100, 100, 100}, 345, {10, 126, 242}, 2},
+                 {{100, 100, 100}, 300, {10, 126, 242}, 2}, // the last is left out, not cut
+                 {{300, 100, 100}, 300, {10, 326, 442}, 0}};
     for (const auto& c : cases) {
         const auto places = PlaceTitleBarTexts(c.Widths, c.Bar);
         int shown = 0;

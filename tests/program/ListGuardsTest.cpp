@@ -5,6 +5,7 @@
 #include "support/FakeProcessFacts.h"
 #include "support/FakeProgramHost.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,9 @@ struct TGuardFixture : testing::Test {
 
     void SetUp() override {
         Start();
-        TProject list;
-        list.FileName = Path = Home.File("Lists/Live.kvu");
-        list.Data.resize(3);
-        list.Data[0].Band = "First";
-        ASSERT_TRUE(list.Save().Ok);
+        std::vector<TBootData> records(3);
+        records[0].Band = "First";
+        SaveListFile(Path = Home.File("Lists/Live.kvu"), records);
     }
     void Start() {
         Program.reset();
@@ -107,17 +106,13 @@ TEST_F(ListGuards, AStaleLockIsTakenOverSilentlyAndClosingGivesItBack) {
 
 TEST_F(ListGuards, AFileChangedOnTheDiskIsReadAgainWhenUneditedAndAskedAboutWhenEdited) {
     ASSERT_TRUE(Program->OpenList(Path));
-    TProject outside;
-    outside.FileName = Path;
-    outside.Data.resize(4);
-    ASSERT_TRUE(outside.Save().Ok);
+    SaveListFile(Path, std::vector<TBootData>(4));
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::Reloaded);
     EXPECT_EQ(List().Data.size(), 4u);
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::None);
 
     Edit(List(), "Mine");
-    outside.Data.resize(5);
-    ASSERT_TRUE(outside.Save().Ok);
+    SaveListFile(Path, std::vector<TBootData>(5));
     const std::string theirs = ReadBytes(Path);
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::Told);
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::None); // told once
@@ -189,11 +184,8 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
         WriteBytes(journal, kept);
         WriteBytes(LockFilePath(Path), LockFileText({"me", "here", 100, 1}));
         EXPECT_EQ(ReadBytes(Path), before);
-        if (fileChanged) {
-            TProject outside;
-            outside.FileName = Path;
-            ASSERT_TRUE(outside.Save().Ok);
-        }
+        if (fileChanged)
+            SaveListFile(Path, {});
 
         const std::string question = StartAndRestore();
         ASSERT_EQ(Host.Messages.size(), 1u);
@@ -217,11 +209,9 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
 TEST_F(ListGuards, AFileChangedBeforeTheFirstEditIsNotTakenAsTheEditsBase) {
     Facts.Running = {100};
     ASSERT_TRUE(Program->OpenList(Path));
-    TProject outside;
-    outside.FileName = Path;
-    outside.Data.resize(5);
-    outside.Data[0].Band = "Theirs";
-    ASSERT_TRUE(outside.Save().Ok);
+    std::vector<TBootData> records(5);
+    records[0].Band = "Theirs";
+    SaveListFile(Path, records);
     const std::string theirs = ReadBytes(Path);
     Edit(List(), "Edited");
     Edit(List(), "Edited again");

@@ -48,23 +48,16 @@ TEST(PrintPreview, VisiblePagesFollowTheRuleOnRandomViews) {
 TEST(PrintPreview, PageKeysStepThroughThePagesAndTheEndStillReachesTheLastPage) {
     TPrintPreview view = Preview(250);
     EXPECT_EQ(view.CurrentPage(), 0u);
-    view.NextPage();
-    view.NextPage();
-    EXPECT_EQ(view.CurrentPage(), 2u);
-    EXPECT_EQ(view.ScrollY(), view.PageTop(2) - kMargin);
-    view.PreviousPage();
-    EXPECT_EQ(view.CurrentPage(), 1u);
-    view.LastPage();
-    EXPECT_EQ(view.CurrentPage(), 249u);
-    EXPECT_EQ(view.ScrollY(), view.PageTop(249) - kMargin);
-    view.NextPage();
-    EXPECT_EQ(view.CurrentPage(), 249u);
-    view.PreviousPage();
-    EXPECT_EQ(view.CurrentPage(), 248u);
-    view.FirstPage();
-    view.PreviousPage();
-    EXPECT_EQ(view.CurrentPage(), 0u);
-    EXPECT_EQ(view.ScrollY(), 0);
+    using P = TPrintPreview;
+    // Each key and the page it brings to the top.
+    const std::pair<void (P::*)(), size_t> keys[] = {{&P::NextPage, 1},   {&P::NextPage, 2},    {&P::PreviousPage, 1},
+                                                     {&P::LastPage, 249}, {&P::NextPage, 249},  {&P::PreviousPage, 248},
+                                                     {&P::FirstPage, 0},  {&P::PreviousPage, 0}};
+    for (const auto& [key, page] : keys) {
+        (view.*key)();
+        EXPECT_EQ(view.CurrentPage(), page);
+        EXPECT_EQ(view.ScrollY(), page == 0 ? 0 : view.PageTop(page) - kMargin) << page;
+    }
     view.GoToPage(1000);
     EXPECT_EQ(view.CurrentPage(), 249u);
     // Several pages in view: the last one cannot reach the top, and is current still.

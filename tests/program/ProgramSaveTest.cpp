@@ -2,6 +2,7 @@
 #include "program/Program.h"
 #include "support/FakeProgramHost.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListFiles.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -24,10 +25,7 @@ struct TSaveFixture : testing::Test {
         TProgramFolders folders = MakeProgramFolders("/opt/korvalen/korvalen", Home.Path());
         CreateMissingFolders(folders);
         Program = std::make_unique<TProgram>(Host, Store, folders);
-        TProject first;
-        first.FileName = Path = Home.File("Lists/three.kvu");
-        first.Data.resize(3);
-        ASSERT_TRUE(first.Save().Ok);
+        SaveListFile(Path = Home.File("Lists/three.kvu"), std::vector<TBootData>(3));
         ASSERT_TRUE(Program->OpenList(Path));
         Host.DeferWork = true;
     }
@@ -43,12 +41,7 @@ struct TSaveFixture : testing::Test {
         EXPECT_TRUE(WriteListContent(records, content, error));
         return content.Bytes;
     }
-    std::string FileContent() {
-        TProject back;
-        back.FileName = Path;
-        EXPECT_TRUE(back.Load().Ok());
-        return ContentOf(back.Data);
-    }
+    std::string FileContent() { return ContentOf(LoadListFile(Path).Data); }
     size_t FilesInLists() {
         size_t count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(Home.File("Lists")))

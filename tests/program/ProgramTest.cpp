@@ -5,6 +5,7 @@
 #include "program/Version.h"
 #include "support/FakeProgramHost.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListFiles.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 
@@ -32,11 +33,8 @@ struct TProgramFixture : testing::Test {
     void SetUp() override { Start(); }
 
     std::string SaveList(const std::string& name, size_t count) {
-        TProject list;
-        list.FileName = Home.File("Lists/" + name);
-        list.Data.resize(count);
-        EXPECT_TRUE(list.Save().Ok);
-        return list.FileName;
+        SaveListFile(Home.File("Lists/" + name), std::vector<TBootData>(count));
+        return Home.File("Lists/" + name);
     }
 
     // Opens a new list and marks it changed.
@@ -131,10 +129,7 @@ TEST_F(ProgramObject, SaveQuestionOnClose) {
     Host.DialogAnswers = {Home.File("Lists/chosen.kvu")};
     EXPECT_TRUE(Program->CloseList(0));
     EXPECT_TRUE(Program->Lists.empty());
-    TProject back;
-    back.FileName = Home.File("Lists/chosen.kvu");
-    ASSERT_TRUE(back.Load().Ok());
-    EXPECT_EQ(back.Data.size(), 2u);
+    EXPECT_EQ(LoadListFile(Home.File("Lists/chosen.kvu")).Data.size(), 2u);
 
     NewChangedList();
     Host.Answers = {Msg::ResultNo};
@@ -374,8 +369,7 @@ TEST(ProgramFolders, BesideTheExecutableInTheHomeGivenOrInTheUserDataFolder) {
         {exe, "", facts(false, "", "/state"), &TProgramFolders::RecoveryDir, "/state/Korvalen/recovery/"},
         {exe, "/given", facts(false), &TProgramFolders::RecoveryDir, "/given/Recovery/"},
         // Under /usr even a user who may write there (root) gets the data folder.
-        {"/usr/bin/korvalen", "", facts(true), &TProgramFolders::ProgramDir, share},
-    };
+        {"/usr/bin/korvalen", "", facts(true), &TProgramFolders::ProgramDir, share}};
     for (const auto& c : cases)
         EXPECT_EQ(MakeProgramFolders(c.Exe, c.Home, c.Facts).*c.Folder, c.Expected) << c.Exe << " " << c.Home;
     EXPECT_EQ(HomeFolder("/data"), "/data");

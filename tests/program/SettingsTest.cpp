@@ -18,7 +18,6 @@ struct TSettingsFixture : testing::Test {
     std::unique_ptr<TProgram> Start() {
         return std::make_unique<TProgram>(Host, Store, MakeProgramFolders("/x/korvalen", Home.Path()));
     }
-    int32_t Int(const std::string& name) { return std::get<int32_t>(Store.Values.at(name)); }
 
     // The values of a first start, on the host's screen.
     void ExpectDefaults(const TProgram& program) {
@@ -62,7 +61,7 @@ const std::set<std::string> kStoredNames = {
     "MediaSel7", "MediaSel8", "MediaSel9", "MediaSel10", "MediaSel11", "MediaSel12", "MediaSel13", "MediaSel14",
     "MediaSel15", "MediaSel16",
     "ConcListIndex", "ListFuncParam1", "ListFuncParam2", "ListFuncParam3", "ListFuncLoose", "LegacyCodePage",
-    "BackupCount", "SamplesOffered", "OpenLists",
+    "BackupCount", "SamplesOffered", "OpenLists"
 };
 // clang-format on
 
@@ -169,23 +168,19 @@ TEST_F(Settings, EveryValueIsWrittenUnderItsName) {
     std::string error;
     ASSERT_TRUE(program->SaveSettings(error));
 
-    EXPECT_EQ(std::get<std::string>(Store.Values.at("Path")), Home.Path());
-    EXPECT_EQ(Int("MainState"), 3);
-    EXPECT_EQ(Int("MainLeft"), 10);
-    EXPECT_EQ(Int("MainBottom"), 620);
-    EXPECT_EQ(Int("CommentRight"), 485);
-    EXPECT_EQ(Int("GridWitdh14"), 333);
-    EXPECT_EQ(Int("ExportPos0"), 13);
-    EXPECT_EQ(Int("ExportParams1"), 0);
-    EXPECT_EQ(Int("SourceSelAll"), 0);
-    EXPECT_EQ(Int("SourceSel1"), 1);
-    EXPECT_EQ(Int("MediaSel16"), 1);
-    EXPECT_EQ(Int("ListFuncParam2"), 0);
-    EXPECT_EQ(Int("LegacyCodePage"), 28592);
-    EXPECT_EQ(std::get<std::string>(Store.Values.at("File1")), "/lists/a.kvu");
-    EXPECT_EQ(Store.Values.count("SourceSel6"), 0u);
-    EXPECT_EQ(Store.Values.count("MediaSel17"), 0u);
-    EXPECT_EQ(Store.Values.count("GridWidth1"), 0u); // the stored name keeps its old spelling
+    const std::map<std::string, std::variant<int32_t, std::string>> expected = {
+        {"Path", Home.Path()},     {"MainState", 3},
+        {"MainLeft", 10},          {"MainBottom", 620},
+        {"CommentRight", 485},     {"GridWitdh14", 333},
+        {"ExportPos0", 13},        {"ExportParams1", 0},
+        {"SourceSelAll", 0},       {"SourceSel1", 1},
+        {"MediaSel16", 1},         {"ListFuncParam2", 0},
+        {"LegacyCodePage", 28592}, {"File1", std::string("/lists/a.kvu")}};
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(Store.Values.at(name), value) << name;
+    // The stored name "GridWitdh" keeps its old spelling.
+    for (const char* name : {"SourceSel6", "MediaSel17", "GridWidth1"})
+        EXPECT_EQ(Store.Values.count(name), 0u) << name;
 }
 
 TEST_F(Settings, TheStoredNamesAreThoseOfEveryEarlierRun) {

@@ -148,8 +148,7 @@ TEST(TradeFixtures, AWebPageInFrenchTakesItsLargestTable) {
     const TTradeResult result = ImportFixture("mess.html");
     EXPECT_EQ(result.File.Tables.size(), 2u);
     EXPECT_EQ(result.File.Table, 1u);
-    EXPECT_EQ(Lines(result.Records), "Yes|1 mai 1999|Paris|France|Olympia||1|1|A||\xC3\x89"
-                                     "dition & co\n"
+    EXPECT_EQ(Lines(result.Records), "Yes|1 mai 1999|Paris|France|Olympia||1|1|A||\xC3\x89\x64ition & co\n"
                                      "Genesis|1999.05.02|Lyon|France|||2|13|B||\n"
                                      "Can|1999.05.03|Nice C\xC3\xB4te d'Azur||||0|0|||\n");
 }
@@ -173,9 +172,7 @@ std::string RandomText(std::mt19937& random, bool padded) {
 }
 
 TArrayOfBootData RandomRecords(std::mt19937& random, size_t count, bool padded) {
-    static const char* const kBands[] = {"Yes", "Can", "The Cure",
-                                         "\xC5\x81"
-                                         "adne"};
+    static const char* const kBands[] = {"Yes", "Can", "The Cure", "\xC5\x81\x61\x64ne"};
     TArrayOfBootData records;
     for (size_t i = 0; i < count; ++i) {
         TBootData& r = records.emplace_back();
