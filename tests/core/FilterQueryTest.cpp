@@ -43,8 +43,13 @@ const TParseCase kParseCases[] = {
     {"\"band:x\"", {{"band:x", C::Any, false}}},
     {"\"unclosed phrase", {{"unclosed phrase", C::Any, false}}},
     {"a\"b c\"d \"\" -\"\"", {{"ab cd", C::Any, false}}},
-    {"\xC5\x81\xC3\xB3\x64\xC5\xBA \xA3\xF3",
-     {{"\xC5\x81\xC3\xB3\x64\xC5\xBA", C::Any, false}, {"\xA3\xF3", C::Any, false}}}};
+    {"\xC5\x81\xC3\xB3"
+     "d\xC5\xBA \xA3\xF3",
+     {{"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       C::Any, false},
+      {"\xA3\xF3", C::Any, false}}},
+};
 
 class FilterQueryParse : public testing::TestWithParam<TParseCase> {};
 

@@ -118,8 +118,10 @@ struct TCollidingLists {
                                              "YES ",
                                              " Pink  Floyd",
                                              "pink floyd\t",
-                                             "\xC5\x81\xC3\xB3\x64\xC5\xBA",
-                                             "\xC5\x82\xC3\xB3\x44\xC5\xBA "};
+                                             "\xC5\x81\xC3\xB3"
+                                             "d\xC5\xBA",
+                                             "\xC5\x82\xC3\xB3"
+                                             "D\xC5\xBA "};
         static const char* const kDates[] = {
             "1977.06.11", "1977.6.11", "", "11 June 1977", " 06/11/1977", "1977-06-11", "1977.06.11?", "1977.06.11 ?"};
         static const char* const kNames[] = {"live.2003.kvu", "bootlegs 2003.kvu", "b.kvu", "", "dir.x/trade"};

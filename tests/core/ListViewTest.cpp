@@ -53,40 +53,42 @@ TEST(ListView, FiltersCombineAndEveryRecordKnowsItsRow) {
         const char* Name;
         std::function<void(TFilterState&)> Select;
         std::vector<int32_t> View;
-    } cases[] = {{"nothing selected", [](TFilterState&) {}, {}},
-                 {"all bands", [](TFilterState& f) { f.AllBands = true; }, {0, 1, 2, 3, 4, 5, 6}},
-                 {"a band in its exact case", [](TFilterState& f) { f.Bands[0].Selected = true; }, {0, 1, 2, 3}},
-                 {"a tour's dates byte-wise", [](TFilterState& f) { f.Bands[0].Tours[0].Selected = true; }, {0, 1}},
-                 {"a tour without dates", [](TFilterState& f) { f.Bands[1].Tours[1].Selected = true; }, {}},
-                 {"a tour or a band",
-                  [](TFilterState& f) {
-                      f.Bands[0].Tours[0].Selected = true;
-                      f.Bands[1].Selected = true;
-                  },
-                  {0, 1, 4}},
-                 {"sources and bands",
-                  [](TFilterState& f) {
-                      f.Bands[0].Selected = f.Bands[1].Selected = true;
-                      f.SourceSelAll = false;
-                      f.SourceSel[1] = f.SourceSel[3] = true;
-                  },
-                  {0, 2, 4}},
-                 {"sources, media and bands",
-                  [](TFilterState& f) {
-                      f.Bands[0].Selected = f.Bands[1].Selected = true;
-                      f.SourceSelAll = f.MediaSelAll = false;
-                      f.SourceSel[1] = f.SourceSel[3] = true;
-                      f.MediaSel[8] = f.MediaSel[2] = true;
-                  },
-                  {2, 4}},
-                 {"sources and media of all bands",
-                  [](TFilterState& f) {
-                      f.AllBands = true;
-                      f.SourceSelAll = f.MediaSelAll = false;
-                      f.SourceSel[1] = f.SourceSel[3] = true;
-                      f.MediaSel[8] = f.MediaSel[2] = f.MediaSel[1] = true;
-                  },
-                  {0, 2, 4, 5, 6}}};
+    } cases[] = {
+        {"nothing selected", [](TFilterState&) {}, {}},
+        {"all bands", [](TFilterState& f) { f.AllBands = true; }, {0, 1, 2, 3, 4, 5, 6}},
+        {"a band in its exact case", [](TFilterState& f) { f.Bands[0].Selected = true; }, {0, 1, 2, 3}},
+        {"a tour's dates byte-wise", [](TFilterState& f) { f.Bands[0].Tours[0].Selected = true; }, {0, 1}},
+        {"a tour without dates", [](TFilterState& f) { f.Bands[1].Tours[1].Selected = true; }, {}},
+        {"a tour or a band",
+         [](TFilterState& f) {
+             f.Bands[0].Tours[0].Selected = true;
+             f.Bands[1].Selected = true;
+         },
+         {0, 1, 4}},
+        {"sources and bands",
+         [](TFilterState& f) {
+             f.Bands[0].Selected = f.Bands[1].Selected = true;
+             f.SourceSelAll = false;
+             f.SourceSel[1] = f.SourceSel[3] = true;
+         },
+         {0, 2, 4}},
+        {"sources, media and bands",
+         [](TFilterState& f) {
+             f.Bands[0].Selected = f.Bands[1].Selected = true;
+             f.SourceSelAll = f.MediaSelAll = false;
+             f.SourceSel[1] = f.SourceSel[3] = true;
+             f.MediaSel[8] = f.MediaSel[2] = true;
+         },
+         {2, 4}},
+        {"sources and media of all bands",
+         [](TFilterState& f) {
+             f.AllBands = true;
+             f.SourceSelAll = f.MediaSelAll = false;
+             f.SourceSel[1] = f.SourceSel[3] = true;
+             f.MediaSel[8] = f.MediaSel[2] = f.MediaSel[1] = true;
+         },
+         {0, 2, 4, 5, 6}},
+    };
     for (const auto& c : cases) {
         TArrayOfBootData data = {
             Record("Alpha", "2001.03.01", 1, 1),  // 0: first day of Spring

@@ -68,11 +68,13 @@ TEST(Picture, DamagedJpegsAreRefusedWithAReason) {
     const std::string good = MakeJpeg(300, 200);
     std::string badFrame = good;
     badFrame[badFrame.find("\xFF\xC0") + 4] = 7; // a sample precision no decoder has
-    const std::pair<const char*, std::string> cases[] = {{"empty", ""},
-                                                         {"not a jpeg", "This is a text file with a .jpg name.\n"},
-                                                         {"header only", good.substr(0, 20)},
-                                                         {"cut short", good.substr(0, good.size() / 2)},
-                                                         {"damaged frame header", badFrame}};
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"not a jpeg", "This is a text file with a .jpg name.\n"},
+        {"header only", good.substr(0, 20)},
+        {"cut short", good.substr(0, good.size() / 2)},
+        {"damaged frame header", badFrame},
+    };
     for (const auto& [name, bytes] : cases) {
         TPicture picture;
         picture.Width = 7; // a refusal leaves the picture as it was

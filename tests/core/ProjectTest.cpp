@@ -53,11 +53,13 @@ TEST(ProjectFile, LoadFailuresLeaveTheListAsItWas) {
         std::string Name;
         TFaultyFileSystem::TStep Step;
         const char* Reason;
-    } cases[] = {{"missing.kvu", TFaultyFileSystem::TStep::None, "No such file"},
-                 {"text.kvu", TFaultyFileSystem::TStep::None, "not a Korvalen list"},
-                 {"folder.kvu", TFaultyFileSystem::TStep::None, "folder"},
-                 {"fifo.kvu", TFaultyFileSystem::TStep::None, "not a regular file"}, // and no wait for a writer
-                 {"big.kvu", TFaultyFileSystem::TStep::Read, "Cannot read the file: injected failure."}};
+    } cases[] = {
+        {"missing.kvu", TFaultyFileSystem::TStep::None, "No such file"},
+        {"text.kvu", TFaultyFileSystem::TStep::None, "not a Korvalen list"},
+        {"folder.kvu", TFaultyFileSystem::TStep::None, "folder"},
+        {"fifo.kvu", TFaultyFileSystem::TStep::None, "not a regular file"}, // and no wait for a writer
+        {"big.kvu", TFaultyFileSystem::TStep::Read, "Cannot read the file: injected failure."},
+    };
     for (const auto& c : cases) {
         faulty.FailAt = c.Step;
         faulty.BytesBeforeFailure = 1000;

@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::string TBootData::*kTextFields[kQueryTextColumns] = {
     &TBootData::Band, &TBootData::Date,    &TBootData::City, &TBootData::Country, &TBootData::Venue,
-    &TBootData::Name, &TBootData::Quality, &TBootData::Num,  &TBootData::Comment};
+    &TBootData::Name, &TBootData::Quality, &TBootData::Num,  &TBootData::Comment,
+};
 
 // The rules read literally: every word shown (or, with a minus, not shown)
 // in some cell of its column, cell by cell through the one matcher.
@@ -45,30 +46,35 @@ std::vector<int32_t> Reference(const TArrayOfBootData& data, const std::string& 
 // Words with letters of both cases in UTF-8 and in legacy bytes
 // (Windows-1250 "Łódź", "łó", "Österreich"; read in other pages too), and
 // the characters the query language gives a meaning.
-const std::vector<std::string> kWords = {"pink",
-                                         "Pink Floyd",
-                                         "PINK",
-                                         "floyd",
-                                         "live at",
-                                         "1999.05.01",
-                                         "2001",
-                                         "Sound",
-                                         "\xC5\x81\xC3\xB3\x64\xC5\xBA",
-                                         "\xC5\x82\xC3\x93\x44\xC5\xB9",
-                                         "Z\xC3\xBCrich",
-                                         "Z\xC3\x9CRICH",
-                                         "\xA3\xF3\x64\x9F",
-                                         "\xB3\xF3",
-                                         "\xD6sterreich",
-                                         "\xF6STERREICH",
-                                         "\xCE\xA3\xCE\xBF\xCF\x82",
-                                         "a\"b",
-                                         "x:y",
-                                         "-",
-                                         "band:",
-                                         "CD",
-                                         "cd audio",
-                                         ""};
+const std::vector<std::string> kWords = {
+    "pink",
+    "Pink Floyd",
+    "PINK",
+    "floyd",
+    "live at",
+    "1999.05.01",
+    "2001",
+    "Sound",
+    "\xC5\x81\xC3\xB3"
+    "d\xC5\xBA",
+    "\xC5\x82\xC3\x93"
+    "D\xC5\xB9",
+    "Z\xC3\xBCrich",
+    "Z\xC3\x9CRICH",
+    "\xA3\xF3"
+    "d\x9F",
+    "\xB3\xF3",
+    "\xD6sterreich",
+    "\xF6STERREICH",
+    "\xCE\xA3\xCE\xBF\xCF\x82",
+    "a\"b",
+    "x:y",
+    "-",
+    "band:",
+    "CD",
+    "cd audio",
+    "",
+};
 const std::vector<std::string> kColumnNames = {
     "band:", "date:", "City:", "venue:", "source:", "media:", "name:", "num:", "frog:", "12:"};
 

@@ -134,7 +134,8 @@ TEST(CodeNames, EveryCodeNamesItsOwnItemOrNothing) {
         {TCodeKind::Media, 16, "item 46"}, {TCodeKind::Source, 6, ""},         {TCodeKind::Media, 17, ""},
         {TCodeKind::Media, 21, ""}, // would be item 51, a source name
         {TCodeKind::Source, -1, ""},       {TCodeKind::Media, -30, ""},        {TCodeKind::Source, INT32_MIN, ""},
-        {TCodeKind::Media, INT32_MIN, ""}, {TCodeKind::Source, INT32_MAX, ""}, {TCodeKind::Media, INT32_MAX, ""}};
+        {TCodeKind::Media, INT32_MIN, ""}, {TCodeKind::Source, INT32_MAX, ""}, {TCodeKind::Media, INT32_MAX, ""},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.Code) + (c.Kind == TCodeKind::Source ? " source" : " media"));
         EXPECT_EQ(CodeName(names, c.Kind, c.Code), c.Name);

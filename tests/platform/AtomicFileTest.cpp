@@ -68,11 +68,13 @@ TEST(AtomicFile, SavingRemovesOnlyTheLeftoversOfEndedSavesOfTheSameFile) {
     ::waitpid(ended, nullptr, 0);
     const std::string dead = std::to_string(ended), alive = std::to_string(::getpid());
     const std::string stale = ".list.kvu." + dead + ".3.tmp";
-    const std::string keptNames[] = {".list.kvu." + alive + ".9.tmp", // this process: maybe being written
-                                     ".list.kvu.1.0.tmp",             // a living process
-                                     ".other.kvu." + dead + ".0.tmp", // another file's
-                                     ".list.kvu." + dead + ".tmp",    // not a name this program makes
-                                     "list.kvu." + dead + ".0.tmp"};
+    const std::string keptNames[] = {
+        ".list.kvu." + alive + ".9.tmp", // this process: maybe being written
+        ".list.kvu.1.0.tmp",             // a living process
+        ".other.kvu." + dead + ".0.tmp", // another file's
+        ".list.kvu." + dead + ".tmp",    // not a name this program makes
+        "list.kvu." + dead + ".0.tmp",
+    };
     WriteBytes(dir.File(stale), "half a list");
     for (const std::string& name : keptNames)
         WriteBytes(dir.File(name), "someone's");

@@ -29,7 +29,11 @@ TEST_F(CodePage, ValidUtf8StaysElseTheBytesAreReadInWindows1250) {
         {"plain", true, "plain"},
         {"caf\xC3\xA9", true, "caf\xC3\xA9"},
         {"caf\xE9", false, "caf\xC3\xA9"},
-        {"\xA3\xF3\x64\x9F", false, "\xC5\x81\xC3\xB3\x64\xC5\xBA"},             // Łódź
+        {"\xA3\xF3"
+         "d\x9F",
+         false,
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA"},                                                           // Łódź
         {"\x80 \x9F", false, "\xE2\x82\xAC \xC5\xBA"},                           // € ź
         {"\xC3", false, "\xC4\x82"},                                             // cut short
         {"\xC0\xAF", false, "\xC5\x94\xC5\xBB"},                                 // overlong
@@ -45,10 +49,16 @@ TEST_F(CodePage, ValidUtf8StaysElseTheBytesAreReadInWindows1250) {
 
 TEST_F(CodePage, EachPageReadsItsOwnLetters) {
     const std::tuple<TCodePage, std::string, std::string> cases[] = {
-        {TCodePage::Windows1250, "\xA3\xF3\x64\x9F \x8A\x8D\x9E",
-         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xC5\xA0\xC5\xA4\xC5\xBE"},
-        {TCodePage::Iso8859_2, "\xA3\xF3\x64\xBC \xA9\xAB\xBE",
-         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xC5\xA0\xC5\xA4\xC5\xBE"},
+        {TCodePage::Windows1250,
+         "\xA3\xF3"
+         "d\x9F \x8A\x8D\x9E",
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA \xC5\xA0\xC5\xA4\xC5\xBE"},
+        {TCodePage::Iso8859_2,
+         "\xA3\xF3"
+         "d\xBC \xA9\xAB\xBE",
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA \xC5\xA0\xC5\xA4\xC5\xBE"},
         {TCodePage::Windows1252, "\x9F\xE9\x80\x8C", "\xC5\xB8\xC3\xA9\xE2\x82\xAC\xC5\x92"},
         {TCodePage::Iso8859_1, "\x9F\xE9\xFF", "\xC2\x9F\xC3\xA9\xC3\xBF"},
         {TCodePage::Windows1251, "\xCC\xEE\xF1\xEA\xE2\xE0 \xA8\xB9",

@@ -52,9 +52,10 @@ TEST(SchemeOfWindow, IsDarkBelowHalfLightness) {
     const struct {
         TColor Window;
         TScheme Expected;
-    } cases[] = {{Rgb(255, 255, 255), TScheme::Light}, {Rgb(128, 128, 128), TScheme::Light},
-                 {Rgb(127, 127, 127), TScheme::Dark},  {Rgb(255, 0, 0), TScheme::Light},
-                 {Rgb(0, 0, 254), TScheme::Dark},      {Rgb(30, 30, 60), TScheme::Dark}};
+    } cases[] = {
+        {Rgb(255, 255, 255), TScheme::Light}, {Rgb(128, 128, 128), TScheme::Light}, {Rgb(127, 127, 127), TScheme::Dark},
+        {Rgb(255, 0, 0), TScheme::Light},     {Rgb(0, 0, 254), TScheme::Dark},      {Rgb(30, 30, 60), TScheme::Dark},
+    };
     for (const auto& c : cases)
         EXPECT_EQ(SchemeOfWindow(c.Window), c.Expected) << std::hex << c.Window;
 }

@@ -7,17 +7,19 @@
 namespace {
 
 TEST(PathName, RelativePathsBecomeAbsoluteAndEveryPathClean) {
-    const std::pair<const char*, const char*> cases[] = {{"My list.kvu", "/home/me/Lists/My list.kvu"},
-                                                         {"./My list.kvu", "/home/me/Lists/My list.kvu"},
-                                                         {"../Other/a.kvu", "/home/me/Other/a.kvu"},
-                                                         {"sub//deep/./../b.kvu", "/home/me/Lists/sub/b.kvu"},
-                                                         {"/tmp/x.kvu", "/tmp/x.kvu"},
-                                                         {"//tmp///x.kvu/", "/tmp/x.kvu"},
-                                                         {"/../../x.kvu", "/x.kvu"}, // nothing above the root
-                                                         {"../../../../..", "/"},
-                                                         {"", "/home/me/Lists"},
-                                                         {".hidden.kvu", "/home/me/Lists/.hidden.kvu"},
-                                                         {"...kvu", "/home/me/Lists/...kvu"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"My list.kvu", "/home/me/Lists/My list.kvu"},
+        {"./My list.kvu", "/home/me/Lists/My list.kvu"},
+        {"../Other/a.kvu", "/home/me/Other/a.kvu"},
+        {"sub//deep/./../b.kvu", "/home/me/Lists/sub/b.kvu"},
+        {"/tmp/x.kvu", "/tmp/x.kvu"},
+        {"//tmp///x.kvu/", "/tmp/x.kvu"},
+        {"/../../x.kvu", "/x.kvu"}, // nothing above the root
+        {"../../../../..", "/"},
+        {"", "/home/me/Lists"},
+        {".hidden.kvu", "/home/me/Lists/.hidden.kvu"},
+        {"...kvu", "/home/me/Lists/...kvu"},
+    };
     for (const auto& [path, absolute] : cases)
         EXPECT_EQ(AbsolutePath(path, "/home/me/Lists"), absolute) << path;
     EXPECT_EQ(AbsolutePath("x.kvu", "/home/me/Lists/"), "/home/me/Lists/x.kvu");

@@ -8,27 +8,33 @@
 TEST(QtSettingsStore, ValuesSurviveTheFile) {
     TTempDir dir;
     const QString file = QString::fromStdString(dir.File("Korvalen.conf"));
-    const std::pair<const char*, int32_t> numbers[] = {{"MainState", 3}, {"MainLeft", -20}};
-    const std::pair<const char*, std::string> texts[] = {{"File1", "/lists/\xC3\xA9l\xC3\xA8ve.kvu"},
-                                                         {"File2", "/lists/\xE9t\xE9.kvu"}, // not UTF-8: kept as bytes
-                                                         {"ExportFile", ""},
-                                                         {"Odd", "a=b;c|d [x]"}};
+    const std::string latin1 = "/lists/\xE9t\xE9.kvu"; // not UTF-8: kept as bytes
     {
         TQtSettingsStore store(file);
-        for (const auto& [name, value] : numbers)
-            store.WriteInt(name, value);
-        for (const auto& [name, value] : texts)
-            store.WriteStr(name, value);
+        store.WriteInt("MainState", 3);
+        store.WriteInt("MainLeft", -20);
+        store.WriteStr("File1", "/lists/\xC3\xA9l\xC3\xA8ve.kvu");
+        store.WriteStr("File2", latin1);
+        store.WriteStr("ExportFile", "");
+        store.WriteStr("Odd", "a=b;c|d [x]");
         std::string error;
         ASSERT_TRUE(store.Flush(error)) << error;
     }
     TQtSettingsStore store(file);
     int32_t number = 0;
-    for (const auto& [name, value] : numbers)
-        EXPECT_TRUE(store.ReadInt(name, number) && number == value) << name << " " << number;
+    ASSERT_TRUE(store.ReadInt("MainState", number));
+    EXPECT_EQ(number, 3);
+    ASSERT_TRUE(store.ReadInt("MainLeft", number));
+    EXPECT_EQ(number, -20);
     std::string text;
-    for (const auto& [name, value] : texts)
-        EXPECT_TRUE(store.ReadStr(name, text) && text == value) << name << " " << text;
+    ASSERT_TRUE(store.ReadStr("File1", text));
+    EXPECT_EQ(text, "/lists/\xC3\xA9l\xC3\xA8ve.kvu");
+    ASSERT_TRUE(store.ReadStr("File2", text));
+    EXPECT_EQ(text, latin1);
+    ASSERT_TRUE(store.ReadStr("ExportFile", text));
+    EXPECT_EQ(text, "");
+    ASSERT_TRUE(store.ReadStr("Odd", text));
+    EXPECT_EQ(text, "a=b;c|d [x]");
     EXPECT_FALSE(store.ReadInt("Missing", number));
     EXPECT_FALSE(store.ReadStr("Missing", text));
     EXPECT_FALSE(store.ReadInt("File1", number)); // a text is no number

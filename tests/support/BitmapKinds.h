@@ -22,7 +22,7 @@
 inline const std::vector<uint32_t> kKindsPicture = {
     0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00, 0x0000FF, 0x0000FF, 0xFFFFFF,
     0x000000, 0xFFFF00, 0xFFFF00, 0xFFFF00, 0xFFFF00, 0x00FFFF, 0xFF00FF,
-    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x0000FF
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x0000FF,
 };
 // clang-format on
 
@@ -82,16 +82,18 @@ struct TBitmapKind {
 
 inline std::vector<TBitmapKind> BitmapKinds() {
     const std::string v5565 = BitmapFixture("rgb565-v5.bmp");
-    return {{"Argb32MasksV5", BitmapFixture("argb32-v5.bmp")},
-            {"Rgb565MasksV5", v5565},
-            {"Rgb555MasksV5", BitmapFixture("rgb555-v5.bmp")},
-            {"Rgb555Plain", WithField(BitmapFixture("rgb555-v5.bmp"), 30, 0)},
-            {"Rgb565MasksAfterV3", MasksAfterShortHeader(v5565)},
-            {"RunLength8", BitmapFixture("rle8-v3.bmp")},
-            {"RunLength4", RunLength4()},
-            {"Palette4", BitmapFixture("pal4-v3.bmp")},
-            {"Palette4Os2", BitmapFixture("pal4-os2.bmp")},
-            {"Rgb24", BitmapFixture("rgb24-v3.bmp")},
-            {"Rgb24TopDown", TopDown(BitmapFixture("rgb24-v3.bmp"))},
-            {"Argb32TopDown", TopDown(BitmapFixture("argb32-v5.bmp"))}};
+    return {
+        {"Argb32MasksV5", BitmapFixture("argb32-v5.bmp")},
+        {"Rgb565MasksV5", v5565},
+        {"Rgb555MasksV5", BitmapFixture("rgb555-v5.bmp")},
+        {"Rgb555Plain", WithField(BitmapFixture("rgb555-v5.bmp"), 30, 0)},
+        {"Rgb565MasksAfterV3", MasksAfterShortHeader(v5565)},
+        {"RunLength8", BitmapFixture("rle8-v3.bmp")},
+        {"RunLength4", RunLength4()},
+        {"Palette4", BitmapFixture("pal4-v3.bmp")},
+        {"Palette4Os2", BitmapFixture("pal4-os2.bmp")},
+        {"Rgb24", BitmapFixture("rgb24-v3.bmp")},
+        {"Rgb24TopDown", TopDown(BitmapFixture("rgb24-v3.bmp"))},
+        {"Argb32TopDown", TopDown(BitmapFixture("argb32-v5.bmp"))},
+    };
 }
