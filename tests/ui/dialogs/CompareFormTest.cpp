@@ -16,7 +16,6 @@
 #include "ui/main/FilterPanel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>

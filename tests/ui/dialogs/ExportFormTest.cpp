@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QImage>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,7 +24,6 @@ protected:
         Form = std::make_unique<TExportForm>(nullptr, *Program, Host, Names);
     }
 
-    std::vector<std::string> Lines() const { return Form->PropsLB().Items(); }
     void Select(std::initializer_list<int> positions) {
         Form->PropsLB().clearSelection();
         for (int position : positions)

@@ -12,7 +12,6 @@
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
