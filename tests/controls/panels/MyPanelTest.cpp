@@ -10,14 +10,13 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PanelFixture : testing::Test {
-    PanelFixture() {
+struct MyPanel : testing::Test {
+    MyPanel() {
         window.setFont(MarkupFont("Arial", -11));
         window.resize(300, 200);
         panel = new TMyPanel(&window);
@@ -32,8 +31,6 @@ struct PanelFixture : testing::Test {
     TMyPanel* panel = nullptr;
     int changes = 0;
 };
-
-using MyPanel = PanelFixture;
 
 TEST_F(MyPanel, ADisabledPanelIgnoresPresses) {
     window.show();
