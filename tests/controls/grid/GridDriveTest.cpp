@@ -16,10 +16,6 @@ protected:
         Clipboard = clipboard.get();
         Grid.SetClipboard(std::move(clipboard));
     }
-    QPoint Inside(int32_t col, int32_t row) {
-        const TRect cell = CellRect(Grid, col, row);
-        return {cell.Left + 5, cell.Top + 5};
-    }
     void Move(const QPoint& to, Qt::MouseButtons buttons) {
         QMouseEvent move(QEvent::MouseMove, QPointF(to), Grid.viewport()->mapToGlobal(QPointF(to)), Qt::NoButton,
                          buttons, Qt::NoModifier);

@@ -32,6 +32,15 @@ struct TGrid {
         Grid.Row = bottom;
     }
     TGridKeyOutcome Key(TGridKey key, TShiftState shift = 0) { return HandleGridKey(Grid, key, shift, Clipboard); }
+    // The cursor as column * 100 + row after each key, joined by spaces.
+    std::string Walk(std::initializer_list<std::pair<TGridKey, TShiftState>> keys) {
+        std::string at;
+        for (auto [key, shift] : keys) {
+            Key(key, shift);
+            at += (at.empty() ? "" : " ") + std::to_string(Grid.Col * 100 + Grid.Row);
+        }
+        return at;
+    }
     std::string S(int32_t x, int32_t y) { return Grid.GetCellString(x, y); }
 };
 
@@ -86,28 +95,21 @@ TEST(GridKeys, MovesStayInsideTheGrid) {
     TGrid g(3, 50);
     g.Grid.TopRow = 1;
     g.Grid.LastRow = 20;
-    g.Key(TGridKey::Up);
-    g.Key(TGridKey::Left);
-    EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 101);
-    g.Key(TGridKey::PageDown);
-    EXPECT_EQ(g.Grid.Row, 20);
-    g.Key(TGridKey::Down, ssCtrl);
-    EXPECT_EQ(g.Grid.Row, 50);
-    g.Key(TGridKey::PageDown);
-    EXPECT_EQ(g.Grid.Row, 50); // the last page goes no further
-    g.Key(TGridKey::End);
-    EXPECT_EQ(g.Grid.Col, 3);
-    g.Key(TGridKey::Home);
-    EXPECT_EQ(g.Grid.Col, 1);
-    g.Key(TGridKey::Right, ssCtrl);
-    EXPECT_EQ(g.Grid.Col, 3);
+    // The last page goes no further.
+    EXPECT_EQ(g.Walk({{TGridKey::Up, 0},
+                      {TGridKey::Left, 0},
+                      {TGridKey::PageDown, 0},
+                      {TGridKey::Down, ssCtrl},
+                      {TGridKey::PageDown, 0},
+                      {TGridKey::End, 0},
+                      {TGridKey::Home, 0},
+                      {TGridKey::Right, ssCtrl}}),
+              "101 101 120 150 150 350 150 350");
     // Ctrl+PageDown does not move, but collapses a range.
     g.Select(1, 3, 2, 5);
-    g.Key(TGridKey::PageDown, ssCtrl);
-    EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 103);
+    EXPECT_EQ(g.Walk({{TGridKey::PageDown, ssCtrl}}), "103");
     EXPECT_FALSE(g.Grid.IsRangeSelected());
-    g.Key(TGridKey::PageUp, ssCtrl);
-    EXPECT_EQ(g.Grid.Row, 3);
+    EXPECT_EQ(g.Walk({{TGridKey::PageUp, ssCtrl}}), "103");
     // Shift extends from the anchor; a plain move goes on from the anchor.
     g.Select(2, 2, 2, 2);
     g.Key(TGridKey::Right, ssShift);
@@ -121,26 +123,21 @@ TEST(GridKeys, MovesStayInsideTheGrid) {
 
 TEST(GridKeys, TabGoesOnAcrossTheRowsAndCtrlHomeAndCtrlEndToTheCorners) {
     TGrid g(3, 4);
-    const auto at = [&] { return g.Grid.Col * 100 + g.Grid.Row; };
     g.Select(2, 1, 3, 2);
-    g.Key(TGridKey::Tab);
-    EXPECT_EQ(at(), 103); // from the cursor, on to the next row
+    EXPECT_EQ(g.Walk({{TGridKey::Tab, 0}}), "103"); // from the cursor, on to the next row
     EXPECT_FALSE(g.Grid.IsRangeSelected());
-    g.Key(TGridKey::Tab, ssShift);
-    EXPECT_EQ(at(), 302);
-    g.Key(TGridKey::End, ssCtrl);
-    EXPECT_EQ(at(), 304);
-    g.Key(TGridKey::Tab);
-    EXPECT_EQ(at(), 304); // the last cell goes no further
-    g.Key(TGridKey::Home, ssCtrl | ssShift);
-    EXPECT_EQ(at(), 101);
+    // The last cell goes no further.
+    EXPECT_EQ(g.Walk({{TGridKey::Tab, ssShift},
+                      {TGridKey::End, ssCtrl},
+                      {TGridKey::Tab, 0},
+                      {TGridKey::Home, ssCtrl | ssShift}}),
+              "302 304 304 101");
     EXPECT_EQ(g.Grid.Selection, (TGridRect{3, 4, 1, 1}));
-    g.Key(TGridKey::Tab, ssShift);
-    EXPECT_EQ(at(), 101);
+    EXPECT_EQ(g.Walk({{TGridKey::Tab, ssShift}}), "101");
     // A grid only looked at leaves Tab to the window.
     g.Grid.SetEditorEnabled(false);
     EXPECT_FALSE(g.Key(TGridKey::Tab).Handled);
-    EXPECT_EQ(at(), 101);
+    EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 101);
 }
 
 TEST(GridKeys, ClipboardAndEditingSwitches) {

@@ -161,15 +161,11 @@ TEST(GridScrollBars, ShowOnlyWhenNeededAndCountWholeRows) {
     // (200 - 20 - 0 - 1) div 20: rows whose bottom lies above the bottom edge.
     EXPECT_EQ(g.Grid.VisibleRows, 8);
     g.Extent.Width = 200;
-    UpdateScrollBars(g.Grid, g.Extent);
-    EXPECT_EQ(g.Extent.HBar, 16);
-    EXPECT_EQ(g.Grid.VisibleRows, 8);
-    g.Extent.Height = 197;
-    UpdateScrollBars(g.Grid, g.Extent);
-    EXPECT_EQ(g.Grid.VisibleRows, 8);
-    g.Extent.Height = 196;
-    UpdateScrollBars(g.Grid, g.Extent);
-    EXPECT_EQ(g.Grid.VisibleRows, 7);
+    for (auto [height, rows] : {std::pair{200, 8}, {197, 8}, {196, 7}}) {
+        g.Extent.Height = height;
+        UpdateScrollBars(g.Grid, g.Extent);
+        EXPECT_EQ(std::make_pair(g.Extent.HBar, g.Grid.VisibleRows), std::make_pair(16, rows)) << height;
+    }
 
     TLayoutGrid few(5);
     EXPECT_EQ(few.Grid.VisibleRows, 5);

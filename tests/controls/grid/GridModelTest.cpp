@@ -240,7 +240,7 @@ TEST(GridCursor, ShrinkingPullsTheCursorBackAndResetsTheSelection) {
     // Nothing to point at: the cursor stays, and every access is checked.
     grid.SetCountRows(0);
     grid.SetColCount(0);
-    EXPECT_EQ(grid.Col, 3);
+    EXPECT_EQ(grid.Col * 100 + grid.Row, 304);
     EXPECT_EQ(grid.Columns().size(), 1u);
     EXPECT_EQ(grid.GetCellText(grid.Col, grid.Row), "");
 }
@@ -289,16 +289,20 @@ TEST(GridEvents, AccessorsCommitEditorsAndChangesRepaint) {
     grid.SetCellValue(1, 1, Value("b", 0, 0));
     grid.SetExtendWrite(true);
     grid.SetRowHeight(30);
-    EXPECT_EQ(grid.Repaints, before + 3);
+    grid.SetNumberLocale(kComma);
+    EXPECT_EQ(grid.Repaints, before + 4);
     // Unchanged values and sizes out of bounds are not stored and repaint nothing.
     grid.SetExtendWrite(true);
     grid.SetRowHeight(30);
     grid.SetRowHeight(0);
     grid.SetHeadingWidth(-1);
     grid.SetCountRows(grid.CountRows());
-    EXPECT_EQ(grid.Repaints, before + 3);
+    grid.SetNumberLocale(kComma);
+    EXPECT_EQ(grid.Repaints, before + 4);
     EXPECT_EQ(grid.RowHeight(), 30);
     EXPECT_EQ(grid.HeadingWidth(), 30);
+    grid.SetHeadingWidth(0); // the least width is taken
+    EXPECT_EQ(grid.HeadingWidth(), 0);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // One column of each kind a reader hears differently, two rows.
@@ -41,10 +43,8 @@ TEST_F(GridReadingTest, ReadsEachCellAsTheGridPaintsIt) {
 }
 
 TEST_F(GridReadingTest, TickCellsAreCheckableAndCheckedWhenSet) {
-    EXPECT_TRUE(ReadGridCell(Grid, 3, 1).Checkable);
-    EXPECT_TRUE(ReadGridCell(Grid, 3, 1).Checked);
-    EXPECT_FALSE(ReadGridCell(Grid, 3, 2).Checked);
-    EXPECT_FALSE(ReadGridCell(Grid, 1, 1).Checkable);
+    EXPECT_TRUE(ReadGridCell(Grid, 3, 1).Checkable && ReadGridCell(Grid, 3, 1).Checked);
+    EXPECT_FALSE(ReadGridCell(Grid, 3, 2).Checked || ReadGridCell(Grid, 1, 1).Checkable);
 }
 
 TEST_F(GridReadingTest, EditableFollowsTheColumnTheOwnerAndTheEditorSwitch) {
@@ -78,20 +78,16 @@ TEST_F(GridReadingTest, CaptionsDropTheirMarkupCodes) {
 
 TEST_F(GridReadingTest, NewsTellsARefillAndACursorMoveOnce) {
     TGridTold told;
-    TGridNews news = TakeGridNews(Grid, told);
-    EXPECT_TRUE(news.Reset);
-    EXPECT_TRUE(news.Moved);
-    news = TakeGridNews(Grid, told);
-    EXPECT_FALSE(news.Reset);
-    EXPECT_FALSE(news.Moved);
+    const auto news = [&] {
+        const TGridNews taken = TakeGridNews(Grid, told);
+        return std::make_pair(taken.Reset, taken.Moved);
+    };
+    EXPECT_EQ(news(), std::make_pair(true, true));
+    EXPECT_EQ(news(), std::make_pair(false, false));
     Grid.Row = 2;
-    news = TakeGridNews(Grid, told);
-    EXPECT_FALSE(news.Reset);
-    EXPECT_TRUE(news.Moved);
+    EXPECT_EQ(news(), std::make_pair(false, true));
     Grid.SetCountRows(5);
-    news = TakeGridNews(Grid, told);
-    EXPECT_TRUE(news.Reset);
-    EXPECT_FALSE(news.Moved);
+    EXPECT_EQ(news(), std::make_pair(true, false));
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QScrollBar>
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-struct ListBoxFixture : testing::Test {
-    ListBoxFixture() {
+struct MyListBox : testing::Test {
+    MyListBox() {
         window.setFont(MarkupFont("Arial", -11));
         window.resize(300, 300);
         box = new TMyListBox(&window);
@@ -35,8 +35,6 @@ struct ListBoxFixture : testing::Test {
     TMyListBox* box = nullptr;
     std::vector<int> downs;
 };
-
-using MyListBox = ListBoxFixture;
 
 TEST_F(MyListBox, APressInTheMarginChangesNeitherSelectionNorFocus) {
     QLineEdit other(&window);

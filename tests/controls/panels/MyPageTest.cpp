@@ -11,7 +11,7 @@
 
 namespace {
 
-struct PageFixture : testing::Test {
+struct MyPage : testing::Test {
     TMyTab* AddPage(int32_t index, const std::string& caption) {
         auto* tab = new TMyTab(page);
         tab->SetIndex(index);
@@ -30,8 +30,6 @@ struct PageFixture : testing::Test {
     TMyPage* page = new TMyPage(&window);
     int changes = 0;
 };
-
-using MyPage = PageFixture;
 
 TEST_F(MyPage, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     Build();

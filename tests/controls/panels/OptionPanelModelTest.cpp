@@ -69,10 +69,8 @@ TEST(OptionPanelModel, EveryItemIsHitInsideItsCellAndNothingOutsideTheGrid) {
 
 TEST(OptionPanelModel, CheckedIsFalseOutsideTheItemsAndGrowsWithTheCount) {
     TOptionPanelModel panel = Panel(2, 1, 24, 0, 0);
-    EXPECT_FALSE(panel.SetChecked(0, true));
-    EXPECT_FALSE(panel.SetChecked(3, true));
-    EXPECT_FALSE(panel.Checked(0));
-    EXPECT_FALSE(panel.Checked(3));
+    for (int32_t outside : {0, 3})
+        EXPECT_FALSE(panel.SetChecked(outside, true) || panel.Checked(outside)) << outside;
     EXPECT_TRUE(panel.SetChecked(2, true));
     EXPECT_TRUE(panel.Checked(2));
     panel.SetCount(40);

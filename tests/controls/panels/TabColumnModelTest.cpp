@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TTabColumnModel Column(std::vector<int32_t> indices) {
@@ -17,12 +19,9 @@ TEST(TabColumnModel, TabsStandOneBelowTheOtherAndPagesFillTheRest) {
     EXPECT_EQ(column.TabRect(3), (TRect{5, 52, 100, 76}));
     EXPECT_EQ(column.CaptionRect(2), (TRect{10, 28, 95, 52}));
     EXPECT_EQ(column.PageBounds(396, 292), (TRect{100, 0, 396, 292}));
-    EXPECT_EQ(column.TabAt(5, 4), 1);
-    EXPECT_EQ(column.TabAt(99, 75), 3);
-    EXPECT_EQ(column.TabAt(4, 10), 0);
-    EXPECT_EQ(column.TabAt(100, 10), 0);
-    EXPECT_EQ(column.TabAt(50, 3), 0);
-    EXPECT_EQ(column.TabAt(50, 76), 0);
+    // The corners of the tabs, and just outside them.
+    for (auto [x, y, tab] : {std::tuple{5, 4, 1}, {99, 75, 3}, {4, 10, 0}, {100, 10, 0}, {50, 3, 0}, {50, 76, 0}})
+        EXPECT_EQ(column.TabAt(x, y), tab) << x << "," << y;
 }
 
 TEST(TabColumnModel, SizesTakeOnlyValuesAboveZero) {

@@ -16,7 +16,6 @@
 #include "ui/main/FilterPanel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -85,8 +84,7 @@ TEST_F(CompareFormTest, LinesAndOptionsComeBackAsTheyWereLeftHoweverTheWindowClo
         EXPECT_EQ(form.size(), QSize(357, 339));
         EXPECT_EQ(form.ListLB()->Items(), (std::vector<std::string>{"bootlegs 2003", "live.2003", ""}));
         EXPECT_EQ(Selection(*form.ListLB()), (std::vector<bool>{false, false, false}));
-        EXPECT_TRUE(form.ParamsMP()->Checked(1));
-        EXPECT_TRUE(form.ParamsMP()->Checked(2));
+        EXPECT_TRUE(form.ParamsMP()->Checked(1) && form.ParamsMP()->Checked(2));
         ClickLine(*form.ListLB(), 0);
         ClickLine(*form.ListLB(), 2);
         ClickOption(*form.ParamsMP(), 1);

@@ -94,9 +94,8 @@ protected:
 TEST_F(ConcertsForm, TheBoxChoosesAllABandOrATour) {
     Open();
     ASSERT_EQ(Form->TourCB().count(), 7);
-    EXPECT_EQ(Form->TourCB().itemText(0), QStringLiteral(" < ALL > "));
-    EXPECT_EQ(Form->TourCB().itemText(1), QStringLiteral("ALPHA"));
-    EXPECT_EQ(Form->TourCB().itemText(2), QStringLiteral("First"));
+    EXPECT_EQ(Form->TourCB().itemText(0) + Form->TourCB().itemText(1) + "|" + Form->TourCB().itemText(2),
+              QStringLiteral(" < ALL > ALPHA|First"));
     EXPECT_EQ(Form->TourCB().currentIndex(), 0);
     EXPECT_EQ(Grid().CountRows(), 12);
     EXPECT_EQ(Column(1), "Alpha;Alpha;Alpha;Alpha;Alpha;Gamma;Gamma;Gamma;Gamma;Gamma;Gamma;Gamma;");
@@ -112,13 +111,11 @@ TEST_F(ConcertsForm, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     Key(Qt::Key_F3); // no text yet: asks
     EXPECT_EQ(Asked, std::vector<std::string>{""});
     EXPECT_EQ(Form->FindText(), "paris");
-    EXPECT_EQ(Grid().Row, 12);
-    EXPECT_EQ(Grid().Col, 3); // "Paris" before "Paris-Bercy"
+    EXPECT_EQ(Grid().Col * 100 + Grid().Row, 312); // "Paris" before "Paris-Bercy"
 
     Key(Qt::Key_F3); // with a text: at once, wrapping round
     EXPECT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Grid().Row, 1);
-    EXPECT_EQ(Grid().Col, 3); // PARIS
+    EXPECT_EQ(Grid().Col * 100 + Grid().Row, 301); // PARIS
     EXPECT_EQ(Grid().Selection, (TGridRect{3, 1, 3, 1}));
 
     Typed = {"ROME"};
@@ -133,8 +130,7 @@ TEST_F(ConcertsForm, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
 
     Typed = {"nowhere"};
     Form->ToolButton(11)->click();
-    EXPECT_EQ(Grid().Row, 3);
-    EXPECT_EQ(Grid().Col, 3);
+    EXPECT_EQ(Grid().Col * 100 + Grid().Row, 303);
 }
 
 TEST_F(ConcertsForm, CopyTakesTheSelectionWhileTheGridHasTheFocus) {

@@ -3,11 +3,8 @@
 #include "support/JpegMaker.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -21,9 +18,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class CoverFormTest : public testing::Test {
+class CoverForm : public testing::Test {
 protected:
-    CoverFormTest() : Covers(Dir.Path() + "/Covers/") {
+    CoverForm() : Covers(Dir.Path() + "/Covers/") {
         std::filesystem::create_directories(Covers);
         Form = std::make_unique<TCoverForm>(Covers);
         Form->RunOpenDialog = [this](TFileDialog& dialog) {
@@ -42,16 +39,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }
 
-    void Drag(QPoint from, QPoint to, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
-        QWidget& box = Form->PaintBox();
-        QMouseEvent press(QEvent::MouseButtonPress, from, box.mapToGlobal(from), button, button, modifiers);
-        QApplication::sendEvent(&box, &press);
-        QMouseEvent move(QEvent::MouseMove, to, box.mapToGlobal(to), Qt::NoButton, button, modifiers);
-        QApplication::sendEvent(&box, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, to, box.mapToGlobal(to), button, Qt::NoButton, modifiers);
-        QApplication::sendEvent(&box, &release);
-    }
-
     TTempDir Dir;
     std::string Covers;
     std::unique_ptr<TCoverForm> Form;
@@ -59,8 +46,6 @@ protected:
     std::vector<std::string> Errors;
     std::string Chosen;
 };
-
-using CoverForm = CoverFormTest;
 
 TEST_F(CoverForm, ShowsTheFrontPictureFittedAndLoadsEachFileOnce) {
     WriteFile(Covers + "front.jpg", MakeJpeg(300, 300, 0xCC2222));

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QTabWidget>
 #include <QTableWidget>

@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QImage>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,7 +24,6 @@ protected:
         Form = std::make_unique<TExportForm>(nullptr, *Program, Host, Names);
     }
 
-    std::vector<std::string> Lines() const { return Form->PropsLB().Items(); }
     void Select(std::initializer_list<int> positions) {
         Form->PropsLB().clearSelection();
         for (int position : positions)
@@ -111,7 +109,6 @@ TEST_F(ExportForm, F1AndHelpShowTheHelpOfTheTextPage) {
     form.HelpBtn().click();
     ASSERT_EQ(host.Shown.size(), 2u);
     EXPECT_EQ(std::get<0>(host.Shown[0]).rfind("|b Properties|f  - put and sort", 0), 0u);
-    EXPECT_EQ(std::get<1>(host.Shown[0]), 350);
-    EXPECT_EQ(std::get<2>(host.Shown[0]), 200);
+    EXPECT_EQ(std::make_pair(std::get<1>(host.Shown[0]), std::get<2>(host.Shown[0])), std::make_pair(350, 200));
     EXPECT_EQ(form.Page().ActivePage(), 1);
 }

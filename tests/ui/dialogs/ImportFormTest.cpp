@@ -6,7 +6,6 @@
 #include "support/ModalWindow.h"
 #include "support/TourFiles.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>

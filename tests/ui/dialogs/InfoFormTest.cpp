@@ -4,19 +4,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTest>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -25,9 +23,9 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class InfoFormTest : public testing::Test {
+class InfoForm : public testing::Test {
 protected:
-    InfoFormTest() {
+    InfoForm() {
         Placement = {1, 100, 80, 700, 600};
         Form = std::make_unique<TInfoForm>(Placement, nullptr);
         auto answer = [this](TFileDialog& dialog) {
@@ -50,8 +48,6 @@ protected:
     std::vector<std::string> Paths;
     std::vector<std::string> Errors;
 };
-
-using InfoForm = InfoFormTest;
 
 TEST_F(InfoForm, UneditedTextKeepsItsBytesAndTypedTextGetsCrLf) {
     const std::string legacy = "1. \xA3\xF3\x64\xBC\r\n2. Intro\tlive\r\nlone\rCR";
@@ -220,10 +216,8 @@ TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     Form->resize(500, 400);
     Form->Action(TInfoActionId::cmCancel)->trigger();
     EXPECT_EQ(Form->result(), 2);
-    EXPECT_EQ(Placement.Left, 50);
-    EXPECT_EQ(Placement.Top, 60);
-    EXPECT_EQ(Placement.Right, 550);
-    EXPECT_EQ(Placement.Bottom, 460);
+    EXPECT_EQ(std::make_tuple(Placement.Left, Placement.Top, Placement.Right, Placement.Bottom),
+              std::make_tuple(50, 60, 550, 460));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -54,12 +55,7 @@ TEST(ListPrintout, APdfOfAThousandRowsHoldsEveryRowAndTheCaptionsOnEveryPage) {
     ASSERT_TRUE(PrintoutPdf(printout, bytes, error)) << error;
     TTempDir dir;
     const std::string path = dir.File("list.pdf");
-    {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        ASSERT_TRUE(file);
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    ASSERT_TRUE(std::ofstream(path, std::ios::binary) << bytes);
 
     const std::vector<std::string> pages = PdfPages(path);
     ASSERT_EQ(pages.size(), printout.PageCount());

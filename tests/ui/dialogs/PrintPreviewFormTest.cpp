@@ -6,12 +6,10 @@
 
 #include "support/TempDir.h"
 
-#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,6 @@
 #include "ui/main/TitlePaintBox.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -20,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -37,10 +37,8 @@ void Catch(QAccessibleEvent* event) {
 }
 
 bool Seen(QAccessible::Event type, QObject* object, int child) {
-    for (const TSeenEvent& e : g_seen)
-        if (e.Type == type && e.Object == object && e.Child == child)
-            return true;
-    return false;
+    return std::any_of(g_seen.begin(), g_seen.end(),
+                       [&](const TSeenEvent& e) { return e.Type == type && e.Object == object && e.Child == child; });
 }
 
 // The first interface below `root` (itself included) that `match` takes;

@@ -6,7 +6,6 @@
 #include "program/Program.h"
 #include "support/MainWindowFixture.h"
 
-#include <QFile>
 #include <QStatusBar>
 #include <QTest>
 
@@ -16,21 +15,15 @@
 
 namespace {
 
-std::string Bytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<unreadable>");
-}
-
 class ListFileWatch : public TMainWindowFixture {
 protected:
     void SetUp() override {
         Start();
         QTest::qWait(400); // past the start-up tick, which offers what a dead run left
-        ASSERT_TRUE(W->Program().OpenList(ListPath()));
+        ASSERT_TRUE(W->Program().OpenList(SampleList()));
         ASSERT_GT(W->Grid().CountRows(), 8);
     }
 
-    std::string ListPath() const { return Home + "Lists/Sample list.kvu"; }
     TProject& List() { return *W->Program().Lists.at(0); }
     const TBootData& AtRow(int32_t row) {
         return List().Data[static_cast<size_t>(List().View[static_cast<size_t>(row - 1)])];
@@ -40,12 +33,12 @@ protected:
     // `dropped` of them; its bytes are returned.
     std::string RewriteReversed(size_t dropped = 0) {
         TProject other;
-        other.FileName = ListPath();
+        other.FileName = SampleList();
         EXPECT_TRUE(other.Load().Ok());
         std::reverse(other.Data.begin(), other.Data.end());
         other.Data.resize(other.Data.size() - dropped);
         EXPECT_TRUE(other.Save().Ok);
-        return Bytes(ListPath());
+        return FileBytes(SampleList());
     }
 };
 
@@ -83,7 +76,7 @@ TEST_F(ListFileWatch, AnEditedListIsToldAndItsSaveAskedWithNothingLost) {
     Answers = {Msg::ResultCancel};
     W->Execute({TActionId::cmSave});
     EXPECT_EQ(Messages.size(), 2u);
-    EXPECT_TRUE(Bytes(ListPath()) == theirs);
+    EXPECT_TRUE(FileBytes(SampleList()) == theirs);
     EXPECT_FALSE(List().Saved);
 
     const std::string minePath = Home + "Lists/Mine.kvu";
@@ -91,7 +84,7 @@ TEST_F(ListFileWatch, AnEditedListIsToldAndItsSaveAskedWithNothingLost) {
     Answers = {Msg::ResultYes};
     W->Execute({TActionId::cmSave});
     W->WaitForBackgroundWork();
-    EXPECT_TRUE(Bytes(ListPath()) == theirs);
+    EXPECT_TRUE(FileBytes(SampleList()) == theirs);
     TProject mine;
     mine.FileName = minePath;
     ASSERT_TRUE(mine.Load().Ok());

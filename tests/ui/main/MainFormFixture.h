@@ -6,14 +6,11 @@
 
 #include "controls/grid/ExcelGrid2.h"
 #include "controls/grid/GridEditors.h"
-#include "controls/grid/GridKeys.h"
 #include "controls/grid/GridLayout.h"
-#include "controls/markup/MarkupSupport.h"
 #include "core/Codes.h"
 #include "core/Project.h"
 #include "platform/CodePage.h"
 #include "program/Program.h"
-#include "support/FaultyFileSystem.h"
 #include "support/MainWindowFixture.h"
 #include "support/MemoryClipboard.h"
 #include "ui/dialogs/CoverForm.h"
@@ -26,11 +23,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -39,7 +34,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -195,16 +189,12 @@ protected:
     }
     void ShowBand(const std::string& name) { ClickLine(Panel().TourLB(), BandLine(name)); }
 
-    size_t IndexOfNum(const std::string& num) const {
-        for (size_t i = 0; i < L->Data.size(); ++i)
-            if (L->Data[i].Num == num)
-                return i;
-        ADD_FAILURE() << "no record " << num;
-        return 0;
-    }
     int32_t RowOfNum(const std::string& num) const {
-        const auto at = std::find(L->View.begin(), L->View.end(), static_cast<int32_t>(IndexOfNum(num)));
-        return at == L->View.end() ? 0 : static_cast<int32_t>(at - L->View.begin()) + 1;
+        for (size_t row = 0; row < L->View.size(); ++row)
+            if (L->Data[static_cast<size_t>(L->View[row])].Num == num)
+                return static_cast<int32_t>(row) + 1;
+        ADD_FAILURE() << "no row shows " << num;
+        return 0;
     }
 
     TProject* L = nullptr;

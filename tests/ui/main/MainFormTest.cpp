@@ -292,6 +292,10 @@ TEST_F(MainForm, WidthsSurviveTheOtherLayoutAndTheNextStart) {
     Key(Qt::Key_Tab);
     ASSERT_EQ(Grid().ColCount(), kTemplateColumns - 1);
     EXPECT_EQ(Grid().Column(1).Width, wide);
+    // No text of the other layout lingers in the list and mark cells.
+    for (int32_t column : {tcSource, tcMedia, tcCover, tcInfo})
+        for (int32_t y = 1; y <= Grid().CountRows(); ++y)
+            ASSERT_EQ(Grid().Cell(Col(column), y).S, "") << column << " " << y;
 
     ASSERT_TRUE(W->close());
     EXPECT_EQ(StoredInt("GridWitdh2"), wide);
@@ -356,21 +360,6 @@ TEST_F(MainForm, DeleteAndFindConcertStopWhenStoringTheTypedTextMovesTheRows) {
     TypeWithoutEnter(QStringLiteral("Elsewhere"));
     Key(Qt::Key_D);
     EXPECT_EQ(list.Data.size(), records - 1);
-}
-
-TEST_F(MainForm, NoTextOfTheOtherLayoutLingersInListAndMarkCells) {
-    OpenList(SampleList());
-    TProject& results = OpenList(SampleList());
-    for (TBootData& r : results.Data)
-        r.SearchText = "hit";
-    results.SearchColumn = true;
-    W->MainTab().setCurrentIndex(0);
-    W->MainTab().setCurrentIndex(1);
-    W->MainTab().setCurrentIndex(0);
-    ASSERT_EQ(Grid().ColCount(), 13);
-    for (int32_t column : {tcSource, tcMedia, tcCover, tcInfo})
-        for (int32_t y = 1; y <= Grid().CountRows(); ++y)
-            ASSERT_EQ(Grid().Cell(Col(column), y).S, "") << column << " " << y;
 }
 
 // True when the inside of cell (x, y) holds nothing but its background.

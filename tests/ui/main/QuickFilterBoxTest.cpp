@@ -8,8 +8,6 @@
 #include "support/MainWindowFixture.h"
 #include "ui/main/TitlePaintBox.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QTabBar>
 #include <QTest>
@@ -36,8 +34,6 @@ protected:
         return W->TitleBar().Drawn().at(1).Text;
     }
     void Type(const QString& text) { QTest::keyClicks(&Box(), text); }
-    void Run(TActionId id) { W->Execute({id}); }
-    int32_t Col(TTemplateColumn column) { return W->ColMap()[column]; }
     // The rows whose band is `band`.
     int32_t RowsOf(const std::string& band, int tab = 0) {
         int32_t rows = 0;

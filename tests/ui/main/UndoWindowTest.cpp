@@ -81,8 +81,7 @@ TEST_F(UndoWindow, TheEditMenuStartsWithUndoAndRedoAndEachListHasItsOwnHistory) 
     ASSERT_GE(edit->actions().size(), 3);
     EXPECT_EQ(edit->actions()[0], W->Action(TActionId::cmUndo));
     EXPECT_EQ(edit->actions()[1], W->Action(TActionId::cmRedo));
-    EXPECT_FALSE(W->Action(TActionId::cmUndo)->icon().isNull());
-    EXPECT_FALSE(W->Action(TActionId::cmRedo)->icon().isNull());
+    EXPECT_FALSE(W->Action(TActionId::cmUndo)->icon().isNull() || W->Action(TActionId::cmRedo)->icon().isNull());
 
     Run(TActionId::cmAdd);
     EXPECT_TRUE(W->Action(TActionId::cmUndo)->isEnabled());
