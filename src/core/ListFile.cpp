@@ -223,11 +223,22 @@ char* PutText(char* at, const std::string& text) {
     return at + text.size();
 }
 
-// The longest text of a record, which a length of four bytes must hold.
-size_t LongestText(const TBootData& r) {
-    return std::max({r.Band.size(), r.Quality.size(), r.Name.size(), r.Date.size(), r.City.size(), r.Venue.size(),
-                     r.Country.size(), r.Num.size(), r.Info.size(), r.Covers[0].size(), r.Covers[1].size(),
-                     r.Comment.size()});
+// The size of the content of `records`, and its longest text, which a
+// length of four bytes must hold: both in one pass over the list.
+struct TContentMeasure {
+    size_t Size = 0;
+    size_t LongestText = 0;
+};
+
+TContentMeasure MeasureContent(const TArrayOfBootData& records) {
+    TContentMeasure measure{8 + kStoredFields * 4 * records.size(), 0};
+    for (const TBootData& r : records)
+        for (const std::string* text : {&r.Band, &r.Quality, &r.Name, &r.Date, &r.City, &r.Venue, &r.Country, &r.Num,
+                                        &r.Info, &r.Covers[0], &r.Covers[1], &r.Comment}) {
+            measure.Size += text->size();
+            measure.LongestText = std::max(measure.LongestText, text->size());
+        }
+    return measure;
 }
 
 // A version-13 record at `at`, which has room for all of it.
@@ -251,12 +262,7 @@ char* PutRecord(char* at, const TBootData& r) {
 } // namespace
 
 size_t ListContentSize(const TArrayOfBootData& records) {
-    size_t size = 8 + kStoredFields * 4 * records.size();
-    for (const TBootData& r : records)
-        size += r.Band.size() + r.Quality.size() + r.Name.size() + r.Date.size() + r.City.size() + r.Venue.size() +
-                r.Country.size() + r.Num.size() + r.Info.size() + r.Covers[0].size() + r.Covers[1].size() +
-                r.Comment.size();
-    return size;
+    return MeasureContent(records).Size;
 }
 
 bool RoomForRecords(size_t have, size_t more, std::string& error, size_t most) {
@@ -335,7 +341,12 @@ bool MakeListContent(const TArrayOfBootData& records, TListContent& content, std
     }
     // Sized first, then written straight into memory of that size: no piece
     // of a big list is copied twice, and its pages are filled once.
-    const size_t size = ListContentSize(records);
+    const TContentMeasure measure = MeasureContent(records);
+    if (measure.LongestText > static_cast<size_t>(INT32_MAX)) {
+        error = "A text of the list is too long to be stored (over 2 GiB).";
+        return false;
+    }
+    const size_t size = measure.Size;
     char* bytes = static_cast<char*>(MallocBulk(size));
     if (!bytes) {
         error = "There is not enough memory to store the list.";
@@ -343,14 +354,8 @@ bool MakeListContent(const TArrayOfBootData& records, TListContent& content, std
     }
     content.m_bytes.reset(bytes);
     char* at = PutInt32(PutInt32(bytes, kListFileVersion), static_cast<int32_t>(records.size()));
-    for (const TBootData& record : records) {
-        if (LongestText(record) > static_cast<size_t>(INT32_MAX)) {
-            content.Clear();
-            error = "A text of the list is too long to be stored (over 2 GiB).";
-            return false;
-        }
+    for (const TBootData& record : records)
         at = PutRecord(at, record);
-    }
     content.m_size = size;
     return true;
 }
