@@ -166,20 +166,4 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
     }
 }
 
-TEST(MessageDialogHook, ScriptedAnswersComeBackWithoutADialog) {
-    ClearMessageAnswers();
-    EXPECT_FALSE(LastMessage().has_value());
-    SetNextMessageAnswer(6);
-    SetNextMessageAnswer(2);
-    EXPECT_EQ(ShowMessageDialog(nullptr, "first", Msg::Confirmation, kYes | kNo | kCancel, Msg::Centre), 6);
-    EXPECT_EQ(ShowMessageDialog(nullptr, "second", Msg::Error, kOk, Msg::Left), 2);
-    ASSERT_TRUE(LastMessage().has_value());
-    EXPECT_EQ(
-        std::make_tuple(LastMessage()->Text, LastMessage()->Kind, LastMessage()->Buttons, LastMessage()->Alignment),
-        std::make_tuple(std::string("second"), Msg::Error, kOk, Msg::Left));
-    // The script is used up: the next message shows the dialog.
-    EXPECT_EQ(AnsweredBy([](TMessageForm& f) { f.Button(T::tagOk)->click(); }, kOk, "third"), 1);
-    EXPECT_EQ(LastMessage()->Text, "third");
-}
-
 } // namespace
