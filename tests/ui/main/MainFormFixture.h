@@ -60,9 +60,6 @@ inline std::vector<std::string> AllBytes(const TArrayOfBootData& data) {
 
 using TRecordTest = std::function<bool(const TBootData&)>;
 
-inline const TRecordTest kAny = [](const TBootData&) { return true; };
-inline const TRecordTest kIronwood = [](const TBootData& r) { return r.Band == "Ironwood"; };
-
 class TMainFormFixture : public TMainWindowFixture {
 protected:
     TFilterPanel& Panel() { return W->Rollup(); }
