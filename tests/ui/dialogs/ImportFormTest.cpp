@@ -36,7 +36,6 @@ TEST_F(ImportForm, AChosenFileIsPreviewedWithItsGuessedFieldsAndTheChosenDateFor
     EXPECT_EQ(form.FormatBox().currentIndex(), int(TTradeFormat::Csv));
     ASSERT_EQ(form.Preview().columnCount(), 3);
     EXPECT_EQ(form.FieldBox(0)->currentText(), "Band");
-    EXPECT_EQ(form.FieldBox(2)->currentText(), "Source");
     EXPECT_EQ(form.Preview().item(2, 1)->text(), "1999.05.01");
     form.DateFormBox().setCurrentIndex(int(TDateForm::Written));
     EXPECT_EQ(form.Preview().item(3, 1)->text(), "1 May 1999");

@@ -26,12 +26,8 @@ void SendClick(QWidget& widget, QPoint at = QPoint(5, 5)) {
 }
 
 TEST(HelpForm, TheFirstKeyOrAClickCloses) {
-    const std::pair<int, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Shift, Qt::ShiftModifier},
-                                                          {Qt::Key_Control, Qt::ControlModifier},
-                                                          {Qt::Key_A, {}},
-                                                          {Qt::Key_Escape, {}},
-                                                          {Qt::Key_F1, {}},
-                                                          {Qt::Key_Return, {}}};
+    // A modifier alone, and a key the dialog would take for itself.
+    const std::pair<int, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Escape, {}}};
     for (const auto& [key, modifiers] : keys) {
         THelpForm form;
         form.show();
