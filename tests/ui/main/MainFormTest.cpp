@@ -27,6 +27,19 @@ TEST_F(MainForm, FilterListsShowOnlyWholeLinesAtEverySize) {
     EXPECT_EQ(Media()->viewport()->height(), 9 * 14);
 }
 
+TEST_F(MainForm, AtTheSmallestSizeTheTitleBarShowsItsThreeTextsWhole) {
+    QFile::copy(QString::fromStdString(SampleList()),
+                QString::fromStdString(Path("Lists/The complete Ironwood live collection.kvu")));
+    OpenList(Path("Lists/The complete Ironwood live collection.kvu"));
+    W->resize(W->minimumSize());
+    QApplication::processEvents();
+    TTitlePaintBox& title = W->TitleBar();
+    title.repaint();
+    ASSERT_EQ(title.Drawn().size(), 3u);
+    EXPECT_LE(title.Drawn().back().Right, title.width());
+    EXPECT_EQ(title.Drawn()[1].Text.rfind("Bootlegs: |b 50|f", 0), 0u);
+}
+
 TEST_F(MainForm, TheFocusedListOrGridIsFramedInTheHighlightColour) {
     OpenList(SampleList());
     const QList<TFocusFrame*> frames = W->findChildren<TFocusFrame*>();
