@@ -101,8 +101,8 @@ TEST_F(ConcertsForm, TheBoxChoosesAllABandOrATour) {
     EXPECT_EQ(Column(2), "1991.05.01;1991.06.01;");
 }
 
-// Where the text is found is the grid search's business; here F3 and Ctrl+F
-// must reach it, asking only when they should.
+// Where the text is found is the grid search's business; here F3, Ctrl+F and
+// the tool button must reach it, asking only when they should.
 TEST_F(ConcertsForm, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     Open();
     Typed = {"paris"};
@@ -125,6 +125,10 @@ TEST_F(ConcertsForm, FindAsksForATextOnlyWhenNeededAndMovesTheCursor) {
     EXPECT_EQ(Asked.back(), "ROME");
     EXPECT_EQ(Form->FindText(), "ROME");
     EXPECT_EQ(Grid().Row, 3);
+
+    Typed = {"nowhere"};
+    Form->ToolButton(11)->click();
+    EXPECT_EQ(Grid().Col * 100 + Grid().Row, 303);
 }
 
 TEST_F(ConcertsForm, CopyTakesTheSelectionWhileTheGridHasTheFocus) {
