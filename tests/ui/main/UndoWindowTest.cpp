@@ -69,8 +69,19 @@ TEST_F(UndoWindow, EveryKindOfChangeIsOneStepUndoneAndRedoneByTheWindow) {
     EXPECT_EQ(AllBytes(L->Data), changed);
 }
 
-TEST_F(UndoWindow, EachListHasItsOwnHistory) {
+// The menus are built from the menu table: the Edit menu shows its first entries.
+TEST_F(UndoWindow, TheEditMenuStartsWithUndoAndRedoAndEachListHasItsOwnHistory) {
     Open();
+    QMenu* edit = nullptr;
+    for (QAction* menu : W->menuBar()->actions())
+        if (menu->text() == "&Edit")
+            edit = menu->menu();
+    ASSERT_NE(edit, nullptr);
+    ASSERT_GE(edit->actions().size(), 3);
+    EXPECT_EQ(edit->actions()[0], W->Action(TActionId::cmUndo));
+    EXPECT_EQ(edit->actions()[1], W->Action(TActionId::cmRedo));
+    EXPECT_FALSE(W->Action(TActionId::cmUndo)->icon().isNull() || W->Action(TActionId::cmRedo)->icon().isNull());
+
     Run(TActionId::cmAdd);
     EXPECT_TRUE(W->Action(TActionId::cmUndo)->isEnabled());
     Run(TActionId::cmNew);
