@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <deque>
 
 namespace {
 
@@ -50,16 +49,6 @@ int MnemonicKey(const char* caption) {
     if (!mark || !std::isalpha(static_cast<unsigned char>(mark[1])))
         return 0;
     return Qt::Key_A + (std::toupper(static_cast<unsigned char>(mark[1])) - 'A');
-}
-
-std::deque<int>& ScriptedAnswers() {
-    static std::deque<int> answers;
-    return answers;
-}
-
-std::optional<TShownMessage>& Last() {
-    static std::optional<TShownMessage> last;
-    return last;
 }
 
 } // namespace
@@ -202,29 +191,10 @@ void TMessageForm::reject() {
 
 int ShowMessageDialog(QWidget* parent, const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
                       Msg::TAlign alignment) {
-    Last() = TShownMessage{text, kind, buttons, alignment};
-    if (!ScriptedAnswers().empty()) {
-        int answer = ScriptedAnswers().front();
-        ScriptedAnswers().pop_front();
-        return answer;
-    }
     TMessageForm form(parent);
     form.SetKind(kind);
     form.SetMessage(text, alignment);
     form.SetButtons(buttons);
     form.Arrange();
     return form.exec();
-}
-
-void SetNextMessageAnswer(int result) {
-    ScriptedAnswers().push_back(result);
-}
-
-void ClearMessageAnswers() {
-    ScriptedAnswers().clear();
-    Last().reset();
-}
-
-std::optional<TShownMessage> LastMessage() {
-    return Last();
 }

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <optional>
 #include <string>
 
 class QPushButton;
@@ -53,15 +52,3 @@ private:
 // (also the close box), 6 Yes, 7 No, 10 Yes to all.
 int ShowMessageDialog(QWidget* parent, const std::string& text, Msg::TKind kind, Msg::TButtons buttons,
                       Msg::TAlign alignment);
-
-// Test hook: scripted answers are returned, in order, instead of showing the
-// dialog; the last message asked is kept either way.
-struct TShownMessage {
-    std::string Text;
-    Msg::TKind Kind{};
-    Msg::TButtons Buttons{};
-    Msg::TAlign Alignment{};
-};
-void SetNextMessageAnswer(int result);
-void ClearMessageAnswers();
-std::optional<TShownMessage> LastMessage();

@@ -160,10 +160,8 @@ TEST(MessageDialog, KeysClicksAndTheCloseBoxGiveTheResult) {
          },
          6},
     };
-    for (const auto& [buttons, act, result] : cases) {
-        ClearMessageAnswers();
+    for (const auto& [buttons, act, result] : cases)
         EXPECT_EQ(AnsweredBy(act, buttons), result) << static_cast<int>(buttons);
-    }
 }
 
 } // namespace
