@@ -76,13 +76,8 @@ TEST_P(GridEvaluatedText, ReplacesAnExpressionByItsValueAndKeepsAnythingElse) {
 INSTANTIATE_TEST_SUITE_P(Cases, GridEvaluatedText,
                          testing::Values(TEvalCase{"2*3+1", kPoint, "7"}, TEvalCase{"7/2", kPoint, "3.5"},
                                          TEvalCase{"1,5", kComma, "1,5"}, TEvalCase{"1,5*2", kComma, "3"},
-                                         TEvalCase{"1,5", kPoint, "1,5"}, TEvalCase{"2^-1", kPoint, "0.5"},
-                                         TEvalCase{"1/3", kPoint, "0.333333333333333"},
-                                         // failures keep the typed text
-                                         TEvalCase{"1/0", kPoint, "1/0"}, TEvalCase{"LOG 0", kPoint, "LOG 0"},
-                                         TEvalCase{"X+1", kPoint, "X+1"}, TEvalCase{"((((", kPoint, "(((("},
-                                         TEvalCase{"))*/", kPoint, "))*/"}, TEvalCase{"1E999", kPoint, "1E999"},
-                                         TEvalCase{std::string(5000, '1'), kPoint, std::string(5000, '1')}));
+                                         // a failure keeps the typed text; which texts fail is the evaluator's
+                                         TEvalCase{"1,5", kPoint, "1,5"}, TEvalCase{"1/0", kPoint, "1/0"}));
 
 // One column of the given kind and four rows; counts OnChange.
 struct TEditGrid {

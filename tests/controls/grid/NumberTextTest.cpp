@@ -126,19 +126,4 @@ TEST(NumberTextColor, AtLeastSixUpperCaseDigits) {
     EXPECT_EQ(ColorText(0), "$000000");
 }
 
-// The texts the grid writes are the texts it reads back, for both separators.
-TEST(NumberTextRoundTrip, GeneralFormatReadsBack) {
-    for (const TNumberLocale& locale : {kPoint, kComma})
-        for (double v : {0.1, -123.456, 1e20, 1.5e-7, 123456789012345.0, 0.00001, 42.0}) {
-            double back = 0;
-            ASSERT_TRUE(ParseReal(FormatGeneral(v, locale), locale, back)) << v;
-            EXPECT_EQ(back, v);
-        }
-    for (int32_t v : {0, 255, -1, INT32_MIN, INT32_MAX, 0x123456}) {
-        int32_t back = 0;
-        ASSERT_TRUE(ParseInteger(ColorText(v), back));
-        EXPECT_EQ(back, v);
-    }
-}
-
 } // namespace

@@ -14,19 +14,15 @@ namespace {
 
 constexpr int kLine = 14; // Arial -11
 
+// Which bytes are read as UTF-8 and which in the legacy page is ShownUtf8's rule.
 TEST(TextCodec, BytesShowAsUtf8OrTheLegacyPageAndTypedTextGoesBackAsUtf8) {
-    const std::pair<std::string, QString> cases[] = {
-        {"", QString()},
-        {"Live 1977", QStringLiteral("Live 1977")},
-        {"Bj\xC3\xB6rk", QStringLiteral(u"Bj\u00F6rk")},
-        {"Bj\xF6rk", QStringLiteral(u"Bj\u00F6rk")},
-        {"\x93quoted\x94 \x80", QStringLiteral(u"\u201Cquoted\u201D \u20AC")},
-        {std::string("a\0b", 3), QString::fromUtf8("a\0b", 3)}};
+    const std::pair<std::string, QString> cases[] = {{"Bj\xC3\xB6rk", QStringLiteral(u"Bj\u00F6rk")},
+                                                     {"Bj\xF6rk", QStringLiteral(u"Bj\u00F6rk")},
+                                                     {std::string("a\0b", 3), QString::fromUtf8("a\0b", 3)}};
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(BytesToQString(bytes), text) << bytes;
-    for (const QString& text : {QStringLiteral(u"Bj\u00F6rk \u03B1 \u20AC"), QString(), QStringLiteral("plain")})
-        EXPECT_EQ(BytesToQString(QStringToBytes(text)), text);
     EXPECT_EQ(QStringToBytes(QStringLiteral(u"\u00E9")), "\xC3\xA9");
+    EXPECT_EQ(QStringToBytes(QString::fromUtf8("a\0b", 3)), std::string("a\0b", 3));
 }
 
 TEST(RichLabel, MeasuresItsTextAndRedrawsOnlyOnAChange) {
