@@ -166,7 +166,7 @@ private:
     // A list, read or new, gets its guard, its journal and its tab.
     void AddOpenedList(std::unique_ptr<TProject> list, TLockedOpen mode, const TFileIdentity* readFrom);
     void ShowSaveFailure(const std::string& fileName, const std::string& reason);
-    void RestoreLeftJournal(const TLeftJournal& left);
+    void RestoreLeftJournal(const TLeftJournal& left, const std::string& name);
     void SetDialogFolders(const std::string& fileName);
     // The list open from `fileName` under this or any other name, or -1.
     int OpenIndexOf(const std::string& fileName) const;

@@ -38,17 +38,22 @@ void TProgram::OfferRecovery() {
                                        MarkupLiteral(JournalSummary(journal, name)) + "?||No discards them.",
                                    Msg::Confirmation, Msg::Yes | Msg::No, Msg::Centre);
         if (answer == Msg::ResultYes)
-            RestoreLeftJournal(left);
+            RestoreLeftJournal(left, name);
         else if (answer == Msg::ResultNo)
             FileSystem().Remove(left.Path);
     }
 }
 
-void TProgram::RestoreLeftJournal(const TLeftJournal& left) {
+void TProgram::RestoreLeftJournal(const TLeftJournal& left, const std::string& name) {
     const TJournal& journal = left.Journal;
+    // The base is a whole list and the changes may sort it again and again:
+    // at a million bootlegs each takes longer than a paint.
+    const std::string restoring = "Restoring " + name;
     TArrayOfBootData base;
     std::string error;
-    if (!JournalBase(journal, base, error)) {
+    bool haveBase = false;
+    m_host.RunAndWait(restoring, [&] { haveBase = JournalBase(journal, base, error); });
+    if (!haveBase) {
         ShowMsg("The unsaved changes could not be restored:||" + MarkupLiteral(AsSentence(error)), Msg::Error, Msg::Ok,
                 Msg::Centre);
         return;
@@ -68,10 +73,16 @@ void TProgram::RestoreLeftJournal(const TLeftJournal& left) {
         list.Saved = false;
         RecordsReplaced(list, FoldedStep(journal));
     }
-    const size_t skipped = ReplayJournal(journal, list);
-    list.BuildView(Filter);
-    m_host.SetCurrentTab(index);
-    m_host.RefreshView();
+    size_t skipped = 0;
+    m_host.RunAndWait(restoring, [&] {
+        skipped = ReplayJournal(journal, list);
+        list.BuildViewAhead(Filter);
+    });
+    // Either way of showing the list takes the view built ahead.
+    if (m_host.CurrentTab() != index)
+        m_host.SetCurrentTab(index);
+    else
+        m_host.RefreshView();
     FileSystem().Remove(left.Path);
     if (skipped > 0 || !journal.Rest.empty())
         ShowMsg("Not everything could be restored: " +

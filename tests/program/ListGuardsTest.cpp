@@ -52,6 +52,7 @@ struct TGuardFixture : testing::Test {
         Facts.Running = {200};
         Start();
         Host.Messages.clear();
+        Host.WaitedFor.clear();
         Host.Answers = {Msg::ResultYes};
         Program->OfferRecovery();
         return Host.Messages.empty() ? std::string() : Host.Messages[0].Text;
@@ -190,6 +191,8 @@ TEST_F(ListGuards, EditsOfARunThatDiedAreRestoredUnsavedAndUndoable) {
         const std::string question = StartAndRestore();
         ASSERT_EQ(Host.Messages.size(), 1u);
         EXPECT_NE(question.find("\"Live\" (2 changes, last at "), std::string::npos) << question;
+        // Reading the base and replaying the changes both wait away from the window.
+        EXPECT_EQ(std::count(Host.WaitedFor.begin(), Host.WaitedFor.end(), "Restoring Live"), 2);
         ASSERT_EQ(Program->Lists.size(), 1u);
         EXPECT_EQ(List().FileName, fileChanged ? "" : Path);
         EXPECT_EQ(List().Data.size(), 4u);
