@@ -494,9 +494,17 @@ TOutsideChange TProgram::CheckOutsideChange(int index) {
         return TOutsideChange::None;
     if (list.FileName.empty() || !FileChangedSince(guard.Identity, list.FileName))
         return TOutsideChange::None;
-    // Nothing of the user's is lost by reading an unedited list again.
+    // Nothing of the user's is lost by reading an unedited list again; a big
+    // one reads longer than a paint, and its view is built on the way.
     TFileIdentity readFrom;
-    if (list.Saved && FileSystem().IsFile(list.FileName) && list.Load(&readFrom).Ok()) {
+    bool readAgain = false;
+    if (list.Saved && FileSystem().IsFile(list.FileName))
+        m_host.RunAndWait("Reading " + ListName(list) + " again", [&] {
+            readAgain = list.Load(&readFrom).Ok();
+            if (readAgain)
+                list.BuildViewAhead(Filter);
+        });
+    if (readAgain) {
         guard.Identity = readFrom;
         guard.ToldChanged = false;
         if (guard.Journal)

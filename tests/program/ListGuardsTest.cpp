@@ -110,6 +110,7 @@ TEST_F(ListGuards, AFileChangedOnTheDiskIsReadAgainWhenUneditedAndAskedAboutWhen
     SaveListFile(Path, std::vector<TBootData>(4));
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::Reloaded);
     EXPECT_EQ(List().Data.size(), 4u);
+    EXPECT_EQ(Host.WaitedFor.back(), "Reading Live again");
     EXPECT_EQ(Program->CheckOutsideChange(0), TOutsideChange::None);
 
     Edit(List(), "Mine");
