@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -203,7 +204,16 @@ int main(int argc, char** argv) {
     const bool sortOnly = argc > 2 && std::strcmp(argv[2], "sort") == 0;
     if (sortOnly)
         return Report(figures, bootlegs, idle);
+    // The list as generated, to be put back by "another program" once saved sorted.
+    const std::string theirs = big.Folder() + "/theirs.kvu";
+    std::filesystem::copy_file(big.Lists[0], theirs);
     figures.push_back(Measure("save", window, meter, [&] { window.Execute({TActionId::cmSave}); }));
+    figures.push_back(Measure("read again from the disk", window, meter, [&] {
+        std::filesystem::copy_file(theirs, big.Lists[0], std::filesystem::copy_options::overwrite_existing);
+        // Read again once the file watch has noticed: the sort steps are gone then.
+        while (window.Program().Lists[0]->UndoSteps.CanUndo())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }));
     window.QuickFilterBox().setFocus();
     figures.push_back(
         Measure("quick filter, one key", window, meter, [&] { QTest::keyClick(&window.QuickFilterBox(), Qt::Key_G); }));
