@@ -166,18 +166,6 @@ TEST(ListSort, MatchesBucketSortOnKeysThatTieForManyBytes) {
             ASSERT_EQ(SortedOrder(data, k, ascending), LiteralBucketSortOrder(data, k, ascending)) << "column " << k;
 }
 
-TEST(ListSort, MatchesStableSortOnALargeList) {
-    TRandomRecords random(11);
-    TArrayOfBootData data(300000);
-    for (TBootData& r : data)
-        r.Band = std::string(random.Int(0, 20), 'B') + random.Text(6);
-    std::vector<uint32_t> expected(data.size());
-    std::iota(expected.begin(), expected.end(), 0u);
-    std::stable_sort(expected.begin(), expected.end(),
-                     [&](uint32_t a, uint32_t b) { return data[a].Band < data[b].Band; });
-    ASSERT_EQ(SortOrder(data, 2, true), expected);
-}
-
 TEST(ListSort, MatchesBucketSortOnAMillionRecords) {
     // Each common band starts with a byte of its own, four apart, so that it
     // fills a bucket alone and the literal insertion stays short; the rare

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
 TEST(PathName, RelativePathsBecomeAbsoluteAndEveryPathClean) {
@@ -23,13 +21,6 @@ TEST(PathName, RelativePathsBecomeAbsoluteAndEveryPathClean) {
     for (const auto& [path, absolute] : cases)
         EXPECT_EQ(AbsolutePath(path, "/home/me/Lists"), absolute) << path;
     EXPECT_EQ(AbsolutePath("x.kvu", "/home/me/Lists/"), "/home/me/Lists/x.kvu");
-}
-
-TEST(PathName, TheCurrentFolderIsTheBaseOfARelativePath) {
-    char cwd[4096];
-    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(AbsolutePath("a/../b.kvu"), AbsolutePath(std::string(cwd) + "/b.kvu"));
-    EXPECT_EQ(AbsolutePath("b.kvu").front(), '/');
 }
 
 // The folder and the name put back together are the path, whatever it holds.

@@ -9,7 +9,6 @@
 #include "controls/grid/ExcelGrid2.h"
 #include "platform/SettingsStore.h"
 #include "program/Program.h"
-#include "support/SampleHome.h"
 #include "ui/main/MainForm.h"
 
 #include <QDir>
@@ -46,10 +45,13 @@ class TMainWindowFixture : public ::testing::Test {
 protected:
     explicit TMainWindowFixture(bool sampleHome = true) {
         Home = Dir.path().toStdString() + "/";
-        if (sampleHome)
-            CopySampleHome(QStringLiteral(KORVALEN_SAMPLE_HOME), Dir.path());
-        for (const char* folder : {"/Tours", "/Lists", "/Covers"})
+        const QString sample = QStringLiteral(KORVALEN_SAMPLE_HOME);
+        for (const char* folder : {"/Tours", "/Lists", "/Covers"}) {
             QDir().mkpath(Dir.path() + folder);
+            const QStringList names = sampleHome ? QDir(sample + folder).entryList(QDir::Files) : QStringList();
+            for (const QString& name : names)
+                QFile::copy(sample + folder + "/" + name, Dir.path() + folder + "/" + name);
+        }
     }
     void SetUp() override { Start(); }
 
