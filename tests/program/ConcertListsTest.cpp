@@ -9,18 +9,6 @@
 
 #include <sys/stat.h>
 
-TEST(ConcertListsSplitField, TakesTheTextBeforeTheFirstBar) {
-    struct {
-        std::string Text, Field, Rest;
-    } cases[] = {{"a|b|c", "a", "b|c"}, {"a", "a", ""},  {"", "", ""},
-                 {"|x", "", "x"},       {"a|", "a", ""}, {"||", "", "|"}};
-    for (auto& c : cases) {
-        std::string text = c.Text;
-        EXPECT_EQ(SplitField(text), c.Field) << c.Text;
-        EXPECT_EQ(text, c.Rest) << c.Text;
-    }
-}
-
 namespace {
 std::string Fields(const TConcert& c) {
     return c.Date + "|" + c.Extra + "|" + c.City + "|" + c.Country + "|" + c.Venue;

@@ -110,13 +110,6 @@ TEST_F(ExportFormats, ThePageHasTheNameCountsASectionPerGroupAndNoOutsideFile) {
     EXPECT_EQ(whole.find("<table>"), whole.rfind("<table>")) << "one table";
 }
 
-TEST_F(ExportFormats, TheTextFormatIsTheTextExport) {
-    TStringSink text;
-    std::string error;
-    ASSERT_TRUE(WriteExportText({Data, View, Bands, Names}, Choices, text, error));
-    EXPECT_EQ(Export(TExportFormat::Text), text.Bytes);
-}
-
 TEST(ExportFormatNames, ASwitchOfFormatRenamesOnlyTheExtensionsOfTheFormats) {
     EXPECT_EQ(ExportFileNameFor("/a/trade.txt", TExportFormat::Csv), "/a/trade.csv");
     EXPECT_EQ(ExportFileNameFor("/a/trade.csv", TExportFormat::Html), "/a/trade.html");

@@ -176,42 +176,6 @@ TEST(ExportText, DefaultOrderWritesAllThirteenPropertiesPaddedToTheWidestPlusTwo
                               std::string(85, ' ') + "\r\n");
 }
 
-TEST(ExportText, CoverInfoAndCodeCellsFollowTheirRules) {
-    TExportCase c;
-    c.Columns({10, 11, 6, 7});
-    TBootData& back = c.Add("", "");
-    back.Covers[1] = "back.jpg";
-    back.Source = 5;
-    back.Media = 0;
-    TBootData& none = c.Add("", "");
-    none.Info = "a long information text";
-    none.Source = 6;        // a code without a name
-    none.Media = INT32_MAX; // far outside the store
-    TBootData& negative = c.Add("", "");
-    negative.Source = INT32_MIN;
-    negative.Media = -30; // item 0
-    const std::string blank(16, ' ');
-    EXPECT_EQ(c.Export(), " C     Other    \r\n" + blank + "\r\n" + blank + "\r\n");
-}
-
-TEST(ExportText, BytesGoOutAsStored) {
-    TExportCase c;
-    c.Columns({5, 0});
-    c.Add(std::string("\xE9\0|\t", 4), "").Name = "a\r\nb";
-    EXPECT_EQ(c.Export(), std::string("a\r\nb  \xE9\0|\t  \r\n", 14));
-}
-
-TEST(ExportText, Utf8TextIsPaddedByCharactersAndLegacyTextByBytes) {
-    TExportCase c;
-    c.Columns({2, 4, 0});
-    c.Add("x", "").City = "\xC5\x81\xC3\xB3\x64\xC5\xBA"; // Łódź
-    c.Data.back().Venue = "J\xC3\xA4\xC3\xA4halli";
-    c.Add("y", "").City = "Rome";
-    c.Data.back().Venue = "\xC4\xE4halli"; // legacy bytes: seven places
-    EXPECT_EQ(c.Export(), "\xC5\x81\xC3\xB3\x64\xC5\xBA  J\xC3\xA4\xC3\xA4halli  x  \r\n"
-                          "Rome  \xC4\xE4halli   y  \r\n");
-}
-
 TEST(ExportText, MatchesTheRuleOnRandomLists) {
     TRandomRecords random(2207);
     const std::string bandNames[] = {"a", "b", "ab", "B", ""};

@@ -43,10 +43,6 @@ TEST(FilterSelection, ReadsBackAndTreatsMissingLinesAsUnselected) {
     EXPECT_TRUE(filter.SourceSel[0]);
     EXPECT_FALSE(filter.SourceSel[1]);
     EXPECT_FALSE(filter.MediaSelAll); // nothing selected hides every record
-
-    TFilterState again = TwoBands();
-    ApplyFilterSelection(again, FilterSelection(filter));
-    EXPECT_EQ(FilterSelection(again).Bands, FilterSelection(filter).Bands);
 }
 
 } // namespace

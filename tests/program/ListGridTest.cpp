@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 
 // Four records, the second hidden; the template as the stored definitions give it.
@@ -110,19 +108,6 @@ TEST(ListGrid, VisibleRecordsFillTheRowsAndEditsFlowBack) {
     EXPECT_EQ(g.Grid.GetCellString(g.Map[tcSearch], 1), "hit 0");
     EXPECT_EQ(g.List.Data[0].Covers[0], "front.jpg");
     EXPECT_EQ(g.List.Data[0].Info, "info");
-}
-
-TEST(ListGrid, LongAndNonUtf8TextsAreNeverShortened) {
-    TListGrid g(false);
-    const std::string comment(200, 'c'), latin = "Z\xfcrich";
-    g.List.Data[0].Comment = comment;
-    g.List.Data[0].City = latin;
-    for (int i = 0; i < 3; ++i) {
-        FillListGrid(g.Grid, g.List, g.Map);
-        ReadListGrid(g.Grid, g.List, g.Map);
-    }
-    EXPECT_EQ(g.List.Data[0].Comment, comment);
-    EXPECT_EQ(g.List.Data[0].City, latin);
 }
 
 TEST(ListGridChanges, UserChangesAndSetterWritesNoteTheirRowsAndBulkFillsDoNot) {
@@ -256,54 +241,3 @@ TEST(ListGridUndo, ARoundTripThatChangesNothingMakesNoStep) {
 }
 
 } // namespace
-
-TEST(ListGridLarge, AMillionRowsShowAndFindTheirRecordsAndOnlyWrittenRowsAreHeld) {
-    TListGrid big(false);
-    const int32_t count = 1000000;
-    big.List.Data.clear();
-    big.List.Data.resize(count);
-    for (int32_t i = 0; i < count; ++i) {
-        TBootData& r = big.List.Data[static_cast<size_t>(i)];
-        r.Band = "Band " + std::to_string(i % 97);
-        r.Date = std::to_string(1960 + i % 60) + ".01.01";
-        r.Num = std::to_string(i);
-        r.Source = i % 6;
-        r.Media = i % 17;
-        if (i % 3 == 0)
-            r.Info = "info";
-    }
-    big.List.Data[777777].Comment = "the one";
-    TGridFill last;
-    ASSERT_EQ(ShowListInGrid(big.Grid, big.Templ, big.List, TFilterState(), last), big.Map);
-    ASSERT_EQ(big.Grid.CountRows(), count);
-    EXPECT_FALSE(big.Grid.RowHeld(1));
-
-    std::mt19937 rng(3);
-    for (int k = 0; k < 2000; ++k) {
-        const int32_t row = static_cast<int32_t>(rng() % count) + 1;
-        const TBootData& r = big.List.Data[static_cast<size_t>(row - 1)];
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcBand], row).S, r.Band) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcDate], row).S, r.Date) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcNum], row).S, r.Num) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcSource], row).I, r.Source) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcMedia], row).I, r.Media) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcInfo], row).I, r.Info.empty() ? 0 : 1) << row;
-        ASSERT_EQ(big.Grid.Cell(big.Map[tcCover], row).S, "") << row;
-    }
-    big.Grid.Row = 1;
-    ASSERT_TRUE(FindNextInGrid(big.Grid, "THE ONE"));
-    EXPECT_EQ(big.Grid.Row, 777778);
-    EXPECT_EQ(big.Grid.Col, big.Map[tcComment]);
-
-    // An edit flows back; a refresh then starts from the records again.
-    TValue edited;
-    edited.S = "edited";
-    ASSERT_TRUE(big.Grid.ChangeCell(big.Map[tcCity], 500000, edited));
-    std::vector<int32_t> rows;
-    ASSERT_TRUE(TakeListFromGrid(big.Grid, big.List, big.Map, rows));
-    EXPECT_EQ(big.List.Data[499999].City, "edited");
-    ShowListInGrid(big.Grid, big.Templ, big.List, TFilterState(), last);
-    EXPECT_FALSE(big.Grid.RowHeld(500000));
-    EXPECT_EQ(big.Grid.Cell(big.Map[tcCity], 500000).S, "edited");
-    EXPECT_FALSE(ReadListGrid(big.Grid, big.List, big.Map));
-}

@@ -1,9 +1,7 @@
 #include "program/TraderImport.h"
 
-#include "core/CsvReader.h"
 #include "platform/ByteStream.h"
 #include "platform/FileSystem.h"
-#include "program/CsvField.h"
 #include "program/ExportFile.h"
 
 #include <gtest/gtest.h>
@@ -230,23 +228,5 @@ INSTANTIATE_TEST_SUITE_P(Formats, TradeRoundTrip,
                          testing::Values(TRoundTrip{TExportFormat::Csv, TTradeFormat::Csv},
                                          TRoundTrip{TExportFormat::Text, TTradeFormat::Text},
                                          TRoundTrip{TExportFormat::Html, TTradeFormat::Html}));
-
-TEST(TradeCsv, RecordsWrittenAsRfc4180FieldsReadBackTheSame) {
-    std::mt19937 random(4180);
-    for (int round = 0; round < 2000; ++round) {
-        TTradeRows rows(1 + random() % 4, TTradeRow(2 + random() % 3));
-        std::string bytes;
-        for (TTradeRow& row : rows) {
-            for (size_t k = 0; k < row.size(); ++k) {
-                row[k] = random() % 3 ? RandomText(random, false) : std::string();
-                if (k > 0)
-                    bytes += ',';
-                AppendCsvField(bytes, row[k]);
-            }
-            bytes += kCsvRecordEnd;
-        }
-        ASSERT_EQ(ReadCsvRecords(bytes, ','), rows) << bytes;
-    }
-}
 
 } // namespace

@@ -126,23 +126,4 @@ TEST(RecordChanges, RecordsPutAfterThoseJustInsertedJoinTheirChange) {
     EXPECT_FALSE(taken[2].Added);
 }
 
-TEST(RecordChanges, AppendedRecordsStayShownByTheQuickFilterUntilItsTextChanges) {
-    TProject list = SmallList();
-    list.QuickFilter.SetText("genesis", DefaultCodeNames());
-    list.BuildView(TFilterState());
-    const std::vector<int32_t> before = list.View;
-    for (const char* band : {"Yes", "Genesis", "Yes"})
-        list.UndoSteps.Append(list.Data, Record(band, 0, 0));
-    list.CommitChange("import");
-    list.BuildView(TFilterState());
-    std::vector<int32_t> shown = before;
-    shown.insert(shown.end(), {12, 13, 14});
-    EXPECT_EQ(list.View, shown);
-    list.QuickFilter.SetText("genesi", DefaultCodeNames());
-    list.BuildView(TFilterState());
-    shown = before;
-    shown.push_back(13);
-    EXPECT_EQ(list.View, shown);
-}
-
 } // namespace
