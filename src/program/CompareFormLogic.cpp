@@ -108,12 +108,7 @@ bool TCompareFormLogic::Compare(const std::vector<bool>& selection, TMatchOption
         CompareLists(OpenLists(selection.size()), selection, options);
         m_program.Lists[static_cast<size_t>(shown)]->BuildViewAhead(m_program.Filter);
     });
-    // Bringing another tab forward shows its list already; a refresh on top
-    // would build the view a second time.
-    if (moves)
-        m_host.SetCurrentTab(static_cast<int>(shown));
-    else
-        m_host.RefreshView();
+    ShowTab(m_host, static_cast<int>(shown));
     return true;
 }
 

@@ -97,3 +97,12 @@ public:
     virtual TWindowPlacement MainWindowPlacement() const = 0;
     virtual TScreenSize VirtualScreenSize() const = 0;
 };
+
+// Shows the list of tab `index`: bringing another tab forward shows it
+// already, and a refresh on top would build a big list's view a second time.
+inline void ShowTab(IProgramHost& host, int index) {
+    if (host.CurrentTab() != index)
+        host.SetCurrentTab(index);
+    else
+        host.RefreshView();
+}

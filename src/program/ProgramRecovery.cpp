@@ -78,11 +78,7 @@ void TProgram::RestoreLeftJournal(const TLeftJournal& left, const std::string& n
         skipped = ReplayJournal(journal, list);
         list.BuildViewAhead(Filter);
     });
-    // Either way of showing the list takes the view built ahead.
-    if (m_host.CurrentTab() != index)
-        m_host.SetCurrentTab(index);
-    else
-        m_host.RefreshView();
+    ShowTab(m_host, index);
     FileSystem().Remove(left.Path);
     if (skipped > 0 || !journal.Rest.empty())
         ShowMsg("Not everything could be restored: " +
