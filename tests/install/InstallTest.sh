@@ -90,7 +90,7 @@ for _ in $(seq 100); do
 done
 [ -n "$offered" ] || fail "the samples were not offered at the first start"
 shown=""
-for _ in $(seq 150); do
+for _ in $(seq 300); do
     # The about box closes itself after a second; the main window remains.
     if wmctrl -l 2>/dev/null | grep -q "Korvalen v"; then shown=yes; sleep 2; break; fi
     sleep 0.1
