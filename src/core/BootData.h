@@ -30,7 +30,7 @@ struct TBootData {
 
     // Transient: never stored in the list file.
     int32_t SearchHits = 0;
-    std::string SearchText;
+    std::string SearchText{};
     int32_t ViewIndex = -1;
 };
 

@@ -24,9 +24,17 @@ public:
     }
     // Replaces `out` with the next `count` bytes.
     bool ReadBytes(std::string& out, size_t count) {
+        std::string_view bytes;
+        if (!ReadView(bytes, count))
+            return false;
+        out.assign(bytes.data(), bytes.size());
+        return true;
+    }
+    // The next `count` bytes where they lie, valid as long as the content.
+    bool ReadView(std::string_view& out, size_t count) {
         if (Left() < count)
             return false;
-        out.assign(m_content.data() + m_pos, count);
+        out = m_content.substr(m_pos, count);
         m_pos += count;
         return true;
     }

@@ -91,18 +91,59 @@ bool ReadText(TContentReader& in, std::string& text) {
     return true;
 }
 
-// The version every save writes, read field after field without the layout
-// table: on a big list the walk through the table costs as much as the texts.
-bool ReadRecordOfVersion13(TContentReader& in, TBootData& r) {
-    return ReadText(in, r.Band) && in.ReadInt32(r.Source) && in.ReadInt32(r.Media) && ReadText(in, r.Quality) &&
-           ReadText(in, r.Name) && ReadText(in, r.Date) && ReadText(in, r.City) && ReadText(in, r.Venue) &&
-           ReadText(in, r.Country) && ReadText(in, r.Num) && ReadText(in, r.Info) && ReadText(in, r.Covers[0]) &&
-           ReadText(in, r.Covers[1]) && ReadText(in, r.Comment);
-}
+// A record of the version every save writes, its texts where they lie in the
+// content. Read field after field without the layout table: on a big list
+// the walk through the table costs as much as the texts.
+struct TStoredRecord {
+    std::string_view Band, Quality, Name, Date, City, Venue, Country, Num, Info, Front, Back, Comment;
+    int32_t Source = 0;
+    int32_t Media = 0;
 
-bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TBootData& record) {
-    if (version == kListFileVersion)
-        return ReadRecordOfVersion13(in, record);
+    bool Read(TContentReader& in) {
+        return ReadView(in, Band) && in.ReadInt32(Source) && in.ReadInt32(Media) && ReadView(in, Quality) &&
+               ReadView(in, Name) && ReadView(in, Date) && ReadView(in, City) && ReadView(in, Venue) &&
+               ReadView(in, Country) && ReadView(in, Num) && ReadView(in, Info) && ReadView(in, Front) &&
+               ReadView(in, Back) && ReadView(in, Comment);
+    }
+    // Emplacing through this conversion builds every text of the record in
+    // its place at once.
+    operator TBootData() const {
+        return TBootData{std::string(Band),
+                         std::string(Date),
+                         std::string(City),
+                         std::string(Venue),
+                         std::string(Country),
+                         std::string(Name),
+                         std::string(Info),
+                         std::string(Num),
+                         std::string(Comment),
+                         Source,
+                         Media,
+                         std::string(Quality),
+                         {std::string(Front), std::string(Back)}};
+    }
+
+private:
+    static bool ReadView(TContentReader& in, std::string_view& text) {
+        int32_t length = 0;
+        if (!in.ReadInt32(length))
+            return false;
+        if (length > 0)
+            return in.ReadView(text, static_cast<size_t>(length));
+        text = {};
+        return true;
+    }
+};
+
+bool ReadRecord(TContentReader& in, const TLayout& layout, int32_t version, TArrayOfBootData& records) {
+    if (version == kListFileVersion) {
+        TStoredRecord stored;
+        if (!stored.Read(in))
+            return false;
+        records.emplace_back(stored);
+        return true;
+    }
+    TBootData& record = records.emplace_back();
     for (TField field : layout) {
         if (field == TField::Source || field == TField::Media) {
             int32_t& code = field == TField::Source ? record.Source : record.Media;
@@ -314,7 +355,7 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
                     givenBack = in.Position();
                     content.GiveBackBefore(givenBack);
                 }
-                if (!ReadRecord(in, *layout, version, read.emplace_back()))
+                if (!ReadRecord(in, *layout, version, read))
                     return Failure(version, "The file is damaged: it ends after " + std::to_string(i) + " of its " +
                                                 std::to_string(count) + " bootlegs.");
             }
