@@ -4,6 +4,7 @@
 korvalen_packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev libxml2-dev
+    libgoogle-perftools-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils appstream libxml2-utils man-db dpkg-dev file openbox wmctrl clang-format

@@ -125,6 +125,9 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" > "$work/
         depends=$(dpkg-deb -f "$deb" Depends)
         grep -q "libqt6widgets6" <<< "$depends" || fail "package dependencies lack Qt: $depends"
         grep -q "zlib1g" <<< "$depends" || fail "package dependencies lack zlib: $depends"
+        if readelf -d "$build/bin/korvalen" | grep -q "libtcmalloc_minimal"; then
+            grep -q "libtcmalloc-minimal4" <<< "$depends" || fail "package dependencies lack tcmalloc: $depends"
+        fi
     else
         fail "no $deb: $(ls "$work/package")"
     fi
