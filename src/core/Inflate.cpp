@@ -1,13 +1,12 @@
 #include "Inflate.h"
 
-#include "platform/BulkAllocator.h"
-
 #include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -69,7 +68,7 @@ TInflateError Diagnose(const unsigned char* data, size_t size, size_t most) {
 } // namespace
 
 void TInflated::GiveBackBefore(size_t offset) {
-    ::GiveBackPages(m_bytes.get(), std::min(offset, m_size));
+    ::GiveBackPages(m_buffer.Data(), std::min(offset, m_size));
 }
 
 TInflateError InflateBytes(const void* data, size_t size, size_t most, TInflated& out, size_t firstTry, size_t* used) {
@@ -86,20 +85,15 @@ TInflateError InflateBytes(const void* data, size_t size, size_t most, TInflated
         return TInflateError::NoMemory;
     for (;;) {
         // Pages of the buffer that the content does not reach are never touched.
-        char* buffer = static_cast<char*>(MallocBulk(capacity));
-        if (!buffer)
+        if (!out.m_buffer.Allocate(capacity))
             return TInflateError::NoMemory;
-        out.m_bytes.reset(buffer);
+        char* buffer = out.m_buffer.Data();
         size_t consumed = 0;
         size_t produced = 0;
         libdeflate_result result =
             libdeflate_zlib_decompress_ex(decompressor.get(), data, size, buffer, capacity, &consumed, &produced);
         if (result == LIBDEFLATE_SUCCESS) {
-            if (produced < capacity)
-                if (char* fitted = static_cast<char*>(std::realloc(buffer, std::max<size_t>(produced, 1)))) {
-                    out.m_bytes.release();
-                    out.m_bytes.reset(fitted);
-                }
+            out.m_buffer.ShrinkTo(produced);
             out.m_size = produced;
             if (used)
                 *used = consumed;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/BulkAllocator.h"
+
 #include <cstddef>
-#include <cstdlib>
-#include <memory>
 #include <string_view>
 
 // Inflates one whole zlib stream held in memory, through libdeflate. No size
@@ -15,7 +15,7 @@ enum class TInflateError { None, Empty, NotCompressed, Corrupt, EndsEarly, TooLa
 // The content of a stream, in memory of its exact size.
 class TInflated {
 public:
-    const char* Data() const { return m_bytes.get(); }
+    const char* Data() const { return m_buffer.Data(); }
     size_t Size() const { return m_size; }
     std::string_view View() const { return {Data(), m_size}; }
     // The bytes before `offset` are read and no longer needed: their whole
@@ -23,16 +23,13 @@ public:
     void GiveBackBefore(size_t offset);
     // Gives the memory back.
     void Clear() {
-        m_bytes.reset();
+        m_buffer.Clear();
         m_size = 0;
     }
 
 private:
     friend TInflateError InflateBytes(const void*, size_t, size_t, TInflated&, size_t, size_t*);
-    struct TFree {
-        void operator()(char* bytes) const { std::free(bytes); }
-    };
-    std::unique_ptr<char, TFree> m_bytes;
+    TBulkBytes m_buffer;
     size_t m_size = 0;
 };
 

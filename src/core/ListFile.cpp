@@ -370,7 +370,7 @@ TListReadResult ReadListFile(TByteSource& file, TArrayOfBootData& records) {
 }
 
 void TListContent::Clear() {
-    m_bytes.reset();
+    m_buffer.Clear();
     m_size = 0;
 }
 
@@ -388,12 +388,11 @@ bool MakeListContent(const TArrayOfBootData& records, TListContent& content, std
         return false;
     }
     const size_t size = measure.Size;
-    char* bytes = static_cast<char*>(MallocBulk(size));
-    if (!bytes) {
+    if (!content.m_buffer.Allocate(size)) {
         error = "There is not enough memory to store the list.";
         return false;
     }
-    content.m_bytes.reset(bytes);
+    char* bytes = content.m_buffer.Data();
     char* at = PutInt32(PutInt32(bytes, kListFileVersion), static_cast<int32_t>(records.size()));
     for (const TBootData& record : records)
         at = PutRecord(at, record);

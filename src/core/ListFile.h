@@ -5,8 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 // The list file: one zlib stream holding the version, the record count and
@@ -50,17 +48,14 @@ bool WriteListFile(const TArrayOfBootData& records, TByteSink& file, std::string
 // The uncompressed content of a version-13 list file, in memory of its own.
 class TListContent {
 public:
-    const char* Data() const { return m_bytes.get(); }
+    const char* Data() const { return m_buffer.Data(); }
     size_t Size() const { return m_size; }
     // Gives the memory back.
     void Clear();
 
 private:
     friend bool MakeListContent(const TArrayOfBootData&, TListContent&, std::string&);
-    struct TFree {
-        void operator()(char* bytes) const { std::free(bytes); }
-    };
-    std::unique_ptr<char, TFree> m_bytes;
+    TBulkBytes m_buffer;
     size_t m_size = 0;
 };
 
