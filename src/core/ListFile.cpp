@@ -81,13 +81,22 @@ int32_t MediaOfVersion2(int32_t stored) {
     return stored >= 0 && stored < 8 ? kMap[stored] : stored;
 }
 
-bool ReadText(TContentReader& in, std::string& text) {
+// A stored text: its length, then its bytes; a length of 0 or less is empty.
+bool ReadText(TContentReader& in, std::string_view& text) {
     int32_t length = 0;
     if (!in.ReadInt32(length))
         return false;
     if (length > 0)
-        return in.ReadBytes(text, static_cast<size_t>(length));
-    text.clear();
+        return in.ReadView(text, static_cast<size_t>(length));
+    text = {};
+    return true;
+}
+
+bool ReadText(TContentReader& in, std::string& text) {
+    std::string_view stored;
+    if (!ReadText(in, stored))
+        return false;
+    text.assign(stored.data(), stored.size());
     return true;
 }
 
@@ -100,10 +109,10 @@ struct TStoredRecord {
     int32_t Media = 0;
 
     bool Read(TContentReader& in) {
-        return ReadView(in, Band) && in.ReadInt32(Source) && in.ReadInt32(Media) && ReadView(in, Quality) &&
-               ReadView(in, Name) && ReadView(in, Date) && ReadView(in, City) && ReadView(in, Venue) &&
-               ReadView(in, Country) && ReadView(in, Num) && ReadView(in, Info) && ReadView(in, Front) &&
-               ReadView(in, Back) && ReadView(in, Comment);
+        return ReadText(in, Band) && in.ReadInt32(Source) && in.ReadInt32(Media) && ReadText(in, Quality) &&
+               ReadText(in, Name) && ReadText(in, Date) && ReadText(in, City) && ReadText(in, Venue) &&
+               ReadText(in, Country) && ReadText(in, Num) && ReadText(in, Info) && ReadText(in, Front) &&
+               ReadText(in, Back) && ReadText(in, Comment);
     }
     // Emplacing through this conversion builds every text of the record in
     // its place at once.
@@ -121,17 +130,6 @@ struct TStoredRecord {
                          Media,
                          std::string(Quality),
                          {std::string(Front), std::string(Back)}};
-    }
-
-private:
-    static bool ReadView(TContentReader& in, std::string_view& text) {
-        int32_t length = 0;
-        if (!in.ReadInt32(length))
-            return false;
-        if (length > 0)
-            return in.ReadView(text, static_cast<size_t>(length));
-        text = {};
-        return true;
     }
 };
 
