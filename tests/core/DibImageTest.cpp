@@ -60,6 +60,15 @@ TEST(DibImage, LyingHeadersAreRefused) {
     }
 }
 
+TEST(DibImage, ACompressionForOtherBitsPerPixelIsRefused) {
+    for (uint32_t compression : {1u, 3u}) { // run lengths of bytes, colour masks
+        TDibImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeDib(WithField(EncodeDib(FourBit()), 30, compression), image, error));
+        EXPECT_EQ(error, "The bitmap is damaged: its compression does not fit its 4 bits per pixel.") << compression;
+    }
+}
+
 TEST(DibImage, RefusesShortAndForeignFiles) {
     TDibImage image;
     std::string error;

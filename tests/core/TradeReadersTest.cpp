@@ -49,12 +49,13 @@ TEST_P(CsvDelimiter, IsTheOneThatSplitsTheRecordsEvenly) {
     EXPECT_EQ(GuessCsvDelimiter(GetParam().Bytes), GetParam().Delimiter) << GetParam().Bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, CsvDelimiter,
-                         testing::Values(TDelimiterCase{"a;b;c\n1;2;3\n", ';'},
-                                         TDelimiterCase{"a\tb\tc\n1,5\t2\t3\n", '\t'},
-                                         TDelimiterCase{"\"a,b\";c\n\"d,e\";f\n", ';'}, TDelimiterCase{"a|b\nc|d", '|'},
-                                         TDelimiterCase{"one field", ','}, TDelimiterCase{"", ','},
-                                         TDelimiterCase{"a,b,c\n1,2\nx;y\n", ','}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, CsvDelimiter,
+    testing::Values(TDelimiterCase{"a;b;c\n1;2;3\n", ';'}, TDelimiterCase{"a\tb\tc\n1,5\t2\t3\n", '\t'},
+                    TDelimiterCase{"\"a,b\";c\n\"d,e\";f\n", ';'}, TDelimiterCase{"a|b\nc|d", '|'},
+                    TDelimiterCase{"one field", ','}, TDelimiterCase{"", ','}, TDelimiterCase{"a,b,c\n1,2\nx;y\n", ','},
+                    // equal records: more fields win, then the earlier delimiter
+                    TDelimiterCase{"a;b,c;d\ne;f,g;h\n", ';'}, TDelimiterCase{"a,b;c\nd,e;f\n", ','}));
 
 TEST(PaddedText, CutsColumnsAtThePaddingCountingUtf8Characters) {
     const TTradeTable table = ReadPaddedText("\xEF\xBB\xBF"

@@ -139,6 +139,10 @@ TEST(ListCommandsFindNext, SearchesOnFromTheNextRowAndWrapsButNeverInTheCurrentR
     EXPECT_FALSE(FindNextInGrid(one, "x"));
 }
 
+TEST(SearchUpperCase, RaisesTheAsciiLettersOnly) {
+    EXPECT_EQ(SearchUpperCase("az`{@[Zz\xE9\xC3\xA9"), "AZ`{@[ZZ\xE9\xC3\xA9");
+}
+
 TEST(ListCommandsFindConcert, FillsTheSelectedRowsFromTheFirstMatchingBand) {
     std::vector<TBand> bands(2);
     bands[0].Name = "Ironwood";

@@ -70,6 +70,11 @@ TEST(ListGrid, LayoutFollowsTheSearchColumnAndKeepsResizedWidths) {
     EXPECT_EQ(g.Grid.ColCount(), 13);
     EXPECT_EQ(g.Grid.Column(g.Map[tcBand]).Heading(), "Band");
     EXPECT_FALSE(ApplyColumnLayout(g.Grid, g.Templ, false));
+    // A width given without the Search column leaves the Search column's alone.
+    g.Grid.Column(1).Width = 99;
+    CopyColumnWidths(g.Grid, g.Templ, g.Map);
+    EXPECT_EQ(g.Templ.Column(tcBand).Width, 99);
+    EXPECT_EQ(g.Templ.Column(tcSearch).Width, 150);
     EXPECT_TRUE(ApplyColumnLayout(g.Grid, g.Templ, true));
     EXPECT_EQ(g.Grid.ColCount(), 14);
     EXPECT_EQ(g.Grid.Column(1).Heading(), "Search");

@@ -206,6 +206,10 @@ TEST(GridMouse, AutoScrollTickStepsTheCursorTowardsThePointer) {
     EXPECT_FALSE(g.Grid.IsRangeSelected());
     g.Mouse.Tick(-3, -400);
     EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 1201);
+    g.Mouse.Tick(100, 301); // just below, then just above: a row each way
+    EXPECT_EQ(g.Grid.Row, 2);
+    g.Mouse.Tick(100, -1);
+    EXPECT_EQ(g.Grid.Row, 1);
 }
 
 } // namespace
