@@ -31,11 +31,6 @@ void TStrings2::Add(std::string text, uint8_t sign) {
     m_itemSigns.push_back(sign);
 }
 
-void TStrings2::SetColumns(int32_t value) {
-    if (value >= 1)
-        m_columns = value;
-}
-
 std::string TStrings2::WriteData() const {
     std::string block;
     PutLE(block, 2);

@@ -18,11 +18,6 @@ public:
     uint8_t Sign(int32_t index) const;
     void Add(std::string text, uint8_t sign = 0);
 
-    int32_t Columns() const { return m_columns; }
-    void SetColumns(int32_t value);
-    bool Signs() const { return m_signs; }
-    void SetSigns(bool value) { m_signs = value; }
-
     std::string WriteData() const;
     // On any result but Ok the store stays as it was; `error` says why.
     TReadResult ReadData(const std::string& bytes, std::string& error);
@@ -30,6 +25,4 @@ public:
 private:
     std::vector<std::string> m_items;
     std::vector<uint8_t> m_itemSigns; // one per item
-    int32_t m_columns = 1;
-    bool m_signs = false;
 };

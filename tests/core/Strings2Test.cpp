@@ -41,17 +41,12 @@ TStrings2 Sample() {
     return s;
 }
 
-TEST(Strings2, ItemsFromOneAndColumnsFromOne) {
+TEST(Strings2, ItemsFromOne) {
     TStrings2 s = Sample();
     EXPECT_EQ(s.Item(1), "Soundboard");
     EXPECT_EQ(s.Item(3), std::string("|s\xDD", 3));
     for (int32_t outside : {0, -1, 4, INT32_MIN, INT32_MAX})
         EXPECT_EQ(s.Item(outside), "") << outside;
-    EXPECT_EQ(s.Columns(), 1);
-    s.SetColumns(3);
-    s.SetColumns(0);
-    s.SetColumns(-3);
-    EXPECT_EQ(s.Columns(), 3);
 }
 
 TEST(Strings2, WritesVersionTwoByteForByte) {
