@@ -245,6 +245,22 @@ TEST_F(ListGuards, AJoinCountsAmongTheChangesToRestore) {
     }
 }
 
+// Undo puts deleted records back through another path than the delete:
+// restored and killed again, the list still has them.
+TEST_F(ListGuards, ADeleteTakenBackStaysTakenBackAfterTwoKills) {
+    Facts.Running = {100};
+    ASSERT_TRUE(Program->OpenList(Path));
+    List().UndoSteps.Remove(List().Data, {0, 2});
+    List().CommitChange("delete");
+    ASSERT_TRUE(List().UndoChange().Done);
+    for (int restore = 0; restore < 2; ++restore) {
+        CrashAndRestore();
+        ASSERT_EQ(Program->Lists.size(), 1u);
+        EXPECT_EQ(List().Data.size(), 3u) << restore;
+        EXPECT_EQ(List().Data[0].Band, "First") << restore;
+    }
+}
+
 // The offer may come after this run has opened and edited lists: their
 // journals are its own, neither offered nor taken away.
 TEST_F(ListGuards, TheJournalsOfThisRunAreNeitherOfferedNorRemoved) {
