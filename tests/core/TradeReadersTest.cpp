@@ -57,6 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
                     // equal records: more fields win, then the earlier delimiter
                     TDelimiterCase{"a;b,c;d\ne;f,g;h\n", ';'}, TDelimiterCase{"a,b;c\nd,e;f\n", ','}));
 
+// Only the start of a big file is looked at, and not the line it cuts.
+TEST(CsvDelimiterGuess, LeavesOutTheLineTheSampleCuts) {
+    const std::string filler(40000, 'x');
+    EXPECT_EQ(GuessCsvDelimiter("a;b" + filler + "\np,q" + filler + ";r\n"), ';');
+}
+
 TEST(PaddedText, CutsColumnsAtThePaddingCountingUtf8Characters) {
     const TTradeTable table = ReadPaddedText("\xEF\xBB\xBF"
                                              "Yes  \xC5\x81\xC3\xB3\x64\xC5\xBA  Poland    \r\n"

@@ -99,7 +99,9 @@ TEST(UndoHistory, AStepKeepsOnlyWhatChanged) {
     list.UndoSteps.Touch(list.Data, 4);
     list.Data[4].Source += 1;
     list.Data[4].Band += "x";
-    EXPECT_EQ(list.UndoSteps.OpenSummary(list.Data).Cells, 3u);
+    list.UndoSteps.Touch(list.Data, 5);
+    list.Data[5].Covers[1] = "b"; // a back cover alone is a cell too
+    EXPECT_EQ(list.UndoSteps.OpenSummary(list.Data).Cells, 4u);
 }
 
 TEST(UndoHistory, TheOldestStepsGoBeyondTheLimitsButTheNewestStays) {

@@ -78,10 +78,13 @@ TEST(AtomicFile, SavingRemovesOnlyTheLeftoversOfEndedSavesOfTheSameFile) {
     WriteBytes(dir.File(stale), "half a list");
     for (const std::string& name : keptNames)
         WriteBytes(dir.File(name), "someone's");
+    const std::string link = ".list.kvu." + dead + ".4.tmp"; // a link is no leftover of a save
+    std::filesystem::create_symlink(dir.File("elsewhere"), dir.File(link));
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(dir.File("list.kvu"), "list", error)) << error;
     EXPECT_FALSE(std::filesystem::exists(dir.File(stale)));
     for (const std::string& name : keptNames)
         EXPECT_EQ(ReadBytes(dir.File(name)), "someone's") << name;
-    EXPECT_EQ(dir.EntryCount(), 1u + std::size(keptNames));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File(link)));
+    EXPECT_EQ(dir.EntryCount(), 2u + std::size(keptNames));
 }

@@ -102,6 +102,8 @@ TEST(TradeFormat, IsToldByNameThenByContent) {
     EXPECT_EQ(GuessTradeFormat("<p>x</p><TABLE>", "list.txt"), TTradeFormat::Html);
     EXPECT_EQ(GuessTradeFormat("a  b", "list.tsv"), TTradeFormat::Csv);
     EXPECT_EQ(GuessTradeFormat("a;b\nc;d\ne;f\n", "list"), TTradeFormat::Csv);
+    EXPECT_EQ(GuessTradeFormat("a;b\na;b\na;b\na;b\na;b\na;b\na;b\na;b\na;b\nodd\n", "list"),
+              TTradeFormat::Csv); // nine rows in ten are even
     EXPECT_EQ(GuessTradeFormat("Yes  1999.05.01  Rome, IT\nCan  1999.05.02  Bonn\n", "list"), TTradeFormat::Text);
     EXPECT_EQ(GuessTradeFormat("", ""), TTradeFormat::Text);
 }
