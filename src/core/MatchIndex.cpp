@@ -27,17 +27,6 @@ bool CodesMatch(const TBootData& a, const TBootData& b, TMatchOptions options) {
 
 } // namespace
 
-bool RecordsMatch(const TBootData& a, const TBootData& b, TMatchOptions options) {
-    if (!CodesMatch(a, b, options))
-        return false;
-    if (!options.Loose)
-        return a.Date == b.Date && a.Band == b.Band;
-    std::string keyA, keyB;
-    AppendLooseKey(a, keyA);
-    AppendLooseKey(b, keyB);
-    return keyA == keyB;
-}
-
 TMatchIndex::TMatchIndex(TMatchOptions options, size_t expectedGroups)
     : m_options(options), m_slots(SlotsFor(expectedGroups), 0) {
     m_first.reserve(expectedGroups);

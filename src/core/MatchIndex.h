@@ -17,8 +17,6 @@ struct TMatchOptions {
     bool Loose = false;
 };
 
-bool RecordsMatch(const TBootData& a, const TBootData& b, TMatchOptions options);
-
 // Sorts records into groups of matching records in one pass: every lookup
 // costs one hash and, on average, one comparison, however many records share
 // a band or a date. The index keeps pointers to the first record of each
