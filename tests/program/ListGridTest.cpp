@@ -199,6 +199,7 @@ TEST(ListGridUndo, APastePastTheLastRowAddsBootlegsInOneStepThatUndoTakesBack) {
     EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error, before.size() + 1), -1);
     EXPECT_EQ(g.List.Data.size(), before.size());
     EXPECT_NE(error.find("more than the program can open"), std::string::npos) << error;
+    EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, "A\r\n", error, before.size()), 0); // fits: none to add
     EXPECT_EQ(AppendRowsForPaste(g.Grid, g.List, g.Map, text, error, before.size() + 2), 2);
     EXPECT_EQ(g.Grid.CountRows(), 6);
     GridPasteText(g.Grid, text);
