@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the list file reader, as a file and as the
 // uncompressed content of one.
 
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/ListFile.h"
 
 #include <cstddef>

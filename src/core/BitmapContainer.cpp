@@ -1,7 +1,7 @@
 #include "BitmapContainer.h"
 
 #include "core/BlobError.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/Inflate.h"
 #include "core/LittleEndian.h"
 

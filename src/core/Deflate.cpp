@@ -1,4 +1,4 @@
-#include "DeflateWriter.h"
+#include "Deflate.h"
 
 #include <libdeflate.h>
 
@@ -29,26 +29,6 @@ bool DeflateBytes(const void* data, size_t size, int level, std::string& out, st
     // The bound is libdeflate's own: the stream always fits.
     out.resize(packed);
     return true;
-}
-
-bool TDeflateWriter::Write(const void* data, size_t size) {
-    if (!m_error.empty())
-        return false;
-    m_content.append(static_cast<const char*>(data), size);
-    return true;
-}
-
-bool TDeflateWriter::Finish() {
-    if (!m_error.empty())
-        return false;
-    std::string packed;
-    if (!DeflateBytes(m_content.data(), m_content.size(), m_level, packed, m_error))
-        return false;
-    std::string().swap(m_content); // the content is not needed while the file is written
-    if (m_target.Write(packed.data(), packed.size()))
-        return true;
-    m_error = m_target.Error();
-    return false;
 }
 
 std::string CompressBytes(const std::string& data, int level) {

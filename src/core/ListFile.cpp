@@ -1,7 +1,7 @@
 #include "ListFile.h"
 
 #include "ContentReader.h"
-#include "DeflateWriter.h"
+#include "Deflate.h"
 #include "Inflate.h"
 #include "platform/BulkAllocator.h"
 #include "platform/FileSystem.h"

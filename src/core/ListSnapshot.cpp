@@ -1,6 +1,6 @@
 #include "core/ListSnapshot.h"
 
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/ListFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"

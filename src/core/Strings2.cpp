@@ -2,7 +2,7 @@
 
 #include "core/BlobError.h"
 #include "core/ContentReader.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/Inflate.h"
 #include "core/LittleEndian.h"
 

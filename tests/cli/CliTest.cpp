@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 #include "KorvalenVersion.h"
 #include "cli/DumpFormat.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/ListLock.h"
 #include "core/ListSort.h"
 #include "core/Project.h"

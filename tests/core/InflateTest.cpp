@@ -1,5 +1,5 @@
 #include "core/Inflate.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "support/ZlibStreams.h"
 
 #include <gtest/gtest.h>

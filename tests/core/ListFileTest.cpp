@@ -1,5 +1,5 @@
 #include "core/ListFile.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "support/MemoryLimit.h"
 #include "support/Records.h"
 #include "support/ZlibStreams.h"

@@ -1,5 +1,5 @@
 #include "program/Program.h"
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "program/ListNames.h"
 #include "program/TitleBar.h"
 #include "program/Version.h"

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/DeflateWriter.h"
-#include "platform/ByteStream.h"
+#include "core/Deflate.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -29,19 +28,11 @@ constexpr bool kAddressSanitizer = false;
 // `present` records of empty fields: 56 zero bytes each, which compress to
 // almost nothing.
 inline std::string ListBomb(int32_t count, size_t present) {
-    TStringSink file;
-    TDeflateWriter out(file, 1);
+    std::string content(8 + 56 * present, '\0');
     const uint32_t n = static_cast<uint32_t>(count);
     const char head[8] = {13, 0, 0, 0, char(n & 0xFF), char(n >> 8 & 0xFF), char(n >> 16 & 0xFF), char(n >> 24)};
-    out.Write(head, sizeof head);
-    const std::string zeros(56 * 16384, '\0');
-    for (size_t left = present; left > 0;) {
-        const size_t records = left < 16384 ? left : 16384;
-        out.Write(zeros.data(), records * 56);
-        left -= records;
-    }
-    out.Finish();
-    return file.Bytes;
+    content.replace(0, sizeof head, head, sizeof head);
+    return CompressBytes(content, 1);
 }
 
 // Lets this process have `more` bytes of address space beyond what it has

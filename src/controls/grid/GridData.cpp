@@ -1,6 +1,6 @@
 #include "GridData.h"
 
-#include "core/DeflateWriter.h"
+#include "core/Deflate.h"
 #include "core/Inflate.h"
 
 #include <algorithm>
