@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, TradeDateRead, testing::Values(
     TDateCase{"01-May-1999", "1999.05.01"},
     TDateCase{"Sat, 1 May 1999", "1999.05.01"},
     TDateCase{"Sept. 22nd, 2001", "2001.09.22"},
-    TDateCase{"29 Feb 2000", "2000.02.29"}));
+    TDateCase{"29 Feb 2000", "2000.02.29"},
+    TDateCase{"9999.12.31", "9999.12.31"}));
 
 INSTANTIATE_TEST_SUITE_P(NoDates, TradeDateRead, testing::Values(
     TDateCase{"", ""},

@@ -172,6 +172,7 @@ TEST(TourCoverage, PickedLinesGiveTheirConcertsOnceInTreeOrder) {
         EXPECT_EQ(got[i].Concert, all[i].Concert);
     for (const TCoveredConcert& c : PickedConcerts(coverage, {{0, 1, -1}}, true))
         EXPECT_FALSE(c.Owned);
+    EXPECT_EQ(CoveredConcertAt(coverage, {0, 0, 0}).Concert, &bands[0].Tours[0].Concerts[0]);
     EXPECT_EQ(CoveredConcertAt(coverage, {0, 1, 0}).Concert, &bands[0].Tours[1].Concerts[0]);
     EXPECT_TRUE(CoveredConcertAt(coverage, {0, 1, 0}).Owned);
     EXPECT_EQ(CoveredConcertAt(coverage, {0, 1, -1}).Concert, nullptr);

@@ -119,6 +119,9 @@ TEST(GridKeys, MovesStayInsideTheGrid) {
     g.Key(TGridKey::Left);
     EXPECT_EQ(g.Grid.Col * 100 + g.Grid.Row, 102);
     EXPECT_EQ(g.Grid.Selection, (TGridRect{1, 2, 1, 2}));
+    g.Select(2, 49, 2, 49); // down to the last row as well
+    g.Key(TGridKey::Down, ssShift);
+    EXPECT_EQ(g.Grid.Selection, (TGridRect{2, 49, 2, 50}));
 }
 
 TEST(GridKeys, TabGoesOnAcrossTheRowsAndCtrlHomeAndCtrlEndToTheCorners) {
