@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -64,6 +65,8 @@ TEST(FileIdentity, OfASavedListIsThatOfTheFileWritten) {
     std::string other = ReadBytes(list.FileName);
     other.back() ^= 1;
     WriteBytes(list.FileName, other);
+    EXPECT_TRUE(FileChangedSince(written, list.FileName));
+    std::filesystem::remove(list.FileName);
     EXPECT_TRUE(FileChangedSince(written, list.FileName));
 }
 

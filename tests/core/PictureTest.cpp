@@ -87,6 +87,8 @@ TEST(Picture, DamagedJpegsAreRefusedWithAReason) {
     std::string error;
     EXPECT_FALSE(DecodeJpeg(good.substr(0, good.size() - 40), picture, error));
     EXPECT_EQ(error, "The JPEG picture is cut short.");
+    EXPECT_FALSE(DecodeJpeg(badFrame, picture, error));
+    EXPECT_EQ(error.rfind("The JPEG picture is damaged: ", 0), 0u) << error;
 }
 
 // `bytes` (a small JPEG) with its frame header claiming width x height.

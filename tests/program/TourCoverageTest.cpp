@@ -170,6 +170,7 @@ TEST(TourCoverage, PickedLinesGiveTheirConcertsOnceInTreeOrder) {
     ASSERT_EQ(got.size(), all.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i].Concert, all[i].Concert);
+    EXPECT_EQ(PickedConcerts(coverage, {{0, 1, 0}}, false).size(), 1u); // a concert alone
     for (const TCoveredConcert& c : PickedConcerts(coverage, {{0, 1, -1}}, true))
         EXPECT_FALSE(c.Owned);
     EXPECT_EQ(CoveredConcertAt(coverage, {0, 0, 0}).Concert, &bands[0].Tours[0].Concerts[0]);
