@@ -19,13 +19,13 @@ constexpr size_t kBig = 200000;
 constexpr size_t kSmall = 5000;
 constexpr size_t kHuge = 1000000;
 constexpr TMatchOptions kBothCodes{true, true};
+constexpr TMatchOptions kLoose{true, true, true};
 
 // The matching rule read plainly, record against record, as a compare
 // without an index would go.
 bool SameBootlegAndCodes(const TBootData& a, const TBootData& b) {
     return a.Date == b.Date && a.Band == b.Band && a.Source == b.Source && a.Media == b.Media;
 }
-constexpr TMatchOptions kLoose{true, true, true};
 
 // Mine and a trader's: the trader holds every other one of mine and as
 // many of his own.
