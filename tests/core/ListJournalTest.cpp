@@ -189,6 +189,18 @@ TEST(ListJournal, AnEntryThatDoesNotFitTheListChangesNothing) {
             EXPECT_FALSE(ReplayJournalEntry(entry.substr(0, cut), tiny, error)) << cut;
     }
     EXPECT_GT(refusedCount, 0u);
+
+    // A sort that names a record twice would copy one and lose the other.
+    TProject two;
+    two.Data.resize(2);
+    two.Data[0].Band = "a";
+    const auto sort = [](uint32_t first, uint32_t second) {
+        return Le32(5) + Le32(0) + Le32(4) + "sort" + Le32(1) + '\3' + Le32(2) + Le32(first) + Le32(second);
+    };
+    EXPECT_FALSE(ReplayJournalEntry(sort(1, 1), two, error));
+    EXPECT_EQ(two.Data[0].Band, "a");
+    EXPECT_TRUE(ReplayJournalEntry(sort(1, 0), two, error)) << error;
+    EXPECT_EQ(two.Data[1].Band, "a");
 }
 
 } // namespace
