@@ -8,7 +8,12 @@ back, also on Ctrl+C or an error. The picks depend only on --seed, -n and the
 content of the files, so a later run with the same seed tries the same faults
 (--save and --replay keep the list in a file as well).
 
-    tools/mutate.py --seed 37 -n 40 [--build build-noqt] [--save F | --replay F] [files...]
+    tools/mutate.py --seed 37 -n 40 [--build build-noqt] [--skip REGEX] [--save F | --replay F] [files...]
+
+Each outcome names the test programs and the test cases that caught it, so a
+test that catches nothing no other test catches can be told apart. Widget
+code is mutated the same way with --build build and its files named; --skip
+then leaves out the slow process tests.
 """
 
 import argparse
@@ -178,17 +183,22 @@ def failing_tests(args, programs):
     built = os.path.join(args.build_dir, "bin")
 
     def fails(test):
+        """None when the test passes, else the test cases that failed (empty when it could not tell)."""
         name, command, env, folder = test
         command = [part.replace(built, programs) for part in command]
         try:
-            result = subprocess.run(command, cwd=folder, env=env, stdout=subprocess.DEVNULL,
+            result = subprocess.run(command, cwd=folder, env=env, stdout=subprocess.PIPE,
                                     stderr=subprocess.DEVNULL, timeout=args.timeout)
-            return result.returncode != 0
         except subprocess.TimeoutExpired:
-            return True
+            return []
+        if result.returncode == 0:
+            return None
+        cases = re.findall(rb"^\[  FAILED  \] ([A-Za-z][^\s,]*)", result.stdout, re.M)
+        return sorted({c.decode("utf-8", "replace") for c in cases})
 
     with concurrent.futures.ThreadPoolExecutor(2) as pool:
-        return [t[0] for t, failed in zip(args.tests, pool.map(fails, args.tests)) if failed]
+        results = list(pool.map(fails, args.tests))
+    return {t[0]: cases for t, cases in zip(args.tests, results) if cases is not None}
 
 
 def build_batch(args, batch, store):
@@ -206,7 +216,9 @@ def test_batch(args, batch):
     """Runs the tests of each built mutation (with the lock given back)."""
     for m in batch:
         if "outcome" not in m:
-            m["caught by"] = failing_tests(args, m["programs"])
+            failed = failing_tests(args, m["programs"])
+            m["caught by"] = sorted(failed)
+            m["cases"] = sorted({case for cases in failed.values() for case in cases})
             m["outcome"] = "killed" if m["caught by"] else "SURVIVED"
             shutil.rmtree(m.pop("programs"), ignore_errors=True)
         yield m
@@ -227,6 +239,8 @@ def main():
                         help="mutations built under one hold of the lock, their tests run after it")
     parser.add_argument("--results", help="append each outcome to this file as it comes (JSON lines)")
     parser.add_argument("--list", action="store_true", help="only print the picks")
+    parser.add_argument("--skip", help="leave out the tests whose names match this pattern (slow ones that "
+                        "cannot see the mutated files)")
     args = parser.parse_args()
 
     if args.replay:
@@ -262,7 +276,8 @@ def main():
                     shutil.copytree(os.path.join(args.build_dir, "bin"), unmutated)
                 build_batch(args, batch, store)
             if first == 0:
-                args.tests = test_commands(args.build_dir)
+                args.tests = [t for t in test_commands(args.build_dir)
+                              if not (args.skip and re.search(args.skip, t[0]))]
                 failing = failing_tests(args, unmutated) if os.path.isdir(unmutated) else ["the build"]
                 if failing:
                     print("Without a mutation these fail; fix them first:", " ".join(failing))
