@@ -69,19 +69,6 @@ protected:
     std::unique_ptr<TCoverageForm> Form;
 };
 
-TEST_F(CoverageForm, TheTreeCountsEachBandAndTourAndMarksOwnedConcerts) {
-    Open();
-    ASSERT_EQ(Form->Tree().topLevelItemCount(), 2);
-    EXPECT_EQ(Texts(Item(0)), "Alpha|1|5|");
-    EXPECT_EQ(Item(0)->data(3, Qt::UserRole + 10).toInt(), 20);
-    EXPECT_EQ(Texts(Item(0, 0)), "First|1|3|");
-    ASSERT_EQ(Item(0, 0)->childCount(), 3);
-    EXPECT_EQ(Texts(Item(0, 0, 0)), "1990.02.01|" + kOwnedMark.toStdString() + "||");
-    EXPECT_TRUE(Item(0, 0, 0)->font(0).bold());
-    EXPECT_EQ(Texts(Item(0, 0, 1)), "1990.03.01|||"); // Nobody's bootleg of that date is no Alpha
-    EXPECT_FALSE(Item(0, 0, 1)->font(0).bold());
-}
-
 TEST_F(CoverageForm, AddingAMissingConcertIsOneUndoStepAndMarksIt) {
     Open();
     Form->Tree().setCurrentItem(Item(0, 1, 1));

@@ -63,24 +63,6 @@ TEST(MessageForm, ButtonsInOrderCentredWithTheirDefaultAndEscape) {
     }
 }
 
-TEST(MessageForm, CaptionByKindAndAlignmentByCode) {
-    const std::pair<int, const char*> captions[] = {{0, "Warning"},      {1, "Error"},   {2, "Information"},
-                                                    {3, "Confirmation"}, {4, "Message"}, {-1, "Message"},
-                                                    {99, "Message"}};
-    for (const auto& [kind, caption] : captions) {
-        TMessageForm form;
-        form.SetKind(static_cast<Msg::TKind>(kind));
-        EXPECT_EQ(form.windowTitle().toStdString(), caption) << kind;
-    }
-    const std::pair<int, TAlignment> alignments[] = {
-        {0, taLeftJustify}, {2, taRightJustify}, {6, taCenter}, {1, taLeftJustify}, {7, taLeftJustify}};
-    for (const auto& [code, alignment] : alignments) {
-        TMessageForm form;
-        form.SetMessage("x", static_cast<Msg::TAlign>(code));
-        EXPECT_EQ(form.MsgRL()->Alignment(), alignment) << code;
-    }
-}
-
 TEST(MessageForm, LongAndSeveralLineMessagesGrowTheWindowWithinTheScreen) {
     const auto arranged = [](const std::string& text, Msg::TButtons buttons) {
         auto form = std::make_unique<TMessageForm>();

@@ -4,7 +4,6 @@
 #include "cli/Cli.h"
 #include "controls/panels/MyListBox.h"
 #include "controls/panels/MyPanel.h"
-#include "support/FaultyFileSystem.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindow.h"
 #include "ui/dialogs/ExportForm.h"
@@ -73,41 +72,6 @@ TEST_F(ExportWindowTest, F8ExportsWhatTheCommandLineToolExports) {
     EXPECT_EQ(Window->Program().ExportFile, out);
     EXPECT_EQ(Window->Program().ExportPos, (TExportOrder{1, 2, 0, 3, 13, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_FALSE(Window->Program().ExportParams[1]);
-}
-
-TEST_F(ExportWindowTest, AFailedExportIsShownLeavesNoFileAndTheWindowStaysOpen) {
-    TFaultyFileSystem faulty;
-    TScopedFileSystem scope(faulty);
-    const struct {
-        std::string Path;
-        bool OutOfMemory; // while writing
-        std::string Message;
-    } cases[] = {
-        {Home + "no such folder/trade.txt", false, Home + "no such folder/trade.txt"},
-        {Home + "trade.txt", true,
-         "The command \"Export\" could not be completed and was abandoned.||The program ran out of memory."},
-    };
-    for (const auto& c : cases) {
-        faulty.FailAt = c.OutOfMemory ? TFaultyFileSystem::TStep::Write : TFaultyFileSystem::TStep::None;
-        faulty.OutOfMemory = c.OutOfMemory;
-        DialogPaths = {c.Path};
-        Messages.clear();
-        Window->activateWindow(); // the keys go to it again after the last window closed
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
-        bool openAfter = false;
-        WithExportWindow([&](TExportForm& form) {
-            form.ExportBtn().click();
-            openAfter = form.isVisible();
-        });
-        EXPECT_TRUE(openAfter) << c.Path;
-        ASSERT_EQ(Messages.size(), 1u) << c.Path;
-        EXPECT_EQ(Messages[0].Kind, Msg::Error);
-        EXPECT_NE(Messages[0].Text.find(c.Message), std::string::npos) << Messages[0].Text;
-        EXPECT_EQ(Window->Program().ExportFile, c.Path);
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(c.Path)));
-        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << c.Path;
-        EXPECT_EQ(Window->Program().Lists.size(), 1u);
-    }
 }
 
 // The command-line tool has no stored blobs: its names must be the window's.

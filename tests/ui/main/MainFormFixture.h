@@ -28,7 +28,6 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTest>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -98,13 +97,6 @@ protected:
         QTest::keyClicks(&Grid().GridEdit(), text.mid(1));
     }
 
-    void TypeIntoCell(int32_t col, int32_t row, const QString& text) {
-        ClickCell(col, row);
-        TypeWithoutEnter(text);
-        QTest::keyClick(&Grid().GridEdit(), Qt::Key_Return);
-        EXPECT_FALSE(Grid().GridEdit().isVisible());
-    }
-
     void Select(int32_t col, int32_t anchorRow, int32_t endRow = -1) {
         Grid().Col = col;
         Grid().Row = anchorRow;
@@ -132,17 +124,6 @@ protected:
             if (test(list.Data[i]))
                 indices.push_back(static_cast<int32_t>(i));
         return indices;
-    }
-
-    // The grid shows exactly these records, row by row.
-    void ExpectRows(const TProject& list, const TRecordTest& test) {
-        const std::vector<int32_t> expected = Matching(list, test);
-        ASSERT_EQ(Grid().CountRows(), static_cast<int32_t>(expected.size()));
-        EXPECT_EQ(list.View, expected);
-        for (int32_t r = 1; r <= Grid().CountRows(); ++r) {
-            const TBootData& record = list.Data[static_cast<size_t>(expected[static_cast<size_t>(r - 1)])];
-            EXPECT_EQ(Grid().GetCellString(Col(tcNum), r), record.Num) << r;
-        }
     }
 
     // The selected lines, or every line with `all`.

@@ -41,34 +41,6 @@ TEST_F(UndoWindow, CtrlZAfterADeleteBringsTheRowsBackAndTheCloseQuestionGoes) {
     EXPECT_TRUE(Program().Lists.empty());
 }
 
-// Where a save leaves the saved point is the program's business.
-TEST_F(UndoWindow, EveryKindOfChangeIsOneStepUndoneAndRedoneByTheWindow) {
-    Open();
-    const std::vector<std::string> opened = AllBytes(L->Data);
-    TypeIntoCell(Col(tcCity), 1, "Oslo");
-    Select(Col(tcCity), 1);
-    Run(TActionId::cmFindConcert);
-    Grid().Col = Col(tcDate);
-    Run(TActionId::cmSortZA);
-    EXPECT_FALSE(L->Saved); // a new order is a change
-    Run(TActionId::cmAdd);
-    Clip->Content = "x\r\ny\r\n";
-    Select(Col(tcComment), 1, 2);
-    Run(TActionId::cmClipboardPaste);
-    Select(Col(tcInfo), 3);
-    Key(Qt::Key_Delete, {});
-    const std::vector<std::string> changed = AllBytes(L->Data);
-    EXPECT_EQ(L->UndoSteps.StepCount(), 6u) << "edit, find concert, sort, add, paste, delete of a cell";
-    EXPECT_EQ(W->Action(TActionId::cmUndo)->text().toStdString(), "&Undo edit of 1 cell");
-    for (int i = 0; i < 6; ++i)
-        Key(Qt::Key_Z);
-    EXPECT_EQ(AllBytes(L->Data), opened);
-    EXPECT_TRUE(L->Saved);
-    for (int i = 0; i < 6; ++i)
-        Run(TActionId::cmRedo);
-    EXPECT_EQ(AllBytes(L->Data), changed);
-}
-
 // The menus are built from the menu table: the Edit menu shows its first entries.
 TEST_F(UndoWindow, TheEditMenuStartsWithUndoAndRedoAndEachListHasItsOwnHistory) {
     Open();
