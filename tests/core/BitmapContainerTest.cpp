@@ -77,6 +77,9 @@ TEST(BitmapContainer, ReadsWhatItWritesAndGetsBitmapsFromOne) {
     std::string file;
     ASSERT_TRUE(back.GetBitmap(1, file));
     EXPECT_EQ(file, "BMfirst");
+    // A container without bitmaps is no damage.
+    ASSERT_TRUE(back.ReadProps(TBitmapContainer().WriteProps(), error)) << error;
+    EXPECT_EQ(back.Count(), 0);
 }
 
 TEST(BitmapContainer, HoldsAtMostThirtyOne) {

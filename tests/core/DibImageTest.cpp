@@ -60,6 +60,19 @@ TEST(DibImage, LyingHeadersAreRefused) {
     }
 }
 
+// A colour table longer than the bits can index is refused, also when the
+// file really holds every entry it claims.
+TEST(DibImage, AColourTableLongerThanTheBitsIndexIsRefused) {
+    const std::string file = EncodeDib(FourBit());
+    std::string longer = file.substr(0, 118) + std::string(4, '\0') + file.substr(118);
+    longer = WithField(WithField(longer, 2, static_cast<uint32_t>(longer.size())), 10, 118 + 4);
+    TDibImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeDib(WithField(longer, 46, 17), image, error));
+    EXPECT_NE(error.find("colour table is too long"), std::string::npos) << error;
+    EXPECT_TRUE(DecodeDib(WithField(longer, 46, 16), image, error)) << error;
+}
+
 TEST(DibImage, ACompressionForOtherBitsPerPixelIsRefused) {
     for (uint32_t compression : {1u, 3u}) { // run lengths of bytes, colour masks
         TDibImage image;

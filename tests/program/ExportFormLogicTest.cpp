@@ -10,8 +10,10 @@ using ExportWindowLogic = TExportProgram;
 TEST_F(ExportWindowLogic, StartsFromTheRememberedChoices) {
     Program->ExportPos = {13, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     Program->ExportParams = {false, true};
+    Program->ExportFormat = 2;
     TExportFormLogic window(*Program, Host, Names);
     EXPECT_EQ(window.Order, Program->ExportPos);
+    EXPECT_EQ(window.Format, TExportFormat::Html);
     EXPECT_FALSE(window.Options.DivideByTours);
     EXPECT_TRUE(window.Options.BandNameBeforeTour);
 

@@ -1,5 +1,7 @@
+#include "core/FileIdentity.h"
 #include "core/ListLock.h"
 #include "program/ListBackups.h"
+#include "program/ListJournals.h"
 #include "program/ListNames.h"
 #include "program/Program.h"
 #include "support/FakeProcessFacts.h"
@@ -152,6 +154,37 @@ TEST_F(ListGuards, EachSaveKeepsThePreviousFileAndOnlyTheNewestBackupsStay) {
     Edit(List(), "Off");
     ASSERT_TRUE(Program->SaveList(0));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Home.File("Backups")), {}), 3);
+}
+
+// One Backups folder serves every list: pruning one list's backups leaves
+// those of a list whose name is as long, and anything else, alone.
+TEST(ListBackups, OnlyTheListsOwnOldestBackupsAreSurplus) {
+    const std::vector<std::string> names = {"Live.kvu.2026-01-01_10-00-00", "Mine.kvu.2026-01-01_09-00-00",
+                                            "Live.kvu.2026-01-02_10-00-00", "Live.kvu.2026-01-0x_10-00-00",
+                                            "Live.kvu.2026-01-03_10-00-00"};
+    EXPECT_EQ(SurplusBackups(names, "/lists/Live.kvu", 2), std::vector<std::string>{names[0]});
+    EXPECT_EQ(SurplusBackups(names, "/lists/Mine.kvu", 0), std::vector<std::string>{names[1]});
+}
+
+// A run killed before its first change reached the journal left nothing to
+// offer back; a new list's journal starts from no records.
+TEST(ListJournals, OnlyChangesOrAnotherBaseAreWorthRestoring) {
+    TTempDir dir;
+    SaveListFile(dir.File("a.kvu"), {TBootData()});
+    TJournal journal;
+    journal.Header.ListPath = dir.File("a.kvu");
+    journal.Header.BaseBytes = ReadBytes(dir.File("a.kvu"));
+    journal.Header.BaseChecksum = IdentifyFile(dir.File("a.kvu")).Checksum;
+    EXPECT_FALSE(JournalHoldsChanges(journal));
+    journal.Entries.push_back("change");
+    EXPECT_TRUE(JournalHoldsChanges(journal));
+
+    TJournal fresh;
+    TArrayOfBootData records(2);
+    std::string error;
+    EXPECT_TRUE(JournalBase(fresh, records, error)) << error;
+    EXPECT_TRUE(records.empty());
+    EXPECT_FALSE(JournalHoldsChanges(fresh));
 }
 
 // A backups folder that may be written but not read cannot be kept short.

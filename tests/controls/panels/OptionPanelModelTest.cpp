@@ -91,6 +91,8 @@ TEST(OptionPanelModel, SettersRefuseEqualAndOutOfBoundsValues) {
     EXPECT_TRUE(panel.SetColumns(2));
     EXPECT_EQ(panel.Columns(), 2);
     EXPECT_EQ(panel.ItemHeight(), 30);
+    EXPECT_TRUE(panel.SetItemHeight(24));
+    EXPECT_EQ(panel.ItemHeight(), 24);
     panel.SetCount(3);
     EXPECT_TRUE(panel.SetItemIndex(3));
     EXPECT_FALSE(panel.SetItemIndex(4));
