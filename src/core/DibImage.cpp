@@ -284,8 +284,9 @@ bool DecodeDib(const std::string& file, TDibImage& image, std::string& error, ui
 }
 
 std::string EncodeDib(const TDibImage& image) {
-    uint32_t bits = image.BitCount;
-    bool indexed = bits <= 8;
+    bool indexed = image.BitCount <= 8;
+    // Pixels are 8 bits a channel: 16-bit depths would lose the low bits.
+    uint32_t bits = indexed || image.BitCount == 32 ? image.BitCount : 24;
     size_t rowSize = RowSize(image.Width, bits);
     size_t paletteSize = indexed ? image.Palette.size() : 0;
     size_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4 * paletteSize;

@@ -28,5 +28,6 @@ struct TDibImage {
 // picture of more than `maxPixels`, the last before decoding it.
 bool DecodeDib(const std::string& file, TDibImage& image, std::string& error, uint64_t maxPixels = kMaxPicturePixels);
 
-// The file of `image`: Palette and Indices for BitCount <= 8, else Pixels.
+// The file of `image`: Palette and Indices for BitCount <= 8, else Pixels at
+// 32 bits when BitCount is 32 and at 24 bits otherwise.
 std::string EncodeDib(const TDibImage& image);

@@ -111,6 +111,9 @@ TEST_P(BitmapKind, DecodesToTheSamePicture) {
     ASSERT_EQ(image.Width, 7);
     ASSERT_EQ(image.Height, 3);
     EXPECT_EQ(image.Pixels, kKindsPicture);
+    TDibImage again;
+    ASSERT_TRUE(DecodeDib(EncodeDib(image), again, error)) << error;
+    EXPECT_EQ(again.Pixels, image.Pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(DibImage, BitmapKind, testing::ValuesIn(BitmapKinds()),
