@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TFormatCase{"0", -7.6, kPoint, "-8"}, TFormatCase{"0.00E+00", 12345, kPoint, "1.23E+04"},
                     TFormatCase{"0.0E-0", 0.000123, kPoint, "1.2E-4"}, TFormatCase{"\"$\"0.00", -1.5, kPoint, "-$1.50"},
                     TFormatCase{"0.00;(0.00)", -1.5, kPoint, "(1.50)"}, TFormatCase{"0;-0;\"zero\"", 0, kPoint, "zero"},
-                    TFormatCase{"0 \"kg\"", 5, kPoint, "5 kg"},
+                    TFormatCase{"0 \"kg\"", 5, kPoint, "5 kg"}, TFormatCase{"0 e", 5, kPoint, "5 e"},
                     TFormatCase{"0.00", 1e300, kPoint, "1" + std::string(300, '0') + ".00"}));
 
 TEST(NumberTextColor, AtLeastSixUpperCaseDigits) {
