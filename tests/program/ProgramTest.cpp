@@ -282,8 +282,10 @@ TEST_F(ProgramObject, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePrev
     EXPECT_TRUE(Program->CloseList(2));
     EXPECT_EQ(Host.Current, 1);
     Host.Current = 0;
+    const int refreshes = Host.Refreshes;
     EXPECT_TRUE(Program->CloseList(0));
     EXPECT_EQ(Host.Current, 0);
+    EXPECT_EQ(Host.Refreshes, refreshes + 1); // the list that moved up into the tab
     EXPECT_FALSE(Program->CloseList(5));
     EXPECT_FALSE(Program->CloseList(-1));
 }
