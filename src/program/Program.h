@@ -131,6 +131,9 @@ public:
     // `step` (a join; "" when they are no step of the user's). With
     // `buildView`, its view is built ahead, for the refresh that follows.
     void RecordsReplaced(TProject& list, const std::string& step, bool buildView = false);
+    // Opens the lists named at the start and, with `reopenRecent`, the most
+    // recent list and those a run that did not end cleanly had open.
+    void OpenAtStart(const std::vector<std::string>& startLists, bool reopenRecent);
     // Offers the unsaved changes that a run which did not end cleanly kept
     // in its journals: restored as unsaved changes, or discarded.
     void OfferRecovery();

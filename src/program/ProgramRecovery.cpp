@@ -8,7 +8,22 @@
 #include <cassert>
 #include <set>
 
-// Restoring what a crash left: the journals of the lists that were open.
+// What a start brings back: the lists of the last run, and the unsaved
+// changes a crash left in their journals.
+
+void TProgram::OpenAtStart(const std::vector<std::string>& startLists, bool reopenRecent) {
+    const std::string& recent = History.Entry(1);
+    if (reopenRecent && !recent.empty() && FileSystem().IsFile(recent))
+        OpenList(recent);
+    for (const std::string& path : startLists)
+        if (path != recent || !reopenRecent)
+            OpenList(path);
+    // What a run that did not end cleanly had open comes back, its edits after it.
+    if (reopenRecent)
+        for (const std::string& path : ListsOpenLastTime)
+            if (FileSystem().IsFile(path))
+                OpenList(path);
+}
 
 void TProgram::OfferRecovery() {
     // The lists opened before the offer keep journals of this very run.

@@ -290,6 +290,25 @@ TEST_F(ProgramObject, CommandsGoToTheCurrentListAndClosingTheLastTabMakesThePrev
     EXPECT_FALSE(Program->CloseList(-1));
 }
 
+TEST_F(ProgramObject, AStartOpensTheNamedListsAndWhenAskedTheRecentOnesOnce) {
+    const std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1), c = SaveList("c.kvu", 1);
+    auto opened = [&] {
+        std::vector<std::string> names;
+        for (const auto& list : Program->Lists)
+            names.push_back(list->FileName);
+        return names;
+    };
+    for (bool reopen : {true, false}) {
+        Start();
+        Program->AddToHistory(a);
+        Program->ListsOpenLastTime = {c, Home.File("Lists/gone.kvu")};
+        Program->OpenAtStart({b, a}, reopen);
+        const std::vector<std::string> expected = reopen ? std::vector<std::string>{a, b, c} : std::vector{b, a};
+        EXPECT_EQ(opened(), expected);
+    }
+    EXPECT_TRUE(Host.Messages.empty());
+}
+
 TEST_F(ProgramObject, RecentFileThatWasDeletedIsDroppedFromTheMenu) {
     std::string a = SaveList("a.kvu", 1), b = SaveList("b.kvu", 1);
     ASSERT_TRUE(Program->OpenList(a));

@@ -4,7 +4,6 @@
 #include "controls/markup/MarkupLiteral.h"
 #include "controls/markup/QtMarkupCanvas.h"
 #include "controls/markup/TextCodec.h"
-#include "platform/FileSystem.h"
 #include "program/ActionTable.h"
 #include "program/CommandGuard.h"
 #include "program/FilterSelection.h"
@@ -347,17 +346,7 @@ void TMainForm::FirstTick() {
     if (!m_storedDataError.empty())
         ShowMsg("The program's own data is damaged:||" + MarkupLiteral(m_storedDataError), Msg::Error, Msg::Ok,
                 Msg::Centre);
-    const std::string& recent = m_program->History.Entry(1);
-    if (m_options.ReopenRecent && !recent.empty() && FileSystem().IsFile(recent))
-        m_program->OpenList(recent);
-    for (const std::string& path : m_startLists)
-        if (path != recent || !m_options.ReopenRecent)
-            m_program->OpenList(path);
-    // What a run that did not end cleanly had open comes back, its edits after it.
-    if (m_options.ReopenRecent)
-        for (const std::string& path : m_program->ListsOpenLastTime)
-            if (FileSystem().IsFile(path))
-                m_program->OpenList(path);
+    m_program->OpenAtStart(m_startLists, m_options.ReopenRecent);
     m_program->OfferRecovery();
     std::string warning = m_program->StartupWarning();
     if (!warning.empty())
