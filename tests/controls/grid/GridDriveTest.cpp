@@ -4,6 +4,7 @@
 #include "controls/grid/GridLayout.h"
 #include "support/MemoryClipboard.h"
 
+#include <QCursor>
 #include <QTest>
 
 namespace {
@@ -54,6 +55,18 @@ TEST_F(GridDrive, RowDragShowsTheMarkerAndMovesTheRows) {
         EXPECT_EQ(image.pixelColor(100, y), Rgb(Grid.Colors().ButtonText)) << y;
     QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, target);
     EXPECT_EQ(Grid.Cell(kInteger, 3).I, 1);
+}
+
+TEST_F(GridDrive, ASelectionDraggedPastTheEdgeScrollsUntilTheButtonIsLetGo) {
+    const QPoint below(100, Grid.viewport()->height() + 20);
+    QTest::mousePress(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(100, Grid.HeadingHeight() + 5));
+    QCursor::setPos(Grid.viewport()->mapToGlobal(below)); // where the scrolling looks
+    Move(below, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Grid.TopRow > 5; }, 2000));
+    QTest::mouseRelease(Grid.viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    const int32_t top = Grid.TopRow;
+    QTest::qWait(50);
+    EXPECT_EQ(Grid.TopRow, top);
 }
 
 } // namespace

@@ -147,8 +147,9 @@ TEST_F(GridEditors, TheDropDownOpensAtTheCurrentItemAndCommitsByKeyOrMouse) {
 }
 
 TEST_F(GridEditors, TheDropDownAsksTheOwnerForItsItems) {
-    Grid.OnObjectCount = [](TGridModel&, int32_t, int32_t, int32_t& count, int32_t& height) {
-        count = 3;
+    int32_t items = 3;
+    Grid.OnObjectCount = [&items](TGridModel&, int32_t, int32_t, int32_t& count, int32_t& height) {
+        count = items;
         height = 25;
     };
     int drawn = 0;
@@ -165,6 +166,12 @@ TEST_F(GridEditors, TheDropDownAsksTheOwnerForItsItems) {
     EXPECT_EQ(drawn, 3);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(list.isVisible());
+
+    items = 300; // opens with the current item in the middle
+    Grid.EditCell(kList, 1).I = 250;
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_NEAR(list.visualItemRect(list.item(250)).center().y(), list.viewport()->rect().center().y(), 25);
 }
 
 TEST_F(GridEditors, TheMenuOpensAtTheCurrentItemOrNone) {

@@ -4,6 +4,7 @@
 #include "support/Pixels.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -35,6 +36,8 @@ TEST_F(MyPage, AClickOnAnotherTabSwitchesAndFocusesItsFirstControl) {
     Build();
     AddPage(1, "Text");
     TMyTab* two = AddPage(2, "More");
+    new QLabel("Name", two);
+    (new QPushButton("Off", two))->setEnabled(false);
     auto* button = new QPushButton("Go", two);
     window.show();
     QApplication::setActiveWindow(&window);

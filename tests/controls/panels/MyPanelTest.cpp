@@ -161,6 +161,10 @@ TEST_F(MyPanel, PicturesComeFromTheContainerWithTheirKeyColourTransparent) {
     panel->SetBmpIndex(2); // no such bitmap: no pictures
     image = Rendered(*panel);
     EXPECT_EQ(CountNear(image, image.rect(), qRgb(255, 0, 0)), 0);
+    panel->SetBmpIndex(1);
+    panel->SetItems({}); // a strip and no items to share it
+    image = Rendered(*panel);
+    EXPECT_EQ(CountNear(image, image.rect(), qRgb(255, 0, 0)), 0);
     panel->SetBmpContainer(nullptr);
 }
 

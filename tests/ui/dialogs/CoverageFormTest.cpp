@@ -87,6 +87,15 @@ TEST_F(CoverageForm, AddingAMissingConcertIsOneUndoStepAndMarksIt) {
     EXPECT_EQ(List().Data.size(), before);
 }
 
+TEST_F(CoverageForm, OnlyMissingLeavesTheOwnedConcertsOut) {
+    Open();
+    EXPECT_EQ(Item(0, 0)->childCount(), 3);
+    Form->SetOnlyMissing(true);
+    ASSERT_EQ(Item(0, 0)->childCount(), 2);
+    EXPECT_NE(Item(0, 0, 0)->text(1), kOwnedMark);
+    EXPECT_NE(Item(0, 0, 1)->text(1), kOwnedMark);
+}
+
 TEST_F(CoverageForm, F9OpensItAndADoubleClickShowsTheBootlegsInTheMainWindow) {
     EXPECT_TRUE(OnModal<TCoverageForm>([&] { QTest::keyClick(W, Qt::Key_F9); },
                                        [&](TCoverageForm& form) {

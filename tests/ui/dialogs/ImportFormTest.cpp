@@ -40,12 +40,17 @@ TEST_F(ImportForm, AChosenFileIsPreviewedWithItsGuessedFieldsAndTheChosenDateFor
     form.DateFormBox().setCurrentIndex(int(TDateForm::Written));
     EXPECT_EQ(form.Preview().item(3, 1)->text(), "1 May 1999");
 
+    form.FieldBox(0)->setCurrentIndex(int(TTradeField::Ignore));
     form.FieldBox(2)->setCurrentIndex(int(TTradeField::Comment));
     const TArrayOfBootData records = form.Records();
     ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Band, "");
     EXPECT_EQ(records[0].Date, "1 May 1999");
     EXPECT_EQ(records[0].Source, 0);
     EXPECT_EQ(records[0].Comment, "SBD 2CDR");
+
+    form.FormatBox().setCurrentIndex(int(TTradeFormat::Text)); // no padding: one column
+    EXPECT_EQ(form.Preview().columnCount(), 1);
 }
 
 TEST_F(ImportForm, AFileThatCannotBeReadIsToldAndChangesNothing) {

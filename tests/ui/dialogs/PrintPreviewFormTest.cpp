@@ -8,8 +8,10 @@
 
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,18 @@ TEST_F(PrintPreviewForm, OpensOnTheFirstPageAndDrawsOnlyThePagesInView) {
     Key(Qt::Key_End);
     EXPECT_EQ(Page(), pages);
     EXPECT_LE(Form->Pages().PagesDrawn(), 4);
+
+    // The wheel with Ctrl zooms, alone it scrolls.
+    const int zoom = Form->Pages().View().ZoomPercent();
+    const int scrolled = Form->Pages().verticalScrollBar()->value();
+    for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ControlModifier}) {
+        QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Form->Pages().viewport(), &wheel);
+        EXPECT_EQ(Form->Pages().View().ZoomPercent() > zoom, modifiers == Qt::ControlModifier);
+        if (modifiers == Qt::NoModifier)
+            EXPECT_LT(Form->Pages().verticalScrollBar()->value(), scrolled);
+    }
 }
 
 TEST_F(PrintPreviewForm, PrintAsksForThePrinterPrintsEveryPageAndCloses) {

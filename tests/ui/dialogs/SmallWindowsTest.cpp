@@ -2,6 +2,7 @@
 #include "controls/markup/RichText.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/HelpForm.h"
+#include "ui/dialogs/QtWindowPlacement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,6 +118,27 @@ TEST(AboutForm, HubLineOpensItsAddressAndStaysOpen) {
     EXPECT_EQ(plain.HubRL()->Caption().find("info:"), std::string::npos);
     SendClick(*plain.HubRL());
     EXPECT_FALSE(plain.isVisible());
+}
+
+// What a window keeps at its end places it at the next start.
+TEST(WindowPlacement, AWindowComesBackInItsStateMinimisedOnlyWhereItMay) {
+    auto stateOf = [](const TWindowPlacement& placement) { return static_cast<TShowState>(placement.ShowState); };
+    QWidget window;
+    PlaceWindow(window, {static_cast<int32_t>(TShowState::Normal), 40, 30, 440, 330}, true);
+    window.show();
+    const TWindowPlacement kept = PlacementOf(window);
+    EXPECT_EQ(stateOf(kept), TShowState::Normal);
+    EXPECT_EQ(std::make_tuple(kept.Left, kept.Top, kept.Right, kept.Bottom), std::make_tuple(40, 30, 440, 330));
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(stateOf(PlacementOf(window, true)), TShowState::Minimised);
+    EXPECT_EQ(stateOf(PlacementOf(window, false)), TShowState::Normal);
+
+    for (TShowState state : {TShowState::Minimised, TShowState::Maximised}) {
+        QWidget placed;
+        PlaceWindow(placed, {static_cast<int32_t>(state), 40, 30, 440, 330}, false);
+        EXPECT_FALSE(placed.isMinimized());
+        EXPECT_EQ(placed.isMaximized(), state == TShowState::Maximised);
+    }
 }
 
 } // namespace
