@@ -81,11 +81,14 @@ TEST_F(ProgramSave, TheFileHoldsTheListAsItWasWhenSaveWasChosen) {
 }
 
 TEST_F(ProgramSave, ASaveWithoutChangesMeanwhileLeavesTheListSaved) {
+    ASSERT_TRUE(Program->OpenList("")); // the tab after it keeps its caption
+    const std::string other = Host.Tabs[1];
     SetBand(2, "Edited");
     ASSERT_TRUE(Program->StartSave(0));
     EXPECT_FALSE(List().Saved);
     Host.RunPending();
     EXPECT_TRUE(List().Saved);
+    EXPECT_EQ(Host.Tabs, (std::vector<std::string>{"Three", other}));
     EXPECT_EQ(FileContent(), ContentOf(List().Data));
 }
 
