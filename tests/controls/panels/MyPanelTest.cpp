@@ -42,6 +42,19 @@ TEST_F(MyPanel, ADisabledPanelIgnoresPresses) {
     EXPECT_EQ(changes + downs, 0);
 }
 
+TEST_F(MyPanel, OnlyALeftButtonLetGoOnThePanelClicks) {
+    window.show();
+    int clicks = 0;
+    panel->OnClick = [&](TMyPanel&) { ++clicks; };
+    Click(Qt::RightButton, {20, 5});
+    EXPECT_EQ(clicks, 0);
+    Click(Qt::LeftButton, {20, 5});
+    EXPECT_EQ(clicks, 1);
+    QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, {20, 5});
+    QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, {200, 5});
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(MyPanel, PaintsCheckedItemsInTheSelectedColourWithCaptions) {
     panel->SetChecked(2, true);
     window.show();

@@ -74,8 +74,14 @@ TEST_F(PrintPreviewForm, OpensOnTheFirstPageAndDrawsOnlyThePagesInView) {
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(Form->Pages().viewport(), &wheel);
         EXPECT_EQ(Form->Pages().View().ZoomPercent() > zoom, modifiers == Qt::ControlModifier);
-        if (modifiers == Qt::NoModifier)
+        if (modifiers == Qt::NoModifier) {
             EXPECT_LT(Form->Pages().verticalScrollBar()->value(), scrolled);
+        }
+    }
+    for (const QPushButton* fit : Form->findChildren<QPushButton*>()) { // a zoom of one's own fits nothing
+        if (fit->text().startsWith(QStringLiteral("Fit"))) {
+            EXPECT_FALSE(fit->isChecked()) << fit->text().toStdString();
+        }
     }
 }
 
