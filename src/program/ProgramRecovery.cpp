@@ -12,7 +12,7 @@
 // changes a crash left in their journals.
 
 void TProgram::OpenAtStart(const std::vector<std::string>& startLists, bool reopenRecent) {
-    const std::string& recent = History.Entry(1);
+    const std::string recent = History.Entry(1); // a copy: each open moves the history
     if (reopenRecent && !recent.empty() && FileSystem().IsFile(recent))
         OpenList(recent);
     for (const std::string& path : startLists)
