@@ -6,7 +6,8 @@ return value) is written into its file, the Qt-free build is rebuilt and its
 tests run; a mutation the tests let pass is a survivor. The file is always put
 back, also on Ctrl+C or an error. The picks depend only on --seed, -n and the
 content of the files, so a later run with the same seed tries the same faults
-(--save and --replay keep the list in a file as well).
+(--save and --replay keep the list in a file as well). A replay finds each
+line where it stands now, when code above it has moved.
 
     tools/mutate.py --seed 37 -n 40 [--build build-noqt] [--skip REGEX] [--save F | --replay F] [files...]
 
@@ -111,15 +112,15 @@ def sites_of(path):
         for pattern, replacement, what in OPERATORS:
             for m in re.finditer(pattern, line):
                 if any(a <= m.start() and m.end() <= b for a, b in spans):
-                    yield path, number, m.start(), m.end(), replacement, what
+                    yield path, number, m.start(), m.end(), replacement, what, line
         for start, end, value, what in branch_sites(line, spans):
-            yield path, number, start, end, value, what
+            yield path, number, start, end, value, what, line
 
 
 def pick(files, seed, count):
     sites = [s for path in files for s in sites_of(path)]
     chosen = random.Random(seed).sample(sites, min(count, len(sites)))
-    return [dict(zip(("file", "line", "start", "end", "text", "what"), s)) for s in chosen], len(sites)
+    return [dict(zip(("file", "line", "start", "end", "text", "what", "site"), s)) for s in chosen], len(sites)
 
 
 def build(build_dir):
@@ -145,13 +146,29 @@ def build_lock(path):
         yield
 
 
+def line_now(m, lines):
+    """Where the mutation's line stands now, the nearest match when code above it
+    moved since it was saved; None when it is gone."""
+    site = m.get("site")
+    if site is None or (m["line"] <= len(lines) and lines[m["line"] - 1] == site):
+        return m["line"]
+    found = [number for number, line in enumerate(lines, 1) if line == site]
+    return min(found, key=lambda number: abs(number - m["line"])) if found else None
+
+
 @contextlib.contextmanager
 def mutated(m):
-    """The mutation written into its file, and the file put back whatever happens."""
+    """The mutation written into its file (True), and the file put back whatever
+    happens; False when its line is no longer in the file."""
     path = os.path.join(ROOT, m["file"])
     with open(path, "rb") as f:
         original = f.read()
     lines = original.decode("utf-8", "surrogateescape").split("\n")
+    number = line_now(m, lines)
+    if number is None:
+        yield False
+        return
+    m["line"] = number
     line = lines[m["line"] - 1]
     m["before"] = line.strip()
     lines[m["line"] - 1] = line[:m["start"]] + m["text"] + line[m["end"]:]
@@ -159,7 +176,7 @@ def mutated(m):
     try:
         with open(path, "wb") as f:
             f.write("\n".join(lines).encode("utf-8", "surrogateescape"))
-        yield
+        yield True
     finally:
         with open(path, "wb") as f:
             f.write(original)
@@ -204,7 +221,10 @@ def failing_tests(args, programs):
 def build_batch(args, batch, store):
     """Builds each mutation of the batch and keeps its test programs aside (under the lock)."""
     for m in batch:
-        with mutated(m):
+        with mutated(m) as planted:
+            if not planted:
+                m["outcome"] = "gone"
+                continue
             m["programs"] = os.path.join(store, str(m["index"]))
             if build(args.build_dir):
                 shutil.copytree(os.path.join(args.build_dir, "bin"), m["programs"])
@@ -263,7 +283,7 @@ def main():
     # A kill by the terminal or a job control must still put the file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
     args.build_dir = os.path.join(ROOT, args.build)
-    counts = {"killed": 0, "SURVIVED": 0, "no-compile": 0}
+    counts = {"killed": 0, "SURVIVED": 0, "no-compile": 0, "gone": 0}
     survivors = []
     started = time.time()
     # A file put back is newer than its object, so the next build recompiles it.
@@ -285,7 +305,7 @@ def main():
             for m in test_batch(args, batch):
                 counts[m["outcome"]] += 1
                 print("[%d/%d] %-10s %s:%d  %s   | %s   %s" % (m["index"], len(mutations), m["outcome"], m["file"],
-                                                           m["line"], m["what"], m["after"],
+                                                           m["line"], m["what"], m.get("after", ""),
                                                            " ".join(m.get("caught by", []))), flush=True)
                 if m["outcome"] == "SURVIVED":
                     survivors.append(m)
@@ -293,9 +313,9 @@ def main():
                     with open(args.results, "a", encoding="utf-8") as f:
                         f.write(json.dumps(m) + "\n")
     tried = counts["killed"] + counts["SURVIVED"]
-    print("\nkilled %d of %d compiling mutations (%.0f%%); %d did not compile; %.0f min"
+    print("\nkilled %d of %d compiling mutations (%.0f%%); %d did not compile; %d no longer in the code; %.0f min"
           % (counts["killed"], tried, 100.0 * counts["killed"] / max(tried, 1), counts["no-compile"],
-             (time.time() - started) / 60))
+             counts["gone"], (time.time() - started) / 60))
     for m in survivors:
         print("survivor %s:%d  %s\n    %s\n -> %s" % (m["file"], m["line"], m["what"], m["before"], m["after"]))
     return 0
