@@ -72,6 +72,14 @@ TEST(GridLayoutRects, MouseToCellFindsTheCellUnderThePoint) {
     EXPECT_EQ(MouseToCell(g.Grid, 111, 61), (TGridCell{3, 52}));
 }
 
+TEST(GridLayoutRects, OnlyRectsThatShareAPixelIntersect) {
+    const TRect cell{10, 10, 20, 20};
+    for (const TRect& touching :
+         {TRect{0, 10, 10, 20}, TRect{20, 10, 30, 20}, TRect{10, 0, 20, 10}, TRect{10, 20, 20, 30}})
+        EXPECT_FALSE(Intersects(cell, touching) || Intersects(touching, cell));
+    EXPECT_TRUE(Intersects(cell, TRect{19, 19, 30, 30}) && Intersects(TRect{19, 19, 30, 30}, cell));
+}
+
 // The loops the closed forms stand for, kept literal.
 void ReferenceRows(TGridModel& g, const TGridExtent& e) {
     const int32_t hh = g.HeadingHeight(), rh = g.RowHeight();

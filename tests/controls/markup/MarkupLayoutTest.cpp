@@ -120,6 +120,9 @@ TEST(MarkupLayoutRotated, NinetyDegreesReadsUpwardsAndTurnsTheBox) {
     EXPECT_EQ(texts[0].Angle, 900);
     EXPECT_EQ(canvas.Angle(), 0);
     EXPECT_EQ(box, (TRect{8, 4, 36, 20})); // the cells run upwards by their 16-pixel width
+    // Nothing to draw: an empty box at the bounds, one line high.
+    EXPECT_EQ(DrawMarkupRotated("", kBounds, 90, taLeftJustify, taLeftJustify, false, true, canvas),
+              (TRect{110, 14, 10, 0}));
 }
 
 } // namespace
