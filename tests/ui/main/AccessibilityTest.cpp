@@ -145,6 +145,15 @@ TEST_F(AccessibilityTest, TheCellUnderTheCursorIsFocusedAndItsMovesAreTold) {
     EXPECT_TRUE(current->state().focused);
     EXPECT_FALSE(Table->tableInterface()->cellAt(0, grid.Col - 1)->state().focused);
     EXPECT_TRUE(Seen(QAccessible::Focus, &grid, Table->indexOfChild(current)));
+
+    QAccessibleTableInterface& table = *Table->tableInterface();
+    grid.Selection = {2, 1, 3, 2};
+    EXPECT_EQ(table.selectedCellCount(), 4);
+    EXPECT_EQ(table.selectedCells().value(3), table.cellAt(1, 2));
+    EXPECT_EQ(table.selectedRowCount(), 0);
+    grid.Selection = {1, 2, grid.ColCount(), 3}; // whole lines
+    EXPECT_EQ(table.selectedRows(), QList<int>({1, 2}));
+    EXPECT_TRUE(table.isRowSelected(2) && !table.isRowSelected(0));
 }
 
 TEST_F(AccessibilityTest, ACellTheUserChangesIsToldWithItsNewText) {
