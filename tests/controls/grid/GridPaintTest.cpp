@@ -52,6 +52,28 @@ TEST_F(GridPaint, SwatchesShowTheirColourAndMinusOneShowsNone) {
     EXPECT_EQ(image.pixelColor((none.Left + none.Right) / 2, (none.Top + none.Bottom) / 2), Rgb(Grid.Colors().Window));
 }
 
+// The focused grid raises the headings of the selected rows.
+TEST_F(GridPaint, ACellTheOwnerVetoesShowsNoTextAndSelectedRowHeadingsAreRaised) {
+    Grid.OnDrawCell = [](TGridModel&, bool& draw, int32_t x, int32_t y) { draw = x != kText || (y != 5 && y != 7); };
+    for (int32_t y : {5, 6})
+        Grid.EditCell(kText, y).S = "WWW";
+    Select(kText, 2);
+    const QImage image = Paint();
+    const auto windowPixels = [&](const TRect& r) {
+        int count = 0;
+        for (int x = r.Left + 1; x < r.Right; ++x)
+            for (int y = r.Top + 1; y < r.Bottom; ++y)
+                count += image.pixelColor(x, y) == Rgb(Grid.Colors().Window);
+        return count;
+    };
+    // Vetoed, 5 and 7 look alike though 5 has a text; drawn, 6 shows its text.
+    EXPECT_EQ(windowPixels(CellRect(Grid, kText, 5)), windowPixels(CellRect(Grid, kText, 7)));
+    EXPECT_LT(windowPixels(CellRect(Grid, kText, 6)), windowPixels(CellRect(Grid, kText, 8)));
+    const QColor shadow = Rgb(Grid.Colors().ButtonShadow);
+    EXPECT_EQ(image.pixelColor(Grid.HeadingWidth() - 1, CellRect(Grid, 1, 2).Top + 5), shadow);
+    EXPECT_NE(image.pixelColor(Grid.HeadingWidth() - 1, CellRect(Grid, 1, 4).Top + 5), shadow);
+}
+
 // Markup is not clipped: only DrawInsideCell keeps a long text in its cell.
 TEST_F(GridPaint, ALongTextRunsIntoTheNextCellUnlessDrawnInsideCells) {
     const std::string text(3000, 'W');
@@ -79,6 +101,11 @@ TEST_F(GridPaint, TheAreaOutsideTheCellsIsShadedWhenColorCalculate) {
     Grid.ScrollInView();
     const TRect last = CellRect(Grid, 2, 1);
     EXPECT_EQ(Paint().pixelColor(last.Right + 20, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
+    Grid.SetCountRows(3);
+    const TRect bottom = CellRect(Grid, 1, 3);
+    const QImage few = Paint();
+    EXPECT_EQ(few.pixelColor(bottom.Left + 3, bottom.Bottom - 1), Rgb(Grid.Colors().Window));
+    EXPECT_EQ(few.pixelColor(bottom.Left + 3, bottom.Bottom + 1), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
     Grid.SetCountRows(0); // no row headings, no cells, the heading row
     const QImage image = Paint();
     EXPECT_EQ(image.pixelColor(10, 100), Rgb(ShadeColor(Grid.Colors().ButtonFace)));
@@ -115,6 +142,9 @@ TEST_F(GridPaint, OnlyTheVisibleCellsReachTheOwner) {
     QPainter painter(&image);
     const TRect cell = CellRect(Grid, kInteger, Grid.TopRow + 2);
     Grid.PaintTo(painter, QRect(cell.Left + 5, cell.Top + 5, 4, 4));
+    EXPECT_EQ(errors, 1);
+    errors = 0;
+    Grid.PaintTo(painter, QRect(cell.Left, cell.Top + 5, 1, 1)); // the cell's first column of pixels
     EXPECT_EQ(errors, 1);
 }
 
