@@ -164,6 +164,8 @@ TEST_F(GridEditors, TheDropDownAsksTheOwnerForItsItems) {
     EXPECT_EQ(list.viewport()->height(), 75);
     list.viewport()->repaint();
     EXPECT_EQ(drawn, 3);
+    Grid.OnDrawObject = nullptr; // then the items are plain
+    list.viewport()->repaint();
     Key(Qt::Key_Escape);
     EXPECT_FALSE(list.isVisible());
 

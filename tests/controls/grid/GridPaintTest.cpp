@@ -71,6 +71,7 @@ TEST_F(GridPaint, ACellTheOwnerVetoesShowsNoTextAndSelectedRowHeadingsAreRaised)
     EXPECT_LT(windowPixels(CellRect(Grid, kText, 6)), windowPixels(CellRect(Grid, kText, 8)));
     const QColor shadow = Rgb(Grid.Colors().ButtonShadow);
     EXPECT_EQ(image.pixelColor(Grid.HeadingWidth() - 1, CellRect(Grid, 1, 2).Top + 5), shadow);
+    EXPECT_EQ(image.pixelColor(Grid.HeadingWidth() / 2, CellRect(Grid, 1, 2).Bottom - 1), shadow);
     EXPECT_NE(image.pixelColor(Grid.HeadingWidth() - 1, CellRect(Grid, 1, 4).Top + 5), shadow);
 }
 

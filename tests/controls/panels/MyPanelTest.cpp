@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,16 @@ TEST_F(MyPanel, OnlyALeftButtonLetGoOnThePanelClicks) {
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, {20, 5});
     QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, {200, 5});
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MyPanel, AWheelNotchStepsTheCurrentItem) {
+    window.show();
+    const int32_t before = panel->ItemIndex();
+    QWheelEvent notch({20, 5}, panel->mapToGlobal(QPointF(20, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(panel, &notch);
+    EXPECT_NE(panel->ItemIndex(), before);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(MyPanel, PaintsCheckedItemsInTheSelectedColourWithCaptions) {

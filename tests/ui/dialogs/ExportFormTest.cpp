@@ -74,6 +74,14 @@ TEST_F(ExportForm, BoldMarksTheLinesAboveTheSeparator) {
     EXPECT_GT(qGray(image.pixel(separator.left() + 20, separator.top() + 2)), 128);
 }
 
+TEST_F(ExportForm, CtrlDownMovesTheSelectedLinesOneDown) {
+    const std::string first = Form->PropsLB().ItemText(0);
+    Select({0});
+    QTest::keyClick(&Form->PropsLB(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Form->PropsLB().ItemText(1), first);
+    EXPECT_TRUE(Form->PropsLB().Selected(1));
+}
+
 TEST_F(ExportForm, TheChosenFormatWritesItsFileAndOkRemembersIt) {
     Select({0, 13});
     DropOn(0); // Band, then the separator

@@ -125,6 +125,7 @@ TEST_F(MainForm, LegacyTextsShowInTheChosenPageAndKeepTheirBytes) {
     Start();
     EXPECT_EQ(LegacyCodePage(), TCodePage::Windows1250);
     EXPECT_TRUE(W->CodePageActions().at(0)->isChecked());
+    EXPECT_FALSE(W->CodePageActions().at(0)->associatedObjects().isEmpty()); // in the menu
     EXPECT_EQ(Tours()->item(BandLine("Legacy", lodz + " Tour"))->text(), qt("\u0141\u00F3d\u017A Tour"));
 
     TProject& list = OpenList(written.FileName);

@@ -70,6 +70,12 @@ TEST(QtFileDialog, AProposedFolderOpensWithTheNameBoxEmpty) {
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->text(), QString()) << proposed;
     }
+    WriteBytes(covers + "front.jpg", "");
+    dialog.FileName = covers + "front.jpg";
+    QFileDialog chooser;
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    SetUpFileDialog(chooser, dialog, false);
+    EXPECT_EQ(chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), QStringLiteral("front.jpg"));
 }
 
 } // namespace
