@@ -4,6 +4,7 @@
 #include "core/BitmapContainer.h"
 #include "support/Pixels.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
@@ -54,6 +55,12 @@ TEST_F(MyPanel, OnlyALeftButtonLetGoOnThePanelClicks) {
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, {20, 5});
     QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, {200, 5});
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MyPanel, EveryItemIsNamedForAScreenReader) {
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(panel);
+    ASSERT_EQ(items->childCount(), 2);
+    EXPECT_EQ(items->child(1)->text(QAccessible::Name), QStringLiteral("Media"));
 }
 
 TEST_F(MyPanel, AWheelNotchStepsTheCurrentItem) {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
@@ -212,6 +214,8 @@ TEST_F(InfoForm, ShortcutsAndThePlacementStoredWhateverTheResult) {
     EXPECT_EQ(QRect(Form->pos(), Form->size()), QRect(100, 80, 600, 520)); // the frame's place, the inside's size
     EXPECT_EQ(Form->Action(TInfoActionId::cmOk)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     EXPECT_EQ(Form->Action(TInfoActionId::cmCancel)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    const QMenu* file = Form->findChild<QMenuBar*>()->actions().value(0)->menu();
+    EXPECT_EQ(file->actions().value(0), Form->Action(TInfoActionId::cmNew));
     Form->move(50, 60);
     Form->resize(500, 400);
     Form->Action(TInfoActionId::cmCancel)->trigger();
