@@ -44,6 +44,18 @@ TEST_F(MainFormListCommands, AListOpenedOrMadeStartsAtTheTopLeftAndEachTabKeepsI
     EXPECT_EQ(std::make_tuple(Grid().Col, Grid().Row), std::make_tuple(Grid().ColCount(), Rows()));
 }
 
+// Only new rows show every band: a paste within the rows keeps the band shown.
+TEST_F(MainFormListCommands, APasteWithinTheRowsKeepsTheBandFilter) {
+    Open();
+    ShowBand("Ironwood");
+    Focus(&Grid());
+    Select(Col(tcComment), 1, 1);
+    Clip->Content = "Pasted";
+    Key(Qt::Key_V);
+    EXPECT_EQ(Shown(1).Comment, "Pasted");
+    EXPECT_FALSE(Program().Filter.AllBands);
+}
+
 // Typing a new bootleg as in a spreadsheet: Tab stores the cell and goes on.
 TEST_F(MainFormListCommands, TabStoresTheTypedCellAndGoesOnToTheNextColumn) {
     Open();
