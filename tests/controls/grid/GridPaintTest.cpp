@@ -59,16 +59,9 @@ TEST_F(GridPaint, ACellTheOwnerVetoesShowsNoTextAndSelectedRowHeadingsAreRaised)
         Grid.EditCell(kText, y).S = "WWW";
     Select(kText, 2);
     const QImage image = Paint();
-    const auto windowPixels = [&](const TRect& r) {
-        int count = 0;
-        for (int x = r.Left + 1; x < r.Right; ++x)
-            for (int y = r.Top + 1; y < r.Bottom; ++y)
-                count += image.pixelColor(x, y) == Rgb(Grid.Colors().Window);
-        return count;
-    };
     // Vetoed, 5 and 7 look alike though 5 has a text; drawn, 6 shows its text.
-    EXPECT_EQ(windowPixels(CellRect(Grid, kText, 5)), windowPixels(CellRect(Grid, kText, 7)));
-    EXPECT_LT(windowPixels(CellRect(Grid, kText, 6)), windowPixels(CellRect(Grid, kText, 8)));
+    EXPECT_EQ(InkIn(image, CellRect(Grid, kText, 5)), InkIn(image, CellRect(Grid, kText, 7)));
+    EXPECT_GT(InkIn(image, CellRect(Grid, kText, 6)), InkIn(image, CellRect(Grid, kText, 8)));
     const QColor shadow = Rgb(Grid.Colors().ButtonShadow);
     EXPECT_EQ(image.pixelColor(Grid.HeadingWidth() - 1, CellRect(Grid, 1, 2).Top + 5), shadow);
     EXPECT_EQ(image.pixelColor(Grid.HeadingWidth() / 2, CellRect(Grid, 1, 2).Bottom - 1), shadow);
@@ -82,17 +75,9 @@ TEST_F(GridPaint, ALongTextRunsIntoTheNextCellUnlessDrawnInsideCells) {
     Grid.Column(kText).Align = kAlignLeft;
     Grid.Column(kInteger).Kind = 5; // shows nothing of its own
     const TRect next = CellRect(Grid, kInteger, 4);
-    const QColor window = Rgb(Grid.Colors().Window);
-    const auto textPixelsIn = [&](const QImage& image, const TRect& r) {
-        int count = 0;
-        for (int x = r.Left + 1; x < r.Right; ++x)
-            for (int y = r.Top + 1; y < r.Bottom; ++y)
-                count += image.pixelColor(x, y) != window;
-        return count;
-    };
     for (bool inside : {false, true}) {
         Grid.SetDrawInsideCell(inside);
-        EXPECT_EQ(textPixelsIn(Paint(), next) > 0, !inside) << inside;
+        EXPECT_EQ(InkIn(Paint(), next) > 0, !inside) << inside;
     }
     EXPECT_EQ(Grid.Cell(kText, 4).S, text) << "painting never cuts what is stored";
 }

@@ -54,6 +54,15 @@ protected:
         return image.pixelColor(cell.Left + 4, cell.Bottom - 4);
     }
 
+    // The pixels inside a cell's border that are not the window's colour.
+    int InkIn(const QImage& image, const TRect& cell) const {
+        int count = 0;
+        for (int x = cell.Left + 1; x < cell.Right; ++x)
+            for (int y = cell.Top + 1; y < cell.Bottom; ++y)
+                count += image.pixelColor(x, y) != Rgb(Grid.Colors().Window);
+        return count;
+    }
+
     static QColor Rgb(TColor c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
     TExcelGrid2 Grid;
