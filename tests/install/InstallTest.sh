@@ -66,12 +66,31 @@ if [ "$(id -u)" -eq 0 ]; then
     chown nobody "$home"
     as_user=(runuser -u nobody --)
 fi
-exec 5> "$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -ac > "$work/xvfb.log" 2>&1 &
-display_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+# A display is used only once the program's own user reaches it: a low number
+# may answer for an X server outside this machine's view (a shared network
+# namespace). Without -noreset the server resets whenever its last client
+# leaves, and a program connecting just then is refused.
+reaches() { "${as_user[@]}" env -i DISPLAY="$1" PATH=/usr/bin:/bin xdotool getdisplaygeometry > /dev/null 2>&1; }
+export DISPLAY=""
+for number in $(seq 140 160); do
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -ac -noreset > "$work/xvfb.log" 2>&1 &
+    display_pid=$!
+    for _ in $(seq 100); do
+        reaches ":$number" && { DISPLAY=":$number"; break; }
+        kill -0 "$display_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$DISPLAY" ] && break
+    kill "$display_pid" 2>/dev/null
+    wait "$display_pid" 2>/dev/null
+    display_pid=""
+done
+[ -n "$DISPLAY" ] || { fail "no virtual display could be reached"; cat "$work/xvfb.log"; }
 openbox > "$work/openbox.log" 2>&1 &
+# The question is answered through the window manager, so it must run first.
+for _ in $(seq 100); do wmctrl -m > /dev/null 2>&1 && break; sleep 0.1; done
+wmctrl -m > /dev/null 2>&1 || { fail "the window manager did not start"; cat "$work/openbox.log"; }
 "${as_user[@]}" env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin "$prefix/bin/korvalen" > "$work/korvalen.log" 2>&1 &
 program=$!
 # A first start offers the samples before the window opens; Enter answers
